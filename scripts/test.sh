@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Debug build with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test headless.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build/test"
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNO_SANITIZE=ON -DVARNO_TESTS=ON >/dev/null \
+  || { echo "FEHLER: CMake-Konfiguration fehlgeschlagen." >&2; exit 1; }
+cmake --build "$build" -j"$(nproc)" || { echo "FEHLER: Der Build ist fehlgeschlagen." >&2; exit 1; }
+
+export QT_QPA_PLATFORM=offscreen
+if ctest --test-dir "$build" --output-on-failure -j"$(nproc)"; then
+  echo "Alle Tests bestanden."
+else
+  echo "FEHLER: Tests fehlgeschlagen." >&2
+  exit 1
+fi

@@ -1,0 +1,426 @@
+#include "app/Hauptfenster.h"
+
+#include "common/Clock.h"
+#include "common/GermanFormat.h"
+#include "common/Prompts.h"
+#include "db/AppState.h"
+#include "db/Database.h"
+#include "db/FahrzeugStore.h"
+#include "db/TDataBase.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString hinweisErfassen = QStringLiteral(
+    "Um Fahrten zu erfassen, wählen Sie Ihr Fahrzeug aus und drücken OK. Falls das Fahrzeug auf Varno eingestellt "
+    "ist, werden Ihnen alle unbearbeiteten, von der Speicherkarte eingelesenen, Fahrten angezeigt.");
+const QString hinweisAuswerten = QStringLiteral("Hier können Sie Ihre Fahrten filtern, anzeigen und drucken.");
+const QString hinweisCFlesen = QStringLiteral(
+    "Legen Sie die Speicherkarte in Ihr Laufwerk und klicken OK. Die Daten werden in die Datenbank übernommen und "
+    "können nach Auswahl des Fahrzeugs mit der Option \"Fahrten erfassen\" übernommen werden.");
+
+constexpr int inspektionWarnKm = 1000;
+constexpr int inspektionWarnTage = 30;
+
+QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
+{
+    auto* feld = new QLineEdit(parent);
+    feld->setObjectName(name);
+    feld->setReadOnly(true);
+    feld->setEnabled(false);
+    return feld;
+}
+
+void setzeHintergrund(QLineEdit* feld, bool gelb)
+{
+    QPalette palette = feld->palette();
+    const QColor farbe = gelb ? QColor(Qt::yellow) : QApplication::palette(feld).color(QPalette::Base);
+    palette.setColor(QPalette::Base, farbe);
+    feld->setPalette(palette);
+}
+
+} // namespace
+
+THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Hauptform"));
+    setWindowTitle(QStringLiteral("Varno Fahrtenbuchsoftware"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* zentrale = new QWidget(this);
+    setCentralWidget(zentrale);
+
+    CbKFZ = new QComboBox(zentrale);
+    CbKFZ->setObjectName(QStringLiteral("CbKFZ"));
+    CbKFZ->setEditable(false);
+    CbKFZ->setEnabled(false);
+    eKmStand = anzeigefeld(QStringLiteral("eKmStand"), zentrale);
+    eInspKm = anzeigefeld(QStringLiteral("eInspKm"), zentrale);
+    eInspDat = anzeigefeld(QStringLiteral("eInspDat"), zentrale);
+    EFahrten = anzeigefeld(QStringLiteral("EFahrten"), zentrale);
+    EFahrten->setReadOnly(false);
+
+    auto* felder = new QGridLayout;
+    felder->addWidget(new QLabel(QStringLiteral("Fahrzeug"), zentrale), 0, 0, 1, 3);
+    felder->addWidget(CbKFZ, 1, 0, 1, 3);
+    felder->addWidget(new QLabel(QStringLiteral("Kilometerstand"), zentrale), 2, 0);
+    felder->addWidget(new QLabel(QStringLiteral("Inspektion in km"), zentrale), 2, 1);
+    felder->addWidget(new QLabel(QStringLiteral("Inspektion am"), zentrale), 2, 2);
+    felder->addWidget(eKmStand, 3, 0);
+    felder->addWidget(eInspKm, 3, 1);
+    felder->addWidget(eInspDat, 3, 2);
+    auto* fahrtenZeile = new QHBoxLayout;
+    fahrtenZeile->addWidget(new QLabel(QStringLiteral("unbearbeite Fahrten:"), zentrale));
+    fahrtenZeile->addWidget(EFahrten);
+    fahrtenZeile->addStretch();
+    felder->addLayout(fahrtenZeile, 4, 0, 1, 3);
+
+    auto* assistent = new QGroupBox(QStringLiteral("Assistent"), zentrale);
+    assistent->setObjectName(QStringLiteral("GroupBox1"));
+    RBCFlesen = new QRadioButton(QStringLiteral("Speicherkarte einlesen"), assistent);
+    RBCFlesen->setObjectName(QStringLiteral("RBCFlesen"));
+    RBerfassen = new QRadioButton(QStringLiteral("Fahrten erfassen"), assistent);
+    RBerfassen->setObjectName(QStringLiteral("RBerfassen"));
+    RBerfassen->setChecked(true);
+    RBauswerten = new QRadioButton(QStringLiteral("Auswerten / vorhandene Daten einsehen"), assistent);
+    RBauswerten->setObjectName(QStringLiteral("RBauswerten"));
+    BtOK = new QPushButton(QStringLiteral("OK"), assistent);
+    BtOK->setObjectName(QStringLiteral("BtOK"));
+    BtEnde = new QPushButton(QStringLiteral("Varno beenden"), assistent);
+    BtEnde->setObjectName(QStringLiteral("BtEnde"));
+    Mhinweis = new QPlainTextEdit(assistent);
+    Mhinweis->setObjectName(QStringLiteral("Mhinweis"));
+    Mhinweis->setPlainText(QStringLiteral("Um Fahrten zu erfassen, wählen Sie Ihr \nFahrzeug aus und drücken OK."));
+    Mhinweis->setEnabled(false);
+    Mhinweis->setFixedHeight(90);
+
+    auto* assistentLayout = new QGridLayout(assistent);
+    assistentLayout->addWidget(RBCFlesen, 0, 0);
+    assistentLayout->addWidget(RBerfassen, 1, 0);
+    assistentLayout->addWidget(RBauswerten, 2, 0);
+    assistentLayout->addWidget(BtOK, 0, 1);
+    assistentLayout->addWidget(BtEnde, 2, 1);
+    assistentLayout->addWidget(Mhinweis, 3, 0, 1, 2);
+
+    Image1 = new QLabel(zentrale);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMinimumHeight(100);
+
+    auto* layout = new QVBoxLayout(zentrale);
+    layout->addLayout(felder);
+    layout->addWidget(assistent);
+    layout->addWidget(Image1);
+
+    baueMenue();
+
+    connect(CbKFZ, &QComboBox::activated, this, &THauptform::CbKFZChange);
+    connect(RBerfassen, &QRadioButton::clicked, this, &THauptform::RBerfassenClick);
+    connect(RBauswerten, &QRadioButton::clicked, this, &THauptform::RBauswertenClick);
+    connect(RBCFlesen, &QRadioButton::clicked, this, &THauptform::RBCFlesenClick);
+    connect(BtOK, &QPushButton::clicked, this, &THauptform::BtOKClick);
+    connect(BtEnde, &QPushButton::clicked, this, &THauptform::BtEndeClick);
+
+    resize(430, 480);
+    setFixedSize(sizeHint().expandedTo(QSize(430, 480)));
+}
+
+QAction* THauptform::menuePunkt(QMenu* menu, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setEnabled(false);
+    return action;
+}
+
+void THauptform::baueMenue()
+{
+    QMenu* programm = menuBar()->addMenu(QStringLiteral("Programm"));
+    aDatensicherung_ = menuePunkt(programm, QStringLiteral("Datensicherung"));
+    aBenutzer_ = menuePunkt(programm, QStringLiteral("Benutzer"));
+    aMandanten_ = menuePunkt(programm, QStringLiteral("Mandanten"));
+    programm->addSeparator();
+    aBeenden_ = programm->addAction(QStringLiteral("Beenden"));
+    QMenu* auswertung = menuBar()->addMenu(QStringLiteral("Auswertung"));
+    aFahrten_ = menuePunkt(auswertung, QStringLiteral("Fahrten"));
+    QMenu* verwaltung = menuBar()->addMenu(QStringLiteral("Verwaltung"));
+    aFahrzeuge_ = menuePunkt(verwaltung, QStringLiteral("Fahrzeuge"));
+    aFahrer_ = menuePunkt(verwaltung, QStringLiteral("Fahrer"));
+    aSpeicherkarte_ = menuePunkt(verwaltung, QStringLiteral("Speicherkarte"));
+    QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
+    aOptionen_ = menuePunkt(extras, QStringLiteral("Optionen"));
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    aInhalt_ = hilfe->addAction(QStringLiteral("Inhalt"));
+    aStichwort_ = hilfe->addAction(QStringLiteral("Stichwort"));
+    aUeber_ = menuePunkt(hilfe, QStringLiteral("Über"));
+
+    connect(aDatensicherung_, &QAction::triggered, this, &THauptform::zeigeDatensicherung);
+    connect(aBeenden_, &QAction::triggered, this, &THauptform::BtEndeClick);
+    connect(aFahrten_, &QAction::triggered, this, [this] { ziele_.auswertung->show(); });
+    connect(aFahrzeuge_, &QAction::triggered, this, [this] {
+        ziele_.kfz->show();
+        Reload();
+    });
+    connect(aFahrer_, &QAction::triggered, this, [this] { ziele_.fahrer->show(); });
+    connect(aSpeicherkarte_, &QAction::triggered, this, [this] { ziele_.speicherkarte->show(); });
+    connect(aOptionen_, &QAction::triggered, this, [this] { ziele_.optionen->exec(); });
+    connect(aInhalt_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
+    connect(aStichwort_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
+    connect(aUeber_, &QAction::triggered, this, [this] { ziele_.ueber->show(); });
+}
+
+void THauptform::setZiele(const Hauptfensterziele& ziele)
+{
+    ziele_ = ziele;
+    for (QWidget* fenster : {ziele_.eingabe, ziele_.datensicherung})
+        if (fenster)
+            fenster->installEventFilter(this);
+    aktualisiereMenue();
+}
+
+void THauptform::aktualisiereMenue()
+{
+    aDatensicherung_->setEnabled(ziele_.datensicherung != nullptr);
+    aFahrten_->setEnabled(ziele_.auswertung != nullptr);
+    aFahrzeuge_->setEnabled(ziele_.kfz != nullptr);
+    aFahrer_->setEnabled(ziele_.fahrer != nullptr);
+    aSpeicherkarte_->setEnabled(ziele_.speicherkarte != nullptr);
+    aOptionen_->setEnabled(ziele_.optionen != nullptr);
+    aUeber_->setEnabled(ziele_.ueber != nullptr);
+}
+
+void THauptform::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (ersteAnzeige_) {
+        ersteAnzeige_ = false;
+        FormShow();
+    }
+}
+
+bool THauptform::event(QEvent* event)
+{
+    const bool result = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        // The error box of a failed activation hands the focus back; that activation must not fail again.
+        if (aktivierungFehlgeschlagen_) {
+            aktivierungFehlgeschlagen_ = false;
+            return result;
+        }
+        aktivierungFehlgeschlagen_ = true;
+        FormActivate();
+        aktivierungFehlgeschlagen_ = false;
+    } else if (event->type() == QEvent::WindowDeactivate) {
+        FormDeactivate();
+    }
+    return result;
+}
+
+bool THauptform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide) {
+        if (watched == ziele_.eingabe)
+            fahrtenerfassungBeendet();
+        else if (watched == ziele_.datensicherung)
+            setEnabled(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void THauptform::FormShow()
+{
+    AppState& state = appState();
+    const QString pfad = QDir::currentPath();
+    if (QFileInfo::exists(QDir(pfad).filePath(QString::fromLatin1(Database::fileName)))) {
+        state.DBVorhanden = true;
+        state.DBPfad = pfad;
+        if (!Database::isOpen())
+            Database::open(QDir(pfad).filePath(QString::fromLatin1(Database::fileName)));
+        CbKFZ->setEnabled(true);
+    } else {
+        state.DBVorhanden = false;
+        prompt::message(
+            QStringLiteral("Datenbank nicht gefunden. Sie können jetzt eine bestehende Datensicherung zurücksichern."));
+    }
+}
+
+void THauptform::FormActivate()
+{
+    const QString logo = QDir::current().filePath(QStringLiteral("logo.gif"));
+    if (QFileInfo::exists(logo))
+        Image1->setPixmap(QPixmap(logo));
+    if (!appState().DBVorhanden) {
+        zeigeDatensicherung();
+        return;
+    }
+    Reload();
+    if (CbKFZ->currentIndex() >= 0 && !appState().AktKFZGesperrt)
+        appState().AktKFZ = appState().KFZListe.at(static_cast<std::size_t>(CbKFZ->currentIndex())).ID;
+}
+
+void THauptform::Reload()
+{
+    AppState& state = appState();
+    TDataBase db;
+    db.ListenOeffnen();
+    state.KFZListe.resize(static_cast<std::size_t>(db.KFZAnzahl()));
+    db.KFZLesen(state.KFZListe);
+
+    CbKFZ->clear();
+    for (const KFZEintrag& eintrag : state.KFZListe)
+        if (!eintrag.Abgeschlossen)
+            CbKFZ->addItem(eintrag.KZuFzg);
+
+    const TDataBase::Optionen optionen = db.OptionenLesen(state.KFZListe);
+    db.ListenSchliessen();
+    move(optionen.x, optionen.y);
+    int index = optionen.index;
+    if (state.AktKFZGesperrt) {
+        // During trip entry the window keeps showing the vehicle the trips are stored under.
+        for (std::size_t i = 0; i < state.KFZListe.size(); ++i)
+            if (state.KFZListe[i].ID == state.AktKFZ)
+                index = static_cast<int>(i);
+    }
+    CbKFZ->setCurrentIndex(index);
+    KFZDetails();
+}
+
+void THauptform::KFZDetails()
+{
+    AppState& state = appState();
+    const int index = CbKFZ->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= state.KFZListe.size())
+        return;
+    const KFZEintrag& eintrag = state.KFZListe[static_cast<std::size_t>(index)];
+
+    eKmStand->setText(QString::number(eintrag.KmStand));
+
+    eInspKm->clear();
+    setzeHintergrund(eInspKm, false);
+    if (eintrag.InspKM != 0) {
+        const int rest = eintrag.InspKM - eintrag.KmStand;
+        eInspKm->setText(QString::number(rest));
+        setzeHintergrund(eInspKm, rest < inspektionWarnKm);
+    }
+
+    eInspDat->clear();
+    setzeHintergrund(eInspDat, false);
+    if (eintrag.InspDat != german::date(german::noDate())) {
+        eInspDat->setText(eintrag.InspDat);
+        const auto datum = german::parseDate(eintrag.InspDat);
+        setzeHintergrund(eInspDat, datum && Clock::today().daysTo(*datum) < inspektionWarnTage);
+    }
+
+    if (!state.AktKFZGesperrt)
+        state.AktKFZ = eintrag.ID;
+    const int offen = FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(eintrag.ID));
+    EFahrten->setText(offen < 1 ? QStringLiteral("keine") : QString::number(offen));
+}
+
+void THauptform::CbKFZChange(int)
+{
+    KFZDetails();
+    const int index = CbKFZ->currentIndex();
+    if (index >= 0)
+        TDataBase::KFZMerken(appState().KFZListe.at(static_cast<std::size_t>(index)).ID);
+}
+
+void THauptform::RBerfassenClick()
+{
+    Mhinweis->setPlainText(hinweisErfassen);
+}
+
+void THauptform::RBauswertenClick()
+{
+    Mhinweis->setPlainText(hinweisAuswerten);
+}
+
+void THauptform::RBCFlesenClick()
+{
+    Mhinweis->setPlainText(hinweisCFlesen);
+}
+
+void THauptform::BtOKClick()
+{
+    if (RBerfassen->isChecked()) {
+        if (!ziele_.eingabe)
+            return;
+        const AppState& state = appState();
+        const KFZEintrag* fahrzeug = state.KFZListe.empty() ? nullptr : &state.KFZListe.front();
+        for (const KFZEintrag& eintrag : state.KFZListe)
+            if (eintrag.ID == state.AktKFZ)
+                fahrzeug = &eintrag;
+        if (fahrzeug && fahrzeug->Eingabeart == EingabeVarno &&
+            FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(state.AktKFZ)) < 1) {
+            prompt::message(QStringLiteral("Für dieses Fahrzeug liegen keine Daten zur Bearbeitung vor."));
+            return;
+        }
+        fahrtenerfassungOeffnen();
+    } else if (RBauswerten->isChecked()) {
+        if (ziele_.auswertung)
+            ziele_.auswertung->show();
+    } else if (RBCFlesen->isChecked()) {
+        if (ziele_.kartenimport)
+            ziele_.kartenimport->show();
+    }
+}
+
+void THauptform::fahrtenerfassungOeffnen()
+{
+    CbKFZ->setEnabled(false);
+    appState().AktKFZGesperrt = true;
+    ziele_.eingabe->show();
+}
+
+void THauptform::fahrtenerfassungBeendet()
+{
+    appState().AktKFZGesperrt = false;
+    CbKFZ->setEnabled(appState().DBVorhanden);
+}
+
+void THauptform::zeigeDatensicherung()
+{
+    if (!ziele_.datensicherung)
+        return;
+    setEnabled(false);
+    ziele_.datensicherung->show();
+    ziele_.datensicherung->raise();
+}
+
+void THauptform::zeigeHilfeHinweis()
+{
+    prompt::message(QStringLiteral("Die Hilfefunktion ist noch nicht implementiert."));
+}
+
+void THauptform::BtEndeClick()
+{
+    if (appState().DBVorhanden)
+        fensterposMerken();
+    emit beenden();
+}
+
+void THauptform::FormDeactivate()
+{
+    if (appState().DBVorhanden && Database::isOpen())
+        fensterposMerken();
+}
+
+void THauptform::fensterposMerken()
+{
+    TDataBase::FensterposSpeichern(x(), y());
+}

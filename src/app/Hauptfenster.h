@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// The windows the main window opens; a null pointer leaves its menu item disabled.
+struct Hauptfensterziele {
+    QWidget* eingabe = nullptr;          // trip entry
+    QWidget* auswertung = nullptr;       // evaluation
+    QWidget* kfz = nullptr;              // vehicles
+    QWidget* fahrer = nullptr;           // drivers
+    QWidget* speicherkarte = nullptr;    // card administration
+    QWidget* kartenimport = nullptr;     // card import
+    QWidget* datensicherung = nullptr;   // backup and restore
+    QDialog* optionen = nullptr;         // options, modal
+    QWidget* ueber = nullptr;            // about box
+};
+
+// The main window: vehicle selection with its odometer, inspection and open raw trips,
+// the assistant and the menu that opens every other window.
+class THauptform : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THauptform(QWidget* parent = nullptr);
+
+    void setZiele(const Hauptfensterziele& ziele);
+
+    QComboBox* CbKFZ;
+    QLineEdit* eKmStand;
+    QLineEdit* eInspKm;
+    QLineEdit* eInspDat;
+    QLineEdit* EFahrten;
+    QRadioButton* RBCFlesen;
+    QRadioButton* RBerfassen;
+    QRadioButton* RBauswerten;
+    QPushButton* BtOK;
+    QPushButton* BtEnde;
+    QPlainTextEdit* Mhinweis;
+    QLabel* Image1;
+
+public slots:
+    void FormShow();
+    void FormActivate();
+    void FormDeactivate();
+    void Reload();
+    void KFZDetails();
+    void CbKFZChange(int index);
+    void BtOKClick();
+    void BtEndeClick();
+    void RBerfassenClick();
+    void RBauswertenClick();
+    void RBCFlesenClick();
+
+signals:
+    // Asked to end the program (the application quits).
+    void beenden();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void baueMenue();
+    QAction* menuePunkt(QMenu* menu, const QString& text);
+    void aktualisiereMenue();
+    void fahrtenerfassungOeffnen();
+    void fahrtenerfassungBeendet();
+    void zeigeDatensicherung();
+    void zeigeHilfeHinweis();
+    void fensterposMerken();
+    int anzahlUnbearbeiteteFahrten(int kfzId);
+
+    Hauptfensterziele ziele_;
+    bool ersteAnzeige_ = true;
+    bool aktivierungFehlgeschlagen_ = false;
+
+    QAction* aDatensicherung_;
+    QAction* aBenutzer_;
+    QAction* aMandanten_;
+    QAction* aBeenden_;
+    QAction* aFahrten_;
+    QAction* aFahrzeuge_;
+    QAction* aFahrer_;
+    QAction* aSpeicherkarte_;
+    QAction* aOptionen_;
+    QAction* aInhalt_;
+    QAction* aStichwort_;
+    QAction* aUeber_;
+};

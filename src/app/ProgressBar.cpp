@@ -1,0 +1,43 @@
+#include "app/ProgressBar.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+TF_ProgressBar::TF_ProgressBar(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("TF_ProgressBar"));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: navy; }"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ProgressBar1);
+    resize(300, 40);
+}
+
+void TF_ProgressBar::starten(const QWidget* ueber)
+{
+    ProgressBar1->setValue(0);
+    if (ueber)
+        move(ueber->frameGeometry().center() - rect().center());
+    show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TF_ProgressBar::setzen(int prozent)
+{
+    ProgressBar1->setValue(prozent);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TF_ProgressBar::beenden()
+{
+    close();
+}
+
+int TF_ProgressBar::prozent() const
+{
+    return ProgressBar1->value();
+}

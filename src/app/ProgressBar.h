@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class QProgressBar;
+
+// Borderless progress window shown over the main window while a long list is filled.
+class TF_ProgressBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit TF_ProgressBar(QWidget* parent = nullptr);
+
+    // Centres the window on the given one and shows it at 0 %.
+    void starten(const QWidget* ueber);
+    void setzen(int prozent);
+    void beenden();
+    int prozent() const;
+
+private:
+    QProgressBar* ProgressBar1;
+};

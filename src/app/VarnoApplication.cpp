@@ -1,0 +1,40 @@
+#include "app/VarnoApplication.h"
+
+#include "common/Prompts.h"
+#include "common/VarnoError.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+VarnoApplication::VarnoApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Varno"));
+    setApplicationDisplayName(QStringLiteral("Varno"));
+    setApplicationVersion(QStringLiteral("%1.%2.%3.%4")
+                              .arg(VARNO_VERSION_MAJOR)
+                              .arg(VARNO_VERSION_MINOR)
+                              .arg(VARNO_VERSION_PATCH)
+                              .arg(VARNO_VERSION_TWEAK));
+}
+
+bool VarnoApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const VarnoError& error) {
+        prompt::applicationError(error.message());
+    } catch (const std::exception& error) {
+        prompt::applicationError(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+void VarnoApplication::loadGermanTranslation()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}

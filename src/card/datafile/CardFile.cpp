@@ -1,0 +1,95 @@
+#include "card/datafile/CardFile.h"
+
+#include "card/datafile/CardFileError.h"
+#include "card/datafile/FileHandle.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace cardfile {
+
+namespace {
+
+// Large enough that a full 64 MiB card takes a few hundred system calls, small enough to stay in
+// the processor's cache while the blocks are decoded.
+constexpr std::size_t ChunkSize = 512 * BlockSize;
+
+// A card holds at most 64 MiB; reserving more for a damaged or foreign file would only waste memory.
+constexpr std::size_t MaxReservedRecords = (std::size_t{64} << 20) / BlockSize;
+
+std::size_t expectedRecords(std::uint64_t fileSize)
+{
+    if (fileSize <= RecordAreaOffset)
+        return 0;
+    return static_cast<std::size_t>(std::min<std::uint64_t>((fileSize - RecordAreaOffset) / BlockSize, MaxReservedRecords));
+}
+
+// A small card needs no large buffer; one block more than the file holds lets a single read reach
+// the end of the file.
+std::size_t readChunkSize(std::size_t expectedRecords)
+{
+    return std::min(ChunkSize, (expectedRecords + 1) * BlockSize);
+}
+
+} // namespace
+
+FileIdentity checkIdentity(const std::filesystem::path& path)
+{
+    try {
+        FileHandle file(path, FileHandle::Access::Read);
+        std::array<std::uint8_t, IdentityText.size()> start{};
+        const std::size_t count = file.readAt(0, start);
+        return hasIdentity(std::span(start).first(count)) ? FileIdentity::DataFile : FileIdentity::NotDataFile;
+    } catch (const CardFileError&) {
+        return FileIdentity::Unreadable;
+    }
+}
+
+CardLists readCardLists(const std::filesystem::path& path)
+{
+    FileHandle file(path, FileHandle::Access::Read);
+    std::array<std::uint8_t, HeaderReadSize> bytes;
+    if (file.readAt(0, bytes) < bytes.size())
+        throw CardFileError(fileMessage(path, "ist zu kurz, die Listen der Speicherkarte fehlen."));
+    return decodeHeader(bytes);
+}
+
+void writeCardLists(const std::filesystem::path& path, const CardLists& lists)
+{
+    const HeaderBytes header = encodeHeader(lists);
+    FileHandle file(path, FileHandle::Access::ReadWrite);
+    file.writeAt(0, header);
+    file.close();
+}
+
+RecordReading readRecords(const std::filesystem::path& path)
+{
+    FileHandle file(path, FileHandle::Access::Read);
+    RecordReading reading;
+    const std::size_t expected = expectedRecords(file.size());
+    reading.records.reserve(expected);
+    const std::size_t chunkSize = readChunkSize(expected);
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
+        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
+        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
+            break;
+    }
+    return reading;
+}
+
+void eraseRecords(const std::filesystem::path& path, std::size_t blockCount)
+{
+    static const std::vector<std::uint8_t> freeBlocks(ChunkSize, FreeByte);
+    FileHandle file(path, FileHandle::Access::ReadWrite);
+    const std::uint64_t end = RecordAreaOffset + std::uint64_t{blockCount} * BlockSize;
+    for (std::uint64_t offset = RecordAreaOffset; offset < end; offset += ChunkSize) {
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(ChunkSize, end - offset));
+        file.writeAt(offset, std::span(freeBlocks).first(length));
+    }
+    file.close();
+}
+
+} // namespace cardfile

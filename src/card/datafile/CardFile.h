@@ -1,0 +1,37 @@
+#pragma once
+
+#include "card/datafile/CardHeader.h"
+#include "card/datafile/RecordArea.h"
+
+#include <cstddef>
+#include <filesystem>
+
+// The data file on the card as the program touches it. Each call opens the file shared, does its
+// part and closes it again; a failure throws CardFileError with a German message naming the file.
+namespace cardfile {
+
+enum class FileIdentity {
+    DataFile,
+    // Readable, but its first 11 bytes are not "FahrtenBuch".
+    NotDataFile,
+    // Cannot be opened or read.
+    Unreadable
+};
+
+// Reads bytes 0 to 10 only.
+FileIdentity checkIdentity(const std::filesystem::path& path);
+
+// Reads bytes 0 to 3039; a shorter file is an error.
+CardLists readCardLists(const std::filesystem::path& path);
+
+// Writes the whole 3072-byte header at offset 0; the records behind it stay as they are.
+void writeCardLists(const std::filesystem::path& path, const CardLists& lists);
+
+// Reads blocks from offset 3072 until the block that ends the records or the end of the file; an
+// incomplete last block is not a record.
+RecordReading readRecords(const std::filesystem::path& path);
+
+// Overwrites `blockCount` blocks from offset 3072 with 0xFF and nothing else.
+void eraseRecords(const std::filesystem::path& path, std::size_t blockCount);
+
+} // namespace cardfile

@@ -1,0 +1,24 @@
+#include "card/datafile/RecordArea.h"
+
+namespace cardfile {
+
+bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading)
+{
+    for (std::size_t offset = 0; offset + BlockSize <= blocks.size(); offset += BlockSize) {
+        if (!startsRecord(blocks[offset]))
+            return false;
+        reading.records.push_back(
+            decodeRecord(std::span<const std::uint8_t, RecordDataSize>(blocks.data() + offset, RecordDataSize)));
+    }
+    return true;
+}
+
+RecordReading decodeRecordArea(std::span<const std::uint8_t> area)
+{
+    RecordReading reading;
+    reading.records.reserve(area.size() / BlockSize);
+    decodeBlocks(area, reading);
+    return reading;
+}
+
+} // namespace cardfile

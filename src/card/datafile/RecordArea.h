@@ -1,0 +1,25 @@
+#pragma once
+
+#include "card/datafile/CardRecord.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace cardfile {
+
+struct RecordReading {
+    std::vector<CardRecord> records;
+
+    // Every block read up to the end marker is a record, so this is what an erase must overwrite.
+    std::size_t blocksConsumed() const { return records.size(); }
+};
+
+// Decodes the whole blocks of `blocks` in order and appends their records; bytes after the last
+// whole block are ignored. Returns false once it meets the block that ends the records.
+bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading);
+
+// The records of a record area held in memory: the file's bytes from offset 3072 to its end.
+RecordReading decodeRecordArea(std::span<const std::uint8_t> area);
+
+} // namespace cardfile

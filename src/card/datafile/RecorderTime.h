@@ -1,0 +1,35 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The recorder counts seconds from 01.01.1980 00:00 on the vehicle's wall clock. It knows no time
+// zone and no daylight saving, so a time is a plain calendar date and time, converted without any
+// zone arithmetic.
+namespace cardfile {
+
+struct RecorderTime {
+    int year = 1980;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    auto operator<=>(const RecorderTime&) const = default;
+};
+
+// The seconds as a date and time; 0 (01.01.1980 00:00 itself) means the recorder had no time.
+std::optional<RecorderTime> recorderTimeFromSeconds(std::uint32_t seconds);
+
+// The seconds the recorder stores for `time`; no time gives 0. Throws std::out_of_range for a
+// time the 32-bit counter cannot hold (before 1980 or after 07.02.2116 06:28:15) and
+// std::invalid_argument for a date or time of day that does not exist.
+std::uint32_t secondsSince1980(const std::optional<RecorderTime>& time);
+
+// "14.03.2005 08:15:30"
+std::string germanDateTime(const RecorderTime& time);
+
+} // namespace cardfile

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// One open vehicle as the main window and the vehicle window list it.
+struct KFZEintrag {
+    QString KZuFzg;
+    int ID = 0;
+    int InspKM = 0;        // 0: no inspection due
+    QString InspDat;       // German date, "01.01.2002" for none
+    int KmStand = 0;       // largest km_an of the logbook, AnfKM without logbook rows
+    bool Abgeschlossen = false;
+    int Eingabeart = 0;    // 0 manual, 1 memory card, 2 serial recorder
+    int KFZID = -1;        // recorder vehicle number, -1 for none
+};
+
+// Input types of a vehicle.
+enum Eingabeart { EingabeManuell = 0, EingabeVarno = 1, EingabeMirel = 2 };
+
+// The only process-wide state of the program.
+struct AppState {
+    bool DBVorhanden = false;
+    QString DBPfad;
+    int AktKFZ = 0;
+    std::vector<KFZEintrag> KFZListe;
+    // While trips are entered the vehicle they are stored under must not change.
+    bool AktKFZGesperrt = false;
+};
+
+AppState& appState();
+
+// "<KFZID> - <KZuFzg>": how raw trips and waypoints name their vehicle.
+QString fahrzeugSchluessel(int kfzId, const QString& kzuFzg);

@@ -1,0 +1,88 @@
+#include "db/Database.h"
+
+#include "db/DatabaseError.h"
+#include "db/Schema.h"
+#include "db/SqlStatement.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+
+namespace {
+
+const QString connectionName = QStringLiteral("varno");
+
+void openConnection(const QString& path)
+{
+    Database::close();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    if (!db.open()) {
+        const QString message = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw DatabaseError(message);
+    }
+    // Waiting briefly covers a backup tool reading the file at the same moment.
+    SqlStatement("PRAGMA busy_timeout = 2000").exec();
+}
+
+} // namespace
+
+namespace Database {
+
+void open(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
+    openConnection(path);
+    try {
+        Schema::migrate();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+bool isOpen()
+{
+    return QSqlDatabase::contains(connectionName) && QSqlDatabase::database(connectionName, false).isOpen();
+}
+
+void close()
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+QSqlDatabase connection()
+{
+    if (!QSqlDatabase::contains(connectionName))
+        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
+    return QSqlDatabase::database(connectionName, false);
+}
+
+void createNew(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Die Datei %1 ist bereits vorhanden.").arg(path));
+    QFile file(path);
+    // The logbook holds personal data: only its owner may read it.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
+        throw DatabaseError(QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
+    file.close();
+    try {
+        open(path);
+    } catch (...) {
+        close();
+        QFile::remove(path);
+        throw;
+    }
+}
+
+} // namespace Database

@@ -1,0 +1,23 @@
+#include "db/FahrzeugStore.h"
+
+#include "db/AppState.h"
+#include "db/SqlStatement.h"
+
+namespace FahrzeugStore {
+
+QString schluessel(int kfzId)
+{
+    SqlStatement statement("SELECT KZuFzg, KFZID FROM T_KFZ WHERE ID = ?");
+    statement.bind(kfzId).exec();
+    if (!statement.next())
+        return {};
+    return fahrzeugSchluessel(statement.intValue("KFZID"), statement.text("KZuFzg"));
+}
+
+int unbearbeiteteFahrten(const QString& schluessel)
+{
+    return SqlStatement::scalarInt(
+        "SELECT COUNT(*) FROM T_basis WHERE KFZid = ? AND NOT Art = 'M' AND bearbeitet = 0", {schluessel});
+}
+
+} // namespace FahrzeugStore

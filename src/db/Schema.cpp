@@ -1,0 +1,114 @@
+#include "db/Schema.h"
+
+#include "db/DatabaseError.h"
+#include "db/SqlStatement.h"
+
+#include <QStringList>
+
+namespace {
+
+const QStringList version1Tables = {
+    QStringLiteral("CREATE TABLE T_KFZ (ID INTEGER PRIMARY KEY AUTOINCREMENT, KZuFzg TEXT NOT NULL, "
+                   "AnfKM INTEGER NOT NULL DEFAULT 0, InspKM INTEGER NOT NULL DEFAULT 0, "
+                   "InspDat TEXT NOT NULL DEFAULT '2002-01-01 00:00:00', Eingabeart INTEGER NOT NULL DEFAULT 0, "
+                   "KFZID INTEGER NOT NULL DEFAULT -1, Abgeschlossen INTEGER NOT NULL DEFAULT 0)"),
+    QStringLiteral("CREATE TABLE T_MIREL (ID INTEGER PRIMARY KEY AUTOINCREMENT, KFZ INTEGER, AbDat TEXT, AnDat TEXT, "
+                   "km_ab INTEGER, km_an INTEGER, Start INTEGER, Ziel INTEGER, Art INTEGER, Zweck INTEGER, "
+                   "Kategorie INTEGER, Fahrer INTEGER, Bemerkung TEXT)"),
+    QStringLiteral("CREATE TABLE T_basis (ID INTEGER PRIMARY KEY AUTOINCREMENT, CFID TEXT, Einlesedat TEXT, "
+                   "Startzeit TEXT, Startkm INTEGER, Zielzeit TEXT, Zielkm INTEGER, KFZid TEXT, CF INTEGER, "
+                   "Art TEXT, Ort TEXT, Grund TEXT, Kat TEXT, bearbeitet INTEGER NOT NULL DEFAULT 0)"),
+    QStringLiteral("CREATE TABLE T_Merkpunkte (Zeit TEXT, KM INTEGER, Bemerkung TEXT, Fahrer TEXT, KFZ TEXT)"),
+    QStringLiteral("CREATE TABLE T_CF (CF TEXT, Fahrer INTEGER)"),
+    QStringLiteral("CREATE TABLE T_Fahrer (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL, "
+                   "Bemerkung TEXT)"),
+    QStringLiteral("CREATE TABLE T_ORTE (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_ZWECK (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_Kategorie (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_ART (ID INTEGER PRIMARY KEY, Bezeichnung TEXT NOT NULL, Abkuerzung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_STAMMFAHRTEN (Von INTEGER, Nach INTEGER, KM INTEGER, Zweck INTEGER, "
+                   "Kategorie INTEGER, Art INTEGER)"),
+    QStringLiteral("CREATE TABLE T_Optionen (lKFZ INTEGER NOT NULL, KFZ INTEGER NOT NULL, Fensterpos_X INTEGER NOT NULL, "
+                   "Fensterpos_Y INTEGER NOT NULL, tFahrt INTEGER NOT NULL, V INTEGER NOT NULL, Muster INTEGER NOT NULL, "
+                   "CF_Pfad TEXT NOT NULL, DS_Pfad TEXT NOT NULL, Betriebssystem INTEGER NOT NULL, "
+                   "Schnittstelle INTEGER NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_FILTER (ID INTEGER PRIMARY KEY, AbDat TEXT, AnDat TEXT, Von TEXT, Nach TEXT, "
+                   "km_ab TEXT, km_an TEXT, KFZ TEXT, Fahrer TEXT, Zweck TEXT, Kategorie TEXT, Art TEXT, Bemerkung TEXT)"),
+    // The queries behind every screen: logbook per vehicle and time, per driver; open raw trips per vehicle.
+    QStringLiteral("CREATE INDEX IX_MIREL_KFZ_AbDat ON T_MIREL (KFZ, AbDat)"),
+    QStringLiteral("CREATE INDEX IX_MIREL_Fahrer ON T_MIREL (Fahrer)"),
+    QStringLiteral("CREATE INDEX IX_basis_KFZid ON T_basis (KFZid, bearbeitet)"),
+    QStringLiteral("CREATE INDEX IX_basis_Startzeit ON T_basis (Startzeit)"),
+    QStringLiteral("CREATE INDEX IX_Merkpunkte_KFZ ON T_Merkpunkte (KFZ, Zeit)"),
+};
+
+// The rows the delivered logbook holds.
+void insertDeliveredRows()
+{
+    const QList<QVariantList> kinds = {{1, QStringLiteral("unzugeordnet"), QStringLiteral("U")},
+                                       {2, QStringLiteral("privat"), QStringLiteral("P")},
+                                       {3, QStringLiteral("Arbeitsweg"), QStringLiteral("A")},
+                                       {4, QStringLiteral("geschäftlich"), QStringLiteral("G")},
+                                       {99, QStringLiteral("Startdatensatz"), QStringLiteral("n")}};
+    for (const QVariantList& kind : kinds)
+        SqlStatement("INSERT INTO T_ART (ID, Bezeichnung, Abkuerzung) VALUES (?, ?, ?)")
+            .bind(kind[0]).bind(kind[1]).bind(kind[2]).exec();
+
+    SqlStatement("INSERT INTO T_ZWECK (ID, Bezeichnung) VALUES (1, 'keine Angabe')").exec();
+
+    SqlStatement("INSERT INTO T_KFZ (ID, KZuFzg, AnfKM, Eingabeart, KFZID) VALUES (1, 'Musterfahrzeug', 10000, 0, -1)")
+        .exec();
+    SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_an, Art, Zweck) "
+                 "VALUES (1, '2006-01-01 00:00:00', '2006-01-01 00:00:00', 10000, 99, 1)")
+        .exec();
+
+    SqlStatement("INSERT INTO T_Optionen (lKFZ, KFZ, Fensterpos_X, Fensterpos_Y, tFahrt, V, Muster, CF_Pfad, DS_Pfad, "
+                 "Betriebssystem, Schnittstelle) VALUES (1, 1, 100, 100, 10, 130, 0, '', '', 1, 1)")
+        .exec();
+
+    SqlStatement("INSERT INTO T_FILTER (ID, AbDat, AnDat, Von, Nach, km_ab, km_an, KFZ, Fahrer, Zweck, Kategorie, Art, "
+                 "Bemerkung) VALUES (1, '', '', 'alle', 'alle', '0', '3000000', 'alle', 'alle', 'alle', 'alle', "
+                 "'alle', '')")
+        .exec();
+}
+
+void createVersion1()
+{
+    for (const QString& sql : version1Tables)
+        SqlStatement(sql).exec();
+    insertDeliveredRows();
+}
+
+int storedVersion()
+{
+    return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
+}
+
+bool hasTables()
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table'")) > 0;
+}
+
+} // namespace
+
+namespace Schema {
+
+void migrate()
+{
+    const int version = storedVersion();
+    if (version > currentVersion)
+        throw DatabaseError(QStringLiteral("Die Datenbank stammt aus einer neueren Programmversion (Schema %1).")
+                                .arg(version));
+    if (version == currentVersion)
+        return;
+    if (version == 0 && hasTables())
+        throw DatabaseError(QStringLiteral("Die Datei ist keine Varno-Datenbank."));
+    Transaction transaction;
+    // Each later schema version adds its own step here; existing steps are never edited.
+    if (version < 1)
+        createVersion1();
+    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
+    transaction.commit();
+}
+
+} // namespace Schema

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// One prepared statement on the shared connection; values are always bound, never pasted into
+// the text. Every failure throws DatabaseError with the engine's message.
+class SqlStatement {
+public:
+    explicit SqlStatement(const QString& sql);
+
+    SqlStatement& bind(const QVariant& value);
+    SqlStatement& exec();
+
+    bool next();
+    QVariant value(const QString& column) const;
+    QVariant value(int column) const;
+    int intValue(const QString& column) const;
+    QString text(const QString& column) const;
+    bool isNull(const QString& column) const;
+
+    int rowsAffected() const;
+    qlonglong lastInsertId() const;
+
+    // Convenience for statements whose single result is one number (COUNT, MAX).
+    static int scalarInt(const QString& sql, const QVariantList& values = {});
+
+private:
+    QSqlQuery query_;
+    QString sql_;
+};
+
+// Several statements that must succeed together; rolls back unless committed.
+class Transaction {
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    bool open_ = true;
+};

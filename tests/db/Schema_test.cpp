@@ -1,0 +1,88 @@
+#include "db/Database.h"
+#include "db/DatabaseError.h"
+#include "db/Schema.h"
+#include "db/SqlStatement.h"
+#include "support/TestDatabase.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+TEST(Schema, NeueDatenbankEnthaeltDieGeliefertenZeilen)
+{
+    TestDatabase db;
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_FILTER WHERE ID = 1"), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ART WHERE ID IN (1, 2, 3, 4, 99)"), 5);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ZWECK WHERE ID = 1"), 1);
+
+    SqlStatement muster("SELECT KZuFzg, Eingabeart, Abgeschlossen FROM T_KFZ WHERE ID = 1");
+    muster.exec();
+    ASSERT_TRUE(muster.next());
+    EXPECT_EQ(muster.text("KZuFzg"), QStringLiteral("Musterfahrzeug"));
+    EXPECT_EQ(muster.intValue("Eingabeart"), 0);
+    EXPECT_EQ(muster.intValue("Abgeschlossen"), 0);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 1 AND Art = 99 AND Zweck = 1"), 1);
+
+    SqlStatement art("SELECT Bezeichnung, Abkuerzung FROM T_ART WHERE ID = 4");
+    art.exec();
+    ASSERT_TRUE(art.next());
+    EXPECT_EQ(art.text("Bezeichnung"), QStringLiteral("geschäftlich"));
+    EXPECT_EQ(art.text("Abkuerzung"), QStringLiteral("G"));
+    EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), Schema::currentVersion);
+}
+
+TEST(Schema, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
+{
+    TestDatabase db;
+    SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKm, Eingabeart, KFZID) VALUES ('K-AB 1, Passat', 500, 1, 7)").exec();
+    SqlStatement s("SELECT InspKM, InspDat, Abgeschlossen FROM T_KFZ WHERE KFZID = 7");
+    s.exec();
+    ASSERT_TRUE(s.next());
+    EXPECT_EQ(s.intValue("InspKM"), 0);
+    EXPECT_EQ(s.text("InspDat"), QStringLiteral("2002-01-01 00:00:00"));
+    EXPECT_EQ(s.intValue("Abgeschlossen"), 0);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_basis WHERE bearbeitet = 0"), 0);
+}
+
+TEST(Schema, DateiNurFuerDenBesitzerLesbar)
+{
+    TestDatabase db;
+    const QFile::Permissions rechte = QFileInfo(db.file()).permissions();
+    EXPECT_TRUE(rechte.testFlag(QFile::ReadOwner));
+    EXPECT_FALSE(rechte.testFlag(QFile::ReadGroup));
+    EXPECT_FALSE(rechte.testFlag(QFile::ReadOther));
+}
+
+TEST(Schema, FremdeDateiWirdNichtAlsLogbuchGeoeffnet)
+{
+    TestDatabase db;
+    Database::close();
+    const QString fremd = db.directory() + QStringLiteral("/fremd.db");
+    {
+        QFile datei(fremd);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write("das ist keine Datenbank, sondern Text ohne jeden Sinn und ohne SQLite-Kopf........");
+    }
+    EXPECT_THROW(Database::open(fremd), DatabaseError);
+    EXPECT_FALSE(Database::isOpen());
+}
+
+TEST(Schema, FehlerhafteAnweisungMeldetDieMeldungDerDatenbank)
+{
+    TestDatabase db;
+    try {
+        SqlStatement("SELECT Unsinn FROM T_KFZ").exec();
+        FAIL() << "keine Ausnahme";
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("Unsinn"))) << error.message().toStdString();
+    }
+}
+
+TEST(Schema, NeueDatenbankUeberschreibtKeineVorhandene)
+{
+    TestDatabase db;
+    EXPECT_THROW(Database::createNew(db.file()), DatabaseError);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
+}

@@ -1,0 +1,16 @@
+#include "app/VarnoApplication.h"
+#include "support/ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    VarnoApplication app(argc, argv);
+    app.loadGermanTranslation();
+    ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);
+    return RUN_ALL_TESTS();
+}
