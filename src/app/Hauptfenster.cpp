@@ -48,9 +48,9 @@ QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
 
 void setzeHintergrund(QLineEdit* feld, bool gelb)
 {
-    QPalette palette = feld->palette();
-    const QColor farbe = gelb ? QColor(Qt::yellow) : QApplication::palette(feld).color(QPalette::Base);
-    palette.setColor(QPalette::Base, farbe);
+    QPalette palette = QApplication::palette(feld);
+    if (gelb)
+        palette.setColor(QPalette::Base, Qt::yellow);
     feld->setPalette(palette);
 }
 

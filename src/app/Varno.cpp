@@ -39,4 +39,6 @@ void Varno::starten(bool mitStartbild)
     if (mitStartbild)
         start_->zeigenUndWarten(startbildMillisekunden);
     hauptform_->show();
+    // Without a window manager nobody else hands the new window the focus; it loads on activation.
+    hauptform_->activateWindow();
 }
