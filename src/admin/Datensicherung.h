@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class FileOperations;
+class QLineEdit;
+class QPushButton;
+
+// Backup and restore of the logbook. Opened from the menu while the main window waits disabled,
+// and the only window when the logbook is missing at start: then it restores a backup or creates
+// a new, empty logbook, after which the program goes on with it.
+class TF_Datensicherung : public QWidget {
+    Q_OBJECT
+public:
+    explicit TF_Datensicherung(QWidget* parent = nullptr);
+
+    // Tests hand in file operations that fail on purpose.
+    void setDateien(FileOperations& dateien) { dateien_ = &dateien; }
+
+    QLineEdit* EDSVerz;
+    QPushButton* BtAendern;
+    QPushButton* BtSicherung;
+    QPushButton* BtRueckSicherung;
+    QPushButton* BtNeueDatenbank;
+    QPushButton* btSchliessen;
+
+public slots:
+    void FormActivate();
+    void BtAendernClick();
+    void BtSicherungClick();
+    void BtRueckSicherungClick();
+    void BtNeueDatenbankClick();
+    void btSchliessenClick();
+
+signals:
+    // A logbook was put in place while there was none: the program can go on with it.
+    void datenbankBereit();
+    // Closed while there still is no logbook: the program ends.
+    void beenden();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString logbuch() const;
+    bool sicherungSchreiben(const QString& ziel);
+    void logbuchUebernommen();
+    static void fehlerBeimKopieren();
+
+    FileOperations* dateien_;
+    QString AktVerz;
+    // A folder chosen with "Ändern" counts until the window closes; only "Schliessen" stores it.
+    std::optional<QString> gewaehltesVerzeichnis_;
+};

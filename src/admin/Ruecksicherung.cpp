@@ -1,0 +1,90 @@
+#include "admin/Ruecksicherung.h"
+
+#include "admin/SicherungStore.h"
+#include "common/VarnoError.h"
+#include "db/Database.h"
+#include "platform/FileOperations.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Files SQLite keeps beside a database; left over from the replaced file they would be applied
+// to the restored one.
+const QStringList begleitdateien = {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+} // namespace
+
+Ruecksicherung::Ruecksicherung(FileOperations& dateien) : dateien_(dateien)
+{
+}
+
+QString Ruecksicherung::sicherheitskopie(const QString& logbuch)
+{
+    return logbuch + QStringLiteral(".vorher");
+}
+
+void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& logbuch)
+{
+    const QString kopie = gepruefteKopie(sicherung, logbuch);
+    const bool warOffen = Database::isOpen();
+    const bool hatteLogbuch = QFileInfo::exists(logbuch);
+    try {
+        if (hatteLogbuch)
+            sicherheitskopieAnlegen(logbuch);
+        austauschen(kopie, logbuch);
+    } catch (...) {
+        dateien_.removeIfExists(kopie);
+        if (warOffen && !Database::isOpen())
+            Database::open(logbuch);
+        throw;
+    }
+    try {
+        Database::open(logbuch);
+    } catch (...) {
+        vorherigenStandHerstellen(logbuch, hatteLogbuch, warOffen);
+        throw;
+    }
+}
+
+QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& logbuch)
+{
+    const QString kopie = dateien_.createTemporaryBeside(logbuch);
+    try {
+        dateien_.copyReplacing(sicherung, kopie);
+        if (const auto mangel = SicherungStore::logbuchMangel(kopie))
+            throw VarnoError(*mangel);
+    } catch (...) {
+        dateien_.removeIfExists(kopie);
+        throw;
+    }
+    return kopie;
+}
+
+void Ruecksicherung::sicherheitskopieAnlegen(const QString& logbuch)
+{
+    if (Database::isOpen())
+        SicherungStore::sichern(sicherheitskopie(logbuch), dateien_);
+    else
+        dateien_.copyReplacing(logbuch, sicherheitskopie(logbuch));
+}
+
+void Ruecksicherung::austauschen(const QString& kopie, const QString& logbuch)
+{
+    Database::close();
+    for (const QString& endung : begleitdateien)
+        dateien_.removeIfExists(logbuch + endung);
+    dateien_.renameReplacing(kopie, logbuch);
+}
+
+// The restored file passed the checks and still did not open: the logbook goes back to how it was.
+void Ruecksicherung::vorherigenStandHerstellen(const QString& logbuch, bool hatteLogbuch, bool warOffen)
+{
+    if (!hatteLogbuch) {
+        dateien_.removeIfExists(logbuch);
+        return;
+    }
+    dateien_.copyReplacing(sicherheitskopie(logbuch), logbuch);
+    if (warOffen)
+        Database::open(logbuch);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The about box: the program's name, its picture and the version of this build.
+class TF_ueber : public QWidget {
+    Q_OBJECT
+public:
+    explicit TF_ueber(QWidget* parent = nullptr);
+
+    QLabel* Image1;
+    QLabel* LVersion;
+    QPushButton* BtSchliessen;
+
+public slots:
+    void FormActivate();
+
+protected:
+    bool event(QEvent* event) override;
+};

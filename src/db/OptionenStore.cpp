@@ -1,0 +1,67 @@
+#include "db/OptionenStore.h"
+
+#include "db/DatabaseError.h"
+#include "db/SqlStatement.h"
+
+namespace {
+
+// The options row is delivered with every logbook; a file without it cannot be used.
+SqlStatement einzigeZeile(const char* sql)
+{
+    SqlStatement statement(sql);
+    statement.exec();
+    if (!statement.next())
+        throw DatabaseError(QStringLiteral("Die Tabelle T_Optionen enthält keine Einstellungen."));
+    return statement;
+}
+
+} // namespace
+
+namespace OptionenStore {
+
+Einstellungen lesen()
+{
+    const SqlStatement zeile = einzigeZeile("SELECT lKFZ, Muster, tFahrt, V FROM T_Optionen");
+    Einstellungen einstellungen;
+    einstellungen.lKFZ = zeile.intValue("lKFZ");
+    einstellungen.Muster = zeile.intValue("Muster");
+    einstellungen.tFahrt = zeile.intValue("tFahrt");
+    einstellungen.V = zeile.intValue("V");
+    return einstellungen;
+}
+
+void speichern(const Einstellungen& einstellungen)
+{
+    SqlStatement("UPDATE T_Optionen SET lKFZ = ?, Muster = ?, tFahrt = ?, V = ?")
+        .bind(einstellungen.lKFZ)
+        .bind(einstellungen.Muster)
+        .bind(einstellungen.tFahrt)
+        .bind(einstellungen.V)
+        .exec();
+}
+
+QString datensicherungsVerzeichnis()
+{
+    return einzigeZeile("SELECT DS_Pfad FROM T_Optionen").text("DS_Pfad");
+}
+
+void datensicherungsVerzeichnisSpeichern(const QString& verzeichnis)
+{
+    SqlStatement("UPDATE T_Optionen SET DS_Pfad = ?").bind(verzeichnis).exec();
+}
+
+MirelVerbindung mirelVerbindung()
+{
+    const SqlStatement zeile = einzigeZeile("SELECT Betriebssystem, Schnittstelle FROM T_Optionen");
+    return {.Betriebssystem = zeile.intValue("Betriebssystem"), .Schnittstelle = zeile.intValue("Schnittstelle")};
+}
+
+void mirelVerbindungSpeichern(const MirelVerbindung& verbindung)
+{
+    SqlStatement("UPDATE T_Optionen SET Betriebssystem = ?, Schnittstelle = ?")
+        .bind(verbindung.Betriebssystem)
+        .bind(verbindung.Schnittstelle)
+        .exec();
+}
+
+} // namespace OptionenStore

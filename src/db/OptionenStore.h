@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The settings of the single options row that the options, backup and recorder windows edit.
+// The window position and the last vehicle are kept by TDataBase.
+namespace OptionenStore {
+
+// Check boxes are stored as -1 (ticked) and 0.
+struct Einstellungen {
+    int lKFZ = 0;   // start with the last used vehicle
+    int Muster = 0; // include the sample vehicle in evaluations
+    int tFahrt = 0; // longest trip in hours
+    int V = 0;      // highest average speed in km/h
+};
+
+Einstellungen lesen();
+void speichern(const Einstellungen& einstellungen);
+
+QString datensicherungsVerzeichnis();
+void datensicherungsVerzeichnisSpeichern(const QString& verzeichnis);
+
+// The serial recorder's connection: operating system 0 (Windows 95/98/ME) or 1 (NT/2000/XP),
+// serial port 1 or 2.
+struct MirelVerbindung {
+    int Betriebssystem = 1;
+    int Schnittstelle = 1;
+};
+
+MirelVerbindung mirelVerbindung();
+void mirelVerbindungSpeichern(const MirelVerbindung& verbindung);
+
+} // namespace OptionenStore
