@@ -1,0 +1,308 @@
+#include "evaluation/AuswertungStore.h"
+
+#include "db/SqlStatement.h"
+
+#include <QVariantList>
+
+namespace {
+
+using Eintrag = AuswertungStore::Eintrag;
+
+std::vector<Eintrag> eintraege(const QString& sql)
+{
+    SqlStatement s(sql);
+    s.exec();
+    std::vector<Eintrag> liste;
+    while (s.next())
+        liste.push_back({s.value(0).toInt(), s.value(1).toString()});
+    return liste;
+}
+
+QHash<int, QString> namen(const QString& sql)
+{
+    QHash<int, QString> ergebnis;
+    for (const Eintrag& e : eintraege(sql))
+        ergebnis.insert(e.id, e.name);
+    return ergebnis;
+}
+
+QVariant iso(zeitpunkt::Sekunden zeit)
+{
+    return zeitpunkt::alsIso(zeit);
+}
+
+std::optional<zeitpunkt::Sekunden> zeit(const QVariant& wert)
+{
+    if (wert.isNull())
+        return std::nullopt;
+    const QString text = wert.toString();
+    return zeitpunkt::ausIso(QStringView(text));
+}
+
+// The conditions of a filtered statement and the values bound to their placeholders, in order.
+struct Bedingungen {
+    QString sql;
+    QVariantList werte;
+
+    void und(const QString& bedingung, const QVariantList& neueWerte = {})
+    {
+        sql += QStringLiteral(" AND ") + bedingung;
+        werte += neueWerte;
+    }
+
+    void wennGewaehlt(const QString& spalte, const std::optional<int>& id)
+    {
+        if (id)
+            und(spalte + QStringLiteral(" = ?"), {*id});
+    }
+};
+
+// A logbook row counts when all its master rows exist, as the inner joins demand; the start record
+// kind (short form "n") never does.
+const QString gefilterteFahrten = QStringLiteral(
+    " FROM T_MIREL m"
+    " JOIN T_KFZ k ON k.ID = m.KFZ"
+    " JOIN T_Fahrer f ON f.ID = m.Fahrer"
+    " JOIN T_ZWECK z ON z.ID = m.Zweck"
+    " JOIN T_Kategorie c ON c.ID = m.Kategorie"
+    " JOIN T_ART a ON a.ID = m.Art"
+    " JOIN T_ORTE s ON s.ID = m.Start"
+    " JOIN T_ORTE d ON d.ID = m.Ziel"
+    " WHERE a.Abkuerzung <> 'n'");
+
+Bedingungen bedingungen(const Fahrtenfilter& filter)
+{
+    Bedingungen b;
+    b.wennGewaehlt(QStringLiteral("m.KFZ"), filter.fahrzeug);
+    if (filter.ohneMusterfahrzeug)
+        b.und(QStringLiteral("m.KFZ <> 1"));
+    b.wennGewaehlt(QStringLiteral("m.Fahrer"), filter.fahrer);
+    b.wennGewaehlt(QStringLiteral("m.Zweck"), filter.zweck);
+    b.wennGewaehlt(QStringLiteral("m.Kategorie"), filter.kategorie);
+    b.wennGewaehlt(QStringLiteral("m.Art"), filter.art);
+    b.wennGewaehlt(QStringLiteral("m.Start"), filter.von);
+    b.wennGewaehlt(QStringLiteral("m.Ziel"), filter.nach);
+    switch (filter.bemerkung) {
+    case Fahrtenfilter::Bemerkung::Alle:
+        b.und(QStringLiteral("m.Bemerkung IS NOT NULL"));
+        break;
+    case Fahrtenfilter::Bemerkung::Ja:
+        b.und(QStringLiteral("m.Bemerkung <> ''"));
+        break;
+    case Fahrtenfilter::Bemerkung::Keine:
+        b.und(QStringLiteral("m.Bemerkung = ''"));
+        break;
+    }
+    b.und(QStringLiteral("m.km_ab >= ? AND m.km_an <= ?"), {filter.kmAb, filter.kmAn});
+    b.und(QStringLiteral("m.AbDat >= ? AND m.AnDat <= ?"), {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
+    return b;
+}
+
+SqlStatement ausfuehren(const QString& sql, const QVariantList& werte)
+{
+    SqlStatement s(sql);
+    for (const QVariant& wert : werte)
+        s.bind(wert);
+    s.exec();
+    return s;
+}
+
+Stammnamen stammnamen()
+{
+    Stammnamen n;
+    n.orte = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE"));
+    n.fahrzeuge = namen(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ"));
+    n.fahrer = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer"));
+    n.zwecke = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK"));
+    n.kategorien = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie"));
+    n.artKuerzel = namen(QStringLiteral("SELECT ID, Abkuerzung FROM T_ART"));
+    return n;
+}
+
+// Reports whole percent steps only: the progress window repaints on every report.
+class Gauge {
+public:
+    Gauge(const AuswertungStore::Fortschritt& melden, qint64 gesamt) : melden_(melden), gesamt_(gesamt) {}
+
+    void zeile(qint64 nummer)
+    {
+        if (!melden_ || gesamt_ <= 0)
+            return;
+        const int prozent = static_cast<int>(std::min<qint64>(100, (100 * nummer + gesamt_ / 2) / gesamt_));
+        if (prozent != gemeldet_) {
+            gemeldet_ = prozent;
+            melden_(prozent);
+        }
+    }
+
+private:
+    const AuswertungStore::Fortschritt& melden_;
+    qint64 gesamt_;
+    int gemeldet_ = -1;
+};
+
+} // namespace
+
+AuswertungStore::Stammlisten AuswertungStore::stammlisten() const
+{
+    Stammlisten listen;
+    listen.fahrzeuge = eintraege(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY KZuFzg, ID"));
+    listen.orte = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE ORDER BY Bezeichnung, ID"));
+    listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY Bezeichnung"));
+    listen.kategorien = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie ORDER BY Bezeichnung, ID"));
+    listen.zwecke = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK ORDER BY Bezeichnung, ID"));
+    listen.fahrer = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY ID"));
+    return listen;
+}
+
+bool AuswertungStore::musterfahrzeugEinbeziehen() const
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT Muster FROM T_Optionen LIMIT 1")) != 0;
+}
+
+void AuswertungStore::filterMerken(const FilterTexte& t) const
+{
+    ausfuehren(QStringLiteral("UPDATE T_FILTER SET AbDat = ?, AnDat = ?, Von = ?, Nach = ?, km_ab = ?, km_an = ?, "
+                              "KFZ = ?, Fahrer = ?, Zweck = ?, Kategorie = ?, Art = ?, Bemerkung = ? WHERE ID = 1"),
+               {t.abDat, t.anDat, t.von, t.nach, t.kmAb, t.kmAn, t.fahrzeug, t.fahrer, t.zweck, t.kategorie, t.art,
+                t.bemerkung});
+}
+
+Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortschritt& fortschritt) const
+{
+    const Bedingungen b = bedingungen(filter);
+    const qint64 gesamt =
+        fortschritt ? SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*)") + gefilterteFahrten + b.sql, b.werte)
+                    : 0;
+    SqlStatement s = ausfuehren(
+        QStringLiteral("SELECT m.ID, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Start, m.Ziel, m.KFZ, m.Fahrer, m.Zweck, "
+                       "m.Kategorie, m.Art, m.Bemerkung <> ''") +
+            gefilterteFahrten + b.sql + QStringLiteral(" ORDER BY m.AbDat, m.ID"),
+        b.werte);
+    Gauge gauge(fortschritt, gesamt);
+    std::vector<GelisteteFahrt> liste;
+    liste.reserve(static_cast<std::size_t>(gesamt));
+    while (s.next()) {
+        GelisteteFahrt f;
+        f.id = s.value(0).toInt();
+        f.abfahrt = zeit(s.value(1));
+        f.ankunft = zeit(s.value(2));
+        f.kmAb = s.value(3).toInt();
+        f.kmAn = s.value(4).toInt();
+        f.start = s.value(5).toInt();
+        f.ziel = s.value(6).toInt();
+        f.fahrzeug = s.value(7).toInt();
+        f.fahrer = s.value(8).toInt();
+        f.zweck = s.value(9).toInt();
+        f.kategorie = s.value(10).toInt();
+        f.art = s.value(11).toInt();
+        f.mitBemerkung = s.value(12).toInt() != 0;
+        liste.push_back(f);
+        gauge.zeile(static_cast<qint64>(liste.size()));
+    }
+    return Fahrtenliste(std::move(liste), stammnamen());
+}
+
+std::vector<fahrerauswertung::Fahrt> AuswertungStore::fahrtenEinesFahrers(int fahrer, zeitpunkt::Sekunden abfahrtAb,
+                                                                          zeitpunkt::Sekunden ankunftBis) const
+{
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT AbDat, AnDat, km_ab, km_an FROM T_MIREL WHERE Fahrer = ? "
+                                               "AND AbDat >= ? AND AnDat <= ? ORDER BY AbDat, ID"),
+                                {fahrer, iso(abfahrtAb), iso(ankunftBis)});
+    std::vector<fahrerauswertung::Fahrt> fahrten;
+    while (s.next()) {
+        const auto ab = zeit(s.value(0));
+        const auto an = zeit(s.value(1));
+        if (ab && an)
+            fahrten.push_back({*ab, *an, s.value(2).toInt(), s.value(3).toInt()});
+    }
+    return fahrten;
+}
+
+std::vector<AuswertungStore::FahrerMitFahrten> AuswertungStore::fahrerFahrten(zeitpunkt::Sekunden abfahrtAb,
+                                                                              zeitpunkt::Sekunden ankunftBis) const
+{
+    std::vector<FahrerMitFahrten> ergebnis;
+    for (const Eintrag& fahrer : eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY Bezeichnung, ID")))
+        ergebnis.push_back({fahrer.name, fahrtenEinesFahrers(fahrer.id, abfahrtAb, ankunftBis)});
+    return ergebnis;
+}
+
+std::vector<fahrerauswertung::Tagesfahrt> AuswertungStore::tagesfahrten(int fahrer, const QDate& tag) const
+{
+    SqlStatement s = ausfuehren(
+        QStringLiteral("SELECT m.AbDat, m.AnDat, m.km_ab, m.km_an, k.KZuFzg, s.Bezeichnung, d.Bezeichnung, "
+                       "z.Bezeichnung, a.Abkuerzung, m.Bemerkung FROM T_MIREL m"
+                       " JOIN T_KFZ k ON k.ID = m.KFZ"
+                       " JOIN T_ZWECK z ON z.ID = m.Zweck"
+                       " JOIN T_ART a ON a.ID = m.Art"
+                       " JOIN T_ORTE s ON s.ID = m.Start"
+                       " JOIN T_ORTE d ON d.ID = m.Ziel"
+                       " WHERE m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? ORDER BY m.AbDat, m.ID"),
+        {fahrer, iso(filtergrenzen::abfahrtAb(tag)), iso(filtergrenzen::ankunftBis(tag))});
+    std::vector<fahrerauswertung::Tagesfahrt> fahrten;
+    while (s.next()) {
+        const auto ab = zeit(s.value(0));
+        const auto an = zeit(s.value(1));
+        if (!ab || !an)
+            continue;
+        fahrten.push_back({{*ab, *an, s.value(2).toInt(), s.value(3).toInt()},
+                           s.value(4).toString(),
+                           s.value(5).toString(),
+                           s.value(6).toString(),
+                           s.value(7).toString(),
+                           s.value(8).toString(),
+                           s.value(9).toString()});
+    }
+    return fahrten;
+}
+
+std::vector<fahrzeugauswertung::Fahrzeug> AuswertungStore::fahrzeuge(const Fahrtenfilter& filter) const
+{
+    const Bedingungen b = bedingungen(filter);
+    const QString kmDerArt = QStringLiteral(
+        "SUM(CASE WHEN substr(a.Abkuerzung, 1, 1) = '%1' THEN m.km_an - m.km_ab ELSE 0 END)");
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT k.KZuFzg, COUNT(*), ") + kmDerArt.arg(QLatin1Char('U')) +
+                                    QStringLiteral(", ") + kmDerArt.arg(QLatin1Char('P')) + QStringLiteral(", ") +
+                                    kmDerArt.arg(QLatin1Char('A')) + QStringLiteral(", ") +
+                                    kmDerArt.arg(QLatin1Char('G')) + gefilterteFahrten + b.sql +
+                                    QStringLiteral(" GROUP BY m.KFZ ORDER BY k.KZuFzg, m.KFZ"),
+                                b.werte);
+    std::vector<fahrzeugauswertung::Fahrzeug> ergebnis;
+    while (s.next()) {
+        fahrzeugauswertung::Fahrzeug f;
+        f.name = s.value(0).toString();
+        f.anzahl = s.value(1).toInt();
+        f.km = {s.value(2).toLongLong(), s.value(3).toLongLong(), s.value(4).toLongLong(), s.value(5).toLongLong()};
+        ergebnis.push_back(f);
+    }
+    return ergebnis;
+}
+
+QString AuswertungStore::bemerkung(int fahrtId) const
+{
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT Bemerkung FROM T_MIREL WHERE ID = ?"), {fahrtId});
+    return s.next() ? s.value(0).toString() : QString();
+}
+
+std::optional<int> AuswertungStore::artNachKuerzel(const QString& kuerzel) const
+{
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT ID FROM T_ART WHERE Abkuerzung = ? ORDER BY ID"), {kuerzel});
+    if (!s.next())
+        return std::nullopt;
+    return s.value(0).toInt();
+}
+
+bool AuswertungStore::StammfahrtVorhanden(const Stammfahrt& f) const
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_STAMMFAHRTEN WHERE Von = ? AND Nach = ? "
+                                                  "AND KM = ? AND Zweck = ? AND Kategorie = ? AND Art = ?"),
+                                   {f.von, f.nach, f.km, f.zweck, f.kategorie, f.art}) > 0;
+}
+
+void AuswertungStore::stammfahrtAnlegen(const Stammfahrt& f) const
+{
+    ausfuehren(QStringLiteral("INSERT INTO T_STAMMFAHRTEN (Von, Nach, KM, Zweck, Kategorie, Art) "
+                              "VALUES (?, ?, ?, ?, ?, ?)"),
+               {f.von, f.nach, f.km, f.zweck, f.kategorie, f.art});
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "evaluation/Fahrerauswertung.h"
+#include "evaluation/Fahrtenfilter.h"
+#include "evaluation/Fahrtenliste.h"
+#include "evaluation/Fahrzeugauswertung.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Every statement of the evaluation: master lists, the trip list, the driver and vehicle views,
+// the stored filter, details and standard trips. Values are always bound.
+class AuswertungStore {
+public:
+    struct Eintrag {
+        int id = 0;
+        QString name;
+    };
+
+    // The choices of the filter lists, each in the order the list shows them.
+    struct Stammlisten {
+        std::vector<Eintrag> fahrzeuge;  // by plate text, closed vehicles included
+        std::vector<Eintrag> orte;       // by name
+        std::vector<Eintrag> arten;      // by name, without the start record kind
+        std::vector<Eintrag> kategorien; // by name
+        std::vector<Eintrag> zwecke;     // by name
+        std::vector<Eintrag> fahrer;     // by ID
+    };
+
+    // The filter as the user chose it, in display texts ("alle", dates like "1.1.2002").
+    struct FilterTexte {
+        QString abDat, anDat, von, nach, kmAb, kmAn, fahrzeug, fahrer, zweck, kategorie, art, bemerkung;
+    };
+
+    // A standard trip: places, distance, purpose, category and kind.
+    struct Stammfahrt {
+        int von = 0;
+        int nach = 0;
+        int km = 0;
+        int zweck = 0;
+        int kategorie = 0;
+        int art = 0;
+    };
+
+    using Fortschritt = std::function<void(int prozent)>;
+
+    Stammlisten stammlisten() const;
+    // Option "Musterfahrzeug in Auswertung einbeziehen".
+    bool musterfahrzeugEinbeziehen() const;
+    void filterMerken(const FilterTexte& texte) const;
+
+    // The trips the filter lets through, by departure; start records (short form "n") never.
+    Fahrtenliste fahrten(const Fahrtenfilter& filter, const Fortschritt& fortschritt = {}) const;
+
+    // Every driver by name with his trips in the period, by departure (all vehicles).
+    struct FahrerMitFahrten {
+        QString name;
+        std::vector<fahrerauswertung::Fahrt> fahrten;
+    };
+    std::vector<FahrerMitFahrten> fahrerFahrten(zeitpunkt::Sekunden abfahrtAb, zeitpunkt::Sekunden ankunftBis) const;
+    std::vector<fahrerauswertung::Fahrt> fahrtenEinesFahrers(int fahrer, zeitpunkt::Sekunden abfahrtAb,
+                                                             zeitpunkt::Sekunden ankunftBis) const;
+    // The driver's trips arriving on that day, by departure.
+    std::vector<fahrerauswertung::Tagesfahrt> tagesfahrten(int fahrer, const QDate& tag) const;
+
+    // Per vehicle by plate text: trips and kilometres per kind under the filter.
+    std::vector<fahrzeugauswertung::Fahrzeug> fahrzeuge(const Fahrtenfilter& filter) const;
+
+    QString bemerkung(int fahrtId) const;
+    std::optional<int> artNachKuerzel(const QString& kuerzel) const;
+
+    bool StammfahrtVorhanden(const Stammfahrt& stammfahrt) const;
+    void stammfahrtAnlegen(const Stammfahrt& stammfahrt) const;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class AuswertungStore;
+class QButtonGroup;
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// "Details": one listed trip of the evaluation field by field, with its full remark. Read-only;
+// every opening refills it from the trip the evaluation hands over.
+class TF_Details : public QDialog {
+    Q_OBJECT
+public:
+    // The cells of a trip-list row (the columns of the trip grid) and the trip's ID.
+    struct Fahrt {
+        int id = 0;
+        QStringList zellen;
+    };
+
+    explicit TF_Details(QWidget* parent = nullptr);
+
+    void setFahrt(const Fahrt& fahrt) { fahrt_ = fahrt; }
+
+    QLineEdit* EAbfahrt;
+    QLineEdit* EAnkunft;
+    QLabel* LDatum;
+    QCalendarWidget* Kalender;
+    QComboBox* cbVon;
+    QComboBox* Cbnach;
+    QLineEdit* EkmStand;
+    QLineEdit* Ekm;
+    QComboBox* Cbzweck;
+    QComboBox* CbKategorie;
+    QComboBox* CbFahrer;
+    QButtonGroup* RGFahrtart;
+    QPlainTextEdit* MBemerkungen;
+    QPushButton* btAbbrechen;
+
+    // The selected kind as its radio position (0 "unzugeordnet" to 3 "geschäftlich"), -1 for none.
+    int gewaehlteArt() const;
+
+public slots:
+    void FormShow();
+    void btAbbrechenClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void baueOberflaeche();
+    void zeitenFuellen();
+    void artWaehlen(const QString& kuerzel);
+    QString zelle(int spalte) const;
+
+    Fahrt fahrt_;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "evaluation/Zeitpunkt.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// One listed logbook row, held as numbers and master-row IDs so a list of a million trips stays
+// small; the cell texts are made when a row is shown.
+struct GelisteteFahrt {
+    int id = 0;
+    std::optional<zeitpunkt::Sekunden> abfahrt;
+    std::optional<zeitpunkt::Sekunden> ankunft;
+    int kmAb = 0;
+    int kmAn = 0;
+    int start = 0;
+    int ziel = 0;
+    int fahrzeug = 0;
+    int fahrer = 0;
+    int zweck = 0;
+    int kategorie = 0;
+    int art = 0;
+    bool mitBemerkung = false;
+};
+
+// The names behind the IDs of a trip list, read together with it.
+struct Stammnamen {
+    QHash<int, QString> orte;
+    QHash<int, QString> fahrzeuge;
+    QHash<int, QString> fahrer;
+    QHash<int, QString> zwecke;
+    QHash<int, QString> kategorien;
+    QHash<int, QString> artKuerzel;
+};
+
+// Kilometres per kind of trip, by the kind's short form "U", "P", "A", "G".
+struct KilometerJeArt {
+    qint64 unzugeordnet = 0;
+    qint64 privat = 0;
+    qint64 arbeitsweg = 0;
+    qint64 geschaeftlich = 0;
+
+    qint64 gesamt() const { return unzugeordnet + privat + arbeitsweg + geschaeftlich; }
+    bool operator==(const KilometerJeArt&) const = default;
+};
+
+// The result of the trip view: the trips in list order (their IDs are the row-to-trip list) and
+// the texts of the twelve columns.
+class Fahrtenliste {
+public:
+    enum Spalte { Abfahrt, Ankunft, Von, Nach, KmAbf, KmAnk, Fahrzeug, Fahrer, Zweck, Kategorie, Art, Bem, Spalten };
+
+    static const QStringList& kopf();
+
+    Fahrtenliste() = default;
+    Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen);
+
+    const std::vector<GelisteteFahrt>& fahrten() const { return fahrten_; }
+    std::size_t anzahl() const { return fahrten_.size(); }
+    bool leer() const { return fahrten_.empty(); }
+    const GelisteteFahrt& fahrt(std::size_t zeile) const { return fahrten_.at(zeile); }
+    const Stammnamen& namen() const { return namen_; }
+
+    QString zelle(std::size_t zeile, int spalte) const;
+    // Sum of "KM-Ank." minus "KM-Abf." over the listed trips.
+    qint64 kilometer() const;
+    KilometerJeArt kilometerJeArt() const;
+
+private:
+    std::vector<GelisteteFahrt> fahrten_;
+    Stammnamen namen_;
+};

@@ -1,0 +1,56 @@
+#include "evaluation/report/QRFahrerAuswertung.h"
+
+#include "evaluation/report/ReportBands.h"
+
+namespace {
+
+const ColumnGrid spalten({44, 26, 26, 26, 26, 26});
+
+Band spaltenkopf()
+{
+    const TextStyle s = TextStyle::strong();
+    Band band = spalten.band({{Cell{QStringLiteral("Fahrer"), s}},
+                              {Cell::right(QStringLiteral("Fahrtanzahl"), s)},
+                              {Cell::right(QStringLiteral("Unterwegs"), s)},
+                              {Cell::right(QStringLiteral("Fahrzeit"), s)},
+                              {Cell::right(QStringLiteral("gefahrene km"), s)},
+                              {Cell::right(QStringLiteral("Standzeit"), s)}});
+    band.ruleBelow = true;
+    return band;
+}
+
+Band detail(const QStringList& zeile)
+{
+    std::vector<std::vector<Cell>> zellen{{Cell{gridCell(zeile, 0)}}};
+    for (int i = 1; i < 6; ++i)
+        zellen.push_back({Cell::right(gridCell(zeile, i))});
+    Band band = spalten.band(std::move(zellen));
+    band.ruleBelow = true;
+    return band;
+}
+
+} // namespace
+
+QString TQRFahrer::QRFahrerBeforePrint(const DatumsAuswahl& datum)
+{
+    if (!datum.abDatGesetzt && !datum.anDatGesetzt)
+        return QStringLiteral("alle Fahrer über alle Tage");
+    QString text = QStringLiteral("alle Fahrer");
+    if (datum.abDatGesetzt)
+        text += QStringLiteral(" vom ") + datum.von;
+    text += QStringLiteral(" bis ") + (datum.anDatGesetzt ? datum.bis : QStringLiteral("heute"));
+    return text;
+}
+
+ReportDefinition TQRFahrer::bericht(const FahrerBerichtDaten& daten)
+{
+    ReportDefinition report;
+    report.name = QStringLiteral("Fahrerauswertung");
+    report.page = PageSetup::a4(QPageLayout::Portrait, 12.7);
+    report.pageHeader = reportPageHeader(QStringLiteral("Fahrerauswertung"), QRFahrerBeforePrint(daten.datum),
+                                         report.page.bodySize().width());
+    report.columnHeader = spaltenkopf();
+    for (const QStringList& zeile : daten.zeilen)
+        report.details.push_back(detail(zeile));
+    return report;
+}
