@@ -56,7 +56,7 @@ Band titel(const TQuickReport::Beschriftung& b)
 Band summe(const TQuickReport::Beschriftung& b)
 {
     const TextStyle s = TextStyle::strong();
-    Band band = ColumnGrid({22, 20, 4, 12, 20, 4, 18, 20, 4, 20, 20, 4, 14, 20})
+    Band band = ColumnGrid({26, 18, 6, 14, 18, 6, 22, 18, 6, 24, 18, 6, 16, 20})
                     .band({{Cell{QStringLiteral("unzugeordnet"), s}}, {Cell::right(b.tU)}, {},
                            {Cell{QStringLiteral("privat"), s}}, {Cell::right(b.tP)}, {},
                            {Cell{QStringLiteral("Arbeitsweg"), s}}, {Cell::right(b.tA)}, {},
