@@ -3,6 +3,13 @@
 #include "app/Hauptfenster.h"
 #include "app/ProgressBar.h"
 #include "app/StartLogo.h"
+#include "entry/Eingabemaske.h"
+#include "admin/Datensicherung.h"
+#include "admin/OptionenMaske.h"
+#include "admin/ueber.h"
+#include "card/mirel_verbindung.h"
+#include "card/varno_v_ok.h"
+#include "platform/LinuxVolumeSerial.h"
 
 #include <QApplication>
 
@@ -16,13 +23,22 @@ Varno::Varno()
     // order the program has always created them; none is shown yet.
     hauptform_ = new THauptform;
     hauptform_->setAttribute(Qt::WA_DeleteOnClose, false);
+    eingabe_ = new TF_Eingabe(hauptform_);
+    optionen_ = new TF_Optionen(hauptform_);
     fortschritt_ = new TF_ProgressBar(hauptform_);
     start_ = new TF_Start;
+    mirelVerbindung_ = new TF_mirel_Verbindung(hauptform_);
+    kartenimport_ = new TF_Varno_V_OK(std::make_unique<LinuxVolumeSerial>());
+    // Without a parent: the main window is disabled while it is open.
+    datensicherung_ = new TF_Datensicherung;
+    ueber_ = new TF_ueber(hauptform_);
     verbinden();
 }
 
 Varno::~Varno()
 {
+    delete kartenimport_;
+    delete datensicherung_;
     delete start_;
     delete hauptform_;
 }
@@ -30,8 +46,16 @@ Varno::~Varno()
 void Varno::verbinden()
 {
     Hauptfensterziele ziele;
+    ziele.eingabe = eingabe_;
+    ziele.kartenimport = kartenimport_;
+    kartenimport_->setFortschritt(Fortschritt::von(fortschritt_));
+    ziele.optionen = optionen_;
+    ziele.datensicherung = datensicherung_;
+    ziele.ueber = ueber_;
     hauptform_->setZiele(ziele);
     connect(hauptform_, &THauptform::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
+    connect(datensicherung_, &TF_Datensicherung::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
+    connect(datensicherung_, &TF_Datensicherung::datenbankBereit, hauptform_, &THauptform::DatenbankBereit);
 }
 
 void Varno::starten(bool mitStartbild)

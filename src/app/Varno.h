@@ -2,9 +2,15 @@
 
 #include <QObject>
 
+class TF_Datensicherung;
+class TF_Eingabe;
+class TF_mirel_Verbindung;
+class TF_Optionen;
+class TF_ueber;
 class THauptform;
 class TF_ProgressBar;
 class TF_Start;
+class TF_Varno_V_OK;
 
 // The program: creates every window once, wires them together and starts the main window.
 // Tests create it in-process and call starten(false) to skip the splash wait.
@@ -19,11 +25,21 @@ public:
 
     THauptform* hauptform() const { return hauptform_; }
     TF_ProgressBar* fortschritt() const { return fortschritt_; }
+    TF_Eingabe* eingabe() const { return eingabe_; }
+    TF_mirel_Verbindung* mirelVerbindung() const { return mirelVerbindung_; }
+    TF_Datensicherung* datensicherung() const { return datensicherung_; }
+    TF_Varno_V_OK* kartenimport() const { return kartenimport_; }
 
 private:
     void verbinden();
 
     THauptform* hauptform_;
+    TF_Eingabe* eingabe_;
+    TF_Optionen* optionen_;
     TF_ProgressBar* fortschritt_;
     TF_Start* start_;
+    TF_mirel_Verbindung* mirelVerbindung_;
+    TF_Varno_V_OK* kartenimport_;
+    TF_Datensicherung* datensicherung_;
+    TF_ueber* ueber_;
 };

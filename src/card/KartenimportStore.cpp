@@ -1,0 +1,196 @@
+#include "card/KartenimportStore.h"
+
+#include "db/SqlDate.h"
+#include "db/SqlStatement.h"
+#include "db/TDataBase.h"
+
+namespace KartenimportStore {
+
+namespace {
+
+QVariant zeit(const std::optional<QDateTime>& zeit)
+{
+    return zeit ? QVariant(sqldate::toSql(*zeit)) : QVariant();
+}
+
+// One prepared statement for all rows; SQLite parses it once.
+class MerkpunktSpeicher {
+public:
+    explicit MerkpunktSpeicher(const QString& cfid) : cfid_(cfid) {}
+
+    qlonglong sichern(const ImportMerkpunkt& merkpunkt)
+    {
+        const std::optional<qlonglong> zeile = merkpunkt.zeile ? merkpunkt.zeile : vorhandeneZeile(merkpunkt);
+        if (!zeile)
+            return einfuegen(merkpunkt);
+        bemerkung_.bind(merkpunkt.bemerkung).bind(*zeile).exec();
+        return *zeile;
+    }
+
+private:
+    std::optional<qlonglong> vorhandeneZeile(const ImportMerkpunkt& merkpunkt)
+    {
+        suche_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(cfid_).bind(merkpunkt.kfzSchluessel).exec();
+        if (!suche_.next())
+            return std::nullopt;
+        return suche_.value(0).toLongLong();
+    }
+
+    qlonglong einfuegen(const ImportMerkpunkt& merkpunkt)
+    {
+        // T_Merkpunkte.Fahrer holds the card; the driver is found through T_CF.
+        neu_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(merkpunkt.bemerkung).bind(cfid_)
+            .bind(merkpunkt.kfzSchluessel).exec();
+        return neu_.lastInsertId();
+    }
+
+    QString cfid_;
+    SqlStatement suche_{QStringLiteral("SELECT rowid FROM T_Merkpunkte WHERE Zeit IS ? AND KM = ? AND Fahrer = ? "
+                                       "AND KFZ = ?")};
+    SqlStatement neu_{QStringLiteral("INSERT INTO T_Merkpunkte (Zeit, KM, Bemerkung, Fahrer, KFZ) "
+                                     "VALUES (?, ?, ?, ?, ?)")};
+    SqlStatement bemerkung_{QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?")};
+};
+
+std::vector<qlonglong> merkpunkteSpeichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)
+{
+    std::vector<qlonglong> zeilen;
+    if (merkpunkte.empty())
+        return zeilen;
+    MerkpunktSpeicher speicher(cfid);
+    zeilen.reserve(merkpunkte.size());
+    for (const ImportMerkpunkt& merkpunkt : merkpunkte)
+        zeilen.push_back(speicher.sichern(merkpunkt));
+    return zeilen;
+}
+
+void fahrtenSpeichern(const QString& cfid, const QDateTime& einlesedatum, const std::vector<const ImportFahrt*>& fahrten,
+                      const std::function<void(int)>& fortschritt)
+{
+    if (fahrten.empty())
+        return;
+    SqlStatement rohfahrt(QStringLiteral("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, "
+                                         "KFZid, CF, Art, Ort, Grund, Kat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QString eingelesen = sqldate::toSql(einlesedatum);
+    int gemeldet = 0;
+    for (std::size_t i = 0; i < fahrten.size(); ++i) {
+        const ImportFahrt* fahrt = fahrten[i];
+        // CF 0 lets the trip entry show the card's driver.
+        rohfahrt.bind(cfid).bind(eingelesen).bind(zeit(fahrt->startzeit)).bind(fahrt->startKm)
+            .bind(zeit(fahrt->zielzeit)).bind(fahrt->zielKm).bind(fahrt->kfzSchluessel).bind(fahrt->cfOk ? 0 : 1)
+            .bind(fahrt->art).bind(fahrt->ort).bind(fahrt->grund).bind(fahrt->kategorie).exec();
+        const int prozent = static_cast<int>((i + 1) * 100 / fahrten.size());
+        if (fortschritt && prozent > gemeldet)
+            fortschritt(gemeldet = prozent);
+    }
+}
+
+} // namespace
+
+QString datendateiPfad()
+{
+    SqlStatement s(QStringLiteral("SELECT CF_Pfad FROM T_Optionen"));
+    s.exec();
+    return s.next() ? s.text(QStringLiteral("CF_Pfad")) : QString();
+}
+
+void datendateiPfadMerken(const QString& pfad)
+{
+    SqlStatement(QStringLiteral("UPDATE T_Optionen SET CF_Pfad = ?")).bind(pfad).exec();
+}
+
+std::optional<QString> kartenfahrer(const QString& cfid)
+{
+    SqlStatement karte(QStringLiteral("SELECT Fahrer FROM T_CF WHERE CF = ?"));
+    karte.bind(cfid).exec();
+    if (!karte.next())
+        return std::nullopt;
+    SqlStatement fahrer(QStringLiteral("SELECT Bezeichnung FROM T_Fahrer WHERE ID = ?"));
+    fahrer.bind(karte.value(QStringLiteral("Fahrer"))).exec();
+    return fahrer.next() ? fahrer.text(QStringLiteral("Bezeichnung")) : QString();
+}
+
+std::optional<QString> kennzeichen(int kfzId)
+{
+    SqlStatement s(QStringLiteral("SELECT KZuFzg FROM T_KFZ WHERE KFZID = ?"));
+    s.bind(kfzId).exec();
+    if (!s.next())
+        return std::nullopt;
+    return s.text(QStringLiteral("KZuFzg"));
+}
+
+bool kennzeichenVergeben(const QString& kennzeichen)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?"), {kennzeichen}) > 0;
+}
+
+void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start)
+{
+    TDataBase::KFZAnlegen(TDataBase::NeuesKFZ{
+        .kennzeichen = kennzeichen, .start = start, .anfkm = startKm, .eingabeart = EingabeVarno, .kfzid = kfzId});
+}
+
+QStringList fahrerNamen()
+{
+    SqlStatement s(QStringLiteral("SELECT Bezeichnung FROM T_Fahrer ORDER BY Bezeichnung"));
+    s.exec();
+    QStringList namen;
+    while (s.next())
+        namen << s.text(QStringLiteral("Bezeichnung"));
+    return namen;
+}
+
+QString fahrtKennung(const std::optional<QDateTime>& startzeit, int startKm, const QString& kfzSchluessel)
+{
+    return (startzeit ? sqldate::toSql(*startzeit) : QString()) + QLatin1Char('|') + QString::number(startKm) +
+           QLatin1Char('|') + kfzSchluessel;
+}
+
+QSet<QString> gespeicherteFahrten(const QString& cfid)
+{
+    SqlStatement s(QStringLiteral("SELECT Startzeit, Startkm, KFZid FROM T_basis WHERE CFID = ?"));
+    s.bind(cfid).exec();
+    QSet<QString> kennungen;
+    while (s.next())
+        kennungen.insert(fahrtKennung(sqldate::fromSql(s.value(0)), s.value(1).toInt(), s.value(2).toString()));
+    return kennungen;
+}
+
+std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlesedatum,
+                                   const std::vector<const ImportFahrt*>& fahrten,
+                                   const std::vector<ImportMerkpunkt>& merkpunkte,
+                                   const std::function<void(int)>& fortschritt)
+{
+    Transaction transaction;
+    fahrtenSpeichern(cfid, einlesedatum, fahrten, fortschritt);
+    std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
+    transaction.commit();
+    return zeilen;
+}
+
+std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)
+{
+    Transaction transaction;
+    std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
+    transaction.commit();
+    return zeilen;
+}
+
+void fahrerZuordnen(const QString& cfid, const QString& name)
+{
+    Transaction transaction;
+    SqlStatement vorhanden(QStringLiteral("SELECT ID FROM T_Fahrer WHERE Bezeichnung = ?"));
+    vorhanden.bind(name).exec();
+    QVariant fahrer;
+    if (vorhanden.next()) {
+        fahrer = vorhanden.value(0);
+    } else {
+        SqlStatement neu(QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?)"));
+        neu.bind(name).exec();
+        fahrer = neu.lastInsertId();
+    }
+    SqlStatement(QStringLiteral("INSERT INTO T_CF (CF, Fahrer) VALUES (?, ?)")).bind(cfid).bind(fahrer).exec();
+    transaction.commit();
+}
+
+} // namespace KartenimportStore
