@@ -19,12 +19,10 @@ Band ColumnGrid::band(std::vector<std::vector<Cell>> cellsPerColumn) const
 Band reportPageHeader(const QString& title, const QString& auswertDat, qreal bodyWidth)
 {
     const QDateTime printed = Clock::now();
-    const qreal titleWidth = 95;
     const qreal pageWidth = 45;
     Band band;
-    band.columns.push_back(BandColumn{0, titleWidth, {Cell{title, TextStyle::heading()}}});
-    band.columns.push_back(BandColumn{titleWidth + 3, bodyWidth - titleWidth - pageWidth - 6,
-                                      {Cell{}, Cell{auswertDat, TextStyle::strong()}}});
+    band.columns.push_back(BandColumn{0, bodyWidth - pageWidth - 3,
+                                      {Cell{title, TextStyle::heading()}, Cell{auswertDat, TextStyle::strong()}}});
     band.columns.push_back(BandColumn{bodyWidth - pageWidth, pageWidth,
                                       {Cell::pageOfPages(),
                                        Cell::right(german::date(printed.date()) + QLatin1Char(' ') +

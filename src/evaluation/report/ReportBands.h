@@ -22,7 +22,7 @@ private:
     qreal gap_;
 };
 
-// Report title at the left, the evaluation's period beside it, and at the right "Seite x von y"
+// Report title at the left with the evaluation's period below it, and at the right "Seite x von y"
 // above the date and time of printing, taken from the program's clock.
 Band reportPageHeader(const QString& title, const QString& auswertDat, qreal bodyWidth);
 

@@ -84,6 +84,11 @@ private:
                                               : measure_.wrap(cell.text, cell.style, column.width);
                 const qreal lineHeight = measure_.lineHeight(cell.style);
                 for (const QString& line : lines) {
+                    // An empty cell still takes its line but has nothing to draw.
+                    if (line.isEmpty() && cell.content == CellContent::Text) {
+                        top += lineHeight;
+                        continue;
+                    }
                     measured.texts.push_back(
                         PlacedText{QRectF(column.x, top, column.width, lineHeight), line, cell.style, cell.alignment});
                     measured.pageOfPages.push_back(cell.content == CellContent::PageOfPages);
