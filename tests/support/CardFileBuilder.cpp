@@ -78,7 +78,8 @@ void CardFileBuilder::write(const QString& path) const
 
 cardfile::RecorderTime at(int year, int month, int day, int hour, int minute, int second)
 {
-    return {year, month, day, hour, minute, second};
+    return {static_cast<std::int16_t>(year), static_cast<std::uint8_t>(month), static_cast<std::uint8_t>(day),
+            static_cast<std::uint8_t>(hour), static_cast<std::uint8_t>(minute), static_cast<std::uint8_t>(second)};
 }
 
 cardfile::RecorderTime recorderTime(const QDateTime& time)

@@ -97,12 +97,10 @@ private:
     CardRecord waypoint()
     {
         clock_ += between(1 * Minute, 10 * Minute);
-        CardRecord record;
-        record.vehicleNumber = static_cast<std::int32_t>(vehicle_ + 1);
-        record.startTime = recorderTimeFromSeconds(clock_);
-        record.startKm = odometers_[vehicle_];
-        record.kind = "M";
-        return record;
+        return {.startTime = recorderTimeFromSeconds(clock_),
+                .startKm = odometers_[vehicle_],
+                .vehicleNumber = static_cast<std::int32_t>(vehicle_ + 1),
+                .kind = "M"};
     }
 
     const SyntheticCardOptions& options_;

@@ -7,8 +7,8 @@ bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading)
     for (std::size_t offset = 0; offset + BlockSize <= blocks.size(); offset += BlockSize) {
         if (!startsRecord(blocks[offset]))
             return false;
-        reading.records.push_back(
-            decodeRecord(std::span<const std::uint8_t, RecordDataSize>(blocks.data() + offset, RecordDataSize)));
+        decodeRecordInto(std::span<const std::uint8_t, RecordDataSize>(blocks.data() + offset, RecordDataSize),
+                         reading.records.emplace_back());
     }
     return true;
 }

@@ -53,9 +53,8 @@ int daysInMonth(int year, int month)
 
 bool isValid(const RecorderTime& time)
 {
-    return time.month >= 1 && time.month <= 12 && time.day >= 1 &&
-           time.day <= daysInMonth(time.year, time.month) && time.hour >= 0 && time.hour < 24 &&
-           time.minute >= 0 && time.minute < 60 && time.second >= 0 && time.second < 60;
+    return time.month >= 1 && time.month <= 12 && time.day >= 1 && time.day <= daysInMonth(time.year, time.month) &&
+           time.hour < 24 && time.minute < 60 && time.second < 60;
 }
 
 } // namespace
@@ -64,11 +63,19 @@ std::optional<RecorderTime> recorderTimeFromSeconds(std::uint32_t seconds)
 {
     if (seconds == 0)
         return std::nullopt;
+    // A card holds several records a day in time order, so the last day's date is usually the one.
+    thread_local std::int64_t lastDay = -1;
+    thread_local CivilDate lastDate{};
     const std::int64_t days = seconds / SecondsPerDay;
     const auto secondOfDay = static_cast<int>(seconds % SecondsPerDay);
-    const CivilDate date = civilFromDays(Epoch1980 + days);
-    return RecorderTime{date.year, date.month, date.day, secondOfDay / 3600, secondOfDay / 60 % 60,
-                        secondOfDay % 60};
+    if (days != lastDay) {
+        lastDate = civilFromDays(Epoch1980 + days);
+        lastDay = days;
+    }
+    const CivilDate date = lastDate;
+    return RecorderTime{static_cast<std::int16_t>(date.year),   static_cast<std::uint8_t>(date.month),
+                        static_cast<std::uint8_t>(date.day),    static_cast<std::uint8_t>(secondOfDay / 3600),
+                        static_cast<std::uint8_t>(secondOfDay / 60 % 60), static_cast<std::uint8_t>(secondOfDay % 60)};
 }
 
 std::uint32_t secondsSince1980(const std::optional<RecorderTime>& time)

@@ -10,13 +10,15 @@
 // zone arithmetic.
 namespace cardfile {
 
+// Narrow fields keep a full card's worth of records small; they take part in arithmetic and
+// formatting as ints (write int(time.hour) for a stream, which would show a character otherwise).
 struct RecorderTime {
-    int year = 1980;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
+    std::int16_t year = 1980;
+    std::uint8_t month = 1;
+    std::uint8_t day = 1;
+    std::uint8_t hour = 0;
+    std::uint8_t minute = 0;
+    std::uint8_t second = 0;
 
     auto operator<=>(const RecorderTime&) const = default;
 };

@@ -3,13 +3,15 @@
 #include "card/datafile/CardHeader.h"
 #include "card/datafile/FileHandle.h"
 
+#include <algorithm>
+
 namespace cardfile {
 
 std::vector<std::uint8_t> resetTemplateBytes()
 {
     const HeaderBytes header = encodeHeader(CardLists{});
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    bytes.resize(HeaderSize + BlockSize, FreeByte);
+    std::vector<std::uint8_t> bytes(HeaderSize + BlockSize, FreeByte);
+    std::copy(header.begin(), header.end(), bytes.begin());
     return bytes;
 }
 

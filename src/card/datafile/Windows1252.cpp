@@ -1,5 +1,6 @@
 #include "card/datafile/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace cardfile {
@@ -115,13 +116,17 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos)
 
 void appendWindows1252AsUtf8(std::span<const std::uint8_t> bytes, std::string& out)
 {
-    for (const std::uint8_t byte : bytes) {
-        if (byte < 0x80) {
-            out.push_back(static_cast<char>(byte));
-        } else {
+    // Converted in pieces on the stack, so `out` grows once per piece instead of once per character.
+    constexpr std::size_t Piece = 64;
+    std::array<char, Piece * 3> utf8;
+    for (std::size_t start = 0; start < bytes.size(); start += Piece) {
+        std::size_t length = 0;
+        for (const std::uint8_t byte : bytes.subspan(start, std::min(Piece, bytes.size() - start))) {
             const Utf8Form& form = Utf8Table[byte];
-            out.append(form.bytes.data(), form.length);
+            std::copy_n(form.bytes.data(), 3, utf8.data() + length);
+            length += form.length;
         }
+        out.append(utf8.data(), length);
     }
 }
 
