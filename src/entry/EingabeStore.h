@@ -1,0 +1,97 @@
+#pragma once
+
+#include "entry/Stammdaten.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// One logbook row as the trip entry shows the last trip.
+struct Logbuchzeile {
+    QDateTime abDat;
+    QDateTime anDat;
+    int kmAn = 0;
+    std::optional<int> start;
+    std::optional<int> ziel;
+    int art = 0;
+    std::optional<int> zweck;
+    std::optional<int> kategorie;
+    std::optional<int> fahrer;
+
+    bool istStartdatensatz() const { return art == 99; }
+};
+
+// An unprocessed raw trip of a card vehicle.
+struct Rohfahrt {
+    int id = 0;
+    std::optional<QDateTime> startzeit;
+    int startkm = 0;
+    std::optional<QDateTime> zielzeit;
+    int zielkm = 0;
+    QString fahrer; // the card's driver, "unbekannt" when the card has none or the record is not OK
+    int cf = 0;
+    QString art;
+    QString ort;
+    QString grund;
+    QString kat;
+};
+
+struct Stammfahrt {
+    int von = 0;
+    int nach = 0;
+    int km = 0;
+    int zweck = 0;
+    int kategorie = 0;
+    int art = 0;
+};
+
+// One trip as it goes into the logbook.
+struct NeueFahrt {
+    int kfz = 0;
+    QDateTime abDat;
+    QDateTime anDat;
+    int kmAb = 0;
+    int kmAn = 0;
+    int start = 0;
+    int ziel = 0;
+    int art = 0;
+    int zweck = 0;
+    int kategorie = 0;
+    int fahrer = 0;
+    QString bemerkung;
+};
+
+enum class Stammtabelle { Orte, Zwecke, Kategorien, Fahrer };
+
+// Every statement of the trip entry.
+namespace EingabeStore {
+
+int eingabeart(int kfz);
+QString kennzeichen(int kfz);
+Stammdaten stammdaten();
+
+// The vehicle's newest logbook rows by departure, newest first (the last trip and the one before).
+std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl);
+
+// The vehicle's raw trips not yet completed, by start time.
+std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz);
+
+// Standard trips starting at the place (every one without a place), ordered by start place name.
+std::vector<Stammfahrt> stammfahrten(std::optional<int> von);
+// The first stored standard trip with these four IDs.
+std::optional<Stammfahrt> stammfahrtSuchen(int von, int nach, int zweck, int art);
+
+// The ID of the row named so; a missing row is created.
+int idFuer(Stammtabelle tabelle, const QString& name);
+QString name(Stammtabelle tabelle, int id);
+
+int hoechsteFahrtdauer();           // T_Optionen.tFahrt, hours
+int hoechsteDurchschnittsgeschwindigkeit(); // T_Optionen.V, km/h
+
+// Stores the trip, marks its raw trip processed and stores the standard trip, all or nothing.
+// Returns false when an equal standard trip was already stored (the trip is stored all the same).
+bool fahrtSpeichern(const NeueFahrt& fahrt, std::optional<int> rohfahrt, const std::optional<Stammfahrt>& stammfahrt);
+
+} // namespace EingabeStore

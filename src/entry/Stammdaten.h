@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One row of a master table as the selection lists show it.
+struct Stammeintrag {
+    int id = 0;
+    QString bezeichnung;
+    QString abkuerzung; // kinds of trip only
+};
+
+// A master table loaded for the selection lists, in the order of its query. Names are found by
+// ID and IDs by exact name; an ID no longer stored has no name.
+class Stammliste {
+public:
+    Stammliste() = default;
+    explicit Stammliste(std::vector<Stammeintrag> eintraege) : eintraege_(std::move(eintraege)) {}
+
+    QString name(std::optional<int> id) const;
+    QString abkuerzung(std::optional<int> id) const;
+    std::optional<int> idVonName(const QString& name) const;
+    std::optional<int> idVonAbkuerzung(const QString& abkuerzung) const;
+    QStringList namen() const;
+
+private:
+    const Stammeintrag* finde(std::optional<int> id) const;
+
+    std::vector<Stammeintrag> eintraege_;
+};
+
+// The selection lists of the trip entry.
+struct Stammdaten {
+    Stammliste orte;
+    Stammliste arten;
+    Stammliste zwecke;
+    Stammliste kategorien;
+    Stammliste fahrer;
+};
