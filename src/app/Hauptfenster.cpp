@@ -259,6 +259,12 @@ void THauptform::FormShow()
     }
 }
 
+void THauptform::DatenbankBereit()
+{
+    CbKFZ->setEnabled(true);
+    FormActivate();
+}
+
 void THauptform::FormActivate()
 {
     const QString logo = QDir::current().filePath(QStringLiteral("logo.gif"));

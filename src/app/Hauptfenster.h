@@ -55,6 +55,8 @@ public slots:
     void CbKFZChange(int index);
     void BtOKClick();
     void BtEndeClick();
+    // A logbook was put in place after a start without one: go on as if it had been found.
+    void DatenbankBereit();
     void RBerfassenClick();
     void RBauswertenClick();
     void RBCFlesenClick();

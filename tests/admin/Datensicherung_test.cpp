@@ -1,0 +1,359 @@
+#include "Logbuchinhalt.h"
+
+#include "admin/Datensicherung.h"
+#include "admin/Ruecksicherung.h"
+#include "common/Clock.h"
+#include "db/AppState.h"
+#include "db/Database.h"
+#include "db/OptionenStore.h"
+#include "db/SqlStatement.h"
+#include "platform/PosixFileOperations.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Blanks, umlauts and quotes in the backup directory must not matter anywhere.
+const QString ordnerName = QStringLiteral("Sicherung 'Jörg' \"Ä\" 1");
+const QString ersteSicherung = QStringLiteral("20051224_140509.sav");
+
+void aktivieren(QWidget& fenster)
+{
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(&fenster, &event);
+}
+
+QStringList temporaereDateien(const QString& verzeichnis)
+{
+    return QDir(verzeichnis).entryList({QStringLiteral("*.tmp")}, QDir::Files);
+}
+
+void schreibeDatei(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+// Real file operations whose rename onto one chosen file fails, as on a full or read-only disk.
+class UmbenennenScheitert : public PosixFileOperations {
+public:
+    explicit UmbenennenScheitert(QString ziel) : ziel_(std::move(ziel)) {}
+    void renameReplacing(const QString& from, const QString& to) override
+    {
+        if (to == ziel_)
+            throw FileError(QStringLiteral("Kein Speicherplatz"));
+        PosixFileOperations::renameReplacing(from, to);
+    }
+
+private:
+    QString ziel_;
+};
+
+class DatensicherungTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::setFixed(QDateTime(QDate(2005, 12, 24), QTime(14, 5, 9)));
+        ASSERT_TRUE(QDir(ablage.path()).mkpath(ordnerName));
+        sicherungsordner = QDir(ablage.path()).filePath(ordnerName) + QLatin1Char('/');
+        build::optionen(QStringLiteral("DS_Pfad"), sicherungsordner);
+        build::fahrzeug();
+    }
+
+    void oeffnen()
+    {
+        fenster.show();
+        aktivieren(fenster);
+    }
+
+    // A backup through the window at the fixed clock; returns its file.
+    QString sichern()
+    {
+        oeffnen();
+        fenster.BtSicherung->click();
+        return sicherungsordner + ersteSicherung;
+    }
+
+    void zuruecksichern(const QString& sicherung)
+    {
+        oeffnen();
+        ScriptedPrompts::get().answerPath(sicherung);
+        fenster.BtRueckSicherung->click();
+    }
+
+    static const ScriptedPrompts::Shown& letzteMeldung() { return ScriptedPrompts::get().shown().back(); }
+
+    static void erwarteKopierfehler()
+    {
+        ASSERT_FALSE(ScriptedPrompts::get().shown().empty());
+        EXPECT_EQ(letzteMeldung().text, QStringLiteral("Fehler beim Kopieren"));
+        EXPECT_EQ(letzteMeldung().icon, PromptIcon::Error);
+        EXPECT_EQ(letzteMeldung().title, QStringLiteral("Varno"));
+    }
+
+    TestDatabase db;
+    QTemporaryDir ablage;
+    QString sicherungsordner;
+    TF_Datensicherung fenster;
+};
+
+} // namespace
+
+TEST_F(DatensicherungTest, AktivierungZeigtGespeichertesVerzeichnis)
+{
+    oeffnen();
+    EXPECT_EQ(fenster.EDSVerz->text(), sicherungsordner);
+    EXPECT_FALSE(fenster.EDSVerz->isEnabled());
+    EXPECT_TRUE(fenster.BtSicherung->isEnabled());
+    EXPECT_TRUE(fenster.BtNeueDatenbank->isHidden());
+}
+
+TEST_F(DatensicherungTest, SicherungIstDieGleicheDatenbank)
+{
+    const QString sicherung = sichern();
+    ASSERT_TRUE(QFileInfo::exists(sicherung));
+    EXPECT_EQ(logbuchinhalt(sicherung), logbuchinhalt(db.file()));
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Datensicherung war erfolgreich.")});
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(temporaereDateien(sicherungsordner).isEmpty());
+}
+
+TEST_F(DatensicherungTest, AendernGiltBisZumSchliessenUndNurSchliessenSpeichert)
+{
+    const QString anderer = QDir(ablage.path()).filePath(QStringLiteral("Andere Ablage"));
+    ASSERT_TRUE(QDir().mkpath(anderer));
+    oeffnen();
+    ScriptedPrompts::get().answerPath(anderer);
+    fenster.BtAendern->click();
+    EXPECT_EQ(letzteMeldung().title, QStringLiteral("Wählen Sie ein Verzeichnis zur Datensicherung"));
+    EXPECT_EQ(fenster.EDSVerz->text(), anderer + QLatin1Char('/'));
+    aktivieren(fenster); // back from the folder dialog
+    EXPECT_EQ(fenster.EDSVerz->text(), anderer + QLatin1Char('/'));
+
+    fenster.BtSicherung->click();
+    EXPECT_TRUE(QFileInfo::exists(anderer + QLatin1Char('/') + ersteSicherung));
+    EXPECT_EQ(OptionenStore::datensicherungsVerzeichnis(), sicherungsordner);
+    oeffnen();
+    EXPECT_EQ(fenster.EDSVerz->text(), sicherungsordner);
+
+    ScriptedPrompts::get().answerPath(anderer);
+    fenster.BtAendern->click();
+    fenster.btSchliessen->click();
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_EQ(OptionenStore::datensicherungsVerzeichnis(), anderer + QLatin1Char('/'));
+}
+
+TEST_F(DatensicherungTest, SchliessenUeberDieTitelleisteSpeichertNichts)
+{
+    oeffnen();
+    ScriptedPrompts::get().answerPath(ablage.path());
+    fenster.BtAendern->click();
+    fenster.close();
+    EXPECT_EQ(OptionenStore::datensicherungsVerzeichnis(), sicherungsordner);
+}
+
+TEST_F(DatensicherungTest, AbgebrochenerOrdnerdialogAendertNichts)
+{
+    oeffnen();
+    ScriptedPrompts::get().answerPath(QString());
+    fenster.BtAendern->click();
+    EXPECT_EQ(fenster.EDSVerz->text(), sicherungsordner);
+}
+
+TEST_F(DatensicherungTest, VerzeichnisOhneTrennzeichenLaeuftInDenNamen)
+{
+    build::optionen(QStringLiteral("DS_Pfad"), QDir(ablage.path()).filePath(QStringLiteral("Ablage")));
+    sichern();
+    EXPECT_TRUE(QFileInfo::exists(QDir(ablage.path()).filePath(QStringLiteral("Ablage") + ersteSicherung)));
+}
+
+class ZweiSicherungenInEinerSekunde : public DatensicherungTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ZweiSicherungenInEinerSekunde, FragenVorDemErsetzen)
+{
+    const bool ersetzen = GetParam();
+    const QString sicherung = sichern();
+    const QStringList ersterStand = logbuchinhalt(sicherung);
+    build::fahrzeug({.kennzeichen = QStringLiteral("NEU 1")});
+    ScriptedPrompts::get().clear();
+
+    ScriptedPrompts::get().answer(ersetzen ? PromptAnswer::Yes : PromptAnswer::No);
+    sichern();
+    const auto& frage = ScriptedPrompts::get().shown().front();
+    EXPECT_EQ(frage.title, QStringLiteral("Achtung"));
+    EXPECT_EQ(frage.defaultAnswer, PromptAnswer::No);
+    EXPECT_TRUE(frage.text.contains(ersteSicherung)) << frage.text.toStdString();
+    if (ersetzen) {
+        EXPECT_EQ(logbuchinhalt(sicherung), logbuchinhalt(db.file()));
+        EXPECT_EQ(letzteMeldung().text, QStringLiteral("Die Datensicherung war erfolgreich."));
+    } else {
+        EXPECT_EQ(logbuchinhalt(sicherung), ersterStand);
+        erwarteKopierfehler();
+        EXPECT_TRUE(fenster.isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Antworten, ZweiSicherungenInEinerSekunde, ::testing::Bool());
+
+TEST_F(DatensicherungTest, SicherungInFehlendesVerzeichnisMeldetKopierfehler)
+{
+    build::optionen(QStringLiteral("DS_Pfad"), QDir(ablage.path()).filePath(QStringLiteral("fehlt/")));
+    sichern();
+    erwarteKopierfehler();
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(ScriptedPrompts::get().texts().size(), 1);
+}
+
+TEST_F(DatensicherungTest, RuecksicherungStelltDenStandWiederHerUndArbeitetWeiter)
+{
+    const QString sicherung = sichern();
+    const QStringList gesichert = logbuchinhalt(sicherung);
+    build::fahrzeug({.kennzeichen = QStringLiteral("NEU 1")});
+    const QStringList geaendert = logbuchinhalt(db.file());
+    ScriptedPrompts::get().clear();
+
+    zuruecksichern(sicherung);
+    const auto& dialog = ScriptedPrompts::get().shown().front();
+    EXPECT_EQ(dialog.kind, QStringLiteral("openFile"));
+    EXPECT_EQ(dialog.text, sicherungsordner);
+    EXPECT_EQ(dialog.filter, QStringLiteral("Varno Sicherung (*.sav)"));
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Rücksicherung war erfolgreich.")});
+    EXPECT_TRUE(fenster.isVisible());
+
+    ASSERT_TRUE(Database::isOpen());
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?", {QStringLiteral("NEU 1")}), 0);
+    EXPECT_EQ(logbuchinhalt(db.file()), gesichert);
+    EXPECT_EQ(logbuchinhalt(Ruecksicherung::sicherheitskopie(db.file())), geaendert);
+    EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+}
+
+TEST_F(DatensicherungTest, AbgebrochenerDateidialogAendertNichts)
+{
+    const QStringList vorher = logbuchinhalt(db.file());
+    zuruecksichern(QString());
+    EXPECT_EQ(logbuchinhalt(db.file()), vorher);
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+}
+
+TEST_F(DatensicherungTest, UmbenennenScheitertLaesstDieDatenbankUnveraendert)
+{
+    const QString sicherung = sichern();
+    build::fahrzeug({.kennzeichen = QStringLiteral("NEU 1")});
+    const QStringList vorher = logbuchinhalt(db.file());
+    UmbenennenScheitert dateien(db.file());
+    fenster.setDateien(dateien);
+
+    zuruecksichern(sicherung);
+    erwarteKopierfehler();
+    ASSERT_TRUE(Database::isOpen());
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?", {QStringLiteral("NEU 1")}), 1);
+    EXPECT_EQ(logbuchinhalt(db.file()), vorher);
+    EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+}
+
+namespace {
+
+// Files that are no logbook of this program, each made by a function given the scratch directory.
+struct FremdeDatei {
+    const char* name;
+    QString (*anlegen)(const QString& verzeichnis);
+};
+
+QString textdatei(const QString& verzeichnis)
+{
+    const QString pfad = verzeichnis + QStringLiteral("/text.sav");
+    schreibeDatei(pfad, "Dies ist keine Datenbank.\n");
+    return pfad;
+}
+
+QString fehlendeDatei(const QString& verzeichnis)
+{
+    return verzeichnis + QStringLiteral("/gibt es nicht.sav");
+}
+
+QString sqliteDatei(const QString& verzeichnis, const QStringList& anweisungen)
+{
+    const QString pfad = verzeichnis + QStringLiteral("/fremd.sav");
+    {
+        QSqlDatabase fremd = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fremd"));
+        fremd.setDatabaseName(pfad);
+        EXPECT_TRUE(fremd.open());
+        for (const QString& anweisung : anweisungen)
+            EXPECT_TRUE(QSqlQuery(fremd).exec(anweisung)) << anweisung.toStdString();
+        fremd.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fremd"));
+    return pfad;
+}
+
+QString fremdeDatenbank(const QString& verzeichnis)
+{
+    return sqliteDatei(verzeichnis, {QStringLiteral("CREATE TABLE Kunden (Name TEXT)")});
+}
+
+QString unvollstaendigesLogbuch(const QString& verzeichnis)
+{
+    return sqliteDatei(verzeichnis, {QStringLiteral("CREATE TABLE T_KFZ (ID INTEGER)"),
+                                     QStringLiteral("PRAGMA user_version = 1")});
+}
+
+QString neueresSchema(const QString& verzeichnis)
+{
+    return sqliteDatei(verzeichnis, {QStringLiteral("CREATE TABLE T_KFZ (ID INTEGER)"),
+                                     QStringLiteral("PRAGMA user_version = 999")});
+}
+
+QString abgeschnittenesLogbuch(const QString& verzeichnis)
+{
+    QFile logbuch(QDir::current().filePath(QString::fromLatin1(Database::fileName)));
+    EXPECT_TRUE(logbuch.open(QIODevice::ReadOnly));
+    const QString pfad = verzeichnis + QStringLiteral("/abgeschnitten.sav");
+    schreibeDatei(pfad, logbuch.read(logbuch.size() / 2));
+    return pfad;
+}
+
+class FremdeDateiWirdAbgelehnt : public DatensicherungTest, public ::testing::WithParamInterface<FremdeDatei> {};
+
+} // namespace
+
+TEST_P(FremdeDateiWirdAbgelehnt, DatenbankBleibtUnberuehrt)
+{
+    const QString datei = GetParam().anlegen(ablage.path());
+    const QStringList vorher = logbuchinhalt(db.file());
+    zuruecksichern(datei);
+    erwarteKopierfehler();
+    ASSERT_TRUE(Database::isOpen());
+    EXPECT_EQ(logbuchinhalt(db.file()), vorher);
+    EXPECT_FALSE(QFileInfo::exists(Ruecksicherung::sicherheitskopie(db.file())));
+    EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dateien, FremdeDateiWirdAbgelehnt,
+                         ::testing::Values(FremdeDatei{"Text", textdatei}, FremdeDatei{"Fehlend", fehlendeDatei},
+                                           FremdeDatei{"FremdeDatenbank", fremdeDatenbank},
+                                           FremdeDatei{"Unvollstaendig", unvollstaendigesLogbuch},
+                                           FremdeDatei{"NeueresSchema", neueresSchema},
+                                           FremdeDatei{"Abgeschnitten", abgeschnittenesLogbuch}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DatensicherungTest, SchliessenMitDatenbankBeendetNicht)
+{
+    QSignalSpy beenden(&fenster, &TF_Datensicherung::beenden);
+    oeffnen();
+    fenster.btSchliessen->click();
+    EXPECT_EQ(beenden.count(), 0);
+}

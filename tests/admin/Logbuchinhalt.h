@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every row of every table of the logbook file at `pfad`, read on a connection of its own, one
+// text per row prefixed with its table: two files with equal results hold the same data.
+QStringList logbuchinhalt(const QString& pfad);
