@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "db/AppState.h"
 #include "db/SqlStatement.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,12 +21,14 @@ void EingabeFenster::TearDown()
     Clock::reset();
 }
 
-void EingabeFenster::oeffnen(int kfz)
+void EingabeFenster::oeffnen(int kfz, bool meldungenBehalten)
 {
     appState().AktKFZ = kfz;
     fenster.show();
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    if (!meldungenBehalten)
+        ScriptedPrompts::get().clear();
 }
 
 void EingabeFenster::zeitTippen(QLineEdit* feld, const QString& ziffern)

@@ -14,7 +14,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    void oeffnen(int kfz);
+    // Shows the window for the vehicle; what it said while loading is forgotten unless kept.
+    void oeffnen(int kfz, bool meldungenBehalten = false);
     // Types digits into a time field from its first place.
     void zeitTippen(QLineEdit* feld, const QString& ziffern);
     void tippen(QWidget* feld, const QString& text);
