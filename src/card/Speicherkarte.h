@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class RemovableMedia;
+struct RemovableDrive;
+
+// Card administration: every card whose trips are in the database, the way to the card import and
+// the card list window for the inserted card, and the reset of a card to an empty data file.
+class TF_Speicherkarte : public QWidget {
+    Q_OBJECT
+public:
+    // `datentraeger` must outlive the window.
+    explicit TF_Speicherkarte(RemovableMedia& datentraeger, QWidget* parent = nullptr);
+
+    // The card import window ("Fahrten zeigen") and the card list window ("Verwalten"); a button
+    // without its window stays disabled.
+    void setFenster(QWidget* kartenimport, QWidget* kartenlisten);
+    // The file a reset copies onto the card; beside the program unless set otherwise.
+    void setVorlage(const QString& pfad);
+
+    QGroupBox* GroupBox1;
+    QPushButton* BtZeigen;
+    QPushButton* BtVerwalt;
+    QPushButton* BtFormat;
+    QPushButton* BtEnde;
+    QLabel* Label1;
+    QTableWidget* SgUebersicht;
+
+public slots:
+    void FormActivate();
+    void BtZeigenClick();
+    void BtVerwaltClick();
+    void BtFormatClick();
+    void BtEndeClick();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void baueOberflaeche();
+    bool anbieten(const RemovableDrive& laufwerk);
+    void zuruecksetzen(const RemovableDrive& laufwerk);
+
+    RemovableMedia& datentraeger_;
+    QWidget* kartenimport_ = nullptr;
+    QWidget* kartenlisten_ = nullptr;
+    QString vorlage_;
+};
