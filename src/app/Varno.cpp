@@ -9,6 +9,9 @@
 #include "admin/ueber.h"
 #include "card/mirel_verbindung.h"
 #include "card/varno_v_ok.h"
+#include "master/Fahrermaske.h"
+#include "master/KFZNeuMaske.h"
+#include "master/KFZmaske.h"
 #include "platform/LinuxVolumeSerial.h"
 
 #include <QApplication>
@@ -24,6 +27,9 @@ Varno::Varno()
     hauptform_ = new THauptform;
     hauptform_->setAttribute(Qt::WA_DeleteOnClose, false);
     eingabe_ = new TF_Eingabe(hauptform_);
+    fahrer_ = new TF_Fahrer(hauptform_);
+    kfz_ = new TF_KFZ(hauptform_);
+    kfzNeu_ = new TF_KFZNeu(hauptform_);
     optionen_ = new TF_Optionen(hauptform_);
     fortschritt_ = new TF_ProgressBar(hauptform_);
     start_ = new TF_Start;
@@ -47,6 +53,10 @@ void Varno::verbinden()
 {
     Hauptfensterziele ziele;
     ziele.eingabe = eingabe_;
+    ziele.kfz = kfz_;
+    ziele.fahrer = fahrer_;
+    kfz_->setNeuesFahrzeugFenster(kfzNeu_);
+    kfzNeu_->setMirelVerbindung(mirelVerbindung_);
     ziele.kartenimport = kartenimport_;
     kartenimport_->setFortschritt(Fortschritt::von(fortschritt_));
     ziele.optionen = optionen_;

@@ -4,6 +4,9 @@
 
 class TF_Datensicherung;
 class TF_Eingabe;
+class TF_Fahrer;
+class TF_KFZ;
+class TF_KFZNeu;
 class TF_mirel_Verbindung;
 class TF_Optionen;
 class TF_ueber;
@@ -26,6 +29,9 @@ public:
     THauptform* hauptform() const { return hauptform_; }
     TF_ProgressBar* fortschritt() const { return fortschritt_; }
     TF_Eingabe* eingabe() const { return eingabe_; }
+    TF_Fahrer* fahrer() const { return fahrer_; }
+    TF_KFZ* kfz() const { return kfz_; }
+    TF_KFZNeu* kfzNeu() const { return kfzNeu_; }
     TF_mirel_Verbindung* mirelVerbindung() const { return mirelVerbindung_; }
     TF_Datensicherung* datensicherung() const { return datensicherung_; }
     TF_Varno_V_OK* kartenimport() const { return kartenimport_; }
@@ -35,6 +41,9 @@ private:
 
     THauptform* hauptform_;
     TF_Eingabe* eingabe_;
+    TF_Fahrer* fahrer_;
+    TF_KFZ* kfz_;
+    TF_KFZNeu* kfzNeu_;
     TF_Optionen* optionen_;
     TF_ProgressBar* fortschritt_;
     TF_Start* start_;
