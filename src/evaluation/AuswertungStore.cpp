@@ -82,17 +82,11 @@ Bedingungen bedingungen(const Fahrtenfilter& filter)
     b.wennGewaehlt(QStringLiteral("m.Art"), filter.art);
     b.wennGewaehlt(QStringLiteral("m.Start"), filter.von);
     b.wennGewaehlt(QStringLiteral("m.Ziel"), filter.nach);
-    switch (filter.bemerkung) {
-    case Fahrtenfilter::Bemerkung::Alle:
-        b.und(QStringLiteral("m.Bemerkung IS NOT NULL"));
-        break;
-    case Fahrtenfilter::Bemerkung::Ja:
+    // A trip stored without a remark (NULL) is a trip without remark, not a trip to leave out.
+    if (filter.bemerkung == Fahrtenfilter::Bemerkung::Ja)
         b.und(QStringLiteral("m.Bemerkung <> ''"));
-        break;
-    case Fahrtenfilter::Bemerkung::Keine:
-        b.und(QStringLiteral("m.Bemerkung = ''"));
-        break;
-    }
+    else if (filter.bemerkung == Fahrtenfilter::Bemerkung::Keine)
+        b.und(QStringLiteral("(m.Bemerkung = '' OR m.Bemerkung IS NULL)"));
     b.und(QStringLiteral("m.km_ab >= ? AND m.km_an <= ?"), {filter.kmAb, filter.kmAn});
     b.und(QStringLiteral("m.AbDat >= ? AND m.AnDat <= ?"), {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
     return b;
@@ -176,7 +170,7 @@ Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortsch
                     : 0;
     SqlStatement s = ausfuehren(
         QStringLiteral("SELECT m.ID, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Start, m.Ziel, m.KFZ, m.Fahrer, m.Zweck, "
-                       "m.Kategorie, m.Art, m.Bemerkung <> ''") +
+                       "m.Kategorie, m.Art, COALESCE(m.Bemerkung, '') <> ''") +
             gefilterteFahrten + b.sql + QStringLiteral(" ORDER BY m.AbDat, m.ID"),
         b.werte);
     Gauge gauge(fortschritt, gesamt);

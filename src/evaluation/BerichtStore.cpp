@@ -1,0 +1,26 @@
+#include "evaluation/BerichtStore.h"
+
+#include "db/SqlStatement.h"
+
+QHash<int, QString> BerichtStore::bemerkungen(const std::vector<int>& fahrtIds) const
+{
+    QHash<int, QString> result;
+    result.reserve(static_cast<qsizetype>(fahrtIds.size()));
+    // Read in slices: one statement per trip would cost a round trip each, and SQLite limits the
+    // number of bound values per statement.
+    constexpr std::size_t scheibe = 500;
+    for (std::size_t anfang = 0; anfang < fahrtIds.size(); anfang += scheibe) {
+        const std::size_t ende = std::min(fahrtIds.size(), anfang + scheibe);
+        QStringList platzhalter;
+        for (std::size_t i = anfang; i < ende; ++i)
+            platzhalter << QStringLiteral("?");
+        SqlStatement s(QStringLiteral("SELECT ID, Bemerkung FROM T_MIREL WHERE ID IN (") +
+                       platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'));
+        for (std::size_t i = anfang; i < ende; ++i)
+            s.bind(fahrtIds[i]);
+        s.exec();
+        while (s.next())
+            result.insert(s.intValue(QStringLiteral("ID")), s.text(QStringLiteral("Bemerkung")));
+    }
+    return result;
+}

@@ -1,0 +1,161 @@
+#include "evaluation/Druckvorschau.h"
+
+#include "evaluation/report/QRFahrerAuswertung.h"
+#include "evaluation/report/QRFahrerTabAuswertung.h"
+#include "evaluation/report/QRFahrerTagAuswertung.h"
+#include "evaluation/report/ReportLayout.h"
+#include "evaluation/report/ReportPreview.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Disables the button for the time of the work and enables it again however the work ends.
+class KnopfGesperrt {
+public:
+    explicit KnopfGesperrt(QPushButton* knopf) : knopf_(knopf) { knopf_->setEnabled(false); }
+    ~KnopfGesperrt() { knopf_->setEnabled(true); }
+    KnopfGesperrt(const KnopfGesperrt&) = delete;
+    KnopfGesperrt& operator=(const KnopfGesperrt&) = delete;
+
+private:
+    QPushButton* knopf_;
+};
+
+class Sanduhr {
+public:
+    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+class Fortschrittsfenster {
+public:
+    Fortschrittsfenster(const TF_AuswertungMirel::Fortschrittsanzeige& anzeige, const QWidget* ueber)
+        : anzeige_(anzeige)
+    {
+        if (anzeige_.starten)
+            anzeige_.starten(ueber);
+    }
+    ~Fortschrittsfenster()
+    {
+        if (anzeige_.beenden)
+            anzeige_.beenden();
+    }
+    Fortschrittsfenster(const Fortschrittsfenster&) = delete;
+    Fortschrittsfenster& operator=(const Fortschrittsfenster&) = delete;
+
+    void setzen(int prozent) const
+    {
+        if (anzeige_.setzen)
+            anzeige_.setzen(prozent);
+    }
+
+private:
+    const TF_AuswertungMirel::Fortschrittsanzeige& anzeige_;
+};
+
+QDateTime alsDatumZeit(const std::optional<zeitpunkt::Sekunden>& zeit)
+{
+    if (!zeit)
+        return {};
+    const QDate tag = zeitpunkt::datum(*zeit);
+    return QDateTime(tag, QTime(0, 0).addSecs(static_cast<int>(*zeit - zeitpunkt::aus(tag))));
+}
+
+std::vector<QStringList> zeilen(const TextTabelle& tabelle)
+{
+    return std::vector<QStringList>(tabelle.zeilen.begin(), tabelle.zeilen.end());
+}
+
+} // namespace
+
+Druckvorschau::Druckvorschau(TF_AuswertungMirel& fenster, TF_AuswertungMirel::Fortschrittsanzeige fortschritt,
+                             Vorschau vorschau)
+    : fenster_(&fenster), fortschritt_(std::move(fortschritt)),
+      vorschau_(vorschau ? std::move(vorschau) : Vorschau(showReportPreview))
+{
+}
+
+void Druckvorschau::operator()() const
+{
+    const KnopfGesperrt gesperrt(fenster_->btExport);
+    std::optional<LaidOutReport> bericht;
+    {
+        const std::optional<ReportDefinition> definition = this->bericht();
+        if (!definition)
+            return;
+        const Sanduhr sanduhr;
+        bericht = layOutReport(*definition);
+    }
+    vorschau_(std::move(*bericht), fenster_);
+}
+
+std::optional<ReportDefinition> Druckvorschau::bericht() const
+{
+    const Auswertungsstand& stand = fenster_->stand();
+    if (!stand.angezeigt || stand.fahrzeugansicht)
+        return std::nullopt;
+    const DatumsAuswahl datum{fenster_->cbxAbDat->isChecked(), stand.anzeigeVon, fenster_->cbxAnDat->isChecked(),
+                              stand.anzeigeBis};
+    const QString fahrer = fenster_->cbFahrer->currentText();
+    switch (stand.ansichtsModus) {
+    case Auswertungsstand::Fahrten:
+        return TQuickReport::bericht(fahrtenDaten());
+    case Auswertungsstand::AlleFahrer:
+        return TQRFahrer::bericht({datum, zeilen(stand.fahrerTabelle)});
+    case Auswertungsstand::FahrerJeTag:
+        return TQRFahrerTab::bericht({fahrer, datum, zeilen(stand.fahrerTabelle)});
+    case Auswertungsstand::FahrerAnEinemTag:
+        return TQRFahrerTag::bericht({fahrer, stand.anzeigeVon, zeilen(stand.fahrerTabelle)});
+    }
+    return std::nullopt;
+}
+
+FahrtenBerichtDaten Druckvorschau::fahrtenDaten() const
+{
+    const TF_AuswertungMirel& f = *fenster_;
+    FahrtenBerichtDaten daten;
+    daten.kfz = f.cbFahrzeug->currentText();
+    daten.fahrer = f.cbFahrer->currentText();
+    daten.filter = FilterTexte{f.cbVon->currentText(),       f.cbNach->currentText(), f.cbZweck->currentText(),
+                               f.cbKategorie->currentText(), f.cbArt->currentText(),  f.cbBemerkung->currentText(),
+                               f.eKMAbf->text(),             f.eKMAnk->text()};
+    if (f.cbxAbDat->isChecked())
+        daten.abDatum = f.dtpAbDat->date();
+    if (f.cbxAnDat->isChecked())
+        daten.anDatum = f.dtpAnDat->date();
+    daten.fahrten = gelisteteFahrten();
+    const Sanduhr sanduhr;
+    const Fortschrittsfenster fortschritt(fortschritt_, fenster_);
+    daten.summen = artSummen(daten.fahrten, [&](int prozent) { fortschritt.setzen(prozent); });
+    return daten;
+}
+
+std::vector<FahrtenZeile> Druckvorschau::gelisteteFahrten() const
+{
+    const Fahrtenliste& liste = fenster_->fahrtenliste();
+    const Stammnamen& namen = liste.namen();
+    std::vector<int> mitBemerkung;
+    for (const GelisteteFahrt& fahrt : liste.fahrten())
+        if (fahrt.mitBemerkung)
+            mitBemerkung.push_back(fahrt.id);
+    const QHash<int, QString> bemerkungen = store_.bemerkungen(mitBemerkung);
+
+    std::vector<FahrtenZeile> zeilen;
+    zeilen.reserve(liste.anzahl());
+    for (const GelisteteFahrt& fahrt : liste.fahrten())
+        zeilen.push_back(FahrtenZeile{alsDatumZeit(fahrt.abfahrt), alsDatumZeit(fahrt.ankunft),
+                                      namen.orte.value(fahrt.start), namen.orte.value(fahrt.ziel), fahrt.kmAb,
+                                      fahrt.kmAn, namen.fahrzeuge.value(fahrt.fahrzeug),
+                                      namen.fahrer.value(fahrt.fahrer), namen.zwecke.value(fahrt.zweck),
+                                      namen.kategorien.value(fahrt.kategorie), namen.artKuerzel.value(fahrt.art),
+                                      bemerkungen.value(fahrt.id)});
+    return zeilen;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "evaluation/AuswertMirelMaske.h"
+#include "evaluation/BerichtStore.h"
+#include "evaluation/report/LaidOutReport.h"
+#include "evaluation/report/QuickReportAuswertung.h"
+#include "evaluation/report/ReportDefinition.h"
+
+#include <functional>
+#include <optional>
+
+// "Druckvorschau" of the evaluation window: turns the result on screen into its report, lays it
+// out and shows it in the print preview. The trip report prints exactly the listed trips.
+class Druckvorschau {
+public:
+    using Vorschau = std::function<void(LaidOutReport report, QWidget* parent)>;
+
+    Druckvorschau(TF_AuswertungMirel& fenster, TF_AuswertungMirel::Fortschrittsanzeige fortschritt,
+                  Vorschau vorschau = {});
+
+    // The "Druckvorschau" button's work; the button is disabled meanwhile and enabled again
+    // afterwards, also when preparing or showing the report fails.
+    void operator()() const;
+
+    // The report of the shown result; nothing for a view without one.
+    std::optional<ReportDefinition> bericht() const;
+
+private:
+    FahrtenBerichtDaten fahrtenDaten() const;
+    std::vector<FahrtenZeile> gelisteteFahrten() const;
+
+    TF_AuswertungMirel* fenster_;
+    TF_AuswertungMirel::Fortschrittsanzeige fortschritt_;
+    Vorschau vorschau_;
+    BerichtStore store_;
+};
