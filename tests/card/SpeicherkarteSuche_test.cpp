@@ -21,6 +21,8 @@ RemovableDrive ohneMedium(const char* wurzel)
 
 } // namespace
 
+namespace {
+
 struct GroessenFall {
     std::uint64_t blockGroesse;
     std::uint64_t bloecke;
@@ -28,6 +30,8 @@ struct GroessenFall {
 };
 
 class Kartengroesse : public ::testing::TestWithParam<GroessenFall> {};
+
+} // namespace
 
 TEST_P(Kartengroesse, NurZwischen15Und67MillionenBytes)
 {

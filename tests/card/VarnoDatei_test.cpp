@@ -267,6 +267,8 @@ TEST_F(VarnoDateiTest, ScheiterndesSchreibenMeldetDenFehlerUndSpeichertNichts)
     EXPECT_FALSE(QFile::exists(datei));
 }
 
+namespace {
+
 struct DateiFall {
     const char* name;
     std::vector<std::uint8_t> inhalt; // empty: no file
@@ -274,6 +276,8 @@ struct DateiFall {
 };
 
 class VarnoDateiPruefung : public VarnoDateiTest, public ::testing::WithParamInterface<DateiFall> {};
+
+} // namespace
 
 TEST_P(VarnoDateiPruefung, AbgelehnteDateiSperrtEinlesenUndWirdNichtGemerkt)
 {
