@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "master/Fahrername.h"
 #include "master/Fensterlage.h"
+#include "master/Tabellenspalten.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +17,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr std::initializer_list<int> fahrerspalten = {64, 188, 70, 102, 168};
 
 QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
 {
@@ -31,15 +34,13 @@ QTableWidget* fahrertabelle(QWidget* parent)
     tabelle->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Bemerkung"),
                                         QStringLiteral("Fahrtanzahl"), QStringLiteral("letzte Fahrt Ankunft"),
                                         QStringLiteral("letztes Fahrzeug")});
-    const int breiten[] = {64, 188, 70, 102, 168};
-    for (int spalte = 0; spalte < 5; ++spalte)
-        tabelle->setColumnWidth(spalte, breiten[spalte]);
-    tabelle->verticalHeader()->hide();
+    listeEinrichten(tabelle, fahrerspalten);
+    tabelle->verticalHeader()->setMinimumSectionSize(18);
     tabelle->verticalHeader()->setDefaultSectionSize(18);
-    tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
-    tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle->setMinimumWidth(64 + 188 + 70 + 102 + 168 + 4);
+    int breite = 2 * tabelle->frameWidth();
+    for (int spalte = 0; spalte < tabelle->columnCount(); ++spalte)
+        breite += tabelle->columnWidth(spalte);
+    tabelle->setMinimumWidth(breite);
     return tabelle;
 }
 
@@ -125,6 +126,7 @@ void TF_Fahrer::tabelleFuellen()
         for (int spalte = 0; spalte < zellen.size(); ++spalte)
             SGFahrer->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
     }
+    spaltenAnpassen(SGFahrer, fahrerspalten);
 }
 
 void TF_Fahrer::felderSetzen(const QString& name, const QString& bemerkung)

@@ -10,6 +10,7 @@
 #include "master/KFZNeuMaske.h"
 #include "master/KFZStore.h"
 #include "master/Kilometerstandfeld.h"
+#include "master/Tabellenspalten.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,7 +19,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +29,8 @@
 namespace {
 
 constexpr int seitenbreite = 400;
+
+constexpr std::initializer_list<int> merkpunktspalten = {111, 50, 64, 105};
 
 const QStringList eingabearten = {QStringLiteral("manuell"), QStringLiteral("Varno"), QStringLiteral("Mirel")};
 
@@ -151,12 +153,7 @@ QWidget* TF_KFZ::baueMerkpunktseite()
     SGMP->setObjectName(QStringLiteral("SGMP"));
     SGMP->setHorizontalHeaderLabels(
         {QStringLiteral("Datum"), QStringLiteral("km-Stand"), QStringLiteral("Fahrer"), QStringLiteral("Bemerkung")});
-    const int breiten[] = {111, 50, 64, 105};
-    for (int spalte = 0; spalte < 4; ++spalte)
-        SGMP->setColumnWidth(spalte, breiten[spalte]);
-    SGMP->verticalHeader()->hide();
-    SGMP->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SGMP->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listeEinrichten(SGMP, merkpunktspalten);
     auto* layout = new QVBoxLayout(seite);
     layout->addWidget(lMerkpunkte);
     layout->addWidget(SGMP);
@@ -316,6 +313,7 @@ void TF_KFZ::MerkPunkte()
         for (int spalte = 0; spalte < zellen.size(); ++spalte)
             SGMP->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
     }
+    spaltenAnpassen(SGMP, merkpunktspalten);
 }
 
 void TF_KFZ::geaendert()
