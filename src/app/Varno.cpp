@@ -7,12 +7,15 @@
 #include "admin/Datensicherung.h"
 #include "admin/OptionenMaske.h"
 #include "admin/ueber.h"
+#include "card/Speicherkarte.h"
+#include "card/Varno_Datei.h"
 #include "card/mirel_verbindung.h"
 #include "card/varno_v_ok.h"
 #include "master/Fahrermaske.h"
 #include "master/KFZNeuMaske.h"
 #include "master/KFZmaske.h"
 #include "platform/LinuxVolumeSerial.h"
+#include "platform/RemovableMedia.h"
 
 #include <QApplication>
 
@@ -34,9 +37,11 @@ Varno::Varno()
     fortschritt_ = new TF_ProgressBar(hauptform_);
     start_ = new TF_Start;
     mirelVerbindung_ = new TF_mirel_Verbindung(hauptform_);
+    kartenlisten_ = new TF_Varno_Datei(std::make_unique<LinuxVolumeSerial>(), hauptform_);
     kartenimport_ = new TF_Varno_V_OK(std::make_unique<LinuxVolumeSerial>());
     // Without a parent: the main window is disabled while it is open.
     datensicherung_ = new TF_Datensicherung;
+    speicherkarte_ = new TF_Speicherkarte(systemRemovableMedia(), hauptform_);
     ueber_ = new TF_ueber(hauptform_);
     verbinden();
 }
@@ -57,6 +62,9 @@ void Varno::verbinden()
     ziele.fahrer = fahrer_;
     kfz_->setNeuesFahrzeugFenster(kfzNeu_);
     kfzNeu_->setMirelVerbindung(mirelVerbindung_);
+    kfz_->setKartenliste(kartenlisten_);
+    ziele.speicherkarte = speicherkarte_;
+    speicherkarte_->setFenster(kartenimport_, kartenlisten_);
     ziele.kartenimport = kartenimport_;
     kartenimport_->setFortschritt(Fortschritt::von(fortschritt_));
     ziele.optionen = optionen_;

@@ -13,6 +13,8 @@ class TF_ueber;
 class THauptform;
 class TF_ProgressBar;
 class TF_Start;
+class TF_Speicherkarte;
+class TF_Varno_Datei;
 class TF_Varno_V_OK;
 
 // The program: creates every window once, wires them together and starts the main window.
@@ -35,6 +37,8 @@ public:
     TF_mirel_Verbindung* mirelVerbindung() const { return mirelVerbindung_; }
     TF_Datensicherung* datensicherung() const { return datensicherung_; }
     TF_Varno_V_OK* kartenimport() const { return kartenimport_; }
+    TF_Varno_Datei* kartenlisten() const { return kartenlisten_; }
+    TF_Speicherkarte* speicherkarte() const { return speicherkarte_; }
 
 private:
     void verbinden();
@@ -48,7 +52,9 @@ private:
     TF_ProgressBar* fortschritt_;
     TF_Start* start_;
     TF_mirel_Verbindung* mirelVerbindung_;
+    TF_Varno_Datei* kartenlisten_;
     TF_Varno_V_OK* kartenimport_;
     TF_Datensicherung* datensicherung_;
+    TF_Speicherkarte* speicherkarte_;
     TF_ueber* ueber_;
 };

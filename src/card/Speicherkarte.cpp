@@ -84,9 +84,9 @@ void meldeAusgang(const kartensuche::Ergebnis& ergebnis)
 
 } // namespace
 
-TF_Speicherkarte::TF_Speicherkarte(RemovableMedia& datentraeger, QWidget* parent)
+TF_Speicherkarte::TF_Speicherkarte(std::unique_ptr<RemovableMedia> datentraeger, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      datentraeger_(datentraeger),
+      datentraeger_(std::move(datentraeger)),
       vorlage_(QApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(cardfile::ResetTemplateName))
 {
     setObjectName(QStringLiteral("TF_Speicherkarte"));
@@ -100,6 +100,8 @@ TF_Speicherkarte::TF_Speicherkarte(RemovableMedia& datentraeger, QWidget* parent
     connect(escape, &QShortcut::activated, BtFormat, &QPushButton::click);
     setFenster(nullptr, nullptr);
 }
+
+TF_Speicherkarte::~TF_Speicherkarte() = default;
 
 void TF_Speicherkarte::baueOberflaeche()
 {
@@ -165,14 +167,18 @@ void TF_Speicherkarte::FormActivate()
 
 void TF_Speicherkarte::BtZeigenClick()
 {
-    if (kartenimport_)
+    if (kartenimport_) {
         kartenimport_->show();
+        kartenimport_->raise();
+    }
 }
 
 void TF_Speicherkarte::BtVerwaltClick()
 {
-    if (kartenlisten_)
+    if (kartenlisten_) {
         kartenlisten_->show();
+        kartenlisten_->raise();
+    }
 }
 
 void TF_Speicherkarte::BtEndeClick()
@@ -185,7 +191,7 @@ void TF_Speicherkarte::BtFormatClick()
     kartensuche::Ergebnis ergebnis;
     if (fragen(PromptIcon::Question, QStringLiteral("Ihr System wird nach einem passenden Datenträger durchsucht."),
                PromptButtons::YesNo, PromptAnswer::Yes, PromptAnswer::Yes))
-        ergebnis = kartensuche::suchen(datentraeger_.drives(),
+        ergebnis = kartensuche::suchen(datentraeger_->drives(),
                                        [this](const RemovableDrive& laufwerk) { return anbieten(laufwerk); });
     if (ergebnis.gewaehlt)
         zuruecksetzen(*ergebnis.gewaehlt);
@@ -205,9 +211,9 @@ bool TF_Speicherkarte::anbieten(const RemovableDrive& laufwerk)
 void TF_Speicherkarte::zuruecksetzen(const RemovableDrive& laufwerk)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString wurzel = datentraeger_.prepare(laufwerk);
+    const QString wurzel = datentraeger_->prepare(laufwerk);
     const bool kopiert =
-        !wurzel.isEmpty() && datentraeger_.copyFile(vorlage_, wurzel + QStringLiteral("daten.txt"));
+        !wurzel.isEmpty() && datentraeger_->copyFile(vorlage_, wurzel + QStringLiteral("daten.txt"));
     QApplication::restoreOverrideCursor();
     if (kopiert)
         prompt::information(QStringLiteral("Die Speicherkarte wurde erfolgreich zurückgesetzt."));

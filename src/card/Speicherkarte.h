@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -14,8 +16,8 @@ struct RemovableDrive;
 class TF_Speicherkarte : public QWidget {
     Q_OBJECT
 public:
-    // `datentraeger` must outlive the window.
-    explicit TF_Speicherkarte(RemovableMedia& datentraeger, QWidget* parent = nullptr);
+    explicit TF_Speicherkarte(std::unique_ptr<RemovableMedia> datentraeger, QWidget* parent = nullptr);
+    ~TF_Speicherkarte() override;
 
     // The card import window ("Fahrten zeigen") and the card list window ("Verwalten"); a button
     // without its window stays disabled.
@@ -46,7 +48,7 @@ private:
     bool anbieten(const RemovableDrive& laufwerk);
     void zuruecksetzen(const RemovableDrive& laufwerk);
 
-    RemovableMedia& datentraeger_;
+    std::unique_ptr<RemovableMedia> datentraeger_;
     QWidget* kartenimport_ = nullptr;
     QWidget* kartenlisten_ = nullptr;
     QString vorlage_;

@@ -188,16 +188,18 @@ void loeschen(QTableWidget* karte)
 
 } // namespace
 
-TF_Varno_Datei::TF_Varno_Datei(const VolumeSerial& kartenkennung, QWidget* parent)
+TF_Varno_Datei::TF_Varno_Datei(std::unique_ptr<VolumeSerial> kartenkennung, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      kartenkennung_(kartenkennung)
+      kartenkennung_(std::move(kartenkennung))
 {
     setObjectName(QStringLiteral("TF_Varno_Datei"));
     setWindowTitle(QStringLiteral("Daten der Speicherkarte verwalten"));
     baueOberflaeche();
     verbindeKnoepfe();
 }
+
+TF_Varno_Datei::~TF_Varno_Datei() = default;
 
 void TF_Varno_Datei::baueOberflaeche()
 {
@@ -356,7 +358,7 @@ void TF_Varno_Datei::BtOKClick()
     zeigeNamen(SGOrteDB, SpeicherkartenStore::orte());
     zeigeNamen(SGGruendeDB, SpeicherkartenStore::zwecke());
     zeigeNamen(SGKatDB, SpeicherkartenStore::kategorien());
-    if (const std::optional<QString> karte = kartenkennung_.cardIdentifier(pfad)) {
+    if (const std::optional<QString> karte = kartenkennung_->cardIdentifier(pfad)) {
         ECFID->setText(*karte);
         if (!FahrerLesen(*karte))
             FahrerLesen(QString());

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,8 +18,9 @@ class VolumeSerial;
 class TF_Varno_Datei : public QWidget {
     Q_OBJECT
 public:
-    // `kartenkennung` identifies the card that holds the data file; it must outlive the window.
-    explicit TF_Varno_Datei(const VolumeSerial& kartenkennung, QWidget* parent = nullptr);
+    // `kartenkennung` identifies the card that holds the data file.
+    explicit TF_Varno_Datei(std::unique_ptr<VolumeSerial> kartenkennung, QWidget* parent = nullptr);
+    ~TF_Varno_Datei() override;
 
     QLabel* Label1;
     QLineEdit* EPfad;
@@ -87,6 +90,6 @@ private:
     bool kopfSchreiben();
     void fahrerZuordnen();
 
-    const VolumeSerial& kartenkennung_;
+    std::unique_ptr<VolumeSerial> kartenkennung_;
     QString dialogverzeichnis_;
 };

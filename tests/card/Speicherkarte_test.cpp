@@ -61,8 +61,9 @@ protected:
     }
 
     TestDatabase db;
-    FakeRemovableMedia medien;
-    TF_Speicherkarte fenster{medien};
+    FakeRemovableMedia* medienFake = new FakeRemovableMedia;
+    FakeRemovableMedia& medien = *medienFake;
+    TF_Speicherkarte fenster{std::unique_ptr<RemovableMedia>(medienFake)};
 };
 
 } // namespace

@@ -76,8 +76,8 @@ protected:
     }
 
     TestDatabase db;
-    FakeVolumeSerial kennung{QStringLiteral("4711")};
-    TF_Varno_Datei fenster{kennung};
+    FakeVolumeSerial* kennung = new FakeVolumeSerial(QStringLiteral("4711"));
+    TF_Varno_Datei fenster{std::unique_ptr<VolumeSerial>(kennung)};
     QString datei = db.directory() + QStringLiteral("/daten.txt");
 };
 
@@ -208,7 +208,7 @@ TEST_F(VarnoDateiTest, OhneKartenkennungBleibenKennungUndFahrerWieSieWaren)
     karte();
     fenster.ECFID->setText(QStringLiteral("alt"));
     fenster.CBFahrer->addItem(QStringLiteral("Vorher"));
-    kennung.setIdentifier(std::nullopt);
+    kennung->setIdentifier(std::nullopt);
     einlesen();
     EXPECT_EQ(fenster.ECFID->text(), QStringLiteral("alt"));
     EXPECT_EQ(comboEintraege(fenster.CBFahrer), QStringList{"Vorher"});

@@ -1,0 +1,66 @@
+#include "app/Hauptfenster.h"
+#include "app/Varno.h"
+#include "card/Speicherkarte.h"
+#include "card/Varno_Datei.h"
+#include "card/varno_v_ok.h"
+#include "master/KFZmaske.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
+{
+    for (QAction* oben : fenster.menuBar()->actions())
+        if (oben->text() == menue && oben->menu())
+            for (QAction* action : oben->menu()->actions())
+                if (action->text() == punkt)
+                    return action;
+    return nullptr;
+}
+
+class SpeicherkarteVerdrahtung : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        varno.starten(false);
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(varno.hauptform(), &aktiv);
+    }
+
+    TestDatabase db;
+    Varno varno;
+};
+
+} // namespace
+
+TEST_F(SpeicherkarteVerdrahtung, MenueOeffnetKartenverwaltungUndVonDortDieKartenfenster)
+{
+    QAction* speicherkarte = menuepunkt(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Speicherkarte"));
+    ASSERT_NE(speicherkarte, nullptr);
+    ASSERT_TRUE(speicherkarte->isEnabled());
+    speicherkarte->trigger();
+    TF_Speicherkarte* verwaltung = varno.speicherkarte();
+    ASSERT_TRUE(verwaltung->isVisible());
+    EXPECT_EQ(verwaltung->windowTitle(), QStringLiteral("Verwaltung Speicherkarten"));
+
+    verwaltung->BtVerwalt->click();
+    EXPECT_TRUE(varno.kartenlisten()->isVisible());
+    EXPECT_EQ(varno.kartenlisten()->windowTitle(), QStringLiteral("Daten der Speicherkarte verwalten"));
+    EXPECT_TRUE(varno.kartenlisten()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(verwaltung->BtZeigen->isEnabled());
+    verwaltung->BtZeigen->click();
+    EXPECT_TRUE(varno.kartenimport()->isVisible());
+}
+
+TEST_F(SpeicherkarteVerdrahtung, FahrzeugfensterOeffnetDasKartenlistenfenster)
+{
+    varno.kfz()->BtEichenClick();
+    EXPECT_TRUE(varno.kartenlisten()->isVisible());
+}
