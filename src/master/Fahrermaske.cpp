@@ -162,6 +162,7 @@ void TF_Fahrer::SGFahrerClick(int zeile)
     BtLoeschen->setEnabled(f.fahrten == 0);
     NeuModus = false;
     gewaehlteId_ = f.id;
+    gewaehlterName_ = f.name;
     bearbeitet_ = false;
 }
 
@@ -198,7 +199,10 @@ void TF_Fahrer::BtVerwerfenClick()
 
 bool TF_Fahrer::nameAbgelehnt(const QString& name, int eigeneId)
 {
-    const auto fehler = fahrernameFehler(name, !name.isEmpty() && FahrerStore::nameVergeben(name, eigeneId));
+    // Keeping one's own name is no clash, even where an old logbook holds the name twice.
+    const bool unveraendert = eigeneId != 0 && name == gewaehlterName_;
+    const bool vergeben = !name.isEmpty() && !unveraendert && FahrerStore::nameVergeben(name, eigeneId);
+    const auto fehler = fahrernameFehler(name, vergeben);
     if (!fehler)
         return false;
     prompt::beep();

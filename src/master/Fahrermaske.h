@@ -54,6 +54,7 @@ private:
 
     std::vector<FahrerStore::Fahrer> fahrer_;
     int gewaehlteId_ = 0;
+    QString gewaehlterName_;
     bool bearbeitet_ = false;
     bool felderSetzen_ = false;
     Aktivierung aktivierung_;

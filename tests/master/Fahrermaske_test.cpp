@@ -152,6 +152,18 @@ TEST_F(FahrerTest, SpeichernAendertNurDenGewaehltenFahrer)
     EXPECT_TRUE(fenster.NeuModus);
 }
 
+TEST_F(FahrerTest, DoppelterNameAusAlterDatenbankBehaeltBeimSpeichernSeinenNamen)
+{
+    build::fahrer(QStringLiteral("Meier"));
+    build::fahrer(QStringLiteral("Meier"));
+    oeffnen();
+    fenster.SGFahrerClick(0);
+    QTest::keyClicks(fenster.mBemerkung, QStringLiteral("Lager"));
+    fenster.BtSpeichern->click();
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Fahrer WHERE Bemerkung = 'Lager'")), 1);
+}
+
 TEST_F(FahrerTest, BemerkungMitAnfuehrungszeichenWirdUnveraendertGespeichert)
 {
     const int id = build::fahrer(QStringLiteral("O'Brien"));
