@@ -1,5 +1,6 @@
 #include "platform/LinuxRemovableMedia.h"
 #include "platform/MountInfo.h"
+#include "platform/UDisksFormatter.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,4 +164,46 @@ TEST(Mounttabelle, ZeileMitZusatzfeldernUndMaskiertenLeerzeichen)
     EXPECT_EQ(eintrag->source, QStringLiteral("/dev/sdb1"));
     EXPECT_FALSE(parseMountInfoLine(QStringLiteral("kaputt")));
     EXPECT_FALSE(parseMountInfoLine(QStringLiteral("36 35 8:17 / /mnt rw shared:5")));
+}
+
+namespace {
+
+// Stands in for the disk service: formats (or refuses) and mounts the medium where it is told.
+class Formatierer : public MediumFormatter {
+public:
+    Formatierer(bool formatiert, QString wurzel) : ergebnis_{formatiert, std::move(wurzel)} {}
+    Result format(const RemovableDrive&) override { return ergebnis_; }
+
+private:
+    Result ergebnis_;
+};
+
+} // namespace
+
+TEST_F(LinuxLaufwerke, FormatiertesMediumWirdNichtNochEinmalGeleert)
+{
+    schreibe(QStringLiteral("neu/bleibt"), "x");
+    const QString neu = pfad(QStringLiteral("neu")) + QLatin1Char('/');
+    LinuxRemovableMedia m({}, std::make_unique<Formatierer>(true, neu));
+    EXPECT_EQ(m.prepare({.root = pfad(QStringLiteral("alt")) + QLatin1Char('/')}), neu);
+    EXPECT_TRUE(QFile::exists(neu + QStringLiteral("bleibt")));
+}
+
+TEST_F(LinuxLaufwerke, OhneFormatierenWirdDasMediumDortGeleertWoEsHaengt)
+{
+    schreibe(QStringLiteral("karte/alt.txt"), "x");
+    const QString wurzel = pfad(QStringLiteral("karte")) + QLatin1Char('/');
+    LinuxRemovableMedia m({}, std::make_unique<Formatierer>(false, wurzel));
+    EXPECT_EQ(m.prepare({.root = wurzel}), wurzel);
+    EXPECT_FALSE(QFile::exists(wurzel + QStringLiteral("alt.txt")));
+}
+
+TEST(UDisks, UnbekanntesGeraetBleibtUnformatiertUndEingehaengt)
+{
+    // Without the service, or for a device it does not know, nothing happens to the medium.
+    UDisksFormatter formatierer;
+    const MediumFormatter::Result ergebnis =
+        formatierer.format({.root = QStringLiteral("/media/x/KARTE/"), .device = QStringLiteral("/dev/varno-gibt-es-nicht")});
+    EXPECT_FALSE(ergebnis.formatted);
+    EXPECT_EQ(ergebnis.root, QStringLiteral("/media/x/KARTE/"));
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -394,4 +395,29 @@ TEST_F(VarnoDateiListen, HoeherUndTieferNehmenAuswahlUndAnsichtMit)
     EXPECT_EQ(fenster.SGOrte->item(9, 0)->text(), QStringLiteral("I"));
     EXPECT_EQ(fenster.SGOrte->currentRow(), 9);
     EXPECT_EQ(leiste->value(), 6);
+}
+
+TEST_F(VarnoDateiTest, ZuLangerEintragWirdAuf30ZeichenGekuerzt)
+{
+    karte();
+    einlesen();
+    fenster.SGOrte->item(0, 0)->setText(QStringLiteral("Großbaustelle Nordring, Tor 12 West"));
+    speichern();
+    einlesen();
+    EXPECT_EQ(fenster.SGOrte->item(0, 0)->text(), QStringLiteral("Großbaustelle Nordring, Tor 12"));
+    EXPECT_EQ(fenster.SGOrte->item(1, 0)->text(), QString());
+}
+
+TEST_F(VarnoDateiTest, ScheiterndeFahrerzuordnungMeldetKeinenErfolg)
+{
+    karte();
+    einlesen();
+    fenster.CBFahrer->setEditText(QStringLiteral("Clara"));
+    SqlStatement(QStringLiteral("DROP TABLE T_CF")).exec();
+    // A click, so the failure reaches the program's error box as it would for the user.
+    QTest::mouseClick(fenster.Btspeichern, Qt::LeftButton);
+    const QStringList texte = ScriptedPrompts::get().texts();
+    ASSERT_EQ(texte.size(), 1);
+    EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Varno"));
+    EXPECT_FALSE(texte.contains(QStringLiteral("Daten wurden gesichert")));
 }
