@@ -1,6 +1,7 @@
 #include "master/Fahrermaske.h"
 
 #include "common/Prompts.h"
+#include "master/Bedienelemente.h"
 #include "master/Fahrername.h"
 #include "master/Fensterlage.h"
 #include "master/Tabellenspalten.h"
@@ -19,13 +20,6 @@
 namespace {
 
 constexpr std::initializer_list<int> fahrerspalten = {64, 188, 70, 102, 168};
-
-QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QTableWidget* fahrertabelle(QWidget* parent)
 {

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
+#include "master/Bedienelemente.h"
 #include "db/AppState.h"
 #include "db/TDataBase.h"
 #include "master/Feldverlassen.h"
@@ -22,26 +23,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QDateEdit* datumsfeld(const QString& name, QWidget* parent)
-{
-    auto* feld = new QDateEdit(parent);
-    feld->setObjectName(name);
-    feld->setCalendarPopup(true);
-    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    return feld;
-}
-
-QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 TF_KFZNeu::TF_KFZNeu(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
+#include "master/Bedienelemente.h"
 #include "db/AppState.h"
 #include "db/TDataBase.h"
 #include "master/Fensterlage.h"
@@ -40,13 +41,6 @@ QLineEdit* anzeige(const QString& name, QWidget* parent)
     feld->setObjectName(name);
     feld->setEnabled(false);
     return feld;
-}
-
-QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace
@@ -103,10 +97,7 @@ QWidget* TF_KFZ::baueFahrzeugseite()
     eInspKM = new Kilometerstandfeld(QStringLiteral("eInspKM"), inspektion);
     ChBDat = new QCheckBox(QStringLiteral("Datum ?"), inspektion);
     ChBDat->setObjectName(QStringLiteral("ChBDat"));
-    dtpInspDat = new QDateEdit(inspektion);
-    dtpInspDat->setObjectName(QStringLiteral("dtpInspDat"));
-    dtpInspDat->setCalendarPopup(true);
-    dtpInspDat->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    dtpInspDat = datumsfeld(QStringLiteral("dtpInspDat"), inspektion);
     dtpInspDat->setMinimumDate(german::noDate());
     auto* inspektionLayout = new QGridLayout(inspektion);
     inspektionLayout->addWidget(ChBkm, 0, 0);
