@@ -19,12 +19,11 @@ namespace {
 
 // Every table the program reads or writes.
 const QStringList logbuchTabellen = {
-    QStringLiteral("T_KFZ"),     QStringLiteral("T_MIREL"),       QStringLiteral("T_basis"),
-    QStringLiteral("T_Merkpunkte"), QStringLiteral("T_CF"),       QStringLiteral("T_Fahrer"),
-    QStringLiteral("T_ORTE"),    QStringLiteral("T_ZWECK"),       QStringLiteral("T_Kategorie"),
-    QStringLiteral("T_ART"),     QStringLiteral("T_STAMMFAHRTEN"), QStringLiteral("T_Optionen"),
-    QStringLiteral("T_FILTER"),
-};
+    QStringLiteral("T_KFZ"),       QStringLiteral("T_MIREL"),        QStringLiteral("T_basis"),
+    QStringLiteral("T_Merkpunkte"), QStringLiteral("T_CF"),           QStringLiteral("T_Fahrer"),
+    QStringLiteral("T_ORTE"),      QStringLiteral("T_ZWECK"),        QStringLiteral("T_Kategorie"),
+    QStringLiteral("T_ART"),       QStringLiteral("T_STAMMFAHRTEN"), QStringLiteral("T_Optionen"),
+    QStringLiteral("T_FILTER")};
 
 sqlite3* offenesLogbuch()
 {
