@@ -27,7 +27,8 @@ std::vector<Merkpunkt> merkpunkte(const QString& fahrzeugSchluessel)
 
 bool kennzeichenVorhanden(const QString& kennzeichen)
 {
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ? COLLATE NOCASE"), {kennzeichen}) > 0;
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ? COLLATE NOCASE"),
+                                   {kennzeichen}) > 0;
 }
 
 void abschliessen(int kfzId)
