@@ -87,7 +87,7 @@ std::optional<Stammfahrt> stammfahrtSuchen(int von, int nach, int zweck, int art
 int idFuer(Stammtabelle tabelle, const QString& name);
 QString name(Stammtabelle tabelle, int id);
 
-int hoechsteFahrtdauer();           // T_Optionen.tFahrt, hours
+int hoechsteFahrtdauer();                   // T_Optionen.tFahrt, hours
 int hoechsteDurchschnittsgeschwindigkeit(); // T_Optionen.V, km/h
 
 // Stores the trip, marks its raw trip processed and stores the standard trip, all or nothing.

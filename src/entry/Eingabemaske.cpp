@@ -322,6 +322,14 @@ void TF_Eingabe::showEvent(QShowEvent* event)
     zentrieren();
 }
 
+void TF_Eingabe::hideEvent(QHideEvent* event)
+{
+    // The typing list is a window of its own and would outlive the closed entry.
+    if (vorschlagsliste_)
+        vorschlagsliste_->schliessen();
+    QWidget::hideEvent(event);
+}
+
 void TF_Eingabe::zentrieren()
 {
     const QWidget* haupt = parentWidget();

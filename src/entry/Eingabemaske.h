@@ -3,8 +3,10 @@
 #include "entry/EingabeStore.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Stammdaten.h"
+#include "entry/Vorschlagsliste.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -21,7 +23,6 @@ class QTableView;
 class QTableWidget;
 class Radiogruppe;
 class Rohfahrtliste;
-class Vorschlagsliste;
 namespace speicherpruefung {
 enum class Ankunft;
 enum class Feld;
@@ -83,6 +84,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,7 +107,6 @@ private:
     speicherpruefung::Ankunft gefZeitOK(const QString& abfahrt, const QString& ankunft);
     void fokusAuf(speicherpruefung::Feld feld);
 
-    qint64 letzterKmStand() const { return letzterKmStand_; }
     QString letztesZiel() const;
     std::optional<int> gewaehlteRohfahrt() const;
     void zentrieren();
@@ -116,7 +117,8 @@ private:
     qint64 letzterKmStand_ = 0;
     Stammdaten stammdaten_;
     Rohfahrtliste* rohfahrten_;
-    Vorschlagsliste* vorschlagsliste_;
+    // Watched: the window may be hidden while its children are already gone.
+    QPointer<Vorschlagsliste> vorschlagsliste_;
     // Set while a refused field gets the focus back, so the fields passed on the way are not "left".
     bool fokusZurueck_ = false;
 };

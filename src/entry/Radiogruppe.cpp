@@ -34,8 +34,3 @@ QRadioButton* Radiogruppe::knopf(int index) const
 {
     return static_cast<QRadioButton*>(gruppe_->button(index));
 }
-
-int Radiogruppe::anzahl() const
-{
-    return static_cast<int>(gruppe_->buttons().size());
-}

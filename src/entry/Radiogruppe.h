@@ -16,7 +16,6 @@ public:
     int itemIndex() const;
     void setItemIndex(int index);
     QRadioButton* knopf(int index) const;
-    int anzahl() const;
 
 signals:
     void geaendert(int index);
