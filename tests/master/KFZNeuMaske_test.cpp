@@ -5,6 +5,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -256,4 +257,28 @@ TEST_F(KFZNeuTest, KilometerfeldWirdBeimVerlassenNormalisiert)
     fenster.eAnfKM->clear();
     fenster.eAnfKM->normalisieren();
     EXPECT_TRUE(fenster.eAnfKM->text().isEmpty());
+}
+
+TEST_F(KFZNeuTest, VerlassenDerFelderPrueftUndBereinigt)
+{
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    eingabeart(1);
+    fenster.eKFZ->setFocus();
+    fenster.eKFZ->setText(QStringLiteral("B-XY 1, "));
+    fenster.EID->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(fenster.eKFZ->text(), QStringLiteral("B-XY 1"));
+
+    fenster.EID->setText(QStringLiteral("x"));
+    fenster.eInspKM->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Fehler an Position: 1")});
+    EXPECT_EQ(QApplication::focusWidget(), fenster.EID);
+
+    fenster.EID->setText(QStringLiteral(" 03"));
+    fenster.eInspKM->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(fenster.EID->text(), QStringLiteral("3"));
+    fenster.eInspKM->setText(QStringLiteral("0042"));
+    fenster.eKFZ->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(fenster.eInspKM->text(), QStringLiteral("42"));
+    EXPECT_EQ(ScriptedPrompts::get().texts().size(), 1);
 }
