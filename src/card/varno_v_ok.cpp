@@ -65,6 +65,17 @@ QPushButton* knopf(const QString& text, const QString& name, QWidget* parent)
     return button;
 }
 
+// A tab page that holds one list.
+QWidget* seite(QWidget* liste, const QString& name, QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(liste);
+    return page;
+}
+
 void setzeGrundfarbe(QWidget* feld, const QColor& farbe)
 {
     QPalette palette = feld->palette();
@@ -126,8 +137,8 @@ void TF_Varno_V_OK::baueOberflaeche()
     StringGrid1->setItemDelegateForColumn(SpalteMarkierung, new Markierungsspalte(StringGrid1));
     SGMerkPunkte = baueListe(&merkpunkte_, {108, 45, 118, 451});
     SGMerkPunkte->setObjectName(QStringLiteral("SGMerkPunkte"));
-    TSFahrten = StringGrid1;
-    TSMerkpunkte = SGMerkPunkte;
+    TSFahrten = seite(StringGrid1, QStringLiteral("TSFahrten"), TS);
+    TSMerkpunkte = seite(SGMerkPunkte, QStringLiteral("TSMerkpunkte"), TS);
     TS->addTab(TSFahrten, QStringLiteral("Fahrten"));
     TS->addTab(TSMerkpunkte, QStringLiteral("Merkpunkte"));
 
