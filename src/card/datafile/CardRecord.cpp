@@ -127,9 +127,9 @@ CardRecord decodeRecord(Data data)
 
 void decodeRecordInto(Data data, CardRecord& record)
 {
-    record.startTime = recorderTimeFromSeconds(readBigEndian(data, StartTimeOffset));
+    assignRecorderTime(readBigEndian(data, StartTimeOffset), record.startTime);
     record.startKm = static_cast<std::int32_t>(readBigEndian(data, StartKmOffset));
-    record.endTime = recorderTimeFromSeconds(readBigEndian(data, EndTimeOffset));
+    assignRecorderTime(readBigEndian(data, EndTimeOffset), record.endTime);
     record.endKm = static_cast<std::int32_t>(readBigEndian(data, EndKmOffset));
     record.vehicleNumber = static_cast<std::int32_t>(readBigEndian(data, VehicleOffset));
     record.status = data[StatusOffset];

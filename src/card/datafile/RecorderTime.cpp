@@ -61,21 +61,34 @@ bool isValid(const RecorderTime& time)
 
 std::optional<RecorderTime> recorderTimeFromSeconds(std::uint32_t seconds)
 {
-    if (seconds == 0)
-        return std::nullopt;
+    std::optional<RecorderTime> time;
+    assignRecorderTime(seconds, time);
+    return time;
+}
+
+void assignRecorderTime(std::uint32_t seconds, std::optional<RecorderTime>& time)
+{
+    if (seconds == 0) {
+        time.reset();
+        return;
+    }
     // A card holds several records a day in time order, so the last day's date is usually the one.
     thread_local std::int64_t lastDay = -1;
     thread_local CivilDate lastDate{};
     const std::int64_t days = seconds / SecondsPerDay;
-    const auto secondOfDay = static_cast<int>(seconds % SecondsPerDay);
+    const auto secondOfDay = static_cast<std::uint32_t>(seconds % SecondsPerDay);
     if (days != lastDay) {
         lastDate = civilFromDays(Epoch1980 + days);
         lastDay = days;
     }
-    const CivilDate date = lastDate;
-    return RecorderTime{static_cast<std::int16_t>(date.year),   static_cast<std::uint8_t>(date.month),
-                        static_cast<std::uint8_t>(date.day),    static_cast<std::uint8_t>(secondOfDay / 3600),
-                        static_cast<std::uint8_t>(secondOfDay / 60 % 60), static_cast<std::uint8_t>(secondOfDay % 60)};
+    // Field by field into place: a full card converts two times per record.
+    RecorderTime& value = time.emplace();
+    value.year = static_cast<std::int16_t>(lastDate.year);
+    value.month = static_cast<std::uint8_t>(lastDate.month);
+    value.day = static_cast<std::uint8_t>(lastDate.day);
+    value.hour = static_cast<std::uint8_t>(secondOfDay / 3600);
+    value.minute = static_cast<std::uint8_t>(secondOfDay / 60 % 60);
+    value.second = static_cast<std::uint8_t>(secondOfDay % 60);
 }
 
 std::uint32_t secondsSince1980(const std::optional<RecorderTime>& time)

@@ -25,6 +25,8 @@ struct RecorderTime {
 
 // The seconds as a date and time; 0 (01.01.1980 00:00 itself) means the recorder had no time.
 std::optional<RecorderTime> recorderTimeFromSeconds(std::uint32_t seconds);
+// The same into an existing value, so a long reading converts its times where they stand.
+void assignRecorderTime(std::uint32_t seconds, std::optional<RecorderTime>& time);
 
 // The seconds the recorder stores for `time`; no time gives 0. Throws std::out_of_range for a
 // time the 32-bit counter cannot hold (before 1980 or after 07.02.2116 06:28:15) and
