@@ -4,6 +4,9 @@
 #include "app/ProgressBar.h"
 #include "app/StartLogo.h"
 #include "entry/Eingabemaske.h"
+#include "evaluation/AuswertMirelMaske.h"
+#include "evaluation/Details.h"
+#include "evaluation/Druckvorschau.h"
 #include "admin/Datensicherung.h"
 #include "admin/OptionenMaske.h"
 #include "admin/ueber.h"
@@ -33,6 +36,8 @@ Varno::Varno()
     fahrer_ = new TF_Fahrer(hauptform_);
     kfz_ = new TF_KFZ(hauptform_);
     kfzNeu_ = new TF_KFZNeu(hauptform_);
+    auswertung_ = new TF_AuswertungMirel(hauptform_);
+    details_ = new TF_Details(hauptform_);
     optionen_ = new TF_Optionen(hauptform_);
     fortschritt_ = new TF_ProgressBar(hauptform_);
     start_ = new TF_Start;
@@ -67,6 +72,13 @@ void Varno::verbinden()
     speicherkarte_->setFenster(kartenimport_, kartenlisten_);
     ziele.kartenimport = kartenimport_;
     kartenimport_->setFortschritt(Fortschritt::von(fortschritt_));
+    ziele.auswertung = auswertung_;
+    auswertung_->setDetails(details_);
+    const TF_AuswertungMirel::Fortschrittsanzeige auswertungsfortschritt{
+        [this](const QWidget* ueber) { fortschritt_->starten(ueber); },
+        [this](int prozent) { fortschritt_->setzen(prozent); }, [this] { fortschritt_->beenden(); }};
+    auswertung_->setFortschritt(auswertungsfortschritt);
+    auswertung_->setDruckvorschau(Druckvorschau(*auswertung_, auswertungsfortschritt));
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class TF_AuswertungMirel;
 class TF_Datensicherung;
+class TF_Details;
 class TF_Eingabe;
 class TF_Fahrer;
 class TF_KFZ;
@@ -39,6 +41,8 @@ public:
     TF_Varno_V_OK* kartenimport() const { return kartenimport_; }
     TF_Varno_Datei* kartenlisten() const { return kartenlisten_; }
     TF_Speicherkarte* speicherkarte() const { return speicherkarte_; }
+    TF_AuswertungMirel* auswertung() const { return auswertung_; }
+    TF_Details* details() const { return details_; }
 
 private:
     void verbinden();
@@ -48,6 +52,8 @@ private:
     TF_Fahrer* fahrer_;
     TF_KFZ* kfz_;
     TF_KFZNeu* kfzNeu_;
+    TF_AuswertungMirel* auswertung_;
+    TF_Details* details_;
     TF_Optionen* optionen_;
     TF_ProgressBar* fortschritt_;
     TF_Start* start_;

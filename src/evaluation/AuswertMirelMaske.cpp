@@ -549,7 +549,7 @@ void TF_AuswertungMirel::filterAnsichtFreigeben(bool nachFahrten)
 {
     druckvorschauFreigeben(false);
     for (QWidget* w : std::initializer_list<QWidget*>{cbVon, cbNach, eKMAbf, eKMAnk, cbFahrzeug, cbZweck, cbKategorie,
-                                                       cbArt, cbBemerkung})
+                                                      cbArt, cbBemerkung})
         w->setEnabled(nachFahrten);
 }
 
@@ -719,8 +719,8 @@ void TF_AuswertungMirel::druckvorschauFreigeben(bool frei)
 
 void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()
 {
-    const bool fahrtenansicht = stand_.angezeigt && !stand_.fahrzeugansicht &&
-                                stand_.ansichtsModus == Auswertungsstand::Fahrten;
+    const bool fahrtenansicht =
+        stand_.angezeigt && !stand_.fahrzeugansicht && stand_.ansichtsModus == Auswertungsstand::Fahrten;
     const bool mitFahrten = fahrtenansicht && !fahrtenliste().leer();
     btDetails->setEnabled(mitFahrten);
     btStammfahrt->setEnabled(gewaehlteFahrt() != nullptr);
@@ -754,9 +754,10 @@ void TF_AuswertungMirel::btStammfahrtClick()
     const GelisteteFahrt* fahrt = gewaehlteFahrt();
     if (!fahrt)
         return;
-    if (!prompt::confirm(QStringLiteral("Bestätigung"), QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?")))
+    if (!prompt::confirm(QStringLiteral("Bestätigung"),
+                         QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?")))
         return;
-    const AuswertungStore::Stammfahrt stammfahrt{fahrt->start, fahrt->ziel,     fahrt->kmAn - fahrt->kmAb,
+    const AuswertungStore::Stammfahrt stammfahrt{fahrt->start, fahrt->ziel,      fahrt->kmAn - fahrt->kmAb,
                                                  fahrt->zweck, fahrt->kategorie, fahrt->art};
     if (store_.StammfahrtVorhanden(stammfahrt)) {
         prompt::beep();

@@ -6,6 +6,7 @@
 #include "evaluation/Fahrzeugauswertung.h"
 
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
 #include <optional>
@@ -46,6 +47,18 @@ public:
     };
 
     using Fortschritt = std::function<void(int prozent)>;
+
+    // A statement and the values bound to its placeholders, in order.
+    struct Abfrage {
+        QString sql;
+        QVariantList werte;
+    };
+
+    // The statements behind the views, for running them again elsewhere (reports, measurements).
+    static Abfrage fahrtenAbfrage(const Fahrtenfilter& filter);
+    static Abfrage fahrerAbfrage(int fahrer, zeitpunkt::Sekunden abfahrtAb, zeitpunkt::Sekunden ankunftBis);
+    static Abfrage tagesAbfrage(int fahrer, const QDate& tag);
+    static Abfrage fahrzeugAbfrage(const Fahrtenfilter& filter);
 
     Stammlisten stammlisten() const;
     // Option "Musterfahrzeug in Auswertung einbeziehen".

@@ -36,8 +36,10 @@ QString zweistellig(qint64 wert)
 QString langform(zeitpunkt::Sekunden dauer)
 {
     const Teile t = zerlegen(dauer);
-    return QStringLiteral("%1%2d %3h %4min").arg(t.vorzeichen).arg(t.tage).arg(zweistellig(t.stunden),
-                                                                                zweistellig(t.minuten));
+    return QStringLiteral("%1%2d %3h %4min")
+        .arg(t.vorzeichen)
+        .arg(t.tage)
+        .arg(zweistellig(t.stunden), zweistellig(t.minuten));
 }
 
 QString uhrform(zeitpunkt::Sekunden dauer)
@@ -49,8 +51,10 @@ QString uhrform(zeitpunkt::Sekunden dauer)
 QString tagessumme(zeitpunkt::Sekunden dauer)
 {
     const Teile t = zerlegen(dauer);
-    return QStringLiteral("%1%2 Tag(e) %3:%4").arg(t.vorzeichen).arg(t.tage).arg(zweistellig(t.stunden),
-                                                                                  zweistellig(t.minuten));
+    return QStringLiteral("%1%2 Tag(e) %3:%4")
+        .arg(t.vorzeichen)
+        .arg(t.tage)
+        .arg(zweistellig(t.stunden), zweistellig(t.minuten));
 }
 
 } // namespace dauer

@@ -46,7 +46,8 @@ QLineEdit* zahlfeld(const char* name, int laenge)
 
 } // namespace
 
-TF_Details::TF_Details(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+TF_Details::TF_Details(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TF_Details"));
     setWindowTitle(QStringLiteral("Details"));

@@ -100,8 +100,17 @@ int minutenDesTages(zeitpunkt::Sekunden zeit)
 QStringList standzeitZeile(zeitpunkt::Sekunden letzteAnkunft, zeitpunkt::Sekunden abfahrt)
 {
     const zeitpunkt::Sekunden luecke = (minutenDesTages(abfahrt) - minutenDesTages(letzteAnkunft)) * 60;
-    return {zeitpunkt::uhrzeit(letzteAnkunft), zeitpunkt::uhrzeit(abfahrt), QString(), QString(), QString(),
-            QString(), QString(), QString(), dauer::uhrform(luecke), QStringLiteral("Standzeit"), QString(),
+    return {zeitpunkt::uhrzeit(letzteAnkunft),
+            zeitpunkt::uhrzeit(abfahrt),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            dauer::uhrform(luecke),
+            QStringLiteral("Standzeit"),
+            QString(),
             QString()};
 }
 
@@ -123,8 +132,8 @@ TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten)
             tabelle.zeilen.append(standzeitZeile(*letzteAnkunft, f.abfahrt));
         const zeitpunkt::Sekunden dauer = f.ankunft - f.abfahrt;
         const int gefahren = f.kmAn - f.kmAb;
-        tabelle.zeilen.append({zeitpunkt::uhrzeit(f.abfahrt), zeitpunkt::uhrzeit(f.ankunft), t.fahrzeug, t.von,
-                               t.nach, QString::number(f.kmAb), QString::number(f.kmAn), QString::number(gefahren),
+        tabelle.zeilen.append({zeitpunkt::uhrzeit(f.abfahrt), zeitpunkt::uhrzeit(f.ankunft), t.fahrzeug, t.von, t.nach,
+                               QString::number(f.kmAb), QString::number(f.kmAn), QString::number(gefahren),
                                dauer::uhrform(dauer), t.zweck, t.art, t.bemerkung});
         fahrzeit += dauer;
         km += gefahren;

@@ -12,10 +12,10 @@ bool ohneZeiten(const GelisteteFahrt& fahrt)
 
 const QStringList& Fahrtenliste::kopf()
 {
-    static const QStringList texte = {
-        QStringLiteral("Abfahrt"),  QStringLiteral("Ankunft"), QStringLiteral("von"),       QStringLiteral("nach"),
-        QStringLiteral("KM-Abf."),  QStringLiteral("KM-Ank."), QStringLiteral("Fahrzeug"),  QStringLiteral("Fahrer"),
-        QStringLiteral("Zweck"),    QStringLiteral("Kategorie"), QStringLiteral("Art"),     QStringLiteral("Bem")};
+    static const QStringList texte = {QStringLiteral("Abfahrt"),   QStringLiteral("Ankunft"), QStringLiteral("von"),
+                                      QStringLiteral("nach"),      QStringLiteral("KM-Abf."), QStringLiteral("KM-Ank."),
+                                      QStringLiteral("Fahrzeug"),  QStringLiteral("Fahrer"),  QStringLiteral("Zweck"),
+                                      QStringLiteral("Kategorie"), QStringLiteral("Art"),     QStringLiteral("Bem")};
     return texte;
 }
 

@@ -16,8 +16,8 @@ QString prozentText(double prozent)
 TextTabelle tabelle(const std::vector<Fahrzeug>& fahrzeuge)
 {
     TextTabelle ergebnis;
-    ergebnis.kopf = {QStringLiteral("Fahrzeug"), QStringLiteral("Anzahl"),       QStringLiteral("Kilometer"),
-                     QStringLiteral("unzugeordnet"), QStringLiteral("privat"), QStringLiteral("Arbeitsweg"),
+    ergebnis.kopf = {QStringLiteral("Fahrzeug"),     QStringLiteral("Anzahl"),      QStringLiteral("Kilometer"),
+                     QStringLiteral("unzugeordnet"), QStringLiteral("privat"),      QStringLiteral("Arbeitsweg"),
                      QStringLiteral("geschäftlich"), QStringLiteral("Privatanteil")};
     for (const Fahrzeug& f : fahrzeuge)
         ergebnis.zeilen.append({f.name, QString::number(f.anzahl), QString::number(f.km.gesamt()),

@@ -111,8 +111,9 @@ QString uhrzeit(Sekunden zeit)
 QString alsIso(Sekunden zeit)
 {
     const QDate tagDatum = datum(zeit);
-    return QStringLiteral("%1-%2-%3 ").arg(tagDatum.year(), 4, 10, QLatin1Char('0')).arg(zweistellig(tagDatum.month()),
-                                                                                       zweistellig(tagDatum.day())) +
+    return QStringLiteral("%1-%2-%3 ")
+               .arg(tagDatum.year(), 4, 10, QLatin1Char('0'))
+               .arg(zweistellig(tagDatum.month()), zweistellig(tagDatum.day())) +
            uhrzeitMitSekunden(zeit);
 }
 

@@ -351,7 +351,11 @@ TEST_F(AuswertungTest, ZeigtFortschrittWaehrendDieListeGefuelltWird)
                             [&ablauf] { ablauf << QStringLiteral("beenden"); }});
     oeffnen();
     anzeigen(fenster.RBFahrten);
-    EXPECT_EQ(ablauf, (QStringList{"starten", "25", "50", "75", "100", "beenden"}));
+    // The gauge counts on an estimate (here the vehicle's start record too) and ends full.
+    ASSERT_GE(ablauf.size(), 4);
+    EXPECT_EQ(ablauf.first(), QStringLiteral("starten"));
+    EXPECT_EQ(ablauf.mid(1, ablauf.size() - 2), (QStringList{"20", "40", "60", "80", "100"}));
+    EXPECT_EQ(ablauf.last(), QStringLiteral("beenden"));
 }
 
 struct FahreransichtFall {
@@ -381,7 +385,9 @@ TEST_P(FahreransichtTest, WaehltDieTabelle)
     EXPECT_FALSE(fenster.btDetails->isEnabled());
     EXPECT_FALSE(fenster.btStammfahrt->isEnabled());
     EXPECT_FALSE(fenster.sbFahrten->isVisible());
-    const QTableView* sichtbar = f.modus == 1 ? fenster.SGFahrer : f.modus == 2 ? fenster.SGFahrerTab : fenster.sgFahrten;
+    const QTableView* sichtbar = f.modus == 1   ? fenster.SGFahrer
+                                 : f.modus == 2 ? fenster.SGFahrerTab
+                                                : fenster.sgFahrten;
     EXPECT_TRUE(sichtbar->isVisible());
     EXPECT_EQ(fenster.width(), f.modus == 3 ? 940 : 750);
 }
@@ -467,7 +473,8 @@ TEST_F(AuswertungTest, StammfahrtWirdEinmalGespeichert)
     anzeigen(fenster.RBFahrten);
     ScriptedPrompts::get().answer(PromptAnswer::Yes);
     fenster.btStammfahrtClick();
-    EXPECT_EQ(ScriptedPrompts::get().shown().back().text, QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?"));
+    EXPECT_EQ(ScriptedPrompts::get().shown().back().text,
+              QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?"));
     SqlStatement s("SELECT Von, Nach, KM, Zweck, Kategorie, Art FROM T_STAMMFAHRTEN");
     s.exec();
     ASSERT_TRUE(s.next());

@@ -126,7 +126,7 @@ TEST_F(AuswertungStoreTest, MeldetFortschrittBisHundert)
     ASSERT_FALSE(gemeldet.empty());
     EXPECT_TRUE(std::is_sorted(gemeldet.begin(), gemeldet.end()));
     EXPECT_EQ(gemeldet.back(), 100);
-    EXPECT_EQ(gemeldet.size(), 7u);
+    EXPECT_GE(gemeldet.size(), 7u);
 }
 
 TEST_F(AuswertungStoreTest, FilterZeileSpeichertTexteMitApostroph)

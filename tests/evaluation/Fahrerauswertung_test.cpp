@@ -57,8 +57,7 @@ TEST(Fahrerauswertung, AlleFahrerZeigenDasBeispielInLangform)
     const TextTabelle tabelle = alleFahrerTabelle({{QStringLiteral("Meier"), summe(zweiFahrtenAmTag())}});
     EXPECT_EQ(tabelle.kopf, (QStringList{"Fahrer", "Anzahl", "Unterwegs", "Fahrzeit", "gefahrene km", "Standzeit"}));
     ASSERT_EQ(tabelle.zeilen.size(), 1);
-    EXPECT_EQ(tabelle.zeilen[0],
-              (QStringList{"Meier", "2", "0d 03h 00min", "0d 02h 00min", "100 km", "0d 01h 00min"}));
+    EXPECT_EQ(tabelle.zeilen[0], (QStringList{"Meier", "2", "0d 03h 00min", "0d 02h 00min", "100 km", "0d 01h 00min"}));
 }
 
 TEST(Fahrerauswertung, FahrerOhneFahrtenStehtMitNullwertenDa)
@@ -71,26 +70,26 @@ TEST(Fahrerauswertung, FahrerOhneFahrtenStehtMitNullwertenDa)
 TEST(Fahrerauswertung, JeTagMitSummenzeile)
 {
     const TextTabelle tabelle = tageTabelle(tage(zweiFahrtenAmTag()));
-    EXPECT_EQ(tabelle.kopf, (QStringList{"Datum", "Startzeit", "Ankunftszeit", "Unterwegs", "Fahrzeit",
-                                         "gefahrene km", "Standzeit"}));
+    EXPECT_EQ(tabelle.kopf, (QStringList{"Datum", "Startzeit", "Ankunftszeit", "Unterwegs", "Fahrzeit", "gefahrene km",
+                                         "Standzeit"}));
     ASSERT_EQ(tabelle.zeilen.size(), 2);
     EXPECT_EQ(tabelle.zeilen[0], (QStringList{"02.05.2006", "08:00", "11:00", "03:00", "02:00", "100", "01:00"}));
-    EXPECT_EQ(tabelle.zeilen[1], (QStringList{"Summe:", "", "", "0 Tag(e) 03:00", "0 Tag(e) 02:00", "100",
-                                              "0 Tag(e) 01:00"}));
+    EXPECT_EQ(tabelle.zeilen[1],
+              (QStringList{"Summe:", "", "", "0 Tag(e) 03:00", "0 Tag(e) 02:00", "100", "0 Tag(e) 01:00"}));
 }
 
 TEST(Fahrerauswertung, JeTagOhneFahrtenNurDieSummenzeile)
 {
     const TextTabelle tabelle = tageTabelle(tage({}));
     ASSERT_EQ(tabelle.zeilen.size(), 1);
-    EXPECT_EQ(tabelle.zeilen[0], (QStringList{"Summe:", "", "", "0 Tag(e) 00:00", "0 Tag(e) 00:00", "0",
-                                              "0 Tag(e) 00:00"}));
+    EXPECT_EQ(tabelle.zeilen[0],
+              (QStringList{"Summe:", "", "", "0 Tag(e) 00:00", "0 Tag(e) 00:00", "0", "0 Tag(e) 00:00"}));
 }
 
 TEST(Fahrerauswertung, TageStehenInDatumsfolgeNachAnkunftstag)
 {
-    const auto liste = tage({fahrt(um(9, 8), um(9, 9), 0, 1), fahrt(um(3, 23), um(4, 1), 0, 1),
-                             fahrt(um(1, 8), um(1, 9), 0, 1)});
+    const auto liste =
+        tage({fahrt(um(9, 8), um(9, 9), 0, 1), fahrt(um(3, 23), um(4, 1), 0, 1), fahrt(um(1, 8), um(1, 9), 0, 1)});
     ASSERT_EQ(liste.size(), 3u);
     EXPECT_EQ(liste[0].datum, QDate(2006, 5, 1));
     EXPECT_EQ(liste[1].datum, QDate(2006, 5, 4));
@@ -112,25 +111,23 @@ TEST(Fahrerauswertung, TagAb24StundenZeigtUhrformUnterEinemTagUndDieSummeGanz)
 TEST(Fahrerauswertung, EinTagMitStandzeitzeileUndSummenzeile)
 {
     const auto beispiel = zweiFahrtenAmTag();
-    const TextTabelle tabelle = tagesfahrtenTabelle(
-        {{beispiel[0], "B-XY 1", "Büro", "Kunde", "Besuch", "G", "mit Anhänger"},
-         {beispiel[1], "B-XY 1", "Kunde", "Büro", "Besuch", "G", ""}});
+    const TextTabelle tabelle =
+        tagesfahrtenTabelle({{beispiel[0], "B-XY 1", "Büro", "Kunde", "Besuch", "G", "mit Anhänger"},
+                             {beispiel[1], "B-XY 1", "Kunde", "Büro", "Besuch", "G", ""}});
     EXPECT_EQ(tabelle.kopf, (QStringList{"Abfahrt", "Ankunft", "Fahrzeug", "von", "nach", "KM-Abf.", "KM-Ank.",
                                          "gef. km", "Dauer", "Zweck", "Art", "Bem"}));
     ASSERT_EQ(tabelle.zeilen.size(), 4);
     EXPECT_EQ(tabelle.zeilen[0], (QStringList{"08:00", "09:00", "B-XY 1", "Büro", "Kunde", "1000", "1040", "40",
                                               "01:00", "Besuch", "G", "mit Anhänger"}));
-    EXPECT_EQ(tabelle.zeilen[1],
-              (QStringList{"09:00", "10:00", "", "", "", "", "", "", "01:00", "Standzeit", "", ""}));
+    EXPECT_EQ(tabelle.zeilen[1], (QStringList{"09:00", "10:00", "", "", "", "", "", "", "01:00", "Standzeit", "", ""}));
     EXPECT_EQ(tabelle.zeilen[2][0], QStringLiteral("10:00"));
-    EXPECT_EQ(tabelle.zeilen[3],
-              (QStringList{"Summe:", "", "", "", "", "", "", "100", "02:00", "Fahrzeit", "", ""}));
+    EXPECT_EQ(tabelle.zeilen[3], (QStringList{"Summe:", "", "", "", "", "", "", "100", "02:00", "Fahrzeit", "", ""}));
 }
 
 TEST(Fahrerauswertung, EinTagOhneLueckeOhneStandzeitzeile)
 {
-    const TextTabelle tabelle = tagesfahrtenTabelle(
-        {{fahrt(um(2, 8), um(2, 9), 0, 5), "", "", "", "", "", ""}, {fahrt(um(2, 9), um(2, 10), 5, 9), "", "", "", "", "", ""}});
+    const TextTabelle tabelle = tagesfahrtenTabelle({{fahrt(um(2, 8), um(2, 9), 0, 5), "", "", "", "", "", ""},
+                                                     {fahrt(um(2, 9), um(2, 10), 5, 9), "", "", "", "", "", ""}});
     ASSERT_EQ(tabelle.zeilen.size(), 3);
     EXPECT_EQ(tabelle.zeilen[2][8], QStringLiteral("02:00"));
 }

@@ -17,8 +17,7 @@ TEST_P(PrivatanteilTest, RechnetDenAnteilDerPrivatfahrten)
 
 INSTANTIATE_TEST_SUITE_P(Faelle, PrivatanteilTest,
                          ::testing::Values(AnteilFall{{0, 0, 0, 0}, "0,0 %"}, AnteilFall{{0, 100, 0, 0}, "100,0 %"},
-                                           AnteilFall{{10, 10, 10, 0}, "33,3 %"},
-                                           AnteilFall{{0, 1, 0, 7}, "12,5 %"}));
+                                           AnteilFall{{10, 10, 10, 0}, "33,3 %"}, AnteilFall{{0, 1, 0, 7}, "12,5 %"}));
 
 TEST(Fahrzeugauswertung, EineZeileJeFahrzeug)
 {
