@@ -1,6 +1,7 @@
 #include "evaluation/AuswertungStore.h"
 
 #include "db/SqlStatement.h"
+#include "evaluation/Rohabfrage.h"
 
 #include <QVariantList>
 
@@ -193,22 +194,29 @@ AuswertungStore::Abfrage AuswertungStore::fahrtenAbfrage(const Fahrtenfilter& fi
 
 namespace {
 
-GelisteteFahrt gelistet(const SqlStatement& s)
+std::optional<zeitpunkt::Sekunden> zeit(const Rohabfrage& s, int spalte)
+{
+    qsizetype laenge = 0;
+    const char* text = s.text(spalte, laenge);
+    return zeitpunkt::ausIso(text, laenge);
+}
+
+GelisteteFahrt gelistet(const Rohabfrage& s)
 {
     GelisteteFahrt f;
-    f.id = s.value(0).toInt();
-    f.abfahrt = zeit(s.value(1));
-    f.ankunft = zeit(s.value(2));
-    f.kmAb = s.value(3).toInt();
-    f.kmAn = s.value(4).toInt();
-    f.start = s.value(5).toInt();
-    f.ziel = s.value(6).toInt();
-    f.fahrzeug = s.value(7).toInt();
-    f.fahrer = s.value(8).toInt();
-    f.zweck = s.value(9).toInt();
-    f.kategorie = s.value(10).toInt();
-    f.art = s.value(11).toInt();
-    f.mitBemerkung = s.value(12).toInt() != 0;
+    f.id = s.zahl(0);
+    f.abfahrt = zeit(s, 1);
+    f.ankunft = zeit(s, 2);
+    f.kmAb = s.zahl(3);
+    f.kmAn = s.zahl(4);
+    f.start = s.zahl(5);
+    f.ziel = s.zahl(6);
+    f.fahrzeug = s.zahl(7);
+    f.fahrer = s.zahl(8);
+    f.zweck = s.zahl(9);
+    f.kategorie = s.zahl(10);
+    f.art = s.zahl(11);
+    f.mitBemerkung = s.zahl(12) != 0;
     return f;
 }
 
@@ -244,7 +252,7 @@ Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortsch
     Stammnamen namen = stammnamen();
     const Abfrage abfrage = fahrtenAbfrage(filter);
     const qint64 gesamt = fortschritt ? geschaetzteAnzahl(filter) : 0;
-    SqlStatement s = ausfuehren(abfrage.sql, abfrage.werte);
+    Rohabfrage s(abfrage.sql, abfrage.werte);
     Gauge gauge(fortschritt, gesamt);
     std::vector<GelisteteFahrt> liste;
     liste.reserve(static_cast<std::size_t>(gesamt));
@@ -256,9 +264,12 @@ Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortsch
         gauge.zeile(++gelesen);
     }
     gauge.fertig();
-    std::sort(liste.begin(), liste.end(), [](const GelisteteFahrt& a, const GelisteteFahrt& b) {
+    const auto frueher = [](const GelisteteFahrt& a, const GelisteteFahrt& b) {
         return std::tie(a.abfahrt, a.id) < std::tie(b.abfahrt, b.id);
-    });
+    };
+    // Trips are mostly stored in the order they were made, and come in departure order by index.
+    if (!std::is_sorted(liste.begin(), liste.end(), frueher))
+        std::sort(liste.begin(), liste.end(), frueher);
     return Fahrtenliste(std::move(liste), std::move(namen));
 }
 
@@ -274,13 +285,13 @@ std::vector<fahrerauswertung::Fahrt> AuswertungStore::fahrtenEinesFahrers(int fa
                                                                           zeitpunkt::Sekunden ankunftBis) const
 {
     const Abfrage abfrage = fahrerAbfrage(fahrer, abfahrtAb, ankunftBis);
-    SqlStatement s = ausfuehren(abfrage.sql, abfrage.werte);
+    Rohabfrage s(abfrage.sql, abfrage.werte);
     std::vector<fahrerauswertung::Fahrt> fahrten;
     while (s.next()) {
-        const auto ab = zeit(s.value(0));
-        const auto an = zeit(s.value(1));
+        const auto ab = zeit(s, 0);
+        const auto an = zeit(s, 1);
         if (ab && an)
-            fahrten.push_back({*ab, *an, s.value(2).toInt(), s.value(3).toInt()});
+            fahrten.push_back({*ab, *an, s.zahl(2), s.zahl(3)});
     }
     return fahrten;
 }

@@ -1,0 +1,92 @@
+#include "evaluation/Rohabfrage.h"
+
+#include "db/Database.h"
+#include "db/DatabaseError.h"
+
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
+namespace {
+
+sqlite3* verbindung()
+{
+    const QVariant handle = Database::connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    if (!db)
+        throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
+    return db;
+}
+
+[[noreturn]] void fehler(sqlite3* db)
+{
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+} // namespace
+
+Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte)
+{
+    sqlite3* db = verbindung();
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
+        fehler(db);
+    for (int i = 0; i < werte.size(); ++i) {
+        const QVariant& wert = werte.at(i);
+        int ergebnis = SQLITE_OK;
+        if (wert.isNull()) {
+            ergebnis = sqlite3_bind_null(anweisung_, i + 1);
+        } else if (wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong) {
+            ergebnis = sqlite3_bind_int64(anweisung_, i + 1, wert.toLongLong());
+        } else {
+            const QByteArray utf8 = wert.toString().toUtf8();
+            ergebnis =
+                sqlite3_bind_text(anweisung_, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        }
+        if (ergebnis != SQLITE_OK) {
+            sqlite3_finalize(anweisung_);
+            fehler(db);
+        }
+    }
+}
+
+Rohabfrage::~Rohabfrage()
+{
+    sqlite3_finalize(anweisung_);
+}
+
+bool Rohabfrage::next()
+{
+    const int ergebnis = sqlite3_step(anweisung_);
+    if (ergebnis == SQLITE_ROW)
+        return true;
+    if (ergebnis != SQLITE_DONE)
+        fehler(sqlite3_db_handle(anweisung_));
+    return false;
+}
+
+bool Rohabfrage::istNull(int spalte) const
+{
+    return sqlite3_column_type(anweisung_, spalte) == SQLITE_NULL;
+}
+
+int Rohabfrage::zahl(int spalte) const
+{
+    return sqlite3_column_int(anweisung_, spalte);
+}
+
+const char* Rohabfrage::text(int spalte, qsizetype& laenge) const
+{
+    const auto* daten = reinterpret_cast<const char*>(sqlite3_column_text(anweisung_, spalte));
+    laenge = sqlite3_column_bytes(anweisung_, spalte);
+    return daten;
+}
+
+QString Rohabfrage::qtext(int spalte) const
+{
+    qsizetype laenge = 0;
+    const char* daten = text(spalte, laenge);
+    return QString::fromUtf8(daten, laenge);
+}
