@@ -1,5 +1,6 @@
 #include "card/Varno_Datei.h"
 
+#include "card/Datendatei.h"
 #include "card/KartenimportStore.h"
 #include "card/KartenlistenZuege.h"
 #include "card/SpeicherkartenStore.h"
@@ -31,11 +32,6 @@ namespace {
 
 const QString dateifilter = QStringLiteral("Varno Datendatei (*.TXT *.txt)");
 constexpr int kartenlistenBreite = 200;
-
-std::filesystem::path dateipfad(const QString& pfad)
-{
-    return std::filesystem::path(pfad.toStdString());
-}
 
 void kartenfehler(const cardfile::CardFileError& fehler)
 {
@@ -328,18 +324,7 @@ void TF_Varno_Datei::BtAendernClick()
 
 bool TF_Varno_Datei::DateiOK(const QString& pfad)
 {
-    switch (cardfile::checkIdentity(dateipfad(pfad))) {
-    case cardfile::FileIdentity::Unreadable:
-        prompt::warning(QStringLiteral("Fehler bei Dateizugriff"));
-        return false;
-    case cardfile::FileIdentity::NotDataFile:
-        prompt::warning(QStringLiteral("keine Varno Datendatei"));
-        return false;
-    case cardfile::FileIdentity::DataFile:
-        break;
-    }
-    KartenimportStore::datendateiPfadMerken(pfad);
-    return true;
+    return datendatei::pruefen(pfad);
 }
 
 void TF_Varno_Datei::BtOKClick()
@@ -349,7 +334,7 @@ void TF_Varno_Datei::BtOKClick()
         return;
     cardfile::CardLists listen;
     try {
-        listen = cardfile::readCardLists(dateipfad(pfad));
+        listen = cardfile::readCardLists(datendatei::pfad(pfad));
     } catch (const cardfile::CardFileError& fehler) {
         kartenfehler(fehler);
         return;
@@ -408,7 +393,7 @@ bool TF_Varno_Datei::kopfSchreiben()
 {
     const cardfile::CardLists listen{alsKartenliste(SGOrte), alsKartenliste(SGGruende), alsKartenliste(SGKategorien)};
     try {
-        cardfile::writeCardLists(dateipfad(EPfad->text()), listen);
+        cardfile::writeCardLists(datendatei::pfad(EPfad->text()), listen);
     } catch (const cardfile::CardFileError& fehler) {
         kartenfehler(fehler);
         return false;

@@ -1,5 +1,6 @@
 #include "card/varno_v_ok.h"
 
+#include "card/Datendatei.h"
 #include "card/EinlesungAufbau.h"
 #include "card/KartenimportStore.h"
 #include "card/Markierungsspalte.h"
@@ -33,11 +34,6 @@ const QString keinFahrerFrage =
     QStringLiteral("Die Speicherkarte ist noch keinen Fahrer zugeordnet. Wollen Sie dies jetzt tun?");
 constexpr int mindestBreite = 760;
 constexpr int mindestHoehe = 250;
-
-std::filesystem::path dateipfad(const QString& pfad)
-{
-    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
-}
 
 QFrame* legendenFeld(const QColor& farbe, const QString& name, QWidget* parent)
 {
@@ -250,18 +246,7 @@ void TF_Varno_V_OK::einlesen(const QString& pfad)
 
 bool TF_Varno_V_OK::DateiOK(const QString& pfad)
 {
-    switch (cardfile::checkIdentity(dateipfad(pfad))) {
-    case cardfile::FileIdentity::Unreadable:
-        prompt::warning(QStringLiteral("Fehler bei Dateizugriff"));
-        return false;
-    case cardfile::FileIdentity::NotDataFile:
-        prompt::warning(QStringLiteral("keine Varno Datendatei"));
-        return false;
-    case cardfile::FileIdentity::DataFile:
-        break;
-    }
-    KartenimportStore::datendateiPfadMerken(pfad);
-    return true;
+    return datendatei::pruefen(pfad);
 }
 
 void TF_Varno_V_OK::BtOKClick()
@@ -307,7 +292,7 @@ bool TF_Varno_V_OK::datensaetzeLesen(const QString& pfad)
     LangeArbeit arbeit(fortschritt_, this);
     cardfile::RecordReading lesung;
     try {
-        lesung = cardfile::readRecords(dateipfad(pfad));
+        lesung = cardfile::readRecords(datendatei::pfad(pfad));
     } catch (const cardfile::CardFileError&) {
         LangeArbeit::Rueckfrage rueckfrage;
         prompt::warning(QStringLiteral("Fehler bei Dateizugriff"));
@@ -438,7 +423,7 @@ bool TF_Varno_V_OK::inDB()
 void TF_Varno_V_OK::karteLoeschen()
 {
     try {
-        cardfile::eraseRecords(dateipfad(pfad_), bloecke_);
+        cardfile::eraseRecords(datendatei::pfad(pfad_), bloecke_);
         bloecke_ = 0;
     } catch (const cardfile::CardFileError& fehler) {
         // The trips are stored; a later reading marks them red, so they are not taken over twice.

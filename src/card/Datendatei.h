@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+
+// What the card windows share about the card's data file.
+namespace datendatei {
+
+// The file-system path of a path the user chose, in the encoding the system uses for file names.
+std::filesystem::path pfad(const QString& pfad);
+
+// Checks that the file is readable and a data file of the recorder; warns the user otherwise.
+// A good path is remembered as the last data-file path.
+bool pruefen(const QString& pfad);
+
+} // namespace datendatei
