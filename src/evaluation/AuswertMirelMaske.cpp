@@ -1,5 +1,7 @@
 #include "evaluation/AuswertMirelMaske.h"
 
+#include "common/Sanduhr.h"
+
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
@@ -69,15 +71,6 @@ QString kurzesDatum(const QDate& datum)
 {
     return QStringLiteral("%1.%2.%3").arg(datum.day()).arg(datum.month()).arg(datum.year());
 }
-
-// The hourglass while a list is filled; restored however the work ends.
-class Sanduhr {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 // The progress window while a list is filled; closed however the work ends.
 class Fortschritt {

@@ -1,5 +1,7 @@
 #include "evaluation/Druckvorschau.h"
 
+#include "common/Sanduhr.h"
+
 #include "evaluation/report/QRFahrerAuswertung.h"
 #include "evaluation/report/QRFahrerTabAuswertung.h"
 #include "evaluation/report/QRFahrerTagAuswertung.h"
@@ -25,14 +27,6 @@ public:
 
 private:
     QPushButton* knopf_;
-};
-
-class Sanduhr {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
 };
 
 class Fortschrittsfenster {
