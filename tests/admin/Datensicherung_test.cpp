@@ -8,6 +8,7 @@
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "platform/PosixFileOperations.h"
+#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -29,12 +30,6 @@ namespace {
 // Blanks, umlauts and quotes in the backup directory must not matter anywhere.
 const QString ordnerName = QStringLiteral("Sicherung 'Jörg' \"Ä\" 1");
 const QString ersteSicherung = QStringLiteral("20051224_140509.sav");
-
-void aktivieren(QWidget& fenster)
-{
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(&fenster, &event);
-}
 
 QStringList temporaereDateien(const QString& verzeichnis)
 {

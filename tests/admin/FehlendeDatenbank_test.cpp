@@ -5,6 +5,7 @@
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "platform/FileOperations.h"
+#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -21,12 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void aktivieren(QWidget& fenster)
-{
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(&fenster, &event);
-}
 
 // A working directory whose logbook was lost; a backup of it lies elsewhere.
 class FehlendeDatenbankTest : public ::testing::Test {

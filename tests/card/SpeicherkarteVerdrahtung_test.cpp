@@ -4,6 +4,7 @@
 #include "card/Varno_Datei.h"
 #include "card/varno_v_ok.h"
 #include "master/KFZmaske.h"
+#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -15,23 +16,12 @@
 
 namespace {
 
-QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
-{
-    for (QAction* oben : fenster.menuBar()->actions())
-        if (oben->text() == menue && oben->menu())
-            for (QAction* action : oben->menu()->actions())
-                if (action->text() == punkt)
-                    return action;
-    return nullptr;
-}
-
 class SpeicherkarteVerdrahtung : public ::testing::Test {
 protected:
     void SetUp() override
     {
         varno.starten(false);
-        QEvent aktiv(QEvent::WindowActivate);
-        QApplication::sendEvent(varno.hauptform(), &aktiv);
+        aktivieren(*varno.hauptform());
     }
 
     TestDatabase db;

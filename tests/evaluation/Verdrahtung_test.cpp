@@ -4,6 +4,7 @@
 #include "app/ProgressBar.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
+#include "support/Fensterhilfen.h"
 #include "db/AppState.h"
 #include "evaluation/AuswertMirelMaske.h"
 #include "evaluation/Details.h"
@@ -19,24 +20,13 @@
 
 namespace {
 
-QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
-{
-    for (QAction* oben : fenster.menuBar()->actions())
-        if (oben->text() == menue && oben->menu())
-            for (QAction* action : oben->menu()->actions())
-                if (action->text() == punkt)
-                    return action;
-    return nullptr;
-}
-
 class VerdrahtungTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
         varno.starten(false);
-        QEvent aktivierung(QEvent::WindowActivate);
-        QApplication::sendEvent(varno.hauptform(), &aktivierung);
+        aktivieren(*varno.hauptform());
     }
     void TearDown() override
     {

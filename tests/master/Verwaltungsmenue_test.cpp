@@ -4,6 +4,7 @@
 #include "master/Fahrermaske.h"
 #include "master/KFZNeuMaske.h"
 #include "master/KFZmaske.h"
+#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -16,22 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
-{
-    for (QAction* oben : fenster.menuBar()->actions())
-        if (oben->text() == menue && oben->menu())
-            for (QAction* action : oben->menu()->actions())
-                if (action->text() == punkt)
-                    return action;
-    return nullptr;
-}
-
-void aktivieren(QWidget& fenster)
-{
-    QEvent event(QEvent::WindowActivate);
-    QApplication::sendEvent(&fenster, &event);
-}
 
 class VerwaltungTest : public ::testing::Test {
 protected:

@@ -1,0 +1,12 @@
+#pragma once
+
+class QAction;
+class QString;
+class QWidget;
+class THauptform;
+
+// The menu item "punkt" under "menue" of the main window; null when there is none.
+QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt);
+
+// Sends the activation the window system sends when a window comes to the front.
+void aktivieren(QWidget& fenster);
