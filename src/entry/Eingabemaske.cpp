@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -308,6 +309,9 @@ void TF_Eingabe::verbindeFelder()
     connect(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
     connect(btUebernehmen, &QPushButton::clicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     connect(sgStammfahrten, &QTableWidget::cellDoubleClicked, this, &TF_Eingabe::StammfahrtUebernehmen);
+    // The fields follow the current raw trip, whether a click or the keyboard moved it.
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TF_Eingabe::StringGrid1Click);
     connect(StringGrid1, &QTableView::clicked, this, &TF_Eingabe::StringGrid1Click);
 }
 
@@ -408,13 +412,23 @@ void TF_Eingabe::SGfuellen()
         prompt::message(QStringLiteral("Keine Daten zum Fahrzeug gefunden"));
         return;
     }
+    rohfahrtenLaden_ = true;
     StringGrid1->setCurrentIndex(rohfahrten_->index(0, Rohfahrtliste::Startkm));
+    rohfahrtenLaden_ = false;
 }
 
 void TF_Eingabe::StringGrid1Click()
 {
-    if (const auto zeile = gewaehlteRohfahrt())
+    if (rohfahrtenLaden_)
+        return;
+    // A click on the row just copied would otherwise copy it a second time.
+    if (const auto zeile = gewaehlteRohfahrt(); zeile && !inDenFeldern(*zeile))
         DatInEdit(*zeile);
+}
+
+bool TF_Eingabe::inDenFeldern(int zeile) const
+{
+    return uebernommeneRohfahrt_ && uebernommeneRohfahrt_->id == rohfahrten_->fahrt(zeile).id;
 }
 
 std::optional<int> TF_Eingabe::gewaehlteRohfahrt() const
@@ -428,6 +442,7 @@ std::optional<int> TF_Eingabe::gewaehlteRohfahrt() const
 void TF_Eingabe::DatInEdit(int zeile)
 {
     const Rohfahrt& fahrt = rohfahrten_->fahrt(zeile);
+    uebernommeneRohfahrt_ = fahrt;
     EAnkunft->setEnabled(true);
 
     // A missing or implausibly early start time is left to the user.
@@ -480,6 +495,7 @@ void TF_Eingabe::Verwerfen()
                           static_cast<QWidget*>(EkmStand), static_cast<QWidget*>(Cbnach)})
         feld->setEnabled(true);
     vorschlagsliste_->schliessen();
+    uebernommeneRohfahrt_.reset();
 
     const QString ziel = letztesZiel();
     const bool vonFrei = ziel.isEmpty() || ziel == keineAngabe;
@@ -835,8 +851,9 @@ void TF_Eingabe::speichern()
         anDat = anDat.addDays(1);
 
     befund.kmGefuellt = !kilometerfeld::istLeer(EkmStand->text());
-    const std::optional<int> rohfahrt = Kartenfahrzeug_ ? gewaehlteRohfahrt() : std::nullopt;
-    const qint64 kmAb = rohfahrt ? rohfahrten_->fahrt(*rohfahrt).startkm : letzterKmStand_;
+    // Only a raw trip the user saw copied is completed; a trip typed by hand starts where the last ended.
+    const std::optional<Rohfahrt> rohfahrt = Kartenfahrzeug_ ? uebernommeneRohfahrt_ : std::nullopt;
+    const qint64 kmAb = rohfahrt ? rohfahrt->startkm : letzterKmStand_;
 
     if (befund.abfahrt == Abfahrt::Ok && befund.ankunft == Ankunft::Ok && befund.kmGefuellt && anDat.isValid() &&
         ab != an && !Kartenfahrzeug_) {
@@ -873,7 +890,7 @@ void TF_Eingabe::speichern()
     std::optional<Stammfahrt> stammfahrt;
     if (cbxStammfahrt->isChecked() && !cbVon->currentText().isEmpty())
         stammfahrt = Stammfahrt{*start, *ziel, static_cast<int>(zahl(Ekm->text())), zweck, kategorie, art + 1};
-    const auto rohfahrtId = rohfahrt ? std::optional<int>(rohfahrten_->fahrt(*rohfahrt).id) : std::nullopt;
+    const auto rohfahrtId = rohfahrt ? std::optional<int>(rohfahrt->id) : std::nullopt;
     if (!EingabeStore::fahrtSpeichern(fahrt, rohfahrtId, stammfahrt))
         prompt::beep();
 

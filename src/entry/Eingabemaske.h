@@ -109,6 +109,7 @@ private:
 
     QString letztesZiel() const;
     std::optional<int> gewaehlteRohfahrt() const;
+    bool inDenFeldern(int zeile) const;
     void zentrieren();
 
     bool Kartenfahrzeug_ = false;
@@ -117,6 +118,10 @@ private:
     qint64 letzterKmStand_ = 0;
     Stammdaten stammdaten_;
     Rohfahrtliste* rohfahrten_;
+    // The raw trip whose values the fields hold: the one a save completes, whatever row is current.
+    std::optional<Rohfahrt> uebernommeneRohfahrt_;
+    // Set while the raw-trip list is filled: its first row becomes current without being copied.
+    bool rohfahrtenLaden_ = false;
     // Watched: the window may be hidden while its children are already gone.
     QPointer<Vorschlagsliste> vorschlagsliste_;
     // Set while a refused field gets the focus back, so the fields passed on the way are not "left".

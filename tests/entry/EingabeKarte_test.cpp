@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -44,7 +45,26 @@ protected:
         fenster.StringGrid1Click();
     }
 
+    void klicke(int zeile)
+    {
+        QTableView* grid = fenster.StringGrid1;
+        const QRect zelle = grid->visualRect(fenster.rohfahrten()->index(zeile, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, zelle.center());
+    }
+
+    // Two raw trips one after the other, to Kunde and on to Lager.
+    void zweiRohfahrten()
+    {
+        erste = rohfahrt({.startzeit = um(8, 0), .startkm = 12000, .zielzeit = um(9, 0), .zielkm = 12045,
+                          .art = QStringLiteral("D"), .ort = QStringLiteral("Kunde"), .grund = QStringLiteral("Besuch")});
+        zweite = rohfahrt({.startzeit = um(10, 0), .startkm = 12045, .zielzeit = um(10, 30), .zielkm = 12060,
+                           .art = QStringLiteral("D"), .ort = QStringLiteral("Lager"),
+                           .grund = QStringLiteral("Lieferung")});
+    }
+
     int kfz = kartenfahrzeug();
+    int erste = 0;
+    int zweite = 0;
 };
 
 TEST_F(Kartenfahrt, ListetNurUnbearbeiteteFahrtenDesFahrzeugs)
@@ -149,6 +169,64 @@ TEST_F(Kartenfahrt, SpeichertUndMarkiertNurDieseRohfahrt)
     waehle(0);
     EXPECT_EQ(fenster.cbVon->currentText(), QStringLiteral("Kunde"));
     EXPECT_FALSE(fenster.cbVon->isEnabled());
+}
+
+TEST_F(Kartenfahrt, PfeiltasteUebernimmtDieNeueZeileUndSpeichertSie)
+{
+    zweiRohfahrten();
+    oeffnen(kfz);
+    klicke(0);
+    EXPECT_EQ(fenster.Cbnach->currentText(), QStringLiteral("Kunde"));
+    QTest::keyClick(fenster.StringGrid1, Qt::Key_Down);
+    EXPECT_EQ(fenster.Cbnach->currentText(), QStringLiteral("Lager"));
+    EXPECT_EQ(fenster.EkmStand->text(), QStringLiteral("12060"));
+    EXPECT_EQ(TF_Eingabe::zeittext(fenster.EAbfahrt), QStringLiteral("10:00"));
+
+    fenster.btSchliessenSpeichern->click();
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+    const GespeicherteFahrt fahrt = letzteGespeicherteFahrt();
+    EXPECT_EQ(fahrt.ziel, QStringLiteral("Lager"));
+    EXPECT_EQ(fahrt.zweck, QStringLiteral("Lieferung"));
+    EXPECT_EQ(fahrt.kmAb, 12045);
+    EXPECT_EQ(fahrt.kmAn, 12060);
+    EXPECT_TRUE(bearbeitet(zweite));
+    EXPECT_FALSE(bearbeitet(erste));
+}
+
+TEST_F(Kartenfahrt, NurEineUebernommeneRohfahrtWirdBearbeitet)
+{
+    zweiRohfahrten();
+    oeffnen(kfz);
+    // Nothing copied: the trip typed by hand starts at the last known reading and leaves the list alone.
+    zeitTippen(fenster.EAbfahrt, QStringLiteral("0800"));
+    zeitTippen(fenster.EAnkunft, QStringLiteral("0830"));
+    fenster.Cbnach->setEditText(QStringLiteral("Kunde"));
+    fenster.Cbzweck->setEditText(QStringLiteral("Besuch"));
+    fenster.EkmStand->setText(QStringLiteral("12020"));
+    fenster.btSchliessenSpeichern->click();
+
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+    EXPECT_EQ(letzteGespeicherteFahrt().kmAb, 12000);
+    EXPECT_FALSE(bearbeitet(erste));
+    EXPECT_FALSE(bearbeitet(zweite));
+    EXPECT_EQ(fenster.rohfahrten()->rowCount(), 2);
+}
+
+TEST_F(Kartenfahrt, VerwerfenVergisstDieUebernommeneRohfahrt)
+{
+    zweiRohfahrten();
+    oeffnen(kfz);
+    klicke(1);
+    fenster.Btverwerfen->click();
+    zeitTippen(fenster.EAbfahrt, QStringLiteral("0800"));
+    zeitTippen(fenster.EAnkunft, QStringLiteral("0830"));
+    fenster.Cbnach->setEditText(QStringLiteral("Kunde"));
+    fenster.Cbzweck->setEditText(QStringLiteral("Besuch"));
+    fenster.EkmStand->setText(QStringLiteral("12020"));
+    fenster.btSchliessenSpeichern->click();
+
+    EXPECT_EQ(letzteGespeicherteFahrt().kmAb, 12000);
+    EXPECT_FALSE(bearbeitet(zweite));
 }
 
 TEST_F(Kartenfahrt, FehlschlagLaesstRohfahrtUnbearbeitet)
