@@ -3,12 +3,12 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Schema.h"
+#include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -24,17 +24,6 @@ const QStringList logbuchTabellen = {
     QStringLiteral("T_ORTE"),      QStringLiteral("T_ZWECK"),        QStringLiteral("T_Kategorie"),
     QStringLiteral("T_ART"),       QStringLiteral("T_STAMMFAHRTEN"), QStringLiteral("T_Optionen"),
     QStringLiteral("T_FILTER")};
-
-sqlite3* offenesLogbuch()
-{
-    const QVariant handle = Database::connection().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DatabaseError(QStringLiteral("Die Datenbankverbindung erlaubt keine Sicherung."));
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
-    if (!db)
-        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
-    return db;
-}
 
 // Copies every page of the open logbook into the (empty) file at `pfad`.
 void seitenKopieren(sqlite3* quelle, const QString& pfad)
@@ -81,7 +70,7 @@ namespace SicherungStore {
 
 void sichern(const QString& ziel, FileOperations& dateien)
 {
-    sqlite3* quelle = offenesLogbuch();
+    sqlite3* quelle = sqliteVerbindung();
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
         seitenKopieren(quelle, temporaer);

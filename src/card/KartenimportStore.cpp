@@ -1,5 +1,6 @@
 #include "card/KartenimportStore.h"
 
+#include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
@@ -121,7 +122,10 @@ std::optional<QString> kennzeichen(int kfzId)
 
 bool kennzeichenVergeben(const QString& kennzeichen)
 {
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?"), {kennzeichen}) > 0;
+    // The same test as the vehicle window's, so neither accepts a plate the other calls taken.
+    return SqlStatement::scalarInt(
+               QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE %1 = ?").arg(namensordnung::spalte(u"KZuFzg")),
+               {kennzeichen}) > 0;
 }
 
 void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start)
@@ -132,7 +136,8 @@ void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const Q
 
 QStringList fahrerNamen()
 {
-    SqlStatement s(QStringLiteral("SELECT Bezeichnung FROM T_Fahrer ORDER BY Bezeichnung"));
+    SqlStatement s(
+        QStringLiteral("SELECT Bezeichnung FROM T_Fahrer ORDER BY %1").arg(namensordnung::spalte(u"Bezeichnung")));
     s.exec();
     QStringList namen;
     while (s.next())
@@ -179,7 +184,8 @@ std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<
 void fahrerZuordnen(const QString& cfid, const QString& name)
 {
     Transaction transaction;
-    SqlStatement vorhanden(QStringLiteral("SELECT ID FROM T_Fahrer WHERE Bezeichnung = ?"));
+    SqlStatement vorhanden(QStringLiteral("SELECT ID FROM T_Fahrer WHERE %1 = ? ORDER BY ID LIMIT 1")
+                               .arg(namensordnung::spalte(u"Bezeichnung")));
     vorhanden.bind(name).exec();
     QVariant fahrer;
     if (vorhanden.next()) {

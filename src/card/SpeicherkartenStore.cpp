@@ -1,6 +1,7 @@
 #include "card/SpeicherkartenStore.h"
 
 #include "card/KartenimportStore.h"
+#include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
@@ -8,10 +9,12 @@ namespace SpeicherkartenStore {
 
 namespace {
 
-QStringList bezeichnungen(const QString& sql)
+// Every name of a master table, in German order.
+QStringList bezeichnungen(const QString& tabelle)
 {
     QStringList namen;
-    SqlStatement statement(sql);
+    SqlStatement statement(QStringLiteral("SELECT Bezeichnung FROM %1 ORDER BY %2")
+                               .arg(tabelle, namensordnung::spalte(u"Bezeichnung")));
     statement.exec();
     while (statement.next())
         namen << statement.text(QStringLiteral("Bezeichnung"));
@@ -36,17 +39,17 @@ void letzterEinlesevorgang(Karte& karte)
 
 QStringList orte()
 {
-    return bezeichnungen(QStringLiteral("SELECT Bezeichnung FROM T_ORTE ORDER BY Bezeichnung"));
+    return bezeichnungen(QStringLiteral("T_ORTE"));
 }
 
 QStringList zwecke()
 {
-    return bezeichnungen(QStringLiteral("SELECT Bezeichnung FROM T_ZWECK ORDER BY Bezeichnung"));
+    return bezeichnungen(QStringLiteral("T_ZWECK"));
 }
 
 QStringList kategorien()
 {
-    return bezeichnungen(QStringLiteral("SELECT Bezeichnung FROM T_Kategorie ORDER BY Bezeichnung"));
+    return bezeichnungen(QStringLiteral("T_Kategorie"));
 }
 
 std::vector<Karte> uebersicht()

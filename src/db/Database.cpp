@@ -1,6 +1,7 @@
 #include "db/Database.h"
 
 #include "db/DatabaseError.h"
+#include "db/Namensordnung.h"
 #include "db/Schema.h"
 #include "db/SqlStatement.h"
 
@@ -37,6 +38,7 @@ void open(const QString& path)
         throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
     openConnection(path);
     try {
+        namensordnung::einrichten();
         Schema::migrate();
     } catch (...) {
         close();

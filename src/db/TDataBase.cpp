@@ -1,3 +1,4 @@
+#include "db/Namensordnung.h"
 #include "db/TDataBase.h"
 
 #include "db/SqlDate.h"
@@ -7,9 +8,10 @@ void TDataBase::ListenOeffnen()
 {
     // The current odometer is the largest arrival reading, or the initial one without logbook rows.
     SqlStatement statement(
-        "SELECT k.KZuFzg, k.ID, k.InspKM, k.InspDat, k.Eingabeart, k.KFZID, k.Abgeschlossen, "
-        "COALESCE((SELECT MAX(m.km_an) FROM T_MIREL m WHERE m.KFZ = k.ID), k.AnfKM) AS KmStand "
-        "FROM T_KFZ k WHERE k.Abgeschlossen = 0 ORDER BY k.KZuFzg");
+        QStringLiteral("SELECT k.KZuFzg, k.ID, k.InspKM, k.InspDat, k.Eingabeart, k.KFZID, k.Abgeschlossen, "
+                       "COALESCE((SELECT MAX(m.km_an) FROM T_MIREL m WHERE m.KFZ = k.ID), k.AnfKM) AS KmStand "
+                       "FROM T_KFZ k WHERE k.Abgeschlossen = 0 ORDER BY %1")
+            .arg(namensordnung::spalte(u"k.KZuFzg")));
     statement.exec();
     fahrzeuge_.clear();
     while (statement.next()) {

@@ -1,6 +1,7 @@
 #include "entry/EingabeStore.h"
 
 #include "db/FahrzeugStore.h"
+#include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
@@ -73,11 +74,13 @@ QString kennzeichen(int kfz)
 
 Stammdaten stammdaten()
 {
-    return {liste("SELECT ID, Bezeichnung FROM T_ORTE ORDER BY Bezeichnung"),
-            liste("SELECT ID, Bezeichnung, Abkuerzung FROM T_ART ORDER BY ID", true),
-            liste("SELECT ID, Bezeichnung FROM T_ZWECK ORDER BY Bezeichnung"),
-            liste("SELECT ID, Bezeichnung FROM T_Kategorie ORDER BY Bezeichnung"),
-            liste("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY ID")};
+    const QString nachName = QStringLiteral("SELECT ID, Bezeichnung FROM %1 ORDER BY %2");
+    const QString name = namensordnung::spalte(u"Bezeichnung");
+    return {liste(nachName.arg(QStringLiteral("T_ORTE"), name)),
+            liste(QStringLiteral("SELECT ID, Bezeichnung, Abkuerzung FROM T_ART ORDER BY ID"), true),
+            liste(nachName.arg(QStringLiteral("T_ZWECK"), name)),
+            liste(nachName.arg(QStringLiteral("T_Kategorie"), name)),
+            liste(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY ID"))};
 }
 
 std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl)
@@ -116,8 +119,9 @@ std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz)
 std::vector<Stammfahrt> stammfahrten(std::optional<int> von)
 {
     std::vector<Stammfahrt> fahrten;
-    SqlStatement s("SELECT s.Von, s.Nach, s.KM, s.Zweck, s.Kategorie, s.Art FROM T_STAMMFAHRTEN s "
-                   "JOIN T_ORTE o ON s.Von = o.ID WHERE ? IS NULL OR s.Von = ? ORDER BY o.Bezeichnung");
+    SqlStatement s(QStringLiteral("SELECT s.Von, s.Nach, s.KM, s.Zweck, s.Kategorie, s.Art FROM T_STAMMFAHRTEN s "
+                                  "JOIN T_ORTE o ON s.Von = o.ID WHERE ? IS NULL OR s.Von = ? ORDER BY %1")
+                       .arg(namensordnung::spalte(u"o.Bezeichnung")));
     const QVariant ort = von ? QVariant(*von) : QVariant();
     s.bind(ort).bind(ort).exec();
     while (s.next())
@@ -138,7 +142,9 @@ std::optional<Stammfahrt> stammfahrtSuchen(int von, int nach, int zweck, int art
 int idFuer(Stammtabelle tabelle, const QString& name)
 {
     const QString tabellenName = tabellenname(tabelle);
-    SqlStatement suche(QStringLiteral("SELECT ID FROM %1 WHERE Bezeichnung = ? ORDER BY ID LIMIT 1").arg(tabellenName));
+    // "büro" is the place "Büro": a second row would split the evaluation's filters.
+    SqlStatement suche(QStringLiteral("SELECT ID FROM %1 WHERE %2 = ? ORDER BY ID LIMIT 1")
+                           .arg(tabellenName, namensordnung::spalte(u"Bezeichnung")));
     suche.bind(name).exec();
     if (suche.next())
         return suche.intValue("ID");

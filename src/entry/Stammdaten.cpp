@@ -1,5 +1,7 @@
 #include "entry/Stammdaten.h"
 
+#include "db/Namensordnung.h"
+
 const Stammeintrag* Stammliste::finde(std::optional<int> id) const
 {
     if (!id)
@@ -25,7 +27,7 @@ QString Stammliste::abkuerzung(std::optional<int> id) const
 std::optional<int> Stammliste::idVonName(const QString& name) const
 {
     for (const Stammeintrag& eintrag : eintraege_)
-        if (eintrag.bezeichnung == name)
+        if (namensordnung::gleich(eintrag.bezeichnung, name))
             return eintrag.id;
     return std::nullopt;
 }

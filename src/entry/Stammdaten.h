@@ -14,7 +14,7 @@ struct Stammeintrag {
 };
 
 // A master table loaded for the selection lists, in the order of its query. Names are found by
-// ID and IDs by exact name; an ID no longer stored has no name.
+// ID and IDs by name, compared as the database compares names; an ID no longer stored has no name.
 class Stammliste {
 public:
     Stammliste() = default;

@@ -1,5 +1,6 @@
 #include "evaluation/AuswertungStore.h"
 
+#include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 #include "evaluation/Rohabfrage.h"
 
@@ -160,11 +161,13 @@ public:
 AuswertungStore::Stammlisten AuswertungStore::stammlisten() const
 {
     Stammlisten listen;
-    listen.fahrzeuge = eintraege(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY KZuFzg, ID"));
-    listen.orte = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE ORDER BY Bezeichnung, ID"));
-    listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY Bezeichnung"));
-    listen.kategorien = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie ORDER BY Bezeichnung, ID"));
-    listen.zwecke = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK ORDER BY Bezeichnung, ID"));
+    const QString name = namensordnung::spalte(u"Bezeichnung");
+    listen.fahrzeuge = eintraege(
+        QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
+    listen.orte = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE ORDER BY %1, ID").arg(name));
+    listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY %1").arg(name));
+    listen.kategorien = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie ORDER BY %1, ID").arg(name));
+    listen.zwecke = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK ORDER BY %1, ID").arg(name));
     listen.fahrer = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY ID"));
     return listen;
 }
@@ -301,7 +304,8 @@ std::vector<AuswertungStore::FahrerMitFahrten> AuswertungStore::fahrerFahrten(ze
 {
     std::vector<FahrerMitFahrten> ergebnis;
     for (const Eintrag& fahrer :
-         eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY Bezeichnung, ID")))
+         eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY %1, ID")
+                       .arg(namensordnung::spalte(u"Bezeichnung"))))
         ergebnis.push_back({fahrer.name, fahrtenEinesFahrers(fahrer.id, abfahrtAb, ankunftBis)});
     return ergebnis;
 }
@@ -348,7 +352,9 @@ AuswertungStore::Abfrage AuswertungStore::fahrzeugAbfrage(const Fahrtenfilter& f
     QString sql = QStringLiteral("SELECT k.KZuFzg, COUNT(*)");
     for (const char kuerzel : {'U', 'P', 'A', 'G'})
         sql += kmDerArt.arg(QLatin1Char(kuerzel));
-    return {sql + gefilterteFahrten + b.sql + QStringLiteral(" GROUP BY m.KFZ ORDER BY k.KZuFzg, m.KFZ"), b.werte};
+    return {sql + gefilterteFahrten + b.sql +
+                QStringLiteral(" GROUP BY m.KFZ ORDER BY %1, m.KFZ").arg(namensordnung::spalte(u"k.KZuFzg")),
+            b.werte};
 }
 
 std::vector<fahrzeugauswertung::Fahrzeug> AuswertungStore::fahrzeuge(const Fahrtenfilter& filter) const

@@ -1,24 +1,11 @@
 #include "evaluation/Rohabfrage.h"
 
-#include "db/Database.h"
 #include "db/DatabaseError.h"
-
-#include <QSqlDriver>
+#include "db/SqliteVerbindung.h"
 
 #include <sqlite3.h>
 
 namespace {
-
-sqlite3* verbindung()
-{
-    const QVariant handle = Database::connection().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
-    if (!db)
-        throw DatabaseError(QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
-    return db;
-}
 
 [[noreturn]] void fehler(sqlite3* db)
 {
@@ -29,7 +16,7 @@ sqlite3* verbindung()
 
 Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte)
 {
-    sqlite3* db = verbindung();
+    sqlite3* db = sqliteVerbindung();
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
         fehler(db);

@@ -1,5 +1,6 @@
 #include "master/FahrerStore.h"
 
+#include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 #include "master/Zeitanzeige.h"
 
@@ -8,12 +9,13 @@ namespace FahrerStore {
 std::vector<Fahrer> alle()
 {
     // The last trip is the most recently stored entry of the driver, i.e. the one with the highest ID.
-    SqlStatement s("SELECT f.ID, f.Bezeichnung, f.Bemerkung, "
-                   "(SELECT COUNT(*) FROM T_MIREL WHERE Fahrer = f.ID) AS Anzahl, l.AnDat, k.KZuFzg "
-                   "FROM T_Fahrer f "
-                   "LEFT JOIN T_MIREL l ON l.ID = (SELECT MAX(ID) FROM T_MIREL WHERE Fahrer = f.ID) "
-                   "LEFT JOIN T_KFZ k ON k.ID = l.KFZ "
-                   "ORDER BY f.Bezeichnung, f.ID");
+    SqlStatement s(QStringLiteral("SELECT f.ID, f.Bezeichnung, f.Bemerkung, "
+                                  "(SELECT COUNT(*) FROM T_MIREL WHERE Fahrer = f.ID) AS Anzahl, l.AnDat, k.KZuFzg "
+                                  "FROM T_Fahrer f "
+                                  "LEFT JOIN T_MIREL l ON l.ID = (SELECT MAX(ID) FROM T_MIREL WHERE Fahrer = f.ID) "
+                                  "LEFT JOIN T_KFZ k ON k.ID = l.KFZ "
+                                  "ORDER BY %1, f.ID")
+                       .arg(namensordnung::spalte(u"f.Bezeichnung")));
     s.exec();
     std::vector<Fahrer> liste;
     while (s.next())
@@ -28,7 +30,8 @@ std::vector<Fahrer> alle()
 
 bool nameVergeben(const QString& name, int ausserId)
 {
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Fahrer WHERE Bezeichnung = ? AND ID <> ?"),
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Fahrer WHERE %1 = ? AND ID <> ?")
+                                       .arg(namensordnung::spalte(u"Bezeichnung")),
                                    {name, ausserId}) > 0;
 }
 

@@ -1,5 +1,6 @@
 #include "master/KFZStore.h"
 
+#include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 #include "master/Zeitanzeige.h"
 
@@ -27,15 +28,17 @@ std::vector<Merkpunkt> merkpunkte(const QString& fahrzeugSchluessel)
 
 bool kennzeichenVorhanden(const QString& kennzeichen)
 {
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ? COLLATE NOCASE"),
-                                   {kennzeichen}) > 0;
+    return SqlStatement::scalarInt(
+               QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE %1 = ?").arg(namensordnung::spalte(u"KZuFzg")),
+               {kennzeichen}) > 0;
 }
 
 void abschliessen(int kfzId)
 {
     Transaction transaction;
     SqlStatement("UPDATE T_KFZ SET Abgeschlossen = 1 WHERE ID = ?").bind(kfzId).exec();
-    SqlStatement erstes("SELECT ID FROM T_KFZ WHERE Abgeschlossen = 0 ORDER BY KZuFzg LIMIT 1");
+    SqlStatement erstes(QStringLiteral("SELECT ID FROM T_KFZ WHERE Abgeschlossen = 0 ORDER BY %1 LIMIT 1")
+                            .arg(namensordnung::spalte(u"KZuFzg")));
     erstes.exec();
     if (erstes.next())
         SqlStatement("UPDATE T_Optionen SET KFZ = ?").bind(erstes.intValue("ID")).exec();

@@ -91,6 +91,15 @@ TEST_F(Kurzwege, NurStammfahrtenVomStartort)
     EXPECT_EQ(ScriptedPrompts::get().beeps(), 0);
 }
 
+TEST_F(Kurzwege, StartortIstEgalWieGeschrieben)
+{
+    oeffnen(build::fahrzeug({.kennzeichen = QStringLiteral("N-EU 1")}));
+    fenster.cbVon->setEditText(QStringLiteral("BÜRO"));
+    fenster.StammfahrtenLesen();
+    EXPECT_EQ(listenzeilen(fenster.sgStammfahrten), QStringList{"Büro|Kunde|Besuch|G"});
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 0);
+}
+
 TEST_F(Kurzwege, UnbekannterStartortPieptZweimal)
 {
     oeffnen(fahrzeugAm(buero, 15000));

@@ -227,6 +227,20 @@ TEST_F(EingabeFenster, NeuerOrtEinmalAngelegtAuchBeiAblehnung)
               2);
 }
 
+TEST_F(EingabeFenster, KleingeschriebenerOrtIstDerGespeicherte)
+{
+    oeffnen(fahrzeugMitLetzterFahrt());
+    const int orteVorher = zeilen(QStringLiteral("T_ORTE"));
+    // "zuhause" is Zuhause, "BESPRECHUNG" the stored purpose: the evaluation's filters stay whole.
+    eintragen(fenster, {.nach = "zuhause", .zweck = "BESPRECHUNG"});
+    fenster.btSchliessenSpeichern->click();
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+    EXPECT_EQ(zeilen(QStringLiteral("T_ORTE")), orteVorher);
+    const GespeicherteFahrt fahrt = letzteGespeicherteFahrt();
+    EXPECT_EQ(fahrt.ziel, QStringLiteral("Zuhause"));
+    EXPECT_EQ(fahrt.zweck, QStringLiteral("Besprechung"));
+}
+
 TEST_F(EingabeFenster, TexteMitAnfuehrungszeichenUnveraendert)
 {
     oeffnen(fahrzeugMitLetzterFahrt());
