@@ -3,11 +3,17 @@
 namespace auswahlfeld {
 
 namespace {
-bool asciiBuchstabeOderZiffer(QChar c)
+
+// A name ends in a letter or digit of any script ("Gruß", "Köln-Süd"), or in closing brackets
+// after one ("Lager (Süd)"); anything else at its end is a stray key.
+bool endetSauber(const QString& text)
 {
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
+    qsizetype ende = text.size();
+    while (ende > 0 && text.at(ende - 1).category() == QChar::Punctuation_Close)
+        --ende;
+    return ende > 0 && text.at(ende - 1).isLetterOrNumber();
 }
+
 } // namespace
 
 Vervollstaendigung vervollstaendigen(const QStringList& eintraege, const QString& text, int caret)
@@ -25,7 +31,7 @@ Vervollstaendigung vervollstaendigen(const QStringList& eintraege, const QString
 QString bereinigen(const QString& text, const QString& vorgabe)
 {
     QString ergebnis = text;
-    while (!ergebnis.isEmpty() && !asciiBuchstabeOderZiffer(ergebnis.back()))
+    while (!ergebnis.isEmpty() && !endetSauber(ergebnis))
         ergebnis.chop(1);
     return ergebnis.isEmpty() ? vorgabe : ergebnis;
 }

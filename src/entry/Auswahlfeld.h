@@ -21,8 +21,8 @@ struct Vervollstaendigung {
 // ends at the caret.
 Vervollstaendigung vervollstaendigen(const QStringList& eintraege, const QString& text, int caret);
 
-// Trailing characters that are not ASCII letters or digits are removed; an empty result gets the
-// field's default.
+// Trailing characters other than letters and digits (umlauts and ß included) are removed, except
+// closing brackets after a letter or digit; an empty result gets the field's default.
 QString bereinigen(const QString& text, const QString& vorgabe);
 
 } // namespace auswahlfeld
