@@ -1,6 +1,7 @@
 #include "entry/Eingabemaske.h"
 
 #include "common/Clock.h"
+#include "common/Feldverlassen.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "db/AppState.h"
@@ -17,7 +18,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -558,11 +558,7 @@ bool TF_Eingabe::eventFilter(QObject* watched, QEvent* event)
         else if (watched == Ekm)
             Ekm->setSelection(0, kilometerfeld::streckeBreite);
     }
-    if (event->type() != QEvent::FocusOut || fokusZurueck_)
-        return QWidget::eventFilter(watched, event);
-    const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
-    // Switching to another program or opening a list does not leave the field.
-    if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason)
+    if (!verlaesstFeld(event) || fokusZurueck_)
         return QWidget::eventFilter(watched, event);
 
     if (watched == EAbfahrt)

@@ -3,6 +3,7 @@
 #include "common/Sanduhr.h"
 
 #include "common/Clock.h"
+#include "common/Feldverlassen.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "db/AppState.h"
@@ -250,8 +251,6 @@ void TF_AuswertungMirel::verbindeHandler()
     auswahl(cbKategorie, &TF_AuswertungMirel::cbKategorieChange);
     auswahl(cbArt, &TF_AuswertungMirel::cbArtChange);
     auswahl(cbBemerkung, &TF_AuswertungMirel::cbBemerkungChange);
-    connect(eKMAbf, &QLineEdit::editingFinished, this, &TF_AuswertungMirel::eKMAbfExit);
-    connect(eKMAnk, &QLineEdit::editingFinished, this, &TF_AuswertungMirel::eKMAnkExit);
     connect(cbxAbDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAbDatClick);
     connect(cbxAnDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAnDatClick);
     connect(dtpAbDat, &QDateEdit::dateChanged, this, &TF_AuswertungMirel::dtpAbDatCloseUp);
@@ -454,6 +453,14 @@ bool TF_AuswertungMirel::eventFilter(QObject* watched, QEvent* event)
             eKMAbfClick();
         else if (watched == eKMAnk)
             eKMAnkClick();
+    }
+    // Every leaving is checked, also of a field left unchanged after its error: a bound the
+    // user was told is wrong must not slip through on the second try.
+    if (verlaesstFeld(event)) {
+        if (watched == eKMAbf)
+            eKMAbfExit();
+        else if (watched == eKMAnk)
+            eKMAnkExit();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -272,6 +273,23 @@ TEST_F(AuswertungTest, FalscheKilometerangabeMeldetFehlerUndBehaeltDieGrenze)
     EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Fehler bei Eingabe")});
     EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Fehler"));
     EXPECT_EQ(fenster.filter().kmAn, 500);
+}
+
+TEST_F(AuswertungTest, FalscheKilometerangabeMeldetSichBeiJedemVerlassen)
+{
+    oeffnen();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    fenster.eKMAnk->setFocus();
+    QTest::keyClicks(fenster.eKMAnk, QStringLiteral("5x0"));
+    fenster.cbVon->setFocus();
+    EXPECT_TRUE(fenster.eKMAnk->hasFocus());
+    // Left again without a change: still wrong, so told again.
+    fenster.cbVon->setFocus();
+    EXPECT_TRUE(fenster.eKMAnk->hasFocus());
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList(2, QStringLiteral("Fehler bei Eingabe")));
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 2);
+    EXPECT_EQ(fenster.filter().kmAn, 3000000);
 }
 
 struct BemerkungFall {
