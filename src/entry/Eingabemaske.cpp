@@ -142,7 +142,7 @@ qint64 zahl(const QString& text)
 
 } // namespace
 
-TF_Eingabe::TF_Eingabe(QWidget* parent) : QWidget(parent, Qt::Window)
+TF_Eingabe::TF_Eingabe(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TF_Eingabe"));
     setWindowTitle(QStringLiteral("Dateneingabe"));

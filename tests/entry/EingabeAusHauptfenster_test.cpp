@@ -28,6 +28,9 @@ TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
     EXPECT_EQ(eingabe->windowTitle(), QStringLiteral("Fahrtenbuch für Musterfahrzeug"));
     EXPECT_FALSE(haupt->CbKFZ->isEnabled());
     EXPECT_TRUE(appState().AktKFZGesperrt);
+    // Like the vehicle and driver windows it stays above the program's other windows.
+    EXPECT_TRUE(eingabe->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(eingabe->isWindow());
 
     eingabe->btSchliessenSpeichern->click(); // "Schließen"
     EXPECT_FALSE(eingabe->isVisible());
