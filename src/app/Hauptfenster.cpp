@@ -213,6 +213,14 @@ void THauptform::showEvent(QShowEvent* event)
     }
 }
 
+void THauptform::closeEvent(QCloseEvent* event)
+{
+    // The title bar's close ends the program as "Varno beenden" does; the windows without a parent
+    // (card import, backup) would otherwise keep it running with the main window gone.
+    BtEndeClick();
+    QMainWindow::closeEvent(event);
+}
+
 bool THauptform::event(QEvent* event)
 {
     const bool result = QMainWindow::event(event);

@@ -4,6 +4,8 @@
 #include "db/AppState.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
+#include "admin/Datensicherung.h"
+#include "card/varno_v_ok.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -15,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -263,3 +267,38 @@ TEST(Programm, StartetOhneStartbildMitMusterfahrzeug)
     EXPECT_TRUE(fenster->RBerfassen->isChecked());
     EXPECT_EQ(fenster->findChild<QPushButton*>(QStringLiteral("BtEnde"))->text(), QStringLiteral("Varno beenden"));
 }
+
+struct OffenesFensterFall {
+    const char* name;
+    QWidget* (*fenster)(const Varno&);
+};
+
+class SchliessenMitOffenemFenster : public ::testing::TestWithParam<OffenesFensterFall> {};
+
+TEST_P(SchliessenMitOffenemFenster, BeendetDasProgrammWieVarnoBeenden)
+{
+    TestDatabase db;
+    Varno varno;
+    varno.starten(false);
+    THauptform* haupt = varno.hauptform();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));
+    GetParam().fenster(varno)->show();
+    haupt->move(140, 90);
+
+    QTimer::singleShot(0, haupt, &QWidget::close);
+    // Should the program not end, the test does after a while instead of waiting for ever.
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    notbremse.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT Fensterpos_X FROM T_Optionen")), 140);
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT Fensterpos_Y FROM T_Optionen")), 90);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, SchliessenMitOffenemFenster,
+    ::testing::Values(
+        OffenesFensterFall{"Kartenimport", [](const Varno& v) -> QWidget* { return v.kartenimport(); }},
+        OffenesFensterFall{"Datensicherung", [](const Varno& v) -> QWidget* { return v.datensicherung(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
