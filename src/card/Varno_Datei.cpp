@@ -133,13 +133,14 @@ QStringList alsTexte(const cardfile::CardList& karte)
     return texte;
 }
 
-// At least one row, so the list never looks broken.
+// At least one row, so the list never looks broken; the first is current, so "<--" needs no click.
 void zeigeNamen(QTableWidget* liste, const QStringList& namen)
 {
     liste->clearContents();
     liste->setRowCount(std::max<int>(1, static_cast<int>(namen.size())));
     for (int zeile = 0; zeile < namen.size(); ++zeile)
         liste->setItem(zeile, 0, new QTableWidgetItem(namen[zeile]));
+    liste->setCurrentCell(0, 0);
 }
 
 using Zug = std::function<std::optional<int>(QStringList&, int)>;
@@ -357,6 +358,9 @@ void TF_Varno_Datei::kartenlistenFuellen(const QStringList& orte, const QStringL
     zeigeEintraege(SGOrte, orte);
     zeigeEintraege(SGGruende, gruende);
     zeigeEintraege(SGKategorien, kategorien);
+    // A freshly read list starts at its first entry, so the buttons beside it work without a click.
+    for (QTableWidget* liste : {SGOrte, SGGruende, SGKategorien})
+        liste->setCurrentCell(0, 0);
 }
 
 bool TF_Varno_Datei::FahrerLesen(const QString& karte)

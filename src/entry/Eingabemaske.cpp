@@ -728,6 +728,8 @@ void TF_Eingabe::StammfahrtenLesen()
     }
     if (sgStammfahrten->rowCount() == 0)
         prompt::beep();
+    else
+        sgStammfahrten->setCurrentCell(0, 0); // "Übernehmen" works without a click first
 }
 
 void TF_Eingabe::StammfahrtUebernehmen()

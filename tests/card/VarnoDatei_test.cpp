@@ -358,6 +358,17 @@ TEST_F(VarnoDateiListen, LinksPfeilUebernimmtDenGewaehltenNamen)
     EXPECT_EQ(fenster.SGOrte->currentRow(), 12);
 }
 
+TEST_F(VarnoDateiListen, NachDemEinlesenArbeitenDieKnoepfeOhneKlick)
+{
+    for (const QTableWidget* liste : {fenster.SGOrte, fenster.SGGruende, fenster.SGKategorien, fenster.SGOrteDB,
+                                      fenster.SGGruendeDB, fenster.SGKatDB})
+        EXPECT_EQ(liste->currentRow(), 0) << liste->objectName().toStdString();
+    fenster.Btlinks->click();
+    EXPECT_EQ(fenster.SGOrte->item(0, 0)->text(), QStringLiteral("Hafen"));
+    fenster.BttiefG->click();
+    EXPECT_EQ(spalte(fenster.SGGruende).mid(0, 3), (QStringList{"B", "A", "C"}));
+}
+
 TEST_F(VarnoDateiListen, LoeschenInZeile5RuecktDieFolgendenNachOben)
 {
     fenster.SGGruende->setCurrentCell(5, 0);

@@ -91,6 +91,16 @@ TEST_F(Kurzwege, NurStammfahrtenVomStartort)
     EXPECT_EQ(ScriptedPrompts::get().beeps(), 0);
 }
 
+TEST_F(Kurzwege, UebernehmenOhneKlickNimmtDieErsteZeile)
+{
+    oeffnen(build::fahrzeug({.kennzeichen = QStringLiteral("N-EU 1")}));
+    EXPECT_EQ(fenster.sgStammfahrten->currentRow(), 0);
+    fenster.btUebernehmen->click();
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 0);
+    EXPECT_EQ(fenster.Cbnach->currentText(), QStringLiteral("Büro"));
+    EXPECT_EQ(fenster.Ekm->text(), QStringLiteral("30"));
+}
+
 TEST_F(Kurzwege, StartortIstEgalWieGeschrieben)
 {
     oeffnen(build::fahrzeug({.kennzeichen = QStringLiteral("N-EU 1")}));
