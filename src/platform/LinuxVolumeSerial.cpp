@@ -36,8 +36,9 @@ std::optional<QString> uuidOf(const QString& byUuidDirectory, const MountEntry& 
 
 } // namespace
 
-LinuxVolumeSerial::LinuxVolumeSerial(QString mountInfoFile, QString byUuidDirectory)
-    : mountInfoFile_(std::move(mountInfoFile)), byUuidDirectory_(std::move(byUuidDirectory))
+LinuxVolumeSerial::LinuxVolumeSerial(std::unique_ptr<DiskService> disks, QString mountInfoFile,
+                                     QString byUuidDirectory)
+    : disks_(std::move(disks)), mountInfoFile_(std::move(mountInfoFile)), byUuidDirectory_(std::move(byUuidDirectory))
 {
 }
 
@@ -50,7 +51,9 @@ std::optional<QString> LinuxVolumeSerial::cardIdentifier(const QString& path) co
     const MountEntry* mount = mountHolding(mounts, canonical);
     if (!mount)
         return std::nullopt;
-    const auto uuid = uuidOf(byUuidDirectory_, *mount);
+    auto uuid = uuidOf(byUuidDirectory_, *mount);
+    if (!uuid)
+        uuid = disks_->fileSystemUuid(mount->source);
     if (!uuid)
         return std::nullopt;
     const auto serial = volumeuuid::serialFromUuid(*uuid);

@@ -1,3 +1,4 @@
+#include "platform/FakeDiskService.h"
 #include "platform/LinuxVolumeSerial.h"
 #include "platform/MountOfPath.h"
 #include "platform/VolumeUuid.h"
@@ -93,13 +94,16 @@ protected:
         ASSERT_TRUE(QFile::link(root.filePath("sdb1"), root.filePath("by-uuid/" + uuid)));
     }
 
-    std::optional<QString> kennung()
+    std::optional<QString> kennung(const QString& datei = QStringLiteral("karte/daten.txt"))
     {
-        return LinuxVolumeSerial(root.filePath("mountinfo"), root.filePath("by-uuid"))
-            .cardIdentifier(root.filePath("karte/daten.txt"));
+        return LinuxVolumeSerial(std::make_unique<FakeDiskService>(dienst), root.filePath("mountinfo"),
+                                 root.filePath("by-uuid"))
+            .cardIdentifier(root.filePath(datei));
     }
 
     QTemporaryDir root;
+    // The disk service knows nothing unless a test tells it.
+    FakeDiskService dienst;
 };
 
 TEST_F(LinuxKennungTest, FatKarteGibtIhreSeriennummerDezimal)
@@ -122,9 +126,23 @@ TEST_F(LinuxKennungTest, FehlendeDateiHatKeineKennung)
 {
     tabelle(root.filePath("sdb1"));
     verknuepfen("ABCD-1234");
-    EXPECT_EQ(LinuxVolumeSerial(root.filePath("mountinfo"), root.filePath("by-uuid"))
-                  .cardIdentifier(root.filePath("karte/fehlt.txt")),
-              std::nullopt);
+    EXPECT_EQ(kennung(QStringLiteral("karte/fehlt.txt")), std::nullopt);
+}
+
+TEST_F(LinuxKennungTest, OhneByUuidFragtSieDenDatentraegerdienst)
+{
+    QDir(root.filePath("by-uuid")).removeRecursively();
+    tabelle(root.filePath("sdb1"));
+    dienst.setUuid(root.filePath("sdb1"), QStringLiteral("ABCD-1234"));
+    EXPECT_EQ(kennung(), QStringLiteral("2882343476"));
+}
+
+TEST_F(LinuxKennungTest, ByUuidGehtDemDatentraegerdienstVor)
+{
+    tabelle(root.filePath("sdb1"));
+    verknuepfen("ABCD-1234");
+    dienst.setUuid(root.filePath("sdb1"), QStringLiteral("0000-0001"));
+    EXPECT_EQ(kennung(), QStringLiteral("2882343476"));
 }
 
 TEST_F(LinuxKennungTest, PseudodateisystemHatKeineKennung)
