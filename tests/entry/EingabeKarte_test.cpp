@@ -62,6 +62,17 @@ protected:
                            .grund = QStringLiteral("Lieferung")});
     }
 
+    // A trip typed into the fields, 20 km to Kunde, and saved.
+    void vonHandSpeichern()
+    {
+        zeitTippen(fenster.EAbfahrt, QStringLiteral("0800"));
+        zeitTippen(fenster.EAnkunft, QStringLiteral("0830"));
+        fenster.Cbnach->setEditText(QStringLiteral("Kunde"));
+        fenster.Cbzweck->setEditText(QStringLiteral("Besuch"));
+        fenster.EkmStand->setText(QStringLiteral("12020"));
+        fenster.btSchliessenSpeichern->click();
+    }
+
     int kfz = kartenfahrzeug();
     int erste = 0;
     int zweite = 0;
@@ -185,10 +196,8 @@ TEST_F(Kartenfahrt, PfeiltasteUebernimmtDieNeueZeileUndSpeichertSie)
     fenster.btSchliessenSpeichern->click();
     EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
     const GespeicherteFahrt fahrt = letzteGespeicherteFahrt();
-    EXPECT_EQ(fahrt.ziel, QStringLiteral("Lager"));
-    EXPECT_EQ(fahrt.zweck, QStringLiteral("Lieferung"));
-    EXPECT_EQ(fahrt.kmAb, 12045);
-    EXPECT_EQ(fahrt.kmAn, 12060);
+    EXPECT_EQ((QStringList{fahrt.ziel, fahrt.zweck}), (QStringList{"Lager", "Lieferung"}));
+    EXPECT_EQ(std::pair(fahrt.kmAb, fahrt.kmAn), std::pair(12045, 12060));
     EXPECT_TRUE(bearbeitet(zweite));
     EXPECT_FALSE(bearbeitet(erste));
 }
@@ -198,12 +207,7 @@ TEST_F(Kartenfahrt, NurEineUebernommeneRohfahrtWirdBearbeitet)
     zweiRohfahrten();
     oeffnen(kfz);
     // Nothing copied: the trip typed by hand starts at the last known reading and leaves the list alone.
-    zeitTippen(fenster.EAbfahrt, QStringLiteral("0800"));
-    zeitTippen(fenster.EAnkunft, QStringLiteral("0830"));
-    fenster.Cbnach->setEditText(QStringLiteral("Kunde"));
-    fenster.Cbzweck->setEditText(QStringLiteral("Besuch"));
-    fenster.EkmStand->setText(QStringLiteral("12020"));
-    fenster.btSchliessenSpeichern->click();
+    vonHandSpeichern();
 
     EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
     EXPECT_EQ(letzteGespeicherteFahrt().kmAb, 12000);
@@ -218,12 +222,7 @@ TEST_F(Kartenfahrt, VerwerfenVergisstDieUebernommeneRohfahrt)
     oeffnen(kfz);
     klicke(1);
     fenster.Btverwerfen->click();
-    zeitTippen(fenster.EAbfahrt, QStringLiteral("0800"));
-    zeitTippen(fenster.EAnkunft, QStringLiteral("0830"));
-    fenster.Cbnach->setEditText(QStringLiteral("Kunde"));
-    fenster.Cbzweck->setEditText(QStringLiteral("Besuch"));
-    fenster.EkmStand->setText(QStringLiteral("12020"));
-    fenster.btSchliessenSpeichern->click();
+    vonHandSpeichern();
 
     EXPECT_EQ(letzteGespeicherteFahrt().kmAb, 12000);
     EXPECT_FALSE(bearbeitet(zweite));
