@@ -4,7 +4,9 @@
 #include "admin/SicherungStore.h"
 #include "admin/Sicherungsname.h"
 #include "common/Clock.h"
+#include "common/Feldanfang.h"
 #include "common/Prompts.h"
+#include "common/Schriftmass.h"
 #include "common/VarnoError.h"
 #include "db/AppState.h"
 #include "db/Database.h"
@@ -42,7 +44,8 @@ TF_Datensicherung::TF_Datensicherung(QWidget* parent)
     EDSVerz = new QLineEdit(this);
     EDSVerz->setObjectName(QStringLiteral("EDSVerz"));
     EDSVerz->setEnabled(false);
-    EDSVerz->setMinimumWidth(320);
+    EDSVerz->setMinimumWidth(schriftmass::breite(320));
+    Feldanfang::einrichten(EDSVerz);
     BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ändern"), this);
     BtSicherung = knopf(QStringLiteral("BtSicherung"), QStringLiteral("Sicherung"), this);
     BtRueckSicherung = knopf(QStringLiteral("BtRueckSicherung"), QStringLiteral("Rücksicherung"), this);

@@ -2,7 +2,9 @@
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
+#include "common/Feldanfang.h"
 #include "common/Prompts.h"
+#include "common/Schriftmass.h"
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
@@ -43,6 +45,7 @@ QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
     feld->setObjectName(name);
     feld->setReadOnly(true);
     feld->setEnabled(false);
+    Feldanfang::einrichten(feld);
     return feld;
 }
 
@@ -108,7 +111,7 @@ THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
     Mhinweis->setObjectName(QStringLiteral("Mhinweis"));
     Mhinweis->setPlainText(QStringLiteral("Um Fahrten zu erfassen, wählen Sie Ihr \nFahrzeug aus und drücken OK."));
     Mhinweis->setEnabled(false);
-    Mhinweis->setFixedHeight(90);
+    Mhinweis->setFixedHeight(schriftmass::hoehe(90));
 
     auto* assistentLayout = new QGridLayout(assistent);
     assistentLayout->addWidget(RBCFlesen, 0, 0);
@@ -137,8 +140,9 @@ THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
     connect(BtOK, &QPushButton::clicked, this, &THauptform::BtOKClick);
     connect(BtEnde, &QPushButton::clicked, this, &THauptform::BtEndeClick);
 
-    resize(430, 480);
-    setFixedSize(sizeHint().expandedTo(QSize(430, 480)));
+    const QSize groesse = schriftmass::groesse(430, 480);
+    resize(groesse);
+    setFixedSize(sizeHint().expandedTo(groesse));
 }
 
 QAction* THauptform::menuePunkt(QMenu* menu, const QString& text)

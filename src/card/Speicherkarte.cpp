@@ -4,6 +4,8 @@
 #include "card/SpeicherkartenStore.h"
 #include "card/datafile/ResetTemplate.h"
 #include "common/Prompts.h"
+#include "common/Rasterspalten.h"
+#include "common/Schriftmass.h"
 #include "platform/RemovableMedia.h"
 
 #include <QApplication>
@@ -22,15 +24,8 @@
 
 namespace {
 
-struct Spalte {
-    const char* kopf;
-    int breite;
-};
-constexpr std::array<Spalte, 5> spalten = {{{"ID", 81},
-                                           {"Fahrer", 85},
-                                           {"letztes KFZ", 125},
-                                           {"letztes Zieldatum", 123},
-                                           {"Einlesedatum", 122}}};
+const QStringList koepfe = {QStringLiteral("ID"), QStringLiteral("Fahrer"), QStringLiteral("letztes KFZ"),
+                            QStringLiteral("letztes Zieldatum"), QStringLiteral("Einlesedatum")};
 
 QPushButton* knopf(const QString& name, const QString& text)
 {
@@ -41,12 +36,10 @@ QPushButton* knopf(const QString& name, const QString& text)
 
 QTableWidget* uebersichtstabelle()
 {
-    auto* tabelle = new QTableWidget(0, static_cast<int>(spalten.size()));
+    auto* tabelle = new QTableWidget(0, static_cast<int>(koepfe.size()));
     tabelle->setObjectName(QStringLiteral("SgUebersicht"));
-    for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
-        tabelle->setHorizontalHeaderItem(i, new QTableWidgetItem(QString::fromUtf8(spalten[i].kopf)));
-        tabelle->setColumnWidth(i, spalten[i].breite);
-    }
+    tabelle->setHorizontalHeaderLabels(koepfe);
+    rasterspalten::setzen(tabelle, {81, 85, 125, {123, spaltenmuster::datumZeit}, {122, spaltenmuster::datumZeit}});
     tabelle->verticalHeader()->hide();
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,7 +125,7 @@ void TF_Speicherkarte::baueOberflaeche()
     layout->addLayout(oben);
     layout->addWidget(Label1);
     layout->addWidget(SgUebersicht);
-    resize(600, 360);
+    resize(schriftmass::groesse(600, 360));
 }
 
 void TF_Speicherkarte::setFenster(QWidget* kartenimport, QWidget* kartenlisten)

@@ -6,7 +6,9 @@
 #include "card/SpeicherkartenStore.h"
 #include "card/datafile/CardFile.h"
 #include "card/datafile/CardFileError.h"
+#include "common/Feldanfang.h"
 #include "common/Prompts.h"
+#include "common/Schriftmass.h"
 #include "platform/VolumeSerial.h"
 
 #include <QComboBox>
@@ -44,11 +46,12 @@ QTableWidget* kartenliste(const QString& name)
     liste->setObjectName(name);
     liste->horizontalHeader()->hide();
     liste->verticalHeader()->hide();
-    liste->setColumnWidth(0, kartenlistenBreite);
+    const int breite = schriftmass::breite(kartenlistenBreite);
+    liste->setColumnWidth(0, breite);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    liste->setFixedWidth(kartenlistenBreite + liste->verticalScrollBar()->sizeHint().width() + 2 * liste->frameWidth());
+    liste->setFixedWidth(breite + liste->verticalScrollBar()->sizeHint().width() + 2 * liste->frameWidth());
     for (int zeile = 0; zeile < liste->rowCount(); ++zeile)
         liste->setItem(zeile, 0, new QTableWidgetItem);
     return liste;
@@ -205,6 +208,7 @@ void TF_Varno_Datei::baueOberflaeche()
     EPfad = new QLineEdit;
     EPfad->setObjectName(QStringLiteral("EPfad"));
     EPfad->setEnabled(false);
+    Feldanfang::einrichten(EPfad);
     BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ändern"));
     BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("Einlesen"));
     Btspeichern = knopf(QStringLiteral("Btspeichern"), QStringLiteral("Speichern"));

@@ -8,7 +8,10 @@
 #include "card/datafile/CardFile.h"
 #include "card/datafile/CardFileError.h"
 #include "common/Clock.h"
+#include "common/Feldanfang.h"
 #include "common/Prompts.h"
+#include "common/Rasterspalten.h"
+#include "common/Schriftmass.h"
 #include "db/AppState.h"
 #include "platform/VolumeSerial.h"
 
@@ -87,8 +90,8 @@ TF_Varno_V_OK::TF_Varno_V_OK(std::unique_ptr<VolumeSerial> kartenkennung, QWidge
     setObjectName(QStringLiteral("TF_Varno_V_OK"));
     setWindowTitle(QStringLiteral("Verzeichnis prüfen und Daten einlesen"));
     baueOberflaeche();
-    setMinimumSize(mindestBreite, mindestHoehe);
-    resize(800, 500);
+    setMinimumSize(schriftmass::groesse(mindestBreite, mindestHoehe));
+    resize(schriftmass::groesse(800, 500));
 }
 
 TF_Varno_V_OK::~TF_Varno_V_OK() = default;
@@ -99,6 +102,7 @@ void TF_Varno_V_OK::baueOberflaeche()
     EPfad = new QLineEdit(this);
     EPfad->setObjectName(QStringLiteral("EPfad"));
     EPfad->setEnabled(false);
+    Feldanfang::einrichten(EPfad);
     BtAendern = knopf(QStringLiteral("Verzeichnis ändern"), QStringLiteral("BtAendern"), this);
     BtOK = knopf(QStringLiteral("Einlesen und Anzeigen"), QStringLiteral("BtOK"), this);
     BtOK->setToolTip(QStringLiteral("Daten von Speicherkarte auslesen und anzeigen"));
@@ -113,6 +117,7 @@ void TF_Varno_V_OK::baueOberflaeche()
     CBFahrer->setEditable(true);
     CBFahrer->setInsertPolicy(QComboBox::NoInsert);
     CBFahrer->setEnabled(false);
+    Feldanfang::einrichten(CBFahrer);
     Label2->setBuddy(CBFahrer);
     ECFID = new QLineEdit(QStringLiteral("ECFID"), this);
     ECFID->setObjectName(QStringLiteral("ECFID"));
@@ -128,10 +133,14 @@ void TF_Varno_V_OK::baueOberflaeche()
 
     TS = new QTabWidget(this);
     TS->setObjectName(QStringLiteral("TS"));
-    StringGrid1 = baueListe(&fahrten_, {108, 45, 118, 46, 57, 21, 16, 88, 94, 103, 16});
+    // The card status column holds "OK" or nothing.
+    StringGrid1 = baueListe(&fahrten_, {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand},
+                                        {118, spaltenmuster::datumZeit}, {46, spaltenmuster::kilometerstand}, 57,
+                                        {21, QStringLiteral("OK")}, {16, spaltenmuster::art}, 88, 94, 103, 16});
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setItemDelegateForColumn(SpalteMarkierung, new Markierungsspalte(StringGrid1));
-    SGMerkPunkte = baueListe(&merkpunkte_, {108, 45, 118, 451});
+    SGMerkPunkte = baueListe(&merkpunkte_,
+                             {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand}, 118, 451});
     SGMerkPunkte->setObjectName(QStringLiteral("SGMerkPunkte"));
     TSFahrten = seite(StringGrid1, QStringLiteral("TSFahrten"), TS);
     TSMerkpunkte = seite(SGMerkPunkte, QStringLiteral("TSMerkpunkte"), TS);
@@ -168,7 +177,7 @@ void TF_Varno_V_OK::baueOberflaeche()
     connect(SGMerkPunkte, &QTableView::clicked, this, &TF_Varno_V_OK::SGMerkPunkteClick);
 }
 
-QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const std::vector<int>& breiten)
+QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Rasterspalte>& spalten)
 {
     auto* liste = new QTableView(this);
     liste->setModel(modell);
@@ -180,8 +189,7 @@ QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const std::vec
     liste->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     liste->verticalHeader()->setDefaultSectionSize(liste->fontMetrics().height() + 6);
     liste->verticalHeader()->hide();
-    for (std::size_t spalte = 0; spalte < breiten.size(); ++spalte)
-        liste->setColumnWidth(static_cast<int>(spalte), breiten[spalte]);
+    rasterspalten::setzen(liste, spalten);
     return liste;
 }
 

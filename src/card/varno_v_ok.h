@@ -6,6 +6,7 @@
 #include "card/datafile/CardRecord.h"
 
 #include <QHash>
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -18,6 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class VolumeSerial;
+struct Rasterspalte;
 
 // "Verzeichnis prüfen und Daten einlesen": reads the data file of a memory card, lists its trips
 // and waypoints, marks implausible trips red, takes the green ones over as raw trips and erases
@@ -76,7 +78,7 @@ protected:
 
 private:
     void baueOberflaeche();
-    QTableView* baueListe(QAbstractTableModel* modell, const std::vector<int>& breiten);
+    QTableView* baueListe(QAbstractTableModel* modell, const QList<Rasterspalte>& spalten);
     void listenLeeren();
     void karteErkennen(const QString& pfad);
     bool datensaetzeLesen(const QString& pfad);

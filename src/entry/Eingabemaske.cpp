@@ -1,9 +1,13 @@
 #include "entry/Eingabemaske.h"
 
 #include "common/Clock.h"
+#include "common/Feldanfang.h"
 #include "common/Feldverlassen.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
+#include "common/Rasterspalten.h"
+#include "common/Schriftmass.h"
+#include "common/Spaltenkopf.h"
 #include "db/AppState.h"
 #include "entry/Auswahlfeld.h"
 #include "entry/Fahrtdauer.h"
@@ -81,33 +85,21 @@ QComboBox* auswahl(const char* name)
     // The window completes typed text itself; Qt's own completion would compete with it.
     feld->setCompleter(nullptr);
     feld->setInsertPolicy(QComboBox::NoInsert);
+    // Locked fields show the beginning of a long place name.
+    Feldanfang::einrichten(feld);
     return feld;
 }
 
-QTableWidget* tabelle(const char* name, int spalten, const QList<int>& breiten)
+// A grid headed by labels above it instead of a header row: the titles are its hidden header's.
+QTableWidget* tabelle(const char* name, const QStringList& titel, const QList<Rasterspalte>& spalten)
 {
-    auto* grid = benannt(new QTableWidget(0, spalten), name);
+    auto* grid = benannt(new QTableWidget(0, static_cast<int>(titel.size())), name);
+    grid->setHorizontalHeaderLabels(titel);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int i = 0; i < breiten.size(); ++i)
-        grid->setColumnWidth(i, breiten.at(i));
+    rasterspalten::setzen(grid, spalten);
     return grid;
-}
-
-QWidget* kopfzeile(const QStringList& titel, const QList<int>& breiten)
-{
-    auto* zeile = new QWidget;
-    auto* layout = new QHBoxLayout(zeile);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (int i = 0; i < titel.size(); ++i) {
-        auto* label = new QLabel(titel.at(i));
-        label->setFixedWidth(breiten.at(i));
-        layout->addWidget(label);
-    }
-    layout->addStretch();
-    return zeile;
 }
 
 void setzeZeit(QLineEdit* feld, const QString& text)
@@ -156,13 +148,22 @@ TF_Eingabe::TF_Eingabe(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
 
 void TF_Eingabe::baueOberflaeche()
 {
-    const QList<int> letzteFahrtBreiten = {68, 98, 94, 101, 61, 24};
-    sgLFahrt = tabelle("sgLFahrt", 6, letzteFahrtBreiten);
+    sgLFahrt = tabelle("sgLFahrt",
+                       {QStringLiteral("Ankunft"), QStringLiteral("von"), QStringLiteral("nach"), QStringLiteral("Zweck"),
+                        QStringLiteral("KM-Ankunft"), QStringLiteral("Art")},
+                       {{68, spaltenmuster::tagUndUhrzeit}, 98, 94, 101, {61, spaltenmuster::kilometerstand},
+                        {24, spaltenmuster::art}});
     sgLFahrt->setRowCount(1);
     for (int spalte = 0; spalte < 6; ++spalte)
         sgLFahrt->setItem(0, spalte, new QTableWidgetItem);
     sgLFahrt->setEnabled(false);
     sgLFahrt->setFixedHeight(sgLFahrt->rowHeight(0) + 2 * sgLFahrt->frameWidth());
+    // The one line shows whole; a scroll bar would cover it.
+    sgLFahrt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int zeilenbreite = 2 * sgLFahrt->frameWidth();
+    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
+        zeilenbreite += sgLFahrt->columnWidth(spalte);
+    sgLFahrt->setMinimumWidth(zeilenbreite);
 
     EAbfahrt = zeitEingabe("EAbfahrt");
     EAnkunft = zeitEingabe("EAnkunft");
@@ -192,8 +193,10 @@ void TF_Eingabe::baueOberflaeche()
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
     BtRueckfahrt = benannt(new QPushButton(QStringLiteral("Rückfahrt")), "BtRueckfahrt");
 
-    const QList<int> stammfahrtBreiten = {77, 72, 76, 18};
-    sgStammfahrten = tabelle("sgStammfahrten", 4, stammfahrtBreiten);
+    sgStammfahrten =
+        tabelle("sgStammfahrten",
+                {QStringLiteral("von"), QStringLiteral("nach"), QStringLiteral("Zweck"), QStringLiteral("Art")},
+                {77, 72, 76, {18, spaltenmuster::art}});
     sgStammfahrten->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgStammfahrten->setSelectionMode(QAbstractItemView::SingleSelection);
     btUebernehmen = benannt(new QPushButton(QStringLiteral("Übernehmen")), "btUebernehmen");
@@ -208,9 +211,9 @@ void TF_Eingabe::baueOberflaeche()
     QFont klein = StringGrid1->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     StringGrid1->setFont(klein);
-    const QList<int> rohfahrtBreiten = {108, 45, 136, 46, 52, 55, 37, 81, 94, 106};
-    for (int i = 0; i < rohfahrtBreiten.size(); ++i)
-        StringGrid1->setColumnWidth(i, rohfahrtBreiten.at(i));
+    rasterspalten::setzen(StringGrid1, {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand},
+                                        {136, spaltenmuster::datumZeit}, {46, spaltenmuster::kilometerstand}, 52, 55,
+                                        {37, spaltenmuster::art}, 81, 94, 106});
 
     auto* felder = new QGridLayout;
     const auto zeile = [felder](const QString& text, QWidget* feld) {
@@ -248,17 +251,12 @@ void TF_Eingabe::baueOberflaeche()
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(new QLabel(QStringLiteral("Stammfahrten")));
-    rechts->addWidget(kopfzeile({QStringLiteral("von"), QStringLiteral("nach"), QStringLiteral("Zweck"),
-                                 QStringLiteral("Art")},
-                                stammfahrtBreiten));
+    rechts->addWidget(benannt(new Spaltenkopf(sgStammfahrten), "sgStammfahrtenKopf"));
     rechts->addWidget(sgStammfahrten);
     rechts->addWidget(btUebernehmen);
 
     auto* oben = new QGridLayout;
-    oben->addWidget(kopfzeile({QStringLiteral("Ankunft"), QStringLiteral("von"), QStringLiteral("nach"),
-                               QStringLiteral("Zweck"), QStringLiteral("KM-Ankunft"), QStringLiteral("Art")},
-                              letzteFahrtBreiten),
-                    0, 1);
+    oben->addWidget(benannt(new Spaltenkopf(sgLFahrt), "sgLFahrtKopf"), 0, 1);
     oben->addWidget(new QLabel(QStringLiteral("letzte Fahrt")), 1, 0);
     oben->addWidget(sgLFahrt, 1, 1);
 
@@ -348,7 +346,7 @@ void TF_Eingabe::FormShow()
     lbUnbearbeitet->setVisible(Kartenfahrzeug_);
     StringGrid1->setVisible(Kartenfahrzeug_);
     // The standard-trip list always shows; the raw-trip list needs room below the fields.
-    setMinimumSize(breiteOhneKarte, Kartenfahrzeug_ ? hoeheMitKarte : hoeheOhneKarte);
+    setMinimumSize(schriftmass::groesse(breiteOhneKarte, Kartenfahrzeug_ ? hoeheMitKarte : hoeheOhneKarte));
     if (Kartenfahrzeug_)
         SGfuellen();
     if (Kartenfahrzeug_)

@@ -6,6 +6,8 @@
 #include "common/Feldverlassen.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
+#include "common/Rasterspalten.h"
+#include "common/Schriftmass.h"
 #include "db/AppState.h"
 #include "evaluation/Details.h"
 #include "evaluation/FahrtenlistenModell.h"
@@ -33,6 +35,8 @@
 
 namespace {
 
+namespace muster = spaltenmuster;
+
 const QString alle = QStringLiteral("alle");
 
 constexpr int breiteFahrten = 988;
@@ -55,8 +59,7 @@ QTableView* raster(const char* name)
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle->verticalHeader()->hide();
     tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabelle->verticalHeader()->setDefaultSectionSize(zeilenhoehe);
-    tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tabelle->verticalHeader()->setDefaultSectionSize(schriftmass::hoehe(zeilenhoehe));
     tabelle->hide();
     return tabelle;
 }
@@ -114,7 +117,7 @@ TF_AuswertungMirel::TF_AuswertungMirel(QWidget* parent)
     fahrzeugModell_ = new TextTabellenModell(this);
     baueOberflaeche();
     verbindeHandler();
-    setFixedSize(breiteFahrer, kompakteHoehe);
+    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
 }
 
 void TF_AuswertungMirel::baueOberflaeche()
@@ -208,17 +211,14 @@ QWidget* TF_AuswertungMirel::baueErgebnis()
     SGFahrer->setModel(fahrerModell_);
     SGFahrerTab->setModel(fahrerTabModell_);
     SGFahrzeuge->setModel(fahrzeugModell_);
-    int spalte = 0;
-    for (int breite : {102, 107, 112, 110, 90, 99})
-        SGFahrer->setColumnWidth(spalte++, breite);
     Fahrzeugdiagramm = benannt(new FahrzeugDiagramm, "Fahrzeugdiagramm");
     Fahrzeugdiagramm->hide();
     sbFahrten = benannt(new QStatusBar, "sbFahrten");
     sbFahrten->setSizeGripEnabled(false);
     sbAnzahl = new QLabel;
     sbKilometer = new QLabel;
-    sbAnzahl->setFixedWidth(484);
-    sbKilometer->setMinimumWidth(50);
+    sbAnzahl->setFixedWidth(schriftmass::breite(484));
+    sbKilometer->setMinimumWidth(schriftmass::breite(50));
     sbFahrten->addWidget(sbAnzahl);
     sbFahrten->addWidget(sbKilometer, 1);
 
@@ -310,7 +310,7 @@ void TF_AuswertungMirel::FormShow()
     cbxAbDat->setFocus();
     ergebnis_->hide();
     stand_.angezeigt = false;
-    setFixedSize(breiteFahrer, kompakteHoehe);
+    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
     if (parentWidget())
         move(parentWidget()->frameGeometry().center() - rect().center());
     FillComboBox();
@@ -376,7 +376,7 @@ void TF_AuswertungMirel::FormClose()
         const QSignalBlocker sperre(liste);
         liste->clear();
     }
-    if (height() > kompakteHoehe)
+    if (height() > schriftmass::hoehe(kompakteHoehe))
         move(x(), obenVorAusklappen_);
 }
 
@@ -583,11 +583,11 @@ void TF_AuswertungMirel::filterMerken()
 
 void TF_AuswertungMirel::ausklappen()
 {
-    if (height() == volleHoehe)
+    if (height() == schriftmass::hoehe(volleHoehe))
         return;
     obenVorAusklappen_ = y();
-    move(x(), std::max(0, y() - verschiebungNachOben));
-    setFixedSize(width(), volleHoehe);
+    move(x(), std::max(0, y() - schriftmass::hoehe(verschiebungNachOben)));
+    setFixedSize(width(), schriftmass::hoehe(volleHoehe));
     ergebnis_->show();
     sgFahrten->show();
     sbFahrten->show();
@@ -595,13 +595,12 @@ void TF_AuswertungMirel::ausklappen()
 
 void TF_AuswertungMirel::setzeBreite(int breite)
 {
-    setFixedSize(breite, height());
+    setFixedSize(schriftmass::breite(breite), height());
 }
 
-void TF_AuswertungMirel::zeigeRaster(QTableView* raster, const QList<int>& spaltenbreiten)
+void TF_AuswertungMirel::zeigeRaster(QTableView* raster, const QList<Rasterspalte>& spalten)
 {
-    for (int spalte = 0; spalte < spaltenbreiten.size(); ++spalte)
-        raster->setColumnWidth(spalte, spaltenbreiten.at(spalte));
+    rasterspalten::setzen(raster, spalten);
     raster->show();
 }
 
@@ -621,8 +620,9 @@ void TF_AuswertungMirel::btAnzeigenClick()
         sbFahrten->show();
         setzeBreite(breiteFahrten);
         sgFahrten->setModel(fahrtenModell_);
-        zeigeRaster(sgFahrten, {60, 60, 130, 130, 50, 50, 100, 100, 100, 100, 20, 50});
         TabFahrten();
+        zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
+                                {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
     } else if (RBFahrer->isChecked()) {
         setzeBreite(breiteFahrer);
         sbFahrten->hide();
@@ -630,18 +630,22 @@ void TF_AuswertungMirel::btAnzeigenClick()
                             zeitpunkt::tag(filter_.abfahrtAb) == zeitpunkt::tag(filter_.ankunftBis);
         if (!filter_.fahrer) {
             stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
-            zeigeRaster(SGFahrer);
             TabFahrer();
+            zeigeRaster(SGFahrer, {102, {107, muster::zahl}, {112, muster::zahl}, {110, muster::zahl},
+                                   {90, muster::zahl}, {99, muster::zahl}});
         } else if (einTag) {
             stand_.ansichtsModus = Auswertungsstand::FahrerAnEinemTag;
             setzeBreite(breiteTag);
             sgFahrten->setModel(tagesModell_);
-            zeigeRaster(sgFahrten, {45, 45, 150, 150, 150, 50, 50, 40, 40, 100, 20, 50});
             TabTagFahrer();
+            zeigeRaster(sgFahrten, {{45, muster::kurzeUhrzeit}, {45, muster::kurzeUhrzeit}, 150, 150, 150,
+                                    {50, muster::kilometerstand}, {50, muster::kilometerstand}, {40, muster::strecke},
+                                    {40, muster::kurzeUhrzeit}, 100, {20, muster::art}, 50});
         } else {
             stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
-            zeigeRaster(SGFahrerTab, {95, 83, 77, 76, 78, 69, 80});
             Tab1Fahrer();
+            zeigeRaster(SGFahrerTab, {{95, muster::datum}, {83, muster::kurzeUhrzeit}, {77, muster::kurzeUhrzeit},
+                                      {76, muster::zahl}, {78, muster::zahl}, {69, muster::zahl}, {80, muster::zahl}});
         }
     } else {
         setzeBreite(breiteFahrer);
@@ -654,14 +658,13 @@ void TF_AuswertungMirel::btAnzeigenClick()
 void TF_AuswertungMirel::TabFahrten()
 {
     const QRect bildschirm = screen() ? screen()->geometry() : QRect();
-    const bool kleinerBildschirm = bildschirm.isValid() && bildschirm.width() <= breiteKleinerBildschirm;
-    if (kleinerBildschirm) {
+    const bool kleinerBildschirm =
+        bildschirm.isValid() && bildschirm.width() <= schriftmass::breite(breiteKleinerBildschirm);
+    if (kleinerBildschirm)
         setzeBreite(breiteKleinerBildschirm);
-        sbAnzahl->setFixedWidth(388);
-    } else {
-        sbAnzahl->setFixedWidth(484);
-    }
-    sgFahrten->setHorizontalScrollBarPolicy(kleinerBildschirm ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    sbAnzahl->setFixedWidth(schriftmass::breite(kleinerBildschirm ? 388 : 484));
+    // Columns that widen to hold their dates may need more room than the window has.
+    sgFahrten->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     sgFahrten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
         const Sanduhr sanduhr;

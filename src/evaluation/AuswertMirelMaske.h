@@ -2,6 +2,7 @@
 
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Auswertungsstand.h"
+#include "common/Rasterspalten.h"
 #include "evaluation/Fahrtenliste.h"
 
 #include <QWidget>
@@ -36,6 +37,7 @@ public:
         std::function<void()> beenden;
     };
 
+    // For the reference font; the window scales them with its font.
     static constexpr int kompakteHoehe = 200;
     static constexpr int volleHoehe = 556;
     static constexpr int verschiebungNachOben = 178;
@@ -137,7 +139,7 @@ private:
     void FormClose();
     void ausklappen();
     void setzeBreite(int breite);
-    void zeigeRaster(QTableView* raster, const QList<int>& spaltenbreiten = {});
+    void zeigeRaster(QTableView* raster, const QList<Rasterspalte>& spalten);
     void filterAnsichtFreigeben(bool nachFahrten);
     void druckvorschauFreigeben(bool frei);
     void ergebnisknoepfeAktualisieren();

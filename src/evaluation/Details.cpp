@@ -1,5 +1,6 @@
 #include "evaluation/Details.h"
 
+#include "common/Feldanfang.h"
 #include "common/GermanFormat.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrtenliste.h"
@@ -33,6 +34,7 @@ QComboBox* textfeld(const char* name)
     auto* feld = benannt(new QComboBox, name);
     feld->setEditable(true);
     feld->setEnabled(false);
+    Feldanfang::einrichten(feld);
     return feld;
 }
 

@@ -1,6 +1,7 @@
 #include "master/Fahrermaske.h"
 
 #include "common/Prompts.h"
+#include "common/Schriftmass.h"
 #include "master/Bedienelemente.h"
 #include "master/Fahrername.h"
 #include "master/Fensterlage.h"
@@ -29,8 +30,8 @@ QTableWidget* fahrertabelle(QWidget* parent)
                                         QStringLiteral("Fahrtanzahl"), QStringLiteral("letzte Fahrt Ankunft"),
                                         QStringLiteral("letztes Fahrzeug")});
     listeEinrichten(tabelle, fahrerspalten);
-    tabelle->verticalHeader()->setMinimumSectionSize(18);
-    tabelle->verticalHeader()->setDefaultSectionSize(18);
+    tabelle->verticalHeader()->setMinimumSectionSize(schriftmass::hoehe(18));
+    tabelle->verticalHeader()->setDefaultSectionSize(schriftmass::hoehe(18));
     int breite = 2 * tabelle->frameWidth();
     for (int spalte = 0; spalte < tabelle->columnCount(); ++spalte)
         breite += tabelle->columnWidth(spalte);
@@ -56,7 +57,7 @@ TF_Fahrer::TF_Fahrer(QWidget* parent)
     EName->setObjectName(QStringLiteral("EName"));
     mBemerkung = new QPlainTextEdit(this);
     mBemerkung->setObjectName(QStringLiteral("mBemerkung"));
-    mBemerkung->setFixedHeight(60);
+    mBemerkung->setFixedHeight(schriftmass::hoehe(60));
     SGFahrer = fahrertabelle(this);
 
     auto* felder = new QGridLayout;
@@ -81,7 +82,7 @@ TF_Fahrer::TF_Fahrer(QWidget* parent)
     connect(BtLoeschen, &QPushButton::clicked, this, &TF_Fahrer::BtLoeschenClick);
     connect(BtSchliessen, &QPushButton::clicked, this, &TF_Fahrer::BtSchliessenClick);
 
-    resize(sizeHint().width(), 400);
+    resize(sizeHint().width(), schriftmass::hoehe(400));
     setFixedSize(size());
 }
 

@@ -2,7 +2,9 @@
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
+#include "common/Feldanfang.h"
 #include "common/Prompts.h"
+#include "common/Schriftmass.h"
 #include "master/Bedienelemente.h"
 #include "db/AppState.h"
 #include "db/TDataBase.h"
@@ -40,6 +42,7 @@ QLineEdit* anzeige(const QString& name, QWidget* parent)
     auto* feld = new QLineEdit(parent);
     feld->setObjectName(name);
     feld->setEnabled(false);
+    Feldanfang::einrichten(feld);
     return feld;
 }
 
@@ -72,13 +75,13 @@ TF_KFZ::TF_KFZ(QWidget* parent)
     connect(btSchliessen, &QPushButton::clicked, this, &TF_KFZ::btSchliessenClick);
 
     merkpunktseite_->hide();
-    setFixedSize(seitenbreite, sizeHint().height());
+    setFixedSize(schriftmass::breite(seitenbreite), sizeHint().height());
 }
 
 QWidget* TF_KFZ::baueFahrzeugseite()
 {
     auto* seite = new QWidget(this);
-    seite->setFixedWidth(seitenbreite);
+    seite->setFixedWidth(schriftmass::breite(seitenbreite));
 
     cbKFZ = new QComboBox(seite);
     cbKFZ->setObjectName(QStringLiteral("cbKFZ"));
@@ -138,7 +141,7 @@ QWidget* TF_KFZ::baueFahrzeugseite()
 QWidget* TF_KFZ::baueMerkpunktseite()
 {
     auto* seite = new QWidget(this);
-    seite->setFixedWidth(seitenbreite);
+    seite->setFixedWidth(schriftmass::breite(seitenbreite));
     lMerkpunkte = new QLabel(QStringLiteral("Merkpunkte des Fahrzeugs:"), seite);
     SGMP = new QTableWidget(0, 4, seite);
     SGMP->setObjectName(QStringLiteral("SGMP"));
@@ -292,7 +295,7 @@ void TF_KFZ::MerkPunkte()
     const KFZEintrag* eintrag = gewaehlt();
     const bool karte = eintrag && eintrag->Eingabeart == EingabeVarno;
     merkpunktseite_->setVisible(karte);
-    setFixedWidth(karte ? 2 * seitenbreite : seitenbreite);
+    setFixedWidth(schriftmass::breite(karte ? 2 * seitenbreite : seitenbreite));
     SGMP->setRowCount(0);
     if (!karte)
         return;

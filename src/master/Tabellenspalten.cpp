@@ -1,5 +1,8 @@
 #include "master/Tabellenspalten.h"
 
+#include "common/Abschneidehinweis.h"
+#include "common/Schriftmass.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -12,6 +15,7 @@ void listeEinrichten(QTableWidget* tabelle, std::initializer_list<int> breiten)
     tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle->setWordWrap(false);
+    Abschneidehinweis::einrichten(tabelle);
     spaltenAnpassen(tabelle, breiten);
 }
 
@@ -20,7 +24,7 @@ void spaltenAnpassen(QTableWidget* tabelle, std::initializer_list<int> breiten)
     int spalte = 0;
     for (const int breite : breiten) {
         tabelle->resizeColumnToContents(spalte);
-        tabelle->setColumnWidth(spalte, std::max(breite, tabelle->columnWidth(spalte)));
+        tabelle->setColumnWidth(spalte, std::max(schriftmass::breite(breite), tabelle->columnWidth(spalte)));
         ++spalte;
     }
 }

@@ -3,6 +3,7 @@
 #include "app/Hauptfenster.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -20,4 +21,12 @@ void aktivieren(QWidget& fenster)
 {
     QEvent event(QEvent::WindowActivate);
     QApplication::sendEvent(&fenster, &event);
+}
+
+bool zeigtAnfang(QLineEdit& feld)
+{
+    // Painting scrolls the text to the cursor; the cursor's place then tells what shows.
+    feld.grab();
+    const QRect schreibmarke = feld.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    return feld.cursorPosition() == 0 && schreibmarke.left() < feld.width() / 4;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QLineEdit;
 class QString;
 class QWidget;
 class THauptform;
@@ -10,3 +11,6 @@ QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& pu
 
 // Sends the activation the window system sends when a window comes to the front.
 void aktivieren(QWidget& fenster);
+
+// Whether the field, as painted, shows the first characters of its text.
+bool zeigtAnfang(QLineEdit& feld);

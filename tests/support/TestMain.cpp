@@ -1,4 +1,5 @@
 #include "app/VarnoApplication.h"
+#include "support/Schriften.h"
 #include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     VarnoApplication app(argc, argv);
     app.loadGermanTranslation();
+    // The described pixel sizes hold exactly at this font; tests of other fonts choose theirs.
+    QApplication::setFont(referenzschrift());
     ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);
     return RUN_ALL_TESTS();
 }
