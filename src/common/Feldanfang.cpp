@@ -7,7 +7,8 @@
 Feldanfang::Feldanfang(QLineEdit* feld) : QObject(feld), feld_(feld)
 {
     feld->installEventFilter(this);
-    connect(feld, &QLineEdit::textChanged, this, &Feldanfang::anfangZeigen);
+    // Setting a text moves the cursor to its end, even when the text stays the same.
+    connect(feld, &QLineEdit::cursorPositionChanged, this, &Feldanfang::anfangZeigen);
 }
 
 void Feldanfang::einrichten(QLineEdit* feld)

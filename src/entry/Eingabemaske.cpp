@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -98,8 +99,20 @@ QTableWidget* tabelle(const char* name, const QStringList& titel, const QList<Ra
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
     rasterspalten::setzen(grid, spalten);
     return grid;
+}
+
+// Makes the grid at least as wide as its columns, so none hides behind a scroll bar.
+void alleSpaltenZeigen(QTableWidget* grid)
+{
+    int breite = 2 * grid->frameWidth();
+    if (grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        breite += grid->verticalScrollBar()->sizeHint().width();
+    for (int spalte = 0; spalte < grid->columnCount(); ++spalte)
+        breite += grid->columnWidth(spalte);
+    grid->setMinimumWidth(breite);
 }
 
 void setzeZeit(QLineEdit* feld, const QString& text)
@@ -160,10 +173,8 @@ void TF_Eingabe::baueOberflaeche()
     sgLFahrt->setFixedHeight(sgLFahrt->rowHeight(0) + 2 * sgLFahrt->frameWidth());
     // The one line shows whole; a scroll bar would cover it.
     sgLFahrt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int zeilenbreite = 2 * sgLFahrt->frameWidth();
-    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
-        zeilenbreite += sgLFahrt->columnWidth(spalte);
-    sgLFahrt->setMinimumWidth(zeilenbreite);
+    sgLFahrt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    alleSpaltenZeigen(sgLFahrt);
 
     EAbfahrt = zeitEingabe("EAbfahrt");
     EAnkunft = zeitEingabe("EAnkunft");
@@ -197,6 +208,7 @@ void TF_Eingabe::baueOberflaeche()
         tabelle("sgStammfahrten",
                 {QStringLiteral("von"), QStringLiteral("nach"), QStringLiteral("Zweck"), QStringLiteral("Art")},
                 {77, 72, 76, {18, spaltenmuster::art}});
+    alleSpaltenZeigen(sgStammfahrten);
     sgStammfahrten->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgStammfahrten->setSelectionMode(QAbstractItemView::SingleSelection);
     btUebernehmen = benannt(new QPushButton(QStringLiteral("Übernehmen")), "btUebernehmen");

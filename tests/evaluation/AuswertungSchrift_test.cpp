@@ -67,6 +67,7 @@ TEST_P(AuswertungSchrift, FahrtenansichtZeigtDatumZeitKilometerUndArtGanz)
 {
     const int kompakt = fenster.height();
     anzeigen(fenster.RBFahrten);
+    ASSERT_EQ(fenster.fahrtenliste().anzahl(), 3u);
     EXPECT_TRUE(spaltenFassenTexte(*fenster.sgFahrten, {0, 1, 4, 5, 10}));
     EXPECT_GE(kompakt, 200);
     EXPECT_GE(fenster.height(), 556);
@@ -77,6 +78,7 @@ TEST_P(AuswertungSchrift, FahrtenansichtZeigtDatumZeitKilometerUndArtGanz)
 TEST_P(AuswertungSchrift, FahreransichtenZeigenIhreZahlenGanz)
 {
     anzeigen(fenster.RBFahrer);
+    ASSERT_EQ(fenster.SGFahrer->model()->index(0, 4).data().toString(), QStringLiteral("500 km"));
     EXPECT_TRUE(spaltenFassenTexte(*fenster.SGFahrer, {1, 2, 3, 4, 5}));
     EXPECT_GE(fenster.width(), 750);
 

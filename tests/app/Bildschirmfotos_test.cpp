@@ -1,0 +1,64 @@
+#include "admin/Datensicherung.h"
+#include "app/Hauptfenster.h"
+#include "app/Varno.h"
+#include "card/Speicherkarte.h"
+#include "card/varno_v_ok.h"
+#include "common/Clock.h"
+#include "db/AppState.h"
+#include "entry/Eingabemaske.h"
+#include "evaluation/AuswertMirelMaske.h"
+#include "master/Fahrermaske.h"
+#include "master/KFZmaske.h"
+#include "support/Schriften.h"
+#include "support/TestDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+// Pictures of the main windows at the platform's font, written to "bildschirmfotos" beside the
+// test programs for a person to look at. The layout checks are the font tests of each window;
+// this one only makes sure every picture was written.
+TEST(Bildschirmfotos, HauptfensterBeiDerSystemschrift)
+{
+    const Schriftwahl schrift(systemschrift());
+    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+    TestDatabase db;
+    const int golf = build::fahrzeug();
+    build::fahrt({.kfz = golf, .ab = QDateTime(QDate(2006, 5, 2), QTime(8, 10)),
+                  .an = QDateTime(QDate(2006, 5, 2), QTime(9, 45)), .kmAb = 1234500, .kmAn = 1234567,
+                  .start = build::ort(QStringLiteral("Potsdam, Kunde Müller, Eingang Gebäude C")),
+                  .ziel = build::ort(QStringLiteral("Büro")), .art = 4,
+                  .kategorie = build::kategorie(QStringLiteral("Standard")),
+                  .fahrer = build::fahrer(QStringLiteral("Meier"))});
+    Varno varno;
+    varno.starten(false);
+    appState().AktKFZ = golf;
+
+    const QString ordner = QCoreApplication::applicationDirPath() + QStringLiteral("/../bildschirmfotos");
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const auto foto = [&ordner](QWidget* fenster) {
+        fenster->show();
+        const QString datei = ordner + QLatin1Char('/') + fenster->objectName() + QStringLiteral(".png");
+        EXPECT_TRUE(fenster->grab().save(datei)) << datei.toStdString();
+        EXPECT_TRUE(QFileInfo(datei).size() > 0) << datei.toStdString();
+    };
+    foto(varno.hauptform());
+    for (QWidget* fenster : std::initializer_list<QWidget*>{varno.eingabe(), varno.kfz(), varno.fahrer(),
+                                                            varno.kartenimport(), varno.speicherkarte(),
+                                                            varno.datensicherung()}) {
+        foto(fenster);
+        fenster->hide();
+    }
+    TF_AuswertungMirel* auswertung = varno.auswertung();
+    auswertung->show();
+    auswertung->RBFahrten->setChecked(true);
+    auswertung->btAnzeigenClick();
+    foto(auswertung);
+    auswertung->close();
+    varno.hauptform()->hide();
+    Clock::reset();
+}
