@@ -1,8 +1,8 @@
 #include "app/Hauptfenster.h"
 
 #include "common/Clock.h"
-#include "common/GermanFormat.h"
 #include "common/Feldanfang.h"
+#include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common/Schriftmass.h"
 #include "db/AppState.h"

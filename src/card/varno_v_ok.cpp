@@ -134,13 +134,21 @@ void TF_Varno_V_OK::baueOberflaeche()
     TS = new QTabWidget(this);
     TS->setObjectName(QStringLiteral("TS"));
     // The card status column holds "OK" or nothing.
-    StringGrid1 = baueListe(&fahrten_, {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand},
-                                        {118, spaltenmuster::datumZeit}, {46, spaltenmuster::kilometerstand}, 57,
-                                        {21, QStringLiteral("OK")}, {16, spaltenmuster::art}, 88, 94, 103, 16});
+    StringGrid1 = baueListe(&fahrten_, {{108, spaltenmuster::datumZeit},
+                                        {45, spaltenmuster::kilometerstand},
+                                        {118, spaltenmuster::datumZeit},
+                                        {46, spaltenmuster::kilometerstand},
+                                        57,
+                                        {21, QStringLiteral("OK")},
+                                        {16, spaltenmuster::art},
+                                        88,
+                                        94,
+                                        103,
+                                        16});
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setItemDelegateForColumn(SpalteMarkierung, new Markierungsspalte(StringGrid1));
-    SGMerkPunkte = baueListe(&merkpunkte_,
-                             {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand}, 118, 451});
+    SGMerkPunkte =
+        baueListe(&merkpunkte_, {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand}, 118, 451});
     SGMerkPunkte->setObjectName(QStringLiteral("SGMerkPunkte"));
     TSFahrten = seite(StringGrid1, QStringLiteral("TSFahrten"), TS);
     TSMerkpunkte = seite(SGMerkPunkte, QStringLiteral("TSMerkpunkte"), TS);

@@ -52,8 +52,7 @@ void Spaltenkopf::anordnen()
     if (raster_->window() != fenster)
         return;
     for (int spalte = 0; spalte < beschriftungen_.size(); ++spalte) {
-        const QPoint links =
-            raster_->viewport()->mapTo(fenster, QPoint(raster_->columnViewportPosition(spalte), 0));
+        const QPoint links = raster_->viewport()->mapTo(fenster, QPoint(raster_->columnViewportPosition(spalte), 0));
         beschriftungen_.at(spalte)->setGeometry(mapFrom(fenster, links).x(), 0, raster_->columnWidth(spalte), height());
     }
 }

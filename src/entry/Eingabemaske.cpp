@@ -162,9 +162,13 @@ TF_Eingabe::TF_Eingabe(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
 void TF_Eingabe::baueOberflaeche()
 {
     sgLFahrt = tabelle("sgLFahrt",
-                       {QStringLiteral("Ankunft"), QStringLiteral("von"), QStringLiteral("nach"), QStringLiteral("Zweck"),
-                        QStringLiteral("KM-Ankunft"), QStringLiteral("Art")},
-                       {{68, spaltenmuster::tagUndUhrzeit}, 98, 94, 101, {61, spaltenmuster::kilometerstand},
+                       {QStringLiteral("Ankunft"), QStringLiteral("von"), QStringLiteral("nach"),
+                        QStringLiteral("Zweck"), QStringLiteral("KM-Ankunft"), QStringLiteral("Art")},
+                       {{68, spaltenmuster::tagUndUhrzeit},
+                        98,
+                        94,
+                        101,
+                        {61, spaltenmuster::kilometerstand},
                         {24, spaltenmuster::art}});
     sgLFahrt->setRowCount(1);
     for (int spalte = 0; spalte < 6; ++spalte)
@@ -223,9 +227,16 @@ void TF_Eingabe::baueOberflaeche()
     QFont klein = StringGrid1->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     StringGrid1->setFont(klein);
-    rasterspalten::setzen(StringGrid1, {{108, spaltenmuster::datumZeit}, {45, spaltenmuster::kilometerstand},
-                                        {136, spaltenmuster::datumZeit}, {46, spaltenmuster::kilometerstand}, 52, 55,
-                                        {37, spaltenmuster::art}, 81, 94, 106});
+    rasterspalten::setzen(StringGrid1, {{108, spaltenmuster::datumZeit},
+                                        {45, spaltenmuster::kilometerstand},
+                                        {136, spaltenmuster::datumZeit},
+                                        {46, spaltenmuster::kilometerstand},
+                                        52,
+                                        55,
+                                        {37, spaltenmuster::art},
+                                        81,
+                                        94,
+                                        106});
 
     auto* felder = new QGridLayout;
     const auto zeile = [felder](const QString& text, QWidget* feld) {

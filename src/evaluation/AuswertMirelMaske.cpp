@@ -621,8 +621,18 @@ void TF_AuswertungMirel::btAnzeigenClick()
         setzeBreite(breiteFahrten);
         sgFahrten->setModel(fahrtenModell_);
         TabFahrten();
-        zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
-                                {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
+        zeigeRaster(sgFahrten, {{60, muster::datumZeit},
+                                {60, muster::uhrzeit},
+                                130,
+                                130,
+                                {50, muster::kilometerstand},
+                                {50, muster::kilometerstand},
+                                100,
+                                100,
+                                100,
+                                100,
+                                {20, muster::art},
+                                50});
     } else if (RBFahrer->isChecked()) {
         setzeBreite(breiteFahrer);
         sbFahrten->hide();
@@ -631,21 +641,39 @@ void TF_AuswertungMirel::btAnzeigenClick()
         if (!filter_.fahrer) {
             stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
             TabFahrer();
-            zeigeRaster(SGFahrer, {102, {107, muster::zahl}, {112, muster::zahl}, {110, muster::zahl},
-                                   {90, muster::zahl}, {99, muster::zahl}});
+            zeigeRaster(SGFahrer, {102,
+                                   {107, muster::zahl},
+                                   {112, muster::zahl},
+                                   {110, muster::zahl},
+                                   {90, muster::zahl},
+                                   {99, muster::zahl}});
         } else if (einTag) {
             stand_.ansichtsModus = Auswertungsstand::FahrerAnEinemTag;
             setzeBreite(breiteTag);
             sgFahrten->setModel(tagesModell_);
             TabTagFahrer();
-            zeigeRaster(sgFahrten, {{45, muster::kurzeUhrzeit}, {45, muster::kurzeUhrzeit}, 150, 150, 150,
-                                    {50, muster::kilometerstand}, {50, muster::kilometerstand}, {40, muster::strecke},
-                                    {40, muster::kurzeUhrzeit}, 100, {20, muster::art}, 50});
+            zeigeRaster(sgFahrten, {{45, muster::kurzeUhrzeit},
+                                    {45, muster::kurzeUhrzeit},
+                                    150,
+                                    150,
+                                    150,
+                                    {50, muster::kilometerstand},
+                                    {50, muster::kilometerstand},
+                                    {40, muster::strecke},
+                                    {40, muster::kurzeUhrzeit},
+                                    100,
+                                    {20, muster::art},
+                                    50});
         } else {
             stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
             Tab1Fahrer();
-            zeigeRaster(SGFahrerTab, {{95, muster::datum}, {83, muster::kurzeUhrzeit}, {77, muster::kurzeUhrzeit},
-                                      {76, muster::zahl}, {78, muster::zahl}, {69, muster::zahl}, {80, muster::zahl}});
+            zeigeRaster(SGFahrerTab, {{95, muster::datum},
+                                      {83, muster::kurzeUhrzeit},
+                                      {77, muster::kurzeUhrzeit},
+                                      {76, muster::zahl},
+                                      {78, muster::zahl},
+                                      {69, muster::zahl},
+                                      {80, muster::zahl}});
         }
     } else {
         setzeBreite(breiteFahrer);

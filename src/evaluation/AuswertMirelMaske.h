@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/Rasterspalten.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Auswertungsstand.h"
-#include "common/Rasterspalten.h"
 #include "evaluation/Fahrtenliste.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "master/KFZmaske.h"
 
 #include "common/Clock.h"
-#include "common/GermanFormat.h"
 #include "common/Feldanfang.h"
+#include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common/Schriftmass.h"
 #include "master/Bedienelemente.h"

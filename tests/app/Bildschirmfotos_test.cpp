@@ -28,10 +28,14 @@ TEST(Bildschirmfotos, HauptfensterBeiDerSystemschrift)
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
     TestDatabase db;
     const int golf = build::fahrzeug();
-    build::fahrt({.kfz = golf, .ab = QDateTime(QDate(2006, 5, 2), QTime(8, 10)),
-                  .an = QDateTime(QDate(2006, 5, 2), QTime(9, 45)), .kmAb = 1234500, .kmAn = 1234567,
+    build::fahrt({.kfz = golf,
+                  .ab = QDateTime(QDate(2006, 5, 2), QTime(8, 10)),
+                  .an = QDateTime(QDate(2006, 5, 2), QTime(9, 45)),
+                  .kmAb = 1234500,
+                  .kmAn = 1234567,
                   .start = build::ort(QStringLiteral("Potsdam, Kunde Müller, Eingang Gebäude C")),
-                  .ziel = build::ort(QStringLiteral("Büro")), .art = 4,
+                  .ziel = build::ort(QStringLiteral("Büro")),
+                  .art = 4,
                   .kategorie = build::kategorie(QStringLiteral("Standard")),
                   .fahrer = build::fahrer(QStringLiteral("Meier"))});
     Varno varno;
@@ -47,9 +51,9 @@ TEST(Bildschirmfotos, HauptfensterBeiDerSystemschrift)
         EXPECT_TRUE(QFileInfo(datei).size() > 0) << datei.toStdString();
     };
     foto(varno.hauptform());
-    for (QWidget* fenster : std::initializer_list<QWidget*>{varno.eingabe(), varno.kfz(), varno.fahrer(),
-                                                            varno.kartenimport(), varno.speicherkarte(),
-                                                            varno.datensicherung()}) {
+    for (QWidget* fenster :
+         std::initializer_list<QWidget*>{varno.eingabe(), varno.kfz(), varno.fahrer(), varno.kartenimport(),
+                                         varno.speicherkarte(), varno.datensicherung()}) {
         foto(fenster);
         fenster->hide();
     }

@@ -4,8 +4,8 @@
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"
 #include "support/FakeRemovableMedia.h"
-#include "support/MerkpunktBuilder.h"
 #include "support/Fensterhilfen.h"
+#include "support/MerkpunktBuilder.h"
 #include "support/Schriften.h"
 #include "support/TestDatabase.h"
 
@@ -77,8 +77,10 @@ TEST_P(Kartenschrift, GesperrterPfadZeigtSeinenAnfang)
 
 TEST_P(Kartenschrift, KartenuebersichtZeigtDatumUndZeitGanz)
 {
-    build::rohfahrt({.cfid = QStringLiteral("111"), .einlesedat = QDateTime(QDate(2006, 3, 5), QTime(18, 0)),
-                     .zielzeit = QDateTime(QDate(2006, 3, 4), QTime(8, 0)), .kfzSchluessel = QStringLiteral("7 - HH-AB 123")});
+    build::rohfahrt({.cfid = QStringLiteral("111"),
+                     .einlesedat = QDateTime(QDate(2006, 3, 5), QTime(18, 0)),
+                     .zielzeit = QDateTime(QDate(2006, 3, 4), QTime(8, 0)),
+                     .kfzSchluessel = QStringLiteral("7 - HH-AB 123")});
     TF_Speicherkarte fenster{std::make_unique<FakeRemovableMedia>()};
     fenster.FormActivate();
     ASSERT_EQ(fenster.SgUebersicht->rowCount(), 1);

@@ -27,8 +27,9 @@ protected:
         modell.appendRow({new QStandardItem("28.12.2007 18:45:30"), new QStandardItem("98"), new QStandardItem("P"),
                           new QStandardItem("Berlin")});
         raster.setModel(&modell);
-        rasterspalten::setzen(&raster, {{60, spaltenmuster::datumZeit}, {50, spaltenmuster::kilometerstand},
-                                        {20, spaltenmuster::art}, 100});
+        rasterspalten::setzen(
+            &raster,
+            {{60, spaltenmuster::datumZeit}, {50, spaltenmuster::kilometerstand}, {20, spaltenmuster::art}, 100});
     }
 
     QStandardItemModel modell;

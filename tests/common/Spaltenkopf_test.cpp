@@ -19,8 +19,9 @@ protected:
     {
         raster->setHorizontalHeaderLabels({"Ankunft", "von", "KM-Ankunft", "Art"});
         raster->horizontalHeader()->hide();
-        rasterspalten::setzen(raster, {{68, spaltenmuster::tagUndUhrzeit}, 98, {61, spaltenmuster::kilometerstand},
-                                       {24, spaltenmuster::art}});
+        rasterspalten::setzen(
+            raster,
+            {{68, spaltenmuster::tagUndUhrzeit}, 98, {61, spaltenmuster::kilometerstand}, {24, spaltenmuster::art}});
         kopf = new Spaltenkopf(raster);
         auto* layout = new QVBoxLayout(&fenster);
         layout->addWidget(kopf);
@@ -33,7 +34,8 @@ protected:
     {
         for (int spalte = 0; spalte < raster->columnCount(); ++spalte) {
             const QLabel* beschriftung = kopf->beschriftung(spalte);
-            const int spaltenanfang = raster->viewport()->mapToGlobal(QPoint(raster->columnViewportPosition(spalte), 0)).x();
+            const int spaltenanfang =
+                raster->viewport()->mapToGlobal(QPoint(raster->columnViewportPosition(spalte), 0)).x();
             EXPECT_EQ(beschriftung->mapToGlobal(QPoint(0, 0)).x(), spaltenanfang) << spalte;
             EXPECT_EQ(beschriftung->width(), raster->columnWidth(spalte)) << spalte;
             EXPECT_LE(beschriftung->sizeHint().width(), beschriftung->width()) << beschriftung->text().toStdString();

@@ -24,12 +24,20 @@ protected:
     {
         EingabeFenster::SetUp();
         kfz = kartenfahrzeug();
-        build::fahrt({.kfz = kfz, .ab = QDateTime(QDate(2006, 3, 12), QTime(7, 30)),
-                      .an = QDateTime(QDate(2006, 3, 12), QTime(18, 0)), .kmAb = 1234500, .kmAn = 1234567,
-                      .start = build::ort(QStringLiteral("Büro")), .ziel = build::ort(langerOrt), .art = 4});
-        build::rohfahrt({.startzeit = QDateTime(QDate(2006, 3, 13), QTime(8, 15, 30)), .startkm = 1234567,
-                         .zielzeit = QDateTime(QDate(2006, 3, 13), QTime(18, 45, 10)), .zielkm = 1234999,
-                         .kfzSchluessel = kartenSchluessel, .art = QStringLiteral("D")});
+        build::fahrt({.kfz = kfz,
+                      .ab = QDateTime(QDate(2006, 3, 12), QTime(7, 30)),
+                      .an = QDateTime(QDate(2006, 3, 12), QTime(18, 0)),
+                      .kmAb = 1234500,
+                      .kmAn = 1234567,
+                      .start = build::ort(QStringLiteral("Büro")),
+                      .ziel = build::ort(langerOrt),
+                      .art = 4});
+        build::rohfahrt({.startzeit = QDateTime(QDate(2006, 3, 13), QTime(8, 15, 30)),
+                         .startkm = 1234567,
+                         .zielzeit = QDateTime(QDate(2006, 3, 13), QTime(18, 45, 10)),
+                         .zielkm = 1234999,
+                         .kfzSchluessel = kartenSchluessel,
+                         .art = QStringLiteral("D")});
         oeffnen(kfz);
     }
 

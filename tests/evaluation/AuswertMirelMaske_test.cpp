@@ -5,6 +5,7 @@
 #include "db/SqlStatement.h"
 #include "evaluation/AuswertMirelMaske.h"
 #include "evaluation/Details.h"
+#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QAbstractItemModel>
@@ -618,4 +619,17 @@ TEST_F(DetailsTest, OhneAbfahrtKeineZeitenUndKeinKalender)
     EXPECT_TRUE(details.Kalender->isHidden());
     EXPECT_TRUE(details.LDatum->isHidden());
     EXPECT_EQ(details.EkmStand->text(), QStringLiteral("1042"));
+}
+
+TEST_F(DetailsTest, LangeOrteZeigenIhrenAnfang)
+{
+    const QString langerOrt = QStringLiteral("Potsdam, Kunde Müller, Eingang Gebäude C");
+    auto fahrt = d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 1000, 1042);
+    fahrt.start = build::ort(langerOrt);
+    details.show();
+    zeige(fahrt);
+    QLineEdit* von = details.cbVon->lineEdit();
+    ASSERT_EQ(von->text(), langerOrt);
+    EXPECT_TRUE(zeigtAnfang(*von));
+    details.hide();
 }

@@ -3,14 +3,11 @@
 #include "common/Clock.h"
 #include "db/AppState.h"
 #include "evaluation/AuswertMirelMaske.h"
-#include "evaluation/Details.h"
-#include "support/Fensterhilfen.h"
 #include "support/Schriften.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
 
@@ -49,7 +46,8 @@ protected:
     void meierAm(const QDate& tag)
     {
         fenster.cbFahrer->setCurrentIndex(fenster.cbFahrer->findText(QStringLiteral("Meier")));
-        for (auto [box, picker] : {std::pair{fenster.cbxAbDat, fenster.dtpAbDat}, {fenster.cbxAnDat, fenster.dtpAnDat}}) {
+        for (auto [box, picker] :
+             {std::pair{fenster.cbxAbDat, fenster.dtpAbDat}, {fenster.cbxAnDat, fenster.dtpAnDat}}) {
             picker->setDate(tag);
             box->setChecked(true);
         }
@@ -59,7 +57,6 @@ protected:
 
     TestDatabase db;
     Auswertungsdaten d;
-    TF_Details details;
     TF_AuswertungMirel fenster;
 };
 
@@ -91,20 +88,6 @@ TEST_P(AuswertungSchrift, FahreransichtenZeigenIhreZahlenGanz)
     ASSERT_EQ(fenster.stand().ansichtsModus, Auswertungsstand::FahrerAnEinemTag);
     EXPECT_TRUE(spaltenFassenTexte(*fenster.sgFahrten, {0, 1, 5, 6, 7, 8, 10}));
     EXPECT_GE(fenster.width(), 940);
-}
-
-TEST_P(AuswertungSchrift, DetailsZeigenDenAnfangLangerOrte)
-{
-    anzeigen(fenster.RBFahrten);
-    TF_Details::Fahrt fahrt;
-    fahrt.id = fenster.fahrtenliste().fahrt(0).id;
-    for (int spalte = 0; spalte < Fahrtenliste::Spalten; ++spalte)
-        fahrt.zellen << fenster.fahrtenliste().zelle(0, spalte);
-    details.setFahrt(fahrt);
-    details.FormShow();
-    QLineEdit* von = details.cbVon->lineEdit();
-    ASSERT_EQ(von->text(), langerOrt);
-    EXPECT_TRUE(zeigtAnfang(*von));
 }
 
 INSTANTIATE_TEST_SUITE_P(Schriften, AuswertungSchrift, schriftfaelle(), schriftfallName);

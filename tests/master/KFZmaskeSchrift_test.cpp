@@ -25,8 +25,10 @@ protected:
         Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
         build::fahrzeug({.kennzeichen = QStringLiteral("K-CF 7"), .eingabeart = 1, .kfzId = 7});
         build::kartenfahrer(QStringLiteral("111"), build::fahrer(QStringLiteral("Meier")));
-        build::merkpunkt({.zeit = QDateTime(QDate(2006, 3, 1), QTime(10, 15, 5)), .km = 1234567,
-                          .karte = QStringLiteral("111"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
+        build::merkpunkt({.zeit = QDateTime(QDate(2006, 3, 1), QTime(10, 15, 5)),
+                          .km = 1234567,
+                          .karte = QStringLiteral("111"),
+                          .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
         TDataBase zugriff;
         zugriff.ListenOeffnen();
         appState().KFZListe.resize(static_cast<std::size_t>(zugriff.KFZAnzahl()));

@@ -60,8 +60,8 @@ std::string schriftfallName(const ::testing::TestParamInfo<Schriftfall>& fall)
         const int breite = raster.columnWidth(spalte);
         const QString kopf = modell.headerData(spalte, Qt::Horizontal).toString();
         if (!raster.horizontalHeader()->isHidden() && raster.horizontalHeader()->sectionSizeHint(spalte) > breite)
-            return ::testing::AssertionFailure() << "Kopf \"" << kopf.toStdString() << "\" in Spalte " << spalte
-                                                 << " breiter als " << breite;
+            return ::testing::AssertionFailure()
+                   << "Kopf \"" << kopf.toStdString() << "\" in Spalte " << spalte << " breiter als " << breite;
         for (int zeile = 0; zeile < modell.rowCount(); ++zeile) {
             const QModelIndex zelle = modell.index(zeile, spalte);
             if (raster.sizeHintForIndex(zelle).width() + gitterlinie > breite)
