@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringEncoder>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <vector>
+
+class QIODevice;
+
+// Writes CSV the way LibreOffice Calc and Excel with German settings open it on a double click:
+// UTF-8 with byte order mark, ";" between fields, CRLF at the end of each row, and a field in
+// double quotes (its quotes doubled) when it holds a ";", a quote or a line break.
+// Numbers and dates are the caller's texts; the writer adds nothing to them.
+//
+// Rows are gathered in a buffer and handed to the device in large pieces, so a list of a hundred
+// thousand trips costs little more than writing its bytes.
+class CsvSchreiber {
+public:
+    // Writes the byte order mark at once.
+    explicit CsvSchreiber(QIODevice& ziel);
+    CsvSchreiber(const CsvSchreiber&) = delete;
+    CsvSchreiber& operator=(const CsvSchreiber&) = delete;
+
+    void feld(QStringView text);
+    // A text already in UTF-8.
+    void feld(QByteArrayView utf8);
+    void zahl(qint64 wert);
+    // A field as vorbereitet() made it: for texts that repeat on many rows.
+    void vorbereitetesFeld(QByteArrayView csvForm);
+    void zeileBeenden();
+    // A whole row of texts.
+    void zeile(const QStringList& felder);
+    // Hands the rest to the device. Throws VarnoError when the device refuses bytes.
+    void abschliessen();
+
+    // The field as it stands in the file, quoted when needed.
+    static QByteArray vorbereitet(QStringView text);
+
+    // Writes a whole file: all of it or, when anything fails, none of it (an older file of that
+    // name stays as it was). Throws VarnoError naming the file.
+    static void inDatei(const QString& pfad, const std::function<void(CsvSchreiber&)>& inhalt);
+
+private:
+    char* platz(qsizetype bytes);
+    void anfuegen(QByteArrayView bytes);
+    void trenner();
+    void auslagern();
+    void quotiertAnfuegen(const char* text, qsizetype laenge);
+
+    QIODevice& ziel_;
+    QStringEncoder utf8_{QStringEncoder::Utf8};
+    std::vector<char> puffer_;
+    qsizetype belegt_ = 0;
+    bool zeilenanfang_ = true;
+};

@@ -1,0 +1,147 @@
+#include "common/CsvSchreiber.h"
+#include "common/VarnoError.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QByteArray geschrieben(const std::function<void(CsvSchreiber&)>& inhalt)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    CsvSchreiber csv(puffer);
+    inhalt(csv);
+    csv.abschliessen();
+    return puffer.data();
+}
+
+QByteArray dateiinhalt(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("(fehlt)");
+}
+
+} // namespace
+
+struct FeldFall {
+    const char* name;
+    const char* text;
+    const char* imDatei;
+};
+
+class CsvFeldTest : public ::testing::TestWithParam<FeldFall> {};
+
+TEST_P(CsvFeldTest, SchreibtDasFeldInUtf8UndQuotiertNurWennNoetig)
+{
+    const QString text = QString::fromUtf8(GetParam().text);
+    const QByteArray erwartet = bom + QByteArray(GetParam().imDatei) + "\r\n";
+
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) { csv.feld(QStringView(text)); csv.zeileBeenden(); }), erwartet);
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) { csv.feld(QByteArrayView(text.toUtf8())); csv.zeileBeenden(); }),
+              erwartet);
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                  csv.vorbereitetesFeld(CsvSchreiber::vorbereitet(text));
+                  csv.zeileBeenden();
+              }),
+              erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, CsvFeldTest,
+    ::testing::Values(FeldFall{"schlicht", "Büro", "Büro"}, FeldFall{"leer", "", ""},
+                      FeldFall{"apostroph", "D'dorf", "D'dorf"}, FeldFall{"komma", "Golf, blau", "Golf, blau"},
+                      FeldFall{"semikolon", "a;b", "\"a;b\""},
+                      FeldFall{"anfuehrung", "Lager \"Nord\"", "\"Lager \"\"Nord\"\"\""},
+                      FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
+                      FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""},
+                      FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
+                      FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CsvSchreiber, BeginntMitBytereihenfolgeUndTrenntMitSemikolonUndCrLf)
+{
+    const QByteArray inhalt = geschrieben([](CsvSchreiber& csv) {
+        csv.zeile({QStringLiteral("Abfahrt"), QStringLiteral("km")});
+        csv.feld(QStringView(u"01.02.2006 08:15:00"));
+        csv.zahl(1234567);
+        csv.zeileBeenden();
+        csv.feld(QStringView());
+        csv.zahl(-42);
+        csv.zeileBeenden();
+    });
+
+    EXPECT_EQ(inhalt, bom + "Abfahrt;km\r\n01.02.2006 08:15:00;1234567\r\n;-42\r\n");
+}
+
+TEST(CsvSchreiber, OhneZeilenNurDieBytereihenfolge)
+{
+    EXPECT_EQ(geschrieben([](CsvSchreiber&) {}), bom);
+}
+
+TEST(CsvSchreiber, FelderGroesserAlsDerPufferBleibenGanz)
+{
+    const QString lang = QString(300000, QLatin1Char('a')) + QStringLiteral(";") + QString(300000, QChar(0x00FC));
+    const QByteArray inhalt = geschrieben([&](CsvSchreiber& csv) {
+        csv.zahl(1);
+        csv.feld(QStringView(lang));
+        csv.zeileBeenden();
+    });
+
+    const QByteArray feld = '"' + lang.toUtf8() + '"';
+    EXPECT_EQ(inhalt, bom + "1;" + feld + "\r\n");
+}
+
+TEST(CsvSchreiber, EinGeraetDasNichtsAnnimmtGibtEinenFehler)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::ReadOnly);
+    CsvSchreiber csv(puffer);
+    csv.feld(QStringView(u"Fahrt"));
+    EXPECT_THROW(csv.abschliessen(), VarnoError);
+}
+
+TEST(CsvSchreiber, DateiWirdGanzGeschrieben)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("fahrten.csv"));
+
+    CsvSchreiber::inDatei(pfad, [](CsvSchreiber& csv) { csv.zeile({QStringLiteral("a"), QStringLiteral("b")}); });
+
+    EXPECT_EQ(dateiinhalt(pfad), bom + "a;b\r\n");
+}
+
+TEST(CsvSchreiber, UnbeschreibbarerOrdnerNenntDieDatei)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("fehlt/fahrten.csv"));
+    try {
+        CsvSchreiber::inDatei(pfad, [](CsvSchreiber& csv) { csv.zeile({QStringLiteral("a")}); });
+        FAIL() << "kein Fehler";
+    } catch (const VarnoError& fehler) {
+        EXPECT_TRUE(fehler.message().contains(QStringLiteral("fahrten.csv"))) << fehler.what();
+        EXPECT_TRUE(fehler.message().contains(QStringLiteral("konnte nicht geschrieben werden"))) << fehler.what();
+    }
+    EXPECT_FALSE(QFile::exists(pfad));
+}
+
+TEST(CsvSchreiber, AbbruchMittendrinLaesstDieAlteDateiStehen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("fahrten.csv"));
+    CsvSchreiber::inDatei(pfad, [](CsvSchreiber& csv) { csv.zeile({QStringLiteral("alt")}); });
+
+    EXPECT_THROW(CsvSchreiber::inDatei(pfad,
+                                       [](CsvSchreiber& csv) {
+                                           csv.zeile({QString(400000, QLatin1Char('n'))});
+                                           throw VarnoError(QStringLiteral("Lesefehler"));
+                                       }),
+                 VarnoError);
+
+    EXPECT_EQ(dateiinhalt(pfad), bom + "alt\r\n");
+}
