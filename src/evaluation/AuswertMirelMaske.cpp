@@ -8,8 +8,12 @@
 #include "common/Prompts.h"
 #include "common/Rasterspalten.h"
 #include "common/Schriftmass.h"
+#include "common/VarnoError.h"
 #include "db/AppState.h"
+#include "evaluation/Ansichtsexport.h"
 #include "evaluation/Details.h"
+#include "evaluation/Exportname.h"
+#include "evaluation/Fahrtenbuchdateien.h"
 #include "evaluation/FahrtenlistenModell.h"
 #include "evaluation/FahrzeugDiagramm.h"
 #include "evaluation/TextTabellenModell.h"
@@ -19,6 +23,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -163,6 +169,9 @@ QWidget* TF_AuswertungMirel::baueFilter()
     btAnzeigen = benannt(new QPushButton(QStringLiteral("Anzeigen")), "btAnzeigen");
     btVerwerfen = benannt(new QPushButton(QStringLiteral("Verwerfen")), "btVerwerfen");
     btSchliessen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btSchliessen");
+    btJahresfahrtenbuch = benannt(new QPushButton(QStringLiteral("Jahresfahrtenbuch …")), "btJahresfahrtenbuch");
+    btJahresfahrtenbuch->setToolTip(
+        QStringLiteral("Das Fahrtenbuch des gewählten Fahrzeugs für ein Jahr als PDF und CSV schreiben"));
 
     auto* raster = new QGridLayout(gbFilter);
     raster->setVerticalSpacing(4);
@@ -188,7 +197,7 @@ QWidget* TF_AuswertungMirel::baueFilter()
     for (QWidget* w : std::initializer_list<QWidget*>{RBFahrten, RBFahrer, RBFahrzeug})
         ansicht->addWidget(w);
     ansicht->addStretch();
-    for (QWidget* w : std::initializer_list<QWidget*>{btAnzeigen, btVerwerfen, btSchliessen})
+    for (QWidget* w : std::initializer_list<QWidget*>{btAnzeigen, btVerwerfen, btJahresfahrtenbuch, btSchliessen})
         ansicht->addWidget(w);
     raster->addLayout(ansicht, 3, 0, 1, 8);
     for (int spalte : {3, 5, 7})
@@ -203,6 +212,9 @@ QWidget* TF_AuswertungMirel::baueErgebnis()
     btDetails = benannt(new QPushButton(QStringLiteral("Details")), "btDetails");
     btExport = benannt(new QPushButton(QStringLiteral("Druckvorschau")), "btExport");
     btExport->setEnabled(false);
+    btExportieren = benannt(new QPushButton(QStringLiteral("Exportieren …")), "btExportieren");
+    btExportieren->setToolTip(QStringLiteral("Das angezeigte Ergebnis als CSV-Datei speichern"));
+    btExportieren->setEnabled(false);
     sgFahrten = raster("sgFahrten");
     SGFahrer = raster("SGFahrer");
     SGFahrerTab = raster("SGFahrerTab");
@@ -226,6 +238,7 @@ QWidget* TF_AuswertungMirel::baueErgebnis()
     knoepfe->addWidget(btStammfahrt);
     knoepfe->addWidget(btDetails);
     knoepfe->addWidget(btExport);
+    knoepfe->addWidget(btExportieren);
     knoepfe->addStretch();
     auto* layout = new QVBoxLayout(ergebnis_);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -264,6 +277,8 @@ void TF_AuswertungMirel::verbindeHandler()
     connect(btStammfahrt, &QPushButton::clicked, this, &TF_AuswertungMirel::btStammfahrtClick);
     connect(btDetails, &QPushButton::clicked, this, &TF_AuswertungMirel::btDetailsClick);
     connect(btExport, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportClick);
+    connect(btExportieren, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportierenClick);
+    connect(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
     for (QTableView* tabelle : {sgFahrten, SGFahrer, SGFahrerTab})
         connect(tabelle, &QTableView::doubleClicked, this, &TF_AuswertungMirel::sgFahrtenDblClick);
     connect(sgFahrten->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -716,13 +731,16 @@ void TF_AuswertungMirel::TabFahrer()
     for (const auto& fahrer : store_.fahrerFahrten(filter_.abfahrtAb, filter_.ankunftBis))
         summen.push_back({fahrer.name, fahrerauswertung::summe(fahrer.fahrten)});
     stand_.fahrerTabelle = fahrerauswertung::alleFahrerTabelle(summen);
+    stand_.dateiTabelle = fahrerauswertung::alleFahrerTabelle(summen, fahrerauswertung::Form::Datei);
     fahrerModell_->setzen(stand_.fahrerTabelle);
 }
 
 void TF_AuswertungMirel::Tab1Fahrer()
 {
     const auto fahrten = store_.fahrtenEinesFahrers(filter_.fahrer.value_or(0), filter_.abfahrtAb, filter_.ankunftBis);
-    stand_.fahrerTabelle = fahrerauswertung::tageTabelle(fahrerauswertung::tage(fahrten));
+    const auto tage = fahrerauswertung::tage(fahrten);
+    stand_.fahrerTabelle = fahrerauswertung::tageTabelle(tage);
+    stand_.dateiTabelle = fahrerauswertung::tageTabelle(tage, fahrerauswertung::Form::Datei);
     fahrerTabModell_->setzen(stand_.fahrerTabelle);
 }
 
@@ -730,6 +748,7 @@ void TF_AuswertungMirel::TabTagFahrer()
 {
     const auto fahrten = store_.tagesfahrten(filter_.fahrer.value_or(0), zeitpunkt::datum(filter_.abfahrtAb));
     stand_.fahrerTabelle = fahrerauswertung::tagesfahrtenTabelle(fahrten);
+    stand_.dateiTabelle = fahrerauswertung::tagesfahrtenTabelle(fahrten, fahrerauswertung::Form::Datei);
     tagesModell_->setzen(stand_.fahrerTabelle);
 }
 
@@ -737,6 +756,7 @@ void TF_AuswertungMirel::Fahrzeuguebersicht()
 {
     const auto fahrzeuge = store_.fahrzeuge(filter_.nurZeitraumUndFahrer());
     stand_.fahrzeugTabelle = fahrzeugauswertung::tabelle(fahrzeuge);
+    stand_.dateiTabelle = stand_.fahrzeugTabelle;
     fahrzeugModell_->setzen(stand_.fahrzeugTabelle);
     Fahrzeugdiagramm->zeigen(fahrzeuge);
     SGFahrzeuge->show();
@@ -756,6 +776,7 @@ void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()
     btDetails->setEnabled(mitFahrten);
     btStammfahrt->setEnabled(gewaehlteFahrt() != nullptr);
     druckvorschauFreigeben(stand_.angezeigt && !stand_.fahrzeugansicht && (!fahrtenansicht || mitFahrten));
+    btExportieren->setEnabled(stand_.angezeigt);
 }
 
 // --- Result buttons ---
@@ -802,4 +823,71 @@ void TF_AuswertungMirel::btExportClick()
 {
     if (druckvorschau_)
         druckvorschau_();
+}
+
+QString TF_AuswertungMirel::exportVerzeichnis() const
+{
+    return exportVerzeichnis_.isEmpty() ? QDir::homePath() : exportVerzeichnis_;
+}
+
+void TF_AuswertungMirel::btExportierenClick()
+{
+    if (!stand_.angezeigt)
+        return;
+    const QString vorschlag = ansichtsexport::vorschlag(stand_, cbFahrzeug->currentText(), cbFahrer->currentText());
+    const QString gewaehlt =
+        Prompts::instance().saveFile(QStringLiteral("Exportieren"), QDir(exportVerzeichnis()).filePath(vorschlag),
+                                     QStringLiteral("CSV-Datei (*.csv)"));
+    if (gewaehlt.isEmpty())
+        return;
+    const QString pfad = exportname::mitEndung(gewaehlt, QStringLiteral("csv"));
+    try {
+        const Sanduhr sanduhr;
+        ansichtsexport::schreiben(pfad, stand_, fahrtenliste());
+    } catch (const VarnoError& fehler) {
+        prompt::error(fehler.message());
+        return;
+    }
+    exportVerzeichnis_ = QFileInfo(pfad).absolutePath();
+}
+
+void TF_AuswertungMirel::btJahresfahrtenbuchClick()
+{
+    if (!filter_.fahrzeug) {
+        prompt::warning(QStringLiteral("Bitte wählen Sie unter „Fahrzeug“ das Fahrzeug, dessen Fahrtenbuch "
+                                       "geschrieben werden soll."));
+        return;
+    }
+    const QDate heute = Clock::today();
+    const auto eingabe = Prompts::instance().input(QStringLiteral("Jahresfahrtenbuch"),
+                                                   QStringLiteral("Für welches Jahr?"), QString::number(heute.year()));
+    if (!eingabe)
+        return;
+    const auto jahr = fahrtenbuchdateien::jahr(*eingabe, heute);
+    if (!jahr) {
+        prompt::beep();
+        prompt::error(fahrtenbuchdateien::jahrFehler(heute));
+        return;
+    }
+    const QString ordner =
+        Prompts::instance().chooseFolder(QStringLiteral("Ordner für das Jahresfahrtenbuch"), exportVerzeichnis());
+    if (ordner.isEmpty())
+        return;
+    const auto auftrag = fahrtenbuchdateien::jahresauftrag(*filter_.fahrzeug, cbFahrzeug->currentText(), *jahr, ordner);
+    if ((QFileInfo::exists(auftrag.pdf) || QFileInfo::exists(auftrag.csv)) &&
+        !prompt::confirmDestructive(
+            QStringLiteral("Das Jahresfahrtenbuch %1 liegt dort bereits. Wollen Sie es ersetzen?").arg(*jahr)))
+        return;
+    try {
+        const Sanduhr sanduhr;
+        fahrtenbuchdateien::schreiben(auftrag);
+    } catch (const VarnoError& fehler) {
+        prompt::error(fehler.message());
+        return;
+    }
+    exportVerzeichnis_ = ordner;
+    prompt::information(
+        QStringLiteral("Das Jahresfahrtenbuch %1 für %2 wurde geschrieben:\n%3\n%4")
+            .arg(*jahr)
+            .arg(auftrag.kennzeichen, QDir::toNativeSeparators(auftrag.pdf), QDir::toNativeSeparators(auftrag.csv)));
 }

@@ -80,6 +80,8 @@ public:
     QPushButton* btStammfahrt;
     QPushButton* btDetails;
     QPushButton* btExport;
+    QPushButton* btExportieren;
+    QPushButton* btJahresfahrtenbuch;
     QTableView* sgFahrten;
     QTableView* SGFahrer;
     QTableView* SGFahrerTab;
@@ -123,6 +125,8 @@ public slots:
     void sgFahrtenDblClick();
     void btStammfahrtClick();
     void btExportClick();
+    void btExportierenClick();
+    void btJahresfahrtenbuchClick();
     void btVerwerfenClick();
     void btSchliessenClick();
 
@@ -146,6 +150,7 @@ private:
     void filterMerken();
     bool kmGrenzeLesen(QLineEdit* feld, int standard, int& grenze);
     std::optional<int> gewaehlteId(const QComboBox* liste) const;
+    QString exportVerzeichnis() const;
 
     AuswertungStore store_;
     Fahrtenfilter filter_;
@@ -159,6 +164,8 @@ private:
     TF_Details* details_ = nullptr;
     Fortschrittsanzeige fortschritt_;
     std::function<void()> druckvorschau_;
+    // Where the last export went; the next one starts there.
+    QString exportVerzeichnis_;
     int obenVorAusklappen_ = 0;
     bool meldetFehler_ = false;
 };

@@ -102,6 +102,8 @@ Bedingungen bedingungen(const Fahrtenfilter& filter)
     b.und(filter.fahrzeug ? QStringLiteral("m.AbDat >= ? AND m.AnDat <= ?")
                           : QStringLiteral("+m.AbDat >= ? AND m.AnDat <= ?"),
           {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
+    if (filter.abfahrtBis)
+        b.und(QStringLiteral("m.AbDat <= ?"), {iso(*filter.abfahrtBis)});
     return b;
 }
 
@@ -123,6 +125,7 @@ Stammnamen stammnamen()
     n.zwecke = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK"));
     n.kategorien = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie"));
     n.artKuerzel = namen(QStringLiteral("SELECT ID, Abkuerzung FROM T_ART"));
+    n.artNamen = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART"));
     return n;
 }
 

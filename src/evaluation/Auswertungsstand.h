@@ -22,4 +22,6 @@ struct Auswertungsstand {
     // The table of the driver view shown last (view modes 1 to 3), sum row included.
     TextTabelle fahrerTabelle;
     TextTabelle fahrzeugTabelle;
+    // The driver or vehicle table shown last in the form a spreadsheet reads, for "Exportieren …".
+    TextTabelle dateiTabelle;
 };

@@ -2,8 +2,12 @@
 
 #include "db/SqlStatement.h"
 
-QHash<int, QString> BerichtStore::bemerkungen(const std::vector<int>& fahrtIds) const
+QHash<int, QString> BerichtStore::bemerkungen(const Fahrtenliste& liste) const
 {
+    std::vector<int> fahrtIds;
+    for (const GelisteteFahrt& fahrt : liste.fahrten())
+        if (fahrt.mitBemerkung)
+            fahrtIds.push_back(fahrt.id);
     QHash<int, QString> result;
     result.reserve(static_cast<qsizetype>(fahrtIds.size()));
     // Read in slices: one statement per trip would cost a round trip each, and SQLite limits the

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "evaluation/Fahrtenliste.h"
+
 #include <QHash>
 #include <QString>
 
-#include <vector>
-
-// What the printed reports read beyond the evaluation's own lists.
+// What the printed reports and the files read beyond the evaluation's own lists.
 class BerichtStore {
 public:
-    // The full remark of each of the given trips, by trip ID.
-    QHash<int, QString> bemerkungen(const std::vector<int>& fahrtIds) const;
+    // The full remark of every listed trip that has one, by trip ID.
+    QHash<int, QString> bemerkungen(const Fahrtenliste& liste) const;
 };

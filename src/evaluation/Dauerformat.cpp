@@ -57,4 +57,10 @@ QString tagessumme(zeitpunkt::Sekunden dauer)
         .arg(zweistellig(t.stunden), zweistellig(t.minuten));
 }
 
+QString stunden(zeitpunkt::Sekunden dauer)
+{
+    const Teile t = zerlegen(dauer);
+    return t.vorzeichen + zweistellig(t.tage * 24 + t.stunden) + QLatin1Char(':') + zweistellig(t.minuten);
+}
+
 } // namespace dauer

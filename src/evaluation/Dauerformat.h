@@ -13,5 +13,7 @@ QString langform(zeitpunkt::Sekunden dauer);
 QString uhrform(zeitpunkt::Sekunden dauer);
 // "1 Tag(e) 04:05"
 QString tagessumme(zeitpunkt::Sekunden dauer);
+// "28:05": hours running on past a day, as spreadsheets read a duration
+QString stunden(zeitpunkt::Sekunden dauer);
 
 } // namespace dauer

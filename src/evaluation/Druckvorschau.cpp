@@ -2,6 +2,7 @@
 
 #include "common/Sanduhr.h"
 
+#include "evaluation/Berichtsfahrten.h"
 #include "evaluation/report/QRFahrerAuswertung.h"
 #include "evaluation/report/QRFahrerTabAuswertung.h"
 #include "evaluation/report/QRFahrerTagAuswertung.h"
@@ -54,14 +55,6 @@ public:
 private:
     const TF_AuswertungMirel::Fortschrittsanzeige& anzeige_;
 };
-
-QDateTime alsDatumZeit(const std::optional<zeitpunkt::Sekunden>& zeit)
-{
-    if (!zeit)
-        return {};
-    const QDate tag = zeitpunkt::datum(*zeit);
-    return QDateTime(tag, QTime(0, 0).addSecs(static_cast<int>(*zeit - zeitpunkt::aus(tag))));
-}
 
 std::vector<QStringList> zeilen(const TextTabelle& tabelle)
 {
@@ -125,31 +118,9 @@ FahrtenBerichtDaten Druckvorschau::fahrtenDaten() const
         daten.abDatum = f.dtpAbDat->date();
     if (f.cbxAnDat->isChecked())
         daten.anDatum = f.dtpAnDat->date();
-    daten.fahrten = gelisteteFahrten();
+    daten.fahrten = berichtsfahrten(f.fahrtenliste(), store_.bemerkungen(f.fahrtenliste()));
     const Sanduhr sanduhr;
     const Fortschrittsfenster fortschritt(fortschritt_, fenster_);
     daten.summen = artSummen(daten.fahrten, [&](int prozent) { fortschritt.setzen(prozent); });
     return daten;
-}
-
-std::vector<FahrtenZeile> Druckvorschau::gelisteteFahrten() const
-{
-    const Fahrtenliste& liste = fenster_->fahrtenliste();
-    const Stammnamen& namen = liste.namen();
-    std::vector<int> mitBemerkung;
-    for (const GelisteteFahrt& fahrt : liste.fahrten())
-        if (fahrt.mitBemerkung)
-            mitBemerkung.push_back(fahrt.id);
-    const QHash<int, QString> bemerkungen = store_.bemerkungen(mitBemerkung);
-
-    std::vector<FahrtenZeile> zeilen;
-    zeilen.reserve(liste.anzahl());
-    for (const GelisteteFahrt& fahrt : liste.fahrten())
-        zeilen.push_back(FahrtenZeile{alsDatumZeit(fahrt.abfahrt), alsDatumZeit(fahrt.ankunft),
-                                      namen.orte.value(fahrt.start), namen.orte.value(fahrt.ziel), fahrt.kmAb,
-                                      fahrt.kmAn, namen.fahrzeuge.value(fahrt.fahrzeug),
-                                      namen.fahrer.value(fahrt.fahrer), namen.zwecke.value(fahrt.zweck),
-                                      namen.kategorien.value(fahrt.kategorie), namen.artKuerzel.value(fahrt.art),
-                                      bemerkungen.value(fahrt.id)});
-    return zeilen;
 }

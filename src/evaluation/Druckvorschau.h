@@ -27,7 +27,6 @@ public:
 
 private:
     FahrtenBerichtDaten fahrtenDaten() const;
-    std::vector<FahrtenZeile> gelisteteFahrten() const;
 
     TF_AuswertungMirel* fenster_;
     TF_AuswertungMirel::Fortschrittsanzeige fortschritt_;

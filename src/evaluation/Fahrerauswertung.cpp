@@ -48,44 +48,57 @@ std::vector<Tag> tage(const std::vector<Fahrt>& fahrten)
     return ergebnis;
 }
 
-TextTabelle alleFahrerTabelle(const std::vector<Fahrersumme>& fahrer)
+namespace {
+
+// The durations of a table in the form it is made for; `anzeige` is the window's own form.
+QString dauerText(zeitpunkt::Sekunden dauer, Form form, QString (*anzeige)(zeitpunkt::Sekunden))
+{
+    return form == Form::Datei ? dauer::stunden(dauer) : anzeige(dauer);
+}
+
+} // namespace
+
+TextTabelle alleFahrerTabelle(const std::vector<Fahrersumme>& fahrer, Form form)
 {
     TextTabelle tabelle;
     tabelle.kopf = {QStringLiteral("Fahrer"),   QStringLiteral("Anzahl"),       QStringLiteral("Unterwegs"),
                     QStringLiteral("Fahrzeit"), QStringLiteral("gefahrene km"), QStringLiteral("Standzeit")};
+    const bool datei = form == Form::Datei;
+    const auto lang = [form](zeitpunkt::Sekunden dauer) { return dauerText(dauer, form, dauer::langform); };
     for (const Fahrersumme& f : fahrer) {
         const Summe& s = f.summe;
-        if (s.anzahl == 0) {
+        const QString km = datei ? QString::number(s.km) : QStringLiteral("%1 km").arg(s.km);
+        if (s.anzahl == 0 && !datei) {
             const QString null = QStringLiteral("0d 0h 0min");
-            tabelle.zeilen.append({f.fahrer, QStringLiteral("0"), null, null, QStringLiteral("0 km"), null});
+            tabelle.zeilen.append({f.fahrer, QStringLiteral("0"), null, null, km, null});
             continue;
         }
-        tabelle.zeilen.append({f.fahrer, QString::number(s.anzahl), dauer::langform(s.unterwegs()),
-                               dauer::langform(s.fahrzeit), QStringLiteral("%1 km").arg(s.km),
-                               dauer::langform(s.standzeit)});
+        tabelle.zeilen.append(
+            {f.fahrer, QString::number(s.anzahl), lang(s.unterwegs()), lang(s.fahrzeit), km, lang(s.standzeit)});
     }
     return tabelle;
 }
 
-TextTabelle tageTabelle(const std::vector<Tag>& tage)
+TextTabelle tageTabelle(const std::vector<Tag>& tage, Form form)
 {
     TextTabelle tabelle;
     tabelle.kopf = {QStringLiteral("Datum"),     QStringLiteral("Startzeit"), QStringLiteral("Ankunftszeit"),
                     QStringLiteral("Unterwegs"), QStringLiteral("Fahrzeit"),  QStringLiteral("gefahrene km"),
                     QStringLiteral("Standzeit")};
+    const auto uhr = [form](zeitpunkt::Sekunden dauer) { return dauerText(dauer, form, dauer::uhrform); };
+    const auto summe = [form](zeitpunkt::Sekunden dauer) { return dauerText(dauer, form, dauer::tagessumme); };
     zeitpunkt::Sekunden unterwegs = 0, fahrzeit = 0, standzeit = 0;
     qint64 km = 0;
     for (const Tag& tag : tage) {
         tabelle.zeilen.append({german::date(tag.datum), zeitpunkt::uhrzeit(tag.beginn), zeitpunkt::uhrzeit(tag.ende),
-                               dauer::uhrform(tag.unterwegs()), dauer::uhrform(tag.fahrzeit), QString::number(tag.km),
-                               dauer::uhrform(tag.standzeit())});
+                               uhr(tag.unterwegs()), uhr(tag.fahrzeit), QString::number(tag.km), uhr(tag.standzeit())});
         unterwegs += tag.unterwegs();
         fahrzeit += tag.fahrzeit;
         standzeit += tag.standzeit();
         km += tag.km;
     }
-    tabelle.zeilen.append({QStringLiteral("Summe:"), QString(), QString(), dauer::tagessumme(unterwegs),
-                           dauer::tagessumme(fahrzeit), QString::number(km), dauer::tagessumme(standzeit)});
+    tabelle.zeilen.append({QStringLiteral("Summe:"), QString(), QString(), summe(unterwegs), summe(fahrzeit),
+                           QString::number(km), summe(standzeit)});
     return tabelle;
 }
 
@@ -97,7 +110,7 @@ int minutenDesTages(zeitpunkt::Sekunden zeit)
     return static_cast<int>((zeit - zeitpunkt::tag(zeit) * zeitpunkt::sekundenJeTag) / 60);
 }
 
-QStringList standzeitZeile(zeitpunkt::Sekunden letzteAnkunft, zeitpunkt::Sekunden abfahrt)
+QStringList standzeitZeile(zeitpunkt::Sekunden letzteAnkunft, zeitpunkt::Sekunden abfahrt, Form form)
 {
     const zeitpunkt::Sekunden luecke = (minutenDesTages(abfahrt) - minutenDesTages(letzteAnkunft)) * 60;
     return {zeitpunkt::uhrzeit(letzteAnkunft),
@@ -108,7 +121,7 @@ QStringList standzeitZeile(zeitpunkt::Sekunden letzteAnkunft, zeitpunkt::Sekunde
             QString(),
             QString(),
             QString(),
-            dauer::uhrform(luecke),
+            dauerText(luecke, form, dauer::uhrform),
             QStringLiteral("Standzeit"),
             QString(),
             QString()};
@@ -116,7 +129,7 @@ QStringList standzeitZeile(zeitpunkt::Sekunden letzteAnkunft, zeitpunkt::Sekunde
 
 } // namespace
 
-TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten)
+TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten, Form form)
 {
     TextTabelle tabelle;
     tabelle.kopf = {QStringLiteral("Abfahrt"), QStringLiteral("Ankunft"), QStringLiteral("Fahrzeug"),
@@ -129,19 +142,19 @@ TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten)
     for (const Tagesfahrt& t : fahrten) {
         const Fahrt& f = t.fahrt;
         if (letzteAnkunft && minutenDesTages(*letzteAnkunft) != minutenDesTages(f.abfahrt))
-            tabelle.zeilen.append(standzeitZeile(*letzteAnkunft, f.abfahrt));
+            tabelle.zeilen.append(standzeitZeile(*letzteAnkunft, f.abfahrt, form));
         const zeitpunkt::Sekunden dauer = f.ankunft - f.abfahrt;
         const int gefahren = f.kmAn - f.kmAb;
         tabelle.zeilen.append({zeitpunkt::uhrzeit(f.abfahrt), zeitpunkt::uhrzeit(f.ankunft), t.fahrzeug, t.von, t.nach,
                                QString::number(f.kmAb), QString::number(f.kmAn), QString::number(gefahren),
-                               dauer::uhrform(dauer), t.zweck, t.art, t.bemerkung});
+                               dauerText(dauer, form, dauer::uhrform), t.zweck, t.art, t.bemerkung});
         fahrzeit += dauer;
         km += gefahren;
         letzteAnkunft = f.ankunft;
     }
     tabelle.zeilen.append({QStringLiteral("Summe:"), QString(), QString(), QString(), QString(), QString(), QString(),
-                           QString::number(km), dauer::uhrform(fahrzeit), QStringLiteral("Fahrzeit"), QString(),
-                           QString()});
+                           QString::number(km), dauerText(fahrzeit, form, dauer::uhrform), QStringLiteral("Fahrzeit"),
+                           QString(), QString()});
     return tabelle;
 }
 

@@ -64,11 +64,15 @@ struct Tagesfahrt {
     QString bemerkung;
 };
 
+// How a table writes durations and kilometres: as the window shows them, or as a spreadsheet
+// reads them from a file (durations as hours and minutes, "28:05"; kilometres as bare numbers).
+enum class Form { Anzeige, Datei };
+
 // All drivers: "Fahrer", "Anzahl", "Unterwegs", "Fahrzeit", "gefahrene km", "Standzeit".
-TextTabelle alleFahrerTabelle(const std::vector<Fahrersumme>& fahrer);
+TextTabelle alleFahrerTabelle(const std::vector<Fahrersumme>& fahrer, Form form = Form::Anzeige);
 // One driver per day, with the sum row "Summe:".
-TextTabelle tageTabelle(const std::vector<Tag>& tage);
+TextTabelle tageTabelle(const std::vector<Tag>& tage, Form form = Form::Anzeige);
 // One driver on one day: trip rows, "Standzeit" rows between them, the sum row.
-TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten);
+TextTabelle tagesfahrtenTabelle(const std::vector<Tagesfahrt>& fahrten, Form form = Form::Anzeige);
 
 } // namespace fahrerauswertung

@@ -28,6 +28,9 @@ struct Fahrtenfilter {
     // Both bounding days count whole: departure from 00:00:00, arrival up to 23:59:59.
     zeitpunkt::Sekunden abfahrtAb = 0;
     zeitpunkt::Sekunden ankunftBis = 0;
+    // The logbook files take a period by departure alone, so that each trip lands in exactly one
+    // of two consecutive periods; the window's filter never sets it.
+    std::optional<zeitpunkt::Sekunden> abfahrtBis;
     // The sample vehicle stays out unless the option "Musterfahrzeug in Auswertung einbeziehen" is on.
     bool ohneMusterfahrzeug = true;
 

@@ -1,15 +1,5 @@
 #include "evaluation/Fahrtenliste.h"
 
-namespace {
-
-// A trip whose arrival lies on 1 January 2002 carries no real times; the list leaves them empty.
-bool ohneZeiten(const GelisteteFahrt& fahrt)
-{
-    return !fahrt.abfahrt || !fahrt.ankunft || zeitpunkt::datum(*fahrt.ankunft) == QDate(2002, 1, 1);
-}
-
-} // namespace
-
 const QStringList& Fahrtenliste::kopf()
 {
     static const QStringList texte = {QStringLiteral("Abfahrt"),   QStringLiteral("Ankunft"), QStringLiteral("von"),
@@ -17,6 +7,11 @@ const QStringList& Fahrtenliste::kopf()
                                       QStringLiteral("Fahrzeug"),  QStringLiteral("Fahrer"),  QStringLiteral("Zweck"),
                                       QStringLiteral("Kategorie"), QStringLiteral("Art"),     QStringLiteral("Bem")};
     return texte;
+}
+
+bool Fahrtenliste::ohneZeiten(const GelisteteFahrt& fahrt)
+{
+    return !fahrt.abfahrt || !fahrt.ankunft || zeitpunkt::datum(*fahrt.ankunft) == QDate(2002, 1, 1);
 }
 
 Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen)

@@ -36,6 +36,7 @@ struct Stammnamen {
     QHash<int, QString> zwecke;
     QHash<int, QString> kategorien;
     QHash<int, QString> artKuerzel;
+    QHash<int, QString> artNamen;
 };
 
 // Kilometres per kind of trip, by the kind's short form "U", "P", "A", "G".
@@ -56,6 +57,8 @@ public:
     enum Spalte { Abfahrt, Ankunft, Von, Nach, KmAbf, KmAnk, Fahrzeug, Fahrer, Zweck, Kategorie, Art, Bem, Spalten };
 
     static const QStringList& kopf();
+    // A trip arriving on 1 January 2002 carries no real times; the list leaves them empty.
+    static bool ohneZeiten(const GelisteteFahrt& fahrt);
 
     Fahrtenliste() = default;
     Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen);

@@ -1,7 +1,5 @@
 #include "evaluation/Zeitpunkt.h"
 
-#include "common/GermanFormat.h"
-
 #include <type_traits>
 
 namespace zeitpunkt {
@@ -19,9 +17,31 @@ qint64 tageSeitEpoche(int jahr, int monat, int tag)
     return aera * 146097 + tagDerAera - 719468;
 }
 
-QDate datumAusTagen(qint64 tage)
+struct Kalendertag {
+    qint64 jahr;
+    int monat;
+    int tag;
+};
+
+// The inverse of tageSeitEpoche (same source).
+Kalendertag kalendertag(qint64 tage)
 {
-    return QDate(1970, 1, 1).addDays(tage);
+    tage += 719468;
+    const qint64 aera = (tage >= 0 ? tage : tage - 146096) / 146097;
+    const qint64 tagDerAera = tage - aera * 146097;
+    const qint64 jahrDerAera = (tagDerAera - tagDerAera / 1460 + tagDerAera / 36524 - tagDerAera / 146096) / 365;
+    const qint64 tagDesJahres = tagDerAera - (365 * jahrDerAera + jahrDerAera / 4 - jahrDerAera / 100);
+    const qint64 monatAbMaerz = (5 * tagDesJahres + 2) / 153;
+    const int tag = static_cast<int>(tagDesJahres - (153 * monatAbMaerz + 2) / 5 + 1);
+    const int monat = static_cast<int>(monatAbMaerz < 10 ? monatAbMaerz + 3 : monatAbMaerz - 9);
+    return {jahrDerAera + aera * 400 + (monat <= 2 ? 1 : 0), monat, tag};
+}
+
+char* schreibeZiffern(char* ziel, qint64 wert, int stellen)
+{
+    for (int i = stellen - 1; i >= 0; --i, wert /= 10)
+        ziel[i] = static_cast<char>('0' + wert % 10);
+    return ziel + stellen;
 }
 
 qint64 abrunden(qint64 zaehler, qint64 nenner)
@@ -93,13 +113,14 @@ qint64 tag(Sekunden zeit)
 
 QDate datum(Sekunden zeit)
 {
-    return datumAusTagen(tag(zeit));
+    const Kalendertag k = kalendertag(tag(zeit));
+    return QDate(static_cast<int>(k.jahr), k.monat, k.tag);
 }
 
 QString uhrzeitMitSekunden(Sekunden zeit)
 {
-    const qint64 imTag = zeit - tag(zeit) * sekundenJeTag;
-    return uhrzeit(zeit) + QLatin1Char(':') + zweistellig(imTag % 60);
+    char text[laengeUhrzeitMitSekunden];
+    return QString::fromLatin1(text, schreibeUhrzeitMitSekunden(text, zeit) - text);
 }
 
 QString uhrzeit(Sekunden zeit)
@@ -119,7 +140,30 @@ QString alsIso(Sekunden zeit)
 
 QString deutschMitZeit(Sekunden zeit)
 {
-    return german::date(datum(zeit)) + QLatin1Char(' ') + uhrzeitMitSekunden(zeit);
+    char text[laengeDeutschMitZeit];
+    return QString::fromLatin1(text, schreibeDeutschMitZeit(text, zeit) - text);
+}
+
+char* schreibeUhrzeitMitSekunden(char* ziel, Sekunden zeit)
+{
+    const qint64 imTag = zeit - tag(zeit) * sekundenJeTag;
+    ziel = schreibeZiffern(ziel, imTag / 3600, 2);
+    *ziel++ = ':';
+    ziel = schreibeZiffern(ziel, imTag / 60 % 60, 2);
+    *ziel++ = ':';
+    return schreibeZiffern(ziel, imTag % 60, 2);
+}
+
+char* schreibeDeutschMitZeit(char* ziel, Sekunden zeit)
+{
+    const Kalendertag k = kalendertag(tag(zeit));
+    ziel = schreibeZiffern(ziel, k.tag, 2);
+    *ziel++ = '.';
+    ziel = schreibeZiffern(ziel, k.monat, 2);
+    *ziel++ = '.';
+    ziel = schreibeZiffern(ziel, k.jahr, 4);
+    *ziel++ = ' ';
+    return schreibeUhrzeitMitSekunden(ziel, zeit);
 }
 
 } // namespace zeitpunkt

@@ -42,8 +42,15 @@ TEST_P(CsvFeldTest, SchreibtDasFeldInUtf8UndQuotiertNurWennNoetig)
     const QString text = QString::fromUtf8(GetParam().text);
     const QByteArray erwartet = bom + QByteArray(GetParam().imDatei) + "\r\n";
 
-    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) { csv.feld(QStringView(text)); csv.zeileBeenden(); }), erwartet);
-    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) { csv.feld(QByteArrayView(text.toUtf8())); csv.zeileBeenden(); }),
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                  csv.feld(QStringView(text));
+                  csv.zeileBeenden();
+              }),
+              erwartet);
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                  csv.feld(QByteArrayView(text.toUtf8()));
+                  csv.zeileBeenden();
+              }),
               erwartet);
     EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
                   csv.vorbereitetesFeld(CsvSchreiber::vorbereitet(text));
@@ -52,17 +59,17 @@ TEST_P(CsvFeldTest, SchreibtDasFeldInUtf8UndQuotiertNurWennNoetig)
               erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, CsvFeldTest,
-    ::testing::Values(FeldFall{"schlicht", "Büro", "Büro"}, FeldFall{"leer", "", ""},
-                      FeldFall{"apostroph", "D'dorf", "D'dorf"}, FeldFall{"komma", "Golf, blau", "Golf, blau"},
-                      FeldFall{"semikolon", "a;b", "\"a;b\""},
-                      FeldFall{"anfuehrung", "Lager \"Nord\"", "\"Lager \"\"Nord\"\"\""},
-                      FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
-                      FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""},
-                      FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
-                      FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, CsvFeldTest,
+                         ::testing::Values(FeldFall{"schlicht", "Büro", "Büro"}, FeldFall{"leer", "", ""},
+                                           FeldFall{"apostroph", "D'dorf", "D'dorf"},
+                                           FeldFall{"komma", "Golf, blau", "Golf, blau"},
+                                           FeldFall{"semikolon", "a;b", "\"a;b\""},
+                                           FeldFall{"anfuehrung", "Lager \"Nord\"", "\"Lager \"\"Nord\"\"\""},
+                                           FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
+                                           FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""},
+                                           FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
+                                           FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvSchreiber, BeginntMitBytereihenfolgeUndTrenntMitSemikolonUndCrLf)
 {

@@ -1,4 +1,4 @@
-#include "Auswertungsdaten.h"
+#include "Auswertungsfenster.h"
 
 #include "common/Clock.h"
 #include "db/AppState.h"
@@ -29,70 +29,10 @@
 
 namespace {
 
-QString zelle(const QTableView* tabelle, int zeile, int spalte)
-{
-    return tabelle->model()->index(zeile, spalte).data().toString();
-}
-
-QStringList spalte(const QTableView* tabelle, int nummer)
-{
-    QStringList texte;
-    for (int zeile = 0; zeile < tabelle->model()->rowCount(); ++zeile)
-        texte << zelle(tabelle, zeile, nummer);
-    return texte;
-}
-
 int stammfahrten()
 {
     return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_STAMMFAHRTEN"));
 }
-
-class AuswertungTest : public ::testing::Test {
-protected:
-    AuswertungTest()
-    {
-        Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-        appState().AktKFZ = d.golf;
-        fenster.setDetails(&details);
-    }
-    ~AuswertungTest() override
-    {
-        fenster.close();
-        Clock::reset();
-    }
-
-    void oeffnen() { fenster.show(); }
-
-    void waehle(QComboBox* liste, const QString& text)
-    {
-        const int index = liste->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        liste->setCurrentIndex(index);
-    }
-
-    void ankreuzen(QCheckBox* box, QDateEdit* picker, const QDate& tag)
-    {
-        picker->setDate(tag);
-        box->setChecked(true);
-        if (box == fenster.cbxAbDat)
-            fenster.cbxAbDatClick();
-        else
-            fenster.cbxAnDatClick();
-    }
-
-    void anzeigen(QRadioButton* ansicht)
-    {
-        ansicht->setChecked(true);
-        fenster.btAnzeigenClick();
-    }
-
-    QStringList gelisteteAbfahrten() const { return spalte(fenster.sgFahrten, 0); }
-
-    TestDatabase db;
-    Auswertungsdaten d;
-    TF_Details details;
-    TF_AuswertungMirel fenster;
-};
 
 } // namespace
 

@@ -1,0 +1,27 @@
+#include "evaluation/Berichtsfahrten.h"
+
+namespace {
+
+QDateTime alsDatumZeit(const std::optional<zeitpunkt::Sekunden>& zeit)
+{
+    if (!zeit)
+        return {};
+    const QDate tag = zeitpunkt::datum(*zeit);
+    return QDateTime(tag, QTime(0, 0).addSecs(static_cast<int>(*zeit - zeitpunkt::aus(tag))));
+}
+
+} // namespace
+
+std::vector<FahrtenZeile> berichtsfahrten(const Fahrtenliste& liste, const QHash<int, QString>& bemerkungen)
+{
+    const Stammnamen& namen = liste.namen();
+    std::vector<FahrtenZeile> zeilen;
+    zeilen.reserve(liste.anzahl());
+    for (const GelisteteFahrt& fahrt : liste.fahrten())
+        zeilen.push_back(FahrtenZeile{
+            alsDatumZeit(fahrt.abfahrt), alsDatumZeit(fahrt.ankunft), namen.orte.value(fahrt.start),
+            namen.orte.value(fahrt.ziel), fahrt.kmAb, fahrt.kmAn, namen.fahrzeuge.value(fahrt.fahrzeug),
+            namen.fahrer.value(fahrt.fahrer), namen.zwecke.value(fahrt.zweck), namen.kategorien.value(fahrt.kategorie),
+            namen.artKuerzel.value(fahrt.art), bemerkungen.value(fahrt.id)});
+    return zeilen;
+}
