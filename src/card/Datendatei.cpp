@@ -13,17 +13,24 @@ std::filesystem::path pfad(const QString& pfad)
     return std::filesystem::path(QFile::encodeName(pfad).toStdString());
 }
 
-bool pruefen(const QString& dateiname)
+std::optional<QString> mangel(const QString& dateiname)
 {
     switch (cardfile::checkIdentity(pfad(dateiname))) {
     case cardfile::FileIdentity::Unreadable:
-        prompt::warning(QStringLiteral("Fehler bei Dateizugriff"));
-        return false;
+        return QStringLiteral("Fehler bei Dateizugriff");
     case cardfile::FileIdentity::NotDataFile:
-        prompt::warning(QStringLiteral("keine Varno Datendatei"));
-        return false;
+        return QStringLiteral("keine Varno Datendatei");
     case cardfile::FileIdentity::DataFile:
         break;
+    }
+    return std::nullopt;
+}
+
+bool pruefen(const QString& dateiname)
+{
+    if (const auto fehler = mangel(dateiname)) {
+        prompt::warning(*fehler);
+        return false;
     }
     KartenimportStore::datendateiPfadMerken(dateiname);
     return true;

@@ -4,11 +4,6 @@
 
 namespace {
 
-const QStringList ueberschriften = {
-    QStringLiteral("Startzeit"), QStringLiteral("Start-km"), QStringLiteral("Zielzeit"), QStringLiteral("Ziel-km"),
-    QStringLiteral("KFZ-ID"),    QStringLiteral("CF"),       QStringLiteral("Art"),      QStringLiteral("Ort"),
-    QStringLiteral("Grund"),     QStringLiteral("Kategorie"), QString()};
-
 const QColor rotFarbe(255, 0, 0);
 const QColor gruenFarbe(0, 128, 0);
 
@@ -76,7 +71,8 @@ QVariant FahrtenModell::data(const QModelIndex& index, int role) const
 
 QVariant FahrtenModell::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ueberschriften.size())
-        return ueberschriften.at(section);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < fahrtSpaltenkoepfe().size())
+        return fahrtSpaltenkoepfe().at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -19,6 +19,7 @@ public:
 
     void setMarkierung(std::vector<bool> rot);
     bool rot(int zeile) const { return rot_.at(static_cast<std::size_t>(zeile)); }
+    const std::vector<bool>& markierung() const { return rot_; }
     void umkehren(int zeile);
     void setFaerben(bool faerben);
     bool faerben() const { return faerben_; }

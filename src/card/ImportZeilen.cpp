@@ -54,3 +54,26 @@ QString zelltext(const ImportMerkpunkt& merkpunkt, int spalte)
         return {};
     }
 }
+
+const QStringList& fahrtSpaltenkoepfe()
+{
+    static const QStringList koepfe = {QStringLiteral("Startzeit"),
+                                       QStringLiteral("Start-km"),
+                                       QStringLiteral("Zielzeit"),
+                                       QStringLiteral("Ziel-km"),
+                                       QStringLiteral("KFZ-ID"),
+                                       QStringLiteral("CF"),
+                                       QStringLiteral("Art"),
+                                       QStringLiteral("Ort"),
+                                       QStringLiteral("Grund"),
+                                       QStringLiteral("Kategorie"),
+                                       QString()};
+    return koepfe;
+}
+
+const QStringList& merkpunktSpaltenkoepfe()
+{
+    static const QStringList koepfe = {QStringLiteral("Zeit"), QStringLiteral("Kilometer"), QStringLiteral("KFZ-ID"),
+                                       QStringLiteral("Bemerkung")};
+    return koepfe;
+}

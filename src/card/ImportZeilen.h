@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <optional>
@@ -65,3 +66,7 @@ QString importZeittext(const std::optional<QDateTime>& zeit);
 
 QString zelltext(const ImportFahrt& fahrt, int spalte);
 QString zelltext(const ImportMerkpunkt& merkpunkt, int spalte);
+
+// The column headers of the two lists; the marking column has none.
+const QStringList& fahrtSpaltenkoepfe();
+const QStringList& merkpunktSpaltenkoepfe();

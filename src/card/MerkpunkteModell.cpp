@@ -1,10 +1,5 @@
 #include "card/MerkpunkteModell.h"
 
-namespace {
-const QStringList ueberschriften = {QStringLiteral("Zeit"), QStringLiteral("Kilometer"), QStringLiteral("KFZ-ID"),
-                                    QStringLiteral("Bemerkung")};
-}
-
 void MerkpunkteModell::setzen(std::vector<ImportMerkpunkt> merkpunkte)
 {
     beginResetModel();
@@ -49,7 +44,8 @@ QVariant MerkpunkteModell::data(const QModelIndex& index, int role) const
 
 QVariant MerkpunkteModell::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ueberschriften.size())
-        return ueberschriften.at(section);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < merkpunktSpaltenkoepfe().size())
+        return merkpunktSpaltenkoepfe().at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -3,9 +3,8 @@
 #include "card/Datendatei.h"
 #include "card/EinlesungAufbau.h"
 #include "card/KartenimportStore.h"
+#include "card/Kartenuebernahme.h"
 #include "card/Markierungsspalte.h"
-#include "card/Plausibilitaet.h"
-#include "card/datafile/CardFile.h"
 #include "card/datafile/CardFileError.h"
 #include "common/Clock.h"
 #include "common/Feldanfang.h"
@@ -306,19 +305,18 @@ void TF_Varno_V_OK::karteErkennen(const QString& pfad)
 bool TF_Varno_V_OK::datensaetzeLesen(const QString& pfad)
 {
     LangeArbeit arbeit(fortschritt_, this);
-    cardfile::RecordReading lesung;
+    fahrzeuge_.clear();
+    letztesKennzeichen_.clear();
+    Einlesung einlesung;
     try {
-        lesung = cardfile::readRecords(datendatei::pfad(pfad));
+        einlesung = kartenuebernahme::lesen(
+            pfad, [this](const cardfile::CardRecord& record) { return kfzSchluessel(record); },
+            [&arbeit](int prozent) { arbeit.setzen(prozent); });
     } catch (const cardfile::CardFileError&) {
         LangeArbeit::Rueckfrage rueckfrage;
         prompt::warning(QStringLiteral("Fehler bei Dateizugriff"));
         return false;
     }
-    fahrzeuge_.clear();
-    letztesKennzeichen_.clear();
-    Einlesung einlesung = baueEinlesung(
-        lesung.records, [this](const cardfile::CardRecord& record) { return kfzSchluessel(record); },
-        [&arbeit](int prozent) { arbeit.setzen(prozent); });
     pfad_ = pfad;
     bloecke_ = einlesung.bloecke;
     fahrten_.setzen(std::move(einlesung.fahrten));
@@ -393,10 +391,7 @@ void TF_Varno_V_OK::SGMerkPunkteClick(const QModelIndex& zelle)
 
 void TF_Varno_V_OK::SGPruefen()
 {
-    const QSet<QString> gespeichert = KartenimportStore::gespeicherteFahrten(cfid_);
-    const Pruefung pruefung = pruefeFahrten(fahrten_.fahrten(), [&gespeichert](const ImportFahrt& fahrt) {
-        return gespeichert.contains(KartenimportStore::fahrtKennung(fahrt));
-    });
+    const Pruefung pruefung = kartenuebernahme::pruefen(cfid_, fahrten_.fahrten());
     fahrten_.setMarkierung(pruefung.rot);
     for (const int zeile : pruefung.fehlerzeilen)
         prompt::message(QStringLiteral("Fehler beim Datumsumwandeln in Zeile %1").arg(zeile));
@@ -415,37 +410,28 @@ void TF_Varno_V_OK::StringGrid1DblClick(const QModelIndex& zelle)
 
 void TF_Varno_V_OK::BtSpeichernClick()
 {
-    if (!inDB())
-        return;
-    karteLoeschen();
+    inDB();
     fahrten_.leeren();
     BtSpeichern->setEnabled(false);
 }
 
-bool TF_Varno_V_OK::inDB()
+void TF_Varno_V_OK::inDB()
 {
-    std::vector<const ImportFahrt*> gruen;
-    const std::vector<ImportFahrt>& fahrten = fahrten_.fahrten();
-    for (std::size_t i = 0; i < fahrten.size(); ++i)
-        if (!fahrten_.rot(static_cast<int>(i)))
-            gruen.push_back(&fahrten[i]);
-    LangeArbeit arbeit(fortschritt_, this);
-    // All or nothing: a failing statement throws before anything is kept or the card is touched.
-    merkpunkte_.setGespeichert(KartenimportStore::uebernehmen(cfid_, Clock::now(), gruen, merkpunkte_.merkpunkte(),
-                                                              [&arbeit](int prozent) { arbeit.setzen(prozent); }));
-    return true;
-}
-
-void TF_Varno_V_OK::karteLoeschen()
-{
-    try {
-        cardfile::eraseRecords(datendatei::pfad(pfad_), bloecke_);
-        bloecke_ = 0;
-    } catch (const cardfile::CardFileError& fehler) {
-        // The trips are stored; a later reading marks them red, so they are not taken over twice.
-        prompt::error(QStringLiteral("Die Fahrten wurden übernommen, aber nicht von der Speicherkarte gelöscht.\n%1")
-                          .arg(QString::fromStdString(fehler.what())));
+    kartenuebernahme::Ergebnis ergebnis;
+    {
+        LangeArbeit arbeit(fortschritt_, this);
+        // All or nothing: a failing statement throws before anything is kept or the card is touched.
+        ergebnis = kartenuebernahme::uebernehmen(
+            {pfad_, cfid_, bloecke_}, kartenuebernahme::gruene(fahrten_.fahrten(), fahrten_.markierung()),
+            merkpunkte_.merkpunkte(), [&arbeit](int prozent) { arbeit.setzen(prozent); });
     }
+    merkpunkte_.setGespeichert(ergebnis.merkpunktZeilen);
+    if (!ergebnis.loeschfehler) {
+        bloecke_ = 0;
+        return;
+    }
+    prompt::error(QStringLiteral("Die Fahrten wurden übernommen, aber nicht von der Speicherkarte gelöscht.\n%1")
+                      .arg(*ergebnis.loeschfehler));
 }
 
 void TF_Varno_V_OK::merkpunkteSichern()

@@ -85,8 +85,7 @@ private:
     QString kfzSchluessel(const cardfile::CardRecord& record);
     QString neuesFahrzeug(const cardfile::CardRecord& record);
     void fahrerFragen();
-    bool inDB();
-    void karteLoeschen();
+    void inDB();
     void merkpunkteSichern();
     void fahrerSichern();
 

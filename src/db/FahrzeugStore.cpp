@@ -14,6 +14,15 @@ QString schluessel(int kfzId)
     return fahrzeugSchluessel(statement.intValue("KFZID"), statement.text("KZuFzg"));
 }
 
+std::optional<int> idNachKennzeichen(const QString& kzuFzg)
+{
+    SqlStatement statement("SELECT ID FROM T_KFZ WHERE KZuFzg = ? ORDER BY ID");
+    statement.bind(kzuFzg).exec();
+    if (!statement.next())
+        return std::nullopt;
+    return statement.intValue("ID");
+}
+
 int unbearbeiteteFahrten(const QString& schluessel)
 {
     return SqlStatement::scalarInt(

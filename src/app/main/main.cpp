@@ -1,43 +1,39 @@
+#include "app/Befehle.h"
 #include "app/Varno.h"
 #include "app/VarnoApplication.h"
-#include "db/Database.h"
-#include "db/DatabaseError.h"
+#include "platform/LinuxVolumeSerial.h"
 
-#include <QDir>
+#include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
-// Support switches for scripts; the program itself needs none.
-int kommandozeile(const QString& schalter)
+// A script reads one German line on the error output when a command fails; Qt's own notes
+// (such as a missing runtime directory) would only get in its way. Critical errors still show.
+void nurErnsteMeldungen(QtMsgType art, const QMessageLogContext& kontext, const QString& meldung)
 {
-    if (schalter == QLatin1String("--version")) {
-        std::printf("Varno %s\n", qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    if (schalter == QLatin1String("--neue-datenbank")) {
-        try {
-            Database::createNew(QDir::current().filePath(QString::fromLatin1(Database::fileName)));
-            Database::close();
-            std::printf("Neue Datenbank %s angelegt.\n", Database::fileName);
-            return 0;
-        } catch (const DatabaseError& error) {
-            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
-            return 1;
-        }
-    }
-    std::fprintf(stderr, "Unbekannter Schalter: %s (bekannt: --version, --neue-datenbank)\n", qPrintable(schalter));
-    return 2;
+    if (art == QtCriticalMsg || art == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(art, kontext, meldung)));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // A command for a script never shows a window, so it needs no display either.
+    const bool befehl = argc > 1;
+    if (befehl) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(nurErnsteMeldungen);
+    }
     VarnoApplication app(argc, argv);
-    if (argc > 1)
-        return kommandozeile(QString::fromLocal8Bit(argv[1]));
+    if (befehl) {
+        QTextStream aus(stdout);
+        QTextStream fehler(stderr);
+        const LinuxVolumeSerial kartenkennung;
+        return Befehle(aus, fehler, kartenkennung).ausfuehren(app.arguments().mid(1));
+    }
     app.loadGermanTranslation();
     Varno varno;
     varno.starten();

@@ -1,0 +1,132 @@
+#include "app/Befehle.h"
+
+#include "admin/SicherungStore.h"
+#include "admin/Sicherungsname.h"
+#include "app/Befehlszeile.h"
+#include "app/KarteEinlesen.h"
+#include "common/Clock.h"
+#include "common/VarnoError.h"
+#include "db/AppState.h"
+#include "db/Database.h"
+#include "db/FahrzeugStore.h"
+#include "evaluation/Fahrtenbuchdateien.h"
+#include "platform/FileOperations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+// The logbook a command works on: the one given with "--datenbank", else the one the window
+// program opens, varno.db in the working directory.
+QString logbuchpfad(const std::optional<QString>& datenbank)
+{
+    return datenbank ? *datenbank : QDir::current().filePath(QString::fromLatin1(Database::fileName));
+}
+
+QString einzeilig(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+}
+
+QString nativ(const QString& pfad)
+{
+    return QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
+}
+
+} // namespace
+
+Befehle::Befehle(QTextStream& aus, QTextStream& fehler, const VolumeSerial& kartenkennung)
+    : aus_(aus), fehler_(fehler), kartenkennung_(kartenkennung)
+{
+}
+
+int Befehle::ausfuehren(const QStringList& argumente)
+{
+    const auto gelesen = befehlszeile::lesen(argumente, Clock::today());
+    if (const auto* fehler = std::get_if<befehlszeile::Fehler>(&gelesen)) {
+        const QString aufruf = befehlszeile::aufruf(fehler->befehl);
+        fehler_ << aufruf << ": " << fehler->meldung << " (Hilfe: " << aufruf << " --help)\n";
+        return falscheArgumente;
+    }
+    return ausfuehren(std::get<befehlszeile::Aufruf>(gelesen));
+}
+
+int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
+{
+    using befehlszeile::Befehl;
+    if (aufruf.hilfe || aufruf.befehl == Befehl::Fenster) {
+        aus_ << befehlszeile::hilfe(aufruf.befehl);
+        return erfolg;
+    }
+    if (aufruf.befehl == Befehl::Version) {
+        aus_ << "Varno " << QCoreApplication::applicationVersion() << '\n';
+        return erfolg;
+    }
+    if (aufruf.befehl == Befehl::NeueDatenbank)
+        return neueDatenbank();
+    try {
+        logbuchOeffnen(aufruf);
+        if (aufruf.befehl == Befehl::Export)
+            exportieren(aufruf);
+        else if (aufruf.befehl == Befehl::Sichern)
+            sichern(aufruf);
+        else
+            KarteEinlesen(aus_, kartenkennung_).ausfuehren(aufruf);
+    } catch (const VarnoError& fehler) {
+        fehler_ << befehlszeile::aufruf(aufruf.befehl) << ": " << einzeilig(fehler.message()) << '\n';
+        return fehlschlag;
+    }
+    return erfolg;
+}
+
+void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
+{
+    const QString pfad = QFileInfo(logbuchpfad(aufruf.datenbank)).absoluteFilePath();
+    // A script must not create a logbook by mistyping its name.
+    if (!QFileInfo(pfad).isFile())
+        throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
+    Database::open(pfad);
+    AppState& state = appState();
+    state.DBVorhanden = true;
+    state.DBPfad = QFileInfo(pfad).absolutePath();
+}
+
+void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
+{
+    const auto fahrzeug = FahrzeugStore::idNachKennzeichen(aufruf.fahrzeug);
+    if (!fahrzeug)
+        throw VarnoError(QStringLiteral("Das Fahrzeug „%1“ ist nicht angelegt.").arg(aufruf.fahrzeug));
+    fahrtenbuchdateien::schreiben({*fahrzeug, aufruf.fahrzeug, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
+    for (const QString& datei : {aufruf.pdf, aufruf.csv})
+        if (!datei.isEmpty())
+            aus_ << "Geschrieben: " << nativ(datei) << '\n';
+}
+
+void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
+{
+    if (!QFileInfo(aufruf.zielordner).isDir())
+        throw VarnoError(QStringLiteral("Der Zielordner %1 wurde nicht gefunden.").arg(nativ(aufruf.zielordner)));
+    const QString ziel =
+        sicherungsname::dateiname(sicherungsname::verzeichnisMitTrennzeichen(aufruf.zielordner), Clock::now());
+    // A script cannot be asked, so an earlier backup of the same second is never replaced.
+    if (QFileInfo::exists(ziel))
+        throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
+    SicherungStore::sichern(ziel, FileOperations::system());
+    aus_ << "Gesichert: " << nativ(ziel) << '\n';
+}
+
+int Befehle::neueDatenbank()
+{
+    try {
+        Database::createNew(QDir::current().filePath(QString::fromLatin1(Database::fileName)));
+        Database::close();
+    } catch (const VarnoError& fehler) {
+        fehler_ << "varno: " << einzeilig(fehler.message()) << '\n';
+        return fehlschlag;
+    }
+    aus_ << "Neue Datenbank " << Database::fileName << " angelegt.\n";
+    return erfolg;
+}

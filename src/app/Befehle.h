@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+class VolumeSerial;
+
+namespace befehlszeile {
+struct Aufruf;
+}
+
+// Runs what "varno" is asked for on the command line (everything but starting the windows) with
+// the same use cases and stores as the windows, and answers with the exit code.
+class Befehle {
+public:
+    static constexpr int erfolg = 0;
+    // One German line on the error output says why.
+    static constexpr int fehlschlag = 1;
+    static constexpr int falscheArgumente = 2;
+
+    Befehle(QTextStream& aus, QTextStream& fehler, const VolumeSerial& kartenkennung);
+
+    int ausfuehren(const QStringList& argumente);
+
+private:
+    int ausfuehren(const befehlszeile::Aufruf& aufruf);
+    void logbuchOeffnen(const befehlszeile::Aufruf& aufruf);
+    void exportieren(const befehlszeile::Aufruf& aufruf);
+    void sichern(const befehlszeile::Aufruf& aufruf);
+    int neueDatenbank();
+
+    QTextStream& aus_;
+    QTextStream& fehler_;
+    const VolumeSerial& kartenkennung_;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+// What "varno" is asked to do by its arguments: start the window program (no arguments), or one
+// of the commands for scripts. Reading the arguments changes nothing; Befehle runs them.
+namespace befehlszeile {
+
+enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen };
+
+struct Aufruf {
+    Befehl befehl = Befehl::Fenster;
+    // "--help": print the help of the command instead of running it.
+    bool hilfe = false;
+    // "--datenbank PFAD": another logbook than the window program's.
+    std::optional<QString> datenbank;
+
+    // export
+    QString fahrzeug;
+    QDate von;
+    QDate bis;
+    QString csv;
+    QString pdf;
+
+    // sichern
+    QString zielordner;
+
+    // karte einlesen
+    QString datendatei;
+    bool uebernehmen = false;
+    std::optional<QString> kennung;
+};
+
+// Arguments that make no sense: the message names what is wrong; `befehl` says whose help to point to.
+struct Fehler {
+    QString meldung;
+    Befehl befehl = Befehl::Fenster;
+};
+
+// `heute` bounds "--jahr".
+std::variant<Aufruf, Fehler> lesen(const QStringList& argumente, const QDate& heute);
+
+// The German help of a command (Fenster: of the program), ending with a line break.
+QString hilfe(Befehl befehl);
+
+// How a command is called, for pointing to its help: "varno export".
+QString aufruf(Befehl befehl);
+
+} // namespace befehlszeile

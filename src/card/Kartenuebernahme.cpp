@@ -1,0 +1,51 @@
+#include "card/Kartenuebernahme.h"
+
+#include "card/Datendatei.h"
+#include "card/KartenimportStore.h"
+#include "card/datafile/CardFile.h"
+#include "card/datafile/CardFileError.h"
+#include "common/Clock.h"
+
+#include <QSet>
+
+namespace kartenuebernahme {
+
+Einlesung lesen(const QString& pfad, const FahrzeugBenennung& benennen, const Fortschrittsmeldung& fortschritt)
+{
+    const cardfile::RecordReading lesung = cardfile::readRecords(datendatei::pfad(pfad));
+    return baueEinlesung(lesung.records, benennen, fortschritt);
+}
+
+Pruefung pruefen(const QString& cfid, const std::vector<ImportFahrt>& fahrten)
+{
+    const QSet<QString> gespeichert = KartenimportStore::gespeicherteFahrten(cfid);
+    return pruefeFahrten(fahrten, [&gespeichert](const ImportFahrt& fahrt) {
+        return gespeichert.contains(KartenimportStore::fahrtKennung(fahrt));
+    });
+}
+
+std::vector<const ImportFahrt*> gruene(const std::vector<ImportFahrt>& fahrten, const std::vector<bool>& rot)
+{
+    std::vector<const ImportFahrt*> ergebnis;
+    for (std::size_t i = 0; i < fahrten.size(); ++i)
+        if (i >= rot.size() || !rot[i])
+            ergebnis.push_back(&fahrten[i]);
+    return ergebnis;
+}
+
+Ergebnis uebernehmen(const Herkunft& herkunft, const std::vector<const ImportFahrt*>& fahrten,
+                     const std::vector<ImportMerkpunkt>& merkpunkte, const Fortschrittsmeldung& fortschritt)
+{
+    Ergebnis ergebnis;
+    ergebnis.merkpunktZeilen =
+        KartenimportStore::uebernehmen(herkunft.cfid, Clock::now(), fahrten, merkpunkte, fortschritt);
+    try {
+        cardfile::eraseRecords(datendatei::pfad(herkunft.pfad), herkunft.bloecke);
+    } catch (const cardfile::CardFileError& fehler) {
+        // The trips are stored; a later reading marks them red, so they are not taken over twice.
+        ergebnis.loeschfehler = QString::fromStdString(fehler.what());
+    }
+    return ergebnis;
+}
+
+} // namespace kartenuebernahme
