@@ -3,12 +3,14 @@
 #include "common/VarnoError.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <string>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -23,30 +25,30 @@ bool brauchtAnfuehrung(const char* text, qsizetype laenge)
     return std::any_of(text, text + laenge, [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; });
 }
 
-VarnoError schreibfehler(const QIODevice& ziel)
+VarnoError dateifehler(const QString& pfad, const QString& grund)
 {
-    const auto* datei = qobject_cast<const QFileDevice*>(&ziel);
-    if (!datei)
-        return VarnoError(QStringLiteral("Die Daten konnten nicht geschrieben werden: %1").arg(ziel.errorString()));
     return VarnoError(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2")
-                          .arg(QDir::toNativeSeparators(datei->fileName()), datei->errorString()));
+                          .arg(QDir::toNativeSeparators(pfad), grund));
+}
+
+std::filesystem::path dateisystempfad(const QString& pfad)
+{
+    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
 }
 
 } // namespace
 
 CsvSchreiber::CsvSchreiber(QIODevice& ziel) : ziel_(ziel), puffer_(pufferGroesse)
 {
-    anfuegen(bytereihenfolge);
+    roh(bytereihenfolge);
 }
 
-char* CsvSchreiber::platz(qsizetype bytes)
+char* CsvSchreiber::platzSchaffen(qsizetype bytes)
 {
-    if (belegt_ + bytes > static_cast<qsizetype>(puffer_.size())) {
-        auslagern();
-        if (bytes > static_cast<qsizetype>(puffer_.size()))
-            puffer_.resize(static_cast<std::size_t>(bytes));
-    }
-    return puffer_.data() + belegt_;
+    auslagern();
+    if (bytes > static_cast<qsizetype>(puffer_.size()))
+        puffer_.resize(static_cast<std::size_t>(bytes));
+    return puffer_.data();
 }
 
 void CsvSchreiber::auslagern()
@@ -54,11 +56,11 @@ void CsvSchreiber::auslagern()
     if (belegt_ == 0)
         return;
     if (ziel_.write(puffer_.data(), belegt_) != belegt_)
-        throw schreibfehler(ziel_);
+        throw VarnoError(QStringLiteral("Die Daten konnten nicht geschrieben werden: %1").arg(ziel_.errorString()));
     belegt_ = 0;
 }
 
-void CsvSchreiber::anfuegen(QByteArrayView bytes)
+void CsvSchreiber::roh(QByteArrayView bytes)
 {
     // An empty view may point nowhere, which memcpy must not be given.
     if (bytes.isEmpty())
@@ -67,70 +69,55 @@ void CsvSchreiber::anfuegen(QByteArrayView bytes)
     belegt_ += bytes.size();
 }
 
-void CsvSchreiber::trenner()
+// The field's text stands one byte behind `anfang`, where the opening quote would go: either it
+// moves to `anfang`, or it is quoted where it stands, from the end so nothing is overwritten.
+void CsvSchreiber::feldSetzen(char* anfang, qsizetype laenge)
 {
-    if (!zeilenanfang_) {
-        *platz(1) = ';';
-        ++belegt_;
+    const char* text = anfang + 1;
+    if (!brauchtAnfuehrung(text, laenge)) {
+        std::memmove(anfang, text, static_cast<std::size_t>(laenge));
+        belegt_ += laenge;
+        return;
     }
-    zeilenanfang_ = false;
-}
-
-void CsvSchreiber::quotiertAnfuegen(const char* text, qsizetype laenge)
-{
-    char* ziel = platz(2 * laenge + 2);
-    char* anfang = ziel;
-    *ziel++ = '"';
-    for (const char* c = text; c != text + laenge; ++c) {
+    const qsizetype anfuehrungen = std::count(text, text + laenge, '"');
+    char* ziel = anfang + laenge + anfuehrungen + 1;
+    *ziel = '"';
+    for (const char* c = text + laenge - 1; c >= text; --c) {
+        *--ziel = *c;
         if (*c == '"')
-            *ziel++ = '"';
-        *ziel++ = *c;
+            *--ziel = '"';
     }
-    *ziel++ = '"';
-    belegt_ += ziel - anfang;
+    *anfang = '"';
+    belegt_ += laenge + anfuehrungen + 2;
 }
 
 void CsvSchreiber::feld(QStringView text)
 {
-    trenner();
-    char* anfang = platz(utf8_.requiredSpace(text.size()));
-    const qsizetype laenge = utf8_.appendToBuffer(anfang, text) - anfang;
-    if (!brauchtAnfuehrung(anfang, laenge)) {
-        belegt_ += laenge;
-        return;
-    }
-    // Quoting moves the text; it is rare enough to copy it first.
-    const std::string kodiert(anfang, static_cast<std::size_t>(laenge));
-    quotiertAnfuegen(kodiert.data(), laenge);
+    char* anfang = feldanfang(2 * utf8_.requiredSpace(text.size()) + 2);
+    feldSetzen(anfang, utf8_.appendToBuffer(anfang + 1, text) - (anfang + 1));
 }
 
 void CsvSchreiber::feld(QByteArrayView utf8)
 {
-    trenner();
-    if (brauchtAnfuehrung(utf8.data(), utf8.size())) {
-        quotiertAnfuegen(utf8.data(), utf8.size());
+    if (!brauchtAnfuehrung(utf8.data(), utf8.size())) {
+        vorbereitetesFeld(utf8);
         return;
     }
-    anfuegen(utf8);
+    char* anfang = feldanfang(2 * utf8.size() + 2);
+    std::memcpy(anfang + 1, utf8.data(), static_cast<std::size_t>(utf8.size()));
+    feldSetzen(anfang, utf8.size());
 }
 
 void CsvSchreiber::zahl(qint64 wert)
 {
-    trenner();
     constexpr qsizetype stellen = 20;
-    char* anfang = platz(stellen);
+    char* anfang = feldanfang(stellen);
     belegt_ += std::to_chars(anfang, anfang + stellen, wert).ptr - anfang;
-}
-
-void CsvSchreiber::vorbereitetesFeld(QByteArrayView csvForm)
-{
-    trenner();
-    anfuegen(csvForm);
 }
 
 void CsvSchreiber::zeileBeenden()
 {
-    anfuegen(zeilenende);
+    roh(zeilenende);
     zeilenanfang_ = true;
 }
 
@@ -154,19 +141,29 @@ QByteArray CsvSchreiber::vorbereitet(QStringView text)
     return '"' + QByteArray(utf8).replace('"', "\"\"") + '"';
 }
 
+// Written beside the target and renamed over it, like QSaveFile but without its flush to disk:
+// an export can always be made again, and flushing a large file takes longer than writing it.
 void CsvSchreiber::inDatei(const QString& pfad, const std::function<void(CsvSchreiber&)>& inhalt)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        throw schreibfehler(datei);
+    const QString temporaer =
+        pfad + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    QFile datei(temporaer);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        throw dateifehler(pfad, datei.errorString());
     try {
         CsvSchreiber schreiber(datei);
         inhalt(schreiber);
         schreiber.abschliessen();
+        datei.close();
+        std::error_code fehler;
+        std::filesystem::rename(dateisystempfad(temporaer), dateisystempfad(pfad), fehler);
+        if (fehler)
+            throw dateifehler(pfad, QString::fromLocal8Bit(fehler.message()));
     } catch (...) {
-        datei.cancelWriting();
+        const QString grund = datei.error() != QFileDevice::NoError ? datei.errorString() : QString();
+        datei.remove();
+        if (!grund.isEmpty())
+            throw dateifehler(pfad, grund);
         throw;
     }
-    if (!datei.commit())
-        throw schreibfehler(datei);
 }

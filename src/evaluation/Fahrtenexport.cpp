@@ -4,40 +4,82 @@
 
 #include <QByteArray>
 
+#include <limits>
+#include <vector>
+
 namespace {
 
-// The names of the master rows in their CSV form, made once for all rows of the file.
-QHash<int, QByteArray> vorbereitet(const QHash<int, QString>& namen)
-{
-    QHash<int, QByteArray> felder;
-    felder.reserve(namen.size());
-    for (auto name = namen.cbegin(); name != namen.cend(); ++name)
-        felder.insert(name.key(), CsvSchreiber::vorbereitet(name.value()));
-    return felder;
-}
+// The names of one master table in their CSV form, made once for all rows of the file. IDs are
+// small counters, so an array by ID finds a name fastest; an odd large ID is still found.
+class Namensfelder {
+public:
+    explicit Namensfelder(const QHash<int, QString>& namen)
+    {
+        constexpr int dicht = 1 << 16;
+        for (auto name = namen.cbegin(); name != namen.cend(); ++name) {
+            const int id = name.key();
+            if (id < 0 || id >= dicht) {
+                selten_.insert(id, CsvSchreiber::vorbereitet(name.value()));
+                continue;
+            }
+            if (static_cast<std::size_t>(id) >= nachId_.size())
+                nachId_.resize(static_cast<std::size_t>(id) + 1);
+            nachId_[static_cast<std::size_t>(id)] = CsvSchreiber::vorbereitet(name.value());
+        }
+    }
 
-struct Namensfelder {
-    explicit Namensfelder(const Stammnamen& namen)
-        : orte(vorbereitet(namen.orte)), fahrzeuge(vorbereitet(namen.fahrzeuge)), fahrer(vorbereitet(namen.fahrer)),
-          zwecke(vorbereitet(namen.zwecke)), kategorien(vorbereitet(namen.kategorien)),
-          artKuerzel(vorbereitet(namen.artKuerzel)), artNamen(vorbereitet(namen.artNamen))
+    const QByteArray& operator[](int id) const
+    {
+        if (id >= 0 && static_cast<std::size_t>(id) < nachId_.size())
+            return nachId_[static_cast<std::size_t>(id)];
+        const auto gefunden = selten_.constFind(id);
+        return gefunden != selten_.cend() ? *gefunden : leer_;
+    }
+
+private:
+    std::vector<QByteArray> nachId_;
+    QHash<int, QByteArray> selten_;
+    QByteArray leer_;
+};
+
+struct Stammfelder {
+    explicit Stammfelder(const Stammnamen& namen)
+        : orte(namen.orte), fahrzeuge(namen.fahrzeuge), fahrer(namen.fahrer), zwecke(namen.zwecke),
+          kategorien(namen.kategorien), artKuerzel(namen.artKuerzel), artNamen(namen.artNamen)
     {
     }
 
-    QHash<int, QByteArray> orte, fahrzeuge, fahrer, zwecke, kategorien, artKuerzel, artNamen;
+    Namensfelder orte, fahrzeuge, fahrer, zwecke, kategorien, artKuerzel, artNamen;
 };
 
-void zeiten(CsvSchreiber& csv, const GelisteteFahrt& fahrt)
-{
-    if (Fahrtenliste::ohneZeiten(fahrt)) {
-        csv.feld(QByteArrayView());
-        csv.feld(QByteArrayView());
-        return;
+// "Abfahrt" and "Ankunft" as the list shows them. Consecutive trips mostly share their day, so its
+// date is written once per day. Digits, dots, colons and a blank need no quotes.
+class Zeitfelder {
+public:
+    void schreiben(CsvSchreiber& csv, const GelisteteFahrt& fahrt)
+    {
+        if (Fahrtenliste::ohneZeiten(fahrt)) {
+            csv.vorbereitetesFeld(QByteArrayView());
+            csv.vorbereitetesFeld(QByteArrayView());
+            return;
+        }
+        const zeitpunkt::Sekunden abfahrt = *fahrt.abfahrt;
+        if (zeitpunkt::tag(abfahrt) != tag_) {
+            zeitpunkt::schreibeDeutschMitZeit(abfahrt_, abfahrt);
+            tag_ = zeitpunkt::tag(abfahrt);
+        } else {
+            zeitpunkt::schreibeUhrzeitMitSekunden(abfahrt_ + datumMitLeerzeichen, abfahrt);
+        }
+        csv.vorbereitetesFeld(QByteArrayView(abfahrt_, zeitpunkt::laengeDeutschMitZeit));
+        char ankunft[zeitpunkt::laengeUhrzeitMitSekunden];
+        csv.vorbereitetesFeld(QByteArrayView(ankunft, zeitpunkt::schreibeUhrzeitMitSekunden(ankunft, *fahrt.ankunft)));
     }
-    char text[zeitpunkt::laengeDeutschMitZeit];
-    csv.feld(QByteArrayView(text, zeitpunkt::schreibeDeutschMitZeit(text, *fahrt.abfahrt)));
-    csv.feld(QByteArrayView(text, zeitpunkt::schreibeUhrzeitMitSekunden(text, *fahrt.ankunft)));
-}
+
+private:
+    static constexpr int datumMitLeerzeichen = zeitpunkt::laengeDeutschMitZeit - zeitpunkt::laengeUhrzeitMitSekunden;
+    char abfahrt_[zeitpunkt::laengeDeutschMitZeit] = {};
+    qint64 tag_ = std::numeric_limits<qint64>::min();
+};
 
 } // namespace
 
@@ -54,23 +96,25 @@ const QStringList& kopf()
 void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const QHash<int, QString>& bemerkungen)
 {
     csv.zeile(kopf());
-    const Namensfelder namen(liste.namen());
-    const QByteArray markiert = QByteArrayLiteral("x");
+    const Stammfelder namen(liste.namen());
+    const QByteArrayView markiert("x");
+    Zeitfelder zeiten;
     for (const GelisteteFahrt& fahrt : liste.fahrten()) {
-        zeiten(csv, fahrt);
-        csv.vorbereitetesFeld(namen.orte.value(fahrt.start));
-        csv.vorbereitetesFeld(namen.orte.value(fahrt.ziel));
+        zeiten.schreiben(csv, fahrt);
+        csv.vorbereitetesFeld(namen.orte[fahrt.start]);
+        csv.vorbereitetesFeld(namen.orte[fahrt.ziel]);
         csv.zahl(fahrt.kmAb);
         csv.zahl(fahrt.kmAn);
-        csv.vorbereitetesFeld(namen.fahrzeuge.value(fahrt.fahrzeug));
-        csv.vorbereitetesFeld(namen.fahrer.value(fahrt.fahrer));
-        csv.vorbereitetesFeld(namen.zwecke.value(fahrt.zweck));
-        csv.vorbereitetesFeld(namen.kategorien.value(fahrt.kategorie));
-        csv.vorbereitetesFeld(namen.artKuerzel.value(fahrt.art));
-        csv.vorbereitetesFeld(fahrt.mitBemerkung ? markiert : QByteArray());
-        csv.vorbereitetesFeld(namen.artNamen.value(fahrt.art));
+        csv.vorbereitetesFeld(namen.fahrzeuge[fahrt.fahrzeug]);
+        csv.vorbereitetesFeld(namen.fahrer[fahrt.fahrer]);
+        csv.vorbereitetesFeld(namen.zwecke[fahrt.zweck]);
+        csv.vorbereitetesFeld(namen.kategorien[fahrt.kategorie]);
+        csv.vorbereitetesFeld(namen.artKuerzel[fahrt.art]);
+        csv.vorbereitetesFeld(fahrt.mitBemerkung ? markiert : QByteArrayView());
+        csv.vorbereitetesFeld(namen.artNamen[fahrt.art]);
         csv.zahl(qint64(fahrt.kmAn) - fahrt.kmAb);
-        csv.feld(fahrt.mitBemerkung ? bemerkungen.value(fahrt.id) : QString());
+        const auto bemerkung = fahrt.mitBemerkung ? bemerkungen.constFind(fahrt.id) : bemerkungen.cend();
+        csv.feld(bemerkung != bemerkungen.cend() ? QStringView(*bemerkung) : QStringView());
         // Tamper evidence adds each trip's chain value here, as the last column (and its title
         // to kopf()): the one place where a row of the logbook file is written.
         csv.zeileBeenden();

@@ -11,7 +11,8 @@ const QStringList& Fahrtenliste::kopf()
 
 bool Fahrtenliste::ohneZeiten(const GelisteteFahrt& fahrt)
 {
-    return !fahrt.abfahrt || !fahrt.ankunft || zeitpunkt::datum(*fahrt.ankunft) == QDate(2002, 1, 1);
+    static const qint64 ohneZeitTag = zeitpunkt::tag(zeitpunkt::aus(QDate(2002, 1, 1)));
+    return !fahrt.abfahrt || !fahrt.ankunft || zeitpunkt::tag(*fahrt.ankunft) == ohneZeitTag;
 }
 
 Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen)

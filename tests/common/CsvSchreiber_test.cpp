@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -86,6 +87,21 @@ TEST(CsvSchreiber, BeginntMitBytereihenfolgeUndTrenntMitSemikolonUndCrLf)
     EXPECT_EQ(inhalt, bom + "Abfahrt;km\r\n01.02.2006 08:15:00;1234567\r\n;-42\r\n");
 }
 
+TEST(CsvSchreiber, QuotierteFelderZwischenAnderen)
+{
+    const QByteArray inhalt = geschrieben([](CsvSchreiber& csv) {
+        csv.zahl(7);
+        csv.feld(QStringView(u"Ort; \"A\""));
+        csv.feld(QByteArrayView("a\"b"));
+        csv.feld(QStringView(u"Ende"));
+        csv.zeileBeenden();
+        csv.feld(QStringView(u"\"erstes\""));
+        csv.zeileBeenden();
+    });
+
+    EXPECT_EQ(inhalt, bom + "7;\"Ort; \"\"A\"\"\";\"a\"\"b\";Ende\r\n\"\"\"erstes\"\"\"\r\n");
+}
+
 TEST(CsvSchreiber, OhneZeilenNurDieBytereihenfolge)
 {
     EXPECT_EQ(geschrieben([](CsvSchreiber&) {}), bom);
@@ -151,4 +167,5 @@ TEST(CsvSchreiber, AbbruchMittendrinLaesstDieAlteDateiStehen)
                  VarnoError);
 
     EXPECT_EQ(dateiinhalt(pfad), bom + "alt\r\n");
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("fahrten.csv")});
 }

@@ -1,0 +1,154 @@
+// "Exportieren …" of 100,000 listed trips to CSV, next to writing the same bytes with a plain
+// buffered write: that is the floor. The export must stay under one second and within three
+// times the floor. One trip in three has a remark, some texts need quoting.
+#include "common/CsvSchreiber.h"
+#include "db/Database.h"
+#include "db/SqlStatement.h"
+#include "evaluation/Ansichtsexport.h"
+#include "evaluation/AuswertungStore.h"
+#include "evaluation/BerichtStore.h"
+#include "evaluation/Fahrtenexport.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int fahrten = 100'000;
+constexpr int fahrzeug = 2; // ID 1 is the sample vehicle
+
+void logbuchErzeugen()
+{
+    Transaction transaktion;
+    SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM, Eingabeart) VALUES ('B-XY 1, Golf', 0, 0)").exec();
+    for (int i = 0; i < 20; ++i)
+        SqlStatement("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?)")
+            .bind(QStringLiteral("Fahrer Müller %1").arg(i))
+            .exec();
+    for (int i = 0; i < 50; ++i)
+        SqlStatement("INSERT INTO T_ORTE (Bezeichnung) VALUES (?)")
+            .bind(i % 10 == 0 ? QStringLiteral("Lager \"Nord\"; Tor %1").arg(i)
+                              : QStringLiteral("Köln, Straße %1").arg(i))
+            .exec();
+    for (int i = 0; i < 9; ++i)
+        SqlStatement("INSERT INTO T_ZWECK (Bezeichnung) VALUES (?)")
+            .bind(QStringLiteral("Kundenbesuch %1").arg(i))
+            .exec();
+    for (int i = 0; i < 5; ++i)
+        SqlStatement("INSERT INTO T_Kategorie (Bezeichnung) VALUES (?)")
+            .bind(QStringLiteral("Kategorie %1").arg(i))
+            .exec();
+    SqlStatement("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) "
+                 "INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
+                 "Bemerkung) SELECT ?, datetime('2015-01-01 06:00:00', '+' || (i * 52) || ' minutes'), "
+                 "datetime('2015-01-01 06:00:00', '+' || (i * 52 + 30) || ' minutes'), 1000000 + i * 20, "
+                 "1000000 + i * 20 + 15, 1 + i % 50, 1 + (i * 7) % 50, 1 + i % 4, 1 + i % 10, 1 + i % 5, "
+                 "1 + i % 20, CASE WHEN i % 3 = 0 THEN 'Stau auf der A3; Umleitung über \"Kreuz Köln-Ost\"' "
+                 "ELSE '' END FROM n")
+        .bind(fahrten)
+        .bind(fahrzeug)
+        .exec();
+    transaktion.commit();
+}
+
+class Umgebung {
+public:
+    Umgebung()
+    {
+        Database::createNew(ordner_.filePath(QStringLiteral("varno.db")));
+        logbuchErzeugen();
+        Fahrtenfilter filter = Fahrtenfilter::zurueckgesetzt(QDate(2030, 1, 1), true);
+        filter.fahrzeug = fahrzeug;
+        liste_ = AuswertungStore().fahrten(filter);
+        bemerkungen_ = BerichtStore().bemerkungen(liste_);
+    }
+    ~Umgebung() { Database::close(); }
+
+    QString datei(const QString& name) const { return ordner_.filePath(name); }
+    const Fahrtenliste& liste() const { return liste_; }
+    const QHash<int, QString>& bemerkungen() const { return bemerkungen_; }
+
+private:
+    QTemporaryDir ordner_;
+    Fahrtenliste liste_;
+    QHash<int, QString> bemerkungen_;
+};
+
+Umgebung* umgebung = nullptr;
+
+void melden(benchmark::State& state, const QString& datei)
+{
+    state.counters["Fahrten"] = static_cast<double>(umgebung->liste().anzahl());
+    state.counters["MB"] = static_cast<double>(QFile(datei).size()) / 1e6;
+}
+
+// The listed trips with their remarks at hand, written as "Exportieren …" writes them.
+void BM_CsvExport(benchmark::State& state)
+{
+    const QString datei = umgebung->datei(QStringLiteral("export.csv"));
+    for (auto _ : state)
+        CsvSchreiber::inDatei(datei, [](CsvSchreiber& csv) {
+            fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->bemerkungen());
+        });
+    melden(state, datei);
+}
+
+// The whole button after the file dialog: the remarks are read from the logbook as well.
+void BM_CsvExportMitBemerkungenAusDerDatenbank(benchmark::State& state)
+{
+    const QString datei = umgebung->datei(QStringLiteral("ansicht.csv"));
+    Auswertungsstand stand;
+    stand.angezeigt = true;
+    for (auto _ : state)
+        ansichtsexport::schreiben(datei, stand, umgebung->liste());
+    melden(state, datei);
+}
+
+// The floor: the bytes of the export written to a file in 64 KiB pieces, nothing else.
+void BM_GepuffertesSchreibenDerselbenBytes(benchmark::State& state)
+{
+    const QString vorlage = umgebung->datei(QStringLiteral("vorlage.csv"));
+    CsvSchreiber::inDatei(
+        vorlage, [](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->bemerkungen()); });
+    QFile quelle(vorlage);
+    if (!quelle.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("Vorlage nicht lesbar");
+        return;
+    }
+    const QByteArray bytes = quelle.readAll();
+    const QString datei = umgebung->datei(QStringLiteral("roh.csv"));
+    constexpr qsizetype stueck = 64 * 1024;
+    for (auto _ : state) {
+        QFile ziel(datei);
+        if (!ziel.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            state.SkipWithError("Ziel nicht beschreibbar");
+            return;
+        }
+        for (qsizetype von = 0; von < bytes.size(); von += stueck)
+            ziel.write(bytes.constData() + von, std::min(stueck, bytes.size() - von));
+    }
+    melden(state, datei);
+}
+
+} // namespace
+
+BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CsvExportMitBemerkungenAusDerDatenbank)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GepuffertesSchreibenDerselbenBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Umgebung daten;
+    umgebung = &daten;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
