@@ -35,9 +35,6 @@ public:
     void vorbereitetesFeld(QByteArrayView csvForm)
     {
         char* ziel = feldanfang(csvForm.size());
-        // An empty view may point nowhere, which memcpy must not be given.
-        if (csvForm.isEmpty())
-            return;
         kopieren(ziel, csvForm.data(), csvForm.size());
         belegt_ += csvForm.size();
     }

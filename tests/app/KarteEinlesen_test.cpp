@@ -4,6 +4,7 @@
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"
+#include "support/Spaltenwerte.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
@@ -31,26 +32,16 @@ CardRecord fahrt(int minute, int km, int fahrzeug = 7)
             .category = "Dienstfahrt"};
 }
 
-QStringList zeilen(const QString& sql)
-{
-    SqlStatement s(sql);
-    s.exec();
-    QStringList werte;
-    while (s.next())
-        werte << s.value(0).toString();
-    return werte;
-}
-
 QStringList rohfahrten()
 {
-    return zeilen("SELECT CFID || '|' || Einlesedat || '|' || Startzeit || '|' || Startkm || '|' || "
+    return spalte("SELECT CFID || '|' || Einlesedat || '|' || Startzeit || '|' || Startkm || '|' || "
                   "COALESCE(Zielzeit, '') || '|' || Zielkm || '|' || KFZid || '|' || CF || '|' || Art || '|' || "
                   "Ort || '|' || Grund || '|' || Kat || '|' || bearbeitet FROM T_basis ORDER BY ID");
 }
 
 QStringList merkpunkte()
 {
-    return zeilen("SELECT Zeit || '|' || KM || '|' || COALESCE(Bemerkung, '') || '|' || Fahrer || '|' || KFZ "
+    return spalte("SELECT Zeit || '|' || KM || '|' || COALESCE(Bemerkung, '') || '|' || Fahrer || '|' || KFZ "
                   "FROM T_Merkpunkte ORDER BY rowid");
 }
 
@@ -169,8 +160,8 @@ TEST_F(KarteEinlesenTest, KennungPerOptionWennDasSystemKeineKennt)
 
     const Lauf mit = einlesen({pfad, "--uebernehmen", "--kennung", "4711"});
     ASSERT_EQ(mit.code, Befehle::erfolg) << mit.fehler.toStdString();
-    EXPECT_EQ(zeilen("SELECT DISTINCT CFID FROM T_basis"), QStringList{"4711"});
-    EXPECT_EQ(zeilen("SELECT DISTINCT Fahrer FROM T_Merkpunkte"), QStringList{"4711"});
+    EXPECT_EQ(spalte("SELECT DISTINCT CFID FROM T_basis"), QStringList{"4711"});
+    EXPECT_EQ(spalte("SELECT DISTINCT Fahrer FROM T_Merkpunkte"), QStringList{"4711"});
 }
 
 TEST_F(KarteEinlesenTest, UnbekanntesFahrzeugWirdGenanntUndNichtsUebernommen)
@@ -189,7 +180,7 @@ TEST_F(KarteEinlesenTest, UnbekanntesFahrzeugWirdGenanntUndNichtsUebernommen)
     EXPECT_EQ(lauf.fehler, QStringLiteral("varno karte einlesen: Die Fahrzeuge mit den KFZ-IDs 8, 9 sind nicht "
                                           "angelegt; nichts wurde übernommen.\n"));
     EXPECT_TRUE(rohfahrten().isEmpty());
-    EXPECT_EQ(zeilen("SELECT COUNT(*) FROM T_KFZ"), QStringList{"2"});
+    EXPECT_EQ(spalte("SELECT COUNT(*) FROM T_KFZ"), QStringList{"2"});
     EXPECT_EQ(readAllBytes(pfad), vorher);
 }
 

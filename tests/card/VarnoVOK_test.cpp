@@ -5,6 +5,7 @@
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Spaltenwerte.h"
 #include "support/TestDatabase.h"
 
 #include <QApplication>
@@ -39,16 +40,6 @@ CardRecord fahrt(int minute, int km, const std::string& ort = "Werk 2", int fahr
 int zeilen(const QString& tabelle)
 {
     return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabelle));
-}
-
-QStringList spalte(const QString& sql)
-{
-    SqlStatement s(sql);
-    s.exec();
-    QStringList werte;
-    while (s.next())
-        werte << s.value(0).toString();
-    return werte;
 }
 
 class VarnoVOKTest : public ::testing::Test {
