@@ -96,10 +96,11 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
 
 void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
 {
-    const auto fahrzeug = FahrzeugStore::idNachKennzeichen(aufruf.fahrzeug);
+    const auto fahrzeug = FahrzeugStore::nachKennzeichen(aufruf.fahrzeug);
     if (!fahrzeug)
         throw VarnoError(QStringLiteral("Das Fahrzeug „%1“ ist nicht angelegt.").arg(aufruf.fahrzeug));
-    fahrtenbuchdateien::schreiben({*fahrzeug, aufruf.fahrzeug, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
+    fahrtenbuchdateien::schreiben(
+        {fahrzeug->id, fahrzeug->kennzeichen, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
     for (const QString& datei : {aufruf.pdf, aufruf.csv})
         if (!datei.isEmpty())
             aus_ << "Geschrieben: " << nativ(datei) << '\n';

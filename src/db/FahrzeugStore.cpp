@@ -1,6 +1,7 @@
 #include "db/FahrzeugStore.h"
 
 #include "db/AppState.h"
+#include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 
 namespace FahrzeugStore {
@@ -14,13 +15,14 @@ QString schluessel(int kfzId)
     return fahrzeugSchluessel(statement.intValue("KFZID"), statement.text("KZuFzg"));
 }
 
-std::optional<int> idNachKennzeichen(const QString& kzuFzg)
+std::optional<GefundenesFahrzeug> nachKennzeichen(const QString& kzuFzg)
 {
-    SqlStatement statement("SELECT ID FROM T_KFZ WHERE KZuFzg = ? ORDER BY ID");
+    SqlStatement statement(
+        QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ WHERE %1 = ? ORDER BY ID").arg(namensordnung::spalte(u"KZuFzg")));
     statement.bind(kzuFzg).exec();
     if (!statement.next())
         return std::nullopt;
-    return statement.intValue("ID");
+    return GefundenesFahrzeug{statement.intValue("ID"), statement.text("KZuFzg")};
 }
 
 int unbearbeiteteFahrten(const QString& schluessel)
