@@ -1,6 +1,6 @@
 #include "evaluation/BerichtStore.h"
 
-#include "db/SqlStatement.h"
+#include "evaluation/Rohabfrage.h"
 
 QHash<int, QString> BerichtStore::bemerkungen(const Fahrtenliste& liste) const
 {
@@ -16,15 +16,16 @@ QHash<int, QString> BerichtStore::bemerkungen(const Fahrtenliste& liste) const
     for (std::size_t anfang = 0; anfang < fahrtIds.size(); anfang += scheibe) {
         const std::size_t ende = std::min(fahrtIds.size(), anfang + scheibe);
         QStringList platzhalter;
-        for (std::size_t i = anfang; i < ende; ++i)
+        QVariantList ids;
+        for (std::size_t i = anfang; i < ende; ++i) {
             platzhalter << QStringLiteral("?");
-        SqlStatement s(QStringLiteral("SELECT ID, Bemerkung FROM T_MIREL WHERE ID IN (") +
-                       platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'));
-        for (std::size_t i = anfang; i < ende; ++i)
-            s.bind(fahrtIds[i]);
-        s.exec();
+            ids << fahrtIds[i];
+        }
+        Rohabfrage s(QStringLiteral("SELECT ID, Bemerkung FROM T_MIREL WHERE ID IN (") +
+                         platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'),
+                     ids);
         while (s.next())
-            result.insert(s.intValue(QStringLiteral("ID")), s.text(QStringLiteral("Bemerkung")));
+            result.insert(s.zahl(0), s.qtext(1));
     }
     return result;
 }
