@@ -71,12 +71,12 @@ public:
 
     QString datei(const QString& name) const { return ordner_.filePath(name); }
     const Fahrtenliste& liste() const { return liste_; }
-    const QHash<int, QString>& bemerkungen() const { return bemerkungen_; }
+    const Bemerkungen& bemerkungen() const { return bemerkungen_; }
 
 private:
     QTemporaryDir ordner_;
     Fahrtenliste liste_;
-    QHash<int, QString> bemerkungen_;
+    Bemerkungen bemerkungen_;
 };
 
 Umgebung* umgebung = nullptr;

@@ -22,7 +22,7 @@ QString vorschlag(const Auswertungsstand& stand, const QString& fahrzeug, const 
 void schreiben(const QString& pfad, const Auswertungsstand& stand, const Fahrtenliste& fahrten)
 {
     if (!stand.fahrzeugansicht && stand.ansichtsModus == Auswertungsstand::Fahrten) {
-        const QHash<int, QString> bemerkungen = BerichtStore().bemerkungen(fahrten);
+        const Bemerkungen bemerkungen = BerichtStore().bemerkungen(fahrten);
         CsvSchreiber::inDatei(pfad, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, fahrten, bemerkungen); });
         return;
     }

@@ -2,12 +2,15 @@
 
 #include "evaluation/Fahrtenliste.h"
 
-#include <QHash>
 #include <QString>
+
+#include <vector>
+
+// The full remark of each listed trip, in list order; empty for a trip without one.
+using Bemerkungen = std::vector<QString>;
 
 // What the printed reports and the files read beyond the evaluation's own lists.
 class BerichtStore {
 public:
-    // The full remark of every listed trip that has one, by trip ID.
-    QHash<int, QString> bemerkungen(const Fahrtenliste& liste) const;
+    Bemerkungen bemerkungen(const Fahrtenliste& liste) const;
 };

@@ -60,7 +60,7 @@ Auftrag jahresauftrag(int fahrzeug, const QString& kennzeichen, int jahr, const 
 
 namespace {
 
-void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const QHash<int, QString>& bemerkungen)
+void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Bemerkungen& bemerkungen)
 {
     FahrtenBerichtDaten daten;
     daten.kfz = auftrag.kennzeichen;
@@ -77,7 +77,7 @@ void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Q
 void schreiben(const Auftrag& auftrag)
 {
     const Fahrtenliste liste = AuswertungStore().fahrten(filter(auftrag.fahrzeug, auftrag.von, auftrag.bis));
-    const QHash<int, QString> bemerkungen = BerichtStore().bemerkungen(liste);
+    const Bemerkungen bemerkungen = BerichtStore().bemerkungen(liste);
     if (!auftrag.pdf.isEmpty())
         berichtSchreiben(auftrag, liste, bemerkungen);
     if (!auftrag.csv.isEmpty())

@@ -93,13 +93,14 @@ const QStringList& kopf()
     return texte;
 }
 
-void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const QHash<int, QString>& bemerkungen)
+void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Bemerkungen& bemerkungen)
 {
     csv.zeile(kopf());
     const Stammfelder namen(liste.namen());
     const QByteArrayView markiert("x");
     Zeitfelder zeiten;
-    for (const GelisteteFahrt& fahrt : liste.fahrten()) {
+    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile) {
+        const GelisteteFahrt& fahrt = liste.fahrt(zeile);
         zeiten.schreiben(csv, fahrt);
         csv.vorbereitetesFeld(namen.orte[fahrt.start]);
         csv.vorbereitetesFeld(namen.orte[fahrt.ziel]);
@@ -113,8 +114,7 @@ void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const QHash<int, QS
         csv.vorbereitetesFeld(fahrt.mitBemerkung ? markiert : QByteArrayView());
         csv.vorbereitetesFeld(namen.artNamen[fahrt.art]);
         csv.zahl(qint64(fahrt.kmAn) - fahrt.kmAb);
-        const auto bemerkung = fahrt.mitBemerkung ? bemerkungen.constFind(fahrt.id) : bemerkungen.cend();
-        csv.feld(bemerkung != bemerkungen.cend() ? QStringView(*bemerkung) : QStringView());
+        csv.feld(QStringView(bemerkungen.at(zeile)));
         // Tamper evidence adds each trip's chain value here, as the last column (and its title
         // to kopf()): the one place where a row of the logbook file is written.
         csv.zeileBeenden();

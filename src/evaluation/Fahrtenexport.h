@@ -1,8 +1,8 @@
 #pragma once
 
+#include "evaluation/BerichtStore.h"
 #include "evaluation/Fahrtenliste.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +14,6 @@ namespace fahrtenexport {
 
 const QStringList& kopf();
 
-// `bemerkungen` holds the remark of every listed trip that has one, by trip ID.
-void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const QHash<int, QString>& bemerkungen);
+void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Bemerkungen& bemerkungen);
 
 } // namespace fahrtenexport
