@@ -19,18 +19,7 @@ namespace {
 
 const QString karteId = QStringLiteral("2882343476");
 
-CardRecord fahrt(int minute, int km, int fahrzeug = 7)
-{
-    return {.startTime = at(2005, 3, 14, 8, minute, 30),
-            .startKm = 45210 + minute,
-            .endTime = at(2005, 3, 14, 9, minute, 10),
-            .endKm = 45210 + minute + km,
-            .vehicleNumber = fahrzeug,
-            .kind = "G",
-            .place = "Werk 2",
-            .reason = "Lieferung",
-            .category = "Dienstfahrt"};
-}
+using karte::fahrt;
 
 QStringList rohfahrten()
 {
@@ -167,7 +156,12 @@ TEST_F(KarteEinlesenTest, KennungPerOptionWennDasSystemKeineKennt)
 TEST_F(KarteEinlesenTest, UnbekanntesFahrzeugWirdGenanntUndNichtsUebernommen)
 {
     const QString pfad = QDir(db.directory()).filePath("daten.txt");
-    CardFileBuilder().record(fahrt(0, 10)).record(fahrt(30, 10, 9)).record(fahrt(40, 10, 8)).freeBlock().write(pfad);
+    CardFileBuilder()
+        .record(fahrt(0, 10))
+        .record(fahrt(30, 10, "Werk 2", 9))
+        .record(fahrt(40, 10, "Werk 2", 8))
+        .freeBlock()
+        .write(pfad);
     const auto vorher = readAllBytes(pfad);
 
     const Lauf nurLesen = einlesen({pfad});

@@ -24,18 +24,7 @@ namespace {
 
 const QString karteId = QStringLiteral("2882343476");
 
-CardRecord fahrt(int minute, int km, const std::string& ort = "Werk 2", int fahrzeug = 7)
-{
-    return {.startTime = at(2005, 3, 14, 8, minute, 30),
-            .startKm = 45210 + minute,
-            .endTime = at(2005, 3, 14, 9, minute, 10),
-            .endKm = 45210 + minute + km,
-            .vehicleNumber = fahrzeug,
-            .kind = "G",
-            .place = ort,
-            .reason = "Lieferung",
-            .category = "Dienstfahrt"};
-}
+using karte::fahrt;
 
 int zeilen(const QString& tabelle)
 {

@@ -97,3 +97,20 @@ std::vector<std::uint8_t> readAllBytes(const QString& path)
     const QByteArray bytes = in.readAll();
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
+
+namespace karte {
+
+cardfile::CardRecord fahrt(int minute, int km, const std::string& ort, int fahrzeug)
+{
+    return {.startTime = at(2005, 3, 14, 8, minute, 30),
+            .startKm = 45210 + minute,
+            .endTime = at(2005, 3, 14, 9, minute, 10),
+            .endKm = 45210 + minute + km,
+            .vehicleNumber = fahrzeug,
+            .kind = "G",
+            .place = ort,
+            .reason = "Lieferung",
+            .category = "Dienstfahrt"};
+}
+
+} // namespace karte

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 // Writes real card data files: a header from three lists (or raw bytes), then the blocks in the
@@ -44,6 +45,12 @@ private:
 // 14.03.2005 08:15:30 as at(2005, 3, 14, 8, 15, 30).
 cardfile::RecorderTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 cardfile::RecorderTime recorderTime(const QDateTime& time);
+
+namespace karte {
+// A delivery trip of recorder vehicle `fahrzeug` on 14.03.2005, 08:<minute>:30 to 09:<minute>:10,
+// starting at 45210 + minute km: the trip the card import tests read.
+cardfile::CardRecord fahrt(int minute, int km, const std::string& ort = "Werk 2", int fahrzeug = 7);
+} // namespace karte
 
 // The whole file's bytes, for comparing before and after a write.
 std::vector<std::uint8_t> readAllBytes(const QString& path);
