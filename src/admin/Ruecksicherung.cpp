@@ -1,5 +1,6 @@
 #include "admin/Ruecksicherung.h"
 
+#include "admin/PruefsummenStore.h"
 #include "admin/SicherungStore.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
@@ -52,8 +53,9 @@ QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& 
     const QString kopie = dateien_.createTemporaryBeside(logbuch);
     try {
         dateien_.copyReplacing(sicherung, kopie);
-        if (const auto mangel = SicherungStore::logbuchMangel(kopie))
+        if (const auto mangel = SicherungStore::ruecksicherungsMangel(kopie))
             throw VarnoError(*mangel);
+        PruefsummenStore::entfernen(kopie);
     } catch (...) {
         dateien_.removeIfExists(kopie);
         throw;

@@ -24,8 +24,7 @@ void openConnection(const QString& path)
         QSqlDatabase::removeDatabase(connectionName);
         throw DatabaseError(message);
     }
-    // Waiting briefly covers a backup tool reading the file at the same moment.
-    SqlStatement("PRAGMA busy_timeout = 2000").exec();
+    SqlStatement(QStringLiteral("PRAGMA busy_timeout = %1").arg(Database::sperrWartezeitMs)).exec();
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 namespace Database {
 
 inline constexpr auto fileName = "varno.db";
+// How long a statement waits for another program that holds the file locked, for example a
+// backup tool reading it at the same moment.
+inline constexpr int sperrWartezeitMs = 2000;
 
 // Opens the logbook at path and brings its schema up to date. Throws DatabaseError.
 void open(const QString& path);

@@ -111,4 +111,15 @@ void migrate()
     transaction.commit();
 }
 
+const QStringList& tableNames()
+{
+    static const QStringList names = {
+        QStringLiteral("T_KFZ"),       QStringLiteral("T_MIREL"),        QStringLiteral("T_basis"),
+        QStringLiteral("T_Merkpunkte"), QStringLiteral("T_CF"),           QStringLiteral("T_Fahrer"),
+        QStringLiteral("T_ORTE"),      QStringLiteral("T_ZWECK"),        QStringLiteral("T_Kategorie"),
+        QStringLiteral("T_ART"),       QStringLiteral("T_STAMMFAHRTEN"), QStringLiteral("T_Optionen"),
+        QStringLiteral("T_FILTER")};
+    return names;
+}
+
 } // namespace Schema

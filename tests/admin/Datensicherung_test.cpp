@@ -352,3 +352,167 @@ TEST_F(DatensicherungTest, SchliessenMitDatenbankBeendetNicht)
     fenster.btSchliessen->click();
     EXPECT_EQ(beenden.count(), 0);
 }
+
+namespace {
+
+// The backup of the logbook as the program writes it, or as a plain byte copy the way backups were
+// made before they carried a checksum.
+enum class Sicherungsart { Programm, Bytekopie };
+
+std::string artName(Sicherungsart art)
+{
+    return art == Sicherungsart::Programm ? "Programm" : "Bytekopie";
+}
+
+void PrintTo(Sicherungsart art, std::ostream* os)
+{
+    *os << artName(art);
+}
+
+void dateiKuerzen(const QString& pfad, qint64 bytes)
+{
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.resize(datei.size() - bytes));
+}
+
+// Overwrites the first page of a table with a pattern, leaving the file's header and length as they were.
+void tabellenseiteZerstoeren(const QString& pfad, const QString& tabelle)
+{
+    int seite = 0;
+    {
+        QSqlDatabase datei = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seite"));
+        datei.setDatabaseName(pfad);
+        ASSERT_TRUE(datei.open());
+        QSqlQuery query(datei);
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(tabelle)));
+        ASSERT_TRUE(query.next());
+        seite = query.value(0).toInt();
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA page_size")) && query.next());
+        const int groesse = query.value(0).toInt();
+        datei.close();
+        QFile roh(pfad);
+        ASSERT_TRUE(roh.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(roh.seek(qint64(seite - 1) * groesse));
+        roh.write(QByteArray(groesse, '\x55'));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("seite"));
+}
+
+// Changes one letter of a stored text inside the file: SQLite's checks cannot see that.
+void textInDerDateiAendern(const QString& pfad, const QByteArray& text, const QByteArray& neu)
+{
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::ReadWrite));
+    QByteArray inhalt = datei.readAll();
+    const qsizetype stelle = inhalt.indexOf(text);
+    ASSERT_GE(stelle, 0);
+    ASSERT_EQ(inhalt.indexOf(text, stelle + 1), -1);
+    ASSERT_EQ(text.size(), neu.size());
+    inhalt.replace(stelle, neu.size(), neu);
+    ASSERT_TRUE(datei.seek(0));
+    datei.write(inhalt);
+}
+
+class BeschaedigteSicherung : public DatensicherungTest {
+protected:
+    QString sicherungAnlegen(Sicherungsart art)
+    {
+        if (art == Sicherungsart::Programm)
+            return sichern();
+        const QString kopie = sicherungsordner + ersteSicherung;
+        EXPECT_TRUE(QFile::copy(db.file(), kopie));
+        return kopie;
+    }
+
+    // The logbook changes after the backup, so a restore would be seen.
+    void zuruecksichernWirdAbgelehnt(const QString& sicherung)
+    {
+        build::fahrzeug({.kennzeichen = QStringLiteral("NACH DER SICHERUNG")});
+        const QStringList vorher = logbuchinhalt(db.file());
+        ScriptedPrompts::get().clear();
+        zuruecksichern(sicherung);
+        erwarteKopierfehler();
+        ASSERT_TRUE(Database::isOpen());
+        EXPECT_EQ(logbuchinhalt(db.file()), vorher);
+        EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+    }
+};
+
+class AbgeschnitteneSicherung : public BeschaedigteSicherung,
+                                public ::testing::WithParamInterface<std::tuple<Sicherungsart, int>> {};
+
+} // namespace
+
+TEST_P(AbgeschnitteneSicherung, WirdAbgelehnt)
+{
+    const auto [art, fehlendeBytes] = GetParam();
+    // A long remark fills the last page, where the cut falls.
+    build::fahrt({.kfz = 1,
+                  .ab = QDateTime(QDate(2006, 1, 2), QTime(8, 0)),
+                  .an = QDateTime(QDate(2006, 1, 2), QTime(9, 0)),
+                  .kmAb = 10000,
+                  .kmAn = 10020,
+                  .bemerkung = QString(3000, QLatin1Char('x'))});
+    const QString sicherung = sicherungAnlegen(art);
+    dateiKuerzen(sicherung, fehlendeBytes);
+    zuruecksichernWirdAbgelehnt(sicherung);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, AbgeschnitteneSicherung,
+                         ::testing::Combine(::testing::Values(Sicherungsart::Programm, Sicherungsart::Bytekopie),
+                                            ::testing::Values(1, 10, 100)),
+                         [](const auto& info) {
+                             return artName(std::get<0>(info.param)) + "_" + std::to_string(std::get<1>(info.param));
+                         });
+
+class ZerstoerteTabellenseite : public BeschaedigteSicherung, public ::testing::WithParamInterface<Sicherungsart> {};
+
+TEST_P(ZerstoerteTabellenseite, WirdAbgelehnt)
+{
+    const QString sicherung = sicherungAnlegen(GetParam());
+    tabellenseiteZerstoeren(sicherung, QStringLiteral("T_MIREL"));
+    zuruecksichernWirdAbgelehnt(sicherung);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arten, ZerstoerteTabellenseite,
+                         ::testing::Values(Sicherungsart::Programm, Sicherungsart::Bytekopie),
+                         [](const auto& info) { return artName(info.param); });
+
+TEST_F(BeschaedigteSicherung, GeaenderterInhaltWidersprichtDerPruefsumme)
+{
+    build::fahrzeug({.kennzeichen = QStringLiteral("PRUEFSUMME 1")});
+    const QString sicherung = sichern();
+    textInDerDateiAendern(sicherung, "PRUEFSUMME 1", "PRUEFSUMME 7");
+    zuruecksichernWirdAbgelehnt(sicherung);
+}
+
+TEST_F(BeschaedigteSicherung, BytekopieOhnePruefsummeWirdZurueckgesichert)
+{
+    const QString sicherung = sicherungAnlegen(Sicherungsart::Bytekopie);
+    const QStringList gesichert = logbuchinhalt(sicherung);
+    build::fahrzeug({.kennzeichen = QStringLiteral("NACH DER SICHERUNG")});
+    ScriptedPrompts::get().clear();
+    zuruecksichern(sicherung);
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Rücksicherung war erfolgreich.")});
+    EXPECT_EQ(logbuchinhalt(db.file()), gesichert);
+}
+
+TEST_F(BeschaedigteSicherung, NurDieSicherungTraegtDiePruefsumme)
+{
+    const auto tabellen = [](const QString& pfad) {
+        QStringList namen;
+        {
+            QSqlDatabase datei = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tabellen"));
+            datei.setDatabaseName(pfad);
+            EXPECT_TRUE(datei.open());
+            namen = datei.tables();
+            datei.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("tabellen"));
+        return namen;
+    };
+    const QString sicherung = sichern();
+    EXPECT_TRUE(tabellen(sicherung).contains(QStringLiteral("T_Pruefsumme")));
+    zuruecksichern(sicherung);
+    EXPECT_FALSE(tabellen(db.file()).contains(QStringLiteral("T_Pruefsumme")));
+}

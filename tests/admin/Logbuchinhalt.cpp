@@ -16,6 +16,7 @@ QStringList logbuchinhalt(const QString& pfad)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         EXPECT_TRUE(db.open()) << pfad.toStdString();
         QStringList tabellen = db.tables();
+        tabellen.removeAll(QStringLiteral("T_Pruefsumme"));
         tabellen.sort();
         for (const QString& tabelle : tabellen) {
             QSqlQuery query(db);
