@@ -41,6 +41,8 @@ public:
     std::filesystem::path card() const { return dir_ / "daten.txt"; }
     // Written to by the write benchmarks.
     std::filesystem::path scratch() const { return dir_ / "schreiben.txt"; }
+    // The records again on the scratch card, after an erase.
+    void refillScratch() const { writeCardFile(scratch(), card_); }
     const CardLists& lists() const { return card_.lists; }
 
 private:
@@ -125,10 +127,17 @@ void RawEraseWrite(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * freeBlocks.size()));
 }
 
+// Reads the blocks back and compares them before it writes, so it moves twice the bytes of the bare write.
 void EraseRecords(benchmark::State& state)
 {
-    for (auto _ : state)
-        eraseRecords(files().scratch(), CardBlocks);
+    for (auto _ : state) {
+        state.PauseTiming();
+        files().refillScratch();
+        const ReadBlocks read = readRecords(files().scratch()).consumed();
+        state.ResumeTiming();
+        if (eraseRecords(files().scratch(), read) != EraseResult::Erased)
+            state.SkipWithError("the card was not erased");
+    }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * CardBlocks * BlockSize));
 }
 

@@ -131,7 +131,12 @@ void KarteEinlesen::ausfuehren(const befehlszeile::Aufruf& aufruf)
     if (!cfid)
         throw VarnoError(QStringLiteral("Die Kennung der Speicherkarte ist nicht zu ermitteln; geben Sie sie mit "
                                         "--kennung an. Nichts wurde übernommen."));
-    const auto ergebnis = kartenuebernahme::uebernehmen({pfad, *cfid, einlesung.bloecke}, gruen, einlesung.merkpunkte);
+    // An identifier given by hand cannot be asked again; the blocks are compared in any case.
+    const auto gleicheKarte = [&] { return aufruf.kennung || kartenkennung_.cardIdentifier(pfad) == cfid; };
+    const auto ergebnis =
+        kartenuebernahme::uebernehmen({pfad, *cfid, einlesung.gelesen, gleicheKarte}, gruen, einlesung.merkpunkte);
+    if (ergebnis.karteGewechselt)
+        throw VarnoError(kartenuebernahme::karteGewechseltText());
     if (ergebnis.loeschfehler)
         throw VarnoError(QStringLiteral("Die Fahrten wurden übernommen, aber nicht von der Speicherkarte gelöscht: %1")
                              .arg(*ergebnis.loeschfehler));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/datafile/RecordArea.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -41,6 +43,8 @@ struct Einlesung {
     std::vector<ImportMerkpunkt> merkpunkte;
     // Trips and waypoints together: what taking over erases on the card.
     std::size_t bloecke = 0;
+    // The blocks as read from the file, so an erase can tell the card still holds them.
+    cardfile::ReadBlocks gelesen;
 };
 
 // Columns of the trip list in their order.

@@ -13,7 +13,9 @@ namespace kartenuebernahme {
 Einlesung lesen(const QString& pfad, const FahrzeugBenennung& benennen, const Fortschrittsmeldung& fortschritt)
 {
     const cardfile::RecordReading lesung = cardfile::readRecords(datendatei::pfad(pfad));
-    return baueEinlesung(lesung.records, benennen, fortschritt);
+    Einlesung einlesung = baueEinlesung(lesung.records, benennen, fortschritt);
+    einlesung.gelesen = lesung.consumed();
+    return einlesung;
 }
 
 Pruefung pruefen(const QString& cfid, const std::vector<ImportFahrt>& fahrten)
@@ -40,12 +42,22 @@ Ergebnis uebernehmen(const Herkunft& herkunft, const std::vector<const ImportFah
     ergebnis.merkpunktZeilen =
         KartenimportStore::uebernehmen(herkunft.cfid, Clock::now(), fahrten, merkpunkte, fortschritt);
     try {
-        cardfile::eraseRecords(datendatei::pfad(herkunft.pfad), herkunft.bloecke);
+        // Erasing another card's blocks would destroy trips nobody has read.
+        ergebnis.karteGewechselt =
+            !herkunft.gleicheKarte() || cardfile::eraseRecords(datendatei::pfad(herkunft.pfad), herkunft.gelesen) ==
+                                            cardfile::EraseResult::FileChanged;
     } catch (const cardfile::CardFileError& fehler) {
         // The trips are stored; a later reading marks them red, so they are not taken over twice.
         ergebnis.loeschfehler = QString::fromStdString(fehler.what());
     }
     return ergebnis;
+}
+
+QString karteGewechseltText()
+{
+    return QStringLiteral("Die Speicherkarte wurde seit dem Einlesen gewechselt oder verändert. Die Fahrten wurden "
+                          "übernommen, von der Speicherkarte wurde nichts gelöscht. Bitte lesen Sie die Speicherkarte "
+                          "erneut ein.");
 }
 
 } // namespace kartenuebernahme

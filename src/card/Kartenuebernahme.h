@@ -3,6 +3,7 @@
 #include "card/EinlesungAufbau.h"
 #include "card/ImportZeilen.h"
 #include "card/Plausibilitaet.h"
+#include "card/datafile/RecordArea.h"
 
 #include <QString>
 
@@ -30,20 +31,27 @@ std::vector<const ImportFahrt*> gruene(const std::vector<ImportFahrt>& fahrten, 
 struct Herkunft {
     QString pfad;
     QString cfid;
-    std::size_t bloecke = 0;
+    cardfile::ReadBlocks gelesen;
+    // Asked just before erasing: whether the drive still holds the card that was read.
+    std::function<bool()> gleicheKarte = [] { return true; };
 };
 
 struct Ergebnis {
     // The row of each waypoint in T_Merkpunkte, in order.
     std::vector<qlonglong> merkpunktZeilen;
+    // The card was swapped or rewritten since the reading: the trips are stored, nothing was erased.
+    bool karteGewechselt = false;
     // Why the card still holds its records, when erasing failed after the trips were stored.
     std::optional<QString> loeschfehler;
 };
 
 // Stores the trips as unprocessed raw trips and the waypoints, all or nothing (a failing statement
 // throws DatabaseError before anything is kept), and only then erases the read records on the card,
-// red trips included.
+// red trips included, provided the card still holds exactly the blocks that were read.
 Ergebnis uebernehmen(const Herkunft& herkunft, const std::vector<const ImportFahrt*>& fahrten,
                      const std::vector<ImportMerkpunkt>& merkpunkte, const Fortschrittsmeldung& fortschritt = {});
+
+// What the user is told when the card changed between reading and taking over.
+QString karteGewechseltText();
 
 } // namespace kartenuebernahme

@@ -229,7 +229,7 @@ void TF_Varno_V_OK::listenLeeren()
 {
     fahrten_.leeren();
     merkpunkte_.leeren();
-    bloecke_ = 0;
+    gelesen_ = {};
 }
 
 void TF_Varno_V_OK::BtAendernClick()
@@ -292,7 +292,8 @@ void TF_Varno_V_OK::BtOKClick()
 void TF_Varno_V_OK::karteErkennen(const QString& pfad)
 {
     // A card whose file system tells no serial number keeps the identifier of the reading before.
-    if (const auto kennung = kartenkennung_->cardIdentifier(pfad)) {
+    kennungBeimLesen_ = kartenkennung_->cardIdentifier(pfad);
+    if (const auto& kennung = kennungBeimLesen_) {
         ECFID->setText(*kennung);
         const auto fahrer = KartenimportStore::kartenfahrer(*kennung);
         keinFahrer_ = !fahrer;
@@ -318,7 +319,7 @@ bool TF_Varno_V_OK::datensaetzeLesen(const QString& pfad)
         return false;
     }
     pfad_ = pfad;
-    bloecke_ = einlesung.bloecke;
+    gelesen_ = einlesung.gelesen;
     fahrten_.setzen(std::move(einlesung.fahrten));
     merkpunkte_.setzen(std::move(einlesung.merkpunkte));
     return true;
@@ -422,16 +423,27 @@ void TF_Varno_V_OK::inDB()
         LangeArbeit arbeit(fortschritt_, this);
         // All or nothing: a failing statement throws before anything is kept or the card is touched.
         ergebnis = kartenuebernahme::uebernehmen(
-            {pfad_, cfid_, bloecke_}, kartenuebernahme::gruene(fahrten_.fahrten(), fahrten_.markierung()),
-            merkpunkte_.merkpunkte(), [&arbeit](int prozent) { arbeit.setzen(prozent); });
+            {pfad_, cfid_, gelesen_, [this] { return gleicheKarte(); }},
+            kartenuebernahme::gruene(fahrten_.fahrten(), fahrten_.markierung()), merkpunkte_.merkpunkte(),
+            [&arbeit](int prozent) { arbeit.setzen(prozent); });
     }
     merkpunkte_.setGespeichert(ergebnis.merkpunktZeilen);
+    if (ergebnis.karteGewechselt) {
+        prompt::warning(kartenuebernahme::karteGewechseltText());
+        return;
+    }
     if (!ergebnis.loeschfehler) {
-        bloecke_ = 0;
+        gelesen_ = {};
         return;
     }
     prompt::error(QStringLiteral("Die Fahrten wurden übernommen, aber nicht von der Speicherkarte gelöscht.\n%1")
                       .arg(*ergebnis.loeschfehler));
+}
+
+// A card that told its identifier at the reading must still tell the same one.
+bool TF_Varno_V_OK::gleicheKarte() const
+{
+    return !kennungBeimLesen_ || kartenkennung_->cardIdentifier(pfad_) == kennungBeimLesen_;
 }
 
 void TF_Varno_V_OK::merkpunkteSichern()

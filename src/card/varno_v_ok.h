@@ -4,6 +4,7 @@
 #include "card/LangeArbeit.h"
 #include "card/MerkpunkteModell.h"
 #include "card/datafile/CardRecord.h"
+#include "card/datafile/RecordArea.h"
 
 #include <QHash>
 #include <QList>
@@ -38,7 +39,7 @@ public:
     const FahrtenModell& fahrten() const { return fahrten_; }
     const MerkpunkteModell& merkpunkte() const { return merkpunkte_; }
     // Record blocks the last reading consumed: what taking over erases.
-    std::size_t bloecke() const { return bloecke_; }
+    std::size_t bloecke() const { return gelesen_.count; }
 
     QLabel* Label1;
     QLineEdit* EPfad;
@@ -86,6 +87,7 @@ private:
     QString neuesFahrzeug(const cardfile::CardRecord& record);
     void fahrerFragen();
     void inDB();
+    bool gleicheKarte() const;
     void merkpunkteSichern();
     void fahrerSichern();
 
@@ -97,7 +99,9 @@ private:
     // The reading the lists show.
     QString pfad_;
     QString cfid_;
-    std::size_t bloecke_ = 0;
+    // The identifier the card's file system told at the reading; none when it told none.
+    std::optional<QString> kennungBeimLesen_;
+    cardfile::ReadBlocks gelesen_;
     bool keinFahrer_ = false;
     QHash<int, QString> fahrzeuge_;
     QString letztesKennzeichen_;

@@ -135,6 +135,71 @@ TEST_F(VarnoVOKTest, UebernimmtGrueneFahrtenUndLoeschtAlleGelesenenBloecke)
     EXPECT_FALSE(fenster.BtSpeichern->isEnabled());
 }
 
+TEST_F(VarnoVOKTest, UebernehmenLaesstDieBloeckeHinterDenGelesenenUnberuehrt)
+{
+    karteHatFahrer(fahrerId);
+    // The records end at a used block, not at a free one: a zeroed block with a stranded record behind it.
+    fenster.einlesen(karte(CardFileBuilder()
+                               .record(fahrt(0, 10))
+                               .waypoint(at(2005, 3, 14, 9, 0, 5), 45220, 7)
+                               .record(fahrt(20, 12))
+                               .filledBlock(0x00)
+                               .record(fahrt(40, 5))));
+    ASSERT_EQ(fenster.bloecke(), 3u);
+    const std::vector<std::uint8_t> vorher = readAllBytes(pfad);
+
+    fenster.BtSpeichernClick();
+
+    constexpr std::size_t geloeschtBis = 3072 + 3 * 512;
+    const std::vector<std::uint8_t> nachher = readAllBytes(pfad);
+    ASSERT_EQ(nachher.size(), vorher.size());
+    EXPECT_TRUE(std::all_of(nachher.begin() + 3072, nachher.begin() + geloeschtBis, [](auto b) { return b == 0xFF; }));
+    EXPECT_TRUE(std::equal(nachher.begin() + geloeschtBis, nachher.end(), vorher.begin() + geloeschtBis));
+}
+
+// What lies in the drive when "Daten übernehmen" is pressed after reading card A.
+struct Kartenwechsel {
+    const char* name;
+    std::optional<QString> kennung; // what the drive's file system tells now
+    bool andereFahrten;             // card B's five trips instead of card A's bytes
+};
+
+class VarnoVOKKartenwechsel : public VarnoVOKTest, public ::testing::WithParamInterface<Kartenwechsel> {};
+
+TEST_P(VarnoVOKKartenwechsel, LoeschtNichtsUndBittetUmNeuesEinlesen)
+{
+    karteHatFahrer(fahrerId);
+    fenster.einlesen(karteMitDreiFahrten());
+    if (GetParam().andereFahrten) {
+        CardFileBuilder karteB;
+        for (int i = 0; i < 5; ++i)
+            karteB.record(fahrt(i * 10, 5, "Kunde"));
+        karte(karteB.freeBlock());
+    }
+    kennung->setIdentifier(GetParam().kennung);
+    const std::vector<std::uint8_t> imLaufwerk = readAllBytes(pfad);
+
+    fenster.BtSpeichernClick();
+
+    EXPECT_EQ(readAllBytes(pfad), imLaufwerk);
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Die Speicherkarte wurde seit dem Einlesen gewechselt oder verändert. Die "
+                                         "Fahrten wurden übernommen, von der Speicherkarte wurde nichts gelöscht. "
+                                         "Bitte lesen Sie die Speicherkarte erneut ein.")});
+    // Card A's green trips stay stored.
+    EXPECT_EQ(spalte("SELECT Startkm FROM T_basis ORDER BY ID"), (QStringList{"45210", "45230"}));
+    EXPECT_EQ(fenster.StringGrid1->model()->rowCount(), 0);
+    EXPECT_FALSE(fenster.BtSpeichern->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, VarnoVOKKartenwechsel,
+    ::testing::Values(Kartenwechsel{"AndereKarte", QStringLiteral("1111"), true},
+                      Kartenwechsel{"GleicheKennungAndereFahrten", karteId, true},
+                      Kartenwechsel{"AndereKennungGleicheBytes", QStringLiteral("1111"), false},
+                      Kartenwechsel{"KeineKennungMehr", std::nullopt, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(VarnoVOKTest, DoppelklickKehrtDieMarkierungUm)
 {
     karteHatFahrer(fahrerId);
@@ -337,6 +402,9 @@ TEST_F(VarnoVOKTest, OhneKartenkennungBleibtDasFeldUndEsWirdNichtNachDemFahrerGe
     EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
     fenster.BtSpeichernClick();
     EXPECT_EQ(spalte("SELECT CFID FROM T_basis"), QStringList{"ECFID"});
+    // Without an identifier the bytes alone tell that the card is the one read.
+    EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+    EXPECT_EQ(readAllBytes(pfad)[3072], 0xFF);
 }
 
 struct FahrerFall {

@@ -58,7 +58,9 @@ void checkFileFunctions(std::span<const std::uint8_t> file, const RecordReading&
 
     const FileIdentity identity = checkIdentity(path);
     require(identity == (hasIdentity(file) ? FileIdentity::DataFile : FileIdentity::NotDataFile), "identity");
-    require(readRecords(path).records == inMemory.records, "file reader agrees with memory reader");
+    const RecordReading fromFile = readRecords(path);
+    require(fromFile.records == inMemory.records, "file reader agrees with memory reader");
+    require(fromFile.consumed() == inMemory.consumed(), "file reader takes the same blocks");
     try {
         const CardLists lists = readCardLists(path);
         require(file.size() >= HeaderReadSize, "short file gives no lists");

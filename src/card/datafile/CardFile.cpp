@@ -23,7 +23,8 @@ std::size_t expectedRecords(std::uint64_t fileSize)
 {
     if (fileSize <= RecordAreaOffset)
         return 0;
-    return static_cast<std::size_t>(std::min<std::uint64_t>((fileSize - RecordAreaOffset) / BlockSize, MaxReservedRecords));
+    return static_cast<std::size_t>(
+        std::min<std::uint64_t>((fileSize - RecordAreaOffset) / BlockSize, MaxReservedRecords));
 }
 
 // A small card needs no large buffer; one block more than the file holds lets a single read reach
@@ -31,6 +32,22 @@ std::size_t expectedRecords(std::uint64_t fileSize)
 std::size_t readChunkSize(std::size_t expectedRecords)
 {
     return std::min(ChunkSize, (expectedRecords + 1) * BlockSize);
+}
+
+// Whether the blocks from offset 3072 up to `end` are all there and have the digest a reading gave.
+bool holdsBlocks(const FileHandle& file, std::uint64_t end, std::uint64_t digest)
+{
+    const auto chunkSize = static_cast<std::size_t>(std::min<std::uint64_t>(ChunkSize, end - RecordAreaOffset));
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    BlockDigest found;
+    for (std::uint64_t offset = RecordAreaOffset; offset < end; offset += chunkSize) {
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(chunkSize, end - offset));
+        if (file.readAt(offset, std::span(chunk.get(), length)) < length)
+            return false;
+        for (std::size_t block = 0; block < length; block += BlockSize)
+            found.add(std::span<const std::uint8_t, BlockSize>(chunk.get() + block, BlockSize));
+    }
+    return found.value() == digest;
 }
 
 } // namespace
@@ -80,16 +97,19 @@ RecordReading readRecords(const std::filesystem::path& path)
     return reading;
 }
 
-void eraseRecords(const std::filesystem::path& path, std::size_t blockCount)
+EraseResult eraseRecords(const std::filesystem::path& path, const ReadBlocks& read)
 {
     static const std::vector<std::uint8_t> freeBlocks(ChunkSize, FreeByte);
     FileHandle file(path, FileHandle::Access::ReadWrite);
-    const std::uint64_t end = RecordAreaOffset + std::uint64_t{blockCount} * BlockSize;
+    const std::uint64_t end = RecordAreaOffset + std::uint64_t{read.count} * BlockSize;
+    if (!holdsBlocks(file, end, read.digest))
+        return EraseResult::FileChanged;
     for (std::uint64_t offset = RecordAreaOffset; offset < end; offset += ChunkSize) {
         const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(ChunkSize, end - offset));
         file.writeAt(offset, std::span(freeBlocks).first(length));
     }
     file.close();
+    return EraseResult::Erased;
 }
 
 } // namespace cardfile

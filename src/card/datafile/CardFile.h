@@ -31,7 +31,15 @@ void writeCardLists(const std::filesystem::path& path, const CardLists& lists);
 // incomplete last block is not a record.
 RecordReading readRecords(const std::filesystem::path& path);
 
-// Overwrites `blockCount` blocks from offset 3072 with 0xFF and nothing else.
-void eraseRecords(const std::filesystem::path& path, std::size_t blockCount);
+enum class EraseResult {
+    Erased,
+    // The file no longer holds the blocks read (another card, or records changed): nothing written.
+    FileChanged
+};
+
+// Overwrites the blocks a reading took, from offset 3072, with 0xFF and nothing else, but only when
+// the file still holds exactly those blocks: they are read back and compared under the same open
+// file that is then written.
+EraseResult eraseRecords(const std::filesystem::path& path, const ReadBlocks& read);
 
 } // namespace cardfile

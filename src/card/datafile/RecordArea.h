@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/datafile/BlockDigest.h"
 #include "card/datafile/CardRecord.h"
 
 #include <cstdint>
@@ -8,15 +9,26 @@
 
 namespace cardfile {
 
+// The record blocks a reading took from the file: how many, and the digest of their bytes.
+struct ReadBlocks {
+    std::size_t count = 0;
+    std::uint64_t digest = BlockDigest().value();
+
+    bool operator==(const ReadBlocks&) const = default;
+};
+
 struct RecordReading {
     std::vector<CardRecord> records;
+    BlockDigest digest;
 
     // Every block read up to the end marker is a record, so this is what an erase must overwrite.
     std::size_t blocksConsumed() const { return records.size(); }
+    ReadBlocks consumed() const { return {records.size(), digest.value()}; }
 };
 
-// Decodes the whole blocks of `blocks` in order and appends their records; bytes after the last
-// whole block are ignored. Returns false once it meets the block that ends the records.
+// Decodes the whole blocks of `blocks` in order and appends their records and their bytes to the
+// digest; bytes after the last whole block are ignored. Returns false once it meets the block that
+// ends the records.
 bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading);
 
 // The records of a record area held in memory: the file's bytes from offset 3072 to its end.
