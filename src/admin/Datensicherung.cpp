@@ -166,8 +166,16 @@ void TF_Datensicherung::BtRueckSicherungClick()
 
 void TF_Datensicherung::BtNeueDatenbankClick()
 {
+    QString meldung = QStringLiteral("Eine neue, leere Datenbank wurde angelegt.");
+    // A file that is there but no usable logbook is kept beside the new one, never overwritten.
+    if (QFileInfo::exists(logbuch())) {
+        const QString aufbewahrt = logbuch() + QStringLiteral(".unbrauchbar");
+        dateien_->renameReplacing(logbuch(), aufbewahrt);
+        meldung += QStringLiteral("\nDie bisherige Datei wurde als %1 aufbewahrt.")
+                       .arg(QDir::toNativeSeparators(aufbewahrt));
+    }
     Database::createNew(logbuch());
-    prompt::message(QStringLiteral("Eine neue, leere Datenbank wurde angelegt."));
+    prompt::message(meldung);
     logbuchUebernommen();
     close();
 }

@@ -256,18 +256,44 @@ bool THauptform::eventFilter(QObject* watched, QEvent* event)
 
 void THauptform::FormShow()
 {
+    const QString verzeichnis = QDir::currentPath();
+    const QString logbuch = QDir(verzeichnis).filePath(QString::fromLatin1(Database::fileName));
+    const std::optional<Startbefund> befund = logbuchPruefen(logbuch);
+    if (!befund) {
+        startAbgebrochen_ = true;
+        emit beenden();
+        return;
+    }
     AppState& state = appState();
-    const QString pfad = QDir::currentPath();
-    if (QFileInfo::exists(QDir(pfad).filePath(QString::fromLatin1(Database::fileName)))) {
-        state.DBVorhanden = true;
-        state.DBPfad = pfad;
-        if (!Database::isOpen())
-            Database::open(QDir(pfad).filePath(QString::fromLatin1(Database::fileName)));
-        CbKFZ->setEnabled(true);
-    } else {
-        state.DBVorhanden = false;
-        prompt::message(
-            QStringLiteral("Datenbank nicht gefunden. Sie können jetzt eine bestehende Datensicherung zurücksichern."));
+    state.DBVorhanden = befund->weiter != Startbefund::Weiter::Sicherungsfenster;
+    if (!state.DBVorhanden) {
+        prompt::message(befund->meldung);
+        return;
+    }
+    state.DBPfad = verzeichnis;
+    logbuchOeffnen(logbuch, *befund);
+    CbKFZ->setEnabled(true);
+}
+
+// Asks to try again as long as another program holds the logbook; none when the user gives up.
+std::optional<Startbefund> THauptform::logbuchPruefen(const QString& logbuch) const
+{
+    Startbefund befund = startpruefung_.pruefen(logbuch);
+    while (befund.weiter == Startbefund::Weiter::WiederholenAnbieten) {
+        if (!prompt::confirm(QStringLiteral("Warnung"), befund.meldung, PromptIcon::Warning))
+            return std::nullopt;
+        befund = startpruefung_.pruefen(logbuch);
+    }
+    return befund;
+}
+
+void THauptform::logbuchOeffnen(const QString& logbuch, const Startbefund& befund)
+{
+    if (befund.weiter == Startbefund::Weiter::NurLesendOeffnen) {
+        Database::open(logbuch, Database::Access::ReadOnly);
+        prompt::warning(befund.meldung);
+    } else if (!Database::isOpen()) {
+        Database::open(logbuch);
     }
 }
 
@@ -279,6 +305,8 @@ void THauptform::DatenbankBereit()
 
 void THauptform::FormActivate()
 {
+    if (startAbgebrochen_)
+        return;
     const QString logo = QDir::current().filePath(QStringLiteral("logo.gif"));
     if (QFileInfo::exists(logo))
         Image1->setPixmap(QPixmap(logo));
@@ -354,7 +382,7 @@ void THauptform::CbKFZChange(int)
 {
     KFZDetails();
     const int index = CbKFZ->currentIndex();
-    if (index >= 0)
+    if (index >= 0 && logbuchBeschreibbar())
         TDataBase::KFZMerken(appState().KFZListe.at(static_cast<std::size_t>(index)).ID);
 }
 
@@ -427,18 +455,20 @@ void THauptform::zeigeHilfeHinweis()
 
 void THauptform::BtEndeClick()
 {
-    if (appState().DBVorhanden)
-        fensterposMerken();
+    if (logbuchBeschreibbar())
+        TDataBase::FensterposSpeichern(x(), y());
     emit beenden();
 }
 
 void THauptform::FormDeactivate()
 {
-    if (appState().DBVorhanden && Database::isOpen())
-        fensterposMerken();
+    if (logbuchBeschreibbar())
+        TDataBase::FensterposSpeichern(x(), y());
 }
 
-void THauptform::fensterposMerken()
+// The window position and the last vehicle are remembered only in a logbook that is open for
+// writing; a write-protected one is used as it stands.
+bool THauptform::logbuchBeschreibbar() const
 {
-    TDataBase::FensterposSpeichern(x(), y());
+    return appState().DBVorhanden && Database::isOpen() && !Database::isReadOnly();
 }

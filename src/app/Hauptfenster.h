@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/Startpruefung.h"
+
 #include <QMainWindow>
+
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -32,6 +36,8 @@ public:
     explicit THauptform(QWidget* parent = nullptr);
 
     void setZiele(const Hauptfensterziele& ziele);
+    // Tests hand in a check that sees a write-protected file or waits less for a locked one.
+    void setStartpruefung(Startpruefung pruefung) { startpruefung_ = std::move(pruefung); }
 
     QComboBox* CbKFZ;
     QLineEdit* eKmStand;
@@ -79,11 +85,16 @@ private:
     void fahrtenerfassungBeendet();
     void zeigeDatensicherung();
     void zeigeHilfeHinweis();
-    void fensterposMerken();
+    std::optional<Startbefund> logbuchPruefen(const QString& logbuch) const;
+    void logbuchOeffnen(const QString& logbuch, const Startbefund& befund);
+    bool logbuchBeschreibbar() const;
     int anzahlUnbearbeiteteFahrten(int kfzId);
 
     Hauptfensterziele ziele_;
+    Startpruefung startpruefung_;
     bool ersteAnzeige_ = true;
+    // The user chose to end rather than wait for another program that holds the logbook.
+    bool startAbgebrochen_ = false;
     bool aktivierungFehlgeschlagen_ = false;
 
     QAction* aDatensicherung_;

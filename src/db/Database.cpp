@@ -12,12 +12,15 @@
 namespace {
 
 const QString connectionName = QStringLiteral("varno");
+const QString readOnlyOption = QStringLiteral("QSQLITE_OPEN_READONLY");
 
-void openConnection(const QString& path)
+void openConnection(const QString& path, Database::Access access)
 {
     Database::close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
+    if (access == Database::Access::ReadOnly)
+        db.setConnectOptions(readOnlyOption);
     if (!db.open()) {
         const QString message = db.lastError().text();
         db = QSqlDatabase();
@@ -31,11 +34,11 @@ void openConnection(const QString& path)
 
 namespace Database {
 
-void open(const QString& path)
+void open(const QString& path, Access access)
 {
     if (!QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
-    openConnection(path);
+    openConnection(path, access);
     try {
         namensordnung::einrichten();
         Schema::migrate();
@@ -48,6 +51,11 @@ void open(const QString& path)
 bool isOpen()
 {
     return QSqlDatabase::contains(connectionName) && QSqlDatabase::database(connectionName, false).isOpen();
+}
+
+bool isReadOnly()
+{
+    return isOpen() && connection().connectOptions().contains(readOnlyOption);
 }
 
 void close()
@@ -75,10 +83,13 @@ void createNew(const QString& path)
     QFile file(path);
     // The logbook holds personal data: only its owner may read it.
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
-        throw DatabaseError(QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
+        throw DatabaseError(
+            QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
     file.close();
     try {
-        open(path);
+        openConnection(path, Access::ReadWrite);
+        namensordnung::einrichten();
+        Schema::create();
     } catch (...) {
         close();
         QFile::remove(path);

@@ -11,9 +11,17 @@ inline constexpr auto fileName = "varno.db";
 // backup tool reading it at the same moment.
 inline constexpr int sperrWartezeitMs = 2000;
 
-// Opens the logbook at path and brings its schema up to date. Throws DatabaseError.
-void open(const QString& path);
+enum class Access {
+    ReadWrite,
+    // A write-protected file or folder: reading works, every write fails with a German message.
+    ReadOnly
+};
+
+// Opens the logbook at path and brings its schema up to date; a file that is no logbook is
+// refused, never turned into one. Throws DatabaseError.
+void open(const QString& path, Access access = Access::ReadWrite);
 bool isOpen();
+bool isReadOnly();
 // Closes the connection (tests and restore use it; the program keeps it open for its whole run).
 void close();
 QSqlDatabase connection();

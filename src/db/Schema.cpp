@@ -93,22 +93,29 @@ bool hasTables()
 
 namespace Schema {
 
+void create()
+{
+    if (storedVersion() != 0 || hasTables())
+        throw DatabaseError(QStringLiteral("Die Datei ist nicht leer; ein neues Fahrtenbuch wird nur in einer leeren "
+                                           "Datei angelegt."));
+    Transaction transaction;
+    createVersion1();
+    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
+    transaction.commit();
+}
+
 void migrate()
 {
     const int version = storedVersion();
     if (version > currentVersion)
         throw DatabaseError(QStringLiteral("Die Datenbank stammt aus einer neueren Programmversion (Schema %1).")
                                 .arg(version));
-    if (version == currentVersion)
-        return;
-    if (version == 0 && hasTables())
-        throw DatabaseError(QStringLiteral("Die Datei ist keine Varno-Datenbank."));
-    Transaction transaction;
-    // Each later schema version adds its own step here; existing steps are never edited.
+    // An empty file or another program's database never silently becomes a logbook: only the
+    // user's explicit "new logbook" creates the tables.
     if (version < 1)
-        createVersion1();
-    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
-    transaction.commit();
+        throw DatabaseError(QStringLiteral("Die Datei ist kein Varno-Fahrtenbuch."));
+    // Each later schema version adds its step here, run when `version` is below it, in one
+    // transaction with the new user_version; existing steps are never edited.
 }
 
 const QStringList& tableNames()

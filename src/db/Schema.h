@@ -8,8 +8,12 @@ namespace Schema {
 // The schema version this program writes; stored in PRAGMA user_version.
 inline constexpr int currentVersion = 1;
 
-// Brings the open database up to currentVersion: a new file gets every table and the delivered
-// rows, an older file runs the missing migration steps. Throws DatabaseError.
+// Creates every table and the delivered rows in the open database, which must be empty.
+// Throws DatabaseError.
+void create();
+
+// Brings the open logbook up to currentVersion by the missing migration steps; a database that is
+// no logbook (an empty file, another program's database) is refused. Throws DatabaseError.
 void migrate();
 
 // Every table of the logbook.

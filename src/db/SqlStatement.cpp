@@ -6,8 +6,16 @@
 #include <QSqlError>
 
 namespace {
+
+// SQLite's result code for a write to a database opened read-only; extended codes keep it in their
+// low byte.
+constexpr int sqliteReadOnly = 8;
+
 [[noreturn]] void fail(const QSqlError& error, const QString& sql)
 {
+    if ((error.nativeErrorCode().toInt() & 0xff) == sqliteReadOnly)
+        throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert "
+                                           "werden."));
     QString text = error.databaseText();
     if (text.isEmpty())
         text = error.text();

@@ -1,5 +1,6 @@
 #include "evaluation/AuswertungStore.h"
 
+#include "db/Database.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 #include "evaluation/Rohabfrage.h"
@@ -182,6 +183,9 @@ bool AuswertungStore::musterfahrzeugEinbeziehen() const
 
 void AuswertungStore::filterMerken(const FilterTexte& t) const
 {
+    // Only a note that nothing reads back: a write-protected logbook is evaluated without it.
+    if (Database::isReadOnly())
+        return;
     ausfuehren(QStringLiteral("UPDATE T_FILTER SET AbDat = ?, AnDat = ?, Von = ?, Nach = ?, km_ab = ?, km_an = ?, "
                               "KFZ = ?, Fahrer = ?, Zweck = ?, Kategorie = ?, Art = ?, Bemerkung = ? WHERE ID = 1"),
                {t.abDat, t.anDat, t.von, t.nach, t.kmAb, t.kmAn, t.fahrzeug, t.fahrer, t.zweck, t.kategorie, t.art,

@@ -8,6 +8,7 @@
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "platform/PosixFileOperations.h"
+#include "support/Dateieingriff.h"
 #include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
@@ -283,15 +284,7 @@ QString fehlendeDatei(const QString& verzeichnis)
 QString sqliteDatei(const QString& verzeichnis, const QStringList& anweisungen)
 {
     const QString pfad = verzeichnis + QStringLiteral("/fremd.sav");
-    {
-        QSqlDatabase fremd = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fremd"));
-        fremd.setDatabaseName(pfad);
-        EXPECT_TRUE(fremd.open());
-        for (const QString& anweisung : anweisungen)
-            EXPECT_TRUE(QSqlQuery(fremd).exec(anweisung)) << anweisung.toStdString();
-        fremd.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fremd"));
+    dateieingriff::ausfuehren(pfad, anweisungen);
     return pfad;
 }
 
@@ -369,35 +362,6 @@ void PrintTo(Sicherungsart art, std::ostream* os)
     *os << artName(art);
 }
 
-void dateiKuerzen(const QString& pfad, qint64 bytes)
-{
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.resize(datei.size() - bytes));
-}
-
-// Overwrites the first page of a table with a pattern, leaving the file's header and length as they were.
-void tabellenseiteZerstoeren(const QString& pfad, const QString& tabelle)
-{
-    int seite = 0;
-    {
-        QSqlDatabase datei = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seite"));
-        datei.setDatabaseName(pfad);
-        ASSERT_TRUE(datei.open());
-        QSqlQuery query(datei);
-        ASSERT_TRUE(query.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(tabelle)));
-        ASSERT_TRUE(query.next());
-        seite = query.value(0).toInt();
-        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA page_size")) && query.next());
-        const int groesse = query.value(0).toInt();
-        datei.close();
-        QFile roh(pfad);
-        ASSERT_TRUE(roh.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(roh.seek(qint64(seite - 1) * groesse));
-        roh.write(QByteArray(groesse, '\x55'));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("seite"));
-}
-
 // Changes one letter of a stored text inside the file: SQLite's checks cannot see that.
 void textInDerDateiAendern(const QString& pfad, const QByteArray& text, const QByteArray& neu)
 {
@@ -454,7 +418,7 @@ TEST_P(AbgeschnitteneSicherung, WirdAbgelehnt)
                   .kmAn = 10020,
                   .bemerkung = QString(3000, QLatin1Char('x'))});
     const QString sicherung = sicherungAnlegen(art);
-    dateiKuerzen(sicherung, fehlendeBytes);
+    dateieingriff::kuerzen(sicherung, fehlendeBytes);
     zuruecksichernWirdAbgelehnt(sicherung);
 }
 
@@ -470,7 +434,7 @@ class ZerstoerteTabellenseite : public BeschaedigteSicherung, public ::testing::
 TEST_P(ZerstoerteTabellenseite, WirdAbgelehnt)
 {
     const QString sicherung = sicherungAnlegen(GetParam());
-    tabellenseiteZerstoeren(sicherung, QStringLiteral("T_MIREL"));
+    dateieingriff::tabellenseiteZerstoeren(sicherung, QStringLiteral("T_MIREL"));
     zuruecksichernWirdAbgelehnt(sicherung);
 }
 

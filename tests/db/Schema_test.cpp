@@ -69,6 +69,36 @@ TEST(Schema, FremdeDateiWirdNichtAlsLogbuchGeoeffnet)
     EXPECT_FALSE(Database::isOpen());
 }
 
+TEST(Schema, LeereDateiWirdNichtZumLogbuch)
+{
+    TestDatabase db;
+    Database::close();
+    const QString leer = db.directory() + QStringLiteral("/leer.db");
+    {
+        QFile datei(leer);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    }
+    EXPECT_THROW(Database::open(leer), DatabaseError);
+    EXPECT_FALSE(Database::isOpen());
+    EXPECT_EQ(QFileInfo(leer).size(), 0);
+}
+
+TEST(Schema, SchreibgeschuetztGeoeffnetLiestUndVerweigertDasSchreibenAufDeutsch)
+{
+    TestDatabase db;
+    Database::close();
+    Database::open(db.file(), Database::Access::ReadOnly);
+    EXPECT_TRUE(Database::isReadOnly());
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
+    try {
+        SqlStatement("UPDATE T_Optionen SET KFZ = 1").exec();
+        FAIL() << "written to a read-only logbook";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(),
+                  QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert werden."));
+    }
+}
+
 TEST(Schema, FehlerhafteAnweisungMeldetDieMeldungDerDatenbank)
 {
     TestDatabase db;
