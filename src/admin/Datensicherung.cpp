@@ -125,10 +125,8 @@ void TF_Datensicherung::BtAendernClick()
 void TF_Datensicherung::BtSicherungClick()
 {
     const QString ziel = sicherungsname::dateiname(EDSVerz->text(), Clock::now());
-    if (!sicherungSchreiben(ziel)) {
-        fehlerBeimKopieren();
+    if (!sicherungSchreiben(ziel))
         return;
-    }
     prompt::message(QStringLiteral("Die Datensicherung war erfolgreich."));
     close();
 }
@@ -138,11 +136,14 @@ bool TF_Datensicherung::sicherungSchreiben(const QString& ziel)
     // Two backups within one second share a name; replacing the earlier one is the user's call.
     if (QFileInfo::exists(ziel) &&
         !prompt::confirmDestructive(QStringLiteral("Die Datei %1 ist bereits vorhanden. Wollen Sie sie ersetzen?")
-                                        .arg(QDir::toNativeSeparators(ziel))))
+                                        .arg(QDir::toNativeSeparators(ziel)))) {
+        fehlerBeimKopieren();
         return false;
+    }
     try {
         SicherungStore::sichern(ziel, *dateien_);
-    } catch (const VarnoError&) {
+    } catch (const VarnoError& fehler) {
+        fehlerBeimKopieren(fehler.message());
         return false;
     }
     return true;
@@ -156,8 +157,8 @@ void TF_Datensicherung::BtRueckSicherungClick()
         return;
     try {
         Ruecksicherung(*dateien_).zuruecksichern(sicherung, logbuch());
-    } catch (const VarnoError&) {
-        fehlerBeimKopieren();
+    } catch (const VarnoError& fehler) {
+        fehlerBeimKopieren(fehler.message());
         return;
     }
     prompt::message(QStringLiteral("Die Rücksicherung war erfolgreich."));
@@ -204,8 +205,10 @@ void TF_Datensicherung::logbuchUebernommen()
         emit datenbankBereit();
 }
 
-void TF_Datensicherung::fehlerBeimKopieren()
+void TF_Datensicherung::fehlerBeimKopieren(const QString& grund)
 {
-    Prompts::instance().ask(PromptIcon::Error, QStringLiteral("Varno"), QStringLiteral("Fehler beim Kopieren"),
-                            PromptButtons::Ok, PromptAnswer::Ok);
+    QString text = QStringLiteral("Fehler beim Kopieren");
+    if (!grund.isEmpty())
+        text += QLatin1Char('\n') + grund;
+    Prompts::instance().ask(PromptIcon::Error, QStringLiteral("Varno"), text, PromptButtons::Ok, PromptAnswer::Ok);
 }

@@ -51,7 +51,8 @@ private:
     QString logbuch() const;
     bool sicherungSchreiben(const QString& ziel);
     void logbuchUebernommen();
-    static void fehlerBeimKopieren();
+    // The reason, when there is one, goes below the message users have always seen.
+    static void fehlerBeimKopieren(const QString& grund = {});
 
     FileOperations* dateien_;
     QString AktVerz;

@@ -4,6 +4,7 @@
 #include "admin/SicherungStore.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
+#include "db/Logbuchpruefung.h"
 #include "platform/FileOperations.h"
 
 #include <QFileInfo>
@@ -50,6 +51,9 @@ void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& log
 
 QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& logbuch)
 {
+    // Told before copying, in the program's words rather than the system's.
+    if (const auto mangel = Logbuchpruefung::zugriffsMangel(sicherung))
+        throw VarnoError(mangel->grund);
     const QString kopie = dateien_.createTemporaryBeside(logbuch);
     try {
         dateien_.copyReplacing(sicherung, kopie);

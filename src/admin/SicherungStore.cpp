@@ -8,19 +8,59 @@
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
 
+#include <QDeadlineTimer>
+
 #include <sqlite3.h>
 
 namespace {
 
+// The backup waits by its own rules; the connection's busy timeout would stretch every try.
+class OhneWartezeit {
+public:
+    explicit OhneWartezeit(sqlite3* db) : db_(db) { sqlite3_busy_timeout(db_, 0); }
+    ~OhneWartezeit() { sqlite3_busy_timeout(db_, Database::sperrWartezeitMs); }
+    OhneWartezeit(const OhneWartezeit&) = delete;
+    OhneWartezeit& operator=(const OhneWartezeit&) = delete;
+
+private:
+    sqlite3* db_;
+};
+
+bool belegt(int ergebnis)
+{
+    return ergebnis == SQLITE_BUSY || ergebnis == SQLITE_LOCKED;
+}
+
+// Runs the backup to its end, trying again while the logbook is busy until the patience runs
+// out; returns the last step's result.
+int schritteKopieren(sqlite3_backup* sicherung, const SicherungStore::Geduld& geduld)
+{
+    const QDeadlineTimer frist(geduld.frist);
+    for (;;) {
+        const int ergebnis = sqlite3_backup_step(sicherung, -1);
+        if (ergebnis == SQLITE_OK)
+            continue;
+        if (!belegt(ergebnis) || frist.hasExpired())
+            return ergebnis;
+        geduld.pause();
+    }
+}
+
 // Copies every page of the open logbook into the (empty) file at `pfad`.
-void seitenKopieren(sqlite3* quelle, const QString& pfad)
+void seitenKopieren(sqlite3* quelle, const QString& pfad, const SicherungStore::Geduld& geduld)
 {
     SqliteDatei ziel(pfad);
-    if (sqlite3_backup* sicherung = sqlite3_backup_init(ziel.handle(), "main", quelle, "main")) {
-        sqlite3_backup_step(sicherung, -1);
-        sqlite3_backup_finish(sicherung);
-    }
-    if (sqlite3_errcode(ziel.handle()) != SQLITE_OK)
+    const OhneWartezeit ohneWartezeit(quelle);
+    sqlite3_backup* sicherung = sqlite3_backup_init(ziel.handle(), "main", quelle, "main");
+    if (!sicherung)
+        ziel.scheitern(QStringLiteral("Die Sicherung kann nicht beginnen"));
+    const int ergebnis = schritteKopieren(sicherung, geduld);
+    const int abschluss = sqlite3_backup_finish(sicherung);
+    if (belegt(ergebnis))
+        throw DatabaseError(QStringLiteral("Die Datenbank ist durch ein anderes Programm belegt; die Sicherung wurde "
+                                           "nach längerem Warten abgebrochen. Bitte versuchen Sie es später noch "
+                                           "einmal."));
+    if (ergebnis != SQLITE_DONE || abschluss != SQLITE_OK)
         ziel.scheitern(QStringLiteral("Die Sicherung konnte nicht geschrieben werden"));
 }
 
@@ -28,12 +68,12 @@ void seitenKopieren(sqlite3* quelle, const QString& pfad)
 
 namespace SicherungStore {
 
-void sichern(const QString& ziel, FileOperations& dateien)
+void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
 {
     sqlite3* quelle = sqliteVerbindung();
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
-        seitenKopieren(quelle, temporaer);
+        seitenKopieren(quelle, temporaer, geduld);
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);
     } catch (...) {

@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kopfLaenge = 100;
-constexpr char kennung[] = "SQLite format 3";
+// The identity text includes its terminating zero byte.
+const QByteArray kennung("SQLite format 3", 16);
 
 quint32 wort(const QByteArray& kopf, int offset)
 {
@@ -18,18 +21,21 @@ quint16 halbwort(const QByteArray& kopf, int offset)
     return qFromBigEndian<quint16>(kopf.constData() + offset);
 }
 
+// The first bytes of the file, up to a whole header; empty when it cannot be read.
+QByteArray anfang(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.read(kopfLaenge) : QByteArray();
+}
+
 } // namespace
 
 namespace datenbankkopf {
 
 std::optional<Kopf> lesen(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray kopf = datei.read(kopfLaenge);
-    // The identity text includes its terminating zero byte.
-    if (kopf.size() < kopfLaenge || !kopf.startsWith(QByteArray(kennung, sizeof kennung)))
+    const QByteArray kopf = anfang(pfad);
+    if (kopf.size() < kopfLaenge || !kopf.startsWith(kennung))
         return std::nullopt;
     Kopf ergebnis;
     // The value 1 stands for 65536, which does not fit the two bytes.
@@ -45,21 +51,19 @@ std::optional<Kopf> lesen(const QString& pfad)
 
 std::optional<QString> laengenMangel(const QString& pfad)
 {
-    const qint64 laenge = QFile(pfad).size();
-    if (laenge == 0)
+    const QString mangel = QStringLiteral("Die Datei ist unvollständig oder beschädigt: ihre Länge passt nicht zu "
+                                          "ihrem Kopf.");
+    const QByteArray kopf = anfang(pfad);
+    // Cut off within the header itself; a short file of other content is for the engine to reject.
+    if (kopf.size() < kopfLaenge) {
+        const qsizetype vergleich = std::min(kopf.size(), kennung.size());
+        const bool sqliteAnfang = !kopf.isEmpty() && kopf.first(vergleich) == kennung.first(vergleich);
+        return sqliteAnfang ? std::optional(mangel) : std::nullopt;
+    }
+    const auto gelesen = lesen(pfad);
+    if (!gelesen || !gelesen->seitenzahl || QFile(pfad).size() == gelesen->seitengroesse * *gelesen->seitenzahl)
         return std::nullopt;
-    if (laenge < kopfLaenge)
-        return QStringLiteral("Die Datei ist unvollständig: sie ist nur %1 Bytes lang.").arg(laenge);
-    const auto kopf = lesen(pfad);
-    if (!kopf || !kopf->seitenzahl)
-        return std::nullopt;
-    const qint64 erwartet = kopf->seitengroesse * *kopf->seitenzahl;
-    if (laenge == erwartet)
-        return std::nullopt;
-    return QStringLiteral("Die Datei ist unvollständig oder beschädigt: sie ist %1 Bytes lang, ihr Kopf verlangt %2 "
-                          "Bytes.")
-        .arg(laenge)
-        .arg(erwartet);
+    return mangel;
 }
 
 } // namespace datenbankkopf

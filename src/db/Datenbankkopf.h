@@ -19,7 +19,8 @@ struct Kopf {
 std::optional<Kopf> lesen(const QString& pfad);
 
 // Why the file's length does not match what its header states; none when it matches or when the
-// file has no SQLite header to compare with (an empty file, or none at all: the engine tells).
+// file has no SQLite header to compare with (an empty file, or another kind of file: the engine
+// tells those apart).
 std::optional<QString> laengenMangel(const QString& pfad);
 
 } // namespace datenbankkopf

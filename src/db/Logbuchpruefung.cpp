@@ -52,20 +52,6 @@ Ergebnis lesefehler(const QSqlError& fehler)
     }
 }
 
-std::optional<Ergebnis> dateiMangel(const QString& pfad)
-{
-    const QFileInfo datei(pfad);
-    if (!datei.exists())
-        return befund(Befund::Fehlt, QStringLiteral("Die Datei wurde nicht gefunden."));
-    if (datei.isDir())
-        return befund(Befund::KeinZugriff, QStringLiteral("Der Name bezeichnet ein Verzeichnis, keine Datei."));
-    if (!datei.isReadable())
-        return befund(Befund::KeinZugriff, QStringLiteral("Auf die Datei besteht kein Lesezugriff."));
-    if (const auto mangel = datenbankkopf::laengenMangel(pfad))
-        return befund(Befund::Beschaedigt, *mangel);
-    return std::nullopt;
-}
-
 std::optional<Ergebnis> versionsMangel(QSqlQuery& query)
 {
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
@@ -118,10 +104,24 @@ Ergebnis verbundenPruefen(QSqlDatabase& db, Tiefe tiefe)
 
 } // namespace
 
+std::optional<Ergebnis> zugriffsMangel(const QString& pfad)
+{
+    const QFileInfo datei(pfad);
+    if (!datei.exists())
+        return befund(Befund::Fehlt, QStringLiteral("Die Datei wurde nicht gefunden."));
+    if (datei.isDir())
+        return befund(Befund::KeinZugriff, QStringLiteral("Der Name bezeichnet ein Verzeichnis, keine Datei."));
+    if (!datei.isReadable())
+        return befund(Befund::KeinZugriff, QStringLiteral("Auf die Datei besteht kein Lesezugriff."));
+    return std::nullopt;
+}
+
 Ergebnis pruefen(const QString& pfad, Tiefe tiefe, int sperrWartezeitMs)
 {
-    if (auto mangel = dateiMangel(pfad))
+    if (auto mangel = zugriffsMangel(pfad))
         return *mangel;
+    if (const auto mangel = datenbankkopf::laengenMangel(pfad))
+        return befund(Befund::Beschaedigt, *mangel);
     const QString verbindung = QStringLiteral("varno-pruefung-") + QUuid::createUuid().toString(QUuid::Id128);
     Ergebnis ergebnis;
     {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Whether a file is a sound logbook of a schema this program knows. Runs on a connection of its
 // own and only reads (SQLite itself may first take back a transaction a crash interrupted), so a
 // damaged file is never written and the program's connection is not touched.
@@ -22,6 +24,9 @@ struct Ergebnis {
 
     bool gesund() const { return befund == Befund::Gesund; }
 };
+
+// Why the file cannot be read at all (missing, a folder, no permission); none when it can.
+std::optional<Ergebnis> zugriffsMangel(const QString& pfad);
 
 // `sperrWartezeitMs`: how long to wait for another program that holds the file locked.
 Ergebnis pruefen(const QString& pfad, Tiefe tiefe, int sperrWartezeitMs = Database::sperrWartezeitMs);

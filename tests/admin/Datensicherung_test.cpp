@@ -93,13 +93,21 @@ protected:
 
     static const ScriptedPrompts::Shown& letzteMeldung() { return ScriptedPrompts::get().shown().back(); }
 
-    static void erwarteKopierfehler()
+    // The error box "Fehler beim Kopieren"; returns the reason below its first line.
+    static QString kopierfehlerGrund()
     {
-        ASSERT_FALSE(ScriptedPrompts::get().shown().empty());
-        EXPECT_EQ(letzteMeldung().text, QStringLiteral("Fehler beim Kopieren"));
+        if (ScriptedPrompts::get().shown().empty()) {
+            ADD_FAILURE() << "no error box";
+            return {};
+        }
         EXPECT_EQ(letzteMeldung().icon, PromptIcon::Error);
         EXPECT_EQ(letzteMeldung().title, QStringLiteral("Varno"));
+        const QStringList zeilen = letzteMeldung().text.split(QLatin1Char('\n'));
+        EXPECT_EQ(zeilen.front(), QStringLiteral("Fehler beim Kopieren"));
+        return zeilen.mid(1).join(QLatin1Char('\n'));
     }
+
+    static void erwarteKopierfehler(const QString& grund = {}) { EXPECT_EQ(kopierfehlerGrund(), grund); }
 
     TestDatabase db;
     QTemporaryDir ablage;
@@ -209,7 +217,7 @@ TEST_F(DatensicherungTest, SicherungInFehlendesVerzeichnisMeldetKopierfehler)
 {
     build::optionen(QStringLiteral("DS_Pfad"), QDir(ablage.path()).filePath(QStringLiteral("fehlt/")));
     sichern();
-    erwarteKopierfehler();
+    EXPECT_TRUE(kopierfehlerGrund().startsWith(QStringLiteral("Im Verzeichnis kann keine Datei angelegt werden:")));
     EXPECT_TRUE(fenster.isVisible());
     EXPECT_EQ(ScriptedPrompts::get().texts().size(), 1);
 }
@@ -254,7 +262,7 @@ TEST_F(DatensicherungTest, UmbenennenScheitertLaesstDieDatenbankUnveraendert)
     fenster.setDateien(dateien);
 
     zuruecksichern(sicherung);
-    erwarteKopierfehler();
+    erwarteKopierfehler(QStringLiteral("Kein Speicherplatz"));
     ASSERT_TRUE(Database::isOpen());
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?", {QStringLiteral("NEU 1")}), 1);
     EXPECT_EQ(logbuchinhalt(db.file()), vorher);
@@ -267,7 +275,13 @@ namespace {
 struct FremdeDatei {
     const char* name;
     QString (*anlegen)(const QString& verzeichnis);
+    const char* grund; // shown below "Fehler beim Kopieren"
 };
+
+void PrintTo(const FremdeDatei& datei, std::ostream* os)
+{
+    *os << datei.name;
+}
 
 QString textdatei(const QString& verzeichnis)
 {
@@ -279,6 +293,13 @@ QString textdatei(const QString& verzeichnis)
 QString fehlendeDatei(const QString& verzeichnis)
 {
     return verzeichnis + QStringLiteral("/gibt es nicht.sav");
+}
+
+QString verzeichnisMitEndungSav(const QString& verzeichnis)
+{
+    const QString pfad = verzeichnis + QStringLiteral("/Ordner.sav");
+    EXPECT_TRUE(QDir().mkpath(pfad));
+    return pfad;
 }
 
 QString sqliteDatei(const QString& verzeichnis, const QStringList& anweisungen)
@@ -314,6 +335,9 @@ QString abgeschnittenesLogbuch(const QString& verzeichnis)
     return pfad;
 }
 
+constexpr auto abgeschnittenGrund =
+    "Die Datei ist unvollständig oder beschädigt: ihre Länge passt nicht zu ihrem Kopf.";
+
 class FremdeDateiWirdAbgelehnt : public DatensicherungTest, public ::testing::WithParamInterface<FremdeDatei> {};
 
 } // namespace
@@ -323,7 +347,7 @@ TEST_P(FremdeDateiWirdAbgelehnt, DatenbankBleibtUnberuehrt)
     const QString datei = GetParam().anlegen(ablage.path());
     const QStringList vorher = logbuchinhalt(db.file());
     zuruecksichern(datei);
-    erwarteKopierfehler();
+    erwarteKopierfehler(QString::fromUtf8(GetParam().grund));
     ASSERT_TRUE(Database::isOpen());
     EXPECT_EQ(logbuchinhalt(db.file()), vorher);
     EXPECT_FALSE(QFileInfo::exists(Ruecksicherung::sicherheitskopie(db.file())));
@@ -331,11 +355,18 @@ TEST_P(FremdeDateiWirdAbgelehnt, DatenbankBleibtUnberuehrt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dateien, FremdeDateiWirdAbgelehnt,
-                         ::testing::Values(FremdeDatei{"Text", textdatei}, FremdeDatei{"Fehlend", fehlendeDatei},
-                                           FremdeDatei{"FremdeDatenbank", fremdeDatenbank},
-                                           FremdeDatei{"Unvollstaendig", unvollstaendigesLogbuch},
-                                           FremdeDatei{"NeueresSchema", neueresSchema},
-                                           FremdeDatei{"Abgeschnitten", abgeschnittenesLogbuch}),
+                         ::testing::Values(
+                             FremdeDatei{"Text", textdatei,
+                                         "Die Datei ist keine Datenbank, oder ihr Kopf ist beschädigt."},
+                             FremdeDatei{"Fehlend", fehlendeDatei, "Die Datei wurde nicht gefunden."},
+                             FremdeDatei{"Verzeichnis", verzeichnisMitEndungSav,
+                                         "Der Name bezeichnet ein Verzeichnis, keine Datei."},
+                             FremdeDatei{"FremdeDatenbank", fremdeDatenbank, "Die Datei ist kein Varno-Fahrtenbuch."},
+                             FremdeDatei{"Unvollstaendig", unvollstaendigesLogbuch,
+                                         "Der Datenbank fehlt die Tabelle T_MIREL."},
+                             FremdeDatei{"NeueresSchema", neueresSchema,
+                                         "Die Datenbank stammt aus einer neueren Programmversion (Schema 999)."},
+                             FremdeDatei{"Abgeschnitten", abgeschnittenesLogbuch, abgeschnittenGrund}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DatensicherungTest, SchliessenMitDatenbankBeendetNicht)
@@ -389,13 +420,13 @@ protected:
     }
 
     // The logbook changes after the backup, so a restore would be seen.
-    void zuruecksichernWirdAbgelehnt(const QString& sicherung)
+    void zuruecksichernWirdAbgelehnt(const QString& sicherung, const QString& grund)
     {
         build::fahrzeug({.kennzeichen = QStringLiteral("NACH DER SICHERUNG")});
         const QStringList vorher = logbuchinhalt(db.file());
         ScriptedPrompts::get().clear();
         zuruecksichern(sicherung);
-        erwarteKopierfehler();
+        erwarteKopierfehler(grund);
         ASSERT_TRUE(Database::isOpen());
         EXPECT_EQ(logbuchinhalt(db.file()), vorher);
         EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
@@ -419,7 +450,7 @@ TEST_P(AbgeschnitteneSicherung, WirdAbgelehnt)
                   .bemerkung = QString(3000, QLatin1Char('x'))});
     const QString sicherung = sicherungAnlegen(art);
     dateieingriff::kuerzen(sicherung, fehlendeBytes);
-    zuruecksichernWirdAbgelehnt(sicherung);
+    zuruecksichernWirdAbgelehnt(sicherung, QString::fromUtf8(abgeschnittenGrund));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, AbgeschnitteneSicherung,
@@ -435,7 +466,7 @@ TEST_P(ZerstoerteTabellenseite, WirdAbgelehnt)
 {
     const QString sicherung = sicherungAnlegen(GetParam());
     dateieingriff::tabellenseiteZerstoeren(sicherung, QStringLiteral("T_MIREL"));
-    zuruecksichernWirdAbgelehnt(sicherung);
+    zuruecksichernWirdAbgelehnt(sicherung, QStringLiteral("Die Datenbank ist beschädigt."));
 }
 
 INSTANTIATE_TEST_SUITE_P(Arten, ZerstoerteTabellenseite,
@@ -447,7 +478,9 @@ TEST_F(BeschaedigteSicherung, GeaenderterInhaltWidersprichtDerPruefsumme)
     build::fahrzeug({.kennzeichen = QStringLiteral("PRUEFSUMME 1")});
     const QString sicherung = sichern();
     textInDerDateiAendern(sicherung, "PRUEFSUMME 1", "PRUEFSUMME 7");
-    zuruecksichernWirdAbgelehnt(sicherung);
+    zuruecksichernWirdAbgelehnt(sicherung, QStringLiteral("Der Inhalt der Sicherung stimmt nicht mit ihrer Prüfsumme "
+                                                          "überein: die Datei wurde nach dem Sichern verändert oder "
+                                                          "beschädigt."));
 }
 
 TEST_F(BeschaedigteSicherung, BytekopieOhnePruefsummeWirdZurueckgesichert)
