@@ -39,6 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KmFall{"StreckeMitLueckeIstFehler", true, "1 2", "", false, "1 2", "", true},
                       KmFall{"BeideLeer", true, "", "", false, "", "", false},
                       KmFall{"StandGibtStrecke", false, "", "12100", false, "100 ", "12100  ", false},
+                      // The last known reading itself still counts as reached: a trip of 0 km.
+                      KmFall{"StandGleichLetztemGibtNull", false, "", "12000", false, "0   ", "12000  ", false},
                       KmFall{"StandUnterLetztemMitStrecke", false, "45", "11900", false, "45  ", "12045  ", false},
                       KmFall{"StandUnterLetztemOhneStrecke", false, "", "11900", false, "", "", false},
                       KmFall{"KartenfahrzeugBehaeltStand", false, "", "11900", true, "", "11900  ", false},
