@@ -1,17 +1,14 @@
 // The evaluation on a logbook of 1,000,000 trips (10 vehicles, 20 drivers, 10 years), each view
 // next to the sqlite3 shell running the same statement on the same file: that is the floor.
-#include "db/Database.h"
-#include "db/SqlStatement.h"
+#include "Grosslogbuch.h"
+#include "Sqlite3Shell.h"
+
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrerauswertung.h"
 #include "evaluation/FahrtenlistenModell.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,79 +17,13 @@
 
 namespace {
 
-constexpr int fahrten = 1'000'000;
-constexpr int fahrzeuge = 10;
-constexpr int fahrer = 20;
-constexpr int erstesFahrzeug = 2; // ID 1 is the sample vehicle
+constexpr int fahrer = Grosslogbuch::fahrer;
+constexpr int erstesFahrzeug = Grosslogbuch::erstesFahrzeug;
 constexpr int einFahrer = 7;
 
-// One trip every 52 minutes per vehicle from 1 January 2015: 100,000 trips are almost 10 years.
-void logbuchErzeugen()
-{
-    Transaction transaktion;
-    for (int i = 0; i < fahrzeuge; ++i)
-        SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM, Eingabeart) VALUES (?, 0, 0)")
-            .bind(QStringLiteral("B-VA %1, Fahrzeug").arg(i + 1))
-            .exec();
-    for (int i = 0; i < fahrer; ++i)
-        SqlStatement("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?)")
-            .bind(QStringLiteral("Fahrer %1").arg(i + 1))
-            .exec();
-    for (int i = 0; i < 50; ++i)
-        SqlStatement("INSERT INTO T_ORTE (Bezeichnung) VALUES (?)").bind(QStringLiteral("Ort %1").arg(i + 1)).exec();
-    for (int i = 0; i < 9; ++i)
-        SqlStatement("INSERT INTO T_ZWECK (Bezeichnung) VALUES (?)").bind(QStringLiteral("Zweck %1").arg(i + 1)).exec();
-    for (int i = 0; i < 5; ++i)
-        SqlStatement("INSERT INTO T_Kategorie (Bezeichnung) VALUES (?)")
-            .bind(QStringLiteral("Kategorie %1").arg(i + 1))
-            .exec();
-    SqlStatement("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) "
-                 "INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                 "Bemerkung) SELECT ? + i % ?, "
-                 "datetime('2015-01-01 06:00:00', '+' || ((i / ?) * 52) || ' minutes'), "
-                 "datetime('2015-01-01 06:00:00', '+' || ((i / ?) * 52 + 30) || ' minutes'), "
-                 "(i / ?) * 20, (i / ?) * 20 + 15, 1 + i % 50, 1 + (i * 7) % 50, 1 + i % 4, 1 + i % 10, "
-                 "1 + i % 5, 1 + (i / ? + i % ?) % ?, CASE WHEN i % 13 = 0 THEN 'Stau' ELSE '' END FROM n")
-        .bind(fahrten)
-        .bind(erstesFahrzeug)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrzeuge)
-        .bind(fahrer)
-        .exec();
-    transaktion.commit();
-    SqlStatement("ANALYZE").exec();
-}
+Grosslogbuch* offenesLogbuch = nullptr;
 
-class Logbuch {
-public:
-    // VARNO_BENCH_DB names a file to keep the generated logbook in and to reuse on the next run.
-    Logbuch()
-    {
-        datei_ = qEnvironmentVariable("VARNO_BENCH_DB", QDir(verzeichnis_.path()).filePath(QStringLiteral("varno.db")));
-        if (QFileInfo::exists(datei_)) {
-            Database::open(datei_);
-            return;
-        }
-        Database::createNew(datei_);
-        logbuchErzeugen();
-    }
-    ~Logbuch() { Database::close(); }
-
-    const QString& datei() const { return datei_; }
-
-private:
-    QTemporaryDir verzeichnis_;
-    QString datei_;
-};
-
-Logbuch* offenesLogbuch = nullptr;
-
-Logbuch& logbuch()
+Grosslogbuch& logbuch()
 {
     return *offenesLogbuch;
 }
@@ -115,16 +46,7 @@ QString mitWerten(const AuswertungStore::Abfrage& abfrage)
 
 void shell(benchmark::State& state, const AuswertungStore::Abfrage& abfrage)
 {
-    const QString sql = mitWerten(abfrage);
-    for (auto _ : state) {
-        QProcess prozess;
-        prozess.setStandardOutputFile(QProcess::nullDevice());
-        prozess.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), logbuch().datei(), sql});
-        if (!prozess.waitForFinished(-1) || prozess.exitCode() != 0) {
-            state.SkipWithError("sqlite3 fehlgeschlagen");
-            return;
-        }
-    }
+    sqlite3Shell(state, logbuch().datei(), mitWerten(abfrage));
 }
 
 Fahrtenfilter alleJahre()
@@ -259,7 +181,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    Logbuch logbuch;
+    Grosslogbuch logbuch;
     offenesLogbuch = &logbuch;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+// Runs `sql` on the file with the sqlite3 shell once per iteration: the floor a statement of the
+// program is measured against.
+void sqlite3Shell(benchmark::State& state, const QString& datei, const QString& sql);
