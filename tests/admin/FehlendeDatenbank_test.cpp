@@ -1,13 +1,9 @@
 #include "admin/Datensicherung.h"
-#include "admin/SicherungStore.h"
 #include "app/Hauptfenster.h"
-#include "app/Varno.h"
 #include "db/AppState.h"
 #include "db/Database.h"
-#include "platform/FileOperations.h"
-#include "support/Fensterhilfen.h"
+#include "support/Programmstart.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,37 +13,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // A working directory whose logbook was lost; a backup of it lies elsewhere.
-class FehlendeDatenbankTest : public ::testing::Test {
+class FehlendeDatenbankTest : public Programmstart {
 protected:
     void SetUp() override
     {
-        build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
-        sicherung = QDir(ablage.path()).filePath(QStringLiteral("20060105_090307.sav"));
-        SicherungStore::sichern(sicherung, FileOperations::system());
-        Database::close();
+        Programmstart::SetUp();
         ASSERT_TRUE(QFile::remove(db.file()));
-        appState() = AppState{};
     }
 
-    // Starts the program as main() does, without the splash wait, up to the backup window.
+    // Up to the backup window.
     TF_Datensicherung& starten()
     {
-        varno.starten(false);
-        aktivieren(*varno.hauptform());
+        Programmstart::starten();
         return *varno.datensicherung();
     }
-
-    TestDatabase db;
-    QTemporaryDir ablage;
-    QString sicherung;
-    Varno varno;
 };
 
 } // namespace

@@ -1,14 +1,13 @@
 #include "admin/Datensicherung.h"
-#include "admin/SicherungStore.h"
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "evaluation/AuswertMirelMaske.h"
-#include "platform/FileOperations.h"
 #include "support/Dateieingriff.h"
 #include "support/Fensterhilfen.h"
+#include "support/Programmstart.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
@@ -18,7 +17,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -31,31 +29,9 @@ QByteArray inhalt(const QString& pfad)
     return datei.readAll();
 }
 
-// A working directory whose logbook the program did not open yet; a backup of it lies elsewhere.
-class LogbuchstartTest : public ::testing::Test {
+class LogbuchstartTest : public Programmstart {
 protected:
-    void SetUp() override
-    {
-        build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
-        sicherung = QDir(ablage.path()).filePath(QStringLiteral("20060105_090307.sav"));
-        SicherungStore::sichern(sicherung, FileOperations::system());
-        Database::close();
-        appState() = AppState{};
-    }
-
-    // Starts the program as main() does, without the splash wait.
-    void starten()
-    {
-        varno.starten(false);
-        aktivieren(*varno.hauptform());
-    }
-
     QString angezeigt() const { return QDir::toNativeSeparators(db.file()); }
-
-    TestDatabase db;
-    QTemporaryDir ablage;
-    QString sicherung;
-    Varno varno;
 };
 
 // Damage to the logbook before the program starts, and the reason the program gives for it.

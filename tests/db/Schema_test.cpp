@@ -55,7 +55,10 @@ TEST(Schema, DateiNurFuerDenBesitzerLesbar)
     EXPECT_FALSE(rechte.testFlag(QFile::ReadOther));
 }
 
-TEST(Schema, FremdeDateiWirdNichtAlsLogbuchGeoeffnet)
+// Files that are no logbook: opening them must neither succeed nor turn them into one.
+class KeinLogbuch : public ::testing::TestWithParam<std::pair<const char*, QByteArray>> {};
+
+TEST_P(KeinLogbuch, WirdNichtAlsLogbuchGeoeffnetUndBleibtWieSieIst)
 {
     TestDatabase db;
     Database::close();
@@ -63,25 +66,22 @@ TEST(Schema, FremdeDateiWirdNichtAlsLogbuchGeoeffnet)
     {
         QFile datei(fremd);
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write("das ist keine Datenbank, sondern Text ohne jeden Sinn und ohne SQLite-Kopf........");
+        datei.write(GetParam().second);
     }
     EXPECT_THROW(Database::open(fremd), DatabaseError);
     EXPECT_FALSE(Database::isOpen());
+    QFile datei(fremd);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_EQ(datei.readAll(), GetParam().second);
 }
 
-TEST(Schema, LeereDateiWirdNichtZumLogbuch)
-{
-    TestDatabase db;
-    Database::close();
-    const QString leer = db.directory() + QStringLiteral("/leer.db");
-    {
-        QFile datei(leer);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    }
-    EXPECT_THROW(Database::open(leer), DatabaseError);
-    EXPECT_FALSE(Database::isOpen());
-    EXPECT_EQ(QFileInfo(leer).size(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, KeinLogbuch,
+    ::testing::Values(std::pair("Text", QByteArray("das ist keine Datenbank, sondern Text ohne jeden Sinn und ohne "
+                                                   "SQLite-Kopf........")),
+                      // A failed copy or a full disk leave an empty file behind.
+                      std::pair("Leer", QByteArray())),
+    [](const auto& info) { return std::string(info.param.first); });
 
 TEST(Schema, SchreibgeschuetztGeoeffnetLiestUndVerweigertDasSchreibenAufDeutsch)
 {
