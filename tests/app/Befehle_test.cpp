@@ -160,7 +160,7 @@ TEST_F(BefehleTest, SichernSchreibtEineGepruefteSicherungUndErsetztKeine)
     const QString sicherung = datei("20060601_100005.sav");
     ASSERT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, QStringLiteral("Gesichert: %1\n").arg(sicherung));
-    EXPECT_EQ(SicherungStore::logbuchMangel(sicherung), std::nullopt);
+    EXPECT_EQ(SicherungStore::ruecksicherungsMangel(sicherung), std::nullopt);
 
     const qint64 groesse = QFile(sicherung).size();
     const Lauf nochmal = varno({"sichern", ordner.path() + "/"});
