@@ -101,12 +101,12 @@ void TF_Datensicherung::closeEvent(QCloseEvent* event)
 
 void TF_Datensicherung::FormActivate()
 {
-    AktVerz = QDir::currentPath();
+    AktVerz = QFileInfo(appState().Logbuch).absolutePath();
     const bool vorhanden = appState().DBVorhanden;
     if (gewaehltesVerzeichnis_)
         EDSVerz->setText(*gewaehltesVerzeichnis_);
     else
-        EDSVerz->setText(vorhanden ? OptionenStore::datensicherungsVerzeichnis() : AktVerz);
+        EDSVerz->setText(vorhanden ? gespeichertesVerzeichnis() : AktVerz);
     BtSicherung->setEnabled(vorhanden);
     BtNeueDatenbank->setVisible(!vorhanden);
 }
@@ -190,7 +190,15 @@ void TF_Datensicherung::btSchliessenClick()
 
 QString TF_Datensicherung::logbuch() const
 {
-    return QDir(AktVerz).filePath(QString::fromLatin1(Database::fileName));
+    return appState().Logbuch;
+}
+
+// Without a folder of its own the backup goes beside the logbook, not wherever the program was
+// started from.
+QString TF_Datensicherung::gespeichertesVerzeichnis() const
+{
+    const QString gespeichert = OptionenStore::datensicherungsVerzeichnis();
+    return gespeichert.isEmpty() ? sicherungsname::verzeichnisMitTrennzeichen(AktVerz) : gespeichert;
 }
 
 // The restored or new logbook is open; without one before, the program now goes on with it.
@@ -199,7 +207,6 @@ void TF_Datensicherung::logbuchUebernommen()
     AppState& state = appState();
     const bool neu = !state.DBVorhanden;
     state.DBVorhanden = true;
-    state.DBPfad = AktVerz;
     FormActivate();
     if (neu)
         emit datenbankBereit();

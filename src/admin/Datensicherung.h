@@ -49,13 +49,14 @@ protected:
 
 private:
     QString logbuch() const;
+    QString gespeichertesVerzeichnis() const;
     bool sicherungSchreiben(const QString& ziel);
     void logbuchUebernommen();
     // The reason, when there is one, goes below the message users have always seen.
     static void fehlerBeimKopieren(const QString& grund = {});
 
     FileOperations* dateien_;
-    QString AktVerz;
+    QString AktVerz; // the logbook's folder; a restore puts the logbook there
     // A folder chosen with "Ändern" counts until the window closes; only "Schliessen" stores it.
     std::optional<QString> gewaehltesVerzeichnis_;
 };

@@ -9,14 +9,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Files SQLite keeps beside a database; left over from the replaced file they would be applied
-// to the restored one.
-const QStringList begleitdateien = {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
-
-} // namespace
-
 Ruecksicherung::Ruecksicherung(FileOperations& dateien) : dateien_(dateien)
 {
 }
@@ -78,8 +70,9 @@ void Ruecksicherung::sicherheitskopieAnlegen(const QString& logbuch)
 void Ruecksicherung::austauschen(const QString& kopie, const QString& logbuch)
 {
     Database::close();
-    for (const QString& endung : begleitdateien)
-        dateien_.removeIfExists(logbuch + endung);
+    // Left over from the replaced file they would be applied to the restored one.
+    for (const QString& begleitdatei : Database::companionFiles(logbuch))
+        dateien_.removeIfExists(begleitdatei);
     dateien_.renameReplacing(kopie, logbuch);
 }
 

@@ -2,7 +2,9 @@
 
 #include "admin/Programmversion.h"
 #include "admin/Ueberbild.h"
+#include "db/AppState.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,15 +28,20 @@ TF_ueber::TF_ueber(QWidget* parent)
     LVersion = new QLabel(this);
     LVersion->setObjectName(QStringLiteral("LVersion"));
     LVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LDatenbank = new QLabel(this);
+    LDatenbank->setObjectName(QStringLiteral("LDatenbank"));
+    LDatenbank->setTextInteractionFlags(Qt::TextSelectableByMouse);
     BtSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
     BtSchliessen->setObjectName(QStringLiteral("BtSchliessen"));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Image1, 0, 0, 3, 1);
+    layout->addWidget(Image1, 0, 0, 4, 1);
     layout->addWidget(name, 0, 1, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Version:"), this), 1, 1);
     layout->addWidget(LVersion, 1, 2);
-    layout->addWidget(BtSchliessen, 2, 2, Qt::AlignRight | Qt::AlignBottom);
+    layout->addWidget(new QLabel(QStringLiteral("Datenbank:"), this), 2, 1);
+    layout->addWidget(LDatenbank, 2, 2);
+    layout->addWidget(BtSchliessen, 3, 2, Qt::AlignRight | Qt::AlignBottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BtSchliessen, &QPushButton::clicked, this, &QWidget::close);
@@ -51,4 +58,5 @@ bool TF_ueber::event(QEvent* event)
 void TF_ueber::FormActivate()
 {
     LVersion->setText(GetAppVersion("%d.%d.%d.%d"));
+    LDatenbank->setText(QDir::toNativeSeparators(appState().Logbuch));
 }

@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 
-// The about box: the program's name, its picture and the version of this build.
+// The about box: the program's name, its picture, the version of this build and where the logbook lives.
 class TF_ueber : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +13,7 @@ public:
 
     QLabel* Image1;
     QLabel* LVersion;
+    QLabel* LDatenbank;
     QPushButton* BtSchliessen;
 
 public slots:

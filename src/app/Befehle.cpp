@@ -9,6 +9,8 @@
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
+#include "db/Logbuchordner.h"
+#include "db/Logbuchort.h"
 #include "evaluation/Fahrtenbuchdateien.h"
 #include "platform/FileOperations.h"
 
@@ -18,13 +20,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The logbook a command works on: the one given with "--datenbank", else the one the window
-// program opens, varno.db in the working directory.
-QString logbuchpfad(const std::optional<QString>& datenbank)
-{
-    return datenbank ? *datenbank : QDir::current().filePath(QString::fromLatin1(Database::fileName));
-}
 
 QString einzeilig(QString text)
 {
@@ -66,7 +61,7 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
         return erfolg;
     }
     if (aufruf.befehl == Befehl::NeueDatenbank)
-        return neueDatenbank();
+        return neueDatenbank(logbuchort(aufruf.datenbank).datei);
     try {
         logbuchOeffnen(aufruf);
         if (aufruf.befehl == Befehl::Export)
@@ -84,14 +79,15 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
 
 void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
 {
-    const QString pfad = QFileInfo(logbuchpfad(aufruf.datenbank)).absoluteFilePath();
+    // The same logbook the windows would open, never one that is only offered for moving.
+    const QString pfad = logbuchort(aufruf.datenbank).datei;
     // A script must not create a logbook by mistyping its name.
     if (!QFileInfo(pfad).isFile())
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
     Database::open(pfad);
     AppState& state = appState();
     state.DBVorhanden = true;
-    state.DBPfad = QFileInfo(pfad).absolutePath();
+    state.Logbuch = pfad;
 }
 
 void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
@@ -119,15 +115,17 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
 }
 
-int Befehle::neueDatenbank()
+int Befehle::neueDatenbank(const QString& pfad)
 {
     try {
-        Database::createNew(QDir::current().filePath(QString::fromLatin1(Database::fileName)));
+        if (const auto mangel = logbuchordnerBereitstellen(pfad))
+            throw VarnoError(*mangel);
+        Database::createNew(pfad);
         Database::close();
     } catch (const VarnoError& fehler) {
         fehler_ << "varno: " << einzeilig(fehler.message()) << '\n';
         return fehlschlag;
     }
-    aus_ << "Neue Datenbank " << Database::fileName << " angelegt.\n";
+    aus_ << "Neue Datenbank " << nativ(pfad) << " angelegt.\n";
     return erfolg;
 }

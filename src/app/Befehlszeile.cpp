@@ -239,11 +239,8 @@ std::variant<Aufruf, Fehler> lesen(const QStringList& argumente, const QDate& he
             return Fehler{QStringLiteral("unbekannte Option %1").arg(zitiert(option))};
         }
     }
-    if (rest.isEmpty()) {
-        if (aufruf.datenbank && !aufruf.hilfe && aufruf.befehl == Befehl::Fenster)
-            return Fehler{QStringLiteral("%1 gilt nur zusammen mit einem Befehl").arg(zitiert(datenbankOption))};
+    if (rest.isEmpty())
         return aufruf;
-    }
     const QString wort = rest.first();
     const auto befehl = befehlswort(rest);
     if (!befehl)
@@ -306,16 +303,17 @@ QString hilfe(Befehl befehl)
             "Varno – elektronisches Fahrtenbuch\n"
             "\n"
             "Aufruf:\n"
-            "  varno                      startet das Programm mit seinen Fenstern\n"
+            "  varno [--datenbank PFAD]   startet das Programm mit seinen Fenstern\n"
             "  varno export ...           schreibt das Fahrtenbuch eines Fahrzeugs als CSV- oder PDF-Datei\n"
             "  varno sichern ZIELORDNER   sichert die Datenbank\n"
             "  varno karte einlesen DATENDATEI [--uebernehmen] [--kennung KENNUNG]\n"
             "                             liest eine Speicherkarte und übernimmt ihre Fahrten\n"
             "  varno --version            zeigt die Programmversion\n"
-            "  varno --neue-datenbank     legt eine neue Datenbank im aktuellen Ordner an\n"
+            "  varno --neue-datenbank     legt eine neue Datenbank an\n"
             "  varno BEFEHL --help        zeigt die Hilfe zu einem Befehl\n"
             "\n"
-            "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms.\n"
+            "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms. Ohne die Option\n"
+            "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db.\n"
             "Rückgabewert: 0 Erfolg, 1 Fehler (Meldung auf der Fehlerausgabe), 2 ungültige Argumente.\n");
     }
 }

@@ -17,7 +17,7 @@ struct Aufruf {
     Befehl befehl = Befehl::Fenster;
     // "--help": print the help of the command instead of running it.
     bool hilfe = false;
-    // "--datenbank PFAD": another logbook than the window program's.
+    // "--datenbank PFAD": this logbook instead of the usual one (logbuchort), windows included.
     std::optional<QString> datenbank;
 
     // export

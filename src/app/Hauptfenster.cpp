@@ -9,6 +9,7 @@
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
 #include "db/TDataBase.h"
+#include "platform/Programmdateien.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,6 +36,14 @@ const QString hinweisAuswerten = QStringLiteral("Hier können Sie Ihre Fahrten f
 const QString hinweisCFlesen = QStringLiteral(
     "Legen Sie die Speicherkarte in Ihr Laufwerk und klicken OK. Die Daten werden in die Datenbank übernommen und "
     "können nach Auswahl des Fahrzeugs mit der Option \"Fahrten erfassen\" übernommen werden.");
+
+// A logo.gif in the working folder takes the place of the one the program ships.
+QString logodatei()
+{
+    const QString name = QStringLiteral("logo.gif");
+    const QString eigenes = QDir::current().filePath(name);
+    return QFileInfo::exists(eigenes) ? eigenes : programmdateien::datei(name);
+}
 
 constexpr int inspektionWarnKm = 1000;
 constexpr int inspektionWarnTage = 30;
@@ -256,8 +265,7 @@ bool THauptform::eventFilter(QObject* watched, QEvent* event)
 
 void THauptform::FormShow()
 {
-    const QString verzeichnis = QDir::currentPath();
-    const QString logbuch = QDir(verzeichnis).filePath(QString::fromLatin1(Database::fileName));
+    const QString logbuch = appState().Logbuch;
     const std::optional<Startbefund> befund = logbuchPruefen(logbuch);
     if (!befund) {
         startAbgebrochen_ = true;
@@ -270,7 +278,6 @@ void THauptform::FormShow()
         prompt::message(befund->meldung);
         return;
     }
-    state.DBPfad = verzeichnis;
     logbuchOeffnen(logbuch, *befund);
     CbKFZ->setEnabled(true);
 }
@@ -307,7 +314,7 @@ void THauptform::FormActivate()
 {
     if (startAbgebrochen_)
         return;
-    const QString logo = QDir::current().filePath(QStringLiteral("logo.gif"));
+    const QString logo = logodatei();
     if (QFileInfo::exists(logo))
         Image1->setPixmap(QPixmap(logo));
     if (!appState().DBVorhanden) {

@@ -6,6 +6,7 @@
 #include "common/Prompts.h"
 #include "common/Rasterspalten.h"
 #include "common/Schriftmass.h"
+#include "platform/Programmdateien.h"
 #include "platform/RemovableMedia.h"
 
 #include <QApplication>
@@ -80,7 +81,7 @@ void meldeAusgang(const kartensuche::Ergebnis& ergebnis)
 TF_Speicherkarte::TF_Speicherkarte(std::unique_ptr<RemovableMedia> datentraeger, QWidget* parent)
     : QWidget(parent, Qt::Window),
       datentraeger_(std::move(datentraeger)),
-      vorlage_(QApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(cardfile::ResetTemplateName))
+      vorlage_(programmdateien::datei(QLatin1String(cardfile::ResetTemplateName)))
 {
     setObjectName(QStringLiteral("TF_Speicherkarte"));
     setWindowTitle(QStringLiteral("Verwaltung Speicherkarten"));

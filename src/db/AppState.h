@@ -22,7 +22,8 @@ enum Eingabeart { EingabeManuell = 0, EingabeVarno = 1, EingabeMirel = 2 };
 // The only process-wide state of the program.
 struct AppState {
     bool DBVorhanden = false;
-    QString DBPfad;
+    // The logbook file; decided once at start (logbuchort), the same for every window.
+    QString Logbuch;
     int AktKFZ = 0;
     std::vector<KFZEintrag> KFZListe;
     // While trips are entered the vehicle they are stored under must not change.

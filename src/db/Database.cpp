@@ -97,4 +97,9 @@ void createNew(const QString& path)
     }
 }
 
+QStringList companionFiles(const QString& path)
+{
+    return {path + QStringLiteral("-journal"), path + QStringLiteral("-wal"), path + QStringLiteral("-shm")};
+}
+
 } // namespace Database

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 // The one connection of the process to the logbook file.
 namespace Database {
@@ -28,5 +29,9 @@ QSqlDatabase connection();
 
 // Creates a new logbook file with the delivered rows at path; refuses to overwrite one.
 void createNew(const QString& path);
+
+// The files SQLite keeps beside the logbook `path` (rollback journal, write-ahead log): they belong
+// to that logbook alone.
+QStringList companionFiles(const QString& path);
 
 } // namespace Database

@@ -185,6 +185,23 @@ TEST_F(DatensicherungTest, VerzeichnisOhneTrennzeichenLaeuftInDenNamen)
     EXPECT_TRUE(QFileInfo::exists(QDir(ablage.path()).filePath(QStringLiteral("Ablage") + ersteSicherung)));
 }
 
+TEST_F(DatensicherungTest, OhneVerzeichnisSichertNebenDasLogbuch)
+{
+    // The logbook of an installed program lives in the data folder, not in the working folder.
+    QTemporaryDir datenordner;
+    const QString logbuch = QDir(datenordner.path()).filePath(QStringLiteral("varno.db"));
+    ASSERT_TRUE(QFile::copy(db.file(), logbuch));
+    Database::open(logbuch);
+    appState().Logbuch = logbuch;
+    build::optionen(QStringLiteral("DS_Pfad"), QStringLiteral(""));
+
+    oeffnen();
+    EXPECT_EQ(fenster.EDSVerz->text(), datenordner.path() + QLatin1Char('/'));
+    fenster.BtSicherung->click();
+    EXPECT_TRUE(QFileInfo::exists(QDir(datenordner.path()).filePath(ersteSicherung)));
+    EXPECT_FALSE(QFileInfo::exists(QDir(db.directory()).filePath(ersteSicherung)));
+}
+
 class ZweiSicherungenInEinerSekunde : public DatensicherungTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(ZweiSicherungenInEinerSekunde, FragenVorDemErsetzen)

@@ -97,3 +97,20 @@ TEST_F(FehlendeDatenbankTest, SchliessenOhneDatenbankBeendetDasProgramm)
     EXPECT_EQ(beenden.count(), 1);
     EXPECT_FALSE(QFileInfo::exists(db.file()));
 }
+
+TEST_F(FehlendeDatenbankTest, LogbuchImDatenordnerEntstehtNurDort)
+{
+    // An installed program: started from the home folder, its logbook lives in the data folder.
+    QTemporaryDir home;
+    const QString datenordner = QDir(home.path()).filePath(QStringLiteral("Varno"));
+    ASSERT_TRUE(QDir().mkpath(datenordner));
+    appState().Logbuch = QDir(datenordner).filePath(QStringLiteral("varno.db"));
+
+    TF_Datensicherung& fenster = starten();
+    EXPECT_EQ(fenster.EDSVerz->text(), datenordner);
+    fenster.BtNeueDatenbank->click();
+
+    EXPECT_TRUE(QFileInfo::exists(appState().Logbuch));
+    EXPECT_FALSE(QFileInfo::exists(db.file())) << "nothing is created in the working folder";
+    EXPECT_EQ(varno.hauptform()->CbKFZ->currentText(), QStringLiteral("Musterfahrzeug"));
+}

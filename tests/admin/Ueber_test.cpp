@@ -1,4 +1,5 @@
 #include "admin/ueber.h"
+#include "db/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,4 +48,14 @@ TEST(Ueber, ZeigtEinBildUndSchliesst)
     EXPECT_FALSE(box.Image1->pixmap().isNull());
     box.BtSchliessen->click();
     EXPECT_FALSE(box.isVisible());
+}
+
+TEST(Ueber, ZeigtWoDasLogbuchLiegt)
+{
+    appState().Logbuch = QStringLiteral("/home/anna/.local/share/Varno/varno.db");
+    TF_ueber box;
+    QEvent aktivierung(QEvent::WindowActivate);
+    QApplication::sendEvent(&box, &aktivierung);
+    EXPECT_EQ(box.LDatenbank->text(), appState().Logbuch);
+    appState() = AppState{};
 }

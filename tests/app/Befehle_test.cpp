@@ -1,6 +1,7 @@
 #include "admin/SicherungStore.h"
 #include "app/Befehle.h"
 #include "common/Clock.h"
+#include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/PythonCsv.h"
@@ -182,4 +183,31 @@ TEST_F(BefehleTest, AndereDatenbankPerOption)
 
     EXPECT_EQ(lauf.code, Befehle::fehlschlag);
     EXPECT_EQ(lauf.fehler, QStringLiteral("varno export: Das Fahrzeug „NUR-HIER 1“ ist nicht angelegt.\n"));
+}
+
+// --- --neue-datenbank ---
+
+TEST_F(BefehleTest, NeueDatenbankLegtOrdnerUndLogbuchAmGewaehltenOrtAn)
+{
+    const QString logbuch = datei(QStringLiteral("Firma/Fahrten/fahrten.db"));
+    const Lauf lauf = varno({"--datenbank", logbuch, "--neue-datenbank"});
+    ASSERT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
+    EXPECT_EQ(lauf.aus, QStringLiteral("Neue Datenbank %1 angelegt.\n").arg(logbuch));
+    Database::open(logbuch);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
+
+    const qint64 groesse = QFile(logbuch).size();
+    const Lauf nochmal = varno({"--datenbank", logbuch, "--neue-datenbank"});
+    EXPECT_EQ(nochmal.code, Befehle::fehlschlag);
+    EXPECT_EQ(nochmal.fehler, QStringLiteral("varno: Die Datei %1 ist bereits vorhanden.\n").arg(logbuch));
+    EXPECT_EQ(QFile(logbuch).size(), groesse);
+}
+
+TEST_F(BefehleTest, NeueDatenbankInUnbrauchbaremOrdnerSchreibtNirgendwoHin)
+{
+    const Lauf lauf = varno({"--datenbank", "/proc/varno.db", "--neue-datenbank"});
+    EXPECT_EQ(lauf.code, Befehle::fehlschlag);
+    EXPECT_EQ(lauf.fehler, QStringLiteral("varno: In den Ordner /proc für das Fahrtenbuch kann nicht geschrieben "
+                                          "werden. Varno wird beendet.\n"));
+    EXPECT_TRUE(lauf.aus.isEmpty());
 }

@@ -60,6 +60,17 @@ INSTANTIATE_TEST_SUITE_P(
         GueltigFall{"version", "--version", [](const Aufruf& a) { EXPECT_EQ(a.befehl, Befehl::Version); }},
         GueltigFall{"neueDatenbank", "--neue-datenbank",
                     [](const Aufruf& a) { EXPECT_EQ(a.befehl, Befehl::NeueDatenbank); }},
+        GueltigFall{"datenbankFuerDieFenster", "--datenbank x.db",
+                    [](const Aufruf& a) {
+                        EXPECT_EQ(a.befehl, Befehl::Fenster);
+                        EXPECT_FALSE(a.hilfe);
+                        EXPECT_EQ(a.datenbank, QStringLiteral("x.db"));
+                    }},
+        GueltigFall{"neueDatenbankAmGewaehltenOrt", "--datenbank /tmp/x.db --neue-datenbank",
+                    [](const Aufruf& a) {
+                        EXPECT_EQ(a.befehl, Befehl::NeueDatenbank);
+                        EXPECT_EQ(a.datenbank, QStringLiteral("/tmp/x.db"));
+                    }},
         GueltigFall{"exportJahr", "export --fahrzeug B-XY-1 --jahr 2024 --csv a.csv",
                     [](const Aufruf& a) {
                         EXPECT_EQ(a.befehl, Befehl::Export);
@@ -127,8 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
         FehlerFall{"karteOhneEinlesen", "karte daten.txt", Befehl::Fenster, "unbekannter Befehl „karte“"},
         FehlerFall{"unbekannteOption", "--schnell", Befehl::Fenster, "unbekannte Option „--schnell“"},
         FehlerFall{"datenbankOhneWert", "--datenbank", Befehl::Fenster, "zu „--datenbank“ fehlt der Wert"},
-        FehlerFall{"datenbankOhneBefehl", "--datenbank x.db", Befehl::Fenster,
-                   "„--datenbank“ gilt nur zusammen mit einem Befehl"},
         FehlerFall{"datenbankDoppelt", "--datenbank a.db sichern s --datenbank b.db", Befehl::Sichern,
                    "„--datenbank“ ist doppelt angegeben"},
         FehlerFall{"exportOhneFahrzeug", "export --jahr 2024 --csv a.csv", Befehl::Export,

@@ -230,9 +230,8 @@ TEST_F(HauptformTest, PositionWirdBeimDeaktivierenGespeichertUndBeimAktivierenGe
 TEST(HauptformOhneDatenbank, MeldetFehlendeDatenbankUndZeigtDatensicherung)
 {
     QTemporaryDir leer;
-    const QString vorher = QDir::currentPath();
-    QDir::setCurrent(leer.path());
     appState() = AppState{};
+    appState().Logbuch = QDir(leer.path()).filePath(QStringLiteral("varno.db"));
     {
         THauptform fenster;
         QWidget datensicherung;
@@ -250,7 +249,6 @@ TEST(HauptformOhneDatenbank, MeldetFehlendeDatenbankUndZeigtDatensicherung)
         datensicherung.close();
         EXPECT_TRUE(fenster.isEnabled());
     }
-    QDir::setCurrent(vorher);
 }
 
 TEST(Programm, StartetOhneStartbildMitMusterfahrzeug)

@@ -146,6 +146,7 @@ TEST(LogbuchstartGesperrt, BietetDenNeuenVersuchUndEndetAufWunsch)
     TestDatabase db;
     Database::close();
     appState() = AppState{};
+    appState().Logbuch = db.file();
     dateieingriff::Sperre sperre(db.file());
     THauptform fenster;
     QWidget datensicherung;

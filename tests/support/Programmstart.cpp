@@ -16,6 +16,7 @@ void Programmstart::SetUp()
     SicherungStore::sichern(sicherung, FileOperations::system());
     Database::close();
     appState() = AppState{};
+    appState().Logbuch = db.file();
 }
 
 void Programmstart::starten()

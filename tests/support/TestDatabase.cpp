@@ -35,7 +35,7 @@ TestDatabase::TestDatabase() : previousDirectory_(QDir::currentPath())
     Database::createNew(file());
     appState() = AppState{};
     appState().DBVorhanden = true;
-    appState().DBPfad = dir_.path();
+    appState().Logbuch = file();
     appState().AktKFZ = 1;
 }
 

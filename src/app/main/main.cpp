@@ -1,11 +1,18 @@
 #include "app/Befehle.h"
+#include "app/Befehlszeile.h"
+#include "app/Logbuchstart.h"
 #include "app/Varno.h"
 #include "app/VarnoApplication.h"
+#include "common/Clock.h"
+#include "db/AppState.h"
+#include "db/Logbuchort.h"
+#include "platform/FileOperations.h"
 #include "platform/LinuxVolumeSerial.h"
 
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -17,25 +24,50 @@ void nurErnsteMeldungen(QtMsgType art, const QMessageLogContext& kontext, const 
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(art, kontext, meldung)));
 }
 
+// The windows open without a command; "--datenbank PFAD" may name their logbook. Anything else,
+// wrong arguments included, is for the commands.
+std::optional<befehlszeile::Aufruf> fensterstart(int argc, char** argv)
+{
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const auto gelesen = befehlszeile::lesen(argumente, Clock::today());
+    const auto* aufruf = std::get_if<befehlszeile::Aufruf>(&gelesen);
+    if (aufruf && aufruf->befehl == befehlszeile::Befehl::Fenster && !aufruf->hilfe)
+        return *aufruf;
+    return std::nullopt;
+}
+
+int fensterOeffnen(int argc, char** argv, const std::optional<QString>& datenbank)
+{
+    VarnoApplication app(argc, argv);
+    app.loadGermanTranslation();
+    const Logbuchort ort = logbuchort(datenbank);
+    if (!logbuchBereitstellen(ort, FileOperations::system()))
+        return Befehle::fehlschlag;
+    appState().Logbuch = ort.datei;
+    Varno varno;
+    varno.starten();
+    return app.exec();
+}
+
+// A command for a script never shows a window, so it needs no display either.
+int befehlAusfuehren(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(nurErnsteMeldungen);
+    VarnoApplication app(argc, argv);
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    const LinuxVolumeSerial kartenkennung;
+    return Befehle(aus, fehler, kartenkennung).ausfuehren(app.arguments().mid(1));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // A command for a script never shows a window, so it needs no display either.
-    const bool befehl = argc > 1;
-    if (befehl) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(nurErnsteMeldungen);
-    }
-    VarnoApplication app(argc, argv);
-    if (befehl) {
-        QTextStream aus(stdout);
-        QTextStream fehler(stderr);
-        const LinuxVolumeSerial kartenkennung;
-        return Befehle(aus, fehler, kartenkennung).ausfuehren(app.arguments().mid(1));
-    }
-    app.loadGermanTranslation();
-    Varno varno;
-    varno.starten();
-    return app.exec();
+    if (const auto start = fensterstart(argc, argv))
+        return fensterOeffnen(argc, argv, start->datenbank);
+    return befehlAusfuehren(argc, argv);
 }

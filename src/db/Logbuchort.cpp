@@ -1,0 +1,43 @@
+#include "db/Logbuchort.h"
+
+#include "db/Database.h"
+#include "platform/Programmdateien.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString logbuchIn(const QString& ordner)
+{
+    return QDir::cleanPath(QDir(ordner).absoluteFilePath(QString::fromLatin1(Database::fileName)));
+}
+
+} // namespace
+
+Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(const QString&)>& existiert)
+{
+    if (umgebung.gewaehlt)
+        return {.datei = QDir::cleanPath(QDir(umgebung.arbeitsordner).absoluteFilePath(*umgebung.gewaehlt))};
+    const QString imArbeitsordner = logbuchIn(umgebung.arbeitsordner);
+    if (!umgebung.installiert)
+        return {.datei = imArbeitsordner};
+    const QString imDatenordner = logbuchIn(umgebung.datenordner);
+    const bool anbieten = existiert(imArbeitsordner) && !existiert(imDatenordner);
+    return {.datei = imDatenordner, .altesLogbuch = anbieten ? imArbeitsordner : QString()};
+}
+
+Logbuchumgebung logbuchumgebung(const std::optional<QString>& gewaehlt)
+{
+    return {.gewaehlt = gewaehlt,
+            .installiert = programmdateien::installiert(QCoreApplication::applicationDirPath()),
+            .arbeitsordner = QDir::currentPath(),
+            .datenordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+}
+
+Logbuchort logbuchort(const std::optional<QString>& gewaehlt)
+{
+    return logbuchort(logbuchumgebung(gewaehlt), [](const QString& pfad) { return QFileInfo::exists(pfad); });
+}
