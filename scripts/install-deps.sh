@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Varno needs to build, run and test; quick when all are present.
+# Installs the Debian packages Varno needs to build, run, package and test; quick when all are present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +8,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3
   fonts-dejavu-core poppler-utils python3
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -9,6 +9,7 @@
 
 VarnoApplication::VarnoApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Also names the user's data folder (~/.local/share/Varno).
     setApplicationName(QStringLiteral("Varno"));
     setApplicationDisplayName(QStringLiteral("Varno"));
     setApplicationVersion(QStringLiteral("%1.%2.%3.%4")
@@ -16,6 +17,8 @@ VarnoApplication::VarnoApplication(int& argc, char** argv) : QApplication(argc, 
                               .arg(VARNO_VERSION_MINOR)
                               .arg(VARNO_VERSION_PATCH)
                               .arg(VARNO_VERSION_TWEAK));
+    // The desktop shows the menu entry's icon and name for the program's windows.
+    setDesktopFileName(QStringLiteral(VARNO_DESKTOP_ID));
 }
 
 bool VarnoApplication::notify(QObject* receiver, QEvent* event)
