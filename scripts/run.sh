@@ -16,4 +16,4 @@ if [ ! -f varno.db ]; then
   QT_QPA_PLATFORM=offscreen "$build/bin/varno" --neue-datenbank
 fi
 [ -f logo.gif ] || cp "$root/resources/logo.gif" logo.gif
-exec "$build/bin/varno"
+exec "$build/bin/varno" "$@"
