@@ -18,15 +18,21 @@ function(varno_library name)
   endif()
 endfunction()
 
-# Each test folder is one GoogleTest executable made of every *_test.cpp in it plus the shared test main.
+# Each test folder is one GoogleTest executable made of every .cpp in it plus a shared test main.
+# Rule and store tests link only the libraries they name (LIBS) on a core application; window tests
+# (FENSTER) link the whole program and run under the German application object.
 function(varno_test_folder name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "FENSTER" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE varno_testsupport ${ARG_LIBS})
+  if(ARG_FENSTER)
+    target_link_libraries(${name} PRIVATE varno_testsupport_ui ${ARG_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE varno_testmain ${ARG_LIBS})
+  endif()
   target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"

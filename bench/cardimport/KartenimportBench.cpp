@@ -1,12 +1,12 @@
 // The card import on a full card: 131,072 records (5 % waypoints, 10 % continuations, 8 vehicles,
 // all known), read, listed and checked by the window, then taken over. Next to it, the floor: the
 // same raw-trip rows inserted by one prepared statement in one transaction.
-#include "card/varno_v_ok.h"
+#include "SyntheticCard.h"
+#include "card/ui/varno_v_ok.h"
 #include "common/Prompts.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"
-#include "SyntheticCard.h"
 
 #include <QApplication>
 #include <QDir>

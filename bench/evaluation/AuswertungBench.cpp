@@ -5,7 +5,7 @@
 
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrerauswertung.h"
-#include "evaluation/FahrtenlistenModell.h"
+#include "evaluation/ui/FahrtenlistenModell.h"
 
 #include <QApplication>
 #include <QTableView>

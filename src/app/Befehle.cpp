@@ -11,7 +11,7 @@
 #include "db/FahrzeugStore.h"
 #include "db/Logbuchordner.h"
 #include "db/Logbuchort.h"
-#include "evaluation/Fahrtenbuchdateien.h"
+#include "evaluation/report/Fahrtenbuchdateien.h"
 #include "platform/FileOperations.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/Befehlszeile.h"
 
 #include "common/GermanFormat.h"
-#include "evaluation/Fahrtenbuchdateien.h"
+#include "evaluation/report/Fahrtenbuchdateien.h"
 
 #include <map>
 

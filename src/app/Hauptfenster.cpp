@@ -1,10 +1,10 @@
 #include "app/Hauptfenster.h"
 
 #include "common/Clock.h"
-#include "common/Feldanfang.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
-#include "common/Schriftmass.h"
+#include "common_ui/Feldanfang.h"
+#include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"

@@ -1,22 +1,22 @@
 #include "app/Varno.h"
 
+#include "admin/ui/Datensicherung.h"
+#include "admin/ui/OptionenMaske.h"
+#include "admin/ui/ueber.h"
 #include "app/Hauptfenster.h"
 #include "app/ProgressBar.h"
 #include "app/StartLogo.h"
-#include "entry/Eingabemaske.h"
-#include "evaluation/AuswertMirelMaske.h"
-#include "evaluation/Details.h"
-#include "evaluation/Druckvorschau.h"
-#include "admin/Datensicherung.h"
-#include "admin/OptionenMaske.h"
-#include "admin/ueber.h"
-#include "card/Speicherkarte.h"
-#include "card/Varno_Datei.h"
-#include "card/mirel_verbindung.h"
-#include "card/varno_v_ok.h"
-#include "master/Fahrermaske.h"
-#include "master/KFZNeuMaske.h"
-#include "master/KFZmaske.h"
+#include "card/ui/Speicherkarte.h"
+#include "card/ui/Varno_Datei.h"
+#include "card/ui/mirel_verbindung.h"
+#include "card/ui/varno_v_ok.h"
+#include "entry/ui/Eingabemaske.h"
+#include "evaluation/ui/AuswertMirelMaske.h"
+#include "evaluation/ui/Details.h"
+#include "evaluation/ui/Druckvorschau.h"
+#include "master/ui/Fahrermaske.h"
+#include "master/ui/KFZNeuMaske.h"
+#include "master/ui/KFZmaske.h"
 #include "platform/LinuxVolumeSerial.h"
 #include "platform/RemovableMedia.h"
 
@@ -74,11 +74,8 @@ void Varno::verbinden()
     kartenimport_->setFortschritt(Fortschritt::von(fortschritt_));
     ziele.auswertung = auswertung_;
     auswertung_->setDetails(details_);
-    const TF_AuswertungMirel::Fortschrittsanzeige auswertungsfortschritt{
-        [this](const QWidget* ueber) { fortschritt_->starten(ueber); },
-        [this](int prozent) { fortschritt_->setzen(prozent); }, [this] { fortschritt_->beenden(); }};
-    auswertung_->setFortschritt(auswertungsfortschritt);
-    auswertung_->setDruckvorschau(Druckvorschau(*auswertung_, auswertungsfortschritt));
+    auswertung_->setFortschritt(Fortschritt::von(fortschritt_));
+    auswertung_->setDruckvorschau(Druckvorschau(*auswertung_, Fortschritt::von(fortschritt_)));
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;

@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/QtPrompts.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -19,6 +20,7 @@ VarnoApplication::VarnoApplication(int& argc, char** argv) : QApplication(argc, 
                               .arg(VARNO_VERSION_TWEAK));
     // The desktop shows the menu entry's icon and name for the program's windows.
     setDesktopFileName(QStringLiteral(VARNO_DESKTOP_ID));
+    Prompts::install(std::make_unique<QtPrompts>());
 }
 
 bool VarnoApplication::notify(QObject* receiver, QEvent* event)

@@ -1,4 +1,4 @@
-#include "common/Feldverlassen.h"
+#include "common_ui/Feldverlassen.h"
 
 #include <QFocusEvent>
 

@@ -28,7 +28,8 @@ public:
     virtual void beep() = 0;
 
     static Prompts& instance();
-    // Replaces the process-wide prompts (tests install a scripted one); returns the previous one.
+    // Replaces the process-wide prompts: the application installs the real dialogs, tests a scripted
+    // one. Returns the previous one.
     static std::unique_ptr<Prompts> install(std::unique_ptr<Prompts> prompts);
 };
 

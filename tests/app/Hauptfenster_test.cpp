@@ -1,11 +1,11 @@
+#include "admin/ui/Datensicherung.h"
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
+#include "card/ui/varno_v_ok.h"
 #include "common/Clock.h"
 #include "db/AppState.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
-#include "admin/Datensicherung.h"
-#include "card/varno_v_ok.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 

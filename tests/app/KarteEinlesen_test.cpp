@@ -1,5 +1,5 @@
 #include "app/Befehle.h"
-#include "card/varno_v_ok.h"
+#include "card/ui/varno_v_ok.h"
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"

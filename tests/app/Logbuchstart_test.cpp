@@ -1,15 +1,15 @@
-#include "admin/Datensicherung.h"
+#include "admin/ui/Datensicherung.h"
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
 #include "db/AppState.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
-#include "evaluation/AuswertMirelMaske.h"
+#include "evaluation/ui/AuswertMirelMaske.h"
 #include "support/Dateieingriff.h"
-#include "support/Fensterhilfen.h"
-#include "support/Programmstart.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
+#include "support/ui/Fensterhilfen.h"
+#include "support/ui/Programmstart.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,19 +1,14 @@
-#include "app/VarnoApplication.h"
-#include "support/Schriften.h"
 #include "support/ScriptedPrompts.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+// The main of rule and store tests: a core application, no window system.
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
-    VarnoApplication app(argc, argv);
-    app.loadGermanTranslation();
-    // The described pixel sizes hold exactly at this font; tests of other fonts choose theirs.
-    QApplication::setFont(referenzschrift());
+    QCoreApplication app(argc, argv);
     ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,62 @@
+#include "admin/ui/ueber.h"
+
+#include "admin/Programmversion.h"
+#include "admin/ui/Ueberbild.h"
+#include "db/AppState.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+TF_ueber::TF_ueber(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("F_ueber"));
+    setWindowTitle(QStringLiteral("Infos über Varno"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(ueberbild());
+    Image1->setFixedSize(Image1->pixmap().size());
+    auto* name = new QLabel(QStringLiteral("Varno Fahrtenbuchsoftware"), this);
+    QFont schrift = name->font();
+    schrift.setBold(true);
+    schrift.setPointSizeF(schrift.pointSizeF() * 1.3);
+    name->setFont(schrift);
+    LVersion = new QLabel(this);
+    LVersion->setObjectName(QStringLiteral("LVersion"));
+    LVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LDatenbank = new QLabel(this);
+    LDatenbank->setObjectName(QStringLiteral("LDatenbank"));
+    LDatenbank->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    BtSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    BtSchliessen->setObjectName(QStringLiteral("BtSchliessen"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Image1, 0, 0, 4, 1);
+    layout->addWidget(name, 0, 1, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Version:"), this), 1, 1);
+    layout->addWidget(LVersion, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Datenbank:"), this), 2, 1);
+    layout->addWidget(LDatenbank, 2, 2);
+    layout->addWidget(BtSchliessen, 3, 2, Qt::AlignRight | Qt::AlignBottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(BtSchliessen, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool TF_ueber::event(QEvent* event)
+{
+    const bool result = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return result;
+}
+
+void TF_ueber::FormActivate()
+{
+    LVersion->setText(GetAppVersion("%d.%d.%d.%d"));
+    LDatenbank->setText(QDir::toNativeSeparators(appState().Logbuch));
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "entry/EingabeStore.h"
+#include "entry/Kilometerfeld.h"
+#include "entry/Stammdaten.h"
+#include "entry/ui/Vorschlagsliste.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class Radiogruppe;
+class Rohfahrtliste;
+namespace speicherpruefung {
+enum class Ankunft;
+enum class Feld;
+} // namespace speicherpruefung
+
+// The trip entry window "Dateneingabe": one logbook row of the vehicle chosen in the main window
+// is entered at a time, typed by hand or completed from a raw trip of the vehicle's memory card.
+// Created once; closing only hides it, and every showing loads it afresh.
+class TF_Eingabe : public QWidget {
+    Q_OBJECT
+public:
+    explicit TF_Eingabe(QWidget* parent = nullptr);
+
+    bool kartenfahrzeug() const { return Kartenfahrzeug_; }
+    // The field's text with blanks in unfilled places ("  :  " when empty).
+    static QString zeittext(const QLineEdit* feld);
+    Vorschlagsliste* vorschlagsliste() const { return vorschlagsliste_; }
+    Rohfahrtliste* rohfahrten() const { return rohfahrten_; }
+
+    QTableWidget* sgLFahrt;
+    QLineEdit* EAbfahrt;
+    QLineEdit* EAnkunft;
+    QComboBox* cbVon;
+    QComboBox* Cbnach;
+    QLineEdit* EkmStand;
+    QLineEdit* Ekm;
+    QComboBox* Cbzweck;
+    QComboBox* CbKategorie;
+    QComboBox* CbFahrer;
+    Radiogruppe* RGFahrtart;
+    QPlainTextEdit* MBemerkungen;
+    QCalendarWidget* Kalender;
+    QCheckBox* cbxStammfahrt;
+    QPushButton* btSchliessenSpeichern;
+    QPushButton* Btverwerfen;
+    QPushButton* btAbbrechen;
+    QPushButton* BtRueckfahrt;
+    QTableWidget* sgStammfahrten;
+    QPushButton* btUebernehmen;
+    QLabel* lbUnbearbeitet;
+    QTableView* StringGrid1;
+
+public slots:
+    void FormShow();
+    void Reload();
+    void SGfuellen();
+    void StringGrid1Click();
+    void DatInEdit(int zeile);
+    void Verwerfen();
+    void btSchliessenSpeichernClick();
+    void StammfahrtenLesen();
+    void StammfahrtUebernehmen();
+    void BtRueckfahrtClick();
+    void RGFahrtartClick();
+    void EAbfahrtExit();
+    void EAnkunftExit();
+    void EkmExit();
+    void EkmStandExit();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void baueOberflaeche();
+    void verbindeFelder();
+    void setzeTabReihenfolge();
+    void aenderungMerken();
+    void keineAenderung();
+
+    void zeitfeldGeaendert(QLineEdit* feld);
+    void zeitfeldVerlassen(QLineEdit* feld);
+    kilometerfeld::Felder kmFelder() const;
+    void kmFelderSetzen(const kilometerfeld::Ergebnis& ergebnis, QLineEdit* verlassen);
+    void eingabefehler(QLineEdit* feld);
+    void auswahlGetippt(QComboBox* feld);
+    void auswahlVerlassen(QComboBox* feld);
+    void listeFuellen(QComboBox* feld, const QStringList& eintraege);
+
+    void speichern();
+    speicherpruefung::Ankunft gefZeitOK(const QString& abfahrt, const QString& ankunft);
+    void fokusAuf(speicherpruefung::Feld feld);
+
+    QString letztesZiel() const;
+    std::optional<int> gewaehlteRohfahrt() const;
+    bool inDenFeldern(int zeile) const;
+    void zentrieren();
+
+    bool Kartenfahrzeug_ = false;
+    QDateTime LetzteAnkunft;
+    std::vector<Logbuchzeile> letzteFahrten_; // the last trip first, then the one before it
+    qint64 letzterKmStand_ = 0;
+    Stammdaten stammdaten_;
+    Rohfahrtliste* rohfahrten_;
+    // The raw trip whose values the fields hold: the one a save completes, whatever row is current.
+    std::optional<Rohfahrt> uebernommeneRohfahrt_;
+    // Set while the raw-trip list is filled: its first row becomes current without being copied.
+    bool rohfahrtenLaden_ = false;
+    // Watched: the window may be hidden while its children are already gone.
+    QPointer<Vorschlagsliste> vorschlagsliste_;
+    // Set while a refused field gets the focus back, so the fields passed on the way are not "left".
+    bool fokusZurueck_ = false;
+};

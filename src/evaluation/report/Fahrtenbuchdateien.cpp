@@ -1,0 +1,88 @@
+#include "evaluation/report/Fahrtenbuchdateien.h"
+
+#include "common/CsvSchreiber.h"
+#include "evaluation/AuswertungStore.h"
+#include "evaluation/BerichtStore.h"
+#include "evaluation/Exportname.h"
+#include "evaluation/Fahrtenexport.h"
+#include "evaluation/report/Berichtsfahrten.h"
+#include "evaluation/report/PdfExport.h"
+#include "evaluation/report/ReportLayout.h"
+
+#include <QDir>
+
+#include <limits>
+
+namespace fahrtenbuchdateien {
+
+Fahrtenfilter filter(int fahrzeug, const QDate& von, const QDate& bis)
+{
+    Fahrtenfilter f;
+    f.fahrzeug = fahrzeug;
+    f.ohneMusterfahrzeug = false;
+    f.kmAb = std::numeric_limits<int>::min();
+    f.kmAn = std::numeric_limits<int>::max();
+    f.abfahrtAb = filtergrenzen::abfahrtAb(von);
+    f.abfahrtBis = filtergrenzen::ankunftBis(bis);
+    f.ankunftBis = filtergrenzen::ankunftBis(QDate(9999, 12, 31));
+    return f;
+}
+
+std::optional<int> jahr(const QString& text, const QDate& heute)
+{
+    const QString ziffern = text.trimmed();
+    bool zahl = false;
+    const int wert = ziffern.toInt(&zahl);
+    if (!zahl || ziffern.size() != 4 || wert < filtergrenzen::fruehesterTag().year() || wert > heute.year())
+        return std::nullopt;
+    return wert;
+}
+
+QString jahrFehler(const QDate& heute)
+{
+    return QStringLiteral("Bitte geben Sie ein Jahr von %1 bis %2 ein.")
+        .arg(filtergrenzen::fruehesterTag().year())
+        .arg(heute.year());
+}
+
+Auftrag jahresauftrag(int fahrzeug, const QString& kennzeichen, int jahr, const QString& ordner)
+{
+    const QDir ziel(ordner);
+    const QString art = QStringLiteral("Fahrtenbuch");
+    const QString zeitraum = QString::number(jahr);
+    return {fahrzeug,
+            kennzeichen,
+            QDate(jahr, 1, 1),
+            QDate(jahr, 12, 31),
+            ziel.filePath(exportname::dateiname(art, kennzeichen, zeitraum, QStringLiteral("pdf"))),
+            ziel.filePath(exportname::dateiname(art, kennzeichen, zeitraum, QStringLiteral("csv")))};
+}
+
+namespace {
+
+void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Bemerkungen& bemerkungen)
+{
+    FahrtenBerichtDaten daten;
+    daten.kfz = auftrag.kennzeichen;
+    daten.fahrer = QStringLiteral("alle");
+    daten.abDatum = auftrag.von;
+    daten.anDatum = auftrag.bis;
+    daten.fahrten = berichtsfahrten(liste, bemerkungen);
+    daten.summen = artSummen(daten.fahrten);
+    writePdf(layOutReport(TQuickReport::bericht(daten)), auftrag.pdf);
+}
+
+} // namespace
+
+void schreiben(const Auftrag& auftrag)
+{
+    const Fahrtenliste liste = AuswertungStore().fahrten(filter(auftrag.fahrzeug, auftrag.von, auftrag.bis));
+    const Bemerkungen bemerkungen = BerichtStore().bemerkungen(liste);
+    if (!auftrag.pdf.isEmpty())
+        berichtSchreiben(auftrag, liste, bemerkungen);
+    if (!auftrag.csv.isEmpty())
+        CsvSchreiber::inDatei(auftrag.csv,
+                              [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, liste, bemerkungen); });
+}
+
+} // namespace fahrtenbuchdateien

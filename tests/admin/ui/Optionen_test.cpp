@@ -1,0 +1,173 @@
+#include "admin/ui/OptionenMaske.h"
+#include "app/Hauptfenster.h"
+#include "db/OptionenStore.h"
+#include "db/SqlStatement.h"
+#include "support/TestDatabase.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int gespeichert(const char* spalte)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT %1 FROM T_Optionen").arg(QLatin1String(spalte)));
+}
+
+class OptionenTest : public ::testing::Test {
+protected:
+    // Shows the dialog as the main window does; showing reads the options row.
+    void zeigen()
+    {
+        dialog.show();
+        dialog.hide();
+    }
+
+    TestDatabase db;
+    TF_Optionen dialog;
+};
+
+struct AnzeigeFall {
+    int tFahrt;
+    int V;
+    const char* fahrtdauer; // "" = nothing selected
+    const char* geschwindigkeit;
+};
+
+class OptionenAnzeige : public OptionenTest, public ::testing::WithParamInterface<AnzeigeFall> {};
+
+} // namespace
+
+TEST_P(OptionenAnzeige, GespeicherteWerteWaehlenEintraege)
+{
+    const AnzeigeFall fall = GetParam();
+    build::optionen(QStringLiteral("tFahrt"), fall.tFahrt);
+    build::optionen(QStringLiteral("V"), fall.V);
+    zeigen();
+    EXPECT_EQ(dialog.cbTFahrt->currentText(), QString::fromUtf8(fall.fahrtdauer));
+    EXPECT_EQ(dialog.cbV->currentText(), QString::fromUtf8(fall.geschwindigkeit));
+    EXPECT_FALSE(dialog.btUebernehmen->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, OptionenAnzeige,
+                         ::testing::Values(AnzeigeFall{8, 90, "8 h", "90 km/h"},
+                                           AnzeigeFall{1, 50, "1 h", "50 km/h"},
+                                           AnzeigeFall{24, 150, "24 h", "150 km/h"},
+                                           AnzeigeFall{10, 95, "10 h", "150 km/h"},
+                                           AnzeigeFall{0, 40, "", "150 km/h"},
+                                           AnzeigeFall{25, 1300, "", "150 km/h"},
+                                           AnzeigeFall{100, 130, "", "130 km/h"}));
+
+TEST_F(OptionenTest, UnbekannteGeschwindigkeitWirdAls150Gespeichert)
+{
+    build::optionen(QStringLiteral("V"), 95);
+    zeigen();
+    dialog.btOK->click();
+    EXPECT_EQ(gespeichert("V"), 150);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(OptionenTest, UnbekannteFahrtdauerBehaeltVorigeAuswahl)
+{
+    zeigen();
+    EXPECT_EQ(dialog.cbTFahrt->currentText(), QStringLiteral("10 h"));
+    build::optionen(QStringLiteral("tFahrt"), 30);
+    zeigen();
+    EXPECT_EQ(dialog.cbTFahrt->currentText(), QStringLiteral("10 h"));
+}
+
+TEST_F(OptionenTest, OhneAuswahlWirdFahrtdauerNullGespeichert)
+{
+    build::optionen(QStringLiteral("tFahrt"), 0);
+    zeigen();
+    ASSERT_EQ(dialog.cbTFahrt->currentIndex(), -1);
+    dialog.btOK->click();
+    EXPECT_EQ(gespeichert("tFahrt"), 0);
+}
+
+TEST_F(OptionenTest, OkSpeichertAlleVierWerte)
+{
+    zeigen();
+    dialog.cbxMusterKFZ->click();
+    dialog.cbxLKFZ->click();
+    dialog.cbTFahrt->setCurrentIndex(dialog.cbTFahrt->findText(QStringLiteral("3 h")));
+    dialog.cbV->setCurrentIndex(dialog.cbV->findText(QStringLiteral("60 km/h")));
+    dialog.btOK->click();
+    const OptionenStore::Einstellungen werte = OptionenStore::lesen();
+    EXPECT_EQ(werte.Muster, -1);
+    EXPECT_EQ(werte.lKFZ, 0);
+    EXPECT_EQ(werte.tFahrt, 3);
+    EXPECT_EQ(werte.V, 60);
+}
+
+TEST_F(OptionenTest, AnUndAbhakenGibtUebernehmenFreiAbbrechenSpeichertNichts)
+{
+    zeigen();
+    dialog.cbxMusterKFZ->click();
+    dialog.cbxMusterKFZ->click();
+    EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
+    dialog.cbxLKFZ->click();
+    dialog.btAbbrechen->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(gespeichert("lKFZ"), 1);
+    EXPECT_EQ(gespeichert("Muster"), 0);
+}
+
+TEST_F(OptionenTest, ListenwechselGibtUebernehmenFrei)
+{
+    zeigen();
+    dialog.cbV->setCurrentIndex(0);
+    EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
+}
+
+TEST_F(OptionenTest, UebernehmenSpeichertUndSperrtSichWieder)
+{
+    dialog.show();
+    dialog.cbxLKFZ->click();
+    dialog.btUebernehmen->click();
+    EXPECT_EQ(gespeichert("lKFZ"), 0);
+    EXPECT_FALSE(dialog.btUebernehmen->isEnabled());
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.hide();
+}
+
+class LetztesFahrzeugNachOptionen : public OptionenTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LetztesFahrzeugNachOptionen, WirktBeimNaechstenAktivieren)
+{
+    const bool letztesZeigen = GetParam();
+    build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2")});
+    THauptform haupt;
+    haupt.setZiele({.optionen = &dialog});
+    haupt.FormShow();
+    QEvent aktivierung(QEvent::WindowActivate);
+    QApplication::sendEvent(&haupt, &aktivierung);
+    haupt.CbKFZ->setCurrentIndex(haupt.CbKFZ->findText(QStringLiteral("Z-ZWEI 2")));
+    haupt.CbKFZChange(haupt.CbKFZ->currentIndex());
+
+    // The menu item opens the dialog modally; the user sets the option and presses OK.
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.cbxLKFZ->setChecked(letztesZeigen);
+        dialog.btOK->click();
+    });
+    QAction* optionen = nullptr;
+    for (QAction* action : haupt.menuBar()->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Optionen"))
+            optionen = action;
+    ASSERT_NE(optionen, nullptr);
+    ASSERT_TRUE(optionen->isEnabled());
+    optionen->trigger();
+    QApplication::sendEvent(&haupt, &aktivierung);
+
+    EXPECT_EQ(haupt.CbKFZ->currentText(),
+              letztesZeigen ? QStringLiteral("Z-ZWEI 2") : QStringLiteral("Musterfahrzeug"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, LetztesFahrzeugNachOptionen, ::testing::Bool());

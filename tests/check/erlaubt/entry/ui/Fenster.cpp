@@ -1,0 +1,3 @@
+// A window may use widgets.
+#include <QLineEdit>
+#include <QWidget>

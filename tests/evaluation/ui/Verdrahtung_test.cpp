@@ -1,0 +1,80 @@
+#include "Auswertungsdaten.h"
+
+#include "app/Hauptfenster.h"
+#include "app/ProgressBar.h"
+#include "app/Varno.h"
+#include "common/Clock.h"
+#include "db/AppState.h"
+#include "evaluation/ui/AuswertMirelMaske.h"
+#include "evaluation/ui/Details.h"
+#include "support/ui/Fensterhilfen.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class VerdrahtungTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+        varno.starten(false);
+        aktivieren(*varno.hauptform());
+    }
+    void TearDown() override
+    {
+        varno.auswertung()->close();
+        Clock::reset();
+    }
+
+    TestDatabase db;
+    Auswertungsdaten d;
+    Varno varno;
+};
+
+} // namespace
+
+TEST_F(VerdrahtungTest, MenueFahrtenOeffnetDieAuswertung)
+{
+    QAction* fahrten = menuepunkt(*varno.hauptform(), QStringLiteral("Auswertung"), QStringLiteral("Fahrten"));
+    ASSERT_NE(fahrten, nullptr);
+    ASSERT_TRUE(fahrten->isEnabled());
+    fahrten->trigger();
+    EXPECT_TRUE(varno.auswertung()->isVisible());
+    EXPECT_EQ(varno.auswertung()->windowTitle(), QStringLiteral("Fahrtenauswertung"));
+}
+
+TEST_F(VerdrahtungTest, AssistentAuswertenMitOk)
+{
+    varno.hauptform()->RBauswerten->setChecked(true);
+    varno.hauptform()->BtOKClick();
+    EXPECT_TRUE(varno.auswertung()->isVisible());
+}
+
+TEST_F(VerdrahtungTest, AnzeigenMitFortschrittsfensterUndDetails)
+{
+    for (int i = 0; i < 3; ++i)
+        build::fahrt(d.fahrt(am(2006, 5, 2 + i, 8), am(2006, 5, 2 + i, 9), 1000 + i * 10, 1010 + i * 10));
+    appState().AktKFZ = d.golf;
+    TF_AuswertungMirel* auswertung = varno.auswertung();
+    auswertung->show();
+    auswertung->btAnzeigen->click();
+    EXPECT_EQ(auswertung->fahrtenliste().anzahl(), 3u);
+    EXPECT_EQ(varno.fortschritt()->prozent(), 100);
+    EXPECT_FALSE(varno.fortschritt()->isVisible());
+
+    bool gezeigt = false;
+    QTimer::singleShot(0, varno.details(), [&] {
+        gezeigt = varno.details()->isVisible();
+        varno.details()->btAbbrechen->click();
+    });
+    auswertung->btDetails->click();
+    EXPECT_TRUE(gezeigt);
+}

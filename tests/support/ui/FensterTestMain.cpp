@@ -1,0 +1,19 @@
+#include "app/VarnoApplication.h"
+#include "support/ScriptedPrompts.h"
+#include "support/ui/Schriften.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    VarnoApplication app(argc, argv);
+    app.loadGermanTranslation();
+    // The described pixel sizes hold exactly at this font; tests of other fonts choose theirs.
+    QApplication::setFont(referenzschrift());
+    ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,32 @@
+#include "support/ui/Fensterhilfen.h"
+
+#include "app/Hauptfenster.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
+{
+    for (QAction* oben : fenster.menuBar()->actions())
+        if (oben->text() == menue && oben->menu())
+            for (QAction* action : oben->menu()->actions())
+                if (action->text() == punkt)
+                    return action;
+    return nullptr;
+}
+
+void aktivieren(QWidget& fenster)
+{
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(&fenster, &event);
+}
+
+bool zeigtAnfang(QLineEdit& feld)
+{
+    // Painting scrolls the text to the cursor; the cursor's place then tells what shows.
+    feld.grab();
+    const QRect schreibmarke = feld.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    return feld.cursorPosition() == 0 && schreibmarke.left() < feld.width() / 4;
+}
