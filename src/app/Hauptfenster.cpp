@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
 #include "db/Database.h"
@@ -142,12 +143,12 @@ THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
 
     baueMenue();
 
-    connect(CbKFZ, &QComboBox::activated, this, &THauptform::CbKFZChange);
-    connect(RBerfassen, &QRadioButton::clicked, this, &THauptform::RBerfassenClick);
-    connect(RBauswerten, &QRadioButton::clicked, this, &THauptform::RBauswertenClick);
-    connect(RBCFlesen, &QRadioButton::clicked, this, &THauptform::RBCFlesenClick);
-    connect(BtOK, &QPushButton::clicked, this, &THauptform::BtOKClick);
-    connect(BtEnde, &QPushButton::clicked, this, &THauptform::BtEndeClick);
+    verbinden(CbKFZ, &QComboBox::activated, this, &THauptform::CbKFZChange);
+    verbinden(RBerfassen, &QRadioButton::clicked, this, &THauptform::RBerfassenClick);
+    verbinden(RBauswerten, &QRadioButton::clicked, this, &THauptform::RBauswertenClick);
+    verbinden(RBCFlesen, &QRadioButton::clicked, this, &THauptform::RBCFlesenClick);
+    verbinden(BtOK, &QPushButton::clicked, this, &THauptform::BtOKClick);
+    verbinden(BtEnde, &QPushButton::clicked, this, &THauptform::BtEndeClick);
 
     const QSize groesse = schriftmass::groesse(430, 480);
     resize(groesse);
@@ -182,19 +183,19 @@ void THauptform::baueMenue()
     aStichwort_ = hilfe->addAction(QStringLiteral("Stichwort"));
     aUeber_ = menuePunkt(hilfe, QStringLiteral("Über"));
 
-    connect(aDatensicherung_, &QAction::triggered, this, &THauptform::zeigeDatensicherung);
-    connect(aBeenden_, &QAction::triggered, this, &THauptform::BtEndeClick);
-    connect(aFahrten_, &QAction::triggered, this, [this] { ziele_.auswertung->show(); });
-    connect(aFahrzeuge_, &QAction::triggered, this, [this] {
+    verbinden(aDatensicherung_, &QAction::triggered, this, &THauptform::zeigeDatensicherung);
+    verbinden(aBeenden_, &QAction::triggered, this, &THauptform::BtEndeClick);
+    verbinden(aFahrten_, &QAction::triggered, this, [this] { ziele_.auswertung->show(); });
+    verbinden(aFahrzeuge_, &QAction::triggered, this, [this] {
         ziele_.kfz->show();
         Reload();
     });
-    connect(aFahrer_, &QAction::triggered, this, [this] { ziele_.fahrer->show(); });
-    connect(aSpeicherkarte_, &QAction::triggered, this, [this] { ziele_.speicherkarte->show(); });
-    connect(aOptionen_, &QAction::triggered, this, [this] { ziele_.optionen->exec(); });
-    connect(aInhalt_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
-    connect(aStichwort_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
-    connect(aUeber_, &QAction::triggered, this, [this] { ziele_.ueber->show(); });
+    verbinden(aFahrer_, &QAction::triggered, this, [this] { ziele_.fahrer->show(); });
+    verbinden(aSpeicherkarte_, &QAction::triggered, this, [this] { ziele_.speicherkarte->show(); });
+    verbinden(aOptionen_, &QAction::triggered, this, [this] { ziele_.optionen->exec(); });
+    verbinden(aInhalt_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
+    verbinden(aStichwort_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
+    verbinden(aUeber_, &QAction::triggered, this, [this] { ziele_.ueber->show(); });
 }
 
 void THauptform::setZiele(const Hauptfensterziele& ziele)
@@ -222,7 +223,7 @@ void THauptform::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (ersteAnzeige_) {
         ersteAnzeige_ = false;
-        FormShow();
+        geschuetzt([this] { FormShow(); });
     }
 }
 
@@ -230,25 +231,17 @@ void THauptform::closeEvent(QCloseEvent* event)
 {
     // The title bar's close ends the program as "Varno beenden" does; the windows without a parent
     // (card import, backup) would otherwise keep it running with the main window gone.
-    BtEndeClick();
+    geschuetzt([this] { BtEndeClick(); });
     QMainWindow::closeEvent(event);
 }
 
 bool THauptform::event(QEvent* event)
 {
     const bool result = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate) {
-        // The error box of a failed activation hands the focus back; that activation must not fail again.
-        if (aktivierungFehlgeschlagen_) {
-            aktivierungFehlgeschlagen_ = false;
-            return result;
-        }
-        aktivierungFehlgeschlagen_ = true;
-        FormActivate();
-        aktivierungFehlgeschlagen_ = false;
-    } else if (event->type() == QEvent::WindowDeactivate) {
-        FormDeactivate();
-    }
+    if (event->type() == QEvent::WindowActivate)
+        aktivierung_.ausfuehren([this] { FormActivate(); });
+    else if (event->type() == QEvent::WindowDeactivate)
+        geschuetzt([this] { FormDeactivate(); });
     return result;
 }
 
@@ -256,7 +249,7 @@ bool THauptform::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Hide) {
         if (watched == ziele_.eingabe)
-            fahrtenerfassungBeendet();
+            geschuetzt([this] { fahrtenerfassungBeendet(); });
         else if (watched == ziele_.datensicherung)
             setEnabled(true);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Startpruefung.h"
+#include "common_ui/Aktivierung.h"
 
 #include <QMainWindow>
 
@@ -95,7 +96,7 @@ private:
     bool ersteAnzeige_ = true;
     // The user chose to end rather than wait for another program that holds the logbook.
     bool startAbgebrochen_ = false;
-    bool aktivierungFehlgeschlagen_ = false;
+    Aktivierung aktivierung_;
 
     QAction* aDatensicherung_;
     QAction* aBenutzer_;

@@ -10,6 +10,7 @@
 #include "card/ui/Varno_Datei.h"
 #include "card/ui/mirel_verbindung.h"
 #include "card/ui/varno_v_ok.h"
+#include "common_ui/Handler.h"
 #include "entry/ui/Eingabemaske.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Details.h"
@@ -48,7 +49,7 @@ Varno::Varno()
     datensicherung_ = new TF_Datensicherung;
     speicherkarte_ = new TF_Speicherkarte(systemRemovableMedia(), hauptform_);
     ueber_ = new TF_ueber(hauptform_);
-    verbinden();
+    verdrahten();
 }
 
 Varno::~Varno()
@@ -59,7 +60,7 @@ Varno::~Varno()
     delete hauptform_;
 }
 
-void Varno::verbinden()
+void Varno::verdrahten()
 {
     Hauptfensterziele ziele;
     ziele.eingabe = eingabe_;
@@ -82,7 +83,7 @@ void Varno::verbinden()
     hauptform_->setZiele(ziele);
     connect(hauptform_, &THauptform::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(datensicherung_, &TF_Datensicherung::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
-    connect(datensicherung_, &TF_Datensicherung::datenbankBereit, hauptform_, &THauptform::DatenbankBereit);
+    verbinden(datensicherung_, &TF_Datensicherung::datenbankBereit, hauptform_, &THauptform::DatenbankBereit);
 }
 
 void Varno::starten(bool mitStartbild)

@@ -45,7 +45,7 @@ public:
     TF_Details* details() const { return details_; }
 
 private:
-    void verbinden();
+    void verdrahten();
 
     THauptform* hauptform_;
     TF_Eingabe* eingabe_;

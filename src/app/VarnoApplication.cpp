@@ -1,7 +1,6 @@
 #include "app/VarnoApplication.h"
 
 #include "common/Prompts.h"
-#include "common/VarnoError.h"
 #include "common_ui/QtPrompts.h"
 
 #include <QLibraryInfo>
@@ -25,12 +24,14 @@ VarnoApplication::VarnoApplication(int& argc, char** argv) : QApplication(argc, 
 
 bool VarnoApplication::notify(QObject* receiver, QEvent* event)
 {
+    // Window handlers run through geschuetzt() and show their errors themselves. What still gets
+    // here escaped that guard: it goes to the log, and the event counts as not handled.
     try {
         return QApplication::notify(receiver, event);
-    } catch (const VarnoError& error) {
-        prompt::applicationError(error.message());
     } catch (const std::exception& error) {
-        prompt::applicationError(QString::fromLocal8Bit(error.what()));
+        qCritical("Varno: error outside a handler guard: %s", error.what());
+    } catch (...) {
+        qCritical("Varno: unknown error outside a handler guard");
     }
     return false;
 }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-// The application object. An error that escapes an event handler ends that handler only: the
-// user sees the standard error box titled "Varno" with the message, and the program goes on.
+// The application object: installs the real dialogs behind the prompts. An error that escapes
+// the handler guard (common_ui/Handler.h) is logged as a last resort and the program goes on.
 class VarnoApplication : public QApplication {
 public:
     VarnoApplication(int& argc, char** argv);

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
 #include "db/Database.h"
@@ -63,18 +64,18 @@ TF_Datensicherung::TF_Datensicherung(QWidget* parent)
     layout->addWidget(btSchliessen, 5, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(BtAendern, &QPushButton::clicked, this, &TF_Datensicherung::BtAendernClick);
-    connect(BtSicherung, &QPushButton::clicked, this, &TF_Datensicherung::BtSicherungClick);
-    connect(BtRueckSicherung, &QPushButton::clicked, this, &TF_Datensicherung::BtRueckSicherungClick);
-    connect(BtNeueDatenbank, &QPushButton::clicked, this, &TF_Datensicherung::BtNeueDatenbankClick);
-    connect(btSchliessen, &QPushButton::clicked, this, &TF_Datensicherung::btSchliessenClick);
+    verbinden(BtAendern, &QPushButton::clicked, this, &TF_Datensicherung::BtAendernClick);
+    verbinden(BtSicherung, &QPushButton::clicked, this, &TF_Datensicherung::BtSicherungClick);
+    verbinden(BtRueckSicherung, &QPushButton::clicked, this, &TF_Datensicherung::BtRueckSicherungClick);
+    verbinden(BtNeueDatenbank, &QPushButton::clicked, this, &TF_Datensicherung::BtNeueDatenbankClick);
+    verbinden(btSchliessen, &QPushButton::clicked, this, &TF_Datensicherung::btSchliessenClick);
 }
 
 bool TF_Datensicherung::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 
@@ -82,7 +83,7 @@ void TF_Datensicherung::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Shown but not (yet) active, the window must still not offer an empty directory to store.
-    FormActivate();
+    geschuetzt([this] { FormActivate(); });
 }
 
 void TF_Datensicherung::hideEvent(QHideEvent* event)

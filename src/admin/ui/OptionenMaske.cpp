@@ -1,6 +1,7 @@
 #include "admin/ui/OptionenMaske.h"
 
 #include "admin/Optionenauswahl.h"
+#include "common_ui/Handler.h"
 #include "db/OptionenStore.h"
 
 #include <QCheckBox>
@@ -67,19 +68,19 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cbxMusterKFZ, &QCheckBox::clicked, this, &TF_Optionen::geaendert);
-    connect(cbxLKFZ, &QCheckBox::clicked, this, &TF_Optionen::geaendert);
-    connect(cbTFahrt, &QComboBox::currentIndexChanged, this, &TF_Optionen::geaendert);
-    connect(cbV, &QComboBox::currentIndexChanged, this, &TF_Optionen::geaendert);
-    connect(btOK, &QPushButton::clicked, this, &TF_Optionen::btOKClick);
-    connect(btUebernehmen, &QPushButton::clicked, this, &TF_Optionen::btUebernehmenClick);
-    connect(btAbbrechen, &QPushButton::clicked, this, &TF_Optionen::btAbbrechenClick);
+    verbinden(cbxMusterKFZ, &QCheckBox::clicked, this, &TF_Optionen::geaendert);
+    verbinden(cbxLKFZ, &QCheckBox::clicked, this, &TF_Optionen::geaendert);
+    verbinden(cbTFahrt, &QComboBox::currentIndexChanged, this, &TF_Optionen::geaendert);
+    verbinden(cbV, &QComboBox::currentIndexChanged, this, &TF_Optionen::geaendert);
+    verbinden(btOK, &QPushButton::clicked, this, &TF_Optionen::btOKClick);
+    verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Optionen::btUebernehmenClick);
+    verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Optionen::btAbbrechenClick);
 }
 
 void TF_Optionen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    geschuetzt([this] { FormShow(); });
 }
 
 void TF_Optionen::FormShow()

@@ -2,6 +2,7 @@
 
 #include "admin/Programmversion.h"
 #include "admin/ui/Ueberbild.h"
+#include "common_ui/Handler.h"
 #include "db/AppState.h"
 
 #include <QDir>
@@ -44,14 +45,14 @@ TF_ueber::TF_ueber(QWidget* parent)
     layout->addWidget(BtSchliessen, 3, 2, Qt::AlignRight | Qt::AlignBottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(BtSchliessen, &QPushButton::clicked, this, &QWidget::close);
+    verbinden(BtSchliessen, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool TF_ueber::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 

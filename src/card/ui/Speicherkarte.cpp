@@ -4,6 +4,7 @@
 #include "card/SpeicherkartenStore.h"
 #include "card/datafile/ResetTemplate.h"
 #include "common/Prompts.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "platform/Programmdateien.h"
@@ -86,10 +87,10 @@ TF_Speicherkarte::TF_Speicherkarte(std::unique_ptr<RemovableMedia> datentraeger,
     setObjectName(QStringLiteral("TF_Speicherkarte"));
     setWindowTitle(QStringLiteral("Verwaltung Speicherkarten"));
     baueOberflaeche();
-    connect(BtZeigen, &QPushButton::clicked, this, &TF_Speicherkarte::BtZeigenClick);
-    connect(BtVerwalt, &QPushButton::clicked, this, &TF_Speicherkarte::BtVerwaltClick);
-    connect(BtFormat, &QPushButton::clicked, this, &TF_Speicherkarte::BtFormatClick);
-    connect(BtEnde, &QPushButton::clicked, this, &TF_Speicherkarte::BtEndeClick);
+    verbinden(BtZeigen, &QPushButton::clicked, this, &TF_Speicherkarte::BtZeigenClick);
+    verbinden(BtVerwalt, &QPushButton::clicked, this, &TF_Speicherkarte::BtVerwaltClick);
+    verbinden(BtFormat, &QPushButton::clicked, this, &TF_Speicherkarte::BtFormatClick);
+    verbinden(BtEnde, &QPushButton::clicked, this, &TF_Speicherkarte::BtEndeClick);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, BtFormat, &QPushButton::click);
     setFenster(nullptr, nullptr);
@@ -146,7 +147,7 @@ bool TF_Speicherkarte::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "card/datafile/CardFileError.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "platform/VolumeSerial.h"
 
@@ -279,29 +280,29 @@ void TF_Varno_Datei::baueOberflaeche()
 
 void TF_Varno_Datei::verbindeKnoepfe()
 {
-    connect(BtAendern, &QPushButton::clicked, this, &TF_Varno_Datei::BtAendernClick);
-    connect(BtOK, &QPushButton::clicked, this, &TF_Varno_Datei::BtOKClick);
-    connect(Btspeichern, &QPushButton::clicked, this, &TF_Varno_Datei::BtspeichernClick);
-    connect(BtAbbruch, &QPushButton::clicked, this, &TF_Varno_Datei::BtAbbruchClick);
-    connect(Btlinks, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksClick);
-    connect(Bthoch, &QPushButton::clicked, this, &TF_Varno_Datei::BthochClick);
-    connect(Btrunter, &QPushButton::clicked, this, &TF_Varno_Datei::BtrunterClick);
-    connect(Btloeschen, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenClick);
-    connect(BtlinksG, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksGClick);
-    connect(BthochG, &QPushButton::clicked, this, &TF_Varno_Datei::BthochGClick);
-    connect(BttiefG, &QPushButton::clicked, this, &TF_Varno_Datei::BttiefGClick);
-    connect(BtloeschenG, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenGClick);
-    connect(BtlinksK, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksKClick);
-    connect(BthochK, &QPushButton::clicked, this, &TF_Varno_Datei::BthochKClick);
-    connect(BttieferK, &QPushButton::clicked, this, &TF_Varno_Datei::BttieferKClick);
-    connect(BtloeschenK, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenKClick);
+    verbinden(BtAendern, &QPushButton::clicked, this, &TF_Varno_Datei::BtAendernClick);
+    verbinden(BtOK, &QPushButton::clicked, this, &TF_Varno_Datei::BtOKClick);
+    verbinden(Btspeichern, &QPushButton::clicked, this, &TF_Varno_Datei::BtspeichernClick);
+    verbinden(BtAbbruch, &QPushButton::clicked, this, &TF_Varno_Datei::BtAbbruchClick);
+    verbinden(Btlinks, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksClick);
+    verbinden(Bthoch, &QPushButton::clicked, this, &TF_Varno_Datei::BthochClick);
+    verbinden(Btrunter, &QPushButton::clicked, this, &TF_Varno_Datei::BtrunterClick);
+    verbinden(Btloeschen, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenClick);
+    verbinden(BtlinksG, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksGClick);
+    verbinden(BthochG, &QPushButton::clicked, this, &TF_Varno_Datei::BthochGClick);
+    verbinden(BttiefG, &QPushButton::clicked, this, &TF_Varno_Datei::BttiefGClick);
+    verbinden(BtloeschenG, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenGClick);
+    verbinden(BtlinksK, &QPushButton::clicked, this, &TF_Varno_Datei::BtlinksKClick);
+    verbinden(BthochK, &QPushButton::clicked, this, &TF_Varno_Datei::BthochKClick);
+    verbinden(BttieferK, &QPushButton::clicked, this, &TF_Varno_Datei::BttieferKClick);
+    verbinden(BtloeschenK, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenKClick);
 }
 
 bool TF_Varno_Datei::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "card/ui/mirel_verbindung.h"
 
+#include "common_ui/Handler.h"
 #include "db/OptionenStore.h"
 
 #include <QEvent>
@@ -78,15 +79,15 @@ TF_mirel_Verbindung::TF_mirel_Verbindung(QWidget* parent) : QDialog(parent)
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(BtOK, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtOKClick);
-    connect(BtAbbrechen, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtAbbrechenClick);
+    verbinden(BtOK, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtOKClick);
+    verbinden(BtAbbrechen, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtAbbrechenClick);
 }
 
 bool TF_mirel_Verbindung::event(QEvent* event)
 {
     const bool result = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
@@ -178,12 +179,12 @@ void TF_Varno_V_OK::baueOberflaeche()
     layout->addWidget(Label4);
     layout->addWidget(TS, 1);
 
-    connect(BtAendern, &QPushButton::clicked, this, &TF_Varno_V_OK::BtAendernClick);
-    connect(BtOK, &QPushButton::clicked, this, &TF_Varno_V_OK::BtOKClick);
-    connect(BtSpeichern, &QPushButton::clicked, this, &TF_Varno_V_OK::BtSpeichernClick);
-    connect(Btabbruch, &QPushButton::clicked, this, &TF_Varno_V_OK::BtabbruchClick);
-    connect(StringGrid1, &QTableView::doubleClicked, this, &TF_Varno_V_OK::StringGrid1DblClick);
-    connect(SGMerkPunkte, &QTableView::clicked, this, &TF_Varno_V_OK::SGMerkPunkteClick);
+    verbinden(BtAendern, &QPushButton::clicked, this, &TF_Varno_V_OK::BtAendernClick);
+    verbinden(BtOK, &QPushButton::clicked, this, &TF_Varno_V_OK::BtOKClick);
+    verbinden(BtSpeichern, &QPushButton::clicked, this, &TF_Varno_V_OK::BtSpeichernClick);
+    verbinden(Btabbruch, &QPushButton::clicked, this, &TF_Varno_V_OK::BtabbruchClick);
+    verbinden(StringGrid1, &QTableView::doubleClicked, this, &TF_Varno_V_OK::StringGrid1DblClick);
+    verbinden(SGMerkPunkte, &QTableView::clicked, this, &TF_Varno_V_OK::SGMerkPunkteClick);
 }
 
 QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Rasterspalte>& spalten)
@@ -208,14 +209,14 @@ void TF_Varno_V_OK::showEvent(QShowEvent* event)
     // Only when the program shows the window; coming back from a minimised state or from the
     // dialogs of a reading keeps the lists.
     if (!event->spontaneous())
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
 }
 
 void TF_Varno_V_OK::closeEvent(QCloseEvent* event)
 {
     // Waypoints of a taking over are on the card no more: their remarks must reach the database
     // however the window is closed.
-    merkpunkteSichern();
+    geschuetzt([this] { merkpunkteSichern(); });
     QWidget::closeEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Spaltenkopf.h"
@@ -305,30 +306,30 @@ void TF_Eingabe::setzeTabReihenfolge()
 void TF_Eingabe::verbindeFelder()
 {
     for (QLineEdit* feld : {EAbfahrt, EAnkunft}) {
-        connect(feld, &QLineEdit::textChanged, this, &TF_Eingabe::aenderungMerken);
-        connect(feld, &QLineEdit::textEdited, this, [this, feld] { zeitfeldGeaendert(feld); });
+        verbinden(feld, &QLineEdit::textChanged, this, &TF_Eingabe::aenderungMerken);
+        verbinden(feld, &QLineEdit::textEdited, this, [this, feld] { zeitfeldGeaendert(feld); });
     }
     for (QLineEdit* feld : {EkmStand, Ekm})
-        connect(feld, &QLineEdit::textChanged, this, &TF_Eingabe::aenderungMerken);
+        verbinden(feld, &QLineEdit::textChanged, this, &TF_Eingabe::aenderungMerken);
     for (QLineEdit* feld : {EAbfahrt, EAnkunft, EkmStand, Ekm})
         feld->installEventFilter(this);
     for (QComboBox* feld : {cbVon, Cbnach, Cbzweck, CbKategorie, CbFahrer}) {
         feld->installEventFilter(this);
-        connect(feld->lineEdit(), &QLineEdit::textEdited, this, [this, feld] { auswahlGetippt(feld); });
-        connect(feld, &QComboBox::textActivated, this, &TF_Eingabe::aenderungMerken);
+        verbinden(feld->lineEdit(), &QLineEdit::textEdited, this, [this, feld] { auswahlGetippt(feld); });
+        verbinden(feld, &QComboBox::textActivated, this, &TF_Eingabe::aenderungMerken);
     }
-    connect(vorschlagsliste_, &Vorschlagsliste::gewaehlt, this, &TF_Eingabe::aenderungMerken);
-    connect(RGFahrtart, &Radiogruppe::geaendert, this, &TF_Eingabe::RGFahrtartClick);
-    connect(btSchliessenSpeichern, &QPushButton::clicked, this, &TF_Eingabe::btSchliessenSpeichernClick);
-    connect(Btverwerfen, &QPushButton::clicked, this, &TF_Eingabe::Verwerfen);
-    connect(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
-    connect(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
-    connect(btUebernehmen, &QPushButton::clicked, this, &TF_Eingabe::StammfahrtUebernehmen);
-    connect(sgStammfahrten, &QTableWidget::cellDoubleClicked, this, &TF_Eingabe::StammfahrtUebernehmen);
+    verbinden(vorschlagsliste_.data(), &Vorschlagsliste::gewaehlt, this, &TF_Eingabe::aenderungMerken);
+    verbinden(RGFahrtart, &Radiogruppe::geaendert, this, &TF_Eingabe::RGFahrtartClick);
+    verbinden(btSchliessenSpeichern, &QPushButton::clicked, this, &TF_Eingabe::btSchliessenSpeichernClick);
+    verbinden(Btverwerfen, &QPushButton::clicked, this, &TF_Eingabe::Verwerfen);
+    verbinden(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
+    verbinden(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
+    verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Eingabe::StammfahrtUebernehmen);
+    verbinden(sgStammfahrten, &QTableWidget::cellDoubleClicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     // The fields follow the current raw trip, whether a click or the keyboard moved it.
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    verbinden(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TF_Eingabe::StringGrid1Click);
-    connect(StringGrid1, &QTableView::clicked, this, &TF_Eingabe::StringGrid1Click);
+    verbinden(StringGrid1, &QTableView::clicked, this, &TF_Eingabe::StringGrid1Click);
 }
 
 // ---- showing and loading ----
@@ -338,7 +339,7 @@ void TF_Eingabe::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    FormShow();
+    geschuetzt([this] { FormShow(); });
     zentrieren();
 }
 
@@ -577,16 +578,18 @@ bool TF_Eingabe::eventFilter(QObject* watched, QEvent* event)
     if (!verlaesstFeld(event) || fokusZurueck_)
         return QWidget::eventFilter(watched, event);
 
-    if (watched == EAbfahrt)
-        EAbfahrtExit();
-    else if (watched == EAnkunft)
-        EAnkunftExit();
-    else if (watched == Ekm)
-        EkmExit();
-    else if (watched == EkmStand)
-        EkmStandExit();
-    else if (auto* feld = qobject_cast<QComboBox*>(watched))
-        auswahlVerlassen(feld);
+    geschuetzt([this, watched] {
+        if (watched == EAbfahrt)
+            EAbfahrtExit();
+        else if (watched == EAnkunft)
+            EAnkunftExit();
+        else if (watched == Ekm)
+            EkmExit();
+        else if (watched == EkmStand)
+            EkmStandExit();
+        else if (auto* feld = qobject_cast<QComboBox*>(watched))
+            auswahlVerlassen(feld);
+    });
     // A refused field took the focus back: it has not been left.
     if (QApplication::focusWidget() == watched)
         return true;

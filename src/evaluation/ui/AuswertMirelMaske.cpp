@@ -6,6 +6,7 @@
 #include "common/VarnoError.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
@@ -220,7 +221,7 @@ QWidget* TF_AuswertungMirel::baueErgebnis()
 void TF_AuswertungMirel::verbindeHandler()
 {
     const auto auswahl = [this](QComboBox* liste, void (TF_AuswertungMirel::*handler)()) {
-        connect(liste, &QComboBox::currentIndexChanged, this, handler);
+        verbinden(liste, &QComboBox::currentIndexChanged, this, handler);
     };
     auswahl(cbVon, &TF_AuswertungMirel::cbVonChange);
     auswahl(cbNach, &TF_AuswertungMirel::cbNachChange);
@@ -230,23 +231,24 @@ void TF_AuswertungMirel::verbindeHandler()
     auswahl(cbKategorie, &TF_AuswertungMirel::cbKategorieChange);
     auswahl(cbArt, &TF_AuswertungMirel::cbArtChange);
     auswahl(cbBemerkung, &TF_AuswertungMirel::cbBemerkungChange);
-    connect(cbxAbDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAbDatClick);
-    connect(cbxAnDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAnDatClick);
-    connect(dtpAbDat, &QDateEdit::dateChanged, this, &TF_AuswertungMirel::dtpAbDatCloseUp);
-    connect(dtpAnDat, &QDateEdit::dateChanged, this, &TF_AuswertungMirel::dtpAnDatCloseUp);
-    connect(RBFahrten, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrtenClick);
-    connect(RBFahrer, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrerClick);
-    connect(RBFahrzeug, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrzeugClick);
-    connect(btAnzeigen, &QPushButton::clicked, this, &TF_AuswertungMirel::btAnzeigenClick);
-    connect(btVerwerfen, &QPushButton::clicked, this, &TF_AuswertungMirel::btVerwerfenClick);
-    connect(btSchliessen, &QPushButton::clicked, this, &TF_AuswertungMirel::btSchliessenClick);
-    connect(btStammfahrt, &QPushButton::clicked, this, &TF_AuswertungMirel::btStammfahrtClick);
-    connect(btDetails, &QPushButton::clicked, this, &TF_AuswertungMirel::btDetailsClick);
-    connect(btExport, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportClick);
-    connect(btExportieren, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportierenClick);
-    connect(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
+    verbinden(cbxAbDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAbDatClick);
+    verbinden(cbxAnDat, &QCheckBox::clicked, this, &TF_AuswertungMirel::cbxAnDatClick);
+    verbinden(dtpAbDat, &QDateEdit::dateChanged, this, &TF_AuswertungMirel::dtpAbDatCloseUp);
+    verbinden(dtpAnDat, &QDateEdit::dateChanged, this, &TF_AuswertungMirel::dtpAnDatCloseUp);
+    verbinden(RBFahrten, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrtenClick);
+    verbinden(RBFahrer, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrerClick);
+    verbinden(RBFahrzeug, &QRadioButton::clicked, this, &TF_AuswertungMirel::RBFahrzeugClick);
+    verbinden(btAnzeigen, &QPushButton::clicked, this, &TF_AuswertungMirel::btAnzeigenClick);
+    verbinden(btVerwerfen, &QPushButton::clicked, this, &TF_AuswertungMirel::btVerwerfenClick);
+    verbinden(btSchliessen, &QPushButton::clicked, this, &TF_AuswertungMirel::btSchliessenClick);
+    verbinden(btStammfahrt, &QPushButton::clicked, this, &TF_AuswertungMirel::btStammfahrtClick);
+    verbinden(btDetails, &QPushButton::clicked, this, &TF_AuswertungMirel::btDetailsClick);
+    verbinden(btExport, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportClick);
+    verbinden(btExportieren, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportierenClick);
+    verbinden(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
     for (QTableView* tabelle : {sgFahrten, SGFahrer, SGFahrerTab})
-        connect(tabelle, &QTableView::doubleClicked, this, &TF_AuswertungMirel::sgFahrtenDblClick);
+        verbinden(tabelle, &QTableView::doubleClicked, this, &TF_AuswertungMirel::sgFahrtenDblClick);
+    // Only enables buttons, and a unique connection needs the member itself: plain connect.
     connect(sgFahrten->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TF_AuswertungMirel::ergebnisknoepfeAktualisieren);
     connect(fahrtenModell_, &QAbstractItemModel::modelReset, this, [this] {
@@ -283,7 +285,7 @@ void TF_AuswertungMirel::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        geschuetzt([this] { FormShow(); });
 }
 
 void TF_AuswertungMirel::FormShow()
@@ -347,7 +349,7 @@ void TF_AuswertungMirel::ClrFilter()
 
 void TF_AuswertungMirel::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    geschuetzt([this] { FormClose(); });
     QWidget::closeEvent(event);
 }
 
@@ -431,17 +433,17 @@ bool TF_AuswertungMirel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == eKMAbf)
-            eKMAbfClick();
+            geschuetzt([this] { eKMAbfClick(); });
         else if (watched == eKMAnk)
-            eKMAnkClick();
+            geschuetzt([this] { eKMAnkClick(); });
     }
     // Every leaving is checked, also of a field left unchanged after its error: a bound the
     // user was told is wrong must not slip through on the second try.
     if (verlaesstFeld(event)) {
         if (watched == eKMAbf)
-            eKMAbfExit();
+            geschuetzt([this] { eKMAbfExit(); });
         else if (watched == eKMAnk)
-            eKMAnkExit();
+            geschuetzt([this] { eKMAnkExit(); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "common/GermanFormat.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrtenliste.h"
 
@@ -87,7 +88,7 @@ void TF_Details::baueOberflaeche()
     MBemerkungen->setReadOnly(true);
     MBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btAbbrechen");
-    connect(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
+    verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
     auto* felder = new QFormLayout;
     felder->addRow(QStringLiteral("Abfahrt:"), EAbfahrt);
@@ -119,7 +120,7 @@ void TF_Details::baueOberflaeche()
 
 void TF_Details::showEvent(QShowEvent* event)
 {
-    FormShow();
+    geschuetzt([this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

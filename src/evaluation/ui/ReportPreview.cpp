@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/Handler.h"
 #include "evaluation/report/PdfExport.h"
 #include "evaluation/report/ReportPainter.h"
 
@@ -16,13 +17,13 @@ ReportPreview::ReportPreview(LaidOutReport report, QWidget* parent)
     setWindowTitle(QStringLiteral("Druckvorschau"));
     printer()->setDocName(report_.name);
     printer()->setPageLayout(report_.page.pageLayout());
-    connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paint);
+    verbinden(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paint);
 
     pdfAction_->setObjectName(QStringLiteral("pdfSpeichern"));
     pdfAction_->setText(QStringLiteral("Als PDF speichern"));
     pdfAction_->setToolTip(QStringLiteral("Als PDF speichern"));
     pdfAction_->setIcon(QIcon::fromTheme(QStringLiteral("document-save-as")));
-    connect(pdfAction_, &QAction::triggered, this, &ReportPreview::savePdf);
+    verbinden(pdfAction_, &QAction::triggered, this, &ReportPreview::savePdf);
     if (QToolBar* toolBar = findChild<QToolBar*>()) {
         toolBar->addSeparator();
         toolBar->addAction(pdfAction_);

@@ -1,6 +1,7 @@
 #include "master/ui/Fahrermaske.h"
 
 #include "common/Prompts.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "master/Fahrername.h"
 #include "master/ui/Bedienelemente.h"
@@ -73,14 +74,14 @@ TF_Fahrer::TF_Fahrer(QWidget* parent)
     layout->addLayout(knoepfe);
     layout->addWidget(SGFahrer);
 
-    connect(SGFahrer, &QTableWidget::cellClicked, this, [this](int zeile) { SGFahrerClick(zeile); });
-    connect(EName, &QLineEdit::textChanged, this, &TF_Fahrer::ENameChange);
-    connect(mBemerkung, &QPlainTextEdit::textChanged, this, &TF_Fahrer::mBemerkungChange);
-    connect(BtNeu, &QPushButton::clicked, this, &TF_Fahrer::BtNeuClick);
-    connect(BtSpeichern, &QPushButton::clicked, this, &TF_Fahrer::BtSpeichernClick);
-    connect(BtVerwerfen, &QPushButton::clicked, this, &TF_Fahrer::BtVerwerfenClick);
-    connect(BtLoeschen, &QPushButton::clicked, this, &TF_Fahrer::BtLoeschenClick);
-    connect(BtSchliessen, &QPushButton::clicked, this, &TF_Fahrer::BtSchliessenClick);
+    verbinden(SGFahrer, &QTableWidget::cellClicked, this, [this](int zeile) { SGFahrerClick(zeile); });
+    verbinden(EName, &QLineEdit::textChanged, this, &TF_Fahrer::ENameChange);
+    verbinden(mBemerkung, &QPlainTextEdit::textChanged, this, &TF_Fahrer::mBemerkungChange);
+    verbinden(BtNeu, &QPushButton::clicked, this, &TF_Fahrer::BtNeuClick);
+    verbinden(BtSpeichern, &QPushButton::clicked, this, &TF_Fahrer::BtSpeichernClick);
+    verbinden(BtVerwerfen, &QPushButton::clicked, this, &TF_Fahrer::BtVerwerfenClick);
+    verbinden(BtLoeschen, &QPushButton::clicked, this, &TF_Fahrer::BtLoeschenClick);
+    verbinden(BtSchliessen, &QPushButton::clicked, this, &TF_Fahrer::BtSchliessenClick);
 
     resize(sizeHint().width(), schriftmass::hoehe(400));
     setFixedSize(size());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "master/Aktivierung.h"
+#include "common_ui/Aktivierung.h"
 #include "master/FahrerStore.h"
 
 #include <QWidget>

@@ -1,5 +1,7 @@
 #include "common_ui/Feldverlassen.h"
 
+#include "common_ui/Handler.h"
+
 #include <QFocusEvent>
 #include <QWidget>
 
@@ -19,7 +21,7 @@ bool Feldverlassen::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
         if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
-            handler_();
+            geschuetzt(handler_);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Handler.h"
 #include "db/AppState.h"
 #include "db/TDataBase.h"
 #include "master/Ganzzahl.h"
@@ -72,13 +73,13 @@ TF_KFZNeu::TF_KFZNeu(QWidget* parent)
     layout->addLayout(felder);
     layout->addLayout(knoepfe);
 
-    connect(eKFZ, &QLineEdit::textChanged, this, &TF_KFZNeu::eKFZChange);
-    connect(eAnfKM, &QLineEdit::textChanged, this, &TF_KFZNeu::eAnfKMChange);
-    connect(cbEingabeart, &QComboBox::activated, this, &TF_KFZNeu::cbEingabeartChange);
-    connect(BtID_lesen, &QPushButton::clicked, this, &TF_KFZNeu::BtID_lesenClick);
-    connect(BtSpeichern, &QPushButton::clicked, this, &TF_KFZNeu::btSpeichernClick);
-    connect(btVerwerfen, &QPushButton::clicked, this, &TF_KFZNeu::btVerwerfenClick);
-    connect(btAbbrechen, &QPushButton::clicked, this, &TF_KFZNeu::btAbbrechenClick);
+    verbinden(eKFZ, &QLineEdit::textChanged, this, &TF_KFZNeu::eKFZChange);
+    verbinden(eAnfKM, &QLineEdit::textChanged, this, &TF_KFZNeu::eAnfKMChange);
+    verbinden(cbEingabeart, &QComboBox::activated, this, &TF_KFZNeu::cbEingabeartChange);
+    verbinden(BtID_lesen, &QPushButton::clicked, this, &TF_KFZNeu::BtID_lesenClick);
+    verbinden(BtSpeichern, &QPushButton::clicked, this, &TF_KFZNeu::btSpeichernClick);
+    verbinden(btVerwerfen, &QPushButton::clicked, this, &TF_KFZNeu::btVerwerfenClick);
+    verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_KFZNeu::btAbbrechenClick);
     Feldverlassen::beobachten(eKFZ, [this] { eKFZExit(); });
     Feldverlassen::beobachten(EID, [this] { EIDExit(); });
 
@@ -96,7 +97,7 @@ bool TF_KFZNeu::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        geschuetzt([this] { FormActivate(); });
     return result;
 }
 
@@ -104,12 +105,12 @@ void TF_KFZNeu::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     ueberElternZentrieren(this);
-    FormShow();
+    geschuetzt([this] { FormShow(); });
 }
 
 void TF_KFZNeu::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    geschuetzt([this] { FormClose(); });
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/AppState.h"
 #include "db/TDataBase.h"
@@ -63,16 +64,16 @@ TF_KFZ::TF_KFZ(QWidget* parent)
     layout->addWidget(merkpunktseite_);
     layout->setAlignment(Qt::AlignTop);
 
-    connect(cbKFZ, &QComboBox::activated, this, &TF_KFZ::cbKFZChange);
-    connect(eInspKM, &QLineEdit::textChanged, this, &TF_KFZ::eInspKMChange);
-    connect(dtpInspDat, &QDateEdit::dateChanged, this, &TF_KFZ::dtpInspDatChange);
-    connect(ChBkm, &QCheckBox::clicked, this, &TF_KFZ::ChBkmClick);
-    connect(ChBDat, &QCheckBox::clicked, this, &TF_KFZ::ChBDatClick);
-    connect(BtSpeichern, &QPushButton::clicked, this, &TF_KFZ::BtSpeichernClick);
-    connect(BtAbschliessen, &QPushButton::clicked, this, &TF_KFZ::btAbschliessenClick);
-    connect(BtEichen, &QPushButton::clicked, this, &TF_KFZ::BtEichenClick);
-    connect(BtNeu, &QPushButton::clicked, this, &TF_KFZ::BtNeuClick);
-    connect(btSchliessen, &QPushButton::clicked, this, &TF_KFZ::btSchliessenClick);
+    verbinden(cbKFZ, &QComboBox::activated, this, &TF_KFZ::cbKFZChange);
+    verbinden(eInspKM, &QLineEdit::textChanged, this, &TF_KFZ::eInspKMChange);
+    verbinden(dtpInspDat, &QDateEdit::dateChanged, this, &TF_KFZ::dtpInspDatChange);
+    verbinden(ChBkm, &QCheckBox::clicked, this, &TF_KFZ::ChBkmClick);
+    verbinden(ChBDat, &QCheckBox::clicked, this, &TF_KFZ::ChBDatClick);
+    verbinden(BtSpeichern, &QPushButton::clicked, this, &TF_KFZ::BtSpeichernClick);
+    verbinden(BtAbschliessen, &QPushButton::clicked, this, &TF_KFZ::btAbschliessenClick);
+    verbinden(BtEichen, &QPushButton::clicked, this, &TF_KFZ::BtEichenClick);
+    verbinden(BtNeu, &QPushButton::clicked, this, &TF_KFZ::BtNeuClick);
+    verbinden(btSchliessen, &QPushButton::clicked, this, &TF_KFZ::btSchliessenClick);
 
     merkpunktseite_->hide();
     setFixedSize(schriftmass::breite(seitenbreite), sizeHint().height());
@@ -157,11 +158,11 @@ QWidget* TF_KFZ::baueMerkpunktseite()
 void TF_KFZ::setNeuesFahrzeugFenster(TF_KFZNeu* fenster)
 {
     neuesFahrzeug_ = fenster;
-    connect(fenster, &TF_KFZNeu::angelegt, this, [this] {
+    verbinden(fenster, &TF_KFZNeu::angelegt, this, [this] {
         if (isVisible() && !ungespeichert())
             Reload();
     });
-    connect(fenster, &TF_KFZNeu::abgebrochen, this, [this] {
+    verbinden(fenster, &TF_KFZNeu::abgebrochen, this, [this] {
         show();
         raise();
         activateWindow();
@@ -190,7 +191,7 @@ void TF_KFZ::showEvent(QShowEvent* event)
 
 void TF_KFZ::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    geschuetzt([this] { FormClose(); });
     event->accept();
 }
 
