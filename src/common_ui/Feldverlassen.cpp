@@ -5,6 +5,14 @@
 #include <QFocusEvent>
 #include <QWidget>
 
+bool verlaesstFeld(const QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason grund = static_cast<const QFocusEvent*>(event)->reason();
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
+}
+
 Feldverlassen::Feldverlassen(QWidget* feld, std::function<void()> handler)
     : QObject(feld), handler_(std::move(handler))
 {
@@ -18,10 +26,7 @@ void Feldverlassen::beobachten(QWidget* feld, std::function<void()> handler)
 
 bool Feldverlassen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason grund = static_cast<QFocusEvent*>(event)->reason();
-        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
-            geschuetzt(handler_);
-    }
+    if (verlaesstFeld(event))
+        geschuetzt(handler_);
     return QObject::eventFilter(watched, event);
 }

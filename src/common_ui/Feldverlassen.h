@@ -4,8 +4,13 @@
 
 #include <functional>
 
-// Runs a handler when the user moves the focus out of a field within the window. Switching to
-// another window or opening a popup is no leaving: the field keeps its focus there.
+class QEvent;
+
+// Whether the event is the user leaving a field: its focus went to another control of the program.
+// Switching to another program or opening a list or menu leaves the field where it is.
+bool verlaesstFeld(const QEvent* event);
+
+// Runs a handler, through the handler guard, when the user leaves the field.
 class Feldverlassen : public QObject {
     Q_OBJECT
 public:
