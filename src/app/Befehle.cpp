@@ -6,7 +6,6 @@
 #include "app/KarteEinlesen.h"
 #include "common/Clock.h"
 #include "common/VarnoError.h"
-#include "db/AppState.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
 #include "db/Logbuchordner.h"
@@ -85,9 +84,6 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
     if (!QFileInfo(pfad).isFile())
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
     Database::open(pfad);
-    AppState& state = appState();
-    state.DBVorhanden = true;
-    state.Logbuch = pfad;
 }
 
 void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)

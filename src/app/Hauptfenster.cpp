@@ -6,9 +6,9 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
-#include "db/AppState.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
+#include "db/Sitzung.h"
 #include "db/TDataBase.h"
 #include "platform/Programmdateien.h"
 
@@ -69,7 +69,7 @@ void setzeHintergrund(QLineEdit* feld, bool gelb)
 
 } // namespace
 
-THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
+THauptform::THauptform(Sitzung& sitzung, QWidget* parent) : QMainWindow(parent), sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("Hauptform"));
     setWindowTitle(QStringLiteral("Varno Fahrtenbuchsoftware"));
@@ -149,6 +149,7 @@ THauptform::THauptform(QWidget* parent) : QMainWindow(parent)
     verbinden(RBCFlesen, &QRadioButton::clicked, this, &THauptform::RBCFlesenClick);
     verbinden(BtOK, &QPushButton::clicked, this, &THauptform::BtOKClick);
     verbinden(BtEnde, &QPushButton::clicked, this, &THauptform::BtEndeClick);
+    verbinden(&sitzung_, &Sitzung::fahrtenbuchGeaendert, this, &THauptform::fahrtenbuchGeaendert);
 
     const QSize groesse = schriftmass::groesse(430, 480);
     resize(groesse);
@@ -258,16 +259,15 @@ bool THauptform::eventFilter(QObject* watched, QEvent* event)
 
 void THauptform::FormShow()
 {
-    const QString logbuch = appState().Logbuch;
+    const QString logbuch = sitzung_.logbuch();
     const std::optional<Startbefund> befund = logbuchPruefen(logbuch);
     if (!befund) {
         startAbgebrochen_ = true;
         emit beenden();
         return;
     }
-    AppState& state = appState();
-    state.DBVorhanden = befund->weiter != Startbefund::Weiter::Sicherungsfenster;
-    if (!state.DBVorhanden) {
+    sitzung_.setDatenbankVorhanden(befund->weiter != Startbefund::Weiter::Sicherungsfenster);
+    if (!sitzung_.datenbankVorhanden()) {
         prompt::message(befund->meldung);
         return;
     }
@@ -310,49 +310,66 @@ void THauptform::FormActivate()
     const QString logo = logodatei();
     if (QFileInfo::exists(logo))
         Image1->setPixmap(QPixmap(logo));
-    if (!appState().DBVorhanden) {
+    if (!sitzung_.datenbankVorhanden()) {
         zeigeDatensicherung();
         return;
     }
     Reload();
-    if (CbKFZ->currentIndex() >= 0 && !appState().AktKFZGesperrt)
-        appState().AktKFZ = appState().KFZListe.at(static_cast<std::size_t>(CbKFZ->currentIndex())).ID;
+    if (const KFZEintrag* eintrag = angezeigtesFahrzeug())
+        sitzung_.setAktuellesFahrzeug(eintrag->ID);
 }
 
 void THauptform::Reload()
 {
-    AppState& state = appState();
-    TDataBase db;
-    db.ListenOeffnen();
-    state.KFZListe.resize(static_cast<std::size_t>(db.KFZAnzahl()));
-    db.KFZLesen(state.KFZListe);
+    sitzung_.fahrzeugeLaden();
+    const TDataBase::Optionen optionen = TDataBase().OptionenLesen(sitzung_.fahrzeuge());
+    move(optionen.x, optionen.y);
+    fahrzeugeZeigen(optionen.index);
+}
 
+void THauptform::fahrzeugeZeigen(int index)
+{
+    const std::vector<KFZEintrag>& fahrzeuge = sitzung_.fahrzeuge();
     CbKFZ->clear();
-    for (const KFZEintrag& eintrag : state.KFZListe)
+    for (const KFZEintrag& eintrag : fahrzeuge)
         if (!eintrag.Abgeschlossen)
             CbKFZ->addItem(eintrag.KZuFzg);
-
-    const TDataBase::Optionen optionen = db.OptionenLesen(state.KFZListe);
-    db.ListenSchliessen();
-    move(optionen.x, optionen.y);
-    int index = optionen.index;
-    if (state.AktKFZGesperrt) {
+    if (sitzung_.fahrtenerfassungLaeuft()) {
         // During trip entry the window keeps showing the vehicle the trips are stored under.
-        for (std::size_t i = 0; i < state.KFZListe.size(); ++i)
-            if (state.KFZListe[i].ID == state.AktKFZ)
+        for (std::size_t i = 0; i < fahrzeuge.size(); ++i)
+            if (fahrzeuge[i].ID == sitzung_.aktuellesFahrzeug())
                 index = static_cast<int>(i);
     }
     CbKFZ->setCurrentIndex(index);
     KFZDetails();
 }
 
+void THauptform::fahrtenbuchGeaendert()
+{
+    // New readings or raw trips (a card may also bring new vehicles): the list is read afresh and
+    // the current vehicle stays selected.
+    sitzung_.fahrzeugeLaden();
+    int index = 0;
+    for (std::size_t i = 0; i < sitzung_.fahrzeuge().size(); ++i)
+        if (sitzung_.fahrzeuge()[i].ID == sitzung_.aktuellesFahrzeug())
+            index = static_cast<int>(i);
+    fahrzeugeZeigen(index);
+}
+
+const KFZEintrag* THauptform::angezeigtesFahrzeug() const
+{
+    const int index = CbKFZ->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= sitzung_.fahrzeuge().size())
+        return nullptr;
+    return &sitzung_.fahrzeuge()[static_cast<std::size_t>(index)];
+}
+
 void THauptform::KFZDetails()
 {
-    AppState& state = appState();
-    const int index = CbKFZ->currentIndex();
-    if (index < 0 || static_cast<std::size_t>(index) >= state.KFZListe.size())
+    const KFZEintrag* angezeigt = angezeigtesFahrzeug();
+    if (!angezeigt)
         return;
-    const KFZEintrag& eintrag = state.KFZListe[static_cast<std::size_t>(index)];
+    const KFZEintrag& eintrag = *angezeigt;
 
     eKmStand->setText(QString::number(eintrag.KmStand));
 
@@ -372,8 +389,7 @@ void THauptform::KFZDetails()
         setzeHintergrund(eInspDat, datum && Clock::today().daysTo(*datum) < inspektionWarnTage);
     }
 
-    if (!state.AktKFZGesperrt)
-        state.AktKFZ = eintrag.ID;
+    sitzung_.setAktuellesFahrzeug(eintrag.ID);
     const int offen = FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(eintrag.ID));
     EFahrten->setText(offen < 1 ? QStringLiteral("keine") : QString::number(offen));
 }
@@ -381,9 +397,9 @@ void THauptform::KFZDetails()
 void THauptform::CbKFZChange(int)
 {
     KFZDetails();
-    const int index = CbKFZ->currentIndex();
-    if (index >= 0 && logbuchBeschreibbar())
-        TDataBase::KFZMerken(appState().KFZListe.at(static_cast<std::size_t>(index)).ID);
+    const KFZEintrag* eintrag = angezeigtesFahrzeug();
+    if (eintrag && logbuchBeschreibbar())
+        TDataBase::KFZMerken(eintrag->ID);
 }
 
 void THauptform::RBerfassenClick()
@@ -406,13 +422,12 @@ void THauptform::BtOKClick()
     if (RBerfassen->isChecked()) {
         if (!ziele_.eingabe)
             return;
-        const AppState& state = appState();
-        const KFZEintrag* fahrzeug = state.KFZListe.empty() ? nullptr : &state.KFZListe.front();
-        for (const KFZEintrag& eintrag : state.KFZListe)
-            if (eintrag.ID == state.AktKFZ)
-                fahrzeug = &eintrag;
+        const int aktuell = sitzung_.aktuellesFahrzeug();
+        const KFZEintrag* fahrzeug = sitzung_.fahrzeug(aktuell);
+        if (!fahrzeug && !sitzung_.fahrzeuge().empty())
+            fahrzeug = &sitzung_.fahrzeuge().front();
         if (fahrzeug && fahrzeug->Eingabeart == EingabeVarno &&
-            FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(state.AktKFZ)) < 1) {
+            FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(aktuell)) < 1) {
             prompt::message(QStringLiteral("Für dieses Fahrzeug liegen keine Daten zur Bearbeitung vor."));
             return;
         }
@@ -429,14 +444,14 @@ void THauptform::BtOKClick()
 void THauptform::fahrtenerfassungOeffnen()
 {
     CbKFZ->setEnabled(false);
-    appState().AktKFZGesperrt = true;
+    sitzung_.setFahrtenerfassungLaeuft(true);
     ziele_.eingabe->show();
 }
 
 void THauptform::fahrtenerfassungBeendet()
 {
-    appState().AktKFZGesperrt = false;
-    CbKFZ->setEnabled(appState().DBVorhanden);
+    sitzung_.setFahrtenerfassungLaeuft(false);
+    CbKFZ->setEnabled(sitzung_.datenbankVorhanden());
 }
 
 void THauptform::zeigeDatensicherung()
@@ -470,5 +485,5 @@ void THauptform::FormDeactivate()
 // writing; a write-protected one is used as it stands.
 bool THauptform::logbuchBeschreibbar() const
 {
-    return appState().DBVorhanden && Database::isOpen() && !Database::isReadOnly();
+    return sitzung_.datenbankVorhanden() && Database::isOpen() && !Database::isReadOnly();
 }

@@ -15,6 +15,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Sitzung;
+struct KFZEintrag;
 
 // The windows the main window opens; a null pointer leaves its menu item disabled.
 struct Hauptfensterziele {
@@ -34,7 +36,7 @@ struct Hauptfensterziele {
 class THauptform : public QMainWindow {
     Q_OBJECT
 public:
-    explicit THauptform(QWidget* parent = nullptr);
+    explicit THauptform(Sitzung& sitzung, QWidget* parent = nullptr);
 
     void setZiele(const Hauptfensterziele& ziele);
     // Tests hand in a check that sees a write-protected file or waits less for a locked one.
@@ -82,6 +84,9 @@ private:
     void baueMenue();
     QAction* menuePunkt(QMenu* menu, const QString& text);
     void aktualisiereMenue();
+    void fahrzeugeZeigen(int index);
+    void fahrtenbuchGeaendert();
+    const KFZEintrag* angezeigtesFahrzeug() const;
     void fahrtenerfassungOeffnen();
     void fahrtenerfassungBeendet();
     void zeigeDatensicherung();
@@ -91,6 +96,7 @@ private:
     bool logbuchBeschreibbar() const;
     int anzahlUnbearbeiteteFahrten(int kfzId);
 
+    Sitzung& sitzung_;
     Hauptfensterziele ziele_;
     Startpruefung startpruefung_;
     bool ersteAnzeige_ = true;

@@ -7,7 +7,7 @@
 #include "card/datafile/CardFileError.h"
 #include "card/datafile/CardRecord.h"
 #include "common/VarnoError.h"
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 #include "platform/VolumeSerial.h"
 
 #include <QDir>

@@ -11,6 +11,7 @@
 #include "card/ui/mirel_verbindung.h"
 #include "card/ui/varno_v_ok.h"
 #include "common_ui/Handler.h"
+#include "db/Sitzung.h"
 #include "entry/ui/Eingabemaske.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Details.h"
@@ -27,17 +28,18 @@ namespace {
 constexpr int startbildMillisekunden = 3000;
 }
 
-Varno::Varno()
+Varno::Varno(const QString& logbuch)
 {
     // The main window first: closing it ends the program. The other windows follow in the
     // order the program has always created them; none is shown yet.
-    hauptform_ = new THauptform;
+    sitzung_ = new Sitzung(logbuch, this);
+    hauptform_ = new THauptform(*sitzung_);
     hauptform_->setAttribute(Qt::WA_DeleteOnClose, false);
-    eingabe_ = new TF_Eingabe(hauptform_);
+    eingabe_ = new TF_Eingabe(*sitzung_, hauptform_);
     fahrer_ = new TF_Fahrer(hauptform_);
-    kfz_ = new TF_KFZ(hauptform_);
+    kfz_ = new TF_KFZ(*sitzung_, hauptform_);
     kfzNeu_ = new TF_KFZNeu(hauptform_);
-    auswertung_ = new TF_AuswertungMirel(hauptform_);
+    auswertung_ = new TF_AuswertungMirel(*sitzung_, hauptform_);
     details_ = new TF_Details(hauptform_);
     optionen_ = new TF_Optionen(hauptform_);
     fortschritt_ = new TF_ProgressBar(hauptform_);
@@ -46,9 +48,9 @@ Varno::Varno()
     kartenlisten_ = new TF_Varno_Datei(std::make_unique<LinuxVolumeSerial>(), hauptform_);
     kartenimport_ = new TF_Varno_V_OK(std::make_unique<LinuxVolumeSerial>());
     // Without a parent: the main window is disabled while it is open.
-    datensicherung_ = new TF_Datensicherung;
+    datensicherung_ = new TF_Datensicherung(*sitzung_);
     speicherkarte_ = new TF_Speicherkarte(systemRemovableMedia(), hauptform_);
-    ueber_ = new TF_ueber(hauptform_);
+    ueber_ = new TF_ueber(*sitzung_, hauptform_);
     verdrahten();
 }
 

@@ -18,18 +18,21 @@ class TF_Start;
 class TF_Speicherkarte;
 class TF_Varno_Datei;
 class TF_Varno_V_OK;
+class Sitzung;
 
 // The program: creates every window once, wires them together and starts the main window.
 // Tests create it in-process and call starten(false) to skip the splash wait.
 class Varno : public QObject {
     Q_OBJECT
 public:
-    Varno();
+    // The logbook file is decided before (logbuchort).
+    explicit Varno(const QString& logbuch);
     ~Varno() override;
 
     // Shows the splash window (when wanted) and then the main window.
     void starten(bool mitStartbild = true);
 
+    Sitzung& sitzung() const { return *sitzung_; }
     THauptform* hauptform() const { return hauptform_; }
     TF_ProgressBar* fortschritt() const { return fortschritt_; }
     TF_Eingabe* eingabe() const { return eingabe_; }
@@ -47,6 +50,8 @@ public:
 private:
     void verdrahten();
 
+    // What the windows share; created first and gone last.
+    Sitzung* sitzung_;
     THauptform* hauptform_;
     TF_Eingabe* eingabe_;
     TF_Fahrer* fahrer_;

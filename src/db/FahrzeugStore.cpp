@@ -1,6 +1,6 @@
 #include "db/FahrzeugStore.h"
 
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 

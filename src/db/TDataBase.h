@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 
 #include <QDate>
 #include <QDateTime>

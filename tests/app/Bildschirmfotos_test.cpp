@@ -4,7 +4,7 @@
 #include "card/ui/Speicherkarte.h"
 #include "card/ui/varno_v_ok.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "entry/ui/Eingabemaske.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "master/ui/Fahrermaske.h"
@@ -38,9 +38,9 @@ TEST(Bildschirmfotos, HauptfensterBeiDerSystemschrift)
                   .art = 4,
                   .kategorie = build::kategorie(QStringLiteral("Standard")),
                   .fahrer = build::fahrer(QStringLiteral("Meier"))});
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
-    appState().AktKFZ = golf;
+    varno.sitzung().setAktuellesFahrzeug(golf);
 
     const QString ordner = QCoreApplication::applicationDirPath() + QStringLiteral("/../bildschirmfotos");
     ASSERT_TRUE(QDir().mkpath(ordner));

@@ -3,7 +3,7 @@
 #include "app/Varno.h"
 #include "card/ui/varno_v_ok.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
 #include "support/ScriptedPrompts.h"
@@ -53,7 +53,7 @@ protected:
     }
 
     TestDatabase db;
-    THauptform fenster;
+    THauptform fenster{db.sitzung()};
 };
 
 } // namespace
@@ -143,7 +143,7 @@ TEST_F(HauptformTest, LetztesFahrzeugNurMitOptionBeimZurueckkehren)
     build::optionen(QStringLiteral("lKFZ"), 0);
     aktivieren(fenster);
     EXPECT_EQ(fenster.CbKFZ->currentText(), QStringLiteral("Musterfahrzeug"));
-    EXPECT_EQ(appState().AktKFZ, 1);
+    EXPECT_EQ(db.sitzung().aktuellesFahrzeug(), 1);
 }
 
 TEST_F(HauptformTest, AuswahlWirdAlsLetztesFahrzeugGemerkt)
@@ -151,7 +151,7 @@ TEST_F(HauptformTest, AuswahlWirdAlsLetztesFahrzeugGemerkt)
     const int zweites = build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2")});
     oeffnen();
     waehle(QStringLiteral("Z-ZWEI 2"));
-    EXPECT_EQ(appState().AktKFZ, zweites);
+    EXPECT_EQ(db.sitzung().aktuellesFahrzeug(), zweites);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT KFZ FROM T_Optionen"), zweites);
 }
 
@@ -168,13 +168,26 @@ TEST_F(HauptformTest, FahrtenerfassungHaeltFahrzeugFest)
     EXPECT_FALSE(fenster.CbKFZ->isEnabled());
 
     aktivieren(fenster); // the user clicks on the main window while entering trips
-    EXPECT_EQ(appState().AktKFZ, zweites);
+    EXPECT_EQ(db.sitzung().aktuellesFahrzeug(), zweites);
     EXPECT_EQ(fenster.CbKFZ->currentText(), QStringLiteral("Z-ZWEI 2"));
 
     eingabe.close();
     EXPECT_TRUE(fenster.CbKFZ->isEnabled());
     aktivieren(fenster);
-    EXPECT_EQ(appState().AktKFZ, 1);
+    EXPECT_EQ(db.sitzung().aktuellesFahrzeug(), 1);
+}
+
+TEST_F(HauptformTest, GeaendertesFahrtenbuchZeigtNeuenStandBeimAktuellenFahrzeug)
+{
+    const int zweites = build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2"), .anfKm = 500});
+    oeffnen();
+    waehle(QStringLiteral("Z-ZWEI 2"));
+    const QDateTime ab(QDate(2006, 5, 2), QTime(8, 0));
+    build::fahrt({.kfz = zweites, .ab = ab, .an = ab.addSecs(3600), .kmAb = 500, .kmAn = 542});
+    EXPECT_EQ(fenster.eKmStand->text(), QStringLiteral("500"));
+    db.sitzung().fahrtenbuchGeaendertMelden();
+    EXPECT_EQ(fenster.CbKFZ->currentText(), QStringLiteral("Z-ZWEI 2"));
+    EXPECT_EQ(fenster.eKmStand->text(), QStringLiteral("542"));
 }
 
 TEST_F(HauptformTest, KartenfahrzeugOhneRohfahrtenOeffnetKeineErfassung)
@@ -230,15 +243,14 @@ TEST_F(HauptformTest, PositionWirdBeimDeaktivierenGespeichertUndBeimAktivierenGe
 TEST(HauptformOhneDatenbank, MeldetFehlendeDatenbankUndZeigtDatensicherung)
 {
     QTemporaryDir leer;
-    appState() = AppState{};
-    appState().Logbuch = QDir(leer.path()).filePath(QStringLiteral("varno.db"));
     {
-        THauptform fenster;
+        Sitzung sitzung{QDir(leer.path()).filePath(QStringLiteral("varno.db"))};
+        THauptform fenster{sitzung};
         QWidget datensicherung;
         fenster.setZiele({.datensicherung = &datensicherung});
         fenster.FormShow();
         aktivieren(fenster);
-        EXPECT_FALSE(appState().DBVorhanden);
+        EXPECT_FALSE(sitzung.datenbankVorhanden());
         EXPECT_EQ(ScriptedPrompts::get().texts(),
                   QStringList{QStringLiteral(
                       "Datenbank nicht gefunden. Sie können jetzt eine bestehende Datensicherung zurücksichern.")});
@@ -254,7 +266,7 @@ TEST(HauptformOhneDatenbank, MeldetFehlendeDatenbankUndZeigtDatensicherung)
 TEST(Programm, StartetOhneStartbildMitMusterfahrzeug)
 {
     TestDatabase db;
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     THauptform* fenster = varno.hauptform();
     ASSERT_TRUE(fenster->isVisible());
@@ -276,7 +288,7 @@ class SchliessenMitOffenemFenster : public ::testing::TestWithParam<OffenesFenst
 TEST_P(SchliessenMitOffenemFenster, BeendetDasProgrammWieVarnoBeenden)
 {
     TestDatabase db;
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     THauptform* haupt = varno.hauptform();
     ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));

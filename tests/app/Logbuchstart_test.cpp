@@ -1,8 +1,8 @@
 #include "admin/ui/Datensicherung.h"
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
-#include "db/AppState.h"
 #include "db/Database.h"
+#include "db/Sitzung.h"
 #include "db/SqlStatement.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "support/Dateieingriff.h"
@@ -61,7 +61,7 @@ TEST_P(UnbrauchbaresLogbuch, WirdGemeldetNichtBeschriebenUndBietetDasSicherungsf
               QStringList{QStringLiteral("Das Fahrtenbuch %1 kann nicht geöffnet werden:\n%2\n\nSie können jetzt eine "
                                          "bestehende Datensicherung zurücksichern oder eine neue Datenbank anlegen.")
                               .arg(angezeigt(), QString::fromUtf8(GetParam().grund))});
-    EXPECT_FALSE(appState().DBVorhanden);
+    EXPECT_FALSE(varno.sitzung().datenbankVorhanden());
     EXPECT_FALSE(Database::isOpen());
     TF_Datensicherung& fenster = *varno.datensicherung();
     EXPECT_TRUE(fenster.isVisible());
@@ -99,7 +99,7 @@ TEST_F(LogbuchstartTest, LeeresLogbuchWirdAufWunschDurchEinNeuesErsetztUndAufbew
                                          "aufbewahrt.")
                               .arg(QDir::toNativeSeparators(aufbewahrt))});
     EXPECT_EQ(QFileInfo(aufbewahrt).size(), 0);
-    EXPECT_TRUE(appState().DBVorhanden);
+    EXPECT_TRUE(varno.sitzung().datenbankVorhanden());
     EXPECT_EQ(varno.hauptform()->CbKFZ->currentText(), QStringLiteral("Musterfahrzeug"));
 }
 
@@ -113,7 +113,7 @@ TEST_F(LogbuchstartTest, BeschaedigtesLogbuchWirdDurchDieRuecksicherungErsetzt)
     varno.datensicherung()->BtRueckSicherung->click();
 
     EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Rücksicherung war erfolgreich.")});
-    EXPECT_TRUE(appState().DBVorhanden);
+    EXPECT_TRUE(varno.sitzung().datenbankVorhanden());
     EXPECT_GE(varno.hauptform()->CbKFZ->findText(QStringLiteral("B-XY 1, Golf")), 0);
 }
 
@@ -145,10 +145,9 @@ TEST(LogbuchstartGesperrt, BietetDenNeuenVersuchUndEndetAufWunsch)
 {
     TestDatabase db;
     Database::close();
-    appState() = AppState{};
-    appState().Logbuch = db.file();
     dateieingriff::Sperre sperre(db.file());
-    THauptform fenster;
+    Sitzung sitzung{db.file()};
+    THauptform fenster{sitzung};
     QWidget datensicherung;
     fenster.setZiele({.datensicherung = &datensicherung});
     fenster.setStartpruefung(Startpruefung(Startpruefung::dateiUndOrdnerBeschreibbar, 0));

@@ -1,6 +1,5 @@
 #include "support/TestDatabase.h"
 
-#include "db/AppState.h"
 #include "db/Database.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -33,16 +32,13 @@ TestDatabase::TestDatabase() : previousDirectory_(QDir::currentPath())
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
     Database::createNew(file());
-    appState() = AppState{};
-    appState().DBVorhanden = true;
-    appState().Logbuch = file();
-    appState().AktKFZ = 1;
+    sitzung_.setDatenbankVorhanden(true);
+    sitzung_.setAktuellesFahrzeug(1);
 }
 
 TestDatabase::~TestDatabase()
 {
     Database::close();
-    appState() = AppState{};
     QDir::setCurrent(previousDirectory_);
 }
 

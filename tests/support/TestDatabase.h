@@ -1,11 +1,14 @@
 #pragma once
 
+#include "db/Sitzung.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
 
 // A fresh logbook (the delivered rows) in a temporary working directory, connected and set as the
-// program's database; everything is undone when it goes out of scope.
+// program's database, with a session on it (sample vehicle current) for windows tested alone;
+// everything is undone when it goes out of scope.
 class TestDatabase {
 public:
     TestDatabase();
@@ -15,10 +18,12 @@ public:
 
     QString directory() const { return dir_.path(); }
     QString file() const;
+    Sitzung& sitzung() { return sitzung_; }
 
 private:
     QTemporaryDir dir_;
     QString previousDirectory_;
+    Sitzung sitzung_{file()};
 };
 
 // Builders for the rows tests need; each returns the new row's ID.

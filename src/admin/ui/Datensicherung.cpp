@@ -9,7 +9,7 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"
 #include "platform/FileOperations.h"
@@ -34,10 +34,10 @@ QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-TF_Datensicherung::TF_Datensicherung(QWidget* parent)
+TF_Datensicherung::TF_Datensicherung(Sitzung& sitzung, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      dateien_(&FileOperations::system())
+      sitzung_(sitzung), dateien_(&FileOperations::system())
 {
     setObjectName(QStringLiteral("F_Datensicherung"));
     setWindowTitle(QStringLiteral("Datensicherung"));
@@ -96,14 +96,14 @@ void TF_Datensicherung::hideEvent(QHideEvent* event)
 void TF_Datensicherung::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (!appState().DBVorhanden)
+    if (!sitzung_.datenbankVorhanden())
         emit beenden();
 }
 
 void TF_Datensicherung::FormActivate()
 {
-    AktVerz = QFileInfo(appState().Logbuch).absolutePath();
-    const bool vorhanden = appState().DBVorhanden;
+    AktVerz = QFileInfo(sitzung_.logbuch()).absolutePath();
+    const bool vorhanden = sitzung_.datenbankVorhanden();
     if (gewaehltesVerzeichnis_)
         EDSVerz->setText(*gewaehltesVerzeichnis_);
     else
@@ -184,14 +184,14 @@ void TF_Datensicherung::BtNeueDatenbankClick()
 
 void TF_Datensicherung::btSchliessenClick()
 {
-    if (appState().DBVorhanden)
+    if (sitzung_.datenbankVorhanden())
         OptionenStore::datensicherungsVerzeichnisSpeichern(EDSVerz->text());
     close();
 }
 
 QString TF_Datensicherung::logbuch() const
 {
-    return appState().Logbuch;
+    return sitzung_.logbuch();
 }
 
 // Without a folder of its own the backup goes beside the logbook, not wherever the program was
@@ -205,9 +205,8 @@ QString TF_Datensicherung::gespeichertesVerzeichnis() const
 // The restored or new logbook is open; without one before, the program now goes on with it.
 void TF_Datensicherung::logbuchUebernommen()
 {
-    AppState& state = appState();
-    const bool neu = !state.DBVorhanden;
-    state.DBVorhanden = true;
+    const bool neu = !sitzung_.datenbankVorhanden();
+    sitzung_.setDatenbankVorhanden(true);
     FormActivate();
     if (neu)
         emit datenbankBereit();

@@ -8,6 +8,7 @@
 class FileOperations;
 class QLineEdit;
 class QPushButton;
+class Sitzung;
 
 // Backup and restore of the logbook. Opened from the menu while the main window waits disabled,
 // and the only window when the logbook is missing at start: then it restores a backup or creates
@@ -15,7 +16,7 @@ class QPushButton;
 class TF_Datensicherung : public QWidget {
     Q_OBJECT
 public:
-    explicit TF_Datensicherung(QWidget* parent = nullptr);
+    explicit TF_Datensicherung(Sitzung& sitzung, QWidget* parent = nullptr);
 
     // Tests hand in file operations that fail on purpose.
     void setDateien(FileOperations& dateien) { dateien_ = &dateien; }
@@ -55,6 +56,7 @@ private:
     // The reason, when there is one, goes below the message users have always seen.
     static void fehlerBeimKopieren(const QString& grund = {});
 
+    Sitzung& sitzung_;
     FileOperations* dateien_;
     QString AktVerz; // the logbook's folder; a restore puts the logbook there
     // A folder chosen with "Ändern" counts until the window closes; only "Schliessen" stores it.

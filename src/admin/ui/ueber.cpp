@@ -3,7 +3,7 @@
 #include "admin/Programmversion.h"
 #include "admin/ui/Ueberbild.h"
 #include "common_ui/Handler.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 
 #include <QDir>
 #include <QEvent>
@@ -11,8 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-TF_ueber::TF_ueber(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+TF_ueber::TF_ueber(const Sitzung& sitzung, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("F_ueber"));
     setWindowTitle(QStringLiteral("Infos über Varno"));
@@ -59,5 +60,5 @@ bool TF_ueber::event(QEvent* event)
 void TF_ueber::FormActivate()
 {
     LVersion->setText(GetAppVersion("%d.%d.%d.%d"));
-    LDatenbank->setText(QDir::toNativeSeparators(appState().Logbuch));
+    LDatenbank->setText(QDir::toNativeSeparators(sitzung_.logbuch()));
 }

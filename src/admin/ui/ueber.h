@@ -4,12 +4,13 @@
 
 class QLabel;
 class QPushButton;
+class Sitzung;
 
 // The about box: the program's name, its picture, the version of this build and where the logbook lives.
 class TF_ueber : public QWidget {
     Q_OBJECT
 public:
-    explicit TF_ueber(QWidget* parent = nullptr);
+    explicit TF_ueber(const Sitzung& sitzung, QWidget* parent = nullptr);
 
     QLabel* Image1;
     QLabel* LVersion;
@@ -21,4 +22,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+
+private:
+    const Sitzung& sitzung_;
 };

@@ -4,7 +4,6 @@
 #include "app/Varno.h"
 #include "app/VarnoApplication.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/Logbuchort.h"
 #include "platform/FileOperations.h"
 #include "platform/LinuxVolumeSerial.h"
@@ -45,8 +44,7 @@ int fensterOeffnen(int argc, char** argv, const std::optional<QString>& datenban
     const Logbuchort ort = logbuchort(datenbank);
     if (!logbuchBereitstellen(ort, FileOperations::system()))
         return Befehle::fehlschlag;
-    appState().Logbuch = ort.datei;
-    Varno varno;
+    Varno varno(ort.datei);
     varno.starten();
     return app.exec();
 }

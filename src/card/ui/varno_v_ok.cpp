@@ -14,7 +14,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 #include "platform/VolumeSerial.h"
 
 #include <QCloseEvent>

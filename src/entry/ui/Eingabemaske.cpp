@@ -10,7 +10,7 @@
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Spaltenkopf.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "entry/Auswahlfeld.h"
 #include "entry/Fahrtdauer.h"
 #include "entry/Speicherpruefung.h"
@@ -143,7 +143,8 @@ qint64 zahl(const QString& text)
 
 } // namespace
 
-TF_Eingabe::TF_Eingabe(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+TF_Eingabe::TF_Eingabe(Sitzung& sitzung, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("TF_Eingabe"));
     setWindowTitle(QStringLiteral("Dateneingabe"));
@@ -360,7 +361,7 @@ void TF_Eingabe::zentrieren()
 
 void TF_Eingabe::FormShow()
 {
-    Kartenfahrzeug_ = EingabeStore::eingabeart(appState().AktKFZ) == EingabeVarno;
+    Kartenfahrzeug_ = EingabeStore::eingabeart(sitzung_.aktuellesFahrzeug()) == EingabeVarno;
     Reload();
     lbUnbearbeitet->setVisible(Kartenfahrzeug_);
     StringGrid1->setVisible(Kartenfahrzeug_);
@@ -386,7 +387,7 @@ void TF_Eingabe::Reload()
     for (QComboBox* feld : {cbVon, Cbnach, Cbzweck, CbKategorie, CbFahrer})
         feld->clear();
 
-    const int kfz = appState().AktKFZ;
+    const int kfz = sitzung_.aktuellesFahrzeug();
     stammdaten_ = EingabeStore::stammdaten();
     letzteFahrten_ = EingabeStore::letzteFahrten(kfz, 2);
     setWindowTitle(QStringLiteral("Fahrtenbuch für ") + EingabeStore::kennzeichen(kfz));
@@ -424,7 +425,7 @@ void TF_Eingabe::Reload()
 
 void TF_Eingabe::SGfuellen()
 {
-    rohfahrten_->setzen(EingabeStore::unbearbeiteteRohfahrten(appState().AktKFZ));
+    rohfahrten_->setzen(EingabeStore::unbearbeiteteRohfahrten(sitzung_.aktuellesFahrzeug()));
     if (rohfahrten_->rowCount() == 0) {
         prompt::message(QStringLiteral("Keine Daten zum Fahrzeug gefunden"));
         return;
@@ -901,14 +902,16 @@ void TF_Eingabe::speichern()
         return;
     }
 
-    const NeueFahrt fahrt{appState().AktKFZ, abDat, anDat, static_cast<int>(kmAb),
+    const NeueFahrt fahrt{sitzung_.aktuellesFahrzeug(), abDat, anDat, static_cast<int>(kmAb),
                           static_cast<int>(zahl(EkmStand->text())), *start, *ziel, art + 1, zweck, kategorie,
                           fahrer, MBemerkungen->toPlainText()};
     std::optional<Stammfahrt> stammfahrt;
     if (cbxStammfahrt->isChecked() && !cbVon->currentText().isEmpty())
         stammfahrt = Stammfahrt{*start, *ziel, static_cast<int>(zahl(Ekm->text())), zweck, kategorie, art + 1};
     const auto rohfahrtId = rohfahrt ? std::optional<int>(rohfahrt->id) : std::nullopt;
-    if (!EingabeStore::fahrtSpeichern(fahrt, rohfahrtId, stammfahrt))
+    const bool neueStammfahrt = EingabeStore::fahrtSpeichern(fahrt, rohfahrtId, stammfahrt);
+    sitzung_.fahrtenbuchGeaendertMelden();
+    if (!neueStammfahrt)
         prompt::beep();
 
     Reload();

@@ -23,6 +23,7 @@ class QTableView;
 class QTableWidget;
 class Radiogruppe;
 class Rohfahrtliste;
+class Sitzung;
 namespace speicherpruefung {
 enum class Ankunft;
 enum class Feld;
@@ -34,7 +35,7 @@ enum class Feld;
 class TF_Eingabe : public QWidget {
     Q_OBJECT
 public:
-    explicit TF_Eingabe(QWidget* parent = nullptr);
+    explicit TF_Eingabe(Sitzung& sitzung, QWidget* parent = nullptr);
 
     bool kartenfahrzeug() const { return Kartenfahrzeug_; }
     // The field's text with blanks in unfilled places ("  :  " when empty).
@@ -112,6 +113,7 @@ private:
     bool inDenFeldern(int zeile) const;
     void zentrieren();
 
+    Sitzung& sitzung_;
     bool Kartenfahrzeug_ = false;
     QDateTime LetzteAnkunft;
     std::vector<Logbuchzeile> letzteFahrten_; // the last trip first, then the one before it

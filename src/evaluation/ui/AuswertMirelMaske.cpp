@@ -9,7 +9,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/Exportname.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
@@ -78,8 +78,8 @@ QString kurzesDatum(const QDate& datum)
 
 } // namespace
 
-TF_AuswertungMirel::TF_AuswertungMirel(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+TF_AuswertungMirel::TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint), sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("TF_AuswertungMirel"));
     setWindowTitle(QStringLiteral("Fahrtenauswertung"));
@@ -322,7 +322,7 @@ void TF_AuswertungMirel::FillComboBox()
     fuellen(cbArt, listen.arten);
     cbBemerkung->addItems({alle, QStringLiteral("ja"), QStringLiteral("keine")});
     // A current vehicle the list does not offer (the hidden sample vehicle) means all vehicles.
-    const int aktuell = cbFahrzeug->findData(appState().AktKFZ);
+    const int aktuell = cbFahrzeug->findData(sitzung_.aktuellesFahrzeug());
     cbFahrzeug->setCurrentIndex(aktuell >= 0 ? aktuell : 0);
     cbFahrzeugChange();
 }

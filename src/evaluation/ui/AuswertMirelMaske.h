@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTableView;
+class Sitzung;
 class TF_Details;
 class TextTabellenModell;
 
@@ -36,7 +37,7 @@ public:
     static constexpr int volleHoehe = 556;
     static constexpr int verschiebungNachOben = 178;
 
-    explicit TF_AuswertungMirel(QWidget* parent = nullptr);
+    explicit TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent = nullptr);
 
     void setDetails(TF_Details* details) { details_ = details; }
     void setFortschritt(Fortschritt anzeige) { fortschritt_ = std::move(anzeige); }
@@ -156,6 +157,7 @@ private:
     TextTabellenModell* fahrzeugModell_;
     QWidget* ergebnis_;
     TF_Details* details_ = nullptr;
+    const Sitzung& sitzung_;
     Fortschritt fortschritt_;
     std::function<void()> druckvorschau_;
     // Where the last export went; the next one starts there.

@@ -5,7 +5,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
 #include "common_ui/Handler.h"
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 #include "db/TDataBase.h"
 #include "master/Ganzzahl.h"
 #include "master/Inspektionspruefung.h"

@@ -6,7 +6,7 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "db/TDataBase.h"
 #include "master/Inspektionspruefung.h"
 #include "master/KFZStore.h"
@@ -49,9 +49,10 @@ QLineEdit* anzeige(const QString& name, QWidget* parent)
 
 } // namespace
 
-TF_KFZ::TF_KFZ(QWidget* parent)
+TF_KFZ::TF_KFZ(Sitzung& sitzung, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      sitzung_(sitzung)
 {
     setObjectName(QStringLiteral("F_KFZ"));
     setWindowTitle(QStringLiteral("Fahrzeugverwaltung"));
@@ -197,7 +198,7 @@ void TF_KFZ::closeEvent(QCloseEvent* event)
 
 const KFZEintrag* TF_KFZ::gewaehlt() const
 {
-    const auto& liste = appState().KFZListe;
+    const auto& liste = sitzung_.fahrzeuge();
     const int index = cbKFZ->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= liste.size())
         return nullptr;
@@ -212,7 +213,7 @@ bool TF_KFZ::ungespeichert() const
 void TF_KFZ::listeInAuswahl()
 {
     cbKFZ->clear();
-    for (const KFZEintrag& eintrag : appState().KFZListe)
+    for (const KFZEintrag& eintrag : sitzung_.fahrzeuge())
         cbKFZ->addItem(eintrag.KZuFzg);
     // Nothing selected: Einlesen picks the remembered vehicle or the first one.
     cbKFZ->setCurrentIndex(-1);
@@ -261,8 +262,7 @@ void TF_KFZ::Einlesen()
     fruehestesInspektionsdatum();
 
     // The sample vehicle always stays, and the vehicle trips are being entered for must not vanish.
-    const AppState& state = appState();
-    const bool inErfassung = state.AktKFZGesperrt && state.AktKFZ == eintrag->ID;
+    const bool inErfassung = sitzung_.fahrtenerfassungLaeuft() && sitzung_.aktuellesFahrzeug() == eintrag->ID;
     BtAbschliessen->setEnabled(KFZStore::offeneFahrzeuge() >= 1 && !eintrag->Abgeschlossen &&
                                !cbKFZ->currentText().isEmpty() && eintrag->ID != 1 && !inErfassung);
     MerkPunkte();
@@ -390,14 +390,9 @@ void TF_KFZ::Reload()
     dtpInspDat->setMinimumDate(german::noDate());
     // After storing, the vehicle just worked on stays selected (a closed one is gone: the first follows).
     MerkKFZ = cbKFZ->currentText();
-    TDataBase db;
-    db.ListenOeffnen();
-    AppState& state = appState();
-    state.KFZListe.resize(static_cast<std::size_t>(db.KFZAnzahl()));
-    db.KFZLesen(state.KFZListe);
+    sitzung_.fahrzeugeLaden();
     listeInAuswahl();
     Einlesen();
-    db.ListenSchliessen();
 }
 
 void TF_KFZ::btAbschliessenClick()

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class Sitzung;
 class TF_KFZNeu;
 struct KFZEintrag;
 
@@ -21,7 +22,7 @@ struct KFZEintrag;
 class TF_KFZ : public QWidget {
     Q_OBJECT
 public:
-    explicit TF_KFZ(QWidget* parent = nullptr);
+    explicit TF_KFZ(Sitzung& sitzung, QWidget* parent = nullptr);
 
     // The window "Neu" opens; after it creates a vehicle this window shows it in its list.
     void setNeuesFahrzeugFenster(TF_KFZNeu* fenster);
@@ -81,6 +82,7 @@ private:
     TF_KFZNeu* neuesFahrzeug_ = nullptr;
     QWidget* kartenliste_ = nullptr;
     QWidget* merkpunktseite_;
+    Sitzung& sitzung_;
     Aktivierung aktivierung_;
     bool einlesen_ = false;
 };

@@ -3,7 +3,6 @@
 #include "admin/Ruecksicherung.h"
 #include "admin/ui/Datensicherung.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
@@ -112,7 +111,7 @@ protected:
     TestDatabase db;
     QTemporaryDir ablage;
     QString sicherungsordner;
-    TF_Datensicherung fenster;
+    TF_Datensicherung fenster{db.sitzung()};
 };
 
 } // namespace
@@ -192,7 +191,7 @@ TEST_F(DatensicherungTest, OhneVerzeichnisSichertNebenDasLogbuch)
     const QString logbuch = QDir(datenordner.path()).filePath(QStringLiteral("varno.db"));
     ASSERT_TRUE(QFile::copy(db.file(), logbuch));
     Database::open(logbuch);
-    appState().Logbuch = logbuch;
+    db.sitzung().setLogbuch(logbuch);
     build::optionen(QStringLiteral("DS_Pfad"), QStringLiteral(""));
 
     oeffnen();

@@ -1,8 +1,9 @@
 #include "admin/SicherungStore.h"
 #include "admin/ui/Datensicherung.h"
 #include "app/Hauptfenster.h"
-#include "db/AppState.h"
+#include "app/Varno.h"
 #include "db/Database.h"
+#include "db/Sitzung.h"
 #include "platform/FileOperations.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
@@ -63,7 +64,7 @@ TEST_F(FehlendeDatenbankTest, RuecksicherungSetztDasProgrammFort)
 
     EXPECT_TRUE(ScriptedPrompts::get().texts().contains(QStringLiteral("Die Rücksicherung war erfolgreich.")));
     EXPECT_TRUE(QFileInfo::exists(db.file()));
-    EXPECT_TRUE(appState().DBVorhanden);
+    EXPECT_TRUE(varno.sitzung().datenbankVorhanden());
     EXPECT_TRUE(fenster.BtSicherung->isEnabled());
     THauptform& haupt = *varno.hauptform();
     EXPECT_TRUE(haupt.CbKFZ->isEnabledTo(&haupt)); // the main window itself waits for the backup window
@@ -83,7 +84,7 @@ TEST_F(FehlendeDatenbankTest, NeueLeereDatenbankSetztDasProgrammFort)
 
     EXPECT_TRUE(ScriptedPrompts::get().texts().contains(QStringLiteral("Eine neue, leere Datenbank wurde angelegt.")));
     EXPECT_TRUE(QFileInfo::exists(db.file()));
-    EXPECT_TRUE(appState().DBVorhanden);
+    EXPECT_TRUE(varno.sitzung().datenbankVorhanden());
     EXPECT_FALSE(fenster.isVisible());
     THauptform& haupt = *varno.hauptform();
     EXPECT_TRUE(haupt.isEnabled());
@@ -94,7 +95,8 @@ TEST_F(FehlendeDatenbankTest, NeueLeereDatenbankSetztDasProgrammFort)
 TEST_F(FehlendeDatenbankTest, SchliessenOhneDatenbankBeendetDasProgramm)
 {
     // On its own, so that the request to end does not reach the test's application.
-    TF_Datensicherung fenster;
+    Sitzung ohneDatenbank;
+    TF_Datensicherung fenster{ohneDatenbank};
     QSignalSpy beenden(&fenster, &TF_Datensicherung::beenden);
     fenster.show();
     fenster.btSchliessen->click();
@@ -108,13 +110,13 @@ TEST_F(FehlendeDatenbankTest, LogbuchImDatenordnerEntstehtNurDort)
     QTemporaryDir home;
     const QString datenordner = QDir(home.path()).filePath(QStringLiteral("Varno"));
     ASSERT_TRUE(QDir().mkpath(datenordner));
-    appState().Logbuch = QDir(datenordner).filePath(QStringLiteral("varno.db"));
+    varno.sitzung().setLogbuch(QDir(datenordner).filePath(QStringLiteral("varno.db")));
 
     TF_Datensicherung& fenster = starten();
     EXPECT_EQ(fenster.EDSVerz->text(), datenordner);
     fenster.BtNeueDatenbank->click();
 
-    EXPECT_TRUE(QFileInfo::exists(appState().Logbuch));
+    EXPECT_TRUE(QFileInfo::exists(varno.sitzung().logbuch()));
     EXPECT_FALSE(QFileInfo::exists(db.file())) << "nothing is created in the working folder";
     EXPECT_EQ(varno.hauptform()->CbKFZ->currentText(), QStringLiteral("Musterfahrzeug"));
 }

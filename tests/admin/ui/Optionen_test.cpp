@@ -144,7 +144,7 @@ TEST_P(LetztesFahrzeugNachOptionen, WirktBeimNaechstenAktivieren)
 {
     const bool letztesZeigen = GetParam();
     build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2")});
-    THauptform haupt;
+    THauptform haupt{db.sitzung()};
     haupt.setZiele({.optionen = &dialog});
     haupt.FormShow();
     QEvent aktivierung(QEvent::WindowActivate);

@@ -1,5 +1,5 @@
 #include "admin/ui/TF_ueber.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +43,8 @@ TEST(Ueber, ZeigtDieVersionDesProgrammsBeimAktivieren)
 
 TEST(Ueber, ZeigtEinBildUndSchliesst)
 {
-    TF_ueber box;
+    const Sitzung sitzung{QStringLiteral("varno.db")};
+    TF_ueber box{sitzung};
     box.show();
     EXPECT_FALSE(box.Image1->pixmap().isNull());
     box.BtSchliessen->click();
@@ -52,10 +53,9 @@ TEST(Ueber, ZeigtEinBildUndSchliesst)
 
 TEST(Ueber, ZeigtWoDasLogbuchLiegt)
 {
-    appState().Logbuch = QStringLiteral("/home/anna/.local/share/Varno/varno.db");
-    TF_ueber box;
+    const Sitzung sitzung{QStringLiteral("/home/anna/.local/share/Varno/varno.db")};
+    TF_ueber box{sitzung};
     QEvent aktivierung(QEvent::WindowActivate);
     QApplication::sendEvent(&box, &aktivierung);
-    EXPECT_EQ(box.LDatenbank->text(), appState().Logbuch);
-    appState() = AppState{};
+    EXPECT_EQ(box.LDatenbank->text(), sitzung.logbuch());
 }

@@ -25,7 +25,7 @@ protected:
     }
 
     TestDatabase db;
-    Varno varno;
+    Varno varno{db.file()};
 };
 
 } // namespace

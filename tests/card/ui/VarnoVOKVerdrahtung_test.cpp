@@ -19,7 +19,7 @@ TEST(VarnoVOKVerdrahtungTest, AssistentOeffnetDenKartenimportDerMitDemFortschrit
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
     TestDatabase db;
     build::fahrzeug({.kennzeichen = "HH-AB 123", .eingabeart = 1, .kfzId = 7});
-    Varno varno;
+    Varno varno{db.file()};
     THauptform* hauptform = varno.hauptform();
     hauptform->RBCFlesen->setChecked(true);
 

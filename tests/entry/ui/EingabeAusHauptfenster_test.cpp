@@ -1,7 +1,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "entry/ui/Eingabemaske.h"
 #include "support/TestDatabase.h"
 
@@ -16,7 +16,7 @@ TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
 {
     TestDatabase db;
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     THauptform* haupt = varno.hauptform();
     ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));
@@ -27,7 +27,7 @@ TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
     ASSERT_TRUE(eingabe->isVisible());
     EXPECT_EQ(eingabe->windowTitle(), QStringLiteral("Fahrtenbuch für Musterfahrzeug"));
     EXPECT_FALSE(haupt->CbKFZ->isEnabled());
-    EXPECT_TRUE(appState().AktKFZGesperrt);
+    EXPECT_TRUE(varno.sitzung().fahrtenerfassungLaeuft());
     // Like the vehicle and driver windows it stays above the program's other windows.
     EXPECT_TRUE(eingabe->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(eingabe->isWindow());
@@ -35,7 +35,7 @@ TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
     eingabe->btSchliessenSpeichern->click(); // "Schließen"
     EXPECT_FALSE(eingabe->isVisible());
     EXPECT_TRUE(haupt->CbKFZ->isEnabled());
-    EXPECT_FALSE(appState().AktKFZGesperrt);
+    EXPECT_FALSE(varno.sitzung().fahrtenerfassungLaeuft());
     haupt->hide();
     Clock::reset();
 }

@@ -1,7 +1,6 @@
 #include "EingabeFenster.h"
 
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/SqlStatement.h"
 #include "support/ScriptedPrompts.h"
 
@@ -23,7 +22,7 @@ void EingabeFenster::TearDown()
 
 void EingabeFenster::oeffnen(int kfz, bool meldungenBehalten)
 {
-    appState().AktKFZ = kfz;
+    db.sitzung().setAktuellesFahrzeug(kfz);
     fenster.show();
     fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));

@@ -31,7 +31,7 @@ protected:
     int zeilen(const QString& tabelle) const;
 
     TestDatabase db;
-    TF_Eingabe fenster;
+    TF_Eingabe fenster{db.sitzung()};
     QString kartenSchluessel;
 };
 

@@ -1,7 +1,6 @@
 #include "Auswertungsfenster.h"
 
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/SqlStatement.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Details.h"
@@ -119,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Option, MusterTest, ::testing::Bool());
 
 TEST_F(AuswertungTest, VerstecktesMusterfahrzeugAlsAktuellesWaehltAlle)
 {
-    appState().AktKFZ = 1;
+    db.sitzung().setAktuellesFahrzeug(1);
     build::fahrt(d.fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 0, 10));
     oeffnen();
     EXPECT_EQ(fenster.cbFahrzeug->currentText(), QStringLiteral("alle"));

@@ -1,7 +1,6 @@
 #include "Auswertungsfenster.h"
 
 #include "common/Clock.h"
-#include "db/AppState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +24,7 @@ QStringList spalte(const QTableView* tabelle, int nummer)
 AuswertungTest::AuswertungTest()
 {
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    appState().AktKFZ = d.golf;
+    db.sitzung().setAktuellesFahrzeug(d.golf);
     fenster.setDetails(&details);
 }
 

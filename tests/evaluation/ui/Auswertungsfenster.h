@@ -34,5 +34,5 @@ protected:
     TestDatabase db;
     Auswertungsdaten d;
     TF_Details details;
-    TF_AuswertungMirel fenster;
+    TF_AuswertungMirel fenster{db.sitzung()};
 };

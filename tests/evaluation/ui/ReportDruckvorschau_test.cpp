@@ -3,7 +3,6 @@
 
 #include "common/Clock.h"
 #include "common/VarnoError.h"
-#include "db/AppState.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Druckvorschau.h"
 
@@ -20,7 +19,7 @@ protected:
     {
         Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
         kfz_ = build::fahrzeug({.kennzeichen = QStringLiteral("B-VA 42, Passat")});
-        appState().AktKFZ = kfz_;
+        db_.sitzung().setAktuellesFahrzeug(kfz_);
         const int meier = build::fahrer(QStringLiteral("Meier"));
         const int berlin = build::ort(QStringLiteral("Berlin"));
         const int potsdam = build::ort(QStringLiteral("Potsdam"));
@@ -53,7 +52,7 @@ protected:
 
     TestDatabase db_;
     int kfz_ = 0;
-    TF_AuswertungMirel fenster_;
+    TF_AuswertungMirel fenster_{db_.sitzung()};
     std::vector<int> fortschritt_;
     std::vector<LaidOutReport> gezeigt_;
     bool knopfWaehrendVorschau_ = true;

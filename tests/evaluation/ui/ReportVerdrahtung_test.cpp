@@ -3,7 +3,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/ReportPreview.h"
 
@@ -24,8 +24,8 @@ TEST(ReportVerdrahtung, DruckvorschauShowsTheTripReportInThePreview)
                   .start = build::ort(QStringLiteral("Berlin")), .ziel = build::ort(QStringLiteral("Potsdam")),
                   .art = 3, .kategorie = build::kategorie(QStringLiteral("Pendeln")),
                   .fahrer = build::fahrer(QStringLiteral("Meier"))});
-    appState().AktKFZ = kfz;
-    Varno varno;
+    Varno varno{db.file()};
+    varno.sitzung().setAktuellesFahrzeug(kfz);
     varno.starten(false);
     TF_AuswertungMirel* auswertung = varno.auswertung();
     auswertung->show();

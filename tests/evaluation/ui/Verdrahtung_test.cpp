@@ -4,7 +4,7 @@
 #include "app/ProgressBar.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/Sitzung.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Details.h"
 #include "support/ui/Fensterhilfen.h"
@@ -36,7 +36,7 @@ protected:
 
     TestDatabase db;
     Auswertungsdaten d;
-    Varno varno;
+    Varno varno{db.file()};
 };
 
 } // namespace
@@ -62,7 +62,7 @@ TEST_F(VerdrahtungTest, AnzeigenMitFortschrittsfensterUndDetails)
 {
     for (int i = 0; i < 3; ++i)
         build::fahrt(d.fahrt(am(2006, 5, 2 + i, 8), am(2006, 5, 2 + i, 9), 1000 + i * 10, 1010 + i * 10));
-    appState().AktKFZ = d.golf;
+    varno.sitzung().setAktuellesFahrzeug(d.golf);
     TF_AuswertungMirel* auswertung = varno.auswertung();
     auswertung->show();
     auswertung->btAnzeigen->click();

@@ -1,5 +1,4 @@
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
 #include "master/ui/KFZNeuMaske.h"
@@ -31,11 +30,7 @@ protected:
     // What the main window does before it opens the vehicle window: load the shared vehicle list.
     void listeLaden()
     {
-        TDataBase db;
-        db.ListenOeffnen();
-        appState().KFZListe.resize(static_cast<std::size_t>(db.KFZAnzahl()));
-        db.KFZLesen(appState().KFZListe);
-        db.ListenSchliessen();
+        db.sitzung().fahrzeugeLaden();
     }
 
     void oeffnen()
@@ -68,7 +63,7 @@ protected:
     }
 
     TestDatabase db;
-    TF_KFZ fenster;
+    TF_KFZ fenster{db.sitzung()};
 };
 
 } // namespace
@@ -93,7 +88,7 @@ TEST_F(KFZFensterTest, MusterfahrzeugSpeichertInspektionLaesstSichAberNieAbschli
     fenster.BtSpeichern->click();
 
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT InspKM FROM T_KFZ WHERE ID = 1")), 15000);
-    EXPECT_EQ(appState().KFZListe.front().InspKM, 15000);
+    EXPECT_EQ(db.sitzung().fahrzeuge().front().InspKM, 15000);
     EXPECT_TRUE(fenster.ChBkm->isChecked());
     EXPECT_EQ(fenster.eInspKM->text(), QStringLiteral("15000"));
     EXPECT_FALSE(fenster.BtSpeichern->isEnabled());
@@ -204,7 +199,7 @@ TEST_F(KFZFensterTest, AbschliessenMerktErstesOffenesFahrzeugUndEntferntEsAusDen
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT KFZ FROM T_Optionen")), ersteOffene);
     EXPECT_EQ(auswahl(), (QStringList{QStringLiteral("B-ZU 2"), QStringLiteral("Musterfahrzeug")}));
     EXPECT_EQ(fenster.cbKFZ->currentText(), QStringLiteral("B-ZU 2"));
-    EXPECT_EQ(appState().KFZListe.size(), 2u);
+    EXPECT_EQ(db.sitzung().fahrzeuge().size(), 2u);
 }
 
 TEST_F(KFZFensterTest, NeinLaesstDasFahrzeugOffen)
@@ -221,8 +216,8 @@ TEST_F(KFZFensterTest, NeinLaesstDasFahrzeugOffen)
 TEST_F(KFZFensterTest, FahrzeugDerLaufendenErfassungLaesstSichNichtAbschliessen)
 {
     const int id = build::fahrzeug({.kennzeichen = QStringLiteral("A-ZU 1")});
-    appState().AktKFZ = id;
-    appState().AktKFZGesperrt = true;
+    db.sitzung().setAktuellesFahrzeug(id);
+    db.sitzung().setFahrtenerfassungLaeuft(true);
     oeffnen();
     waehle(QStringLiteral("A-ZU 1"));
     EXPECT_FALSE(fenster.BtAbschliessen->isEnabled());

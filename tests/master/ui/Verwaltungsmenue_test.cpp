@@ -29,7 +29,7 @@ protected:
     void TearDown() override { Clock::reset(); }
 
     TestDatabase db;
-    Varno varno;
+    Varno varno{db.file()};
 };
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "admin/SicherungStore.h"
 #include "app/Hauptfenster.h"
-#include "db/AppState.h"
 #include "db/Database.h"
 #include "platform/FileOperations.h"
 #include "support/ui/Fensterhilfen.h"
@@ -15,8 +14,6 @@ void Programmstart::SetUp()
     sicherung = QDir(ablage.path()).filePath(QStringLiteral("20060105_090307.sav"));
     SicherungStore::sichern(sicherung, FileOperations::system());
     Database::close();
-    appState() = AppState{};
-    appState().Logbuch = db.file();
 }
 
 void Programmstart::starten()

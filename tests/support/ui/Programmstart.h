@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 // The moment before the program starts: a working directory with a logbook of one vehicle
-// ("B-XY 1, Golf") and a backup of it elsewhere, the program's connection closed and its shared
-// state reset.
+// ("B-XY 1, Golf") and a backup of it elsewhere, the program's connection closed; the program's
+// session starts without a logbook.
 class Programmstart : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -21,5 +21,5 @@ protected:
     TestDatabase db;
     QTemporaryDir ablage;
     QString sicherung;
-    Varno varno;
+    Varno varno{db.file()};
 };

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <vector>
-
 // One open vehicle as the main window and the vehicle window list it.
 struct KFZEintrag {
     QString KZuFzg;
@@ -18,19 +16,6 @@ struct KFZEintrag {
 
 // Input types of a vehicle.
 enum Eingabeart { EingabeManuell = 0, EingabeVarno = 1, EingabeMirel = 2 };
-
-// The only process-wide state of the program.
-struct AppState {
-    bool DBVorhanden = false;
-    // The logbook file; decided once at start (logbuchort), the same for every window.
-    QString Logbuch;
-    int AktKFZ = 0;
-    std::vector<KFZEintrag> KFZListe;
-    // While trips are entered the vehicle they are stored under must not change.
-    bool AktKFZGesperrt = false;
-};
-
-AppState& appState();
 
 // "<KFZID> - <KZuFzg>": how raw trips and waypoints name their vehicle.
 QString fahrzeugSchluessel(int kfzId, const QString& kzuFzg);

@@ -1,10 +1,4 @@
-#include "db/AppState.h"
-
-AppState& appState()
-{
-    static AppState state;
-    return state;
-}
+#include "db/KFZEintrag.h"
 
 QString fahrzeugSchluessel(int kfzId, const QString& kzuFzg)
 {
