@@ -1,7 +1,6 @@
 #include "Auswertungsdaten.h"
 
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "evaluation/ui/AuswertMirelMaske.h"
 #include "support/ui/Schriften.h"
 
@@ -23,7 +22,7 @@ protected:
     AuswertungSchrift()
     {
         Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-        appState().AktKFZ = d.golf;
+        db.sitzung().setAktuellesFahrzeug(d.golf);
         auto weit = d.fahrt(am(2006, 5, 2, 8, 10), am(2006, 5, 2, 18, 45), 1234500, 1234567);
         weit.start = build::ort(langerOrt);
         build::fahrt(weit);
@@ -57,7 +56,7 @@ protected:
 
     TestDatabase db;
     Auswertungsdaten d;
-    TF_AuswertungMirel fenster;
+    TF_AuswertungMirel fenster{db.sitzung()};
 };
 
 TEST_P(AuswertungSchrift, FahrtenansichtZeigtDatumZeitKilometerUndArtGanz)
@@ -99,8 +98,8 @@ TEST(AuswertungSchriftgroesse, BreitereSchriftMachtDasFensterGroesser)
     const Schriftwahl schrift(breiteSchrift());
     TestDatabase db;
     Auswertungsdaten d;
-    appState().AktKFZ = d.golf;
-    TF_AuswertungMirel fenster;
+    db.sitzung().setAktuellesFahrzeug(d.golf);
+    TF_AuswertungMirel fenster{db.sitzung()};
     fenster.show();
     EXPECT_GT(fenster.width(), 750);
     EXPECT_GT(fenster.height(), 200);

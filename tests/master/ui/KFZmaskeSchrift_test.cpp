@@ -1,5 +1,4 @@
 #include "common/Clock.h"
-#include "db/AppState.h"
 #include "db/TDataBase.h"
 #include "master/ui/KFZmaske.h"
 #include "support/MerkpunktBuilder.h"
@@ -29,11 +28,7 @@ protected:
                           .km = 1234567,
                           .karte = QStringLiteral("111"),
                           .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
-        TDataBase zugriff;
-        zugriff.ListenOeffnen();
-        appState().KFZListe.resize(static_cast<std::size_t>(zugriff.KFZAnzahl()));
-        zugriff.KFZLesen(appState().KFZListe);
-        zugriff.ListenSchliessen();
+        db.sitzung().fahrzeugeLaden();
         fenster.show();
         fenster.FormActivate();
     }
@@ -46,7 +41,7 @@ protected:
     }
 
     TestDatabase db;
-    TF_KFZ fenster;
+    TF_KFZ fenster{db.sitzung()};
 };
 
 TEST_P(KFZmaskeSchrift, BreiteWaechstMitDerSchrift)
