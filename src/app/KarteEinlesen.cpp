@@ -7,6 +7,7 @@
 #include "card/datafile/CardFileError.h"
 #include "card/datafile/CardRecord.h"
 #include "common/VarnoError.h"
+#include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "platform/VolumeSerial.h"
 
@@ -88,7 +89,7 @@ QString KarteEinlesen::kfzSchluessel(const cardfile::CardRecord& record)
     const auto bekannt = schluessel_.constFind(record.vehicleNumber);
     if (bekannt != schluessel_.constEnd())
         return *bekannt;
-    const auto kennzeichen = KartenimportStore::kennzeichen(record.vehicleNumber);
+    const auto kennzeichen = FahrzeugStore::kennzeichenZurKfzNummer(record.vehicleNumber);
     if (!kennzeichen)
         unbekannt_.insert(record.vehicleNumber);
     const QString schluessel =

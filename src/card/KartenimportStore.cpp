@@ -111,38 +111,10 @@ std::optional<QString> kartenfahrer(const QString& cfid)
     return fahrer.next() ? fahrer.text(QStringLiteral("Bezeichnung")) : QString();
 }
 
-std::optional<QString> kennzeichen(int kfzId)
-{
-    SqlStatement s(QStringLiteral("SELECT KZuFzg FROM T_KFZ WHERE KFZID = ?"));
-    s.bind(kfzId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return s.text(QStringLiteral("KZuFzg"));
-}
-
-bool kennzeichenVergeben(const QString& kennzeichen)
-{
-    // The same test as the vehicle window's, so neither accepts a plate the other calls taken.
-    return SqlStatement::scalarInt(
-               QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE %1 = ?").arg(namensordnung::spalte(u"KZuFzg")),
-               {kennzeichen}) > 0;
-}
-
 void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start)
 {
     TDataBase::KFZAnlegen(TDataBase::NeuesKFZ{
         .kennzeichen = kennzeichen, .start = start, .anfkm = startKm, .eingabeart = EingabeVarno, .kfzid = kfzId});
-}
-
-QStringList fahrerNamen()
-{
-    SqlStatement s(
-        QStringLiteral("SELECT Bezeichnung FROM T_Fahrer ORDER BY %1").arg(namensordnung::spalte(u"Bezeichnung")));
-    s.exec();
-    QStringList namen;
-    while (s.next())
-        namen << s.text(QStringLiteral("Bezeichnung"));
-    return namen;
 }
 
 QString fahrtKennung(const std::optional<QDateTime>& startzeit, int startKm, const QString& kfzSchluessel)

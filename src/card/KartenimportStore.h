@@ -21,13 +21,8 @@ void datendateiPfadMerken(const QString& pfad);
 // is gone has a driver without name.
 std::optional<QString> kartenfahrer(const QString& cfid);
 
-// The plate-and-name text of the vehicle with this recorder number, if there is one.
-std::optional<QString> kennzeichen(int kfzId);
-bool kennzeichenVergeben(const QString& kennzeichen);
 // A vehicle met on a card: memory-card input, its logbook starting at the record's odometer.
 void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start);
-
-QStringList fahrerNamen();
 
 // What identifies a taken-over trip: start time, start odometer and vehicle key.
 QString fahrtKennung(const std::optional<QDateTime>& startzeit, int startKm, const QString& kfzSchluessel);

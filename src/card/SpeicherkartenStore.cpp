@@ -9,18 +9,6 @@ namespace SpeicherkartenStore {
 
 namespace {
 
-// Every name of a master table, in German order.
-QStringList bezeichnungen(const QString& tabelle)
-{
-    QStringList namen;
-    SqlStatement statement(QStringLiteral("SELECT Bezeichnung FROM %1 ORDER BY %2")
-                               .arg(tabelle, namensordnung::spalte(u"Bezeichnung")));
-    statement.exec();
-    while (statement.next())
-        namen << statement.text(QStringLiteral("Bezeichnung"));
-    return namen;
-}
-
 // The values of the card's most recent import (and, within it, of the vehicle that arrived last).
 void letzterEinlesevorgang(Karte& karte)
 {
@@ -36,21 +24,6 @@ void letzterEinlesevorgang(Karte& karte)
 }
 
 } // namespace
-
-QStringList orte()
-{
-    return bezeichnungen(QStringLiteral("T_ORTE"));
-}
-
-QStringList zwecke()
-{
-    return bezeichnungen(QStringLiteral("T_ZWECK"));
-}
-
-QStringList kategorien()
-{
-    return bezeichnungen(QStringLiteral("T_Kategorie"));
-}
 
 std::vector<Karte> uebersicht()
 {

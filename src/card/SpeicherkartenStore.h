@@ -9,11 +9,6 @@
 // not share (path and driver of a card: KartenimportStore).
 namespace SpeicherkartenStore {
 
-// Names of places, purposes and categories, ordered by name.
-QStringList orte();
-QStringList zwecke();
-QStringList kategorien();
-
 // One card of the overview: its driver and the values of its most recent import.
 struct Karte {
     QString id;

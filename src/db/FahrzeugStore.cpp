@@ -25,6 +25,49 @@ std::optional<GefundenesFahrzeug> nachKennzeichen(const QString& kzuFzg)
     return GefundenesFahrzeug{statement.intValue("ID"), statement.text("KZuFzg")};
 }
 
+bool kennzeichenVergeben(const QString& kzuFzg)
+{
+    return nachKennzeichen(kzuFzg).has_value();
+}
+
+QString kennzeichen(int kfzId)
+{
+    SqlStatement s("SELECT KZuFzg FROM T_KFZ WHERE ID = ?");
+    s.bind(kfzId).exec();
+    return s.next() ? s.text("KZuFzg") : QString();
+}
+
+std::optional<QString> kennzeichenZurKfzNummer(int kfzNummer)
+{
+    SqlStatement s("SELECT KZuFzg FROM T_KFZ WHERE KFZID = ?");
+    s.bind(kfzNummer).exec();
+    if (!s.next())
+        return std::nullopt;
+    return s.text("KZuFzg");
+}
+
+int eingabeart(int kfzId)
+{
+    return SqlStatement::scalarInt("SELECT Eingabeart FROM T_KFZ WHERE ID = ?", {kfzId});
+}
+
+int offene()
+{
+    return SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE Abgeschlossen = 0");
+}
+
+void abschliessen(int kfzId)
+{
+    Transaction transaction;
+    SqlStatement("UPDATE T_KFZ SET Abgeschlossen = 1 WHERE ID = ?").bind(kfzId).exec();
+    SqlStatement erstes(QStringLiteral("SELECT ID FROM T_KFZ WHERE Abgeschlossen = 0 ORDER BY %1 LIMIT 1")
+                            .arg(namensordnung::spalte(u"KZuFzg")));
+    erstes.exec();
+    if (erstes.next())
+        SqlStatement("UPDATE T_Optionen SET KFZ = ?").bind(erstes.intValue("ID")).exec();
+    transaction.commit();
+}
+
 int unbearbeiteteFahrten(const QString& schluessel)
 {
     return SqlStatement::scalarInt(

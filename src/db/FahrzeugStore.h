@@ -4,7 +4,7 @@
 
 #include <optional>
 
-// Lookups of one vehicle that several windows need.
+// The statements on single vehicles that the windows, the card import and the command line share.
 namespace FahrzeugStore {
 
 // The vehicle key "<KFZID> - <KZuFzg>" of the vehicle with this ID; empty when there is none.
@@ -17,6 +17,21 @@ struct GefundenesFahrzeug {
 
 // The vehicle with this plate-and-name text, compared as names are, if there is one.
 std::optional<GefundenesFahrzeug> nachKennzeichen(const QString& kzuFzg);
+
+// Whether any vehicle, open or closed, has this plate text; plates do not differ by case alone.
+bool kennzeichenVergeben(const QString& kzuFzg);
+
+// The plate text of the vehicle with this ID; empty when there is none.
+QString kennzeichen(int kfzId);
+// The plate text of the vehicle with this recorder vehicle number, if there is one.
+std::optional<QString> kennzeichenZurKfzNummer(int kfzNummer);
+// How the vehicle's trips come in (Eingabeart); 0 for an unknown ID.
+int eingabeart(int kfzId);
+
+// Number of vehicles not closed.
+int offene();
+// Closes the vehicle for good and makes the first open vehicle in plate order the remembered one.
+void abschliessen(int kfzId);
 
 // Number of raw trips of the vehicle key not yet completed (waypoint rows never count).
 int unbearbeiteteFahrten(const QString& schluessel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/StammfahrtStore.h"
 #include "entry/Stammdaten.h"
 
 #include <QDateTime>
@@ -38,15 +39,6 @@ struct Rohfahrt {
     QString kat;
 };
 
-struct Stammfahrt {
-    int von = 0;
-    int nach = 0;
-    int km = 0;
-    int zweck = 0;
-    int kategorie = 0;
-    int art = 0;
-};
-
 // One trip as it goes into the logbook.
 struct NeueFahrt {
     int kfz = 0;
@@ -63,13 +55,9 @@ struct NeueFahrt {
     QString bemerkung;
 };
 
-enum class Stammtabelle { Orte, Zwecke, Kategorien, Fahrer };
-
 // Every statement of the trip entry.
 namespace EingabeStore {
 
-int eingabeart(int kfz);
-QString kennzeichen(int kfz);
 Stammdaten stammdaten();
 
 // The vehicle's newest logbook rows by departure, newest first (the last trip and the one before).
@@ -77,15 +65,6 @@ std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl);
 
 // The vehicle's raw trips not yet completed, by start time.
 std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz);
-
-// Standard trips starting at the place (every one without a place), ordered by start place name.
-std::vector<Stammfahrt> stammfahrten(std::optional<int> von);
-// The first stored standard trip with these four IDs.
-std::optional<Stammfahrt> stammfahrtSuchen(int von, int nach, int zweck, int art);
-
-// The ID of the row named so; a missing row is created.
-int idFuer(Stammtabelle tabelle, const QString& name);
-QString name(Stammtabelle tabelle, int id);
 
 int hoechsteFahrtdauer();                   // T_Optionen.tFahrt, hours
 int hoechsteDurchschnittsgeschwindigkeit(); // T_Optionen.V, km/h

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "db/StammdatenStore.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <vector>
-
-// One row of a master table as the selection lists show it.
-struct Stammeintrag {
-    int id = 0;
-    QString bezeichnung;
-    QString abkuerzung; // kinds of trip only
-};
 
 // A master table loaded for the selection lists, in the order of its query. Names are found by
 // ID and IDs by name, compared as the database compares names; an ID no longer stored has no name.

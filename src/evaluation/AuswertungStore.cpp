@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
+#include "db/StammdatenStore.h"
 #include "evaluation/Rohabfrage.h"
 
 #include <QVariantList>
@@ -20,7 +21,7 @@ std::vector<Eintrag> eintraege(const QString& sql)
     s.exec();
     std::vector<Eintrag> liste;
     while (s.next())
-        liste.push_back({s.value(0).toInt(), s.value(1).toString()});
+        liste.push_back({s.value(0).toInt(), s.value(1).toString(), {}});
     return liste;
 }
 
@@ -28,7 +29,7 @@ QHash<int, QString> namen(const QString& sql)
 {
     QHash<int, QString> ergebnis;
     for (const Eintrag& e : eintraege(sql))
-        ergebnis.insert(e.id, e.name);
+        ergebnis.insert(e.id, e.bezeichnung);
     return ergebnis;
 }
 
@@ -120,11 +121,11 @@ SqlStatement ausfuehren(const QString& sql, const QVariantList& werte)
 Stammnamen stammnamen()
 {
     Stammnamen n;
-    n.orte = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE"));
+    n.orte = StammdatenStore::namenNachId(Stammtabelle::Orte);
     n.fahrzeuge = namen(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ"));
-    n.fahrer = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer"));
-    n.zwecke = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK"));
-    n.kategorien = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie"));
+    n.fahrer = StammdatenStore::namenNachId(Stammtabelle::Fahrer);
+    n.zwecke = StammdatenStore::namenNachId(Stammtabelle::Zwecke);
+    n.kategorien = StammdatenStore::namenNachId(Stammtabelle::Kategorien);
     n.artKuerzel = namen(QStringLiteral("SELECT ID, Abkuerzung FROM T_ART"));
     n.artNamen = namen(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART"));
     return n;
@@ -168,11 +169,11 @@ AuswertungStore::Stammlisten AuswertungStore::stammlisten() const
     const QString name = namensordnung::spalte(u"Bezeichnung");
     listen.fahrzeuge = eintraege(
         QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
-    listen.orte = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ORTE ORDER BY %1, ID").arg(name));
+    listen.orte = StammdatenStore::nachName(Stammtabelle::Orte);
     listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY %1").arg(name));
-    listen.kategorien = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Kategorie ORDER BY %1, ID").arg(name));
-    listen.zwecke = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ZWECK ORDER BY %1, ID").arg(name));
-    listen.fahrer = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY ID"));
+    listen.kategorien = StammdatenStore::nachName(Stammtabelle::Kategorien);
+    listen.zwecke = StammdatenStore::nachName(Stammtabelle::Zwecke);
+    listen.fahrer = StammdatenStore::nachId(Stammtabelle::Fahrer);
     return listen;
 }
 
@@ -310,10 +311,8 @@ std::vector<AuswertungStore::FahrerMitFahrten> AuswertungStore::fahrerFahrten(ze
                                                                               zeitpunkt::Sekunden ankunftBis) const
 {
     std::vector<FahrerMitFahrten> ergebnis;
-    for (const Eintrag& fahrer :
-         eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_Fahrer ORDER BY %1, ID")
-                       .arg(namensordnung::spalte(u"Bezeichnung"))))
-        ergebnis.push_back({fahrer.name, fahrtenEinesFahrers(fahrer.id, abfahrtAb, ankunftBis)});
+    for (const Eintrag& fahrer : StammdatenStore::nachName(Stammtabelle::Fahrer))
+        ergebnis.push_back({fahrer.bezeichnung, fahrtenEinesFahrers(fahrer.id, abfahrtAb, ankunftBis)});
     return ergebnis;
 }
 
@@ -391,18 +390,4 @@ std::optional<int> AuswertungStore::artNachKuerzel(const QString& kuerzel) const
     if (!s.next())
         return std::nullopt;
     return s.value(0).toInt();
-}
-
-bool AuswertungStore::StammfahrtVorhanden(const Stammfahrt& f) const
-{
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_STAMMFAHRTEN WHERE Von = ? AND Nach = ? "
-                                                  "AND KM = ? AND Zweck = ? AND Kategorie = ? AND Art = ?"),
-                                   {f.von, f.nach, f.km, f.zweck, f.kategorie, f.art}) > 0;
-}
-
-void AuswertungStore::stammfahrtAnlegen(const Stammfahrt& f) const
-{
-    ausfuehren(QStringLiteral("INSERT INTO T_STAMMFAHRTEN (Von, Nach, KM, Zweck, Kategorie, Art) "
-                              "VALUES (?, ?, ?, ?, ?, ?)"),
-               {f.von, f.nach, f.km, f.zweck, f.kategorie, f.art});
 }

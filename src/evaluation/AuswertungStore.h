@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/StammdatenStore.h"
 #include "evaluation/Fahrerauswertung.h"
 #include "evaluation/Fahrtenfilter.h"
 #include "evaluation/Fahrtenliste.h"
@@ -16,10 +17,7 @@
 // the stored filter, details and standard trips. Values are always bound.
 class AuswertungStore {
 public:
-    struct Eintrag {
-        int id = 0;
-        QString name;
-    };
+    using Eintrag = Stammeintrag;
 
     // The choices of the filter lists, each in the order the list shows them.
     struct Stammlisten {
@@ -34,16 +32,6 @@ public:
     // The filter as the user chose it, in display texts ("alle", dates like "1.1.2002").
     struct FilterTexte {
         QString abDat, anDat, von, nach, kmAb, kmAn, fahrzeug, fahrer, zweck, kategorie, art, bemerkung;
-    };
-
-    // A standard trip: places, distance, purpose, category and kind.
-    struct Stammfahrt {
-        int von = 0;
-        int nach = 0;
-        int km = 0;
-        int zweck = 0;
-        int kategorie = 0;
-        int art = 0;
     };
 
     using Fortschritt = std::function<void(int prozent)>;
@@ -85,6 +73,4 @@ public:
     QString bemerkung(int fahrtId) const;
     std::optional<int> artNachKuerzel(const QString& kuerzel) const;
 
-    bool StammfahrtVorhanden(const Stammfahrt& stammfahrt) const;
-    void stammfahrtAnlegen(const Stammfahrt& stammfahrt) const;
 };

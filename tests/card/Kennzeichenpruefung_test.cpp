@@ -1,5 +1,4 @@
-#include "card/KartenimportStore.h"
-#include "master/KFZStore.h"
+#include "db/FahrzeugStore.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +10,13 @@ struct KennzeichenFall {
 
 class Kennzeichenpruefung : public ::testing::TestWithParam<KennzeichenFall> {};
 
-// The card import's new vehicle and the vehicle window refuse the same plates.
+// The card import's new vehicle and the vehicle window refuse plates through this one check.
 TEST_P(Kennzeichenpruefung, KartenimportUndFahrzeugfensterSindSichEinig)
 {
     TestDatabase db;
     build::fahrzeug({.kennzeichen = QStringLiteral("B-VÄ 1, Golf")});
     const QString getippt = QString::fromUtf8(GetParam().getippt);
-    EXPECT_EQ(KartenimportStore::kennzeichenVergeben(getippt), GetParam().vergeben);
-    EXPECT_EQ(KFZStore::kennzeichenVorhanden(getippt), GetParam().vergeben);
+    EXPECT_EQ(FahrzeugStore::kennzeichenVergeben(getippt), GetParam().vergeben);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kennzeichen, Kennzeichenpruefung,

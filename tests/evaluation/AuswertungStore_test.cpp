@@ -1,6 +1,7 @@
 #include "Auswertungsdaten.h"
 
 #include "db/SqlStatement.h"
+#include "db/StammfahrtStore.h"
 #include "evaluation/AuswertungStore.h"
 
 #include <gtest/gtest.h>
@@ -144,17 +145,17 @@ TEST_F(AuswertungStoreTest, FilterZeileSpeichertTexteMitApostroph)
 
 TEST_F(AuswertungStoreTest, StammfahrtWirdUeberallInDerTabelleErkannt)
 {
-    const AuswertungStore::Stammfahrt gesucht{d.buero, d.kunde, 40, d.besuch, d.standard, 4};
-    EXPECT_FALSE(store.StammfahrtVorhanden(gesucht));
-    store.stammfahrtAnlegen({d.buero, d.zuhause, 12, d.besuch, d.standard, 4});
-    store.stammfahrtAnlegen({d.kunde, d.kunde, 40, d.besuch, d.standard, 4});
-    EXPECT_FALSE(store.StammfahrtVorhanden(gesucht));
-    store.stammfahrtAnlegen(gesucht);
-    store.stammfahrtAnlegen({d.zuhause, d.buero, 3, d.besuch, d.standard, 2});
-    EXPECT_TRUE(store.StammfahrtVorhanden(gesucht));
+    const Stammfahrt gesucht{d.buero, d.kunde, 40, d.besuch, d.standard, 4};
+    EXPECT_FALSE(StammfahrtStore::vorhanden(gesucht));
+    StammfahrtStore::anlegen({d.buero, d.zuhause, 12, d.besuch, d.standard, 4});
+    StammfahrtStore::anlegen({d.kunde, d.kunde, 40, d.besuch, d.standard, 4});
+    EXPECT_FALSE(StammfahrtStore::vorhanden(gesucht));
+    StammfahrtStore::anlegen(gesucht);
+    StammfahrtStore::anlegen({d.zuhause, d.buero, 3, d.besuch, d.standard, 2});
+    EXPECT_TRUE(StammfahrtStore::vorhanden(gesucht));
     auto andereKategorie = gesucht;
     andereKategorie.kategorie = d.extra;
-    EXPECT_FALSE(store.StammfahrtVorhanden(andereKategorie));
+    EXPECT_FALSE(StammfahrtStore::vorhanden(andereKategorie));
 }
 
 TEST_F(AuswertungStoreTest, FahrzeugeMitKilometernJeArt)

@@ -10,6 +10,7 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
+#include "db/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
 #include <QComboBox>
@@ -346,9 +347,9 @@ void TF_Varno_Datei::BtOKClick()
         return;
     }
     kartenlistenFuellen(alsTexte(listen.places), alsTexte(listen.reasons), alsTexte(listen.categories));
-    zeigeNamen(SGOrteDB, SpeicherkartenStore::orte());
-    zeigeNamen(SGGruendeDB, SpeicherkartenStore::zwecke());
-    zeigeNamen(SGKatDB, SpeicherkartenStore::kategorien());
+    zeigeNamen(SGOrteDB, StammdatenStore::namen(Stammtabelle::Orte));
+    zeigeNamen(SGGruendeDB, StammdatenStore::namen(Stammtabelle::Zwecke));
+    zeigeNamen(SGKatDB, StammdatenStore::namen(Stammtabelle::Kategorien));
     if (const std::optional<QString> karte = kartenkennung_->cardIdentifier(pfad)) {
         ECFID->setText(*karte);
         if (!FahrerLesen(*karte))
@@ -380,7 +381,7 @@ bool TF_Varno_Datei::FahrerLesen(const QString& karte)
         CBFahrer->setEnabled(false);
         return true;
     }
-    CBFahrer->addItems(KartenimportStore::fahrerNamen());
+    CBFahrer->addItems(StammdatenStore::namen(Stammtabelle::Fahrer));
     // Nobody is preselected: saving must not give the card a driver the user did not choose.
     CBFahrer->setCurrentIndex(-1);
     CBFahrer->clearEditText();

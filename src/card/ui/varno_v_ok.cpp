@@ -14,7 +14,9 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
+#include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
+#include "db/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
 #include <QCloseEvent>
@@ -334,7 +336,7 @@ QString TF_Varno_V_OK::kfzSchluessel(const cardfile::CardRecord& record)
     const auto bekannt = fahrzeuge_.constFind(record.vehicleNumber);
     if (bekannt != fahrzeuge_.constEnd())
         return *bekannt;
-    const auto kennzeichen = KartenimportStore::kennzeichen(record.vehicleNumber);
+    const auto kennzeichen = FahrzeugStore::kennzeichenZurKfzNummer(record.vehicleNumber);
     const QString schluessel =
         kennzeichen ? fahrzeugSchluessel(record.vehicleNumber, *kennzeichen) : neuesFahrzeug(record);
     fahrzeuge_.insert(record.vehicleNumber, schluessel);
@@ -357,7 +359,7 @@ QString TF_Varno_V_OK::neuesFahrzeug(const cardfile::CardRecord& record)
             prompt::message(QStringLiteral("leere Zeichenfolge"));
             continue;
         }
-        if (KartenimportStore::kennzeichenVergeben(kennzeichen)) {
+        if (FahrzeugStore::kennzeichenVergeben(kennzeichen)) {
             prompt::message(QStringLiteral("doppelter Eintrag"));
             continue;
         }
@@ -376,7 +378,7 @@ void TF_Varno_V_OK::fahrerFragen()
     CBFahrer->setEnabled(true);
     setzeGrundfarbe(CBFahrer, Qt::yellow);
     CBFahrer->clear();
-    CBFahrer->addItems(KartenimportStore::fahrerNamen());
+    CBFahrer->addItems(StammdatenStore::namen(Stammtabelle::Fahrer));
     CBFahrer->setEditText(QString());
     CBFahrer->setFocus();
 }

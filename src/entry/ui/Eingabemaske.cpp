@@ -10,7 +10,10 @@
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Spaltenkopf.h"
+#include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
+#include "db/StammdatenStore.h"
+#include "db/StammfahrtStore.h"
 #include "entry/Auswahlfeld.h"
 #include "entry/Fahrtdauer.h"
 #include "entry/Speicherpruefung.h"
@@ -361,7 +364,7 @@ void TF_Eingabe::zentrieren()
 
 void TF_Eingabe::FormShow()
 {
-    Kartenfahrzeug_ = EingabeStore::eingabeart(sitzung_.aktuellesFahrzeug()) == EingabeVarno;
+    Kartenfahrzeug_ = FahrzeugStore::eingabeart(sitzung_.aktuellesFahrzeug()) == EingabeVarno;
     Reload();
     lbUnbearbeitet->setVisible(Kartenfahrzeug_);
     StringGrid1->setVisible(Kartenfahrzeug_);
@@ -390,7 +393,7 @@ void TF_Eingabe::Reload()
     const int kfz = sitzung_.aktuellesFahrzeug();
     stammdaten_ = EingabeStore::stammdaten();
     letzteFahrten_ = EingabeStore::letzteFahrten(kfz, 2);
-    setWindowTitle(QStringLiteral("Fahrtenbuch für ") + EingabeStore::kennzeichen(kfz));
+    setWindowTitle(QStringLiteral("Fahrtenbuch für ") + FahrzeugStore::kennzeichen(kfz));
 
     letzterKmStand_ = 0;
     LetzteAnkunft = QDateTime();
@@ -738,7 +741,7 @@ void TF_Eingabe::StammfahrtenLesen()
             return;
         }
     }
-    for (const Stammfahrt& fahrt : EingabeStore::stammfahrten(von)) {
+    for (const Stammfahrt& fahrt : StammfahrtStore::abOrt(von)) {
         const int zeile = sgStammfahrten->rowCount();
         sgStammfahrten->insertRow(zeile);
         const QStringList texte = {stammdaten_.orte.name(fahrt.von), stammdaten_.orte.name(fahrt.nach),
@@ -764,7 +767,7 @@ void TF_Eingabe::StammfahrtUebernehmen()
     const auto nach = stammdaten_.orte.idVonName(text(1));
     const auto zweck = stammdaten_.zwecke.idVonName(text(2));
     const auto art = stammdaten_.arten.idVonAbkuerzung(text(3));
-    const auto fahrt = von && nach && zweck && art ? EingabeStore::stammfahrtSuchen(*von, *nach, *zweck, *art)
+    const auto fahrt = von && nach && zweck && art ? StammfahrtStore::suchen(*von, *nach, *zweck, *art)
                                                    : std::nullopt;
     if (!fahrt) {
         prompt::beep();
@@ -799,9 +802,9 @@ void TF_Eingabe::BtRueckfahrtClick()
     EkmStand->setText(QString::number(letzte.kmAn + strecke));
     Cbzweck->setEditText(sgLFahrt->item(0, SpalteZweck)->text());
     if (letzte.kategorie)
-        CbKategorie->setEditText(EingabeStore::name(Stammtabelle::Kategorien, *letzte.kategorie));
+        CbKategorie->setEditText(StammdatenStore::name(Stammtabelle::Kategorien, *letzte.kategorie));
     if (letzte.fahrer)
-        CbFahrer->setEditText(EingabeStore::name(Stammtabelle::Fahrer, *letzte.fahrer));
+        CbFahrer->setEditText(StammdatenStore::name(Stammtabelle::Fahrer, *letzte.fahrer));
     RGFahrtart->setItemIndex(letzte.art - 1);
     const bool ohneZeit = letzte.anDat == QDateTime(german::noDate(), QTime(0, 0));
     Kalender->setSelectedDate(ohneZeit ? Clock::today() : letzte.anDat.date());
@@ -883,16 +886,16 @@ void TF_Eingabe::speichern()
     // Names are resolved before deciding, so a refused save may leave new master rows behind.
     std::optional<int> start;
     if (privat || cbVon->currentText() != keineAngabe || Kartenfahrzeug_)
-        start = EingabeStore::idFuer(Stammtabelle::Orte, cbVon->currentText());
+        start = StammdatenStore::idFuer(Stammtabelle::Orte, cbVon->currentText());
     befund.vonDa = start.has_value();
     std::optional<int> ziel;
     if (privat || Cbnach->currentText() != keineAngabe)
-        ziel = EingabeStore::idFuer(Stammtabelle::Orte, Cbnach->currentText());
+        ziel = StammdatenStore::idFuer(Stammtabelle::Orte, Cbnach->currentText());
     befund.nachDa = ziel.has_value();
-    const int zweck = EingabeStore::idFuer(Stammtabelle::Zwecke, Cbzweck->currentText());
+    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, Cbzweck->currentText());
     befund.zweckDa = !(art == Geschaeftlich && Cbzweck->currentText() == keineAngabe);
-    const int kategorie = EingabeStore::idFuer(Stammtabelle::Kategorien, CbKategorie->currentText());
-    const int fahrer = EingabeStore::idFuer(Stammtabelle::Fahrer, CbFahrer->currentText());
+    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, CbKategorie->currentText());
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, CbFahrer->currentText());
 
     if (const auto ablehnung = entscheiden(befund)) {
         prompt::beep();

@@ -10,6 +10,7 @@
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "db/Sitzung.h"
+#include "db/StammfahrtStore.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/Exportname.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
@@ -68,7 +69,7 @@ void fuellen(QComboBox* liste, const std::vector<AuswertungStore::Eintrag>& eint
 {
     liste->addItem(alle);
     for (const auto& e : eintraege)
-        liste->addItem(e.name, e.id);
+        liste->addItem(e.bezeichnung, e.id);
 }
 
 QString kurzesDatum(const QDate& datum)
@@ -776,14 +777,12 @@ void TF_AuswertungMirel::btStammfahrtClick()
     if (!prompt::confirm(QStringLiteral("Bestätigung"),
                          QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?")))
         return;
-    const AuswertungStore::Stammfahrt stammfahrt{fahrt->start, fahrt->ziel,      fahrt->kmAn - fahrt->kmAb,
-                                                 fahrt->zweck, fahrt->kategorie, fahrt->art};
-    if (store_.StammfahrtVorhanden(stammfahrt)) {
+    const Stammfahrt stammfahrt{fahrt->start, fahrt->ziel,      fahrt->kmAn - fahrt->kmAb,
+                                fahrt->zweck, fahrt->kategorie, fahrt->art};
+    if (!StammfahrtStore::anlegen(stammfahrt)) {
         prompt::beep();
         prompt::warning(QStringLiteral("Die Stammfahrt ist bereits vorhanden"));
-        return;
     }
-    store_.stammfahrtAnlegen(stammfahrt);
 }
 
 void TF_AuswertungMirel::btExportClick()

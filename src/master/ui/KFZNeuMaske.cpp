@@ -5,11 +5,11 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
 #include "common_ui/Handler.h"
+#include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "db/TDataBase.h"
 #include "master/Ganzzahl.h"
 #include "master/Inspektionspruefung.h"
-#include "master/KFZStore.h"
 #include "master/Kennzeichen.h"
 #include "master/ui/Bedienelemente.h"
 #include "master/ui/Fensterlage.h"
@@ -248,7 +248,7 @@ void TF_KFZNeu::btSpeichernClick()
     if (!fahrzeugnummer(kfz.kfzid) || !inspektionPruefen(kfz.anfkm, kfz.inspkm))
         return;
 
-    if (KFZStore::kennzeichenVorhanden(kfz.kennzeichen)) {
+    if (FahrzeugStore::kennzeichenVergeben(kfz.kennzeichen)) {
         prompt::beep();
         prompt::error(QStringLiteral("Das Fahrzeug ist bereits vorhanden."));
         eKFZ->setFocus();

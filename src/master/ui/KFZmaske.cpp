@@ -6,6 +6,7 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
+#include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
 #include "db/TDataBase.h"
 #include "master/Inspektionspruefung.h"
@@ -263,7 +264,7 @@ void TF_KFZ::Einlesen()
 
     // The sample vehicle always stays, and the vehicle trips are being entered for must not vanish.
     const bool inErfassung = sitzung_.fahrtenerfassungLaeuft() && sitzung_.aktuellesFahrzeug() == eintrag->ID;
-    BtAbschliessen->setEnabled(KFZStore::offeneFahrzeuge() >= 1 && !eintrag->Abgeschlossen &&
+    BtAbschliessen->setEnabled(FahrzeugStore::offene() >= 1 && !eintrag->Abgeschlossen &&
                                !cbKFZ->currentText().isEmpty() && eintrag->ID != 1 && !inErfassung);
     MerkPunkte();
 }
@@ -403,7 +404,7 @@ void TF_KFZ::btAbschliessenClick()
     if (!prompt::confirmDestructive(QStringLiteral(
             "Mit einem abgeschlossenen Fahrzeug können keine Fahrten mehr erfasst werden. Trotzdem abschließen?")))
         return;
-    KFZStore::abschliessen(eintrag->ID);
+    FahrzeugStore::abschliessen(eintrag->ID);
     Reload();
 }
 

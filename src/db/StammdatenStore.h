@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// The master tables of places, purposes, categories and drivers: the statements every window that
+// lists, resolves or names their rows runs, in one place.
+enum class Stammtabelle { Orte, Zwecke, Kategorien, Fahrer };
+
+// One row of a master table.
+struct Stammeintrag {
+    int id = 0;
+    QString bezeichnung;
+    QString abkuerzung; // kinds of trip only
+};
+
+namespace StammdatenStore {
+
+// The rows in German name order; equal names by ID.
+std::vector<Stammeintrag> nachName(Stammtabelle tabelle);
+// The rows in the order they were created.
+std::vector<Stammeintrag> nachId(Stammtabelle tabelle);
+// The names in German name order.
+QStringList namen(Stammtabelle tabelle);
+// Every row's name by its ID.
+QHash<int, QString> namenNachId(Stammtabelle tabelle);
+
+// The kinds of trip with their short forms, by ID.
+std::vector<Stammeintrag> fahrtarten();
+
+// The ID of the first row of this name, compared as names are, if there is one.
+std::optional<int> id(Stammtabelle tabelle, const QString& name);
+// The ID of the row named so; a missing row is created.
+int idFuer(Stammtabelle tabelle, const QString& name);
+QString name(Stammtabelle tabelle, int id);
+
+} // namespace StammdatenStore
