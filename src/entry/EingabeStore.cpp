@@ -5,6 +5,7 @@
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "db/StammfahrtStore.h"
+#include "entry/Fahrtspeicherung.h"
 
 namespace {
 
@@ -73,18 +74,25 @@ int hoechsteDurchschnittsgeschwindigkeit()
     return SqlStatement::scalarInt("SELECT V FROM T_Optionen LIMIT 1");
 }
 
-bool fahrtSpeichern(const NeueFahrt& f, std::optional<int> rohfahrt, const std::optional<Stammfahrt>& stammfahrt)
+bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
 {
     Transaction transaktion;
+    // In the order the program has always created new names in.
+    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
+    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
+    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
+    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
     SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
                  "Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .bind(f.kfz).bind(zeitOderNull(f.abDat)).bind(zeitOderNull(f.anDat)).bind(f.kmAb).bind(f.kmAn).bind(f.start)
-        .bind(f.ziel).bind(f.art).bind(f.zweck).bind(f.kategorie).bind(f.fahrer).bind(f.bemerkung)
+        .bind(f.fahrzeug).bind(zeitOderNull(f.abDat)).bind(zeitOderNull(f.anDat)).bind(f.kmAb).bind(f.kmAn)
+        .bind(start).bind(ziel).bind(f.art).bind(zweck).bind(kategorie).bind(fahrer).bind(f.bemerkung)
         .exec();
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
-    if (rohfahrt)
-        SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(*rohfahrt).exec();
-    const bool neueStammfahrt = !stammfahrt || StammfahrtStore::anlegen(*stammfahrt);
+    if (f.rohfahrt)
+        SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(*f.rohfahrt).exec();
+    const bool neueStammfahrt =
+        !f.stammfahrtKm || StammfahrtStore::anlegen({start, ziel, *f.stammfahrtKm, zweck, kategorie, f.art});
     transaktion.commit();
     return neueStammfahrt;
 }

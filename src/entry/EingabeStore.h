@@ -1,6 +1,5 @@
 #pragma once
 
-#include "db/StammfahrtStore.h"
 #include "entry/Stammdaten.h"
 
 #include <QDateTime>
@@ -8,6 +7,10 @@
 
 #include <optional>
 #include <vector>
+
+namespace fahrtspeicherung {
+struct Auftrag;
+}
 
 // One logbook row as the trip entry shows the last trip.
 struct Logbuchzeile {
@@ -39,22 +42,6 @@ struct Rohfahrt {
     QString kat;
 };
 
-// One trip as it goes into the logbook.
-struct NeueFahrt {
-    int kfz = 0;
-    QDateTime abDat;
-    QDateTime anDat;
-    int kmAb = 0;
-    int kmAn = 0;
-    int start = 0;
-    int ziel = 0;
-    int art = 0;
-    int zweck = 0;
-    int kategorie = 0;
-    int fahrer = 0;
-    QString bemerkung;
-};
-
 // Every statement of the trip entry.
 namespace EingabeStore {
 
@@ -69,8 +56,9 @@ std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz);
 int hoechsteFahrtdauer();                   // T_Optionen.tFahrt, hours
 int hoechsteDurchschnittsgeschwindigkeit(); // T_Optionen.V, km/h
 
-// Stores the trip, marks its raw trip processed and stores the standard trip, all or nothing.
-// Returns false when an equal standard trip was already stored (the trip is stored all the same).
-bool fahrtSpeichern(const NeueFahrt& fahrt, std::optional<int> rohfahrt, const std::optional<Stammfahrt>& stammfahrt);
+// Resolves the trip's names (a new name becomes a new row), stores the trip, marks its raw trip
+// completed and stores the standard trip: all or nothing. Returns false when an equal standard
+// trip was already stored (the trip is stored all the same).
+bool fahrtSpeichern(const fahrtspeicherung::Auftrag& fahrt);
 
 } // namespace EingabeStore

@@ -15,9 +15,9 @@
 #include "db/StammdatenStore.h"
 #include "db/StammfahrtStore.h"
 #include "entry/Auswahlfeld.h"
-#include "entry/Fahrtdauer.h"
+#include "entry/Fahrtart.h"
+#include "entry/Fahrtspeicherung.h"
 #include "entry/Speicherpruefung.h"
-#include "entry/Zahlfeld.h"
 #include "entry/Zeitfeld.h"
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/Rohfahrtliste.h"
@@ -53,8 +53,6 @@ const QDate fruehestesDatum(2003, 1, 1);
 
 const QString speichernText = QStringLiteral("Speichern");
 const QString schliessenText = QStringLiteral("Schließen");
-
-enum Fahrtart { Unzugeordnet = 0, Privat = 1, Arbeitsweg = 2, Geschaeftlich = 3 };
 
 enum LetzteFahrtSpalte { SpalteAnkunft, SpalteVon, SpalteNach, SpalteZweck, SpalteKm, SpalteArt };
 
@@ -122,26 +120,9 @@ void setzeZeit(QLineEdit* feld, const QString& text)
         feld->setText(text);
 }
 
-int fahrtartAusKarte(const QString& art)
-{
-    const QChar buchstabe = art.isEmpty() ? QChar() : art.front();
-    if (buchstabe == QLatin1Char('A'))
-        return Arbeitsweg;
-    if (buchstabe == QLatin1Char('D'))
-        return Geschaeftlich;
-    if (buchstabe == QLatin1Char('P'))
-        return Privat;
-    return Unzugeordnet;
-}
-
 QString oderVorgabe(const QString& text, const QString& vorgabe)
 {
     return text.isEmpty() ? vorgabe : text;
-}
-
-qint64 zahl(const QString& text)
-{
-    return zahlLesen(text).wert;
 }
 
 } // namespace
@@ -822,97 +803,18 @@ void TF_Eingabe::btSchliessenSpeichernClick()
     speichern();
 }
 
-speicherpruefung::Ankunft TF_Eingabe::gefZeitOK(const QString& abfahrt, const QString& ankunft)
-{
-    using speicherpruefung::Ankunft;
-    const int dauer = fahrtdauer::minuten(*zeitfeld::lesen(abfahrt), *zeitfeld::lesen(ankunft));
-    switch (fahrtdauer::pruefen(dauer, EingabeStore::hoechsteFahrtdauer())) {
-    case fahrtdauer::Dauerpruefung::Ueberschritten:
-        return Ankunft::ZuLang;
-    case fahrtdauer::Dauerpruefung::Nachfragen:
-        return prompt::confirm(QStringLiteral("Bestätigung"),
-                               QStringLiteral("Die Fahrtzeit beträgt %1 h. Sind Sie sicher?")
-                                   .arg(fahrtdauer::text(dauer)))
-                   ? Ankunft::Ok
-                   : Ankunft::Abgelehnt;
-    case fahrtdauer::Dauerpruefung::Ok:
-        break;
-    }
-    return Ankunft::Ok;
-}
-
 void TF_Eingabe::speichern()
 {
-    using namespace speicherpruefung;
-    const QString ab = zeittext(EAbfahrt);
-    const QString an = zeittext(EAnkunft);
-    const QDate datum = Kalender->selectedDate();
-    const int art = RGFahrtart->itemIndex();
-    const bool privat = art == Privat;
-
-    Befund befund;
-    QDateTime abDat;
-    QDateTime anDat;
-    befund.abfahrt = abfahrtPruefen(ab, datum, LetzteAnkunft, Kartenfahrzeug_);
-    if (befund.abfahrt == Abfahrt::Ok) {
-        abDat = QDateTime(datum, *zeitfeld::lesen(ab));
-        if (!zeitfeld::istLeer(an) && EAnkunft->isEnabled()) {
-            befund.ankunft = ankunftFormPruefen(an);
-            if (befund.ankunft == Ankunft::Ok)
-                befund.ankunft = gefZeitOK(ab, an);
-        }
-        if (befund.ankunft == Ankunft::Ok && !zeitfeld::istLeer(an))
-            if (const auto zeit = zeitfeld::lesen(an))
-                anDat = QDateTime(datum, *zeit);
-    }
-    befund.ankunft = fehlendeAnkunft(befund.ankunft, ab, an, privat);
-    // A trip that ends earlier in the day than it began ends on the next day.
-    if (befund.abfahrt == Abfahrt::Ok && befund.ankunft == Ankunft::Ok && anDat.isValid() &&
-        anDat.time() < abDat.time())
-        anDat = anDat.addDays(1);
-
-    befund.kmGefuellt = !kilometerfeld::istLeer(EkmStand->text());
-    // Only a raw trip the user saw copied is completed; a trip typed by hand starts where the last ended.
-    const std::optional<Rohfahrt> rohfahrt = Kartenfahrzeug_ ? uebernommeneRohfahrt_ : std::nullopt;
-    const qint64 kmAb = rohfahrt ? rohfahrt->startkm : letzterKmStand_;
-
-    if (befund.abfahrt == Abfahrt::Ok && befund.ankunft == Ankunft::Ok && befund.kmGefuellt && anDat.isValid() &&
-        ab != an && !Kartenfahrzeug_) {
-        befund.durchschnitt =
-            fahrtdauer::durchschnitt(zahl(Ekm->text()), fahrtdauer::minuten(abDat.time(), anDat.time()));
-        befund.tempoOk = befund.durchschnitt <= EingabeStore::hoechsteDurchschnittsgeschwindigkeit();
-    }
-
-    // Names are resolved before deciding, so a refused save may leave new master rows behind.
-    std::optional<int> start;
-    if (privat || cbVon->currentText() != keineAngabe || Kartenfahrzeug_)
-        start = StammdatenStore::idFuer(Stammtabelle::Orte, cbVon->currentText());
-    befund.vonDa = start.has_value();
-    std::optional<int> ziel;
-    if (privat || Cbnach->currentText() != keineAngabe)
-        ziel = StammdatenStore::idFuer(Stammtabelle::Orte, Cbnach->currentText());
-    befund.nachDa = ziel.has_value();
-    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, Cbzweck->currentText());
-    befund.zweckDa = !(art == Geschaeftlich && Cbzweck->currentText() == keineAngabe);
-    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, CbKategorie->currentText());
-    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, CbFahrer->currentText());
-
-    if (const auto ablehnung = entscheiden(befund)) {
+    const auto nachfrage = [](const QString& frage) { return prompt::confirm(QStringLiteral("Bestätigung"), frage); };
+    const auto ergebnis = fahrtspeicherung::pruefen(eingabeLesen(), standLesen(), nachfrage);
+    if (const auto* ablehnung = std::get_if<speicherpruefung::Ablehnung>(&ergebnis)) {
         prompt::beep();
         if (!ablehnung->meldung.isEmpty())
             prompt::error(ablehnung->meldung);
         fokusAuf(ablehnung->feld);
         return;
     }
-
-    const NeueFahrt fahrt{sitzung_.aktuellesFahrzeug(), abDat, anDat, static_cast<int>(kmAb),
-                          static_cast<int>(zahl(EkmStand->text())), *start, *ziel, art + 1, zweck, kategorie,
-                          fahrer, MBemerkungen->toPlainText()};
-    std::optional<Stammfahrt> stammfahrt;
-    if (cbxStammfahrt->isChecked() && !cbVon->currentText().isEmpty())
-        stammfahrt = Stammfahrt{*start, *ziel, static_cast<int>(zahl(Ekm->text())), zweck, kategorie, art + 1};
-    const auto rohfahrtId = rohfahrt ? std::optional<int>(rohfahrt->id) : std::nullopt;
-    const bool neueStammfahrt = EingabeStore::fahrtSpeichern(fahrt, rohfahrtId, stammfahrt);
+    const bool neueStammfahrt = EingabeStore::fahrtSpeichern(std::get<fahrtspeicherung::Auftrag>(ergebnis));
     sitzung_.fahrtenbuchGeaendertMelden();
     if (!neueStammfahrt)
         prompt::beep();
@@ -921,6 +823,35 @@ void TF_Eingabe::speichern()
     StammfahrtenLesen();
     if (Kartenfahrzeug_)
         SGfuellen();
+}
+
+fahrtspeicherung::Eingabe TF_Eingabe::eingabeLesen() const
+{
+    return {.abfahrt = zeittext(EAbfahrt),
+            .ankunft = zeittext(EAnkunft),
+            .ankunftAktiv = EAnkunft->isEnabled(),
+            .datum = Kalender->selectedDate(),
+            .art = RGFahrtart->itemIndex(),
+            .von = cbVon->currentText(),
+            .nach = Cbnach->currentText(),
+            .zweck = Cbzweck->currentText(),
+            .kategorie = CbKategorie->currentText(),
+            .fahrer = CbFahrer->currentText(),
+            .kmStand = EkmStand->text(),
+            .km = Ekm->text(),
+            .bemerkung = MBemerkungen->toPlainText(),
+            .alsStammfahrt = cbxStammfahrt->isChecked()};
+}
+
+fahrtspeicherung::Stand TF_Eingabe::standLesen() const
+{
+    return {.fahrzeug = sitzung_.aktuellesFahrzeug(),
+            .kartenfahrzeug = Kartenfahrzeug_,
+            .letzteAnkunft = LetzteAnkunft,
+            .letzterKmStand = letzterKmStand_,
+            .rohfahrt = uebernommeneRohfahrt_,
+            .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
+            .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
 }
 
 void TF_Eingabe::fokusAuf(speicherpruefung::Feld feld)

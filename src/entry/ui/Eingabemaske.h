@@ -25,9 +25,12 @@ class Radiogruppe;
 class Rohfahrtliste;
 class Sitzung;
 namespace speicherpruefung {
-enum class Ankunft;
 enum class Feld;
 } // namespace speicherpruefung
+namespace fahrtspeicherung {
+struct Eingabe;
+struct Stand;
+} // namespace fahrtspeicherung
 
 // The trip entry window "Dateneingabe": one logbook row of the vehicle chosen in the main window
 // is entered at a time, typed by hand or completed from a raw trip of the vehicle's memory card.
@@ -105,7 +108,8 @@ private:
     void listeFuellen(QComboBox* feld, const QStringList& eintraege);
 
     void speichern();
-    speicherpruefung::Ankunft gefZeitOK(const QString& abfahrt, const QString& ankunft);
+    fahrtspeicherung::Eingabe eingabeLesen() const;
+    fahrtspeicherung::Stand standLesen() const;
     void fokusAuf(speicherpruefung::Feld feld);
 
     QString letztesZiel() const;

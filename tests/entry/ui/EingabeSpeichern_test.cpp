@@ -204,14 +204,14 @@ TEST_F(EingabeFenster, OhneStartortAbgelehnt)
     EXPECT_EQ(fokus(), QStringLiteral("cbVon"));
 }
 
-TEST_F(EingabeFenster, NeuerOrtEinmalAngelegtAuchBeiAblehnung)
+TEST_F(EingabeFenster, NeuerOrtErstMitDerGespeichertenFahrtAngelegt)
 {
     oeffnen(fahrzeugMitLetzterFahrt());
-    // Refused for its time, but the names are resolved before: Neustadt and the purpose exist now.
+    // Refused for its time: the names are resolved only together with a stored trip.
     eintragen(fenster, {.abfahrt = "24:00", .nach = "Neustadt", .zweck = "Lieferung"});
     fenster.btSchliessenSpeichern->click();
-    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE WHERE Bezeichnung = 'Neustadt'"), 1);
-    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ZWECK WHERE Bezeichnung = 'Lieferung'"), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE WHERE Bezeichnung = 'Neustadt'"), 0);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ZWECK WHERE Bezeichnung = 'Lieferung'"), 0);
     // The lists stay as loaded until the next save.
     EXPECT_EQ(fenster.Cbnach->findText(QStringLiteral("Neustadt")), -1);
 
