@@ -1,7 +1,6 @@
 #include "app/Hauptfenster.h"
 
 #include "common/Clock.h"
-#include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
@@ -10,6 +9,7 @@
 #include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
 #include "db/TDataBase.h"
+#include "master/Inspektionsanzeige.h"
 #include "platform/Programmdateien.h"
 
 #include <QApplication>
@@ -45,9 +45,6 @@ QString logodatei()
     const QString eigenes = QDir::current().filePath(name);
     return QFileInfo::exists(eigenes) ? eigenes : programmdateien::datei(name);
 }
-
-constexpr int inspektionWarnKm = 1000;
-constexpr int inspektionWarnTage = 30;
 
 QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
 {
@@ -373,21 +370,11 @@ void THauptform::KFZDetails()
 
     eKmStand->setText(QString::number(eintrag.KmStand));
 
-    eInspKm->clear();
-    setzeHintergrund(eInspKm, false);
-    if (eintrag.InspKM != 0) {
-        const int rest = eintrag.InspKM - eintrag.KmStand;
-        eInspKm->setText(QString::number(rest));
-        setzeHintergrund(eInspKm, rest < inspektionWarnKm);
-    }
-
-    eInspDat->clear();
-    setzeHintergrund(eInspDat, false);
-    if (eintrag.InspDat != german::date(german::noDate())) {
-        eInspDat->setText(eintrag.InspDat);
-        const auto datum = german::parseDate(eintrag.InspDat);
-        setzeHintergrund(eInspDat, datum && Clock::today().daysTo(*datum) < inspektionWarnTage);
-    }
+    const Inspektionsanzeige inspektion = inspektionsanzeige(eintrag, Clock::today());
+    eInspKm->setText(inspektion.restKm);
+    setzeHintergrund(eInspKm, inspektion.kmWarnung);
+    eInspDat->setText(inspektion.datum);
+    setzeHintergrund(eInspDat, inspektion.datumWarnung);
 
     sitzung_.setAktuellesFahrzeug(eintrag.ID);
     const int offen = FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(eintrag.ID));
