@@ -11,6 +11,7 @@
 #include "common_ui/Schriftmass.h"
 #include "db/Sitzung.h"
 #include "db/StammfahrtStore.h"
+#include "evaluation/Auswertungsanzeige.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/Exportname.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
@@ -70,11 +71,6 @@ void fuellen(QComboBox* liste, const std::vector<AuswertungStore::Eintrag>& eint
     liste->addItem(alle);
     for (const auto& e : eintraege)
         liste->addItem(e.bezeichnung, e.id);
-}
-
-QString kurzesDatum(const QDate& datum)
-{
-    return QStringLiteral("%1.%2.%3").arg(datum.day()).arg(datum.month()).arg(datum.year());
 }
 
 } // namespace
@@ -590,85 +586,85 @@ void TF_AuswertungMirel::zeigeRaster(QTableView* raster, const QList<Rasterspalt
 
 void TF_AuswertungMirel::btAnzeigenClick()
 {
-    stand_.anzeigeVon = cbxAbDat->isChecked() ? kurzesDatum(dtpAbDat->date()) : QStringLiteral("1.1.2002");
-    stand_.anzeigeBis = kurzesDatum(cbxAnDat->isChecked() ? dtpAnDat->date() : Clock::today());
+    using auswertungsanzeige::Ansicht;
+    const auto gesetzt = [](const QCheckBox* box, const QDateEdit* datum) {
+        return box->isChecked() ? std::optional<QDate>(datum->date()) : std::nullopt;
+    };
+    stand_.anzeigeVon = auswertungsanzeige::anzeigeVon(gesetzt(cbxAbDat, dtpAbDat));
+    stand_.anzeigeBis = auswertungsanzeige::anzeigeBis(gesetzt(cbxAnDat, dtpAnDat), Clock::today());
     filterMerken();
     ausklappen();
     for (QWidget* w : std::initializer_list<QWidget*>{sgFahrten, SGFahrer, SGFahrerTab, SGFahrzeuge, Fahrzeugdiagramm})
         w->hide();
     stand_.filter = filter_;
     stand_.angezeigt = true;
-    stand_.fahrzeugansicht = RBFahrzeug->isChecked();
-    if (RBFahrten->isChecked()) {
-        stand_.ansichtsModus = Auswertungsstand::Fahrten;
-        sbFahrten->show();
-        setzeBreite(breiteFahrten);
-        sgFahrten->setModel(fahrtenModell_);
-        TabFahrten();
-        zeigeRaster(sgFahrten, {{60, muster::datumZeit},
-                                {60, muster::uhrzeit},
-                                130,
-                                130,
-                                {50, muster::kilometerstand},
-                                {50, muster::kilometerstand},
-                                100,
-                                100,
-                                100,
-                                100,
-                                {20, muster::art},
-                                50});
-    } else if (RBFahrer->isChecked()) {
+    const Ansicht ansicht =
+        auswertungsanzeige::waehlen(gruppierung(), filter_, cbxAbDat->isChecked() && cbxAnDat->isChecked());
+    stand_.fahrzeugansicht = ansicht == Ansicht::Fahrzeuge;
+    sbFahrten->setVisible(ansicht == Ansicht::Fahrten);
+    switch (ansicht) {
+    case Ansicht::Fahrten:
+        zeigeFahrten();
+        break;
+    case Ansicht::AlleFahrer:
+        stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
         setzeBreite(breiteFahrer);
-        sbFahrten->hide();
-        const bool einTag = cbxAbDat->isChecked() && cbxAnDat->isChecked() &&
-                            zeitpunkt::tag(filter_.abfahrtAb) == zeitpunkt::tag(filter_.ankunftBis);
-        if (!filter_.fahrer) {
-            stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
-            TabFahrer();
-            zeigeRaster(SGFahrer, {102,
-                                   {107, muster::zahl},
-                                   {112, muster::zahl},
-                                   {110, muster::zahl},
-                                   {90, muster::zahl},
-                                   {99, muster::zahl}});
-        } else if (einTag) {
-            stand_.ansichtsModus = Auswertungsstand::FahrerAnEinemTag;
-            setzeBreite(breiteTag);
-            sgFahrten->setModel(tagesModell_);
-            TabTagFahrer();
-            zeigeRaster(sgFahrten, {{45, muster::kurzeUhrzeit},
-                                    {45, muster::kurzeUhrzeit},
-                                    150,
-                                    150,
-                                    150,
-                                    {50, muster::kilometerstand},
-                                    {50, muster::kilometerstand},
-                                    {40, muster::strecke},
-                                    {40, muster::kurzeUhrzeit},
-                                    100,
-                                    {20, muster::art},
-                                    50});
-        } else {
-            stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
-            Tab1Fahrer();
-            zeigeRaster(SGFahrerTab, {{95, muster::datum},
-                                      {83, muster::kurzeUhrzeit},
-                                      {77, muster::kurzeUhrzeit},
-                                      {76, muster::zahl},
-                                      {78, muster::zahl},
-                                      {69, muster::zahl},
-                                      {80, muster::zahl}});
-        }
-    } else {
+        zeigeTabelle(SGFahrer, fahrerModell_, abfragen(ansicht),
+                     {102, {107, muster::zahl}, {112, muster::zahl}, {110, muster::zahl}, {90, muster::zahl},
+                      {99, muster::zahl}});
+        break;
+    case Ansicht::FahrerAnEinemTag:
+        stand_.ansichtsModus = Auswertungsstand::FahrerAnEinemTag;
+        setzeBreite(breiteTag);
+        sgFahrten->setModel(tagesModell_);
+        zeigeTabelle(sgFahrten, tagesModell_, abfragen(ansicht),
+                     {{45, muster::kurzeUhrzeit}, {45, muster::kurzeUhrzeit}, 150, 150, 150,
+                      {50, muster::kilometerstand}, {50, muster::kilometerstand}, {40, muster::strecke},
+                      {40, muster::kurzeUhrzeit}, 100, {20, muster::art}, 50});
+        break;
+    case Ansicht::FahrerJeTag:
+        stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
         setzeBreite(breiteFahrer);
-        sbFahrten->hide();
-        Fahrzeuguebersicht();
+        zeigeTabelle(SGFahrerTab, fahrerTabModell_, abfragen(ansicht),
+                     {{95, muster::datum}, {83, muster::kurzeUhrzeit}, {77, muster::kurzeUhrzeit},
+                      {76, muster::zahl}, {78, muster::zahl}, {69, muster::zahl}, {80, muster::zahl}});
+        break;
+    case Ansicht::Fahrzeuge:
+        setzeBreite(breiteFahrer);
+        zeigeFahrzeuge();
+        break;
     }
     ergebnisknoepfeAktualisieren();
 }
 
-void TF_AuswertungMirel::TabFahrten()
+auswertungsanzeige::Gruppierung TF_AuswertungMirel::gruppierung() const
 {
+    using auswertungsanzeige::Gruppierung;
+    if (RBFahrten->isChecked())
+        return Gruppierung::NachFahrten;
+    return RBFahrer->isChecked() ? Gruppierung::NachFahrern : Gruppierung::NachFahrzeugen;
+}
+
+auswertungsanzeige::Ergebnis TF_AuswertungMirel::abfragen(auswertungsanzeige::Ansicht ansicht) const
+{
+    return auswertungsanzeige::abfragen(store_, ansicht, filter_);
+}
+
+void TF_AuswertungMirel::zeigeTabelle(QTableView* raster, TextTabellenModell* modell,
+                                      const auswertungsanzeige::Ergebnis& ergebnis,
+                                      const QList<Rasterspalte>& spalten)
+{
+    stand_.fahrerTabelle = ergebnis.tabelle;
+    stand_.dateiTabelle = ergebnis.dateiTabelle;
+    modell->setzen(ergebnis.tabelle);
+    zeigeRaster(raster, spalten);
+}
+
+void TF_AuswertungMirel::zeigeFahrten()
+{
+    stand_.ansichtsModus = Auswertungsstand::Fahrten;
+    setzeBreite(breiteFahrten);
+    sgFahrten->setModel(fahrtenModell_);
     const QRect bildschirm = screen() ? screen()->geometry() : QRect();
     const bool kleinerBildschirm =
         bildschirm.isValid() && bildschirm.width() <= schriftmass::breite(breiteKleinerBildschirm);
@@ -680,53 +676,25 @@ void TF_AuswertungMirel::TabFahrten()
     sgFahrten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
         const LangeArbeit arbeit(fortschritt_, this);
-        fahrtenModell_->setzen(store_.fahrten(filter_, arbeit.melder()));
+        fahrtenModell_->setzen(
+            auswertungsanzeige::abfragen(store_, auswertungsanzeige::Ansicht::Fahrten, filter_, arbeit.melder())
+                .fahrten);
     }
     if (!fahrtenliste().leer())
         sgFahrten->setCurrentIndex(fahrtenModell_->index(0, 0));
-    FillStatusBar();
-}
-
-void TF_AuswertungMirel::FillStatusBar()
-{
     sbAnzahl->setText(QStringLiteral("Anzahl Fahrten: %1").arg(fahrtenliste().anzahl()));
     sbKilometer->setText(QStringLiteral("Kilometer: %1").arg(fahrtenliste().kilometer()));
+    zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
+                            {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
 }
 
-void TF_AuswertungMirel::TabFahrer()
+void TF_AuswertungMirel::zeigeFahrzeuge()
 {
-    std::vector<fahrerauswertung::Fahrersumme> summen;
-    for (const auto& fahrer : store_.fahrerFahrten(filter_.abfahrtAb, filter_.ankunftBis))
-        summen.push_back({fahrer.name, fahrerauswertung::summe(fahrer.fahrten)});
-    stand_.fahrerTabelle = fahrerauswertung::alleFahrerTabelle(summen);
-    stand_.dateiTabelle = fahrerauswertung::alleFahrerTabelle(summen, fahrerauswertung::Form::Datei);
-    fahrerModell_->setzen(stand_.fahrerTabelle);
-}
-
-void TF_AuswertungMirel::Tab1Fahrer()
-{
-    const auto fahrten = store_.fahrtenEinesFahrers(filter_.fahrer.value_or(0), filter_.abfahrtAb, filter_.ankunftBis);
-    const auto tage = fahrerauswertung::tage(fahrten);
-    stand_.fahrerTabelle = fahrerauswertung::tageTabelle(tage);
-    stand_.dateiTabelle = fahrerauswertung::tageTabelle(tage, fahrerauswertung::Form::Datei);
-    fahrerTabModell_->setzen(stand_.fahrerTabelle);
-}
-
-void TF_AuswertungMirel::TabTagFahrer()
-{
-    const auto fahrten = store_.tagesfahrten(filter_.fahrer.value_or(0), zeitpunkt::datum(filter_.abfahrtAb));
-    stand_.fahrerTabelle = fahrerauswertung::tagesfahrtenTabelle(fahrten);
-    stand_.dateiTabelle = fahrerauswertung::tagesfahrtenTabelle(fahrten, fahrerauswertung::Form::Datei);
-    tagesModell_->setzen(stand_.fahrerTabelle);
-}
-
-void TF_AuswertungMirel::Fahrzeuguebersicht()
-{
-    const auto fahrzeuge = store_.fahrzeuge(filter_.nurZeitraumUndFahrer());
-    stand_.fahrzeugTabelle = fahrzeugauswertung::tabelle(fahrzeuge);
-    stand_.dateiTabelle = stand_.fahrzeugTabelle;
-    fahrzeugModell_->setzen(stand_.fahrzeugTabelle);
-    Fahrzeugdiagramm->zeigen(fahrzeuge);
+    const auto ergebnis = abfragen(auswertungsanzeige::Ansicht::Fahrzeuge);
+    stand_.fahrzeugTabelle = ergebnis.tabelle;
+    stand_.dateiTabelle = ergebnis.dateiTabelle;
+    fahrzeugModell_->setzen(ergebnis.tabelle);
+    Fahrzeugdiagramm->zeigen(ergebnis.fahrzeuge);
     SGFahrzeuge->show();
     Fahrzeugdiagramm->show();
 }

@@ -3,6 +3,7 @@
 #include "common_ui/LangeArbeit.h"
 #include "common_ui/Rasterspalten.h"
 #include "evaluation/AuswertungStore.h"
+#include "evaluation/Auswertungsanzeige.h"
 #include "evaluation/Auswertungsstand.h"
 #include "evaluation/Fahrtenliste.h"
 
@@ -110,12 +111,12 @@ public slots:
     void RBFahrerClick();
     void RBFahrzeugClick();
     void btAnzeigenClick();
-    void TabFahrten();
-    void FillStatusBar();
-    void TabFahrer();
-    void Tab1Fahrer();
-    void TabTagFahrer();
-    void Fahrzeuguebersicht();
+    auswertungsanzeige::Gruppierung gruppierung() const;
+    auswertungsanzeige::Ergebnis abfragen(auswertungsanzeige::Ansicht ansicht) const;
+    void zeigeFahrten();
+    void zeigeTabelle(QTableView* raster, TextTabellenModell* modell, const auswertungsanzeige::Ergebnis& ergebnis,
+                      const QList<Rasterspalte>& spalten);
+    void zeigeFahrzeuge();
     void btDetailsClick();
     void sgFahrtenDblClick();
     void btStammfahrtClick();
