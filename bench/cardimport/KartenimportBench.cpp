@@ -2,7 +2,7 @@
 // all known), read, listed and checked by the window, then taken over. Next to it, the floor: the
 // same raw-trip rows inserted by one prepared statement in one transaction.
 #include "SyntheticCard.h"
-#include "card/ui/varno_v_ok.h"
+#include "card/ui/TF_Varno_V_OK.h"
 #include "common/Prompts.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"

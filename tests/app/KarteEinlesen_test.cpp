@@ -1,5 +1,5 @@
 #include "app/Befehle.h"
-#include "card/ui/varno_v_ok.h"
+#include "card/ui/TF_Varno_V_OK.h"
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"

@@ -4,7 +4,7 @@
 #include "evaluation/report/LaidOutReport.h"
 #include "evaluation/report/QuickReportAuswertung.h"
 #include "evaluation/report/ReportDefinition.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 
 #include <functional>
 #include <optional>

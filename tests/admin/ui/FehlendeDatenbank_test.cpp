@@ -1,6 +1,6 @@
 #include "admin/SicherungStore.h"
-#include "admin/ui/Datensicherung.h"
-#include "app/Hauptfenster.h"
+#include "admin/ui/TF_Datensicherung.h"
+#include "app/THauptform.h"
 #include "app/Varno.h"
 #include "db/Database.h"
 #include "db/Sitzung.h"

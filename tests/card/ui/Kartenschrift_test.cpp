@@ -1,5 +1,5 @@
-#include "card/ui/Speicherkarte.h"
-#include "card/ui/varno_v_ok.h"
+#include "card/ui/TF_Speicherkarte.h"
+#include "card/ui/TF_Varno_V_OK.h"
 #include "common/Clock.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"

@@ -1,8 +1,8 @@
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
-#include "entry/ui/Eingabemaske.h"
+#include "entry/ui/TF_Eingabe.h"
 #include "support/TestDatabase.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/ui/Eingabemaske.h"
+#include "entry/ui/TF_Eingabe.h"
 #include "support/TestDatabase.h"
 
 #include <QDateTime>

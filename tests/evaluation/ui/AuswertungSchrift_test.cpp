@@ -1,7 +1,7 @@
 #include "Auswertungsdaten.h"
 
 #include "common/Clock.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/ui/Schriften.h"
 
 #include <QCheckBox>

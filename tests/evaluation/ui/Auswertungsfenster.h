@@ -2,8 +2,8 @@
 
 #include "Auswertungsdaten.h"
 
-#include "evaluation/ui/AuswertMirelMaske.h"
-#include "evaluation/ui/Details.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
+#include "evaluation/ui/TF_Details.h"
 
 #include <QStringList>
 

@@ -3,8 +3,8 @@
 
 #include "common/Clock.h"
 #include "common/VarnoError.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/Druckvorschau.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,11 +1,11 @@
 #include "support/TestDatabase.h"
 
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
 #include "evaluation/ui/ReportPreview.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 
 #include <QApplication>
 #include <QPushButton>

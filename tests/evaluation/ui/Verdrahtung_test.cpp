@@ -1,12 +1,12 @@
 #include "Auswertungsdaten.h"
 
-#include "app/Hauptfenster.h"
-#include "app/ProgressBar.h"
+#include "app/TF_ProgressBar.h"
+#include "app/THauptform.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
-#include "evaluation/ui/Details.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
+#include "evaluation/ui/TF_Details.h"
 #include "support/ui/Fensterhilfen.h"
 
 #include <QApplication>

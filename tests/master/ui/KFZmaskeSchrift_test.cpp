@@ -1,6 +1,6 @@
 #include "common/Clock.h"
 #include "db/TDataBase.h"
-#include "master/ui/KFZmaske.h"
+#include "master/ui/TF_KFZ.h"
 #include "support/MerkpunktBuilder.h"
 #include "support/TestDatabase.h"
 #include "support/ui/Schriften.h"

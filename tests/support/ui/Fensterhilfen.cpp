@@ -1,6 +1,6 @@
 #include "support/ui/Fensterhilfen.h"
 
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "support/ui/Programmstart.h"
 
 #include "admin/SicherungStore.h"
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 #include "db/Database.h"
 #include "platform/FileOperations.h"
 #include "support/ui/Fensterhilfen.h"

@@ -1,7 +1,7 @@
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
-#include "master/ui/KFZNeuMaske.h"
 #include "master/ui/Kilometerstandfeld.h"
+#include "master/ui/TF_KFZNeu.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 

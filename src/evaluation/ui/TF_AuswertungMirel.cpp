@@ -1,4 +1,4 @@
-#include "evaluation/ui/AuswertMirelMaske.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
@@ -11,13 +11,13 @@
 #include "common_ui/Schriftmass.h"
 #include "db/Sitzung.h"
 #include "db/StammfahrtStore.h"
-#include "evaluation/Auswertungsanzeige.h"
 #include "evaluation/Ansichtsexport.h"
+#include "evaluation/Auswertungsanzeige.h"
 #include "evaluation/Exportname.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
-#include "evaluation/ui/Details.h"
 #include "evaluation/ui/FahrtenlistenModell.h"
 #include "evaluation/ui/FahrzeugDiagramm.h"
+#include "evaluation/ui/TF_Details.h"
 #include "evaluation/ui/TextTabellenModell.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "master/ui/KFZmaske.h"
+#include "master/ui/TF_KFZ.h"
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
@@ -13,8 +13,8 @@
 #include "master/KFZStore.h"
 #include "master/ui/Bedienelemente.h"
 #include "master/ui/Fensterlage.h"
-#include "master/ui/KFZNeuMaske.h"
 #include "master/ui/Kilometerstandfeld.h"
+#include "master/ui/TF_KFZNeu.h"
 #include "master/ui/Tabellenspalten.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
-#include "evaluation/ui/AuswertMirelMaske.h"
-#include "evaluation/ui/Details.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
+#include "evaluation/ui/TF_Details.h"
 #include "support/ScriptedPrompts.h"
 #include "support/ui/Fensterhilfen.h"
 

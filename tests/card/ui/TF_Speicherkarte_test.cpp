@@ -1,6 +1,6 @@
 #include "card/datafile/CardFile.h"
 #include "card/datafile/ResetTemplate.h"
-#include "card/ui/Speicherkarte.h"
+#include "card/ui/TF_Speicherkarte.h"
 #include "db/SqlStatement.h"
 #include "support/CardFileBuilder.h"
 #include "support/FakeRemovableMedia.h"

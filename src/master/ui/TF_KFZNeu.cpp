@@ -1,4 +1,4 @@
-#include "master/ui/KFZNeuMaske.h"
+#include "master/ui/TF_KFZNeu.h"
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"

@@ -1,4 +1,4 @@
-#include "entry/ui/Eingabemaske.h"
+#include "entry/ui/TF_Eingabe.h"
 
 #include "common/Clock.h"
 #include "common/GermanFormat.h"

@@ -1,4 +1,4 @@
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 
 #include "common/Clock.h"
 #include "common/Prompts.h"

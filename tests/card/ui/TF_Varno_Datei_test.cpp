@@ -1,6 +1,6 @@
 #include "card/datafile/CardFile.h"
 #include "card/datafile/ResetTemplate.h"
-#include "card/ui/Varno_Datei.h"
+#include "card/ui/TF_Varno_Datei.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"

@@ -1,4 +1,4 @@
-#include "app/StartLogo.h"
+#include "app/TF_Start.h"
 
 #include "app/VarnoBild.h"
 

@@ -1,5 +1,5 @@
-#include "admin/ui/OptionenMaske.h"
-#include "app/Hauptfenster.h"
+#include "admin/ui/TF_Optionen.h"
+#include "app/THauptform.h"
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"

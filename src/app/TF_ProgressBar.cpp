@@ -1,4 +1,4 @@
-#include "app/ProgressBar.h"
+#include "app/TF_ProgressBar.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #include "Logbuchinhalt.h"
 
 #include "admin/Ruecksicherung.h"
-#include "admin/ui/Datensicherung.h"
+#include "admin/ui/TF_Datensicherung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"

@@ -1,4 +1,4 @@
-#include "admin/ui/ueber.h"
+#include "admin/ui/TF_ueber.h"
 
 #include "admin/Programmversion.h"
 #include "admin/ui/Ueberbild.h"

@@ -1,4 +1,4 @@
-#include "card/ui/Varno_Datei.h"
+#include "card/ui/TF_Varno_Datei.h"
 
 #include "card/Datendatei.h"
 #include "card/KartenimportStore.h"

@@ -1,4 +1,4 @@
-#include "card/ui/mirel_verbindung.h"
+#include "card/ui/TF_mirel_Verbindung.h"
 #include "db/OptionenStore.h"
 #include "support/TestDatabase.h"
 

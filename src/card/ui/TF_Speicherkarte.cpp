@@ -1,4 +1,4 @@
-#include "card/ui/Speicherkarte.h"
+#include "card/ui/TF_Speicherkarte.h"
 
 #include "card/KartenSuche.h"
 #include "card/SpeicherkartenStore.h"

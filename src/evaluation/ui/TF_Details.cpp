@@ -1,4 +1,4 @@
-#include "evaluation/ui/Details.h"
+#include "evaluation/ui/TF_Details.h"
 
 #include "common/GermanFormat.h"
 #include "common_ui/Benannt.h"

@@ -1,4 +1,4 @@
-#include "master/ui/Fahrermaske.h"
+#include "master/ui/TF_Fahrer.h"
 
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"

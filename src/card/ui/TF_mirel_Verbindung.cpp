@@ -1,4 +1,4 @@
-#include "card/ui/mirel_verbindung.h"
+#include "card/ui/TF_mirel_Verbindung.h"
 
 #include "common_ui/Handler.h"
 #include "db/OptionenStore.h"

@@ -1,4 +1,4 @@
-#include "admin/ui/OptionenMaske.h"
+#include "admin/ui/TF_Optionen.h"
 
 #include "admin/Optionenauswahl.h"
 #include "common_ui/Handler.h"

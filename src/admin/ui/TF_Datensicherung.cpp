@@ -1,4 +1,4 @@
-#include "admin/ui/Datensicherung.h"
+#include "admin/ui/TF_Datensicherung.h"
 
 #include "admin/Ruecksicherung.h"
 #include "admin/SicherungStore.h"
@@ -9,9 +9,9 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
-#include "db/Sitzung.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"
+#include "db/Sitzung.h"
 #include "platform/FileOperations.h"
 
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
 #include "db/SqlStatement.h"
-#include "master/ui/Fahrermaske.h"
+#include "master/ui/TF_Fahrer.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 

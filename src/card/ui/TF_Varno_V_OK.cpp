@@ -1,4 +1,4 @@
-#include "card/ui/varno_v_ok.h"
+#include "card/ui/TF_Varno_V_OK.h"
 
 #include "card/Datendatei.h"
 #include "card/EinlesungAufbau.h"
