@@ -1,8 +1,9 @@
 #pragma once
 
 #include "entry/EingabeStore.h"
-#include "entry/Kilometerfeld.h"
 #include "entry/Stammdaten.h"
+#include "entry/ui/Eingabefeldregeln.h"
+#include "entry/ui/Ui_TF_Eingabe.h"
 #include "entry/ui/Vorschlagsliste.h"
 
 #include <QDateTime>
@@ -35,39 +36,16 @@ struct Stand;
 // The trip entry window "Dateneingabe": one logbook row of the vehicle chosen in the main window
 // is entered at a time, typed by hand or completed from a raw trip of the vehicle's memory card.
 // Created once; closing only hides it, and every showing loads it afresh.
-class TF_Eingabe : public QWidget {
+class TF_Eingabe : public QWidget, public Ui_TF_Eingabe {
     Q_OBJECT
 public:
     explicit TF_Eingabe(Sitzung& sitzung, QWidget* parent = nullptr);
 
     bool kartenfahrzeug() const { return Kartenfahrzeug_; }
     // The field's text with blanks in unfilled places ("  :  " when empty).
-    static QString zeittext(const QLineEdit* feld);
+    static QString zeittext(const QLineEdit* feld) { return Eingabefeldregeln::zeittext(feld); }
     Vorschlagsliste* vorschlagsliste() const { return vorschlagsliste_; }
     Rohfahrtliste* rohfahrten() const { return rohfahrten_; }
-
-    QTableWidget* sgLFahrt;
-    QLineEdit* EAbfahrt;
-    QLineEdit* EAnkunft;
-    QComboBox* cbVon;
-    QComboBox* Cbnach;
-    QLineEdit* EkmStand;
-    QLineEdit* Ekm;
-    QComboBox* Cbzweck;
-    QComboBox* CbKategorie;
-    QComboBox* CbFahrer;
-    Radiogruppe* RGFahrtart;
-    QPlainTextEdit* MBemerkungen;
-    QCalendarWidget* Kalender;
-    QCheckBox* cbxStammfahrt;
-    QPushButton* btSchliessenSpeichern;
-    QPushButton* Btverwerfen;
-    QPushButton* btAbbrechen;
-    QPushButton* BtRueckfahrt;
-    QTableWidget* sgStammfahrten;
-    QPushButton* btUebernehmen;
-    QLabel* lbUnbearbeitet;
-    QTableView* StringGrid1;
 
 public slots:
     void FormShow();
@@ -81,30 +59,16 @@ public slots:
     void StammfahrtUebernehmen();
     void BtRueckfahrtClick();
     void RGFahrtartClick();
-    void EAbfahrtExit();
-    void EAnkunftExit();
-    void EkmExit();
-    void EkmStandExit();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void baueOberflaeche();
     void verbindeFelder();
-    void setzeTabReihenfolge();
     void aenderungMerken();
     void keineAenderung();
 
-    void zeitfeldGeaendert(QLineEdit* feld);
-    void zeitfeldVerlassen(QLineEdit* feld);
-    kilometerfeld::Felder kmFelder() const;
-    void kmFelderSetzen(const kilometerfeld::Ergebnis& ergebnis, QLineEdit* verlassen);
-    void eingabefehler(QLineEdit* feld);
-    void auswahlGetippt(QComboBox* feld);
-    void auswahlVerlassen(QComboBox* feld);
     void listeFuellen(QComboBox* feld, const QStringList& eintraege);
 
     void speichern();
@@ -130,6 +94,4 @@ private:
     bool rohfahrtenLaden_ = false;
     // Watched: the window may be hidden while its children are already gone.
     QPointer<Vorschlagsliste> vorschlagsliste_;
-    // Set while a refused field gets the focus back, so the fields passed on the way are not "left".
-    bool fokusZurueck_ = false;
 };

@@ -1,0 +1,47 @@
+#pragma once
+
+class QAbstractItemModel;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class QWidget;
+class Radiogruppe;
+
+// The controls of the trip entry and their layout, as Qt Designer's setupUi would create them;
+// TF_Eingabe holds them by inheriting this, so each control is reached by its name.
+struct Ui_TF_Eingabe {
+    QTableWidget* sgLFahrt;
+    QLineEdit* EAbfahrt;
+    QLineEdit* EAnkunft;
+    QComboBox* cbVon;
+    QComboBox* Cbnach;
+    QLineEdit* EkmStand;
+    QLineEdit* Ekm;
+    QComboBox* Cbzweck;
+    QComboBox* CbKategorie;
+    QComboBox* CbFahrer;
+    Radiogruppe* RGFahrtart;
+    QPlainTextEdit* MBemerkungen;
+    QCalendarWidget* Kalender;
+    QCheckBox* cbxStammfahrt;
+    QPushButton* btSchliessenSpeichern;
+    QPushButton* Btverwerfen;
+    QPushButton* btAbbrechen;
+    QPushButton* BtRueckfahrt;
+    QTableWidget* sgStammfahrten;
+    QPushButton* btUebernehmen;
+    QLabel* lbUnbearbeitet;
+    QTableView* StringGrid1;
+
+    // Creates the controls in the window; the raw-trip grid shows the given model.
+    void setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten);
+
+private:
+    void tabReihenfolge(QWidget* fenster);
+};
