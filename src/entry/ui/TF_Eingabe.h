@@ -13,16 +13,7 @@
 #include <optional>
 #include <vector>
 
-class QCalendarWidget;
-class QCheckBox;
 class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTableView;
-class QTableWidget;
-class Radiogruppe;
 class Rohfahrtliste;
 class Sitzung;
 namespace speicherpruefung {
