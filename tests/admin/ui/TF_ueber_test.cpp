@@ -28,7 +28,8 @@ QString versionDesProgramms()
 
 TEST(Ueber, ZeigtDieVersionDesProgrammsBeimAktivieren)
 {
-    TF_ueber box;
+    const Sitzung sitzung{QStringLiteral("varno.db")};
+    TF_ueber box{sitzung};
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Infos über Varno"));
     EXPECT_TRUE(box.LVersion->text().isEmpty());
     QEvent aktivierung(QEvent::WindowActivate);
