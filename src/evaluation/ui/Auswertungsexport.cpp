@@ -1,0 +1,78 @@
+#include "evaluation/ui/Auswertungsexport.h"
+
+#include "common/Clock.h"
+#include "common/Prompts.h"
+#include "common/VarnoError.h"
+#include "common_ui/Sanduhr.h"
+#include "evaluation/Ansichtsexport.h"
+#include "evaluation/Exportname.h"
+#include "evaluation/report/Fahrtenbuchdateien.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString Auswertungsexport::verzeichnis() const
+{
+    return verzeichnis_.isEmpty() ? QDir::homePath() : verzeichnis_;
+}
+
+void Auswertungsexport::ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
+                                const QString& fahrer)
+{
+    const QString vorschlag = ansichtsexport::vorschlag(stand, fahrzeug, fahrer);
+    const QString gewaehlt =
+        Prompts::instance().saveFile(QStringLiteral("Exportieren"), QDir(verzeichnis()).filePath(vorschlag),
+                                     QStringLiteral("CSV-Datei (*.csv)"));
+    if (gewaehlt.isEmpty())
+        return;
+    const QString pfad = exportname::mitEndung(gewaehlt, QStringLiteral("csv"));
+    try {
+        const Sanduhr sanduhr;
+        ansichtsexport::schreiben(pfad, stand, fahrten);
+    } catch (const VarnoError& fehler) {
+        prompt::error(fehler.message());
+        return;
+    }
+    verzeichnis_ = QFileInfo(pfad).absolutePath();
+}
+
+void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen)
+{
+    if (!fahrzeug) {
+        prompt::warning(QStringLiteral("Bitte wählen Sie unter „Fahrzeug“ das Fahrzeug, dessen Fahrtenbuch "
+                                       "geschrieben werden soll."));
+        return;
+    }
+    const QDate heute = Clock::today();
+    const auto eingabe = Prompts::instance().input(QStringLiteral("Jahresfahrtenbuch"),
+                                                   QStringLiteral("Für welches Jahr?"), QString::number(heute.year()));
+    if (!eingabe)
+        return;
+    const auto jahr = fahrtenbuchdateien::jahr(*eingabe, heute);
+    if (!jahr) {
+        prompt::beep();
+        prompt::error(fahrtenbuchdateien::jahrFehler(heute));
+        return;
+    }
+    const QString ordner =
+        Prompts::instance().chooseFolder(QStringLiteral("Ordner für das Jahresfahrtenbuch"), verzeichnis());
+    if (ordner.isEmpty())
+        return;
+    const auto auftrag = fahrtenbuchdateien::jahresauftrag(*fahrzeug, kennzeichen, *jahr, ordner);
+    if ((QFileInfo::exists(auftrag.pdf) || QFileInfo::exists(auftrag.csv)) &&
+        !prompt::confirmDestructive(
+            QStringLiteral("Das Jahresfahrtenbuch %1 liegt dort bereits. Wollen Sie es ersetzen?").arg(*jahr)))
+        return;
+    try {
+        const Sanduhr sanduhr;
+        fahrtenbuchdateien::schreiben(auftrag);
+    } catch (const VarnoError& fehler) {
+        prompt::error(fehler.message());
+        return;
+    }
+    verzeichnis_ = ordner;
+    prompt::information(
+        QStringLiteral("Das Jahresfahrtenbuch %1 für %2 wurde geschrieben:\n%3\n%4")
+            .arg(*jahr)
+            .arg(auftrag.kennzeichen, QDir::toNativeSeparators(auftrag.pdf), QDir::toNativeSeparators(auftrag.csv)));
+}

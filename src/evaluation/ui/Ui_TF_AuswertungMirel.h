@@ -1,0 +1,62 @@
+#pragma once
+
+class FahrzeugDiagramm;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTableView;
+class QWidget;
+
+// The controls of the evaluation and their layout, as Qt Designer's setupUi would create them:
+// the filter on top and, below it, the result that shows once something was displayed.
+// TF_AuswertungMirel holds them by inheriting this, so each control is reached by its name.
+struct Ui_TF_AuswertungMirel {
+    QGroupBox* gbFilter;
+    QCheckBox* cbxAbDat;
+    QDateEdit* dtpAbDat;
+    QCheckBox* cbxAnDat;
+    QDateEdit* dtpAnDat;
+    QComboBox* cbVon;
+    QComboBox* cbNach;
+    QLineEdit* eKMAbf;
+    QLineEdit* eKMAnk;
+    QComboBox* cbFahrzeug;
+    QComboBox* cbFahrer;
+    QComboBox* cbZweck;
+    QComboBox* cbKategorie;
+    QComboBox* cbArt;
+    QComboBox* cbBemerkung;
+    QRadioButton* RBFahrten;
+    QRadioButton* RBFahrer;
+    QRadioButton* RBFahrzeug;
+    QPushButton* btAnzeigen;
+    QPushButton* btVerwerfen;
+    QPushButton* btSchliessen;
+    QPushButton* btStammfahrt;
+    QPushButton* btDetails;
+    QPushButton* btExport;
+    QPushButton* btExportieren;
+    QPushButton* btJahresfahrtenbuch;
+    QTableView* sgFahrten;
+    QTableView* SGFahrer;
+    QTableView* SGFahrerTab;
+    QTableView* SGFahrzeuge;
+    FahrzeugDiagramm* Fahrzeugdiagramm;
+    QStatusBar* sbFahrten;
+    QLabel* sbAnzahl;
+    QLabel* sbKilometer;
+    // The lower part: hidden until "Anzeigen" unfolds the window.
+    QWidget* ergebnis;
+
+    void setupUi(QWidget* fenster);
+
+private:
+    QWidget* filterBauen();
+    QWidget* ergebnisBauen();
+};
