@@ -6,11 +6,11 @@
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
+#include "common_ui/Sanduhr.h"
 #include "common_ui/Schriftmass.h"
 #include "platform/Programmdateien.h"
 #include "platform/RemovableMedia.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -205,11 +205,12 @@ bool TF_Speicherkarte::anbieten(const RemovableDrive& laufwerk)
 
 void TF_Speicherkarte::zuruecksetzen(const RemovableDrive& laufwerk)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString wurzel = datentraeger_->prepare(laufwerk);
-    const bool kopiert =
-        !wurzel.isEmpty() && datentraeger_->copyFile(vorlage_, wurzel + QStringLiteral("daten.txt"));
-    QApplication::restoreOverrideCursor();
+    bool kopiert = false;
+    {
+        const Sanduhr sanduhr;
+        const QString wurzel = datentraeger_->prepare(laufwerk);
+        kopiert = !wurzel.isEmpty() && datentraeger_->copyFile(vorlage_, wurzel + QStringLiteral("daten.txt"));
+    }
     if (kopiert)
         prompt::information(QStringLiteral("Die Speicherkarte wurde erfolgreich zurückgesetzt."));
     else
