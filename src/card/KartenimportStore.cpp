@@ -1,5 +1,6 @@
 #include "card/KartenimportStore.h"
 
+#include "db/Kettenanhang.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -65,21 +66,17 @@ std::vector<qlonglong> merkpunkteSpeichern(const QString& cfid, const std::vecto
     return zeilen;
 }
 
-void fahrtenSpeichern(const QString& cfid, const QDateTime& einlesedatum, const std::vector<const ImportFahrt*>& fahrten,
-                      const std::function<void(int)>& fortschritt)
+void fahrtenSpeichern(Kettenanhang& kette, const QString& cfid, const QDateTime& einlesedatum,
+                      const std::vector<const ImportFahrt*>& fahrten, const std::function<void(int)>& fortschritt)
 {
-    if (fahrten.empty())
-        return;
-    SqlStatement rohfahrt(QStringLiteral("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, "
-                                         "KFZid, CF, Art, Ort, Grund, Kat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QString eingelesen = sqldate::toSql(einlesedatum);
     int gemeldet = 0;
     for (std::size_t i = 0; i < fahrten.size(); ++i) {
         const ImportFahrt* fahrt = fahrten[i];
         // CF 0 lets the trip entry show the card's driver.
-        rohfahrt.bind(cfid).bind(eingelesen).bind(zeit(fahrt->startzeit)).bind(fahrt->startKm)
-            .bind(zeit(fahrt->zielzeit)).bind(fahrt->zielKm).bind(fahrt->kfzSchluessel).bind(fahrt->cfOk ? 0 : 1)
-            .bind(fahrt->art).bind(fahrt->ort).bind(fahrt->grund).bind(fahrt->kategorie).exec();
+        kette.anhaengen(Rohfahrteintrag{cfid, eingelesen, zeit(fahrt->startzeit), fahrt->startKm, zeit(fahrt->zielzeit),
+                                        fahrt->zielKm, fahrt->kfzSchluessel, fahrt->cfOk ? 0 : 1, fahrt->art,
+                                        fahrt->ort, fahrt->grund, fahrt->kategorie});
         const int prozent = static_cast<int>((i + 1) * 100 / fahrten.size());
         if (fortschritt && prozent > gemeldet)
             fortschritt(gemeldet = prozent);
@@ -138,9 +135,15 @@ std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlese
                                    const std::vector<ImportMerkpunkt>& merkpunkte,
                                    const std::function<void(int)>& fortschritt)
 {
-    Transaction transaction;
-    fahrtenSpeichern(cfid, einlesedatum, fahrten, fortschritt);
+    Kettentransaktion transaction;
+    fahrtenSpeichern(transaction, cfid, einlesedatum, fahrten, fortschritt);
     std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
+    transaction.protokollieren(
+        Ereignis::KarteUebernommen,
+        QStringLiteral("Speicherkarte %1: %2 Fahrten als Rohfahrten und %3 Merkpunkte übernommen.")
+            .arg(cfid)
+            .arg(fahrten.size())
+            .arg(merkpunkte.size()));
     transaction.commit();
     return zeilen;
 }

@@ -36,9 +36,7 @@ namespace Database {
 
 void open(const QString& path, Access access)
 {
-    if (!QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
-    openConnection(path, access);
+    openAsIs(path, access);
     try {
         namensordnung::einrichten();
         Schema::migrate();
@@ -46,6 +44,13 @@ void open(const QString& path, Access access)
         close();
         throw;
     }
+}
+
+void openAsIs(const QString& path, Access access)
+{
+    if (!QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
+    openConnection(path, access);
 }
 
 bool isOpen()

@@ -21,6 +21,9 @@ enum class Access {
 // Opens the logbook at path and brings its schema up to date; a file that is no logbook is
 // refused, never turned into one. Throws DatabaseError.
 void open(const QString& path, Access access = Access::ReadWrite);
+// Opens the logbook at path as it is, without touching its schema: for checking a file that must
+// stay unchanged (a backup, another program's file) and for tests of older logbooks.
+void openAsIs(const QString& path, Access access);
 bool isOpen();
 bool isReadOnly();
 // Closes the connection (tests and restore use it; the program keeps it open for its whole run).

@@ -1,6 +1,8 @@
 #include "db/Schema.h"
 
+#include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Schemaversion2.h"
 #include "db/SqlStatement.h"
 
 #include <QStringList>
@@ -79,6 +81,14 @@ void createVersion1()
     insertDeliveredRows();
 }
 
+// Each later schema version adds its step here, run when the logbook is below it; existing steps
+// are never edited.
+void migrationSteps(int from, int to)
+{
+    if (from < 2 && to >= 2)
+        schemaversion2::anlegen();
+}
+
 int storedVersion()
 {
     return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
@@ -93,14 +103,15 @@ bool hasTables()
 
 namespace Schema {
 
-void create()
+void create(int version)
 {
     if (storedVersion() != 0 || hasTables())
         throw DatabaseError(QStringLiteral("Die Datei ist nicht leer; ein neues Fahrtenbuch wird nur in einer leeren "
                                            "Datei angelegt."));
     Transaction transaction;
     createVersion1();
-    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
+    migrationSteps(1, version);
+    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(version)).exec();
     transaction.commit();
 }
 
@@ -114,8 +125,17 @@ void migrate()
     // user's explicit "new logbook" creates the tables.
     if (version < 1)
         throw DatabaseError(QStringLiteral("Die Datei ist kein Varno-Fahrtenbuch."));
-    // Each later schema version adds its step here, run when `version` is below it, in one
-    // transaction with the new user_version; existing steps are never edited.
+    if (version == currentVersion)
+        return;
+    if (Database::isReadOnly())
+        throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt und stammt aus einer älteren "
+                                           "Programmversion (Schema %1); Varno kann es erst umstellen, wenn es "
+                                           "beschrieben werden darf.")
+                                .arg(version));
+    Transaction transaction;
+    migrationSteps(version, currentVersion);
+    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
+    transaction.commit();
 }
 
 const QStringList& tableNames()

@@ -1,6 +1,7 @@
 #include "db/Namensordnung.h"
 #include "db/TDataBase.h"
 
+#include "db/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
@@ -80,7 +81,7 @@ void TDataBase::InspektionSpeichern(int id, int km, const QDate& datum)
 
 int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
 {
-    Transaction transaction;
+    Kettentransaktion transaction;
     SqlStatement fahrzeug("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) "
                           "VALUES (?, ?, ?, ?, ?, ?)");
     fahrzeug.bind(kfz.kennzeichen)
@@ -92,12 +93,8 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
         .exec();
     const int id = static_cast<int>(fahrzeug.lastInsertId());
     const QString start = sqldate::toSql(kfz.start);
-    SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_an, Art, Zweck) VALUES (?, ?, ?, ?, 99, 1)")
-        .bind(id)
-        .bind(start)
-        .bind(start)
-        .bind(kfz.anfkm)
-        .exec();
+    transaction.anhaengen(
+        Fahrtenbucheintrag{.kfz = id, .abDat = start, .anDat = start, .kmAn = kfz.anfkm, .art = 99, .zweck = 1});
     transaction.commit();
     return id;
 }

@@ -74,25 +74,39 @@ int hoechsteDurchschnittsgeschwindigkeit()
     return SqlStatement::scalarInt("SELECT V FROM T_Optionen LIMIT 1");
 }
 
-bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
+Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& f)
 {
-    Transaction transaktion;
     // In the order the program has always created new names in.
     const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
     const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
     const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
     const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
     const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
-    SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                 "Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .bind(f.fahrzeug).bind(zeitOderNull(f.abDat)).bind(zeitOderNull(f.anDat)).bind(f.kmAb).bind(f.kmAn)
-        .bind(start).bind(ziel).bind(f.art).bind(zweck).bind(kategorie).bind(fahrer).bind(f.bemerkung)
-        .exec();
+    return {.kfz = f.fahrzeug,
+            .abDat = zeitOderNull(f.abDat),
+            .anDat = zeitOderNull(f.anDat),
+            .kmAb = f.kmAb,
+            .kmAn = f.kmAn,
+            .start = start,
+            .ziel = ziel,
+            .art = f.art,
+            .zweck = zweck,
+            .kategorie = kategorie,
+            .fahrer = fahrer,
+            .bemerkung = f.bemerkung};
+}
+
+bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
+{
+    Kettentransaktion transaktion;
+    const Fahrtenbucheintrag eintrag = fahrtenbucheintrag(f);
+    transaktion.anhaengen(eintrag);
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
     if (f.rohfahrt)
         SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(*f.rohfahrt).exec();
     const bool neueStammfahrt =
-        !f.stammfahrtKm || StammfahrtStore::anlegen({start, ziel, *f.stammfahrtKm, zweck, kategorie, f.art});
+        !f.stammfahrtKm || StammfahrtStore::anlegen({eintrag.start.toInt(), eintrag.ziel.toInt(), *f.stammfahrtKm,
+                                                     eintrag.zweck.toInt(), eintrag.kategorie.toInt(), f.art});
     transaktion.commit();
     return neueStammfahrt;
 }

@@ -2,9 +2,9 @@
 
 #include "db/Database.h"
 #include "db/Namensordnung.h"
+#include "db/Rohabfrage.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
-#include "evaluation/Rohabfrage.h"
 
 #include <QVariantList>
 

@@ -1,6 +1,7 @@
 #include "support/TestDatabase.h"
 
 #include "db/Database.h"
+#include "db/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
@@ -55,31 +56,43 @@ int fahrzeug(const Fahrzeug& f)
     s.bind(f.kennzeichen).bind(f.anfKm).bind(f.inspKm).bind(sqldate::toSql(f.inspDat)).bind(f.eingabeart).bind(f.kfzId);
     s.exec();
     const int id = static_cast<int>(s.lastInsertId());
-    SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_an, Art, Zweck) VALUES (?, ?, ?, ?, 99, 1)")
-        .bind(id).bind(zeit(f.start)).bind(zeit(f.start)).bind(f.anfKm).exec();
+    Kettentransaktion kette;
+    kette.anhaengen(Fahrtenbucheintrag{
+        .kfz = id, .abDat = zeit(f.start), .anDat = zeit(f.start), .kmAn = f.anfKm, .art = 99, .zweck = 1});
+    kette.commit();
     return id;
 }
 
+// Rows are stored with their chain values, as the program stores them.
 int fahrt(const Fahrt& f)
 {
-    SqlStatement s("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                   "Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    s.bind(f.kfz).bind(zeit(f.ab)).bind(zeit(f.an)).bind(f.kmAb).bind(f.kmAn).bind(idOderNull(f.start))
-        .bind(idOderNull(f.ziel)).bind(f.art).bind(idOderNull(f.zweck)).bind(idOderNull(f.kategorie))
-        .bind(idOderNull(f.fahrer)).bind(f.bemerkung);
-    s.exec();
-    return static_cast<int>(s.lastInsertId());
+    Kettentransaktion kette;
+    const qlonglong id = kette.anhaengen(Fahrtenbucheintrag{.kfz = f.kfz,
+                                                            .abDat = zeit(f.ab),
+                                                            .anDat = zeit(f.an),
+                                                            .kmAb = f.kmAb,
+                                                            .kmAn = f.kmAn,
+                                                            .start = idOderNull(f.start),
+                                                            .ziel = idOderNull(f.ziel),
+                                                            .art = f.art,
+                                                            .zweck = idOderNull(f.zweck),
+                                                            .kategorie = idOderNull(f.kategorie),
+                                                            .fahrer = idOderNull(f.fahrer),
+                                                            .bemerkung = f.bemerkung});
+    kette.commit();
+    return static_cast<int>(id);
 }
 
 int rohfahrt(const Rohfahrt& r)
 {
-    SqlStatement s("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort, "
-                   "Grund, Kat, bearbeitet) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    s.bind(r.cfid).bind(zeit(r.einlesedat)).bind(zeit(r.startzeit)).bind(r.startkm).bind(zeit(r.zielzeit))
-        .bind(r.zielkm).bind(r.kfzSchluessel).bind(r.cf).bind(r.art).bind(r.ort).bind(r.grund).bind(r.kat)
-        .bind(r.bearbeitet ? 1 : 0);
-    s.exec();
-    return static_cast<int>(s.lastInsertId());
+    Kettentransaktion kette;
+    const qlonglong id =
+        kette.anhaengen(Rohfahrteintrag{r.cfid, zeit(r.einlesedat), zeit(r.startzeit), r.startkm, zeit(r.zielzeit),
+                                        r.zielkm, r.kfzSchluessel, r.cf, r.art, r.ort, r.grund, r.kat});
+    if (r.bearbeitet)
+        SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(id).exec();
+    kette.commit();
+    return static_cast<int>(id);
 }
 
 int fahrer(const QString& name, const QString& bemerkung)

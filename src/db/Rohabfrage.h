@@ -17,10 +17,16 @@ public:
 
     bool next();
     bool istNull(int spalte) const;
+    // The storage class of the value: SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL.
+    int typ(int spalte) const;
     int zahl(int spalte) const;
+    qint64 grosseZahl(int spalte) const;
+    double kommazahl(int spalte) const;
     // The stored text as bytes (UTF-8), valid until the next step; length in laenge.
     const char* text(int spalte, qsizetype& laenge) const;
     QString qtext(int spalte) const;
+    // The stored bytes of a blob (or of a text), valid until the next step; length in laenge.
+    const char* bytes(int spalte, qsizetype& laenge) const;
 
 private:
     sqlite3_stmt* anweisung_ = nullptr;

@@ -1,4 +1,4 @@
-#include "evaluation/Rohabfrage.h"
+#include "db/Rohabfrage.h"
 
 #include "db/DatabaseError.h"
 #include "db/SqliteVerbindung.h"
@@ -59,9 +59,24 @@ bool Rohabfrage::istNull(int spalte) const
     return sqlite3_column_type(anweisung_, spalte) == SQLITE_NULL;
 }
 
+int Rohabfrage::typ(int spalte) const
+{
+    return sqlite3_column_type(anweisung_, spalte);
+}
+
 int Rohabfrage::zahl(int spalte) const
 {
     return sqlite3_column_int(anweisung_, spalte);
+}
+
+qint64 Rohabfrage::grosseZahl(int spalte) const
+{
+    return sqlite3_column_int64(anweisung_, spalte);
+}
+
+double Rohabfrage::kommazahl(int spalte) const
+{
+    return sqlite3_column_double(anweisung_, spalte);
 }
 
 const char* Rohabfrage::text(int spalte, qsizetype& laenge) const
@@ -76,4 +91,11 @@ QString Rohabfrage::qtext(int spalte) const
     qsizetype laenge = 0;
     const char* daten = text(spalte, laenge);
     return QString::fromUtf8(daten, laenge);
+}
+
+const char* Rohabfrage::bytes(int spalte, qsizetype& laenge) const
+{
+    const auto* daten = static_cast<const char*>(sqlite3_column_blob(anweisung_, spalte));
+    laenge = sqlite3_column_bytes(anweisung_, spalte);
+    return daten;
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "audit/Pruefergebnis.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <optional>
+#include <vector>
+
+// Walks the rows of one chain in ID order and finds what no longer fits: a row whose content does
+// not match its value, a row without values, and every broken link, told apart as a deleted,
+// inserted or moved row. The findings name rows by ID; the caller puts them into words.
+class Kettenpruefer {
+public:
+    // One stored row: its values as stored and the value its content gives now.
+    struct Zeile {
+        qlonglong id = 0;
+        bool mitWerten = false; // Vorgaenger and Pruefwert are 32-byte values
+        QByteArray vorgaenger;
+        QByteArray pruefwert;
+        QByteArray berechnet;
+    };
+
+    explicit Kettenpruefer(pruefkette::Kette kette);
+
+    void pruefen(const Zeile& zeile);
+    // Compares the end of the chain with its notes (none: T_Pruefkette has no row for the chain)
+    // and returns every finding in ID order of the rows named.
+    std::vector<Pruefbefund> abschliessen(const std::optional<pruefkette::Kopf>& vermerkt);
+    // The chain's length and last value as found; valid after abschliessen().
+    const pruefkette::Kopf& kopf() const { return kopf_; }
+
+private:
+    // Values are told apart by their first 8 bytes, which keeps a million rows in a few megabytes.
+    using Kennung = quint64;
+    using Stellen = QHash<Kennung, std::size_t>;
+
+    struct Bruch {
+        std::size_t stelle; // position among the rows with values
+        Kennung vorgaenger;
+        bool selbstVeraendert; // the row's own content was changed
+        bool vorherVeraendert; // the row before it was changed
+    };
+
+    void befund(Pruefbefund::Art art, qlonglong id);
+    void bruchEinordnen(const Bruch& bruch, const Stellen& stellen);
+    void endeEinordnen(const pruefkette::Kopf& vermerkt, const Stellen& stellen);
+    void eingefuegt(std::size_t von, std::size_t bis);
+    Stellen stellenNachWert() const;
+
+    pruefkette::Kette kette_;
+    qint64 anzahl_ = 0;
+    QByteArray letzterWert_ = pruefkette::ohneVorgaenger();
+    bool letzterVeraendert_ = false;
+    pruefkette::Kopf kopf_;
+    std::vector<qlonglong> ids_; // rows with values, in order
+    std::vector<Kennung> werte_; // their values
+    std::vector<Bruch> brueche_;
+    std::vector<Pruefbefund> befunde_;
+    QSet<qlonglong> benannt_; // rows that already have a finding
+};

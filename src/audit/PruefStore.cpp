@@ -1,0 +1,120 @@
+#include "audit/PruefStore.h"
+
+#include "common/GermanFormat.h"
+#include "db/Database.h"
+#include "db/Kettenanhang.h"
+#include "db/Rohabfrage.h"
+#include "db/SqlDate.h"
+#include "db/SqlStatement.h"
+
+using pruefkette::Kette;
+
+namespace {
+
+QByteArray bytesOhneKopie(const Rohabfrage& s, int spalte)
+{
+    qsizetype laenge = 0;
+    const char* daten = s.bytes(spalte, laenge);
+    return QByteArray::fromRawData(daten, laenge);
+}
+
+// The stored time in German form; what is not a time is shown as it is.
+QString zeit(const QVariant& wert, bool mitSekunden)
+{
+    if (wert.isNull())
+        return QStringLiteral("ohne Zeit");
+    const auto zeitpunkt = sqldate::fromSql(wert);
+    if (!zeitpunkt)
+        return wert.toString();
+    return mitSekunden ? german::dateTime(*zeitpunkt)
+                       : german::date(zeitpunkt->date()) + QLatin1Char(' ') + german::time(zeitpunkt->time());
+}
+
+QString fahrtenbuchzeile(qlonglong id)
+{
+    SqlStatement s(QStringLiteral("SELECT m.AbDat, m.Art, m.KFZ, k.KZuFzg FROM T_MIREL m "
+                                  "LEFT JOIN T_KFZ k ON k.ID = m.KFZ WHERE m.ID = ?"));
+    s.bind(id).exec();
+    if (!s.next())
+        return {};
+    const QString fahrzeug =
+        s.isNull(QStringLiteral("KZuFzg")) ? s.text(QStringLiteral("KFZ")) : s.text(QStringLiteral("KZuFzg"));
+    const QString was =
+        s.intValue(QStringLiteral("Art")) == 99 ? QStringLiteral("Startdatensatz") : QStringLiteral("Fahrt");
+    return QStringLiteral("Fahrzeug %1, %2 vom %3").arg(fahrzeug, was, zeit(s.value(QStringLiteral("AbDat")), false));
+}
+
+QString rohfahrtzeile(qlonglong id)
+{
+    SqlStatement s(QStringLiteral("SELECT KFZid, Startzeit FROM T_basis WHERE ID = ?"));
+    s.bind(id).exec();
+    if (!s.next())
+        return {};
+    return QStringLiteral("Fahrzeug %1, Rohfahrt vom %2")
+        .arg(s.text(QStringLiteral("KFZid")), zeit(s.value(QStringLiteral("Startzeit")), true));
+}
+
+QString protokollzeile(qlonglong id)
+{
+    SqlStatement s(QStringLiteral("SELECT Zeit, Ereignis FROM T_Protokoll WHERE ID = ?"));
+    s.bind(id).exec();
+    if (!s.next())
+        return {};
+    return QStringLiteral("Eintrag vom %1 (%2)")
+        .arg(zeit(s.value(QStringLiteral("Zeit")), true), s.text(QStringLiteral("Ereignis")));
+}
+
+} // namespace
+
+namespace PruefStore {
+
+void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeile&)>& melden)
+{
+    const int spalten = static_cast<int>(pruefkette::spalten(kette).size());
+    const int vorgaengerSpalte = spalten;
+    const int pruefwertSpalte = spalten + 1;
+    Rohabfrage s(QStringLiteral("SELECT %1, Vorgaenger, Pruefwert FROM %2 ORDER BY ID")
+                     .arg(pruefkette::spaltenliste(kette), pruefkette::tabelle(kette)),
+                 {});
+    pruefkette::Zeile bytes(kette);
+    Kettenpruefer::Zeile zeile;
+    while (s.next()) {
+        zeile.id = s.grosseZahl(0);
+        zeile.mitWerten = !s.istNull(pruefwertSpalte) && !s.istNull(vorgaengerSpalte);
+        zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);
+        zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
+        if (zeile.mitWerten) {
+            for (int spalte = 0; spalte < spalten; ++spalte)
+                bytes.ausAbfrage(s, spalte);
+            zeile.berechnet = bytes.pruefwert(zeile.vorgaenger);
+        }
+        melden(zeile);
+    }
+}
+
+QString zeilenname(Kette kette, qlonglong id)
+{
+    switch (kette) {
+    case Kette::Fahrtenbuch:
+        return fahrtenbuchzeile(id);
+    case Kette::Rohfahrten:
+        return rohfahrtzeile(id);
+    case Kette::Protokoll:
+        break;
+    }
+    return protokollzeile(id);
+}
+
+QString datenstand()
+{
+    QStringList teile{Database::connection().databaseName(),
+                      QString::number(SqlStatement::scalarInt(QStringLiteral("PRAGMA data_version"))),
+                      QString::number(SqlStatement::scalarInt(QStringLiteral("SELECT total_changes()")))};
+    // A restored file is a new connection whose counters start afresh; its chains tell it apart.
+    for (const auto& kopf : vermerkteKoepfe())
+        if (kopf)
+            teile << QString::number(kopf->anzahl) + QLatin1Char(':') + QString::fromLatin1(kopf->wert.toHex());
+    return teile.join(QLatin1Char('|'));
+}
+
+} // namespace PruefStore

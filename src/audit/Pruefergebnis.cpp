@@ -1,0 +1,97 @@
+#include "audit/Pruefergebnis.h"
+
+#include <QStringList>
+
+using pruefkette::Kette;
+
+namespace {
+
+QString was(const Pruefbefund& befund)
+{
+    switch (befund.art) {
+    case Pruefbefund::Art::Veraendert:
+        return QStringLiteral("nach dem Speichern verändert.");
+    case Pruefbefund::Art::OhnePruefwert:
+        return QStringLiteral("ohne Prüfwert, nicht von Varno gespeichert (eingefügt).");
+    case Pruefbefund::Art::Eingefuegt:
+        return QStringLiteral("nachträglich eingefügt.");
+    case Pruefbefund::Art::Fehlt:
+        return QStringLiteral("davor fehlt mindestens ein Eintrag (gelöscht).");
+    case Pruefbefund::Art::Verschoben:
+        return QStringLiteral("steht nicht mehr an seiner Stelle (Reihenfolge verändert).");
+    case Pruefbefund::Art::EndeFehlt:
+        return befund.zeile.isEmpty() ? QStringLiteral("es fehlen Einträge (gelöscht).")
+                                      : QStringLiteral("danach fehlt mindestens ein Eintrag (gelöscht).");
+    case Pruefbefund::Art::VermerkFehlt:
+        return QStringLiteral("die Vermerke der Prüfkette fehlen oder wurden verändert.");
+    }
+    return {};
+}
+
+} // namespace
+
+QString kettenname(Kette kette)
+{
+    switch (kette) {
+    case Kette::Fahrtenbuch:
+        return QStringLiteral("Fahrtenbuch");
+    case Kette::Rohfahrten:
+        return QStringLiteral("Rohfahrten");
+    case Kette::Protokoll:
+        break;
+    }
+    return QStringLiteral("Protokoll");
+}
+
+QString Pruefbefund::text() const
+{
+    const QString wo = zeile.isEmpty() ? kettenname(kette) : kettenname(kette) + QStringLiteral(", ") + zeile;
+    return wo + QStringLiteral(": ") + was(*this);
+}
+
+qint64 Pruefergebnis::eintraege() const
+{
+    qint64 summe = 0;
+    for (const pruefkette::Kopf& kopf : koepfe)
+        summe += kopf.anzahl;
+    return summe;
+}
+
+QString Pruefergebnis::pruefwert() const
+{
+    return pruefkette::anzeige(pruefkette::gesamtwert(koepfe));
+}
+
+QSet<qlonglong> Pruefergebnis::betroffeneFahrten() const
+{
+    QSet<qlonglong> ids;
+    for (const Pruefbefund& befund : befunde)
+        if (befund.kette == Kette::Fahrtenbuch && befund.id != 0)
+            ids.insert(befund.id);
+    return ids;
+}
+
+QString Pruefergebnis::zustand() const
+{
+    return unveraendert() ? QStringLiteral("unverändert") : QStringLiteral("verändert");
+}
+
+QString Pruefergebnis::bericht() const
+{
+    QStringList zeilen;
+    if (unveraendert()) {
+        const auto anzahl = [this](Kette kette) { return koepfe[pruefkette::index(kette)].anzahl; };
+        zeilen << QStringLiteral("Alle %1 Einträge sind unverändert, seit sie gespeichert wurden "
+                                 "(%2 Fahrtenbucheinträge, %3 Rohfahrten, %4 Protokolleinträge).")
+                      .arg(eintraege())
+                      .arg(anzahl(Kette::Fahrtenbuch))
+                      .arg(anzahl(Kette::Rohfahrten))
+                      .arg(anzahl(Kette::Protokoll));
+    } else {
+        zeilen << QStringLiteral("Das Fahrtenbuch wurde verändert. Befunde (%1):").arg(befunde.size());
+        for (const Pruefbefund& befund : befunde)
+            zeilen << QStringLiteral("- ") + befund.text();
+    }
+    zeilen << QStringLiteral("Prüfwert: ") + pruefwert();
+    return zeilen.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "db/Pruefkette.h"
+
+#include <QSet>
+#include <QString>
+
+#include <vector>
+
+// One thing the check found that no longer fits a chain.
+struct Pruefbefund {
+    enum class Art {
+        Veraendert,    // the row's content no longer matches its value
+        OhnePruefwert, // a row without chain values: stored by another tool
+        Eingefuegt,    // a row with values that does not belong where it stands
+        Fehlt,         // one or more rows before this one are gone
+        Verschoben,    // the row belongs elsewhere in the chain
+        EndeFehlt,     // rows after the last one are gone
+        VermerkFehlt,  // the chain's notes (T_Pruefkette) are gone or do not match the rows
+    };
+
+    pruefkette::Kette kette;
+    Art art;
+    qlonglong id = 0; // the row the finding names; 0 when it names none
+    QString zeile;    // the row in words, for example "Fahrzeug B-XY 1, Fahrt vom 01.03.2024 08:00"
+
+    // The finding as the user reads it.
+    QString text() const;
+};
+
+// The result of checking all chains of a logbook.
+struct Pruefergebnis {
+    pruefkette::Koepfe koepfe; // length and last value of each chain as found
+    std::vector<Pruefbefund> befunde;
+
+    bool unveraendert() const { return befunde.empty(); }
+    qint64 eintraege() const;
+    // The Prüfwert of the logbook as it stands, 16 hex digits.
+    QString pruefwert() const;
+    // The logbook rows a finding names.
+    QSet<qlonglong> betroffeneFahrten() const;
+    // "unverändert" or "verändert", for page footers and status bars.
+    QString zustand() const;
+    // The full report: every finding, or that all entries are unchanged; the Prüfwert last.
+    QString bericht() const;
+};
+
+// "Fahrtenbuch", "Rohfahrten", "Protokoll".
+QString kettenname(pruefkette::Kette kette);

@@ -1,0 +1,200 @@
+#include "db/Kettenanhang.h"
+
+#include "common/Clock.h"
+#include "db/Rohabfrage.h"
+#include "db/SqlDate.h"
+
+#include <limits>
+
+using pruefkette::Kette;
+
+namespace {
+
+QString einfuegeAnweisung(Kette kette)
+{
+    QString platzhalter;
+    for (std::size_t i = 0; i < pruefkette::spalten(kette).size(); ++i)
+        platzhalter += QStringLiteral("?, ");
+    return QStringLiteral("INSERT INTO %1 (%2, Vorgaenger, Pruefwert) VALUES (%3?, ?)")
+        .arg(pruefkette::tabelle(kette), pruefkette::spaltenliste(kette), platzhalter);
+}
+
+// IDs are given rather than left to the engine, because the chain value covers them. A number
+// once used is never used again, as with AUTOINCREMENT.
+qlonglong naechsteId(Kette kette)
+{
+    SqlStatement s(QStringLiteral("SELECT MAX(COALESCE((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
+                                  "COALESCE((SELECT MAX(ID) FROM %1), 0))")
+                       .arg(pruefkette::tabelle(kette)));
+    s.bind(pruefkette::tabelle(kette)).exec();
+    return (s.next() ? s.value(0).toLongLong() : 0) + 1;
+}
+
+} // namespace
+
+QString ereignisText(Ereignis ereignis)
+{
+    switch (ereignis) {
+    case Ereignis::KetteBegonnen:
+        return QStringLiteral("Prüfkette begonnen");
+    case Ereignis::FahrzeugAbgeschlossen:
+        return QStringLiteral("Fahrzeug abgeschlossen");
+    case Ereignis::FahrerUmbenannt:
+        return QStringLiteral("Fahrer umbenannt");
+    case Ereignis::FahrerGeloescht:
+        return QStringLiteral("Fahrer gelöscht");
+    case Ereignis::KarteUebernommen:
+        return QStringLiteral("Speicherkarte übernommen");
+    case Ereignis::Ruecksicherung:
+        return QStringLiteral("Rücksicherung");
+    case Ereignis::Korrektur:
+        return QStringLiteral("Korrektur");
+    case Ereignis::Stornierung:
+        return QStringLiteral("Stornierung");
+    }
+    return {};
+}
+
+std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> vermerkteKoepfe()
+{
+    std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> koepfe;
+    SqlStatement s(QStringLiteral("SELECT Kette, Anzahl, Kopf FROM T_Pruefkette"));
+    s.exec();
+    while (s.next())
+        for (Kette kette : pruefkette::alleKetten)
+            if (s.text(QStringLiteral("Kette")) == pruefkette::tabelle(kette))
+                koepfe[pruefkette::index(kette)] = pruefkette::Kopf{s.value(QStringLiteral("Anzahl")).toLongLong(),
+                                                                    s.value(QStringLiteral("Kopf")).toByteArray()};
+    return koepfe;
+}
+
+struct Kettenanhang::Stand {
+    explicit Stand(Kette kette) : naechsteId(::naechsteId(kette)), einfuegen(einfuegeAnweisung(kette)), zeile(kette) {}
+
+    qlonglong naechsteId;
+    SqlStatement einfuegen;
+    pruefkette::Zeile zeile;
+};
+
+Kettenanhang::Kettenanhang(const QDateTime& erfasst) : erfasst_(sqldate::toSql(erfasst))
+{
+    const auto vermerkt = vermerkteKoepfe();
+    for (std::size_t i = 0; i < koepfe_.size(); ++i) {
+        koepfe_[i] = vermerkt[i].value_or(pruefkette::Kopf{});
+        laufnr_ += koepfe_[i].anzahl;
+    }
+}
+
+Kettenanhang::~Kettenanhang() = default;
+
+Kettenanhang::Stand& Kettenanhang::stand(Kette kette)
+{
+    std::unique_ptr<Stand>& stand = staende_[pruefkette::index(kette)];
+    if (!stand)
+        stand = std::make_unique<Stand>(kette);
+    return *stand;
+}
+
+qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
+{
+    Stand& s = stand(kette);
+    pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
+    const qlonglong id = s.naechsteId;
+    werte.prepend(id);
+    werte.append(laufnr_ + 1);
+    const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
+    for (std::size_t i = 0; i < spalten.size(); ++i) {
+        const QVariant wert = pruefkette::gespeichert(werte.at(static_cast<qsizetype>(i)), spalten[i].art);
+        s.zeile.wert(wert);
+        s.einfuegen.bind(wert);
+    }
+    const QByteArray pruefwert = s.zeile.pruefwert(kopf.wert);
+    s.einfuegen.bind(kopf.wert).bind(pruefwert).exec();
+    kopf = {kopf.anzahl + 1, pruefwert};
+    ++laufnr_;
+    ++s.naechsteId;
+    return id;
+}
+
+qlonglong Kettenanhang::anhaengen(const Fahrtenbucheintrag& e)
+{
+    return einfuegen(Kette::Fahrtenbuch,
+                     {e.kfz, e.abDat, e.anDat, e.kmAb, e.kmAn, e.start, e.ziel, e.art, e.zweck, e.kategorie, e.fahrer,
+                      e.bemerkung, erfasst_, e.ersetztId, e.grund, e.storniert ? 1 : 0});
+}
+
+qlonglong Kettenanhang::anhaengen(const Rohfahrteintrag& e)
+{
+    return einfuegen(Kette::Rohfahrten, {e.cfid, e.einlesedat, e.startzeit, e.startkm, e.zielzeit, e.zielkm,
+                                         e.kfzSchluessel, e.cf, e.art, e.ort, e.grund, e.kat, erfasst_});
+}
+
+qlonglong Kettenanhang::protokollieren(Ereignis ereignis, const QString& beschreibung)
+{
+    return einfuegen(Kette::Protokoll, {erfasst_, ereignisText(ereignis), beschreibung});
+}
+
+qint64 Kettenanhang::aufnehmen(Kette kette)
+{
+    struct Werte {
+        qlonglong id;
+        qint64 laufnr;
+        QByteArray vorgaenger;
+        QByteArray pruefwert;
+    };
+    // In slices, so the rows read are never the rows being written.
+    constexpr int scheibe = 10'000;
+    const QString tabelle = pruefkette::tabelle(kette);
+    const int inhalt = static_cast<int>(pruefkette::spalten(kette).size()) - 1; // all but Laufnr
+    SqlStatement setzen(
+        QStringLiteral("UPDATE %1 SET Laufnr = ?, Vorgaenger = ?, Pruefwert = ? WHERE ID = ?").arg(tabelle));
+    pruefkette::Zeile zeile(kette);
+    pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
+    const qint64 vorher = kopf.anzahl;
+    qlonglong nachId = std::numeric_limits<qlonglong>::min();
+    for (;;) {
+        std::vector<Werte> werte;
+        Rohabfrage s(QStringLiteral("SELECT %1 FROM %2 WHERE ID > ? ORDER BY ID LIMIT %3")
+                         .arg(pruefkette::spaltenliste(kette), tabelle)
+                         .arg(scheibe),
+                     {nachId});
+        while (s.next()) {
+            for (int spalte = 0; spalte < inhalt; ++spalte)
+                zeile.ausAbfrage(s, spalte);
+            zeile.zahl(++laufnr_);
+            const QByteArray pruefwert = zeile.pruefwert(kopf.wert);
+            werte.push_back({s.grosseZahl(0), laufnr_, kopf.wert, pruefwert});
+            kopf = {kopf.anzahl + 1, pruefwert};
+        }
+        for (const Werte& w : werte)
+            setzen.bind(w.laufnr).bind(w.vorgaenger).bind(w.pruefwert).bind(w.id).exec();
+        if (werte.size() < scheibe)
+            break;
+        nachId = werte.back().id;
+    }
+    return kopf.anzahl - vorher;
+}
+
+void Kettenanhang::kopfSchreiben()
+{
+    SqlStatement s(QStringLiteral("INSERT OR REPLACE INTO T_Pruefkette (Kette, Anzahl, Kopf) VALUES (?, ?, ?)"));
+    for (Kette kette : pruefkette::alleKetten) {
+        const pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
+        s.bind(pruefkette::tabelle(kette)).bind(kopf.anzahl).bind(kopf.wert).exec();
+    }
+}
+
+Kettentransaktion::Kettentransaktion() : Kettenanhang(Clock::now()) {}
+
+void Kettentransaktion::commit()
+{
+    kopfSchreiben();
+    Transaction::commit();
+}
+
+void protokollEintragen(Ereignis ereignis, const QString& beschreibung)
+{
+    Kettentransaktion transaktion;
+    transaktion.protokollieren(ereignis, beschreibung);
+    transaktion.commit();
+}

@@ -1,0 +1,199 @@
+#include "db/Pruefkette.h"
+
+#include "db/Rohabfrage.h"
+
+#include <sqlite3.h>
+
+#include <charconv>
+#include <cstdio>
+
+namespace pruefkette {
+
+namespace {
+
+const std::vector<Spalte> fahrtenbuchSpalten = {
+    {"ID", Art::Zahl},        {"KFZ", Art::Zahl},     {"AbDat", Art::Text},     {"AnDat", Art::Text},
+    {"km_ab", Art::Zahl},     {"km_an", Art::Zahl},   {"Start", Art::Zahl},     {"Ziel", Art::Zahl},
+    {"Art", Art::Zahl},       {"Zweck", Art::Zahl},   {"Kategorie", Art::Zahl}, {"Fahrer", Art::Zahl},
+    {"Bemerkung", Art::Text}, {"Erfasst", Art::Text}, {"ErsetztID", Art::Zahl}, {"Grund", Art::Text},
+    {"Storniert", Art::Zahl}, {"Laufnr", Art::Zahl}};
+
+// Everything the recorder delivered; the processed mark (bearbeitet) changes by design.
+const std::vector<Spalte> rohfahrtSpalten = {
+    {"ID", Art::Zahl},      {"CFID", Art::Text},     {"Einlesedat", Art::Text}, {"Startzeit", Art::Text},
+    {"Startkm", Art::Zahl}, {"Zielzeit", Art::Text}, {"Zielkm", Art::Zahl},     {"KFZid", Art::Text},
+    {"CF", Art::Zahl},      {"Art", Art::Text},      {"Ort", Art::Text},        {"Grund", Art::Text},
+    {"Kat", Art::Text},     {"Erfasst", Art::Text},  {"Laufnr", Art::Zahl}};
+
+const std::vector<Spalte> protokollSpalten = {{"ID", Art::Zahl},
+                                              {"Zeit", Art::Text},
+                                              {"Ereignis", Art::Text},
+                                              {"Beschreibung", Art::Text},
+                                              {"Laufnr", Art::Zahl}};
+
+bool leer(const QVariant& wert)
+{
+    if (!wert.isValid() || wert.isNull())
+        return true;
+    return wert.typeId() == QMetaType::QString && wert.toString().isNull();
+}
+
+} // namespace
+
+QString tabelle(Kette kette)
+{
+    switch (kette) {
+    case Kette::Fahrtenbuch:
+        return QStringLiteral("T_MIREL");
+    case Kette::Rohfahrten:
+        return QStringLiteral("T_basis");
+    case Kette::Protokoll:
+        return QStringLiteral("T_Protokoll");
+    }
+    return {};
+}
+
+const std::vector<Spalte>& spalten(Kette kette)
+{
+    switch (kette) {
+    case Kette::Fahrtenbuch:
+        return fahrtenbuchSpalten;
+    case Kette::Rohfahrten:
+        return rohfahrtSpalten;
+    case Kette::Protokoll:
+        break;
+    }
+    return protokollSpalten;
+}
+
+QString spaltenliste(Kette kette)
+{
+    QStringList namen;
+    for (const Spalte& spalte : spalten(kette))
+        namen << QString::fromLatin1(spalte.name);
+    return namen.join(QStringLiteral(", "));
+}
+
+QByteArray ohneVorgaenger()
+{
+    return QByteArray(wertLaenge, '\0');
+}
+
+QVariant gespeichert(const QVariant& wert, Art art)
+{
+    if (leer(wert))
+        return {};
+    if (art == Art::Zahl)
+        return wert.toLongLong();
+    return wert.toString();
+}
+
+Zeile::Zeile(Kette kette)
+{
+    bytes_.reserve(512);
+    bytes_.append(tabelle(kette).toLatin1()).append('\n');
+    kopfLaenge_ = bytes_.size();
+}
+
+void Zeile::feld(char kennung, const char* daten, qsizetype laenge)
+{
+    bytes_.append(kennung);
+    char zahl[24];
+    const auto ende = std::to_chars(zahl, zahl + sizeof zahl, laenge).ptr;
+    bytes_.append(zahl, ende - zahl).append(':').append(daten, laenge).append('\n');
+}
+
+void Zeile::null()
+{
+    bytes_.append("-\n", 2);
+}
+
+void Zeile::zahl(qint64 wert)
+{
+    char text[24];
+    const auto ende = std::to_chars(text, text + sizeof text, wert).ptr;
+    bytes_.append('i').append(text, ende - text).append('\n');
+}
+
+void Zeile::text(const char* utf8, qsizetype laenge)
+{
+    feld('t', utf8, laenge);
+}
+
+void Zeile::kommazahl(double wert)
+{
+    char text[40];
+    const int laenge = std::snprintf(text, sizeof text, "%.17g", wert);
+    bytes_.append('r').append(text, laenge).append('\n');
+}
+
+void Zeile::blob(const char* daten, qsizetype laenge)
+{
+    feld('b', daten, laenge);
+}
+
+void Zeile::wert(const QVariant& wert)
+{
+    if (leer(wert)) {
+        null();
+    } else if (wert.typeId() == QMetaType::QString) {
+        const QByteArray utf8 = wert.toString().toUtf8();
+        text(utf8.constData(), utf8.size());
+    } else {
+        zahl(wert.toLongLong());
+    }
+}
+
+void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
+{
+    qsizetype laenge = 0;
+    switch (abfrage.typ(spalte)) {
+    case SQLITE_NULL:
+        null();
+        break;
+    case SQLITE_INTEGER:
+        zahl(abfrage.grosseZahl(spalte));
+        break;
+    case SQLITE_FLOAT:
+        kommazahl(abfrage.kommazahl(spalte));
+        break;
+    case SQLITE_BLOB: {
+        const char* daten = abfrage.bytes(spalte, laenge);
+        blob(daten, laenge);
+        break;
+    }
+    default: {
+        const char* daten = abfrage.text(spalte, laenge);
+        text(daten, laenge);
+        break;
+    }
+    }
+}
+
+QByteArray Zeile::pruefwert(const QByteArray& vorgaenger)
+{
+    bytes_.append(vorgaenger);
+    hash_.reset();
+    hash_.addData(bytes_);
+    bytes_.truncate(kopfLaenge_);
+    return hash_.result();
+}
+
+QByteArray gesamtwert(const Koepfe& koepfe)
+{
+    QByteArray bytes("Varno-Pruefwert\n");
+    for (Kette kette : alleKetten) {
+        const Kopf& kopf = koepfe[index(kette)];
+        bytes.append(tabelle(kette).toLatin1()).append('\n');
+        bytes.append(QByteArray::number(kopf.anzahl)).append('\n');
+        bytes.append(kopf.wert);
+    }
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+QString anzeige(const QByteArray& gesamtwert)
+{
+    return QString::fromLatin1(gesamtwert.left(8).toHex()).toUpper();
+}
+
+} // namespace pruefkette

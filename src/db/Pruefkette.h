@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <vector>
+
+class Rohabfrage;
+
+// The chains that make a later change to a stored row visible. Every logbook row (T_MIREL), raw
+// trip (T_basis) and protocol entry (T_Protokoll) carries a value over its content and the value
+// of the row stored before it in the same table; a row changed, deleted, inserted or moved by
+// another tool no longer fits its neighbours.
+//
+// How the value of a row is computed (an auditor can recompute it with any SHA-256 tool):
+//
+//   bytes = the table name and "\n",
+//           then for every column of the table's chain, in the order of spalten(), one field and "\n":
+//             NULL     "-"
+//             integer  "i" and the number in decimal                   ("i17", "i-1")
+//             text     "t", the length of its UTF-8 bytes, ":" and the bytes ("t5:Essen")
+//             real     "r" and the number written with printf's %.17g
+//             blob     "b", its length, ":" and its bytes
+//           then the 32 bytes of the value of the row before it (32 zero bytes for the first row)
+//   value = SHA-256(bytes)
+//
+// Fields are the values as stored (ISO date-times, IDs of places and drivers, not their names).
+// The row keeps its value in Pruefwert and its predecessor's value in Vorgaenger, both 32-byte
+// blobs (`SELECT hex(Pruefwert)` shows them). Laufnr numbers the rows of all three tables in the
+// order they were stored. T_Pruefkette notes each chain's length and last value.
+//
+// The Prüfwert printed on reports and kept with backups joins the three chains:
+//
+//   bytes = "Varno-Pruefwert\n", then for each chain in the order T_MIREL, T_basis, T_Protokoll:
+//           the table name, "\n", its number of rows in decimal, "\n" and its last value
+//           (32 zero bytes for an empty chain)
+//   Prüfwert = SHA-256(bytes), printed as the first 16 hex digits in capitals.
+namespace pruefkette {
+
+enum class Kette { Fahrtenbuch, Rohfahrten, Protokoll };
+inline constexpr std::array<Kette, 3> alleKetten = {Kette::Fahrtenbuch, Kette::Rohfahrten, Kette::Protokoll};
+
+enum class Art { Zahl, Text };
+
+struct Spalte {
+    const char* name;
+    Art art;
+};
+
+inline constexpr int wertLaenge = 32;
+
+QString tabelle(Kette kette);
+// The columns the value covers, in the order they are serialised; ID first, Laufnr last.
+const std::vector<Spalte>& spalten(Kette kette);
+// The columns as a list for a statement ("ID, KFZ, ...").
+QString spaltenliste(Kette kette);
+// The value before the first row.
+QByteArray ohneVorgaenger();
+
+// Converts a value to what the column stores: an integer column gets a whole number, a text
+// column a text, and an empty value (also a null text) is NULL. Binding the converted value and
+// serialising it then agree.
+QVariant gespeichert(const QVariant& wert, Art art);
+
+// The bytes of one row, built field by field, and its value.
+class Zeile {
+public:
+    explicit Zeile(Kette kette);
+
+    void null();
+    void zahl(qint64 wert);
+    void text(const char* utf8, qsizetype laenge);
+    void kommazahl(double wert);
+    void blob(const char* daten, qsizetype laenge);
+    // A converted value (see gespeichert()).
+    void wert(const QVariant& wert);
+    // Column `spalte` of the current row of a query, by the way SQLite stored it.
+    void ausAbfrage(const Rohabfrage& abfrage, int spalte);
+
+    // The value of the row so far, closed with its predecessor's value; starts the next row.
+    QByteArray pruefwert(const QByteArray& vorgaenger);
+
+private:
+    void feld(char kennung, const char* daten, qsizetype laenge);
+
+    QByteArray bytes_;
+    qsizetype kopfLaenge_ = 0;
+    QCryptographicHash hash_{QCryptographicHash::Sha256};
+};
+
+// A chain's length and last value.
+struct Kopf {
+    qint64 anzahl = 0;
+    QByteArray wert = ohneVorgaenger();
+
+    bool operator==(const Kopf&) const = default;
+};
+using Koepfe = std::array<Kopf, alleKetten.size()>;
+
+inline std::size_t index(Kette kette)
+{
+    return static_cast<std::size_t>(kette);
+}
+
+// The Prüfwert of the three chains, 32 bytes.
+QByteArray gesamtwert(const Koepfe& koepfe);
+// Its printed form: 16 hex digits in capitals.
+QString anzeige(const QByteArray& gesamtwert);
+
+} // namespace pruefkette

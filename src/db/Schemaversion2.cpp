@@ -1,0 +1,54 @@
+#include "db/Schemaversion2.h"
+
+#include "common/Clock.h"
+#include "db/Kettenanhang.h"
+#include "db/SqlStatement.h"
+
+#include <QStringList>
+
+namespace {
+
+const QStringList neueSpalten = {
+    // When a row was stored (NULL: stored before entry times were kept).
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Erfasst TEXT"),
+    QStringLiteral("ALTER TABLE T_basis ADD COLUMN Erfasst TEXT"),
+    // A correction or cancellation is a row of its own that names the row it replaces.
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN ErsetztID INTEGER"),
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Grund TEXT"),
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Storniert INTEGER NOT NULL DEFAULT 0"),
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Laufnr INTEGER"),
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Vorgaenger BLOB"),
+    QStringLiteral("ALTER TABLE T_MIREL ADD COLUMN Pruefwert BLOB"),
+    QStringLiteral("ALTER TABLE T_basis ADD COLUMN Laufnr INTEGER"),
+    QStringLiteral("ALTER TABLE T_basis ADD COLUMN Vorgaenger BLOB"),
+    QStringLiteral("ALTER TABLE T_basis ADD COLUMN Pruefwert BLOB"),
+    QStringLiteral("CREATE TABLE T_Protokoll (ID INTEGER PRIMARY KEY AUTOINCREMENT, Zeit TEXT NOT NULL, "
+                   "Ereignis TEXT NOT NULL, Beschreibung TEXT NOT NULL, Laufnr INTEGER, Vorgaenger BLOB, "
+                   "Pruefwert BLOB)"),
+    QStringLiteral("CREATE TABLE T_Pruefkette (Kette TEXT PRIMARY KEY, Anzahl INTEGER NOT NULL, Kopf BLOB NOT NULL)"),
+    QStringLiteral(
+        "CREATE TABLE T_Pruefwertvermerk (Zeit TEXT NOT NULL, Anlass TEXT NOT NULL, Pruefwert TEXT NOT NULL)"),
+    // Few rows are ever replaced; the lists look them up on every showing.
+    QStringLiteral("CREATE INDEX IX_MIREL_ErsetztID ON T_MIREL (ErsetztID) WHERE ErsetztID IS NOT NULL"),
+};
+
+} // namespace
+
+namespace schemaversion2 {
+
+void anlegen()
+{
+    for (const QString& sql : neueSpalten)
+        SqlStatement(sql).exec();
+    Kettenanhang kette(Clock::now());
+    const qint64 fahrten = kette.aufnehmen(pruefkette::Kette::Fahrtenbuch);
+    const qint64 rohfahrten = kette.aufnehmen(pruefkette::Kette::Rohfahrten);
+    kette.protokollieren(Ereignis::KetteBegonnen,
+                         QStringLiteral("Prüfkette begonnen: %1 Fahrtenbucheinträge und %2 Rohfahrten, gespeichert vor "
+                                        "Einführung der Prüfkette, sind in die Kette aufgenommen.")
+                             .arg(fahrten)
+                             .arg(rohfahrten));
+    kette.kopfSchreiben();
+}
+
+} // namespace schemaversion2

@@ -1,0 +1,91 @@
+#include "common/Clock.h"
+#include "db/Kettenanhang.h"
+#include "db/Pruefkette.h"
+#include "db/SqlStatement.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using pruefkette::Kette;
+
+// The values were computed outside the program (Python's hashlib over the bytes the format
+// describes), so a change of the format cannot go unnoticed.
+TEST(Pruefkette, WertFolgtDerBeschriebenenFolgeVonBytes)
+{
+    pruefkette::Zeile zeile(Kette::Protokoll);
+    zeile.zahl(1);
+    zeile.wert(QStringLiteral("2006-03-10 12:00:00"));
+    zeile.wert(QStringLiteral("Korrektur"));
+    zeile.wert(QStringLiteral("Grund: Tippfehler ä"));
+    zeile.wert(7);
+    const QByteArray erster = zeile.pruefwert(pruefkette::ohneVorgaenger());
+    EXPECT_EQ(erster.toHex(), QByteArray("f2f01e6d733eebee1700acd4b9a16ccd0d8cfa34057b0a28299876368a574fec"));
+
+    pruefkette::Zeile fahrt(Kette::Fahrtenbuch);
+    fahrt.zahl(-5);
+    fahrt.wert(QVariant());
+    fahrt.wert(QStringLiteral(""));
+    EXPECT_EQ(fahrt.pruefwert(erster).toHex(),
+              QByteArray("a6c7209ed1dece51b96d8a4a50c040876fddbdf23c5f0a285a3283365a58e251"));
+
+    pruefkette::Koepfe koepfe;
+    koepfe[pruefkette::index(Kette::Protokoll)] = {1, erster};
+    EXPECT_EQ(pruefkette::anzeige(pruefkette::gesamtwert(koepfe)), QStringLiteral("6FDD22AC77923FC8"));
+}
+
+TEST(Pruefkette, GespeicherterWertFolgtDerSpaltenart)
+{
+    using pruefkette::Art;
+    EXPECT_EQ(pruefkette::gespeichert(QStringLiteral("12"), Art::Zahl), QVariant(qlonglong(12)));
+    EXPECT_EQ(pruefkette::gespeichert(12, Art::Text), QVariant(QStringLiteral("12")));
+    EXPECT_TRUE(pruefkette::gespeichert(QString(), Art::Text).isNull());
+    EXPECT_FALSE(pruefkette::gespeichert(QStringLiteral(""), Art::Text).isNull());
+    EXPECT_TRUE(pruefkette::gespeichert(QVariant(), Art::Zahl).isNull());
+}
+
+TEST(Kettenanhang, SpeichertErfassungszeitUndSetztDieKetteFort)
+{
+    TestDatabase db;
+    Clock::setFixed(QDateTime(QDate(2024, 3, 1), QTime(10, 12, 30)));
+    const auto vorher = vermerkteKoepfe()[pruefkette::index(Kette::Fahrtenbuch)];
+    ASSERT_TRUE(vorher.has_value());
+    qlonglong id = 0;
+    {
+        Kettentransaktion kette;
+        id = kette.anhaengen(Fahrtenbucheintrag{.kfz = 1, .art = 99, .zweck = 1});
+        kette.commit();
+    }
+    Clock::reset();
+    SqlStatement s("SELECT Erfasst, Vorgaenger, Pruefwert, Laufnr FROM T_MIREL WHERE ID = ?");
+    s.bind(id).exec();
+    ASSERT_TRUE(s.next());
+    EXPECT_EQ(s.text("Erfasst"), QStringLiteral("2024-03-01 10:12:30"));
+    EXPECT_EQ(s.value("Vorgaenger").toByteArray(), vorher->wert);
+    const auto nachher = vermerkteKoepfe()[pruefkette::index(Kette::Fahrtenbuch)];
+    EXPECT_EQ(nachher->anzahl, vorher->anzahl + 1);
+    EXPECT_EQ(nachher->wert, s.value("Pruefwert").toByteArray());
+    // The logbook start record and the protocol's first entry came before it.
+    EXPECT_EQ(s.intValue("Laufnr"), 3);
+}
+
+TEST(Kettenanhang, OhneCommitBleibtNichtsZurueck)
+{
+    TestDatabase db;
+    const auto vorher = vermerkteKoepfe();
+    {
+        Kettentransaktion kette;
+        kette.anhaengen(Fahrtenbucheintrag{.kfz = 1, .art = 99, .zweck = 1});
+        kette.protokollieren(Ereignis::Korrektur, QStringLiteral("abgebrochen"));
+    }
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL"), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll"), 1);
+    EXPECT_EQ(vermerkteKoepfe(), vorher);
+}
+
+TEST(Kettenanhang, VergibtEineGeloeschteNummerNichtNeu)
+{
+    TestDatabase db;
+    const int fahrt = build::fahrt({.kfz = 1, .kmAb = 10000, .kmAn = 10010});
+    SqlStatement("DELETE FROM T_MIREL WHERE ID = ?").bind(fahrt).exec();
+    EXPECT_EQ(build::fahrt({.kfz = 1, .kmAb = 10000, .kmAn = 10010}), fahrt + 1);
+}
