@@ -4,6 +4,7 @@
 #include "admin/SicherungStore.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
+#include "db/Kettenanhang.h"
 #include "db/Logbuchpruefung.h"
 #include "platform/FileOperations.h"
 
@@ -39,6 +40,7 @@ void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& log
         vorherigenStandHerstellen(logbuch, hatteLogbuch, warOffen);
         throw;
     }
+    protokollEintragen(Ereignis::Ruecksicherung, QStringLiteral("Rücksicherung aus %1.").arg(sicherung));
 }
 
 QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& logbuch)
@@ -62,7 +64,7 @@ QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& 
 void Ruecksicherung::sicherheitskopieAnlegen(const QString& logbuch)
 {
     if (Database::isOpen())
-        SicherungStore::sichern(sicherheitskopie(logbuch), dateien_);
+        SicherungStore::sichern(sicherheitskopie(logbuch), dateien_, {}, false);
     else
         dateien_.copyReplacing(logbuch, sicherheitskopie(logbuch));
 }

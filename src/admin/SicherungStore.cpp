@@ -5,6 +5,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Logbuchpruefung.h"
+#include "db/Pruefwertvermerk.h"
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
 
@@ -68,9 +69,11 @@ void seitenKopieren(sqlite3* quelle, const QString& pfad, const SicherungStore::
 
 namespace SicherungStore {
 
-void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
+void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld, bool pruefwertVermerken)
 {
     sqlite3* quelle = sqliteVerbindung();
+    if (pruefwertVermerken)
+        pruefwertvermerk::vermerken(QStringLiteral("Datensicherung %1").arg(ziel));
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
         seitenKopieren(quelle, temporaer, geduld);

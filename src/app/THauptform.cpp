@@ -176,6 +176,8 @@ void THauptform::baueMenue()
     aSpeicherkarte_ = menuePunkt(verwaltung, QStringLiteral("Speicherkarte"));
     QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
     aOptionen_ = menuePunkt(extras, QStringLiteral("Optionen"));
+    aPruefung_ = menuePunkt(extras, QStringLiteral("Fahrtenbuch prüfen"));
+    aProtokoll_ = menuePunkt(extras, QStringLiteral("Protokoll"));
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     aInhalt_ = hilfe->addAction(QStringLiteral("Inhalt"));
     aStichwort_ = hilfe->addAction(QStringLiteral("Stichwort"));
@@ -191,6 +193,8 @@ void THauptform::baueMenue()
     verbinden(aFahrer_, &QAction::triggered, this, [this] { ziele_.fahrer->show(); });
     verbinden(aSpeicherkarte_, &QAction::triggered, this, [this] { ziele_.speicherkarte->show(); });
     verbinden(aOptionen_, &QAction::triggered, this, [this] { ziele_.optionen->exec(); });
+    verbinden(aPruefung_, &QAction::triggered, this, [this] { ziele_.pruefung->show(); });
+    verbinden(aProtokoll_, &QAction::triggered, this, [this] { ziele_.protokoll->show(); });
     verbinden(aInhalt_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
     verbinden(aStichwort_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
     verbinden(aUeber_, &QAction::triggered, this, [this] { ziele_.ueber->show(); });
@@ -213,6 +217,8 @@ void THauptform::aktualisiereMenue()
     aFahrer_->setEnabled(ziele_.fahrer != nullptr);
     aSpeicherkarte_->setEnabled(ziele_.speicherkarte != nullptr);
     aOptionen_->setEnabled(ziele_.optionen != nullptr);
+    aPruefung_->setEnabled(ziele_.pruefung != nullptr);
+    aProtokoll_->setEnabled(ziele_.protokoll != nullptr);
     aUeber_->setEnabled(ziele_.ueber != nullptr);
 }
 

@@ -28,6 +28,8 @@ struct Hauptfensterziele {
     QWidget* kartenimport = nullptr;     // card import
     QWidget* datensicherung = nullptr;   // backup and restore
     QDialog* optionen = nullptr;         // options, modal
+    QWidget* pruefung = nullptr;         // "Fahrtenbuch prüfen"
+    QWidget* protokoll = nullptr;        // protocol of changes
     QWidget* ueber = nullptr;            // about box
 };
 
@@ -113,6 +115,8 @@ private:
     QAction* aFahrer_;
     QAction* aSpeicherkarte_;
     QAction* aOptionen_;
+    QAction* aPruefung_;
+    QAction* aProtokoll_;
     QAction* aInhalt_;
     QAction* aStichwort_;
     QAction* aUeber_;

@@ -6,11 +6,18 @@
 #include "app/TF_ProgressBar.h"
 #include "app/TF_Start.h"
 #include "app/THauptform.h"
+#include "audit/Pruefstand.h"
+#include "audit/Stornierung.h"
+#include "audit/ui/Startpruefung.h"
+#include "audit/ui/TF_Korrektur.h"
+#include "audit/ui/TF_Protokoll.h"
+#include "audit/ui/TF_Pruefung.h"
 #include "card/ui/TF_Speicherkarte.h"
 #include "card/ui/TF_Varno_Datei.h"
 #include "card/ui/TF_Varno_V_OK.h"
 #include "card/ui/TF_mirel_Verbindung.h"
 #include "common_ui/Handler.h"
+#include "db/Database.h"
 #include "db/Sitzung.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "evaluation/ui/Druckvorschau.h"
@@ -28,7 +35,7 @@ namespace {
 constexpr int startbildMillisekunden = 3000;
 }
 
-Varno::Varno(const QString& logbuch)
+Varno::Varno(const QString& logbuch) : pruefstand_(std::make_unique<Pruefstand>())
 {
     // The main window first: closing it ends the program. The other windows follow in the
     // order the program has always created them; none is shown yet.
@@ -51,6 +58,9 @@ Varno::Varno(const QString& logbuch)
     datensicherung_ = new TF_Datensicherung(*sitzung_);
     speicherkarte_ = new TF_Speicherkarte(systemRemovableMedia(), hauptform_);
     ueber_ = new TF_ueber(*sitzung_, hauptform_);
+    pruefung_ = new TF_Pruefung(*pruefstand_, hauptform_);
+    protokoll_ = new TF_Protokoll(hauptform_);
+    korrektur_ = new TF_Korrektur(hauptform_);
     verdrahten();
 }
 
@@ -79,9 +89,14 @@ void Varno::verdrahten()
     auswertung_->setDetails(details_);
     auswertung_->setFortschritt(Fortschritt::von(fortschritt_));
     auswertung_->setDruckvorschau(Druckvorschau(*auswertung_, Fortschritt::von(fortschritt_)));
+    auswertung_->setPruefstand(pruefstand_.get());
+    auswertung_->setKorrekturen(
+        {[this](int fahrtId) { return korrektur_->korrigieren(fahrtId); }, stornierung::fahrtStornieren});
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;
+    ziele.pruefung = pruefung_;
+    ziele.protokoll = protokoll_;
     hauptform_->setZiele(ziele);
     connect(hauptform_, &THauptform::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(datensicherung_, &TF_Datensicherung::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -93,6 +108,8 @@ void Varno::starten(bool mitStartbild)
     if (mitStartbild)
         start_->zeigenUndWarten(startbildMillisekunden);
     hauptform_->show();
+    if (Database::isOpen())
+        startpruefung::pruefenUndWarnen(*pruefstand_);
     // Without a window manager nobody else hands the new window the focus; it loads on activation.
     hauptform_->activateWindow();
 }

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <memory>
+
+class Pruefstand;
 class TF_AuswertungMirel;
 class TF_Datensicherung;
 class TF_Details;
@@ -10,7 +13,10 @@ class TF_Fahrer;
 class TF_KFZ;
 class TF_KFZNeu;
 class TF_mirel_Verbindung;
+class TF_Korrektur;
 class TF_Optionen;
+class TF_Protokoll;
+class TF_Pruefung;
 class TF_ueber;
 class THauptform;
 class TF_ProgressBar;
@@ -46,10 +52,16 @@ public:
     TF_Speicherkarte* speicherkarte() const { return speicherkarte_; }
     TF_AuswertungMirel* auswertung() const { return auswertung_; }
     TF_Details* details() const { return details_; }
+    TF_Pruefung* pruefung() const { return pruefung_; }
+    TF_Protokoll* protokoll() const { return protokoll_; }
+    TF_Korrektur* korrektur() const { return korrektur_; }
+    Pruefstand& pruefstand() const { return *pruefstand_; }
 
 private:
     void verdrahten();
 
+    // The last check of the logbook, shared by every window that shows it.
+    std::unique_ptr<Pruefstand> pruefstand_;
     // What the windows share; created first and gone last.
     Sitzung* sitzung_;
     THauptform* hauptform_;
@@ -68,4 +80,7 @@ private:
     TF_Datensicherung* datensicherung_;
     TF_Speicherkarte* speicherkarte_;
     TF_ueber* ueber_;
+    TF_Pruefung* pruefung_;
+    TF_Protokoll* protokoll_;
+    TF_Korrektur* korrektur_;
 };

@@ -1,5 +1,7 @@
 #include "db/FahrzeugStore.h"
 
+#include "db/Kettenanhang.h"
+
 #include "db/KFZEintrag.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
@@ -58,8 +60,13 @@ int offene()
 
 void abschliessen(int kfzId)
 {
-    Transaction transaction;
+    Kettentransaktion transaction;
     SqlStatement("UPDATE T_KFZ SET Abgeschlossen = 1 WHERE ID = ?").bind(kfzId).exec();
+    SqlStatement fahrzeug("SELECT KZuFzg FROM T_KFZ WHERE ID = ?");
+    fahrzeug.bind(kfzId).exec();
+    if (fahrzeug.next())
+        transaction.protokollieren(Ereignis::FahrzeugAbgeschlossen,
+                                   QStringLiteral("Fahrzeug „%1“ abgeschlossen.").arg(fahrzeug.text("KZuFzg")));
     SqlStatement erstes(QStringLiteral("SELECT ID FROM T_KFZ WHERE Abgeschlossen = 0 ORDER BY %1 LIMIT 1")
                             .arg(namensordnung::spalte(u"KZuFzg")));
     erstes.exec();

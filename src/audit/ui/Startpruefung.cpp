@@ -1,0 +1,50 @@
+#include "audit/ui/Startpruefung.h"
+
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/Pruefstand.h"
+#include "common/Prompts.h"
+#include "common/Sanduhr.h"
+#include "common/VarnoError.h"
+
+#include <QStringList>
+
+namespace {
+
+// The box stays readable however much was changed; the window lists everything.
+constexpr std::size_t genannteBefunde = 5;
+
+QString warnung(const Pruefergebnis& ergebnis)
+{
+    QStringList zeilen{QStringLiteral("Die Prüfung des Fahrtenbuchs hat %1 Abweichungen gefunden: Einträge wurden nach "
+                                      "dem Speichern außerhalb von Varno verändert, gelöscht oder eingefügt.")
+                           .arg(ergebnis.befunde.size()),
+                       QString()};
+    for (std::size_t i = 0; i < ergebnis.befunde.size() && i < genannteBefunde; ++i)
+        zeilen << QStringLiteral("- ") + ergebnis.befunde[i].text();
+    if (ergebnis.befunde.size() > genannteBefunde)
+        zeilen << QStringLiteral("- und %1 weitere").arg(ergebnis.befunde.size() - genannteBefunde);
+    zeilen << QString() << QStringLiteral("Alle Befunde zeigt Extras > Fahrtenbuch prüfen.");
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+namespace startpruefung {
+
+void pruefenUndWarnen(Pruefstand& stand)
+{
+    try {
+        std::optional<Pruefergebnis> ergebnis;
+        {
+            const Sanduhr sanduhr;
+            ergebnis = fahrtenbuchpruefung::pruefen();
+        }
+        stand.merken(*ergebnis);
+        if (!ergebnis->unveraendert())
+            prompt::warning(warnung(*ergebnis));
+    } catch (const VarnoError& fehler) {
+        prompt::warning(QStringLiteral("Das Fahrtenbuch konnte nicht geprüft werden: ") + fehler.message());
+    }
+}
+
+} // namespace startpruefung

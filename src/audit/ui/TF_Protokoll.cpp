@@ -1,0 +1,53 @@
+#include "audit/ui/TF_Protokoll.h"
+
+#include "audit/ProtokollStore.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TF_Protokoll::TF_Protokoll(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("TF_Protokoll"));
+    setWindowTitle(QStringLiteral("Protokoll"));
+    sgProtokoll = new QTableWidget(0, 3, this);
+    sgProtokoll->setObjectName(QStringLiteral("sgProtokoll"));
+    sgProtokoll->setHorizontalHeaderLabels(
+        {QStringLiteral("Zeit"), QStringLiteral("Ereignis"), QStringLiteral("Beschreibung")});
+    sgProtokoll->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgProtokoll->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgProtokoll->verticalHeader()->hide();
+    sgProtokoll->horizontalHeader()->setStretchLastSection(true);
+    sgProtokoll->setColumnWidth(0, 130);
+    sgProtokoll->setColumnWidth(1, 170);
+    btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
+    connect(btSchliessen, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sgProtokoll);
+    layout->addWidget(btSchliessen, 0, Qt::AlignRight);
+    resize(760, 420);
+}
+
+void TF_Protokoll::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TF_Protokoll::FormShow()
+{
+    const std::vector<Protokollzeile> zeilen = ProtokollStore::alle();
+    sgProtokoll->setRowCount(static_cast<int>(zeilen.size()));
+    for (int i = 0; i < sgProtokoll->rowCount(); ++i) {
+        const Protokollzeile& zeile = zeilen[static_cast<std::size_t>(i)];
+        sgProtokoll->setItem(i, 0, new QTableWidgetItem(zeile.zeit));
+        sgProtokoll->setItem(i, 1, new QTableWidgetItem(zeile.ereignis));
+        sgProtokoll->setItem(i, 2, new QTableWidgetItem(zeile.beschreibung));
+    }
+    sgProtokoll->resizeRowsToContents();
+}

@@ -1,0 +1,48 @@
+#include "audit/ui/TF_Pruefung.h"
+
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/Pruefstand.h"
+#include "common/Sanduhr.h"
+#include "common/VarnoError.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Qt::Window), stand_(stand)
+{
+    setObjectName(QStringLiteral("TF_Pruefung"));
+    setWindowTitle(QStringLiteral("Fahrtenbuch prüfen"));
+    MBericht = new QPlainTextEdit(this);
+    MBericht->setObjectName(QStringLiteral("MBericht"));
+    MBericht->setReadOnly(true);
+    btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
+    btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
+    connect(btSchliessen, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MBericht);
+    layout->addWidget(btSchliessen, 0, Qt::AlignRight);
+    resize(640, 360);
+}
+
+void TF_Pruefung::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TF_Pruefung::FormShow()
+{
+    const Sanduhr sanduhr;
+    try {
+        const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+        stand_.merken(ergebnis);
+        MBericht->setPlainText(ergebnis.bericht());
+    } catch (const VarnoError& fehler) {
+        // A damaged or foreign file is a finding of its own, not a failure of the window.
+        MBericht->setPlainText(QStringLiteral("Das Fahrtenbuch konnte nicht geprüft werden: ") + fehler.message());
+    }
+}
