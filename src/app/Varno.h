@@ -12,6 +12,7 @@ class TF_Eingabe;
 class TF_Fahrer;
 class TF_KFZ;
 class TF_KFZNeu;
+class TF_Korrektur;
 class TF_mirel_Verbindung;
 class TF_Korrektur;
 class TF_Optionen;

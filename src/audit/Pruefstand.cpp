@@ -2,6 +2,7 @@
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/PruefStore.h"
+#include "common/VarnoError.h"
 
 const Pruefergebnis& Pruefstand::aktuell()
 {
@@ -17,4 +18,14 @@ void Pruefstand::merken(const Pruefergebnis& ergebnis)
 {
     ergebnis_ = ergebnis;
     datenstand_ = PruefStore::datenstand();
+}
+
+QString Pruefstand::vermerk()
+{
+    try {
+        const Pruefergebnis& ergebnis = aktuell();
+        return QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: %2").arg(ergebnis.pruefwert(), ergebnis.zustand());
+    } catch (const VarnoError& fehler) {
+        return QStringLiteral("Prüfwert nicht ermittelbar: ") + fehler.message();
+    }
 }

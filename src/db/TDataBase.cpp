@@ -1,18 +1,20 @@
 #include "db/Namensordnung.h"
 #include "db/TDataBase.h"
 
+#include "db/Fahrtfassung.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
 void TDataBase::ListenOeffnen()
 {
-    // The current odometer is the largest arrival reading, or the initial one without logbook rows.
+    // The current odometer is the largest arrival reading of the current trips, or the initial one
+    // without logbook rows.
     SqlStatement statement(
         QStringLiteral("SELECT k.KZuFzg, k.ID, k.InspKM, k.InspDat, k.Eingabeart, k.KFZID, k.Abgeschlossen, "
-                       "COALESCE((SELECT MAX(m.km_an) FROM T_MIREL m WHERE m.KFZ = k.ID), k.AnfKM) AS KmStand "
+                       "COALESCE((SELECT MAX(m.km_an) FROM T_MIREL m WHERE m.KFZ = k.ID AND %2), k.AnfKM) AS KmStand "
                        "FROM T_KFZ k WHERE k.Abgeschlossen = 0 ORDER BY %1")
-            .arg(namensordnung::spalte(u"k.KZuFzg")));
+            .arg(namensordnung::spalte(u"k.KZuFzg"), fahrtfassung::aktuell(QStringLiteral("m"))));
     statement.exec();
     fahrzeuge_.clear();
     while (statement.next()) {

@@ -1,5 +1,6 @@
 #include "entry/EingabeStore.h"
 
+#include "db/Fahrtfassung.h"
 #include "db/FahrzeugStore.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -34,8 +35,10 @@ Stammdaten stammdaten()
 std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl)
 {
     std::vector<Logbuchzeile> zeilen;
-    SqlStatement s("SELECT AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL "
-                   "WHERE KFZ = ? ORDER BY AbDat DESC, ID DESC LIMIT ?");
+    SqlStatement s(
+        QStringLiteral("SELECT AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL m "
+                       "WHERE KFZ = ? AND %1 ORDER BY AbDat DESC, ID DESC LIMIT ?")
+            .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
     s.bind(kfz).bind(anzahl).exec();
     while (s.next())
         zeilen.push_back({sqldate::fromSql(s.value("AbDat")).value_or(QDateTime()),

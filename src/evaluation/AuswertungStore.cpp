@@ -1,8 +1,10 @@
 #include "evaluation/AuswertungStore.h"
 
 #include "db/Database.h"
+#include "db/Fahrtfassung.h"
 #include "db/Namensordnung.h"
 #include "db/Rohabfrage.h"
+#include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 
@@ -98,6 +100,9 @@ Bedingungen bedingungen(const Fahrtenfilter& filter)
         b.und(QStringLiteral("m.Bemerkung <> ''"));
     else if (filter.bemerkung == Fahrtenfilter::Bemerkung::Keine)
         b.und(QStringLiteral("(m.Bemerkung = '' OR m.Bemerkung IS NULL)"));
+    b.und(fahrtfassung::keineStornierung(QStringLiteral("m")));
+    if (!filter.mitErsetzten)
+        b.und(fahrtfassung::nichtErsetzt(QStringLiteral("m")));
     b.und(QStringLiteral("m.km_ab >= ? AND m.km_an <= ?"), {filter.kmAb, filter.kmAn});
     // Over all vehicles a plain scan of the logbook beats hopping through the vehicle index: the
     // "+" keeps the planner from using the index for the departure bound.
@@ -281,14 +286,34 @@ Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortsch
     // Trips are mostly stored in the order they were made, and come in departure order by index.
     if (!std::is_sorted(liste.begin(), liste.end(), frueher))
         std::sort(liste.begin(), liste.end(), frueher);
-    return Fahrtenliste(std::move(liste), std::move(namen));
+    return Fahrtenliste(std::move(liste), std::move(namen),
+                        filter.mitErsetzten ? ersetzungen() : QHash<int, Ersetzung>());
+}
+
+QHash<int, Ersetzung> AuswertungStore::ersetzungen() const
+{
+    SqlStatement s(
+        QStringLiteral("SELECT ErsetztID, Erfasst, Grund, Storniert FROM T_MIREL WHERE ErsetztID IS NOT NULL"));
+    s.exec();
+    QHash<int, Ersetzung> ergebnis;
+    while (s.next())
+        ergebnis.insert(s.value(0).toInt(),
+                        {sqldate::germanDateTime(s.value(1)), s.value(2).toString(), s.value(3).toInt() != 0});
+    return ergebnis;
+}
+
+QString AuswertungStore::erfasst(int fahrtId) const
+{
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT Erfasst FROM T_MIREL WHERE ID = ?"), {fahrtId});
+    return s.next() ? fahrtfassung::erfasst(s.value(0)) : QString();
 }
 
 AuswertungStore::Abfrage AuswertungStore::fahrerAbfrage(int fahrer, zeitpunkt::Sekunden abfahrtAb,
                                                         zeitpunkt::Sekunden ankunftBis)
 {
-    return {QStringLiteral("SELECT AbDat, AnDat, km_ab, km_an FROM T_MIREL WHERE Fahrer = ? AND AbDat >= ? "
-                           "AND AnDat <= ? ORDER BY AbDat, ID"),
+    return {QStringLiteral("SELECT AbDat, AnDat, km_ab, km_an FROM T_MIREL m WHERE Fahrer = ? AND AbDat >= ? "
+                           "AND AnDat <= ? AND %1 ORDER BY AbDat, ID")
+                .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
             {fahrer, iso(abfahrtAb), iso(ankunftBis)}};
 }
 
@@ -325,7 +350,8 @@ AuswertungStore::Abfrage AuswertungStore::tagesAbfrage(int fahrer, const QDate& 
                            " CROSS JOIN T_ART a ON a.ID = m.Art"
                            " CROSS JOIN T_ORTE s ON s.ID = m.Start"
                            " CROSS JOIN T_ORTE d ON d.ID = m.Ziel"
-                           " WHERE m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? ORDER BY m.AbDat, m.ID"),
+                           " WHERE m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? AND %1 ORDER BY m.AbDat, m.ID")
+                .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
             {fahrer, iso(filtergrenzen::abfahrtAb(tag)), iso(filtergrenzen::ankunftBis(tag))}};
 }
 

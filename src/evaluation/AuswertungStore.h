@@ -70,6 +70,10 @@ public:
     // Per vehicle by plate text: trips and kilometres per kind under the filter.
     std::vector<fahrzeugauswertung::Fahrzeug> fahrzeuge(const Fahrtenfilter& filter) const;
 
+    // Every replaced logbook row: when and why, by its ID.
+    QHash<int, Ersetzung> ersetzungen() const;
+    // When the trip was stored, as shown (see fahrtfassung::erfasst).
+    QString erfasst(int fahrtId) const;
     QString bemerkung(int fahrtId) const;
     std::optional<int> artNachKuerzel(const QString& kuerzel) const;
 

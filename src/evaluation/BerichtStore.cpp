@@ -1,10 +1,55 @@
 #include "evaluation/BerichtStore.h"
 
-#include "evaluation/Rohabfrage.h"
+#include "db/Fahrtfassung.h"
+#include "db/Rohabfrage.h"
 
 #include <QHash>
 #include <QStringList>
 #include <QVariantList>
+
+namespace {
+
+// Column `spalte` of the listed trips in the given rows, each made a text by `text`; the other
+// rows stay empty.
+std::vector<QString> spalteDerZeilen(const Fahrtenliste& liste, const std::vector<std::size_t>& zeilen,
+                                     const QString& spalte, QString (*text)(const Rohabfrage& s))
+{
+    std::vector<QString> ergebnis(liste.anzahl());
+    // Read in slices: one statement per trip would cost a round trip each, and SQLite limits the
+    // number of bound values per statement.
+    constexpr std::size_t scheibe = 500;
+    for (std::size_t anfang = 0; anfang < zeilen.size(); anfang += scheibe) {
+        const std::size_t ende = std::min(zeilen.size(), anfang + scheibe);
+        QStringList platzhalter;
+        QVariantList ids;
+        QHash<int, std::size_t> zeileDerFahrt;
+        for (std::size_t i = anfang; i < ende; ++i) {
+            const int id = liste.fahrt(zeilen[i]).id;
+            platzhalter << QStringLiteral("?");
+            ids << id;
+            zeileDerFahrt.insert(id, zeilen[i]);
+        }
+        // The column name is the program's own, never taken from input.
+        Rohabfrage s(QStringLiteral("SELECT ID, %1 FROM T_MIREL WHERE ID IN (").arg(spalte) +
+                         platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'),
+                     ids);
+        while (s.next())
+            ergebnis[zeileDerFahrt.value(s.zahl(0))] = text(s);
+    }
+    return ergebnis;
+}
+
+QString bemerkung(const Rohabfrage& s)
+{
+    return s.qtext(1);
+}
+
+QString erfasst(const Rohabfrage& s)
+{
+    return fahrtfassung::erfasst(s.istNull(1) ? QVariant() : QVariant(s.qtext(1)));
+}
+
+} // namespace
 
 Bemerkungen BerichtStore::bemerkungen(const Fahrtenliste& liste) const
 {
@@ -12,26 +57,13 @@ Bemerkungen BerichtStore::bemerkungen(const Fahrtenliste& liste) const
     for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile)
         if (liste.fahrt(zeile).mitBemerkung)
             mitBemerkung.push_back(zeile);
-    Bemerkungen ergebnis(liste.anzahl());
-    // Read in slices: one statement per trip would cost a round trip each, and SQLite limits the
-    // number of bound values per statement.
-    constexpr std::size_t scheibe = 500;
-    for (std::size_t anfang = 0; anfang < mitBemerkung.size(); anfang += scheibe) {
-        const std::size_t ende = std::min(mitBemerkung.size(), anfang + scheibe);
-        QStringList platzhalter;
-        QVariantList ids;
-        QHash<int, std::size_t> zeileDerFahrt;
-        for (std::size_t i = anfang; i < ende; ++i) {
-            const int id = liste.fahrt(mitBemerkung[i]).id;
-            platzhalter << QStringLiteral("?");
-            ids << id;
-            zeileDerFahrt.insert(id, mitBemerkung[i]);
-        }
-        Rohabfrage s(QStringLiteral("SELECT ID, Bemerkung FROM T_MIREL WHERE ID IN (") +
-                         platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'),
-                     ids);
-        while (s.next())
-            ergebnis[zeileDerFahrt.value(s.zahl(0))] = s.qtext(1);
-    }
-    return ergebnis;
+    return spalteDerZeilen(liste, mitBemerkung, QStringLiteral("Bemerkung"), bemerkung);
+}
+
+Erfassungen BerichtStore::erfassungen(const Fahrtenliste& liste) const
+{
+    std::vector<std::size_t> alle(liste.anzahl());
+    for (std::size_t zeile = 0; zeile < alle.size(); ++zeile)
+        alle[zeile] = zeile;
+    return spalteDerZeilen(liste, alle, QStringLiteral("Erfasst"), erfasst);
 }

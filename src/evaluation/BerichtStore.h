@@ -8,9 +8,12 @@
 
 // The full remark of each listed trip, in list order; empty for a trip without one.
 using Bemerkungen = std::vector<QString>;
+// When each listed trip was stored, as shown (see fahrtfassung::erfasst), in list order.
+using Erfassungen = std::vector<QString>;
 
 // What the printed reports and the files read beyond the evaluation's own lists.
 class BerichtStore {
 public:
     Bemerkungen bemerkungen(const Fahrtenliste& liste) const;
+    Erfassungen erfassungen(const Fahrtenliste& liste) const;
 };

@@ -33,6 +33,8 @@ struct Fahrtenfilter {
     std::optional<zeitpunkt::Sekunden> abfahrtBis;
     // The sample vehicle stays out unless the option "Musterfahrzeug in Auswertung einbeziehen" is on.
     bool ohneMusterfahrzeug = true;
+    // Versions a correction or cancellation replaced are listed too (they count nowhere).
+    bool mitErsetzten = false;
 
     // Everything "alle" from 1 January 2002 to the end of today; the vehicle is left to the caller.
     static Fahrtenfilter zurueckgesetzt(const QDate& heute, bool ohneMusterfahrzeug);

@@ -1,5 +1,7 @@
 #include "evaluation/Fahrtenliste.h"
 
+#include <algorithm>
+
 const QStringList& Fahrtenliste::kopf()
 {
     static const QStringList texte = {QStringLiteral("Abfahrt"),   QStringLiteral("Ankunft"), QStringLiteral("von"),
@@ -15,9 +17,23 @@ bool Fahrtenliste::ohneZeiten(const GelisteteFahrt& fahrt)
     return !fahrt.abfahrt || !fahrt.ankunft || zeitpunkt::tag(*fahrt.ankunft) == ohneZeitTag;
 }
 
-Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen)
-    : fahrten_(std::move(fahrten)), namen_(std::move(namen))
+Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen)
+    : fahrten_(std::move(fahrten)), namen_(std::move(namen)), ersetzungen_(std::move(ersetzungen))
 {
+}
+
+const Ersetzung* Fahrtenliste::ersetzung(std::size_t zeile) const
+{
+    const auto gefunden = ersetzungen_.constFind(fahrten_.at(zeile).id);
+    return gefunden == ersetzungen_.cend() ? nullptr : &gefunden.value();
+}
+
+std::size_t Fahrtenliste::anzahlAktuell() const
+{
+    if (ersetzungen_.isEmpty())
+        return fahrten_.size();
+    return static_cast<std::size_t>(std::count_if(
+        fahrten_.begin(), fahrten_.end(), [this](const GelisteteFahrt& f) { return !ersetzungen_.contains(f.id); }));
 }
 
 QString Fahrtenliste::zelle(std::size_t zeile, int spalte) const
@@ -57,7 +73,8 @@ qint64 Fahrtenliste::kilometer() const
 {
     qint64 summe = 0;
     for (const GelisteteFahrt& f : fahrten_)
-        summe += f.kmAn - f.kmAb;
+        if (!ersetzungen_.contains(f.id))
+            summe += f.kmAn - f.kmAb;
     return summe;
 }
 
@@ -65,6 +82,8 @@ KilometerJeArt Fahrtenliste::kilometerJeArt() const
 {
     KilometerJeArt summen;
     for (const GelisteteFahrt& f : fahrten_) {
+        if (ersetzungen_.contains(f.id))
+            continue;
         const QString kuerzel = namen_.artKuerzel.value(f.art);
         const qint64 km = f.kmAn - f.kmAb;
         if (kuerzel.startsWith(QLatin1Char('U')))

@@ -39,6 +39,13 @@ struct Stammnamen {
     QHash<int, QString> artNamen;
 };
 
+// How a listed row was replaced: when, why, and whether the trip was cancelled.
+struct Ersetzung {
+    QString erfasst; // German date and time the replacing row was stored
+    QString grund;
+    bool storniert = false;
+};
+
 // Kilometres per kind of trip, by the kind's short form "U", "P", "A", "G".
 struct KilometerJeArt {
     qint64 unzugeordnet = 0;
@@ -61,7 +68,8 @@ public:
     static bool ohneZeiten(const GelisteteFahrt& fahrt);
 
     Fahrtenliste() = default;
-    Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen);
+    // `ersetzungen` names the listed rows that are no longer current, by trip ID.
+    Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen = {});
 
     const std::vector<GelisteteFahrt>& fahrten() const { return fahrten_; }
     std::size_t anzahl() const { return fahrten_.size(); }
@@ -70,11 +78,16 @@ public:
     const Stammnamen& namen() const { return namen_; }
 
     QString zelle(std::size_t zeile, int spalte) const;
-    // Sum of "KM-Ank." minus "KM-Abf." over the listed trips.
+    // What replaced the row; none for a current trip.
+    const Ersetzung* ersetzung(std::size_t zeile) const;
+    // The listed trips that count: current versions only.
+    std::size_t anzahlAktuell() const;
+    // Sum of "KM-Ank." minus "KM-Abf." over the listed current trips.
     qint64 kilometer() const;
     KilometerJeArt kilometerJeArt() const;
 
 private:
     std::vector<GelisteteFahrt> fahrten_;
     Stammnamen namen_;
+    QHash<int, Ersetzung> ersetzungen_;
 };

@@ -1,5 +1,6 @@
 #include "evaluation/report/Fahrtenbuchdateien.h"
 
+#include "audit/Pruefstand.h"
 #include "common/CsvSchreiber.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/BerichtStore.h"
@@ -7,6 +8,7 @@
 #include "evaluation/Fahrtenexport.h"
 #include "evaluation/report/Berichtsfahrten.h"
 #include "evaluation/report/PdfExport.h"
+#include "evaluation/report/Pruefvermerk.h"
 #include "evaluation/report/ReportLayout.h"
 
 #include <QDir>
@@ -67,9 +69,13 @@ void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const B
     daten.fahrer = QStringLiteral("alle");
     daten.abDatum = auftrag.von;
     daten.anDatum = auftrag.bis;
-    daten.fahrten = berichtsfahrten(liste, bemerkungen);
+    daten.fahrten = berichtsfahrten(liste, bemerkungen, BerichtStore().erfassungen(liste));
     daten.summen = artSummen(daten.fahrten);
-    writePdf(layOutReport(TQuickReport::bericht(daten)), auftrag.pdf);
+    daten.korrekturen = berichtskorrekturen(auftrag.fahrzeug, false, filtergrenzen::abfahrtAb(auftrag.von),
+                                            filtergrenzen::ankunftBis(auftrag.bis));
+    ReportDefinition bericht = TQuickReport::bericht(daten);
+    pruefvermerkEinfuegen(bericht, Pruefstand().vermerk());
+    writePdf(layOutReport(bericht), auftrag.pdf);
 }
 
 } // namespace

@@ -21,13 +21,14 @@ const ColumnGrid spalten({36, 48, 20, 44, 44, 7, 60});
 Band spaltenkopf()
 {
     const TextStyle s = TextStyle::strong();
-    Band band = spalten.band({{Cell{QStringLiteral("Abfahrt"), s}, Cell{QStringLiteral("Ankunft"), s}},
-                              {Cell{QStringLiteral("Von"), s}, Cell{QStringLiteral("Nach"), s}},
-                              {Cell::right(QStringLiteral("KM-Abfahrt"), s), Cell::right(QStringLiteral("KM-Ankunft"), s)},
-                              {Cell{QStringLiteral("Fahrzeug"), s}, Cell{QStringLiteral("Fahrer"), s}},
-                              {Cell{QStringLiteral("Kategorie"), s}, Cell{QStringLiteral("Zweck"), s}},
-                              {Cell{QStringLiteral("Art"), s}},
-                              {Cell{QStringLiteral("Bemerkung"), s}}});
+    Band band =
+        spalten.band({{Cell{QStringLiteral("Abfahrt"), s}, Cell{QStringLiteral("Ankunft"), s}},
+                      {Cell{QStringLiteral("Von"), s}, Cell{QStringLiteral("Nach"), s}},
+                      {Cell::right(QStringLiteral("KM-Abfahrt"), s), Cell::right(QStringLiteral("KM-Ankunft"), s)},
+                      {Cell{QStringLiteral("Fahrzeug"), s}, Cell{QStringLiteral("Fahrer"), s}},
+                      {Cell{QStringLiteral("Kategorie"), s}, Cell{QStringLiteral("Zweck"), s}},
+                      {Cell{QStringLiteral("Art"), s}},
+                      {Cell{QStringLiteral("Bemerkung"), s}, Cell{QStringLiteral("Erfasst"), s}}});
     band.ruleBelow = true;
     return band;
 }
@@ -40,7 +41,7 @@ Band detail(const FahrtenZeile& fahrt)
                               {Cell{fahrt.kfz}, Cell{fahrt.fahrer}},
                               {Cell{fahrt.kategorie}, Cell{fahrt.zweck}},
                               {Cell{fahrt.art}},
-                              {Cell{fahrt.bemerkung}}});
+                              {Cell{fahrt.bemerkung}, Cell{fahrt.erfasst}}});
     band.ruleBelow = true;
     return band;
 }
@@ -79,6 +80,28 @@ Band legende(qreal bodyWidth)
     }
     band.ruleAbove = true;
     return band;
+}
+
+// "Korrekturen": every correction and cancellation in the period, old and new values, when, why.
+std::vector<Band> korrekturAbschnitt(const std::vector<KorrekturZeile>& korrekturen)
+{
+    Band titel = ColumnGrid({100}).band({{Cell{QStringLiteral("Korrekturen"), TextStyle::strong()}}});
+    titel.ruleBelow = true;
+    titel.padding = 2;
+    std::vector<Band> baender{titel};
+    if (korrekturen.empty())
+        baender.push_back(ColumnGrid({100}).band({{Cell{QStringLiteral("keine Korrekturen im Zeitraum")}}}));
+    const ColumnGrid spalten({80, 60, 128});
+    for (const KorrekturZeile& k : korrekturen) {
+        std::vector<Cell> aenderungen;
+        for (const QString& aenderung : k.aenderungen)
+            aenderungen.push_back(Cell{aenderung});
+        Band band =
+            spalten.band({{Cell{k.fahrt}, Cell{k.vorgang}}, {Cell{QStringLiteral("Grund: ") + k.grund}}, aenderungen});
+        band.ruleBelow = true;
+        baender.push_back(std::move(band));
+    }
+    return baender;
 }
 
 } // namespace
@@ -167,6 +190,7 @@ ReportDefinition TQuickReport::bericht(const FahrtenBerichtDaten& daten)
     for (const FahrtenZeile& fahrt : daten.fahrten)
         report.details.push_back(detail(fahrt));
     report.summary = summe(b);
+    report.closing = korrekturAbschnitt(daten.korrekturen);
     report.pageFooter = legende(breite);
     return report;
 }

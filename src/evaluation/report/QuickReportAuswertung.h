@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -27,6 +28,15 @@ struct FahrtenZeile {
     QString kategorie;
     QString art; // abbreviation: "U", "P", "A", "G"
     QString bemerkung;
+    QString erfasst; // when the trip was stored, as shown
+};
+
+// One correction or cancellation for the section "Korrekturen".
+struct KorrekturZeile {
+    QString fahrt;   // "Fahrt vom 01.03.2006 08:00, B-XY 1, Golf"
+    QString vorgang; // "korrigiert am 05.03.2006 10:12:30", "storniert am ..."
+    QString grund;
+    QStringList aenderungen; // "km-Ankunft: 1050 → 1005"; empty for a cancellation
 };
 
 // Kilometres per kind of trip.
@@ -59,6 +69,7 @@ struct FahrtenBerichtDaten {
     std::optional<QDate> anDatum; // set when "Ankunft" is ticked
     std::vector<FahrtenZeile> fahrten; // exactly the rows of the trip list, in its order
     ArtSummen summen;
+    std::vector<KorrekturZeile> korrekturen; // of the trips in the period, printed at the end
 };
 
 class TQuickReport {

@@ -16,5 +16,6 @@ struct ReportDefinition {
     Band columnHeader; // every page, above the details
     std::vector<Band> details;
     Band summary;    // after the last detail
+    std::vector<Band> closing; // sections after the summary, flowing onto further pages
     Band pageFooter; // bottom of every page
 };

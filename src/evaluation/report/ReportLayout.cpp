@@ -64,6 +64,8 @@ public:
         for (const Band& detail : definition_.details)
             placeFlowing(measure(detail));
         placeFlowing(measure(definition_.summary));
+        for (const Band& band : definition_.closing)
+            placeFlowing(measure(band));
         finishPage();
         fillPageNumbers();
         return std::move(report_);

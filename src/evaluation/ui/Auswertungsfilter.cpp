@@ -56,6 +56,8 @@ Auswertungsfilter::Auswertungsfilter(Ui_TF_AuswertungMirel& ui, const Auswertung
     verbinden(ui_.cbxAnDat, &QCheckBox::clicked, this, &Auswertungsfilter::cbxAnDatClick);
     verbinden(ui_.dtpAbDat, &QDateEdit::dateChanged, this, &Auswertungsfilter::dtpAbDatCloseUp);
     verbinden(ui_.dtpAnDat, &QDateEdit::dateChanged, this, &Auswertungsfilter::dtpAnDatCloseUp);
+    verbinden(ui_.cbxErsetzte, &QCheckBox::clicked, this,
+              [this] { filter_.mitErsetzten = ui_.cbxErsetzte->isChecked(); });
 }
 
 
@@ -99,6 +101,7 @@ void Auswertungsfilter::ClrFilter()
     ui_.dtpAnDat->setEnabled(false);
     ui_.cbxAbDat->setChecked(false);
     ui_.cbxAnDat->setChecked(false);
+    ui_.cbxErsetzte->setChecked(false);
     for (QComboBox* liste : {ui_.cbVon, ui_.cbNach, ui_.cbFahrer, ui_.cbZweck, ui_.cbKategorie, ui_.cbArt, ui_.cbBemerkung})
         liste->setCurrentIndex(0);
     ui_.eKMAbf->clear();

@@ -1,8 +1,9 @@
 #include "evaluation/ui/Druckvorschau.h"
 
+#include "audit/Pruefstand.h"
 #include "common_ui/LangeArbeit.h"
-
 #include "evaluation/report/Berichtsfahrten.h"
+#include "evaluation/report/Pruefvermerk.h"
 #include "evaluation/report/QRFahrerAuswertung.h"
 #include "evaluation/report/QRFahrerTabAuswertung.h"
 #include "evaluation/report/QRFahrerTagAuswertung.h"
@@ -61,6 +62,20 @@ void Druckvorschau::operator()() const
 
 std::optional<ReportDefinition> Druckvorschau::bericht() const
 {
+    std::optional<ReportDefinition> bericht = berichtOhneVermerk();
+    if (bericht)
+        pruefvermerkEinfuegen(*bericht, pruefvermerk());
+    return bericht;
+}
+
+QString Druckvorschau::pruefvermerk() const
+{
+    Pruefstand eigener;
+    return (fenster_->pruefstand() ? *fenster_->pruefstand() : eigener).vermerk();
+}
+
+std::optional<ReportDefinition> Druckvorschau::berichtOhneVermerk() const
+{
     const Auswertungsstand& stand = fenster_->stand();
     if (!stand.angezeigt || stand.fahrzeugansicht)
         return std::nullopt;
@@ -93,7 +108,11 @@ FahrtenBerichtDaten Druckvorschau::fahrtenDaten() const
         daten.abDatum = f.dtpAbDat->date();
     if (f.cbxAnDat->isChecked())
         daten.anDatum = f.dtpAnDat->date();
-    daten.fahrten = berichtsfahrten(f.fahrtenliste(), store_.bemerkungen(f.fahrtenliste()));
+    const Fahrtenliste& liste = f.fahrtenliste();
+    daten.fahrten = berichtsfahrten(liste, store_.bemerkungen(liste), store_.erfassungen(liste));
+    const Fahrtenfilter& filter = f.stand().filter;
+    daten.korrekturen = berichtskorrekturen(filter.fahrzeug, filter.ohneMusterfahrzeug, filter.abfahrtAb,
+                                            filter.ankunftBis);
     const LangeArbeit arbeit(fortschritt_, fenster_);
     daten.summen = artSummen(daten.fahrten, [&](int prozent) { arbeit.setzen(prozent); });
     return daten;

@@ -26,6 +26,9 @@ public:
     std::optional<ReportDefinition> bericht() const;
 
 private:
+    std::optional<ReportDefinition> berichtOhneVermerk() const;
+    // "Prüfwert <value> – Fahrtenbuch geprüft: <state>" for every page's footer.
+    QString pruefvermerk() const;
     FahrtenBerichtDaten fahrtenDaten() const;
 
     TF_AuswertungMirel* fenster_;

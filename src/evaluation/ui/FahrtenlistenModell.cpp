@@ -1,11 +1,15 @@
 #include "evaluation/ui/FahrtenlistenModell.h"
 
+#include <QColor>
+#include <QFont>
+
 FahrtenlistenModell::FahrtenlistenModell(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FahrtenlistenModell::setzen(Fahrtenliste liste)
+void FahrtenlistenModell::setzen(Fahrtenliste liste, QSet<qlonglong> auffaellig)
 {
     beginResetModel();
     liste_ = std::move(liste);
+    auffaellig_ = std::move(auffaellig);
     endResetModel();
 }
 
@@ -21,11 +25,44 @@ int FahrtenlistenModell::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : Fahrtenliste::Spalten;
 }
 
+QString FahrtenlistenModell::hinweis(std::size_t zeile) const
+{
+    QStringList texte;
+    if (const Ersetzung* ersetzung = liste_.ersetzung(zeile))
+        texte << (ersetzung->storniert ? QStringLiteral("storniert am %1: %2") : QStringLiteral("ersetzt am %1: %2"))
+                     .arg(ersetzung->erfasst, ersetzung->grund);
+    if (auffaellig_.contains(liste_.fahrt(zeile).id))
+        texte << QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert: er wurde außerhalb von Varno "
+                                "verändert (Extras > Fahrtenbuch prüfen).");
+    return texte.join(QLatin1Char('\n'));
+}
+
 QVariant FahrtenlistenModell::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || liste_.leer())
+    if (!index.isValid() || liste_.leer())
         return {};
-    return liste_.zelle(static_cast<std::size_t>(index.row()), index.column());
+    const auto zeile = static_cast<std::size_t>(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return liste_.zelle(zeile, index.column());
+    case Qt::ToolTipRole: {
+        const QString text = hinweis(zeile);
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
+    case Qt::ForegroundRole:
+        return liste_.ersetzung(zeile) ? QVariant(QColor(Qt::gray)) : QVariant();
+    case Qt::FontRole: {
+        if (!liste_.ersetzung(zeile))
+            return {};
+        QFont durchgestrichen;
+        durchgestrichen.setStrikeOut(true);
+        return durchgestrichen;
+    }
+    case Qt::BackgroundRole:
+        return auffaellig_.contains(liste_.fahrt(zeile).id) ? QVariant(QColor(255, 200, 200)) : QVariant();
+    default:
+        return {};
+    }
 }
 
 QVariant FahrtenlistenModell::headerData(int section, Qt::Orientation orientation, int role) const

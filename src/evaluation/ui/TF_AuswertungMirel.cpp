@@ -1,7 +1,9 @@
 #include "evaluation/ui/TF_AuswertungMirel.h"
 
+#include "audit/Pruefstand.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
+#include "common/VarnoError.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
@@ -14,6 +16,7 @@
 #include "evaluation/ui/TF_Details.h"
 #include "evaluation/ui/TextTabellenModell.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -71,6 +74,8 @@ void TF_AuswertungMirel::verbindeHandler()
     verbinden(btExport, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportClick);
     verbinden(btExportieren, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportierenClick);
     verbinden(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
+    verbinden(aKorrigieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtKorrigieren);
+    verbinden(aStornieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtStornieren);
     for (QTableView* tabelle : {sgFahrten, SGFahrer, SGFahrerTab})
         verbinden(tabelle, &QTableView::doubleClicked, this, &TF_AuswertungMirel::sgFahrtenDblClick);
     // Only enables buttons, and a unique connection needs the member itself: plain connect.
@@ -85,6 +90,12 @@ void TF_AuswertungMirel::verbindeHandler()
 void TF_AuswertungMirel::setDruckvorschau(std::function<void()> vorschau)
 {
     druckvorschau_ = std::move(vorschau);
+    ergebnisknoepfeAktualisieren();
+}
+
+void TF_AuswertungMirel::setKorrekturen(Korrekturen korrekturen)
+{
+    korrekturen_ = std::move(korrekturen);
     ergebnisknoepfeAktualisieren();
 }
 
@@ -330,13 +341,14 @@ void TF_AuswertungMirel::zeigeFahrten()
     sgFahrten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
         const LangeArbeit arbeit(fortschritt_, this);
-        fahrtenModell_->setzen(
+        Fahrtenliste liste =
             auswertungsanzeige::abfragen(store_, auswertungsanzeige::Ansicht::Fahrten, filter(), arbeit.melder())
-                .fahrten);
+                .fahrten;
+        fahrtenModell_->setzen(std::move(liste), pruefungZeigen());
     }
     if (!fahrtenliste().leer())
         sgFahrten->setCurrentIndex(fahrtenModell_->index(0, 0));
-    sbAnzahl->setText(QStringLiteral("Anzahl Fahrten: %1").arg(fahrtenliste().anzahl()));
+    sbAnzahl->setText(QStringLiteral("Anzahl Fahrten: %1").arg(fahrtenliste().anzahlAktuell()));
     sbKilometer->setText(QStringLiteral("Kilometer: %1").arg(fahrtenliste().kilometer()));
     zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
                             {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
@@ -365,6 +377,8 @@ void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()
     const bool mitFahrten = fahrtenansicht && !fahrtenliste().leer();
     btDetails->setEnabled(mitFahrten);
     btStammfahrt->setEnabled(gewaehlteFahrt() != nullptr);
+    aKorrigieren->setEnabled(aktuelleFahrtGewaehlt() && korrekturen_.korrigieren != nullptr);
+    aStornieren->setEnabled(aktuelleFahrtGewaehlt() && korrekturen_.stornieren != nullptr);
     druckvorschauFreigeben(stand_.angezeigt && !stand_.fahrzeugansicht && (!fahrtenansicht || mitFahrten));
     btExportieren->setEnabled(stand_.angezeigt);
 }
@@ -424,3 +438,49 @@ void TF_AuswertungMirel::btExportClick()
         druckvorschau_();
 }
 
+
+// --- Corrections and the check of the logbook ---
+
+// The status bar's last panel tells whether the logbook verified; the rows it names are marked.
+QSet<qlonglong> TF_AuswertungMirel::pruefungZeigen()
+{
+    if (!pruefstand_)
+        return {};
+    try {
+        const Pruefergebnis& ergebnis = pruefstand_->aktuell();
+        sbPruefung->setText(QStringLiteral("Fahrtenbuch geprüft: ") + ergebnis.zustand());
+        return ergebnis.betroffeneFahrten();
+    } catch (const VarnoError& fehler) {
+        sbPruefung->setText(QStringLiteral("Fahrtenbuch nicht prüfbar: ") + fehler.message());
+        return {};
+    }
+}
+
+// A listed version that no correction or cancellation has replaced yet.
+bool TF_AuswertungMirel::aktuelleFahrtGewaehlt() const
+{
+    return gewaehlteFahrt() && !fahrtenliste().ersetzung(static_cast<std::size_t>(sgFahrten->currentIndex().row()));
+}
+
+void TF_AuswertungMirel::ersetzen(const std::function<bool(int fahrtId)>& wie)
+{
+    if (!aktuelleFahrtGewaehlt() || !wie)
+        return;
+    const int zeile = sgFahrten->currentIndex().row();
+    if (!wie(gewaehlteFahrt()->id))
+        return;
+    zeigeFahrten();
+    if (!fahrtenliste().leer())
+        sgFahrten->setCurrentIndex(
+            fahrtenModell_->index(std::min(zeile, static_cast<int>(fahrtenliste().anzahl()) - 1), 0));
+}
+
+void TF_AuswertungMirel::FahrtKorrigieren()
+{
+    ersetzen(korrekturen_.korrigieren);
+}
+
+void TF_AuswertungMirel::FahrtStornieren()
+{
+    ersetzen(korrekturen_.stornieren);
+}

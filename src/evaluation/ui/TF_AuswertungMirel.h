@@ -9,12 +9,14 @@
 #include "evaluation/ui/Auswertungsexport.h"
 #include "evaluation/ui/Ui_TF_AuswertungMirel.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
 
 class Auswertungsfilter;
 class FahrtenlistenModell;
+class Pruefstand;
 class QComboBox;
 class QLineEdit;
 class QTableView;
@@ -39,6 +41,16 @@ public:
     void setFortschritt(Fortschritt anzeige) { fortschritt_ = std::move(anzeige); }
     // The print preview of the shown result; "Druckvorschau" stays disabled until one is attached.
     void setDruckvorschau(std::function<void()> vorschau);
+
+    // Correcting and cancelling the selected trip; each returns true when it stored something.
+    struct Korrekturen {
+        std::function<bool(int fahrtId)> korrigieren;
+        std::function<bool(int fahrtId)> stornieren;
+    };
+    void setKorrekturen(Korrekturen korrekturen);
+    // The check of the logbook that marks rows and fills the status bar's last panel.
+    void setPruefstand(Pruefstand* stand) { pruefstand_ = stand; }
+    Pruefstand* pruefstand() const { return pruefstand_; }
 
     // Read-only state of the last result.
     const Auswertungsstand& stand() const { return stand_; }
@@ -69,6 +81,8 @@ public slots:
     void btExportClick();
     void btExportierenClick();
     void btJahresfahrtenbuchClick();
+    void FahrtKorrigieren();
+    void FahrtStornieren();
     void btVerwerfenClick();
     void btSchliessenClick();
 
@@ -86,6 +100,9 @@ private:
     void druckvorschauFreigeben(bool frei);
     void ergebnisknoepfeAktualisieren();
     void filterMerken();
+    QSet<qlonglong> pruefungZeigen();
+    bool aktuelleFahrtGewaehlt() const;
+    void ersetzen(const std::function<bool(int fahrtId)>& wie);
 
     AuswertungStore store_;
     Auswertungsfilter* filter_;
@@ -99,6 +116,8 @@ private:
     const Sitzung& sitzung_;
     Fortschritt fortschritt_;
     std::function<void()> druckvorschau_;
+    Korrekturen korrekturen_;
+    Pruefstand* pruefstand_ = nullptr;
     Auswertungsexport export_;
     int obenVorAusklappen_ = 0;
 };

@@ -87,6 +87,7 @@ void TF_Details::baueOberflaeche()
     MBemerkungen = benannt(new QPlainTextEdit, "MBemerkungen");
     MBemerkungen->setReadOnly(true);
     MBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LErfasst = benannt(new QLabel, "LErfasst");
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btAbbrechen");
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
@@ -100,6 +101,7 @@ void TF_Details::baueOberflaeche()
     felder->addRow(QStringLiteral("Zweck:"), Cbzweck);
     felder->addRow(QStringLiteral("Kategorie:"), CbKategorie);
     felder->addRow(QStringLiteral("Fahrer:"), CbFahrer);
+    felder->addRow(QStringLiteral("Erfasst:"), LErfasst);
 
     auto* datum = new QVBoxLayout;
     datum->addWidget(LDatum);
@@ -144,6 +146,7 @@ void TF_Details::FormShow()
     CbFahrer->setCurrentIndex(0);
     artWaehlen(zelle(Fahrtenliste::Art));
     MBemerkungen->setPlainText(AuswertungStore().bemerkung(fahrt_.id));
+    LErfasst->setText(AuswertungStore().erfasst(fahrt_.id));
 }
 
 void TF_Details::zeitenFuellen()

@@ -41,6 +41,7 @@ public:
     QComboBox* CbFahrer;
     QButtonGroup* RGFahrtart;
     QPlainTextEdit* MBemerkungen;
+    QLabel* LErfasst; // when the trip was stored
     QPushButton* btAbbrechen;
 
     // The selected kind as its radio position (0 "unzugeordnet" to 3 "geschäftlich"), -1 for none.

@@ -4,6 +4,7 @@
 #include "common_ui/Schriftmass.h"
 #include "evaluation/ui/FahrzeugDiagramm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -76,6 +77,7 @@ QWidget* Ui_TF_AuswertungMirel::filterBauen()
     RBFahrer = benannt(new QRadioButton(QStringLiteral("nach Fahrern")), "RBFahrer");
     RBFahrzeug = benannt(new QRadioButton(QStringLiteral("nach Fahrzeugen")), "RBFahrzeug");
     RBFahrten->setChecked(true);
+    cbxErsetzte = benannt(new QCheckBox(QStringLiteral("ersetzte Fassungen zeigen")), "cbxErsetzte");
     btAnzeigen = benannt(new QPushButton(QStringLiteral("Anzeigen")), "btAnzeigen");
     btVerwerfen = benannt(new QPushButton(QStringLiteral("Verwerfen")), "btVerwerfen");
     btSchliessen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btSchliessen");
@@ -104,7 +106,7 @@ QWidget* Ui_TF_AuswertungMirel::filterBauen()
     beschriftet(QStringLiteral("Art"), cbArt, 2, 4);
     beschriftet(QStringLiteral("Bem."), cbBemerkung, 2, 6);
     auto* ansicht = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{RBFahrten, RBFahrer, RBFahrzeug})
+    for (QWidget* w : std::initializer_list<QWidget*>{RBFahrten, RBFahrer, RBFahrzeug, cbxErsetzte})
         ansicht->addWidget(w);
     ansicht->addStretch();
     for (QWidget* w : std::initializer_list<QWidget*>{btAnzeigen, btVerwerfen, btJahresfahrtenbuch, btSchliessen})
@@ -137,8 +139,14 @@ QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
     sbKilometer = new QLabel;
     sbAnzahl->setFixedWidth(schriftmass::breite(484));
     sbKilometer->setMinimumWidth(schriftmass::breite(50));
+    sbPruefung = new QLabel;
     sbFahrten->addWidget(sbAnzahl);
     sbFahrten->addWidget(sbKilometer, 1);
+    sbFahrten->addPermanentWidget(sbPruefung);
+    aKorrigieren = new QAction(QStringLiteral("Fahrt korrigieren …"), sgFahrten);
+    aStornieren = new QAction(QStringLiteral("Fahrt stornieren"), sgFahrten);
+    sgFahrten->addActions({aKorrigieren, aStornieren});
+    sgFahrten->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(btStammfahrt);

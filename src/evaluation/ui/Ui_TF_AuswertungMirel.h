@@ -1,6 +1,7 @@
 #pragma once
 
 class FahrzeugDiagramm;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -32,6 +33,7 @@ struct Ui_TF_AuswertungMirel {
     QComboBox* cbKategorie;
     QComboBox* cbArt;
     QComboBox* cbBemerkung;
+    QCheckBox* cbxErsetzte;
     QRadioButton* RBFahrten;
     QRadioButton* RBFahrer;
     QRadioButton* RBFahrzeug;
@@ -51,6 +53,10 @@ struct Ui_TF_AuswertungMirel {
     QStatusBar* sbFahrten;
     QLabel* sbAnzahl;
     QLabel* sbKilometer;
+    QLabel* sbPruefung;
+    // The trip list's context menu.
+    QAction* aKorrigieren;
+    QAction* aStornieren;
     // The lower part: hidden until "Anzeigen" unfolds the window.
     QWidget* ergebnis;
 

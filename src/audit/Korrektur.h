@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One stored version of a trip, with the names its IDs stand for.
+struct Fassung {
+    int id = 0;
+    int kfz = 0;
+    QString fahrzeug;
+    QDateTime abDat;
+    QDateTime anDat;
+    int kmAb = 0;
+    int kmAn = 0;
+    QString von, nach, zweck, kategorie, fahrer;
+    QString art; // name of the kind, "geschäftlich"
+    QString bemerkung;
+    QString erfasst;        // German date and time; empty for a row stored before entry times were kept
+    QString grund;          // why this version replaced the one before
+    bool storniert = false; // this version cancels the trip
+};
+
+// A version and the version that replaced it.
+struct Korrektur {
+    Fassung alt;
+    Fassung neu;
+};
+
+// The rules of correcting and cancelling a stored trip and the words for them.
+namespace korrektur {
+
+// The refusal when no reason is given; nothing when there is one.
+std::optional<QString> ohneGrundKorrigiert(const QString& grund);
+std::optional<QString> ohneGrundStorniert(const QString& grund);
+// A correction must change something.
+std::optional<QString> unveraendert(const Korrektur& korrektur);
+
+// "Feld: alt → neu" for each field that differs, in the order of the trip list.
+QStringList aenderungen(const Korrektur& korrektur);
+// "Fahrt vom 01.03.2006 08:00, B-XY 1, Golf"
+QString fahrt(const Fassung& fassung);
+// The protocol's description of the correction or cancellation.
+QString protokolltext(const Korrektur& korrektur);
+
+} // namespace korrektur

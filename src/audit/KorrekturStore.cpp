@@ -1,0 +1,156 @@
+#include "audit/KorrekturStore.h"
+
+#include "common/VarnoError.h"
+#include "db/AppState.h"
+#include "db/Fahrtfassung.h"
+#include "db/Kettenanhang.h"
+#include "db/SqlDate.h"
+#include "db/SqlStatement.h"
+#include "entry/EingabeStore.h"
+
+#include <functional>
+
+namespace KorrekturStore {
+
+namespace {
+
+const QString fassungAbfrage = QStringLiteral(
+    "SELECT m.ID, m.KFZ, k.KZuFzg, m.AbDat, m.AnDat, m.km_ab, m.km_an, s.Bezeichnung AS Von, d.Bezeichnung AS Nach, "
+    "z.Bezeichnung AS Zweck, c.Bezeichnung AS Kategorie, f.Bezeichnung AS Fahrer, a.Bezeichnung AS Art, m.Bemerkung, "
+    "m.Erfasst, m.Grund, m.Storniert FROM T_MIREL m LEFT JOIN T_KFZ k ON k.ID = m.KFZ "
+    "LEFT JOIN T_ORTE s ON s.ID = m.Start LEFT JOIN T_ORTE d ON d.ID = m.Ziel LEFT JOIN T_ZWECK z ON z.ID = m.Zweck "
+    "LEFT JOIN T_Kategorie c ON c.ID = m.Kategorie LEFT JOIN T_Fahrer f ON f.ID = m.Fahrer "
+    "LEFT JOIN T_ART a ON a.ID = m.Art WHERE m.ID = ?");
+
+QDateTime zeit(const QVariant& wert)
+{
+    return sqldate::fromSql(wert).value_or(QDateTime());
+}
+
+// The row's content exactly as stored, for a cancellation that repeats it.
+Fahrtenbucheintrag gespeicherterEintrag(int fahrtId)
+{
+    SqlStatement s(QStringLiteral("SELECT KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
+                                  "Bemerkung FROM T_MIREL WHERE ID = ?"));
+    s.bind(fahrtId).exec();
+    if (!s.next())
+        throw VarnoError(QStringLiteral("Die Fahrt ist nicht mehr vorhanden."));
+    return {s.value(0), s.value(1), s.value(2), s.value(3), s.value(4),  s.value(5),
+            s.value(6), s.value(7), s.value(8), s.value(9), s.value(10), s.value(11)};
+}
+
+Fassung vorhandeneFassung(int fahrtId)
+{
+    std::optional<Fassung> gefunden = fassung(fahrtId);
+    if (!gefunden || !aktuell(fahrtId))
+        throw VarnoError(QStringLiteral("Die Fahrt wurde bereits korrigiert oder storniert."));
+    return *gefunden;
+}
+
+// Within the transaction: `eintrag` may resolve names, which must go with the row.
+qlonglong ersetzen(const Fassung& alt, const std::function<Fahrtenbucheintrag()>& eintrag, const QString& grund,
+                   Ereignis ereignis)
+{
+    Kettentransaktion transaktion;
+    Fahrtenbucheintrag neu = eintrag();
+    neu.ersetztId = alt.id;
+    neu.grund = grund;
+    const qlonglong id = transaktion.anhaengen(neu);
+    transaktion.protokollieren(ereignis, korrektur::protokolltext({alt, *fassung(static_cast<int>(id))}));
+    transaktion.commit();
+    return id;
+}
+
+} // namespace
+
+std::optional<Fassung> fassung(int fahrtId)
+{
+    SqlStatement s(fassungAbfrage);
+    s.bind(fahrtId).exec();
+    if (!s.next())
+        return std::nullopt;
+    Fassung f;
+    f.id = s.intValue(QStringLiteral("ID"));
+    f.kfz = s.intValue(QStringLiteral("KFZ"));
+    f.fahrzeug = s.text(QStringLiteral("KZuFzg"));
+    f.abDat = zeit(s.value(QStringLiteral("AbDat")));
+    f.anDat = zeit(s.value(QStringLiteral("AnDat")));
+    f.kmAb = s.intValue(QStringLiteral("km_ab"));
+    f.kmAn = s.intValue(QStringLiteral("km_an"));
+    f.von = s.text(QStringLiteral("Von"));
+    f.nach = s.text(QStringLiteral("Nach"));
+    f.zweck = s.text(QStringLiteral("Zweck"));
+    f.kategorie = s.text(QStringLiteral("Kategorie"));
+    f.fahrer = s.text(QStringLiteral("Fahrer"));
+    f.art = s.text(QStringLiteral("Art"));
+    f.bemerkung = s.text(QStringLiteral("Bemerkung"));
+    f.erfasst = sqldate::germanDateTime(s.value(QStringLiteral("Erfasst")));
+    f.grund = s.text(QStringLiteral("Grund"));
+    f.storniert = s.intValue(QStringLiteral("Storniert")) != 0;
+    return f;
+}
+
+bool aktuell(int fahrtId)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL m WHERE m.ID = ? AND %1")
+                                       .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
+                                   {fahrtId}) > 0;
+}
+
+bool kartenfahrzeug(int kfz)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?"), {kfz}) == EingabeVarno;
+}
+
+QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
+{
+    SqlStatement s(QStringLiteral("SELECT MAX(AnDat) FROM T_MIREL m WHERE KFZ = ? AND AbDat < ? AND ID <> ? AND %1")
+                       .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
+    s.bind(kfz).bind(sqldate::toSql(abfahrt)).bind(ausserFahrt).exec();
+    return s.next() ? zeit(s.value(0)) : QDateTime();
+}
+
+qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund)
+{
+    return ersetzen(vorhandeneFassung(fahrtId), [&neu] { return EingabeStore::fahrtenbucheintrag(neu); }, grund,
+                    Ereignis::Korrektur);
+}
+
+qlonglong stornieren(int fahrtId, const QString& grund)
+{
+    return ersetzen(
+        vorhandeneFassung(fahrtId),
+        [fahrtId] {
+            Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
+            storno.storniert = true;
+            return storno;
+        },
+        grund, Ereignis::Stornierung);
+}
+
+std::vector<Korrektur> korrekturen(std::optional<int> fahrzeug, bool ohneMusterfahrzeug, const QDateTime& von,
+                                   const QDateTime& bis)
+{
+    QString sql = QStringLiteral("SELECT n.ErsetztID, n.ID FROM T_MIREL n JOIN T_MIREL a ON a.ID = n.ErsetztID "
+                                 "WHERE ((a.AbDat >= ? AND a.AnDat <= ?) OR (n.AbDat >= ? AND n.AnDat <= ?))");
+    QVariantList werte{sqldate::toSql(von), sqldate::toSql(bis), sqldate::toSql(von), sqldate::toSql(bis)};
+    if (fahrzeug) {
+        sql += QStringLiteral(" AND a.KFZ = ?");
+        werte << *fahrzeug;
+    }
+    if (ohneMusterfahrzeug)
+        sql += QStringLiteral(" AND a.KFZ <> 1");
+    SqlStatement s(sql + QStringLiteral(" ORDER BY n.ID"));
+    for (const QVariant& wert : werte)
+        s.bind(wert);
+    s.exec();
+    std::vector<std::pair<int, int>> paare;
+    while (s.next())
+        paare.emplace_back(s.value(0).toInt(), s.value(1).toInt());
+    std::vector<Korrektur> ergebnis;
+    for (const auto& [alt, neu] : paare)
+        ergebnis.push_back({*fassung(alt), *fassung(neu)});
+    return ergebnis;
+}
+
+} // namespace KorrekturStore

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "audit/Korrektur.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QCalendarWidget;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class Radiogruppe;
+namespace speicherpruefung {
+enum class Feld;
+} // namespace speicherpruefung
+
+// "Fahrt korrigieren": a stored trip in the trip entry's fields. Saving checks it by the trip
+// entry's rules, demands a reason and stores a new row that replaces the old one, which stays
+// as it was.
+class TF_Korrektur : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_Korrektur(QWidget* parent = nullptr);
+
+    // Shows the trip and waits; true when a correction was stored.
+    bool korrigieren(int fahrtId);
+    // Fills the fields from the trip (korrigieren() does it before showing).
+    bool laden(int fahrtId);
+
+    QLineEdit* EAbfahrt;
+    QLineEdit* EAnkunft;
+    QCalendarWidget* Kalender;
+    QComboBox* cbVon;
+    QComboBox* Cbnach;
+    QLineEdit* EkmStand;
+    QLineEdit* Ekm;
+    QComboBox* Cbzweck;
+    QComboBox* CbKategorie;
+    QComboBox* CbFahrer;
+    Radiogruppe* RGFahrtart;
+    QPlainTextEdit* MBemerkungen;
+    QLineEdit* EGrund;
+    QPushButton* btSpeichern;
+    QPushButton* btAbbrechen;
+
+public slots:
+    void btSpeichernClick();
+
+private:
+    void baueOberflaeche();
+    void listenFuellen();
+    void kmFelderAbgleichen(QLineEdit* verlassen);
+    void ablehnen(const QString& meldung, QWidget* feld);
+    QWidget* feld(speicherpruefung::Feld feld) const;
+    Fassung neueFassung() const;
+
+    std::optional<Fassung> alt_;
+    bool kartenfahrzeug_ = false;
+};

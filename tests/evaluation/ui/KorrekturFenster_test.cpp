@@ -1,0 +1,297 @@
+#include "Auswertungsdaten.h"
+#include "ReportTestSupport.h"
+
+#include "app/Varno.h"
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/Korrekturmaske.h"
+#include "common/Clock.h"
+#include "db/AppState.h"
+#include "db/SqlStatement.h"
+#include "db/TDataBase.h"
+#include "evaluation/AuswertMirelMaske.h"
+#include "evaluation/Details.h"
+#include "evaluation/Druckvorschau.h"
+#include "evaluation/report/PdfExport.h"
+#include "evaluation/report/ReportLayout.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two trips of the Golf on 1 and 2 March 2006; the program runs, the evaluation lists them.
+class KorrekturFenster : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
+        erste = build::fahrt(d.fahrt(am(2006, 3, 1, 8), am(2006, 3, 1, 9), 1000, 1050));
+        zweite = build::fahrt(d.fahrt(am(2006, 3, 2, 8), am(2006, 3, 2, 9), 1050, 1090));
+        appState().AktKFZ = d.golf;
+        varno.starten(false);
+        auswertung()->show();
+        anzeigen();
+    }
+    void TearDown() override
+    {
+        auswertung()->close();
+        Clock::reset();
+    }
+
+    TF_AuswertungMirel* auswertung() { return varno.auswertung(); }
+    QTableView* liste() { return auswertung()->sgFahrten; }
+    QString zelle(int zeile, int spalte) { return liste()->model()->index(zeile, spalte).data().toString(); }
+    void anzeigen() { auswertung()->btAnzeigen->click(); }
+    void waehlen(int zeile) { liste()->setCurrentIndex(liste()->model()->index(zeile, 0)); }
+
+    // Opens "Fahrt korrigieren …" on the row and does `eingeben` in the open dialog.
+    void korrigieren(int zeile, const std::function<void(TF_Korrektur&)>& eingeben)
+    {
+        waehlen(zeile);
+        ASSERT_TRUE(auswertung()->aKorrigieren->isEnabled());
+        QTimer::singleShot(0, [this, eingeben] { eingeben(*varno.korrektur()); });
+        auswertung()->aKorrigieren->trigger();
+    }
+
+    static QStringList zeile(const QString& sql, const QVariantList& werte = {})
+    {
+        SqlStatement s(sql);
+        for (const QVariant& wert : werte)
+            s.bind(wert);
+        s.exec();
+        QStringList texte;
+        while (s.next())
+            for (int spalte = 0; s.value(spalte).isValid(); ++spalte)
+                texte << s.value(spalte).toString();
+        return texte;
+    }
+
+    TestDatabase db;
+    Auswertungsdaten d;
+    int erste = 0;
+    int zweite = 0;
+    Varno varno;
+};
+
+const QString inhalt = QStringLiteral("SELECT KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
+                                      "Fahrer, Bemerkung, Erfasst, Pruefwert FROM T_MIREL WHERE ID = ?");
+
+} // namespace
+
+TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
+{
+    const QStringList vorher = zeile(inhalt, {erste});
+    korrigieren(0, [](TF_Korrektur& dialog) {
+        dialog.EkmStand->setText(QStringLiteral("1045"));
+        emit dialog.EkmStand->editingFinished();
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+    });
+
+    EXPECT_EQ(zeile(inhalt, {erste}), vorher);
+    EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Grund, Erfasst FROM T_MIREL WHERE ErsetztID = ?"), {erste}),
+              (QStringList{QStringLiteral("1000"), QStringLiteral("1045"), QStringLiteral("Tippfehler"),
+                           QStringLiteral("2006-03-10 12:00:00")}));
+    // The list shows the current versions: the corrected trip in its place, the sums follow.
+    EXPECT_EQ(liste()->model()->rowCount(), 2);
+    EXPECT_EQ(zelle(0, 5), QStringLiteral("1045"));
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 85"));
+    EXPECT_EQ(
+        zeile(QStringLiteral("SELECT Beschreibung FROM T_Protokoll WHERE Ereignis = 'Korrektur'")),
+        QStringList{QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf korrigiert: km-Ankunft: 1050 → 1045. "
+                                   "Grund: Tippfehler")});
+    EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+}
+
+TEST_F(KorrekturFenster, OhneGrundWirdAbgelehntUndNichtsGespeichert)
+{
+    bool offen = false;
+    korrigieren(0, [&offen](TF_Korrektur& dialog) {
+        dialog.EkmStand->setText(QStringLiteral("1045"));
+        dialog.btSpeichern->click();
+        offen = dialog.isVisible();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Bitte geben Sie den Grund der Korrektur an.")});
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, FolgtDenRegelnDerFahrtenerfassung)
+{
+    korrigieren(1, [](TF_Korrektur& dialog) {
+        dialog.EAbfahrt->setText(QStringLiteral("24:00"));
+        dialog.EGrund->setText(QStringLiteral("Uhrzeit"));
+        dialog.btSpeichern->click();
+        dialog.EAbfahrt->setText(QStringLiteral("08:30"));
+        dialog.EkmStand->setText(QStringLiteral("1300"));
+        emit dialog.EkmStand->editingFinished();
+        dialog.btSpeichern->click();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              (QStringList{QStringLiteral("Fehler bei Eingabe. Gültige Werte sind 00:00 bis 23:59."),
+                           QStringLiteral("Die Durchschnittsgeschwindigkeit von 500 km/h überschreitet die in den "
+                                          "Optionen eingestellte Geschwindigkeit.")}));
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, UnveraenderteFahrtWirdNichtGespeichert)
+{
+    korrigieren(0, [](TF_Korrektur& dialog) {
+        dialog.EGrund->setText(QStringLiteral("nur so"));
+        dialog.btSpeichern->click();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Die Fahrt ist unverändert; es gibt nichts zu korrigieren.")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtbar)
+{
+    waehlen(1);
+    ScriptedPrompts::get().answerInput(QStringLiteral("doppelt erfasst"));
+    auswertung()->aStornieren->trigger();
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().text,
+              QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf stornieren. Grund der Stornierung:"));
+    EXPECT_EQ(liste()->model()->rowCount(), 1);
+    EXPECT_EQ(auswertung()->sbAnzahl->text(), QStringLiteral("Anzahl Fahrten: 1"));
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 50"));
+
+    // Shown with the replaced versions, struck through and grey, with date and reason; still not counted.
+    auswertung()->cbxErsetzte->click();
+    anzeigen();
+    ASSERT_EQ(liste()->model()->rowCount(), 2);
+    const QModelIndex storniert = liste()->model()->index(1, 0);
+    EXPECT_TRUE(storniert.data(Qt::FontRole).value<QFont>().strikeOut());
+    EXPECT_EQ(storniert.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::gray));
+    EXPECT_EQ(storniert.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("storniert am 10.03.2006 12:00:00: doppelt erfasst"));
+    EXPECT_FALSE(liste()->model()->index(0, 0).data(Qt::FontRole).isValid());
+    EXPECT_EQ(auswertung()->sbAnzahl->text(), QStringLiteral("Anzahl Fahrten: 1"));
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 50"));
+    waehlen(1);
+    EXPECT_FALSE(auswertung()->aKorrigieren->isEnabled());
+    EXPECT_FALSE(auswertung()->aStornieren->isEnabled());
+
+    // The vehicle's odometer is the last current trip's again.
+    TDataBase liste;
+    liste.ListenOeffnen();
+    std::vector<KFZEintrag> fahrzeuge(static_cast<std::size_t>(liste.KFZAnzahl()));
+    liste.KFZLesen(fahrzeuge);
+    const auto golf =
+        std::find_if(fahrzeuge.begin(), fahrzeuge.end(), [this](const KFZEintrag& f) { return f.ID == d.golf; });
+    ASSERT_NE(golf, fahrzeuge.end());
+    EXPECT_EQ(golf->KmStand, 1050);
+}
+
+TEST_F(KorrekturFenster, StornierungOhneGrundWirdAbgelehnt)
+{
+    waehlen(0);
+    ScriptedPrompts::get().answerInput(QStringLiteral(" "));
+    auswertung()->aStornieren->trigger();
+    ScriptedPrompts::get().answerInput(std::nullopt);
+    auswertung()->aStornieren->trigger();
+    EXPECT_EQ(ScriptedPrompts::get().texts().filter(QStringLiteral("Bitte")),
+              QStringList{QStringLiteral("Bitte geben Sie den Grund der Stornierung an.")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+    EXPECT_EQ(liste()->model()->rowCount(), 2);
+}
+
+TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
+{
+    EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: unverändert"));
+    SqlStatement("UPDATE T_MIREL SET km_an = 1049 WHERE ID = ?").bind(erste).exec();
+    anzeigen();
+    EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
+    const QModelIndex veraendert = liste()->model()->index(0, 3);
+    EXPECT_EQ(veraendert.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
+    EXPECT_TRUE(veraendert.data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert")));
+    EXPECT_FALSE(liste()->model()->index(1, 3).data(Qt::BackgroundRole).isValid());
+}
+
+TEST_F(KorrekturFenster, DetailsNennenDieErfassungszeit)
+{
+    waehlen(0);
+    QString erfasst;
+    QTimer::singleShot(0, [&] {
+        erfasst = varno.details()->LErfasst->text();
+        varno.details()->close();
+    });
+    auswertung()->btDetails->click();
+    EXPECT_EQ(erfasst, QStringLiteral("10.03.2006 12:00:00"));
+}
+
+TEST_F(KorrekturFenster, BerichtZeigtPruefwertErfassungUndKorrekturen)
+{
+    korrigieren(0, [](TF_Korrektur& dialog) {
+        dialog.Cbnach->setEditText(QStringLiteral("Zuhause"));
+        dialog.EGrund->setText(QStringLiteral("falsches Ziel"));
+        dialog.btSpeichern->click();
+    });
+    waehlen(1);
+    ScriptedPrompts::get().answerInput(QStringLiteral("doppelt erfasst"));
+    auswertung()->aStornieren->trigger();
+
+    const auto bericht = Druckvorschau(*auswertung(), {}).bericht();
+    ASSERT_TRUE(bericht);
+    QTemporaryDir ablage;
+    const QString datei = ablage.filePath(QStringLiteral("fahrtenbuch.pdf"));
+    writePdf(layOutReport(*bericht), datei);
+    const QString text = reporttest::pdfText(datei).simplified();
+
+    const QString pruefwert = fahrtenbuchpruefung::pruefen().pruefwert();
+    EXPECT_TRUE(text.contains(QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: unverändert").arg(pruefwert)))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Erfasst"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("10.03.2006 12:00:00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Korrekturen")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("korrigiert am 10.03.2006 12:00:00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Grund: falsches Ziel")));
+    EXPECT_TRUE(text.contains(QStringLiteral("nach: D'dorf Kunde → Zuhause")));
+    EXPECT_TRUE(text.contains(QStringLiteral("storniert am 10.03.2006 12:00:00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Grund: doppelt erfasst")));
+    // The cancelled trip counts nowhere: 50 km of the corrected trip remain.
+    EXPECT_TRUE(text.contains(QStringLiteral("Gesamt 50 km")));
+}
+
+TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
+{
+    korrigieren(0, [](TF_Korrektur& dialog) {
+        dialog.EkmStand->setText(QStringLiteral("1045"));
+        emit dialog.EkmStand->editingFinished();
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+    });
+    waehlen(1);
+    ScriptedPrompts::get().answerInput(QStringLiteral("doppelt erfasst"));
+    auswertung()->aStornieren->trigger();
+
+    const Fahrtenfilter filter = auswertung()->filter();
+    const AuswertungStore store;
+    const auto fahrzeuge = store.fahrzeuge(filter.nurZeitraumUndFahrer());
+    ASSERT_EQ(fahrzeuge.size(), 1u);
+    EXPECT_EQ(fahrzeuge.front().anzahl, 1);
+    EXPECT_EQ(fahrzeuge.front().km.gesamt(), 45);
+    const auto fahrten = store.fahrtenEinesFahrers(d.meier, filter.abfahrtAb, filter.ankunftBis);
+    ASSERT_EQ(fahrten.size(), 1u);
+    EXPECT_EQ(fahrten.front().kmAn, 1045);
+    EXPECT_EQ(store.tagesfahrten(d.meier, QDate(2006, 3, 2)).size(), 0u);
+}
