@@ -52,6 +52,18 @@ protected:
         kette.commit();
     }
 
+    // A trip stored the program's way after the fixture's.
+    static void weitereFahrt()
+    {
+        build::fahrt({.kfz = 2,
+                      .ab = QDateTime(QDate(2006, 3, 4), QTime(8, 0)),
+                      .an = QDateTime(QDate(2006, 3, 4), QTime(9, 0)),
+                      .kmAb = 1150,
+                      .kmAn = 1180,
+                      .start = 1,
+                      .ziel = 2});
+    }
+
     static QStringList befunde()
     {
         QStringList texte;
@@ -248,13 +260,7 @@ TEST_F(Kettenpruefung, BerichtNenntJedenBefundUndDenPruefwert)
 TEST_F(Kettenpruefung, NeuGespeicherteZeilenSetzenDieKetteFort)
 {
     const QString vorher = fahrtenbuchpruefung::pruefen().pruefwert();
-    build::fahrt({.kfz = 2,
-                  .ab = QDateTime(QDate(2006, 3, 4), QTime(8, 0)),
-                  .an = QDateTime(QDate(2006, 3, 4), QTime(9, 0)),
-                  .kmAb = 1150,
-                  .kmAn = 1180,
-                  .start = 1,
-                  .ziel = 2});
+    weitereFahrt();
     const Pruefergebnis nachher = fahrtenbuchpruefung::pruefen();
     EXPECT_TRUE(nachher.unveraendert()) << nachher.bericht().toStdString();
     EXPECT_NE(nachher.pruefwert(), vorher);
@@ -263,13 +269,7 @@ TEST_F(Kettenpruefung, NeuGespeicherteZeilenSetzenDieKetteFort)
 TEST_F(Kettenpruefung, ZeileNachEinemGeloeschtenEndeVerdecktDieLueckeNicht)
 {
     SqlStatement("DELETE FROM T_MIREL WHERE ID = 5").exec();
-    build::fahrt({.kfz = 2,
-                  .ab = QDateTime(QDate(2006, 3, 4), QTime(8, 0)),
-                  .an = QDateTime(QDate(2006, 3, 4), QTime(9, 0)),
-                  .kmAb = 1150,
-                  .kmAn = 1180,
-                  .start = 1,
-                  .ziel = 2});
+    weitereFahrt();
     EXPECT_EQ(befunde(),
               QStringList{QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 04.03.2006 08:00: davor "
                                          "fehlt mindestens ein Eintrag (gelöscht).")});

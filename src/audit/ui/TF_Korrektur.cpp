@@ -3,6 +3,7 @@
 #include "audit/KorrekturStore.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
+#include "entry/ui/Eingabefelder.h"
 #include "entry/Eingabemaske.h"
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
@@ -30,21 +31,6 @@ template <typename T> T* benannt(T* widget, const char* name)
     return widget;
 }
 
-QLineEdit* zeitEingabe(const char* name)
-{
-    auto* feld = benannt(new QLineEdit, name);
-    feld->setInputMask(QStringLiteral("99:99;_"));
-    return feld;
-}
-
-QComboBox* auswahl(const char* name)
-{
-    auto* feld = benannt(new QComboBox, name);
-    feld->setEditable(true);
-    feld->setInsertPolicy(QComboBox::NoInsert);
-    return feld;
-}
-
 void fuellen(QComboBox* feld, const QStringList& eintraege)
 {
     const QString text = feld->currentText();
@@ -65,15 +51,15 @@ TF_Korrektur::TF_Korrektur(QWidget* parent) : QDialog(parent)
 
 void TF_Korrektur::baueOberflaeche()
 {
-    EAbfahrt = zeitEingabe("EAbfahrt");
-    EAnkunft = zeitEingabe("EAnkunft");
+    EAbfahrt = eingabefelder::zeitEingabe("EAbfahrt");
+    EAnkunft = eingabefelder::zeitEingabe("EAnkunft");
     Kalender = benannt(new QCalendarWidget, "Kalender");
     Kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
-    cbVon = auswahl("cbVon");
-    Cbnach = auswahl("Cbnach");
-    Cbzweck = auswahl("Cbzweck");
-    CbKategorie = auswahl("CbKategorie");
-    CbFahrer = auswahl("CbFahrer");
+    cbVon = eingabefelder::auswahl("cbVon");
+    Cbnach = eingabefelder::auswahl("Cbnach");
+    Cbzweck = eingabefelder::auswahl("Cbzweck");
+    CbKategorie = eingabefelder::auswahl("CbKategorie");
+    CbFahrer = eingabefelder::auswahl("CbFahrer");
     EkmStand = benannt(new QLineEdit, "EkmStand");
     EkmStand->setMaxLength(kilometerfeld::standBreite);
     Ekm = benannt(new QLineEdit, "Ekm");
@@ -96,16 +82,8 @@ void TF_Korrektur::baueOberflaeche()
     connect(btSpeichern, &QPushButton::clicked, this, &TF_Korrektur::btSpeichernClick);
     connect(btAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* felder = new QFormLayout;
-    felder->addRow(QStringLiteral("Abfahrt:"), EAbfahrt);
-    felder->addRow(QStringLiteral("Ankunft:"), EAnkunft);
-    felder->addRow(QStringLiteral("von:"), cbVon);
-    felder->addRow(QStringLiteral("nach:"), Cbnach);
-    felder->addRow(QStringLiteral("KM-Ankunft"), EkmStand);
-    felder->addRow(QStringLiteral("gefahrene km"), Ekm);
-    felder->addRow(QStringLiteral("Zweck:"), Cbzweck);
-    felder->addRow(QStringLiteral("Kategorie:"), CbKategorie);
-    felder->addRow(QStringLiteral("Fahrer:"), CbFahrer);
+    QFormLayout* felder =
+        eingabefelder::formular({EAbfahrt, EAnkunft, cbVon, Cbnach, EkmStand, Ekm, Cbzweck, CbKategorie, CbFahrer});
     auto* oben = new QHBoxLayout;
     oben->addLayout(felder);
     oben->addWidget(Kalender);

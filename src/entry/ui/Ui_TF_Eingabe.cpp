@@ -1,11 +1,11 @@
 #include "entry/ui/Ui_TF_Eingabe.h"
 
 #include "common_ui/Benannt.h"
-#include "common_ui/Feldanfang.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Spaltenkopf.h"
 #include "entry/Fahrtdatum.h"
 #include "entry/Kilometerfeld.h"
+#include "entry/ui/Eingabefelder.h"
 #include "entry/ui/Radiogruppe.h"
 
 #include <QCalendarWidget>
@@ -25,14 +25,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
+using eingabefelder::auswahl;
+using eingabefelder::zeitEingabe;
 
-QLineEdit* zeitEingabe(const char* name)
-{
-    auto* feld = benannt(new QLineEdit, name);
-    feld->setInputMask(QStringLiteral("99:99;_"));
-    return feld;
-}
+namespace {
 
 QLineEdit* kmFeld(const char* name, int stellen)
 {
@@ -40,18 +36,6 @@ QLineEdit* kmFeld(const char* name, int stellen)
     feld->setMaxLength(stellen);
     feld->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]{0,%1}").arg(stellen)), feld));
-    return feld;
-}
-
-QComboBox* auswahl(const char* name)
-{
-    auto* feld = benannt(new QComboBox, name);
-    feld->setEditable(true);
-    // The window completes typed text itself; Qt's own completion would compete with it.
-    feld->setCompleter(nullptr);
-    feld->setInsertPolicy(QComboBox::NoInsert);
-    // Locked fields show the beginning of a long place name.
-    Feldanfang::einrichten(feld);
     return feld;
 }
 

@@ -4,6 +4,7 @@
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "entry/ui/Eingabefelder.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrtenliste.h"
 
@@ -91,16 +92,8 @@ void TF_Details::baueOberflaeche()
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btAbbrechen");
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
-    auto* felder = new QFormLayout;
-    felder->addRow(QStringLiteral("Abfahrt:"), EAbfahrt);
-    felder->addRow(QStringLiteral("Ankunft:"), EAnkunft);
-    felder->addRow(QStringLiteral("von:"), cbVon);
-    felder->addRow(QStringLiteral("nach:"), Cbnach);
-    felder->addRow(QStringLiteral("KM-Ankunft"), EkmStand);
-    felder->addRow(QStringLiteral("gefahrene km"), Ekm);
-    felder->addRow(QStringLiteral("Zweck:"), Cbzweck);
-    felder->addRow(QStringLiteral("Kategorie:"), CbKategorie);
-    felder->addRow(QStringLiteral("Fahrer:"), CbFahrer);
+    QFormLayout* felder =
+        eingabefelder::formular({EAbfahrt, EAnkunft, cbVon, Cbnach, EkmStand, Ekm, Cbzweck, CbKategorie, CbFahrer});
     felder->addRow(QStringLiteral("Erfasst:"), LErfasst);
 
     auto* datum = new QVBoxLayout;
