@@ -13,7 +13,8 @@
 // inserted or moved row. The findings name rows by ID; the caller puts them into words.
 class Kettenpruefer {
 public:
-    // One stored row: its values as stored and the value its content gives now.
+    // One stored row: its values as stored and the value its content gives now. The bytes may
+    // belong to the reader and are valid during pruefen() only.
     struct Zeile {
         qlonglong id = 0;
         bool mitWerten = false; // Vorgaenger and Pruefwert are 32-byte values

@@ -86,7 +86,8 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         if (zeile.mitWerten) {
             for (int spalte = 0; spalte < spalten; ++spalte)
                 bytes.ausAbfrage(s, spalte);
-            zeile.berechnet = bytes.pruefwert(zeile.vorgaenger);
+            const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
+            zeile.berechnet = QByteArray::fromRawData(berechnet.data(), berechnet.size());
         }
         melden(zeile);
     }
@@ -103,6 +104,39 @@ QString zeilenname(Kette kette, qlonglong id)
         break;
     }
     return protokollzeile(id);
+}
+
+Gliederleser::Gliederleser(Kette kette, qlonglong vorId)
+    : abfrage_(std::make_unique<Rohabfrage>(
+          QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE ID < ? AND Pruefwert IS NOT NULL "
+                         "AND Vorgaenger IS NOT NULL ORDER BY ID")
+              .arg(pruefkette::tabelle(kette)),
+          QVariantList{vorId}))
+{
+}
+
+Gliederleser::~Gliederleser() = default;
+
+bool Gliederleser::weiter()
+{
+    return abfrage_->next();
+}
+
+qint64 Gliederleser::laufnr() const
+{
+    return abfrage_->grosseZahl(0);
+}
+
+QByteArray Gliederleser::pruefwert() const
+{
+    qsizetype laenge = 0;
+    const char* daten = abfrage_->bytes(1, laenge);
+    return QByteArray(daten, laenge);
+}
+
+int schemaversion()
+{
+    return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
 }
 
 QString datenstand()

@@ -170,13 +170,25 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
     }
 }
 
+QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)
+{
+    QByteArray zeile = bytes_ + vorgaenger;
+    bytes_.truncate(kopfLaenge_);
+    return zeile;
+}
+
 QByteArray Zeile::pruefwert(const QByteArray& vorgaenger)
 {
-    bytes_.append(vorgaenger);
+    return pruefwertAnsicht(vorgaenger).toByteArray();
+}
+
+QByteArrayView Zeile::pruefwertAnsicht(const QByteArray& vorgaenger)
+{
     hash_.reset();
     hash_.addData(bytes_);
+    hash_.addData(vorgaenger);
     bytes_.truncate(kopfLaenge_);
-    return hash_.result();
+    return hash_.resultView();
 }
 
 QByteArray gesamtwert(const Koepfe& koepfe)

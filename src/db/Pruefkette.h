@@ -80,8 +80,12 @@ public:
     // Column `spalte` of the current row of a query, by the way SQLite stored it.
     void ausAbfrage(const Rohabfrage& abfrage, int spalte);
 
-    // The value of the row so far, closed with its predecessor's value; starts the next row.
+    // The bytes of the row so far, closed with its predecessor's value; starts the next row.
+    QByteArray abschliessen(const QByteArray& vorgaenger);
+    // The value of those bytes.
     QByteArray pruefwert(const QByteArray& vorgaenger);
+    // The same without a copy, valid until the next row's value is computed.
+    QByteArrayView pruefwertAnsicht(const QByteArray& vorgaenger);
 
 private:
     void feld(char kennung, const char* daten, qsizetype laenge);

@@ -1,0 +1,200 @@
+// The check of the chains on a large logbook: 1,000,000 logbook rows and 131,072 raw trips (a full
+// card), stored through the program's own appender. Next to it the floor: the very same bytes
+// hashed by a plain SHA-256 loop. And storing: one trip as the trip entry stores it, against the
+// plain insert it used before the chain.
+#include "audit/Fahrtenbuchpruefung.h"
+#include "common/Clock.h"
+#include "db/Database.h"
+#include "db/Kettenanhang.h"
+#include "db/Rohabfrage.h"
+#include "entry/EingabeStore.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int fahrtenbuchzeilen = 1'000'000;
+constexpr int rohfahrten = 131'072;
+constexpr int fahrzeuge = 8;
+
+QString zeit(int minuten)
+{
+    return QDateTime(QDate(2020, 1, 1), QTime(6, 0)).addSecs(60LL * minuten).toString(Qt::ISODate).replace(u'T', u' ');
+}
+
+void logbuchFuellen()
+{
+    Kettentransaktion kette;
+    for (int i = 0; i < fahrtenbuchzeilen; ++i)
+        kette.anhaengen(
+            Fahrtenbucheintrag{.kfz = 2 + i % fahrzeuge,
+                               .abDat = zeit(i * 30),
+                               .anDat = zeit(i * 30 + 25),
+                               .kmAb = 10'000 + i * 12,
+                               .kmAn = 10'012 + i * 12,
+                               .start = 1 + i % 40,
+                               .ziel = 1 + (i + 7) % 40,
+                               .art = 1 + i % 4,
+                               .zweck = 1 + i % 12,
+                               .kategorie = 1 + i % 3,
+                               .fahrer = 1 + i % 5,
+                               .bemerkung = i % 3 == 0 ? QStringLiteral("Kunde Müller, Angebot") : QString()});
+    for (int i = 0; i < rohfahrten; ++i)
+        kette.anhaengen(Rohfahrteintrag{
+            QStringLiteral("2882343476"), zeit(0), zeit(i * 30), 20'000 + i * 9, zeit(i * 30 + 20), 20'009 + i * 9,
+            QStringLiteral("%1 - B-VA %1, Fahrzeug").arg(1 + i % fahrzeuge), 0, QStringLiteral("D"),
+            QStringLiteral("Werk 2"), QStringLiteral("Lieferung"), QStringLiteral("Kat A")});
+    kette.commit();
+}
+
+class Umgebung {
+public:
+    Umgebung()
+    {
+        Clock::setFixed(QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        QDir::setCurrent(verzeichnis_.path());
+        Database::createNew(verzeichnis_.filePath(QString::fromLatin1(Database::fileName)));
+        logbuchFuellen();
+    }
+
+private:
+    QTemporaryDir verzeichnis_;
+};
+
+Umgebung& umgebung()
+{
+    static Umgebung u;
+    return u;
+}
+
+void BM_FahrtenbuchPruefen(benchmark::State& state)
+{
+    umgebung();
+    qint64 eintraege = 0;
+    bool unveraendert = false;
+    for (auto _ : state) {
+        const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+        eintraege = ergebnis.eintraege();
+        unveraendert = ergebnis.unveraendert();
+    }
+    state.counters["Eintraege"] = static_cast<double>(eintraege);
+    state.counters["unveraendert"] = unveraendert ? 1 : 0;
+}
+BENCHMARK(BM_FahrtenbuchPruefen)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Every row's bytes exactly as the check hashes them, one after the other.
+struct Zeilenbytes {
+    QByteArray bytes;
+    std::vector<qsizetype> enden;
+};
+
+const Zeilenbytes& alleZeilenbytes()
+{
+    static const Zeilenbytes alle = [] {
+        Zeilenbytes z;
+        for (pruefkette::Kette kette : pruefkette::alleKetten) {
+            const int spalten = static_cast<int>(pruefkette::spalten(kette).size());
+            Rohabfrage s(QStringLiteral("SELECT %1, Vorgaenger FROM %2 ORDER BY ID")
+                             .arg(pruefkette::spaltenliste(kette), pruefkette::tabelle(kette)),
+                         {});
+            pruefkette::Zeile zeile(kette);
+            while (s.next()) {
+                for (int spalte = 0; spalte < spalten; ++spalte)
+                    zeile.ausAbfrage(s, spalte);
+                qsizetype laenge = 0;
+                const char* vorgaenger = s.bytes(spalten, laenge);
+                z.bytes += zeile.abschliessen(QByteArray(vorgaenger, laenge));
+                z.enden.push_back(z.bytes.size());
+            }
+        }
+        return z;
+    }();
+    return alle;
+}
+
+void BM_Sha256DerselbenBytes(benchmark::State& state)
+{
+    umgebung();
+    const Zeilenbytes& alle = alleZeilenbytes();
+    for (auto _ : state) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        qsizetype anfang = 0;
+        for (const qsizetype ende : alle.enden) {
+            hash.reset();
+            hash.addData(QByteArrayView(alle.bytes.constData() + anfang, ende - anfang));
+            benchmark::DoNotOptimize(hash.result());
+            anfang = ende;
+        }
+    }
+    state.counters["Zeilen"] = static_cast<double>(alle.enden.size());
+    state.counters["MB"] = static_cast<double>(alle.bytes.size()) / 1e6;
+}
+BENCHMARK(BM_Sha256DerselbenBytes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+NeueFahrt eineFahrt()
+{
+    return NeueFahrt{2,
+                     QDateTime(QDate(2024, 3, 1), QTime(8, 0)),
+                     QDateTime(QDate(2024, 3, 1), QTime(9, 0)),
+                     5000,
+                     5050,
+                     1,
+                     2,
+                     4,
+                     1,
+                     1,
+                     1,
+                     QStringLiteral("Kunde")};
+}
+
+// One trip as the trip entry stores it: its own transaction, chained.
+void BM_FahrtSpeichern(benchmark::State& state)
+{
+    umgebung();
+    for (auto _ : state)
+        EingabeStore::fahrtSpeichern(eineFahrt(), std::nullopt, std::nullopt);
+}
+BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+// The same trip as it was stored before the chain: one plain insert in its own transaction.
+void BM_FahrtOhneKetteSpeichern(benchmark::State& state)
+{
+    umgebung();
+    const NeueFahrt f = eineFahrt();
+    for (auto _ : state) {
+        Transaction transaktion;
+        SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
+                     "Fahrer, Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .bind(f.kfz)
+            .bind(zeit(0))
+            .bind(zeit(60))
+            .bind(f.kmAb)
+            .bind(f.kmAn)
+            .bind(f.start)
+            .bind(f.ziel)
+            .bind(f.art)
+            .bind(f.zweck)
+            .bind(f.kategorie)
+            .bind(f.fahrer)
+            .bind(f.bemerkung)
+            .exec();
+        transaktion.commit();
+    }
+}
+BENCHMARK(BM_FahrtOhneKetteSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
