@@ -2,9 +2,12 @@
 
 #include "audit/Kettenpruefer.h"
 
+class Rohabfrage;
+
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // What the check of the chains reads: every chained row with the value its content gives now, and
 // the words that name a row in a finding.
@@ -15,6 +18,27 @@ void zeilenLesen(pruefkette::Kette kette, const std::function<void(const Kettenp
 
 // The row in words: vehicle, date and time ("Fahrzeug B-XY 1, Golf, Fahrt vom 01.03.2024 08:00").
 QString zeilenname(pruefkette::Kette kette, qlonglong id);
+
+// The rows of one chain that carry values, in ID order up to (not including) a given ID, each with
+// its number in the order of storing and its value: what the search for an earlier state walks.
+class Gliederleser {
+public:
+    Gliederleser(pruefkette::Kette kette, qlonglong vorId);
+    ~Gliederleser();
+    Gliederleser(const Gliederleser&) = delete;
+    Gliederleser& operator=(const Gliederleser&) = delete;
+
+    // Moves to the next row; false at the end.
+    bool weiter();
+    qint64 laufnr() const;
+    QByteArray pruefwert() const;
+
+private:
+    std::unique_ptr<Rohabfrage> abfrage_;
+};
+
+// The schema version of the open file (PRAGMA user_version).
+int schemaversion();
 
 // A text that changes whenever the logbook changes: a write of this program (its connection's
 // count of changes), of any other program (SQLite's data version), or another file opened. Two

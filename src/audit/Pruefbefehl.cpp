@@ -1,0 +1,74 @@
+#include "audit/Pruefbefehl.h"
+
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/PruefStore.h"
+#include "audit/Standsuche.h"
+#include "common/VarnoError.h"
+#include "db/Database.h"
+#include "db/Schema.h"
+
+namespace pruefbefehl {
+
+namespace {
+
+// Closes the file however the check ends.
+class Geoeffnet {
+public:
+    explicit Geoeffnet(const QString& pfad) { Database::openAsIs(pfad, true); }
+    ~Geoeffnet() { Database::close(); }
+    Geoeffnet(const Geoeffnet&) = delete;
+    Geoeffnet& operator=(const Geoeffnet&) = delete;
+};
+
+void schemaPruefen()
+{
+    const int version = PruefStore::schemaversion();
+    if (version < 2)
+        throw VarnoError(QStringLiteral("Die Datei hat noch keine Prüfkette (Schema %1). Varno legt sie an, sobald "
+                                        "es das Fahrtenbuch öffnet.")
+                             .arg(version));
+    if (version > Schema::currentVersion)
+        throw VarnoError(
+            QStringLiteral("Die Datenbank stammt aus einer neueren Programmversion (Schema %1).").arg(version));
+}
+
+QString standText(const QString& pruefwert, const std::optional<qint64>& eintraege)
+{
+    if (!eintraege)
+        return QStringLiteral("Der Stand mit dem Prüfwert %1 ist in dieser Datei nicht unverändert enthalten.")
+            .arg(pruefwert);
+    return QStringLiteral("Der Stand mit dem Prüfwert %1 (%2 Einträge) ist unverändert in dieser Datei enthalten.")
+        .arg(pruefwert)
+        .arg(*eintraege);
+}
+
+} // namespace
+
+Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen)
+{
+    std::optional<QString> gesucht;
+    if (gegen) {
+        gesucht = standsuche::pruefwertLesen(*gegen);
+        if (!gesucht)
+            return {fehler, QStringLiteral("Der Prüfwert „%1“ besteht nicht aus 16 Hexadezimalziffern.").arg(*gegen)};
+    }
+    try {
+        const Geoeffnet datei(datenbank);
+        schemaPruefen();
+        const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+        QString text = ergebnis.bericht();
+        bool stimmt = ergebnis.unveraendert();
+        if (gesucht) {
+            const std::optional<qint64> stand = standsuche::finden(*gesucht, ergebnis);
+            text += QLatin1Char('\n') + standText(*gesucht, stand);
+            stimmt = stimmt && stand.has_value();
+        }
+        return {stimmt ? unveraendert : veraendert, text};
+    } catch (const VarnoError& fehlerText) {
+        return {
+            fehler,
+            QStringLiteral("Das Fahrtenbuch %1 konnte nicht geprüft werden: %2").arg(datenbank, fehlerText.message())};
+    }
+}
+
+} // namespace pruefbefehl

@@ -1,0 +1,179 @@
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/Pruefbefehl.h"
+#include "common/Clock.h"
+#include "db/Database.h"
+#include "db/Kettenanhang.h"
+#include "db/Schema.h"
+#include "db/SqlStatement.h"
+#include "support/TestDatabase.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A logbook with two trips, checked from the command line after the program closed it.
+class Pruefbefehl : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
+        golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
+        for (int tag : {1, 2})
+            fahrt(tag);
+    }
+    void TearDown() override { Clock::reset(); }
+
+    int fahrt(int tag)
+    {
+        const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
+        return build::fahrt({.kfz = golf,
+                             .ab = ab,
+                             .an = ab.addSecs(3600),
+                             .kmAb = 1000 + 50 * tag,
+                             .kmAn = 1050 + 50 * tag,
+                             .start = 1,
+                             .ziel = 1});
+    }
+
+    pruefbefehl::Ergebnis pruefen(const std::optional<QString>& gegen = std::nullopt)
+    {
+        Database::close();
+        return pruefbefehl::ausfuehren(db.file(), gegen);
+    }
+
+    // Someone who knows how the values are made changes a trip and computes every value anew.
+    static void ketteNeuBerechnen()
+    {
+        Transaction transaktion;
+        SqlStatement("UPDATE T_MIREL SET km_an = km_an - 10, Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL")
+            .exec();
+        SqlStatement("UPDATE T_basis SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
+        SqlStatement("UPDATE T_Protokoll SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
+        SqlStatement("DELETE FROM T_Pruefkette").exec();
+        Kettenanhang kette(Clock::now());
+        for (pruefkette::Kette k : pruefkette::alleKetten)
+            kette.aufnehmen(k);
+        kette.kopfSchreiben();
+        transaktion.commit();
+    }
+
+    TestDatabase db;
+    int golf = 0;
+};
+
+} // namespace
+
+TEST_F(Pruefbefehl, UnveraendertesFahrtenbuchGibtNullUndDenPruefwert)
+{
+    const QString pruefwert = fahrtenbuchpruefung::pruefen().pruefwert();
+    const auto ergebnis = pruefen();
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert);
+    EXPECT_TRUE(ergebnis.text.startsWith(QStringLiteral("Alle 5 Einträge sind unverändert")))
+        << ergebnis.text.toStdString();
+    EXPECT_TRUE(ergebnis.text.endsWith(QStringLiteral("Prüfwert: ") + pruefwert));
+    EXPECT_FALSE(Database::isOpen());
+}
+
+TEST_F(Pruefbefehl, VeraenderteFahrtGibtEinsUndNenntSie)
+{
+    SqlStatement("UPDATE T_MIREL SET km_an = 1149 WHERE km_an = 1150").exec();
+    const auto ergebnis = pruefen();
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert);
+    EXPECT_TRUE(ergebnis.text.contains(QStringLiteral(
+        "- Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 02.03.2006 08:00: nach dem Speichern verändert.")))
+        << ergebnis.text.toStdString();
+}
+
+TEST_F(Pruefbefehl, GegenEinenFrueherenStandBestaetigtIhn)
+{
+    const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
+    fahrt(3);
+    const auto ergebnis = pruefen(damals.toLower().insert(4, u' '));
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();
+    EXPECT_TRUE(ergebnis.text.endsWith(
+        QStringLiteral("Der Stand mit dem Prüfwert %1 (5 Einträge) ist unverändert in dieser Datei enthalten.")
+            .arg(damals)));
+}
+
+TEST_F(Pruefbefehl, NeuBerechneteKetteFaelltNurGegenDenGedrucktenWertAuf)
+{
+    const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
+    fahrt(3);
+    ketteNeuBerechnen();
+    EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+    const auto ergebnis = pruefen(damals);
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert);
+    EXPECT_TRUE(ergebnis.text.endsWith(
+        QStringLiteral("Der Stand mit dem Prüfwert %1 ist in dieser Datei nicht unverändert enthalten.").arg(damals)));
+}
+
+TEST_F(Pruefbefehl, AenderungVorDemGedrucktenStandVerneintIhn)
+{
+    const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
+    fahrt(3);
+    SqlStatement("UPDATE T_MIREL SET Bemerkung = 'nachträglich' WHERE km_an = 1100").exec();
+    const auto ergebnis = pruefen(damals);
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert);
+    EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("nicht unverändert enthalten")));
+}
+
+struct Fehlerfall {
+    const char* name;
+    std::function<QString(const TestDatabase&)> datei;
+    std::optional<QString> gegen;
+    const char* meldung;
+};
+
+void PrintTo(const Fehlerfall& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
+class Fehlerfaelle : public Pruefbefehl, public ::testing::WithParamInterface<Fehlerfall> {};
+
+TEST_P(Fehlerfaelle, GebenZweiUndEinenGrund)
+{
+    Database::close();
+    const auto ergebnis = pruefbefehl::ausfuehren(GetParam().datei(db), GetParam().gegen);
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::fehler);
+    EXPECT_TRUE(ergebnis.text.contains(QString::fromUtf8(GetParam().meldung))) << ergebnis.text.toStdString();
+    EXPECT_FALSE(Database::isOpen());
+}
+
+namespace {
+
+QString datei(const TestDatabase& db, const QString& name, const QByteArray& inhalt)
+{
+    const QString pfad = db.directory() + QLatin1Char('/') + name;
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(inhalt);
+    return pfad;
+}
+
+QString altesSchema(const TestDatabase& db)
+{
+    const QString pfad = datei(db, QStringLiteral("alt.db"), {});
+    Database::openAsIs(pfad, false);
+    Schema::migrate(1);
+    Database::close();
+    return pfad;
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Dateien, Fehlerfaelle,
+    ::testing::Values(
+        Fehlerfall{"Fehlt", [](const TestDatabase& db) { return db.directory() + QStringLiteral("/fehlt.db"); },
+                   std::nullopt, "wurde nicht gefunden"},
+        Fehlerfall{"Fremd",
+                   [](const TestDatabase& db) {
+                       return datei(db, QStringLiteral("fremd.db"), QByteArray("kein SQLite, nur Text ").repeated(40));
+                   },
+                   std::nullopt, "konnte nicht geprüft werden"},
+        Fehlerfall{"OhneKette", altesSchema, std::nullopt, "Die Datei hat noch keine Prüfkette (Schema 1)."},
+        Fehlerfall{"FalscherPruefwert", [](const TestDatabase& db) { return db.file(); }, QStringLiteral("12345"),
+                   "Der Prüfwert „12345“ besteht nicht aus 16 Hexadezimalziffern."}));
