@@ -48,9 +48,9 @@ QByteArray inhaltsPruefsumme(SqliteDatei& datei)
 {
     QCryptographicHash pruefsumme(QCryptographicHash::Sha256);
     SqliteDatei::Anweisung version(datei, QStringLiteral("PRAGMA user_version"));
-    if (version.schritt())
-        zahlHinzufuegen(pruefsumme, sqlite3_column_int64(version.handle(), 0));
-    for (const QString& tabelle : Schema::tableNames()) {
+    const int schema = version.schritt() ? sqlite3_column_int(version.handle(), 0) : 0;
+    zahlHinzufuegen(pruefsumme, schema);
+    for (const QString& tabelle : Schema::tableNames(schema)) {
         pruefsumme.addData(tabelle.toUtf8());
         // The table names are the program's own, never taken from the file.
         SqliteDatei::Anweisung zeilen(datei, QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(tabelle));

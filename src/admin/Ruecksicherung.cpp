@@ -64,7 +64,7 @@ QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& 
 void Ruecksicherung::sicherheitskopieAnlegen(const QString& logbuch)
 {
     if (Database::isOpen())
-        SicherungStore::sichern(sicherheitskopie(logbuch), dateien_, {}, false);
+        SicherungStore::sichern(sicherheitskopie(logbuch), dateien_);
     else
         dateien_.copyReplacing(logbuch, sicherheitskopie(logbuch));
 }

@@ -1,6 +1,7 @@
 #include "admin/SicherungStore.h"
 
 #include "admin/PruefsummenStore.h"
+#include "admin/PruefwertvermerkStore.h"
 #include "admin/SqliteDatei.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
@@ -69,14 +70,13 @@ void seitenKopieren(sqlite3* quelle, const QString& pfad, const SicherungStore::
 
 namespace SicherungStore {
 
-void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld, bool pruefwertVermerken)
+void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
 {
     sqlite3* quelle = sqliteVerbindung();
-    if (pruefwertVermerken)
-        pruefwertvermerk::vermerken(QStringLiteral("Datensicherung %1").arg(ziel));
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
         seitenKopieren(quelle, temporaer, geduld);
+        PruefwertvermerkStore::eintragen(temporaer, pruefwertvermerk::aktuellerPruefwert());
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);
     } catch (...) {

@@ -19,13 +19,12 @@ struct Geduld {
     std::function<void()> pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
 };
 
-// Writes a consistent copy of the open logbook to `ziel`, with the checksum of its content, and
-// replaces a file there only once the copy is complete. SQLite's online backup copies page by page
-// through the engine, so the copy is never torn by a write in progress. A backup first notes the
-// logbook's Prüfwert, so the copy and the logbook both keep it; the program's own safety copy
-// before a restore leaves the logbook as it is. Throws VarnoError, with a German message when the
-// logbook stayed busy longer than the patience allows.
-void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld = {}, bool pruefwertVermerken = true);
+// Writes a consistent copy of the open logbook to `ziel`, with the logbook's Prüfwert and the
+// checksum of its content, and replaces a file there only once the copy is complete. SQLite's
+// online backup copies page by page through the engine, so the copy is never torn by a write in
+// progress. Throws VarnoError, with a German message when the logbook stayed busy longer than the
+// patience allows.
+void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld = {});
 
 // Why the file at `pfad` must not become the logbook: not a sound logbook of a schema this program
 // knows, cut off, or changed since its backup was written. None when it may.

@@ -4,6 +4,7 @@
 #include "admin/Sicherungsname.h"
 #include "app/Befehlszeile.h"
 #include "app/KarteEinlesen.h"
+#include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
@@ -61,6 +62,8 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
     }
     if (aufruf.befehl == Befehl::NeueDatenbank)
         return neueDatenbank(logbuchort(aufruf.datenbank).datei);
+    if (aufruf.befehl == Befehl::Pruefen)
+        return pruefen(aufruf);
     try {
         logbuchOeffnen(aufruf);
         if (aufruf.befehl == Befehl::Export)
@@ -109,6 +112,17 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
     SicherungStore::sichern(ziel, FileOperations::system());
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
+}
+
+// Answers 0 unchanged, 1 changed, 2 when the file cannot be checked; the file is only read.
+int Befehle::pruefen(const befehlszeile::Aufruf& aufruf)
+{
+    const pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(logbuchort(aufruf.datenbank).datei, aufruf.gegen);
+    if (ergebnis.rueckgabe == pruefbefehl::fehler)
+        fehler_ << befehlszeile::aufruf(aufruf.befehl) << ": " << einzeilig(ergebnis.text) << '\n';
+    else
+        aus_ << ergebnis.text << '\n';
+    return ergebnis.rueckgabe;
 }
 
 int Befehle::neueDatenbank(const QString& pfad)

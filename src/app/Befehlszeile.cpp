@@ -150,6 +150,8 @@ Befehlsoptionen optionen(Befehl befehl)
                 {}};
     case Befehl::KarteEinlesen:
         return {{QStringLiteral("--kennung")}, {QStringLiteral("--uebernehmen")}};
+    case Befehl::Pruefen:
+        return {{QStringLiteral("--gegen")}, {}};
     default:
         return {};
     }
@@ -174,6 +176,11 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
         if (aufruf.kennung && aufruf.kennung->trimmed().isEmpty())
             return QStringLiteral("%1 ist leer").arg(zitiert(QStringLiteral("--kennung")));
         return std::nullopt;
+    case Befehl::Pruefen:
+        if (!a.woerter().isEmpty())
+            return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
+        aufruf.gegen = a.wert(QStringLiteral("--gegen"));
+        return std::nullopt;
     default:
         return std::nullopt;
     }
@@ -187,6 +194,8 @@ std::optional<Befehl> befehlswort(QStringList& argumente)
         return Befehl::Export;
     if (wort == QLatin1String("sichern"))
         return Befehl::Sichern;
+    if (wort == QLatin1String("pruefen"))
+        return Befehl::Pruefen;
     if (wort == QLatin1String("karte") && !argumente.isEmpty() && argumente.first() == QLatin1String("einlesen")) {
         argumente.removeFirst();
         return Befehl::KarteEinlesen;
@@ -261,6 +270,8 @@ QString aufruf(Befehl befehl)
         return QStringLiteral("varno sichern");
     case Befehl::KarteEinlesen:
         return QStringLiteral("varno karte einlesen");
+    case Befehl::Pruefen:
+        return QStringLiteral("varno pruefen");
     default:
         return QStringLiteral("varno");
     }
@@ -298,6 +309,16 @@ QString hilfe(Befehl befehl)
             "                     der Karte müssen im Programm angelegt sein.\n"
             "  --kennung KENNUNG  die Kennung der Karte (Seriennummer ihres Datenträgers), wenn das System sie\n"
             "                     nicht ermitteln kann, etwa bei einer kopierten Datendatei.\n");
+    case Befehl::Pruefen:
+        return QStringLiteral(
+            "Aufruf: varno pruefen [--gegen PRÜFWERT] [--datenbank PFAD]\n"
+            "\n"
+            "Rechnet die Prüfkette des Fahrtenbuchs nach und nennt jede Fahrt, die seit dem Speichern verändert,\n"
+            "gelöscht oder eingefügt wurde, mit Fahrzeug, Datum und Uhrzeit, dazu den aktuellen Prüfwert. Die\n"
+            "Datei wird nur gelesen.\n"
+            "  --gegen PRÜFWERT  bestätigt außerdem, dass der Stand, zu dem dieser Prüfwert gedruckt oder gesichert\n"
+            "                    wurde, unverändert in der Datei enthalten ist.\n"
+            "Rückgabewert: 0 unverändert, 1 verändert oder der Stand fehlt, 2 Fehler.\n");
     default:
         return QStringLiteral(
             "Varno – elektronisches Fahrtenbuch\n"
@@ -308,6 +329,8 @@ QString hilfe(Befehl befehl)
             "  varno sichern ZIELORDNER   sichert die Datenbank\n"
             "  varno karte einlesen DATENDATEI [--uebernehmen] [--kennung KENNUNG]\n"
             "                             liest eine Speicherkarte und übernimmt ihre Fahrten\n"
+            "  varno pruefen [--gegen PRÜFWERT]\n"
+            "                             prüft, ob das Fahrtenbuch seit dem Speichern unverändert ist\n"
             "  varno --version            zeigt die Programmversion\n"
             "  varno --neue-datenbank     legt eine neue Datenbank an\n"
             "  varno BEFEHL --help        zeigt die Hilfe zu einem Befehl\n"

@@ -11,7 +11,7 @@
 // of the commands for scripts. Reading the arguments changes nothing; Befehle runs them.
 namespace befehlszeile {
 
-enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen };
+enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen };
 
 struct Aufruf {
     Befehl befehl = Befehl::Fenster;
@@ -34,6 +34,9 @@ struct Aufruf {
     QString datendatei;
     bool uebernehmen = false;
     std::optional<QString> kennung;
+
+    // pruefen: the Prüfwert of an earlier state that must still be contained
+    std::optional<QString> gegen;
 };
 
 // Arguments that make no sense: the message names what is wrong; `befehl` says whose help to point to.

@@ -14,7 +14,7 @@ namespace {
 // Closes the file however the check ends.
 class Geoeffnet {
 public:
-    explicit Geoeffnet(const QString& pfad) { Database::openAsIs(pfad, true); }
+    explicit Geoeffnet(const QString& pfad) { Database::openAsIs(pfad, Database::Access::ReadOnly); }
     ~Geoeffnet() { Database::close(); }
     Geoeffnet(const Geoeffnet&) = delete;
     Geoeffnet& operator=(const Geoeffnet&) = delete;

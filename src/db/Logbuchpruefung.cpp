@@ -79,8 +79,10 @@ std::optional<Ergebnis> seitenMangel(QSqlQuery& query, Tiefe tiefe)
 
 std::optional<Ergebnis> inhaltsMangel(QSqlDatabase& db, QSqlQuery& query)
 {
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return lesefehler(query.lastError());
     const QStringList vorhanden = db.tables();
-    for (const QString& tabelle : Schema::tableNames())
+    for (const QString& tabelle : Schema::tableNames(query.value(0).toInt()))
         if (!vorhanden.contains(tabelle))
             return befund(Befund::KeinLogbuch, QStringLiteral("Der Datenbank fehlt die Tabelle %1.").arg(tabelle));
     if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM T_Optionen")) || !query.next())

@@ -138,7 +138,7 @@ void migrate()
     transaction.commit();
 }
 
-const QStringList& tableNames()
+QStringList tableNames(int version)
 {
     static const QStringList names = {
         QStringLiteral("T_KFZ"),       QStringLiteral("T_MIREL"),        QStringLiteral("T_basis"),
@@ -146,7 +146,9 @@ const QStringList& tableNames()
         QStringLiteral("T_ORTE"),      QStringLiteral("T_ZWECK"),        QStringLiteral("T_Kategorie"),
         QStringLiteral("T_ART"),       QStringLiteral("T_STAMMFAHRTEN"), QStringLiteral("T_Optionen"),
         QStringLiteral("T_FILTER")};
-    return names;
+    // The protocol and the chains' notes came with schema version 2.
+    static const QStringList version2 = {QStringLiteral("T_Protokoll"), QStringLiteral("T_Pruefkette")};
+    return version >= 2 ? names + version2 : names;
 }
 
 } // namespace Schema

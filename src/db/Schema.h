@@ -16,7 +16,7 @@ void create(int version = currentVersion);
 // no logbook (an empty file, another program's database) is refused. Throws DatabaseError.
 void migrate();
 
-// Every table of the logbook.
-const QStringList& tableNames();
+// Every table of a logbook of schema `version`.
+QStringList tableNames(int version = currentVersion);
 
 } // namespace Schema

@@ -26,8 +26,6 @@ const QStringList neueSpalten = {
                    "Ereignis TEXT NOT NULL, Beschreibung TEXT NOT NULL, Laufnr INTEGER, Vorgaenger BLOB, "
                    "Pruefwert BLOB)"),
     QStringLiteral("CREATE TABLE T_Pruefkette (Kette TEXT PRIMARY KEY, Anzahl INTEGER NOT NULL, Kopf BLOB NOT NULL)"),
-    QStringLiteral(
-        "CREATE TABLE T_Pruefwertvermerk (Zeit TEXT NOT NULL, Anlass TEXT NOT NULL, Pruefwert TEXT NOT NULL)"),
     // Few rows are ever replaced; the lists look them up on every showing.
     QStringLiteral("CREATE INDEX IX_MIREL_ErsetztID ON T_MIREL (ErsetztID) WHERE ErsetztID IS NOT NULL"),
 };

@@ -57,8 +57,8 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
         QFile datei(pfad);
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     }
-    Database::openAsIs(pfad, false);
-    Schema::migrate(1);
+    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Schema::create(1);
     for (const QString& sql : altesFahrtenbuch)
         SqlStatement(sql).exec();
     const QStringList fahrtenVorher = zeilen(fahrtenbuchInhalt);

@@ -156,8 +156,8 @@ QString datei(const TestDatabase& db, const QString& name, const QByteArray& inh
 QString altesSchema(const TestDatabase& db)
 {
     const QString pfad = datei(db, QStringLiteral("alt.db"), {});
-    Database::openAsIs(pfad, false);
-    Schema::migrate(1);
+    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Schema::create(1);
     Database::close();
     return pfad;
 }

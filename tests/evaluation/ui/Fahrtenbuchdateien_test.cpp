@@ -1,6 +1,9 @@
 #include "Auswertungsdaten.h"
 #include "ReportTestSupport.h"
 
+#include "audit/Fahrtenbuchpruefung.h"
+#include "audit/KorrekturStore.h"
+#include "common/Clock.h"
 #include "common/VarnoError.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "support/PythonCsv.h"
@@ -108,4 +111,25 @@ TEST_F(FahrtenbuchdateienTest, UnbeschreibbarerOrdnerGibtEinenFehler)
     auftrag.csv = ordner.filePath(QStringLiteral("fehlt/x.csv"));
     auftrag.pdf.clear();
     EXPECT_THROW(fahrtenbuchdateien::schreiben(auftrag), VarnoError);
+}
+
+// The year's book is a printed report like any other: the Prüfwert in every page footer, each
+// trip's entry time, and the corrections of the year at its end.
+TEST_F(FahrtenbuchdateienTest, PdfMitPruefwertErfassungUndKorrekturen)
+{
+    Clock::setFixed(QDateTime(QDate(2006, 1, 2), QTime(9, 30)));
+    const int fahrt = build::fahrt(d.fahrt(am(2005, 5, 2, 8), am(2005, 5, 2, 9), 1000, 1042));
+    KorrekturStore::stornieren(fahrt, QStringLiteral("doppelt erfasst"));
+    Clock::reset();
+
+    const auto auftrag = jahr2005();
+    fahrtenbuchdateien::schreiben(auftrag);
+
+    const QString text = reporttest::pdfText(auftrag.pdf).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: unverändert")
+                                  .arg(fahrtenbuchpruefung::pruefen().pruefwert())))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Korrekturen")));
+    EXPECT_TRUE(text.contains(QStringLiteral("storniert am 02.01.2006 09:30:00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Gesamt 0 km")));
 }

@@ -1,0 +1,37 @@
+#include "admin/PruefwertvermerkStore.h"
+
+#include "admin/SqliteDatei.h"
+#include "common/Clock.h"
+#include "db/SqlDate.h"
+
+#include <sqlite3.h>
+
+namespace PruefwertvermerkStore {
+
+void eintragen(const QString& sicherung, const QString& pruefwert)
+{
+    SqliteDatei datei(sicherung);
+    // A restored backup brings its note along; the next backup keeps only its own.
+    datei.ausfuehren("BEGIN; DROP TABLE IF EXISTS T_Pruefwertvermerk; "
+                     "CREATE TABLE T_Pruefwertvermerk (Zeit TEXT NOT NULL, Pruefwert TEXT NOT NULL)");
+    SqliteDatei::Anweisung(datei, QStringLiteral("INSERT INTO T_Pruefwertvermerk (Zeit, Pruefwert) VALUES (?, ?)"))
+        .binden(1, sqldate::toSql(Clock::now()).toUtf8())
+        .binden(2, pruefwert.toUtf8())
+        .schritt();
+    datei.ausfuehren("COMMIT");
+}
+
+std::optional<QString> pruefwert(const QString& sicherung)
+{
+    SqliteDatei datei(sicherung);
+    SqliteDatei::Anweisung tabelle(
+        datei, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'T_Pruefwertvermerk'"));
+    if (!tabelle.schritt())
+        return std::nullopt;
+    SqliteDatei::Anweisung vermerk(datei, QStringLiteral("SELECT Pruefwert FROM T_Pruefwertvermerk"));
+    if (!vermerk.schritt())
+        return std::nullopt;
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(vermerk.handle(), 0)));
+}
+
+} // namespace PruefwertvermerkStore

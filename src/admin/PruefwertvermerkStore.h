@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Every backup keeps the Prüfwert of the logbook it holds and the time it was written, in a small
+// table of the backup file. Against that value, kept outside the working file, `varno pruefen
+// --gegen` later confirms that the logbook of that moment is still contained unchanged.
+namespace PruefwertvermerkStore {
+
+// Notes the Prüfwert in the backup at `sicherung`. Throws DatabaseError.
+void eintragen(const QString& sicherung, const QString& pruefwert);
+
+// The Prüfwert a backup keeps; none for a backup without one. Throws DatabaseError.
+std::optional<QString> pruefwert(const QString& sicherung);
+
+} // namespace PruefwertvermerkStore
