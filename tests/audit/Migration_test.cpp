@@ -1,6 +1,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
+#include "db/DatabaseError.h"
 #include "db/Schema.h"
 #include "db/SqlStatement.h"
 
@@ -87,4 +88,26 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
     SqlStatement("UPDATE T_MIREL SET km_an = 1049 WHERE ID = 3").exec();
     EXPECT_EQ(fahrtenbuchpruefung::pruefen().betroffeneFahrten(), QSet<qlonglong>{3});
     Database::close();
+}
+
+TEST(Migration, SchreibgeschuetztesAltesLogbuchWirdMitGrundAbgelehnt)
+{
+    QTemporaryDir verzeichnis;
+    const QString pfad = QDir(verzeichnis.path()).filePath(QStringLiteral("varno.db"));
+    {
+        QFile datei(pfad);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    }
+    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Schema::create(1);
+    Database::close();
+    try {
+        Database::open(pfad, Database::Access::ReadOnly);
+        FAIL() << "keine Ausnahme";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_TRUE(fehler.message().startsWith(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt und stammt aus "
+                                                               "einer älteren Programmversion (Schema 1)")))
+            << fehler.message().toStdString();
+    }
+    EXPECT_FALSE(Database::isOpen());
 }
