@@ -1,12 +1,11 @@
+#include "AltesLogbuch.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
-#include "db/Schema.h"
 #include "db/SqlStatement.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,13 +52,8 @@ const QString rohfahrtenInhalt = QStringLiteral("SELECT ID, CFID, Einlesedat, St
 TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
 {
     QTemporaryDir verzeichnis;
-    const QString pfad = QDir(verzeichnis.path()).filePath(QStringLiteral("varno.db"));
-    {
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    }
+    const QString pfad = altesLogbuch(verzeichnis.path());
     Database::openAsIs(pfad, Database::Access::ReadWrite);
-    Schema::create(1);
     for (const QString& sql : altesFahrtenbuch)
         SqlStatement(sql).exec();
     const QStringList fahrtenVorher = zeilen(fahrtenbuchInhalt);
@@ -93,14 +87,7 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
 TEST(Migration, SchreibgeschuetztesAltesLogbuchWirdMitGrundAbgelehnt)
 {
     QTemporaryDir verzeichnis;
-    const QString pfad = QDir(verzeichnis.path()).filePath(QStringLiteral("varno.db"));
-    {
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    }
-    Database::openAsIs(pfad, Database::Access::ReadWrite);
-    Schema::create(1);
-    Database::close();
+    const QString pfad = altesLogbuch(verzeichnis.path());
     try {
         Database::open(pfad, Database::Access::ReadOnly);
         FAIL() << "keine Ausnahme";

@@ -1,9 +1,10 @@
+#include "AltesLogbuch.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Kettenanhang.h"
-#include "db/Schema.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -155,11 +156,7 @@ QString datei(const TestDatabase& db, const QString& name, const QByteArray& inh
 
 QString altesSchema(const TestDatabase& db)
 {
-    const QString pfad = datei(db, QStringLiteral("alt.db"), {});
-    Database::openAsIs(pfad, Database::Access::ReadWrite);
-    Schema::create(1);
-    Database::close();
-    return pfad;
+    return altesLogbuch(db.directory(), QStringLiteral("alt.db"));
 }
 
 } // namespace

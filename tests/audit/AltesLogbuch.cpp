@@ -1,0 +1,22 @@
+#include "AltesLogbuch.h"
+
+#include "db/Database.h"
+#include "db/Schema.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+QString altesLogbuch(const QString& verzeichnis, const QString& name)
+{
+    const QString pfad = QDir(verzeichnis).filePath(name);
+    {
+        QFile datei(pfad);
+        EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
+    }
+    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Schema::create(1);
+    Database::close();
+    return pfad;
+}
