@@ -142,9 +142,9 @@ int schemaversion()
 QString datenstand()
 {
     QStringList teile{Database::connection().databaseName(),
-                      QString::number(SqlStatement::scalarInt(QStringLiteral("PRAGMA data_version"))),
-                      QString::number(SqlStatement::scalarInt(QStringLiteral("SELECT total_changes()")))};
-    // A restored file is a new connection whose counters start afresh; its chains tell it apart.
+                      QString::number(SqlStatement::scalarInt(QStringLiteral("PRAGMA data_version")))};
+    // This program changes the chained tables only together with the chains' notes; another file
+    // opened under the same name (a restore) has other notes too.
     for (const auto& kopf : vermerkteKoepfe())
         if (kopf)
             teile << QString::number(kopf->anzahl) + QLatin1Char(':') + QString::fromLatin1(kopf->wert.toHex());

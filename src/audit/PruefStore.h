@@ -40,9 +40,9 @@ private:
 // The schema version of the open file (PRAGMA user_version).
 int schemaversion();
 
-// A text that changes whenever the logbook changes: a write of this program (its connection's
-// count of changes), of any other program (SQLite's data version), or another file opened. Two
-// equal texts mean the chains need no new check.
+// A text that changes whenever the chains may have changed: a commit of any other connection or
+// program (SQLite's data version), a row this program appended, or another file opened. Two equal
+// texts mean the chains need no new check.
 QString datenstand();
 
 } // namespace PruefStore

@@ -91,16 +91,19 @@ QVariant gespeichert(const QVariant& wert, Art art)
 Zeile::Zeile(Kette kette)
 {
     bytes_.reserve(512);
-    bytes_.append(tabelle(kette).toLatin1()).append('\n');
+    bytes_.append(tabelle(kette).toLatin1().constData()).push_back('\n');
     kopfLaenge_ = bytes_.size();
 }
 
 void Zeile::feld(char kennung, const char* daten, qsizetype laenge)
 {
-    bytes_.append(kennung);
+    bytes_.push_back(kennung);
     char zahl[24];
     const auto ende = std::to_chars(zahl, zahl + sizeof zahl, laenge).ptr;
-    bytes_.append(zahl, ende - zahl).append(':').append(daten, laenge).append('\n');
+    bytes_.append(zahl, ende).push_back(':');
+    if (laenge > 0)
+        bytes_.append(daten, static_cast<std::size_t>(laenge));
+    bytes_.push_back('\n');
 }
 
 void Zeile::null()
@@ -112,7 +115,7 @@ void Zeile::zahl(qint64 wert)
 {
     char text[24];
     const auto ende = std::to_chars(text, text + sizeof text, wert).ptr;
-    bytes_.append('i').append(text, ende - text).append('\n');
+    bytes_.append(1, 'i').append(text, ende).push_back('\n');
 }
 
 void Zeile::text(const char* utf8, qsizetype laenge)
@@ -124,7 +127,7 @@ void Zeile::kommazahl(double wert)
 {
     char text[40];
     const int laenge = std::snprintf(text, sizeof text, "%.17g", wert);
-    bytes_.append('r').append(text, laenge).append('\n');
+    bytes_.append(1, 'r').append(text, static_cast<std::size_t>(laenge)).push_back('\n');
 }
 
 void Zeile::blob(const char* daten, qsizetype laenge)
@@ -172,8 +175,8 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
 
 QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)
 {
-    QByteArray zeile = bytes_ + vorgaenger;
-    bytes_.truncate(kopfLaenge_);
+    QByteArray zeile = QByteArray::fromStdString(bytes_) + vorgaenger;
+    bytes_.resize(kopfLaenge_);
     return zeile;
 }
 
@@ -185,9 +188,9 @@ QByteArray Zeile::pruefwert(const QByteArray& vorgaenger)
 QByteArrayView Zeile::pruefwertAnsicht(const QByteArray& vorgaenger)
 {
     hash_.reset();
-    hash_.addData(bytes_);
+    hash_.addData(QByteArrayView(bytes_.data(), static_cast<qsizetype>(bytes_.size())));
     hash_.addData(vorgaenger);
-    bytes_.truncate(kopfLaenge_);
+    bytes_.resize(kopfLaenge_);
     return hash_.resultView();
 }
 

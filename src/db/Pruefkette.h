@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <array>
+#include <string>
 #include <vector>
 
 class Rohabfrage;
@@ -90,8 +91,9 @@ public:
 private:
     void feld(char kennung, const char* daten, qsizetype laenge);
 
-    QByteArray bytes_;
-    qsizetype kopfLaenge_ = 0;
+    // A plain buffer: a million rows are built here, a few small pieces each.
+    std::string bytes_;
+    std::size_t kopfLaenge_ = 0;
     QCryptographicHash hash_{QCryptographicHash::Sha256};
 };
 

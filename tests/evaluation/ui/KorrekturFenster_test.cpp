@@ -13,6 +13,7 @@
 #include "evaluation/Druckvorschau.h"
 #include "evaluation/report/PdfExport.h"
 #include "evaluation/report/ReportLayout.h"
+#include "support/Dateieingriff.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QAction>
@@ -215,7 +216,9 @@ TEST_F(KorrekturFenster, StornierungOhneGrundWirdAbgelehnt)
 TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
 {
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: unverändert"));
-    SqlStatement("UPDATE T_MIREL SET km_an = 1049 WHERE ID = ?").bind(erste).exec();
+    // Another program changes the file while Varno has it open.
+    dateieingriff::ausfuehren(db.file(),
+                              {QStringLiteral("UPDATE T_MIREL SET km_an = 1049 WHERE ID = %1").arg(erste)});
     anzeigen();
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
     const QModelIndex veraendert = liste()->model()->index(0, 3);
