@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "db/Rohabfrage.h"
+#include "db/Rohanweisung.h"
 #include "db/SqlDate.h"
 
 #include <limits>
@@ -72,7 +73,7 @@ struct Kettenanhang::Stand {
     explicit Stand(Kette kette) : naechsteId(::naechsteId(kette)), einfuegen(einfuegeAnweisung(kette)), zeile(kette) {}
 
     qlonglong naechsteId;
-    SqlStatement einfuegen;
+    Rohanweisung einfuegen;
     pruefkette::Zeile zeile;
 };
 
@@ -103,14 +104,29 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
     werte.prepend(id);
     werte.append(laufnr_ + 1);
     const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
+    // Each value goes into the row's bytes exactly as it is bound, so the stored row gives the value.
     for (std::size_t i = 0; i < spalten.size(); ++i) {
+        const int stelle = static_cast<int>(i) + 1;
         const QVariant wert = pruefkette::gespeichert(werte.at(static_cast<qsizetype>(i)), spalten[i].art);
-        s.zeile.wert(wert);
-        s.einfuegen.bind(wert);
+        if (wert.isNull()) {
+            s.zeile.null();
+            s.einfuegen.null(stelle);
+        } else if (spalten[i].art == pruefkette::Art::Zahl) {
+            s.zeile.zahl(wert.toLongLong());
+            s.einfuegen.zahl(stelle, wert.toLongLong());
+        } else {
+            const QByteArray utf8 = wert.toString().toUtf8();
+            s.zeile.text(utf8.constData(), utf8.size());
+            s.einfuegen.text(stelle, utf8);
+        }
     }
     const QByteArray pruefwert = s.zeile.pruefwert(kopf.wert);
-    s.einfuegen.bind(kopf.wert).bind(pruefwert).exec();
+    const int stelle = static_cast<int>(spalten.size());
+    s.einfuegen.blob(stelle + 1, kopf.wert);
+    s.einfuegen.blob(stelle + 2, pruefwert);
+    s.einfuegen.ausfuehren();
     kopf = {kopf.anzahl + 1, pruefwert};
+    geaendert_[pruefkette::index(kette)] = true;
     ++laufnr_;
     ++s.naechsteId;
     return id;
@@ -150,6 +166,7 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
         QStringLiteral("UPDATE %1 SET Laufnr = ?, Vorgaenger = ?, Pruefwert = ? WHERE ID = ?").arg(tabelle));
     pruefkette::Zeile zeile(kette);
     pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
+    geaendert_[pruefkette::index(kette)] = true;
     const qint64 vorher = kopf.anzahl;
     qlonglong nachId = std::numeric_limits<qlonglong>::min();
     for (;;) {
@@ -179,6 +196,8 @@ void Kettenanhang::kopfSchreiben()
 {
     SqlStatement s(QStringLiteral("INSERT OR REPLACE INTO T_Pruefkette (Kette, Anzahl, Kopf) VALUES (?, ?, ?)"));
     for (Kette kette : pruefkette::alleKetten) {
+        if (!geaendert_[pruefkette::index(kette)])
+            continue;
         const pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
         s.bind(pruefkette::tabelle(kette)).bind(kopf.anzahl).bind(kopf.wert).exec();
     }

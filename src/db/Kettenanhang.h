@@ -53,6 +53,7 @@ public:
     // content. Returns how many there were.
     qint64 aufnehmen(pruefkette::Kette kette);
 
+    // Writes the heads of the chains rows were appended to.
     void kopfSchreiben();
 
     // The entry time as it is stored.
@@ -65,6 +66,7 @@ private:
 
     QString erfasst_;
     pruefkette::Koepfe koepfe_;
+    std::array<bool, pruefkette::alleKetten.size()> geaendert_{}; // only these heads are written back
     qint64 laufnr_ = 0;
     std::array<std::unique_ptr<Stand>, pruefkette::alleKetten.size()> staende_;
 };

@@ -135,18 +135,6 @@ void Zeile::blob(const char* daten, qsizetype laenge)
     feld('b', daten, laenge);
 }
 
-void Zeile::wert(const QVariant& wert)
-{
-    if (leer(wert)) {
-        null();
-    } else if (wert.typeId() == QMetaType::QString) {
-        const QByteArray utf8 = wert.toString().toUtf8();
-        text(utf8.constData(), utf8.size());
-    } else {
-        zahl(wert.toLongLong());
-    }
-}
-
 void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
 {
     qsizetype laenge = 0;

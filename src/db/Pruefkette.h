@@ -76,8 +76,6 @@ public:
     void text(const char* utf8, qsizetype laenge);
     void kommazahl(double wert);
     void blob(const char* daten, qsizetype laenge);
-    // A converted value (see gespeichert()).
-    void wert(const QVariant& wert);
     // Column `spalte` of the current row of a query, by the way SQLite stored it.
     void ausAbfrage(const Rohabfrage& abfrage, int spalte);
 

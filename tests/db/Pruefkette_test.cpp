@@ -8,23 +8,33 @@
 
 using pruefkette::Kette;
 
+namespace {
+
+void text(pruefkette::Zeile& zeile, const QString& wert)
+{
+    const QByteArray utf8 = wert.toUtf8();
+    zeile.text(utf8.constData(), utf8.size());
+}
+
+} // namespace
+
 // The values were computed outside the program (Python's hashlib over the bytes the format
 // describes), so a change of the format cannot go unnoticed.
 TEST(Pruefkette, WertFolgtDerBeschriebenenFolgeVonBytes)
 {
     pruefkette::Zeile zeile(Kette::Protokoll);
     zeile.zahl(1);
-    zeile.wert(QStringLiteral("2006-03-10 12:00:00"));
-    zeile.wert(QStringLiteral("Korrektur"));
-    zeile.wert(QStringLiteral("Grund: Tippfehler ä"));
-    zeile.wert(7);
+    text(zeile, QStringLiteral("2006-03-10 12:00:00"));
+    text(zeile, QStringLiteral("Korrektur"));
+    text(zeile, QStringLiteral("Grund: Tippfehler ä"));
+    zeile.zahl(7);
     const QByteArray erster = zeile.pruefwert(pruefkette::ohneVorgaenger());
     EXPECT_EQ(erster.toHex(), QByteArray("f2f01e6d733eebee1700acd4b9a16ccd0d8cfa34057b0a28299876368a574fec"));
 
     pruefkette::Zeile fahrt(Kette::Fahrtenbuch);
     fahrt.zahl(-5);
-    fahrt.wert(QVariant());
-    fahrt.wert(QStringLiteral(""));
+    fahrt.null();
+    text(fahrt, QStringLiteral(""));
     EXPECT_EQ(fahrt.pruefwert(erster).toHex(),
               QByteArray("a6c7209ed1dece51b96d8a4a50c040876fddbdf23c5f0a285a3283365a58e251"));
 
