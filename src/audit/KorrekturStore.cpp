@@ -1,8 +1,9 @@
 #include "audit/KorrekturStore.h"
 
 #include "common/VarnoError.h"
-#include "db/AppState.h"
 #include "db/Fahrtfassung.h"
+#include "db/FahrzeugStore.h"
+#include "db/KFZEintrag.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -99,7 +100,7 @@ bool aktuell(int fahrtId)
 
 bool kartenfahrzeug(int kfz)
 {
-    return SqlStatement::scalarInt(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?"), {kfz}) == EingabeVarno;
+    return FahrzeugStore::eingabeart(kfz) == EingabeVarno;
 }
 
 QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
@@ -112,8 +113,9 @@ QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
 
 qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund)
 {
-    return ersetzen(vorhandeneFassung(fahrtId), [&neu] { return EingabeStore::fahrtenbucheintrag(neu); }, grund,
-                    Ereignis::Korrektur);
+    return ersetzen(
+        vorhandeneFassung(fahrtId), [&neu] { return EingabeStore::fahrtenbucheintrag(neu); }, grund,
+        Ereignis::Korrektur);
 }
 
 qlonglong stornieren(int fahrtId, const QString& grund)

@@ -19,7 +19,8 @@ bool kartenfahrzeug(int kfz);
 QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt);
 
 // Store the new version of the trip (its new names become new rows) or its cancellation with the
-// reason, and the protocol entry, together. Throw VarnoError when the trip is no longer current. Return the new row's ID.
+// reason, and the protocol entry, together. Throw VarnoError when the trip is no longer current. Return the new row's
+// ID.
 qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund);
 qlonglong stornieren(int fahrtId, const QString& grund);
 

@@ -12,7 +12,8 @@ TEST(Pruefstand, SiehtDieAenderungEinesAnderenProgramms)
     EXPECT_TRUE(stand.aktuell().unveraendert());
     dateieingriff::ausfuehren(db.file(), {QStringLiteral("UPDATE T_MIREL SET km_an = 10041 WHERE ID = %1").arg(fahrt)});
     EXPECT_EQ(stand.aktuell().betroffeneFahrten(), QSet<qlonglong>{fahrt});
-    EXPECT_EQ(stand.vermerk(), QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: verändert").arg(stand.aktuell().pruefwert()));
+    EXPECT_EQ(stand.vermerk(),
+              QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: verändert").arg(stand.aktuell().pruefwert()));
 }
 
 TEST(Pruefstand, NimmtEineNeueFahrtDesProgrammsAuf)

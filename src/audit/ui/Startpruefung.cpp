@@ -3,8 +3,8 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefstand.h"
 #include "common/Prompts.h"
-#include "common/Sanduhr.h"
 #include "common/VarnoError.h"
+#include "common_ui/Sanduhr.h"
 
 #include <QStringList>
 

@@ -3,12 +3,14 @@
 #include "audit/KorrekturStore.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
-#include "entry/ui/Eingabefelder.h"
-#include "entry/Eingabemaske.h"
+#include "common_ui/Benannt.h"
+#include "common_ui/Handler.h"
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
-#include "entry/Radiogruppe.h"
 #include "entry/Zeitfeld.h"
+#include "entry/ui/Eingabefelder.h"
+#include "entry/ui/Radiogruppe.h"
+#include "entry/ui/TF_Eingabe.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -24,12 +26,6 @@ namespace {
 
 const QStringList arten = {QStringLiteral("unzugeordnet"), QStringLiteral("privat"), QStringLiteral("Arbeitsweg"),
                            QStringLiteral("geschäftlich")};
-
-template <typename T> T* benannt(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 void fuellen(QComboBox* feld, const QStringList& eintraege)
 {
@@ -72,15 +68,15 @@ void TF_Korrektur::baueOberflaeche()
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
 
     for (QLineEdit* zeit : {EAbfahrt, EAnkunft})
-        connect(zeit, &QLineEdit::editingFinished, this, [zeit] {
+        verbinden(zeit, &QLineEdit::editingFinished, this, [zeit] {
             const QString text = TF_Eingabe::zeittext(zeit);
             if (zeitfeld::vervollstaendigen(text) != text)
                 zeit->setText(zeitfeld::vervollstaendigen(text));
         });
-    connect(Ekm, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(Ekm); });
-    connect(EkmStand, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(EkmStand); });
-    connect(btSpeichern, &QPushButton::clicked, this, &TF_Korrektur::btSpeichernClick);
-    connect(btAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    verbinden(Ekm, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(Ekm); });
+    verbinden(EkmStand, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(EkmStand); });
+    verbinden(btSpeichern, &QPushButton::clicked, this, &TF_Korrektur::btSpeichernClick);
+    verbinden(btAbbrechen, &QPushButton::clicked, this, [this] { reject(); });
 
     QFormLayout* felder =
         eingabefelder::formular({EAbfahrt, EAnkunft, cbVon, Cbnach, EkmStand, Ekm, Cbzweck, CbKategorie, CbFahrer});
@@ -215,19 +211,20 @@ void TF_Korrektur::btSpeichernClick()
         ablehnen(*meldung, EAbfahrt);
         return;
     }
-    const fahrtspeicherung::Stand stand{.fahrzeug = alt_->kfz,
-                                        .kartenfahrzeug = kartenfahrzeug_,
-                                        .letzteAnkunft = KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id),
-                                        .letzterKmStand = alt_->kmAb,
-                                        .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
-                                        .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
+    const fahrtspeicherung::Stand stand{
+        .fahrzeug = alt_->kfz,
+        .kartenfahrzeug = kartenfahrzeug_,
+        .letzteAnkunft = KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id),
+        .letzterKmStand = alt_->kmAb,
+        .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
+        .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
     const auto nachfrage = [](const QString& frage) { return prompt::confirm(QStringLiteral("Bestätigung"), frage); };
-    const auto ergebnis = fahrtspeicherung::pruefen(
-        {TF_Eingabe::zeittext(EAbfahrt), TF_Eingabe::zeittext(EAnkunft), true, Kalender->selectedDate(),
-         RGFahrtart->itemIndex(), cbVon->currentText(), Cbnach->currentText(), Cbzweck->currentText(),
-         CbKategorie->currentText(), CbFahrer->currentText(), EkmStand->text(), Ekm->text(),
-         MBemerkungen->toPlainText()},
-        stand, nachfrage);
+    const auto ergebnis =
+        fahrtspeicherung::pruefen({TF_Eingabe::zeittext(EAbfahrt), TF_Eingabe::zeittext(EAnkunft), true,
+                                   Kalender->selectedDate(), RGFahrtart->itemIndex(), cbVon->currentText(),
+                                   Cbnach->currentText(), Cbzweck->currentText(), CbKategorie->currentText(),
+                                   CbFahrer->currentText(), EkmStand->text(), Ekm->text(), MBemerkungen->toPlainText()},
+                                  stand, nachfrage);
     if (const auto* ablehnung = std::get_if<speicherpruefung::Ablehnung>(&ergebnis)) {
         ablehnen(ablehnung->meldung, feld(ablehnung->feld));
         return;

@@ -1,6 +1,8 @@
 #include "audit/ui/TF_Protokoll.h"
 
 #include "audit/ProtokollStore.h"
+#include "common_ui/Handler.h"
+#include "common_ui/Schriftmass.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -20,23 +22,23 @@ TF_Protokoll::TF_Protokoll(QWidget* parent) : QWidget(parent, Qt::Window)
     sgProtokoll->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgProtokoll->verticalHeader()->hide();
     sgProtokoll->horizontalHeader()->setStretchLastSection(true);
-    sgProtokoll->setColumnWidth(0, 130);
-    sgProtokoll->setColumnWidth(1, 170);
+    sgProtokoll->setColumnWidth(0, schriftmass::breite(130));
+    sgProtokoll->setColumnWidth(1, schriftmass::breite(170));
     btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
     btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
-    connect(btSchliessen, &QPushButton::clicked, this, &QWidget::close);
+    verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sgProtokoll);
     layout->addWidget(btSchliessen, 0, Qt::AlignRight);
-    resize(760, 420);
+    resize(schriftmass::groesse(760, 420));
 }
 
 void TF_Protokoll::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        geschuetzt([this] { FormShow(); });
 }
 
 void TF_Protokoll::FormShow()

@@ -2,8 +2,10 @@
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefstand.h"
-#include "common/Sanduhr.h"
 #include "common/VarnoError.h"
+#include "common_ui/Handler.h"
+#include "common_ui/Sanduhr.h"
+#include "common_ui/Schriftmass.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,19 +21,19 @@ TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Q
     MBericht->setReadOnly(true);
     btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
     btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
-    connect(btSchliessen, &QPushButton::clicked, this, &QWidget::close);
+    verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MBericht);
     layout->addWidget(btSchliessen, 0, Qt::AlignRight);
-    resize(640, 360);
+    resize(schriftmass::groesse(640, 360));
 }
 
 void TF_Pruefung::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        geschuetzt([this] { FormShow(); });
 }
 
 void TF_Pruefung::FormShow()

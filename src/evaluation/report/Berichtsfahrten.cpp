@@ -39,9 +39,9 @@ std::vector<KorrekturZeile> berichtskorrekturen(std::optional<int> fahrzeug, boo
     std::vector<KorrekturZeile> zeilen;
     for (const Korrektur& k :
          KorrekturStore::korrekturen(fahrzeug, ohneMusterfahrzeug, alsDatumZeit(von), alsDatumZeit(bis)))
-        zeilen.push_back({korrektur::fahrt(k.alt),
-                          (k.neu.storniert ? QStringLiteral("storniert am ") : QStringLiteral("korrigiert am ")) +
-                              k.neu.erfasst,
-                          k.neu.grund, k.neu.storniert ? QStringList() : korrektur::aenderungen(k)});
+        zeilen.push_back(
+            {korrektur::fahrt(k.alt),
+             (k.neu.storniert ? QStringLiteral("storniert am ") : QStringLiteral("korrigiert am ")) + k.neu.erfasst,
+             k.neu.grund, k.neu.storniert ? QStringList() : korrektur::aenderungen(k)});
     return zeilen;
 }

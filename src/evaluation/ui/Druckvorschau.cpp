@@ -111,8 +111,8 @@ FahrtenBerichtDaten Druckvorschau::fahrtenDaten() const
     const Fahrtenliste& liste = f.fahrtenliste();
     daten.fahrten = berichtsfahrten(liste, store_.bemerkungen(liste), store_.erfassungen(liste));
     const Fahrtenfilter& filter = f.stand().filter;
-    daten.korrekturen = berichtskorrekturen(filter.fahrzeug, filter.ohneMusterfahrzeug, filter.abfahrtAb,
-                                            filter.ankunftBis);
+    daten.korrekturen =
+        berichtskorrekturen(filter.fahrzeug, filter.ohneMusterfahrzeug, filter.abfahrtAb, filter.ankunftBis);
     const LangeArbeit arbeit(fortschritt_, fenster_);
     daten.summen = artSummen(daten.fahrten, [&](int prozent) { arbeit.setzen(prozent); });
     return daten;

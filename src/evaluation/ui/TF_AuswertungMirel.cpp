@@ -438,7 +438,6 @@ void TF_AuswertungMirel::btExportClick()
         druckvorschau_();
 }
 
-
 // --- Corrections and the check of the logbook ---
 
 // The status bar's last panel tells whether the logbook verified; the rows it names are marked.

@@ -1,14 +1,14 @@
-#include "app/Hauptfenster.h"
+#include "app/THauptform.h"
 #include "app/Varno.h"
 #include "audit/ui/TF_Protokoll.h"
 #include "audit/ui/TF_Pruefung.h"
 #include "common/Clock.h"
+#include "db/FahrzeugStore.h"
 #include "db/SqlStatement.h"
 #include "master/FahrerStore.h"
-#include "master/KFZStore.h"
-#include "support/Fensterhilfen.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
+#include "support/ui/Fensterhilfen.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -55,7 +55,7 @@ const QString fahrtText = QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fa
 
 TEST_F(Pruefungsfenster, StartMitUnveraendertemFahrtenbuchBleibtStill)
 {
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty()) << ScriptedPrompts::get().texts().join(u'\n').toStdString();
 }
@@ -63,7 +63,7 @@ TEST_F(Pruefungsfenster, StartMitUnveraendertemFahrtenbuchBleibtStill)
 TEST_F(Pruefungsfenster, StartMitVeraendertemFahrtenbuchWarnt)
 {
     SqlStatement("UPDATE T_MIREL SET km_an = 1005 WHERE ID = ?").bind(fahrt).exec();
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     ASSERT_EQ(ScriptedPrompts::get().shown().size(), 1u);
     const ScriptedPrompts::Shown& box = ScriptedPrompts::get().shown().front();
@@ -78,7 +78,7 @@ TEST_F(Pruefungsfenster, StartMitVeraendertemFahrtenbuchWarnt)
 TEST_F(Pruefungsfenster, StartMitBeschaedigterKetteMeldetStattAbzubrechen)
 {
     SqlStatement("ALTER TABLE T_MIREL DROP COLUMN Laufnr").exec();
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     ASSERT_EQ(ScriptedPrompts::get().texts().size(), 1) << ScriptedPrompts::get().texts().join(u'\n').toStdString();
     EXPECT_TRUE(ScriptedPrompts::get().texts().front().startsWith(
@@ -87,7 +87,7 @@ TEST_F(Pruefungsfenster, StartMitBeschaedigterKetteMeldetStattAbzubrechen)
 
 TEST_F(Pruefungsfenster, MenuePruefenZeigtDenBericht)
 {
-    Varno varno;
+    Varno varno{db.file()};
     varno.starten(false);
     SqlStatement("DELETE FROM T_MIREL WHERE ID = ?").bind(fahrt - 1).exec();
     menuepunkt(*varno.hauptform(), QStringLiteral("Extras"), QStringLiteral("Fahrtenbuch prüfen"))->trigger();
@@ -104,8 +104,8 @@ TEST_F(Pruefungsfenster, ProtokollNenntDieAenderungenAusserhalbDerFahrten)
     FahrerStore::aendern(meier, QStringLiteral("Meyer"), QStringLiteral("neu geschrieben"));
     FahrerStore::aendern(meier, QStringLiteral("Meyer"), QStringLiteral("nur die Bemerkung"));
     EXPECT_TRUE(FahrerStore::loeschen(schulz));
-    KFZStore::abschliessen(golf);
-    Varno varno;
+    FahrzeugStore::abschliessen(golf);
+    Varno varno{db.file()};
     varno.starten(false);
     const QStringList zeilen = protokoll(varno);
     ASSERT_EQ(zeilen.size(), 4);

@@ -3,16 +3,16 @@
 
 #include "app/Varno.h"
 #include "audit/Fahrtenbuchpruefung.h"
-#include "audit/Korrekturmaske.h"
+#include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
-#include "db/AppState.h"
+#include "db/KFZEintrag.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
-#include "evaluation/AuswertMirelMaske.h"
-#include "evaluation/Details.h"
-#include "evaluation/Druckvorschau.h"
 #include "evaluation/report/PdfExport.h"
 #include "evaluation/report/ReportLayout.h"
+#include "evaluation/ui/Druckvorschau.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
+#include "evaluation/ui/TF_Details.h"
 #include "support/Dateieingriff.h"
 #include "support/ScriptedPrompts.h"
 
@@ -39,7 +39,7 @@ protected:
         Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
         erste = build::fahrt(d.fahrt(am(2006, 3, 1, 8), am(2006, 3, 1, 9), 1000, 1050));
         zweite = build::fahrt(d.fahrt(am(2006, 3, 2, 8), am(2006, 3, 2, 9), 1050, 1090));
-        appState().AktKFZ = d.golf;
+        varno.sitzung().setAktuellesFahrzeug(d.golf);
         varno.starten(false);
         auswertung()->show();
         anzeigen();
@@ -82,7 +82,7 @@ protected:
     Auswertungsdaten d;
     int erste = 0;
     int zweite = 0;
-    Varno varno;
+    Varno varno{db.file()};
 };
 
 const QString inhalt = QStringLiteral("SELECT KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
@@ -217,8 +217,7 @@ TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
 {
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: unverändert"));
     // Another program changes the file while Varno has it open.
-    dateieingriff::ausfuehren(db.file(),
-                              {QStringLiteral("UPDATE T_MIREL SET km_an = 1049 WHERE ID = %1").arg(erste)});
+    dateieingriff::ausfuehren(db.file(), {QStringLiteral("UPDATE T_MIREL SET km_an = 1049 WHERE ID = %1").arg(erste)});
     anzeigen();
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
     const QModelIndex veraendert = liste()->model()->index(0, 3);
