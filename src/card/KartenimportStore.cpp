@@ -42,14 +42,14 @@ private:
         // T_Merkpunkte.Fahrer holds the card; the driver is found through T_CF.
         neu_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(merkpunkt.bemerkung).bind(cfid_)
             .bind(merkpunkt.kfzSchluessel).exec();
-        return neu_.lastInsertId();
+        return neu_.neueId();
     }
 
     QString cfid_;
-    SqlStatement suche_{QStringLiteral("SELECT rowid FROM T_Merkpunkte WHERE Zeit IS ? AND KM = ? AND Fahrer = ? "
-                                       "AND KFZ = ?")};
+    SqlStatement suche_{QStringLiteral("SELECT rowid FROM T_Merkpunkte WHERE Zeit IS NOT DISTINCT FROM ? AND KM = ? "
+                                       "AND Fahrer = ? AND KFZ = ?")};
     SqlStatement neu_{QStringLiteral("INSERT INTO T_Merkpunkte (Zeit, KM, Bemerkung, Fahrer, KFZ) "
-                                     "VALUES (?, ?, ?, ?, ?)")};
+                                     "VALUES (?, ?, ?, ?, ?) RETURNING rowid")};
     SqlStatement bemerkung_{QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?")};
 };
 
@@ -163,9 +163,9 @@ void fahrerZuordnen(const QString& cfid, const QString& name)
     if (vorhanden.next()) {
         fahrer = vorhanden.value(0);
     } else {
-        SqlStatement neu(QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?)"));
+        SqlStatement neu(QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?) RETURNING ID"));
         neu.bind(name).exec();
-        fahrer = neu.lastInsertId();
+        fahrer = neu.neueId();
     }
     SqlStatement(QStringLiteral("INSERT INTO T_CF (CF, Fahrer) VALUES (?, ?)")).bind(cfid).bind(fahrer).exec();
     transaction.commit();

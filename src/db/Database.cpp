@@ -1,51 +1,150 @@
 #include "db/Database.h"
 
-#include "db/DatabaseError.h"
-#include "db/Namensordnung.h"
+#include "db/Dialekt.h"
+#include "db/PostgresVerbindung.h"
 #include "db/Schema.h"
+#include "db/Serveradresse.h"
+#include "db/Serveranmeldung.h"
 #include "db/SqlStatement.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 
+#include <optional>
+
 namespace {
 
 const QString connectionName = QStringLiteral("varno");
 const QString readOnlyOption = QStringLiteral("QSQLITE_OPEN_READONLY");
 
-void openConnection(const QString& path, Database::Access access)
+// What the open connection was made with, to open it again after the server broke it off.
+struct Verbindungsdaten {
+    QString ort;
+    std::optional<Serveranmeldung> server;
+    Dialekt dialekt{Datenbankart::SQLite};
+    bool nurLesen = false;
+};
+
+std::optional<Verbindungsdaten>& offen()
 {
-    Database::close();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(path);
-    if (access == Database::Access::ReadOnly)
-        db.setConnectOptions(readOnlyOption);
+    static std::optional<Verbindungsdaten> daten;
+    return daten;
+}
+
+void qtVerbindungOeffnen(QSqlDatabase& db)
+{
     if (!db.open()) {
         const QString message = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
         throw DatabaseError(message);
     }
-    SqlStatement(QStringLiteral("PRAGMA busy_timeout = %1").arg(Database::sperrWartezeitMs)).exec();
+}
+
+void dateiVerbinden(const QString& path, Database::Access access)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    const bool nurLesen = access == Database::Access::ReadOnly;
+    if (nurLesen)
+        db.setConnectOptions(readOnlyOption);
+    qtVerbindungOeffnen(db);
+    offen() = Verbindungsdaten{path, std::nullopt, Dialekt(Datenbankart::SQLite), nurLesen};
+    SqlStatement::direkt(QStringLiteral("PRAGMA busy_timeout = %1").arg(Database::sperrWartezeitMs));
+}
+
+// Notices ("table already exists, skipping") are no concern of the user's; a logbook opened for
+// reading refuses every change on the server as SQLite does on a write-protected file.
+void sitzungEinrichten()
+{
+    SqlStatement::direkt(QStringLiteral("SET client_min_messages = warning"));
+    if (offen()->nurLesen)
+        SqlStatement::direkt(QStringLiteral("SET default_transaction_read_only = on"));
+}
+
+void serverVerbinden(const QString& ort, Database::Access access)
+{
+    const Serveranmeldung anmeldung = Serveranmeldung::anmelden(serveradresseLesen(ort));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    anmeldung.einrichten(db);
+    qtVerbindungOeffnen(db);
+    offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
+                               access == Database::Access::ReadOnly};
+    sitzungEinrichten();
+}
+
+void verbinden(const QString& ort, Database::Access access)
+{
+    Database::close();
+    if (istServeradresse(ort))
+        serverVerbinden(ort, access);
+    else
+        dateiVerbinden(ort, access);
+}
+
+// Brings the schema of the fresh connection up to date or, for a new logbook, creates it; closes
+// the connection again when that fails.
+void einrichten(bool neuAnlegen)
+{
+    try {
+        const Dialekt& dialekt = Database::dialekt();
+        if (offen()->server && !neuAnlegen && dialekt.leer())
+            throw Database::LeereDatenbank(
+                QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(Database::ort()));
+        if (offen()->server && neuAnlegen && !dialekt.leer())
+            throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht leer; ein neues Fahrtenbuch wird nur in "
+                                               "einer leeren Datenbank angelegt.")
+                                    .arg(Database::ort()));
+        dialekt.namensordnungEinrichten();
+        if (neuAnlegen)
+            Schema::create();
+        else
+            Schema::migrate();
+    } catch (...) {
+        Database::close();
+        throw;
+    }
+}
+
+void neueDateiAnlegen(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Die Datei %1 ist bereits vorhanden.").arg(path));
+    QFile file(path);
+    // The logbook holds personal data: only its owner may read it.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
+        throw DatabaseError(
+            QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
+    file.close();
+    try {
+        dateiVerbinden(path, Database::Access::ReadWrite);
+        einrichten(true);
+    } catch (...) {
+        Database::close();
+        QFile::remove(path);
+        throw;
+    }
+}
+
+void wiederVerbinden(QSqlDatabase& db)
+{
+    db.close();
+    if (!db.open())
+        throw DatabaseError(QStringLiteral("Der Datenbankserver ist nicht erreichbar:\n%1").arg(db.lastError().text()));
+    sitzungEinrichten();
 }
 
 } // namespace
 
 namespace Database {
 
-void open(const QString& path, Access access)
+void open(const QString& ort, Access access)
 {
-    if (!QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
-    openConnection(path, access);
-    try {
-        namensordnung::einrichten();
-        Schema::migrate();
-    } catch (...) {
-        close();
-        throw;
-    }
+    if (!istServeradresse(ort) && !QFileInfo::exists(ort))
+        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(ort));
+    verbinden(ort, access);
+    einrichten(false);
 }
 
 bool isOpen()
@@ -55,11 +154,12 @@ bool isOpen()
 
 bool isReadOnly()
 {
-    return isOpen() && connection().connectOptions().contains(readOnlyOption);
+    return isOpen() && offen() && offen()->nurLesen;
 }
 
 void close()
 {
+    offen().reset();
     if (!QSqlDatabase::contains(connectionName))
         return;
     {
@@ -71,30 +171,34 @@ void close()
 
 QSqlDatabase connection()
 {
-    if (!QSqlDatabase::contains(connectionName))
+    if (!QSqlDatabase::contains(connectionName) || !offen())
         throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
-    return QSqlDatabase::database(connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    if (offen()->server && postgresVerbindungAbgerissen(db))
+        wiederVerbinden(db);
+    return db;
 }
 
-void createNew(const QString& path)
+const Dialekt& dialekt()
 {
-    if (QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Die Datei %1 ist bereits vorhanden.").arg(path));
-    QFile file(path);
-    // The logbook holds personal data: only its owner may read it.
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
-        throw DatabaseError(
-            QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
-    file.close();
-    try {
-        openConnection(path, Access::ReadWrite);
-        namensordnung::einrichten();
-        Schema::create();
-    } catch (...) {
-        close();
-        QFile::remove(path);
-        throw;
+    if (!offen())
+        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
+    return offen()->dialekt;
+}
+
+QString ort()
+{
+    return offen() ? offen()->ort : QString();
+}
+
+void createNew(const QString& ort)
+{
+    if (!istServeradresse(ort)) {
+        neueDateiAnlegen(ort);
+        return;
     }
+    verbinden(ort, Access::ReadWrite);
+    einrichten(true);
 }
 
 QStringList companionFiles(const QString& path)

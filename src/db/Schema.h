@@ -5,7 +5,7 @@
 // The tables of the logbook and the rows the program relies on.
 namespace Schema {
 
-// The schema version this program writes; stored in PRAGMA user_version.
+// The schema version this program writes; where it is kept is the dialect's business.
 inline constexpr int currentVersion = 1;
 
 // Creates every table and the delivered rows in the open database, which must be empty.

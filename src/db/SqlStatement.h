@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
 // One prepared statement on the shared connection; values are always bound, never pasted into
-// the text. Every failure throws DatabaseError with the engine's message.
+// the text. Every failure throws DatabaseError with the engine's message. Date-times read from a
+// server column come back as the same ISO text SQLite stores.
 class SqlStatement {
 public:
     explicit SqlStatement(const QString& sql);
@@ -21,10 +23,14 @@ public:
     bool isNull(const QString& column) const;
 
     int rowsAffected() const;
-    qlonglong lastInsertId() const;
+    // The key an INSERT ... RETURNING ID gave back (the common way of both engines).
+    qlonglong neueId();
 
     // Convenience for statements whose single result is one number (COUNT, MAX).
     static int scalarInt(const QString& sql, const QVariantList& values = {});
+    // A statement without values (table definitions, settings), run as it stands: a server prepares
+    // only queries and changes.
+    static void direkt(const QString& sql);
 
 private:
     QSqlQuery query_;
@@ -41,5 +47,6 @@ public:
     void commit();
 
 private:
+    QSqlDatabase db_;
     bool open_ = true;
 };

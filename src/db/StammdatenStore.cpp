@@ -87,9 +87,9 @@ int idFuer(Stammtabelle tabelle, const QString& name)
 {
     if (const auto vorhanden = id(tabelle, name))
         return *vorhanden;
-    SqlStatement neu(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?)").arg(tabellenname(tabelle)));
+    SqlStatement neu(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?) RETURNING ID").arg(tabellenname(tabelle)));
     neu.bind(name).exec();
-    return static_cast<int>(neu.lastInsertId());
+    return static_cast<int>(neu.neueId());
 }
 
 QString name(Stammtabelle tabelle, int id)

@@ -82,7 +82,7 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
 {
     Transaction transaction;
     SqlStatement fahrzeug("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) "
-                          "VALUES (?, ?, ?, ?, ?, ?)");
+                          "VALUES (?, ?, ?, ?, ?, ?) RETURNING ID");
     fahrzeug.bind(kfz.kennzeichen)
         .bind(kfz.anfkm)
         .bind(kfz.inspkm)
@@ -90,7 +90,7 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
         .bind(kfz.eingabeart)
         .bind(kfz.kfzid)
         .exec();
-    const int id = static_cast<int>(fahrzeug.lastInsertId());
+    const int id = static_cast<int>(fahrzeug.neueId());
     const QString start = sqldate::toSql(kfz.start);
     SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_an, Art, Zweck) VALUES (?, ?, ?, ?, 99, 1)")
         .bind(id)

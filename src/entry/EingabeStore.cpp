@@ -35,7 +35,7 @@ std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl)
 {
     std::vector<Logbuchzeile> zeilen;
     SqlStatement s("SELECT AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL "
-                   "WHERE KFZ = ? ORDER BY AbDat DESC, ID DESC LIMIT ?");
+                   "WHERE KFZ = ? ORDER BY AbDat DESC NULLS LAST, ID DESC LIMIT ?");
     s.bind(kfz).bind(anzahl).exec();
     while (s.next())
         zeilen.push_back({sqldate::fromSql(s.value("AbDat")).value_or(QDateTime()),
@@ -52,7 +52,8 @@ std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz)
     SqlStatement s("SELECT b.ID, b.Startzeit, b.Startkm, b.Zielzeit, b.Zielkm, b.CF, b.Art, b.Ort, b.Grund, b.Kat, "
                    "CASE WHEN b.CF = 0 THEN (SELECT f.Bezeichnung FROM T_CF c JOIN T_Fahrer f ON f.ID = c.Fahrer "
                    "WHERE c.CF = b.CFID LIMIT 1) END AS FahrerName "
-                   "FROM T_basis b WHERE b.KFZid = ? AND NOT b.Art = 'M' AND b.bearbeitet = 0 ORDER BY b.Startzeit");
+                   "FROM T_basis b WHERE b.KFZid = ? AND NOT b.Art = 'M' AND b.bearbeitet = 0 "
+                   "ORDER BY b.Startzeit NULLS FIRST");
     s.bind(FahrzeugStore::schluessel(kfz)).exec();
     while (s.next()) {
         const QString fahrer = s.text("FahrerName");

@@ -1,6 +1,6 @@
 #include "evaluation/BerichtStore.h"
 
-#include "evaluation/Rohabfrage.h"
+#include "db/Rohabfrage.h"
 
 #include <QHash>
 #include <QStringList>

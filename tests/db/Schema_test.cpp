@@ -1,5 +1,6 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
 #include "db/Schema.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
@@ -9,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(Schema, NeueDatenbankEnthaeltDieGeliefertenZeilen)
+class Lieferzustand : public BeideDatenbanken {};
+MIT_BEIDEN_DATENBANKEN(Lieferzustand);
+
+TEST_P(Lieferzustand, NeueDatenbankEnthaeltDieGeliefertenZeilen)
 {
-    TestDatabase db;
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_FILTER WHERE ID = 1"), 1);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ART WHERE ID IN (1, 2, 3, 4, 99)"), 5);
@@ -30,12 +33,11 @@ TEST(Schema, NeueDatenbankEnthaeltDieGeliefertenZeilen)
     ASSERT_TRUE(art.next());
     EXPECT_EQ(art.text("Bezeichnung"), QStringLiteral("geschäftlich"));
     EXPECT_EQ(art.text("Abkuerzung"), QStringLiteral("G"));
-    EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), Schema::currentVersion);
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
 }
 
-TEST(Schema, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
+TEST_P(Lieferzustand, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
 {
-    TestDatabase db;
     SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKm, Eingabeart, KFZID) VALUES ('K-AB 1, Passat', 500, 1, 7)").exec();
     SqlStatement s("SELECT InspKM, InspDat, Abgeschlossen FROM T_KFZ WHERE KFZID = 7");
     s.exec();

@@ -1,4 +1,4 @@
-#include "evaluation/Rohabfrage.h"
+#include "db/SqliteLeser.h"
 
 #include "db/DatabaseError.h"
 #include "db/SqliteVerbindung.h"
@@ -14,7 +14,7 @@ namespace {
 
 } // namespace
 
-Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte)
+SqliteLeser::SqliteLeser(const QString& sql, const QVariantList& werte)
 {
     sqlite3* db = sqliteVerbindung();
     const QByteArray text = sql.toUtf8();
@@ -39,12 +39,12 @@ Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte)
     }
 }
 
-Rohabfrage::~Rohabfrage()
+SqliteLeser::~SqliteLeser()
 {
     sqlite3_finalize(anweisung_);
 }
 
-bool Rohabfrage::next()
+bool SqliteLeser::next()
 {
     const int ergebnis = sqlite3_step(anweisung_);
     if (ergebnis == SQLITE_ROW)
@@ -54,26 +54,19 @@ bool Rohabfrage::next()
     return false;
 }
 
-bool Rohabfrage::istNull(int spalte) const
+bool SqliteLeser::istNull(int spalte) const
 {
     return sqlite3_column_type(anweisung_, spalte) == SQLITE_NULL;
 }
 
-int Rohabfrage::zahl(int spalte) const
+int SqliteLeser::zahl(int spalte) const
 {
     return sqlite3_column_int(anweisung_, spalte);
 }
 
-const char* Rohabfrage::text(int spalte, qsizetype& laenge) const
+const char* SqliteLeser::text(int spalte, qsizetype& laenge) const
 {
     const auto* daten = reinterpret_cast<const char*>(sqlite3_column_text(anweisung_, spalte));
     laenge = sqlite3_column_bytes(anweisung_, spalte);
     return daten;
-}
-
-QString Rohabfrage::qtext(int spalte) const
-{
-    qsizetype laenge = 0;
-    const char* daten = text(spalte, laenge);
-    return QString::fromUtf8(daten, laenge);
 }

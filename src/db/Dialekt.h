@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class QSqlError;
+
+enum class Datenbankart { SQLite, PostgreSQL };
+
+// What the two engines do differently; every other statement is written in the SQL both
+// understand. Statements that run on the open connection throw DatabaseError.
+class Dialekt {
+public:
+    explicit Dialekt(Datenbankart art) : art_(art) {}
+
+    Datenbankart art() const { return art_; }
+
+    // A table definition with the engine's own types put in for the placeholders: {SCHLUESSEL} an
+    // integer primary key the engine assigns, {ZEIT} a date-time to the second, {ZEILE} (after the
+    // last column) the row number of a table without key, which SQLite keeps as rowid by itself.
+    QString tabelle(const QString& definition) const;
+
+    // The schema version: PRAGMA user_version in SQLite, a table of its own on a server.
+    int schemaversion() const;
+    void schemaversionSetzen(int version) const;
+    // Whether the database holds no table at all (a new file, an empty server database).
+    bool leer() const;
+
+    // Makes German name order ("COLLATE DEUTSCH") known: SQLite per connection, a server once per
+    // database.
+    void namensordnungEinrichten() const;
+
+    // Starts a transaction that will write. SQLite takes its write lock at once, so two programs
+    // reading before writing cannot lock each other out halfway.
+    QString transaktionsbeginn() const;
+    // Appended to a SELECT whose rows the transaction is about to change or depends on: a second
+    // writer waits until this one has committed.
+    QString sperrend() const;
+    // The expression, hidden from the planner's index choice where SQLite needs the hint.
+    QString ohneIndex(const QString& ausdruck) const;
+    // Whether the engine refused a change because the logbook is open for reading only.
+    bool schreibgeschuetzt(const QSqlError& fehler) const;
+    // After rows with given keys were inserted into `tabelle`: new rows get keys above them.
+    void schluesselNachfuehren(const QString& tabelle, const QString& spalte) const;
+
+private:
+    Datenbankart art_;
+};

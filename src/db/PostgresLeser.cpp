@@ -1,0 +1,103 @@
+#include "db/PostgresLeser.h"
+
+#include "db/Database.h"
+#include "db/DatabaseError.h"
+#include "db/PostgresVerbindung.h"
+
+#include <libpq-fe.h>
+
+#include <charconv>
+#include <vector>
+
+namespace {
+
+struct Werte {
+    std::vector<QByteArray> texte;
+    std::vector<const char*> zeiger;
+};
+
+// Every value goes as text; the server reads it by the type of its place in the statement.
+Werte alsText(const QVariantList& werte)
+{
+    Werte ergebnis;
+    ergebnis.texte.reserve(static_cast<std::size_t>(werte.size()));
+    for (const QVariant& wert : werte)
+        ergebnis.texte.push_back(wert.isNull() ? QByteArray() : wert.toString().toUtf8());
+    for (qsizetype i = 0; i < werte.size(); ++i)
+        ergebnis.zeiger.push_back(werte.at(i).isNull() ? nullptr
+                                                       : ergebnis.texte[static_cast<std::size_t>(i)].constData());
+    return ergebnis;
+}
+
+} // namespace
+
+QString PostgresLeser::nummeriert(const QString& sql)
+{
+    QString ergebnis;
+    ergebnis.reserve(sql.size() + 16);
+    int nummer = 0;
+    QChar anfuehrung;
+    for (const QChar zeichen : sql) {
+        if (!anfuehrung.isNull()) {
+            if (zeichen == anfuehrung)
+                anfuehrung = QChar();
+        } else if (zeichen == QLatin1Char('\'') || zeichen == QLatin1Char('"')) {
+            anfuehrung = zeichen;
+        } else if (zeichen == QLatin1Char('?')) {
+            ergebnis += QLatin1Char('$') + QString::number(++nummer);
+            continue;
+        }
+        ergebnis += zeichen;
+    }
+    return ergebnis;
+}
+
+PostgresLeser::PostgresLeser(const QString& sql, const QVariantList& werte)
+{
+    const QSqlDatabase db = Database::connection();
+    PGconn* verbindung = postgresVerbindung(db);
+    const QByteArray text = nummeriert(sql).toUtf8();
+    const Werte parameter = alsText(werte);
+    ergebnis_ = PQexecParams(verbindung, text.constData(), static_cast<int>(parameter.zeiger.size()), nullptr,
+                             parameter.zeiger.data(), nullptr, nullptr, 0);
+    if (PQresultStatus(ergebnis_) != PGRES_TUPLES_OK) {
+        const QString meldung = QString::fromUtf8(PQresultErrorField(ergebnis_, PG_DIAG_MESSAGE_PRIMARY));
+        PQclear(ergebnis_);
+        ergebnis_ = nullptr;
+        abrissMelden(db);
+        throw DatabaseError(meldung.isEmpty() ? QString::fromUtf8(PQerrorMessage(verbindung)).trimmed() : meldung);
+    }
+    zeilen_ = PQntuples(ergebnis_);
+}
+
+PostgresLeser::~PostgresLeser()
+{
+    PQclear(ergebnis_);
+}
+
+bool PostgresLeser::next()
+{
+    if (zeile_ + 1 >= zeilen_)
+        return false;
+    ++zeile_;
+    return true;
+}
+
+bool PostgresLeser::istNull(int spalte) const
+{
+    return PQgetisnull(ergebnis_, zeile_, spalte) != 0;
+}
+
+int PostgresLeser::zahl(int spalte) const
+{
+    const char* anfang = PQgetvalue(ergebnis_, zeile_, spalte);
+    int wert = 0;
+    std::from_chars(anfang, anfang + PQgetlength(ergebnis_, zeile_, spalte), wert);
+    return wert;
+}
+
+const char* PostgresLeser::text(int spalte, qsizetype& laenge) const
+{
+    laenge = PQgetlength(ergebnis_, zeile_, spalte);
+    return PQgetvalue(ergebnis_, zeile_, spalte);
+}

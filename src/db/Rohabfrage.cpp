@@ -1,0 +1,48 @@
+#include "db/Rohabfrage.h"
+
+#include "db/Database.h"
+#include "db/Dialekt.h"
+#include "db/PostgresLeser.h"
+#include "db/SqliteLeser.h"
+
+namespace {
+
+std::unique_ptr<Rohabfrage::Leser> leser(const QString& sql, const QVariantList& werte)
+{
+    if (Database::dialekt().art() == Datenbankart::PostgreSQL)
+        return std::make_unique<PostgresLeser>(sql, werte);
+    return std::make_unique<SqliteLeser>(sql, werte);
+}
+
+} // namespace
+
+Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte) : leser_(leser(sql, werte)) {}
+
+Rohabfrage::~Rohabfrage() = default;
+
+bool Rohabfrage::next()
+{
+    return leser_->next();
+}
+
+bool Rohabfrage::istNull(int spalte) const
+{
+    return leser_->istNull(spalte);
+}
+
+int Rohabfrage::zahl(int spalte) const
+{
+    return leser_->zahl(spalte);
+}
+
+const char* Rohabfrage::text(int spalte, qsizetype& laenge) const
+{
+    return leser_->text(spalte, laenge);
+}
+
+QString Rohabfrage::qtext(int spalte) const
+{
+    qsizetype laenge = 0;
+    const char* daten = text(spalte, laenge);
+    return QString::fromUtf8(daten, laenge);
+}
