@@ -1,5 +1,6 @@
 #include "card/KartenimportStore.h"
 
+#include "db/DatabaseError.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -138,11 +139,17 @@ std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlese
                                    const std::vector<ImportMerkpunkt>& merkpunkte,
                                    const std::function<void(int)>& fortschritt)
 {
-    Transaction transaction;
-    fahrtenSpeichern(cfid, einlesedatum, fahrten, fortschritt);
-    std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
-    transaction.commit();
-    return zeilen;
+    try {
+        Transaction transaction;
+        fahrtenSpeichern(cfid, einlesedatum, fahrten, fortschritt);
+        std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
+        transaction.commit();
+        return zeilen;
+    } catch (const DoppelterEintrag&) {
+        throw VarnoError(QStringLiteral("Fahrten dieser Speicherkarte hat inzwischen ein anderer Benutzer übernommen. "
+                                        "Es wurde nichts gespeichert und nichts von der Karte gelöscht; bitte lesen "
+                                        "Sie die Karte neu ein."));
+    }
 }
 
 std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)

@@ -10,13 +10,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QThread>
 
 #include <optional>
 
 namespace {
 
-const QString connectionName = QStringLiteral("varno");
 const QString readOnlyOption = QStringLiteral("QSQLITE_OPEN_READONLY");
+
+// The program works on one thread; a second thread (a second user in the concurrency tests) has a
+// connection of its own, as Qt demands.
+QString verbindungsname()
+{
+    return QStringLiteral("varno-%1").arg(reinterpret_cast<quintptr>(QThread::currentThreadId()));
+}
 
 // What the open connection was made with, to open it again after the server broke it off.
 struct Verbindungsdaten {
@@ -28,7 +35,7 @@ struct Verbindungsdaten {
 
 std::optional<Verbindungsdaten>& offen()
 {
-    static std::optional<Verbindungsdaten> daten;
+    thread_local std::optional<Verbindungsdaten> daten;
     return daten;
 }
 
@@ -37,14 +44,14 @@ void qtVerbindungOeffnen(QSqlDatabase& db)
     if (!db.open()) {
         const QString message = db.lastError().text();
         db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName);
+        QSqlDatabase::removeDatabase(verbindungsname());
         throw DatabaseError(message);
     }
 }
 
 void dateiVerbinden(const QString& path, Database::Access access)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindungsname());
     db.setDatabaseName(path);
     const bool nurLesen = access == Database::Access::ReadOnly;
     if (nurLesen)
@@ -66,7 +73,7 @@ void sitzungEinrichten()
 void serverVerbinden(const QString& ort, Database::Access access)
 {
     const Serveranmeldung anmeldung = Serveranmeldung::anmelden(serveradresseLesen(ort));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), verbindungsname());
     anmeldung.einrichten(db);
     qtVerbindungOeffnen(db);
     offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
@@ -149,7 +156,7 @@ void open(const QString& ort, Access access)
 
 bool isOpen()
 {
-    return QSqlDatabase::contains(connectionName) && QSqlDatabase::database(connectionName, false).isOpen();
+    return QSqlDatabase::contains(verbindungsname()) && QSqlDatabase::database(verbindungsname(), false).isOpen();
 }
 
 bool isReadOnly()
@@ -160,20 +167,20 @@ bool isReadOnly()
 void close()
 {
     offen().reset();
-    if (!QSqlDatabase::contains(connectionName))
+    if (!QSqlDatabase::contains(verbindungsname()))
         return;
     {
-        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        QSqlDatabase db = QSqlDatabase::database(verbindungsname(), false);
         db.close();
     }
-    QSqlDatabase::removeDatabase(connectionName);
+    QSqlDatabase::removeDatabase(verbindungsname());
 }
 
 QSqlDatabase connection()
 {
-    if (!QSqlDatabase::contains(connectionName) || !offen())
+    if (!QSqlDatabase::contains(verbindungsname()) || !offen())
         throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
-    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(verbindungsname(), false);
     if (offen()->server && postgresVerbindungAbgerissen(db))
         wiederVerbinden(db);
     return db;

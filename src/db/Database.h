@@ -8,9 +8,9 @@
 
 class Dialekt;
 
-// The one connection of the process to the logbook: a SQLite file or a database on a PostgreSQL
-// server. Where a function takes `ort`, that is a file path or a server address
-// (postgresql://benutzer@rechner:port/datenbank, see Serveradresse).
+// The one connection of the program to the logbook: a SQLite file or a database on a PostgreSQL
+// server. Each thread has its own (the program uses one; tests play a second user on another). Where a function takes
+// `ort`, that is a file path or a server address (postgresql://benutzer@rechner:port/datenbank, see Serveradresse).
 namespace Database {
 
 inline constexpr auto fileName = "varno.db";

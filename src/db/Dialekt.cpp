@@ -107,6 +107,13 @@ bool Dialekt::schreibgeschuetzt(const QSqlError& fehler) const
     return fehler.nativeErrorCode() == QLatin1String("25006");
 }
 
+bool Dialekt::doppelterSchluessel(const QSqlError& fehler) const
+{
+    if (istSqlite(art_))
+        return fehler.databaseText().startsWith(QLatin1String("UNIQUE constraint failed"));
+    return fehler.nativeErrorCode() == QLatin1String("23505");
+}
+
 void Dialekt::schluesselNachfuehren(const QString& tabelle, const QString& spalte) const
 {
     if (istSqlite(art_))

@@ -39,6 +39,8 @@ public:
     QString ohneIndex(const QString& ausdruck) const;
     // Whether the engine refused a change because the logbook is open for reading only.
     bool schreibgeschuetzt(const QSqlError& fehler) const;
+    // Whether the engine refused a statement because a unique key would be repeated.
+    bool doppelterSchluessel(const QSqlError& fehler) const;
     // After rows with given keys were inserted into `tabelle`: new rows get keys above them.
     void schluesselNachfuehren(const QString& tabelle, const QString& spalte) const;
 

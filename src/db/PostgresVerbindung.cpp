@@ -15,7 +15,7 @@ PGconn* handle(const QSqlDatabase& db)
     if (!db.driver())
         return nullptr;
     const QVariant wert = db.driver()->handle();
-    if (!wert.isValid() || qstrcmp(wert.typeName(), "PGconn*") != 0)
+    if (!wert.isValid() || qstrcmp(wert.typeName(), "pg_conn*") != 0)
         return nullptr;
     return *static_cast<PGconn* const*>(wert.constData());
 }

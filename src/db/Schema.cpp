@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
+#include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
 #include <QStringList>
@@ -86,6 +87,23 @@ void createVersion1()
     insertDeliveredRows();
 }
 
+// Two users taking over the same card at once: the second insert of a trip fails on this key
+// instead of storing the trip twice. A logbook that already holds such a pair cannot get the key;
+// it is named, since only the user can tell which row is right.
+void createVersion2()
+{
+    SqlStatement doppelt(QStringLiteral("SELECT CFID, Startzeit, KFZid FROM T_basis WHERE Startzeit IS NOT NULL "
+                                        "GROUP BY CFID, Startzeit, KFZid HAVING COUNT(*) > 1"));
+    doppelt.exec();
+    if (doppelt.next())
+        throw DatabaseError(QStringLiteral("Die Fahrt der Speicherkarte %1 vom %2 für %3 ist doppelt gespeichert. "
+                                           "Das Fahrtenbuch kann so nicht für mehrere Benutzer eingerichtet werden.")
+                                .arg(doppelt.text(QStringLiteral("CFID")),
+                                     sqldate::germanDateTime(doppelt.value(QStringLiteral("Startzeit"))),
+                                     doppelt.text(QStringLiteral("KFZid"))));
+    SqlStatement::direkt(QStringLiteral("CREATE UNIQUE INDEX UX_basis_Fahrt ON T_basis (CFID, Startzeit, KFZid)"));
+}
+
 } // namespace
 
 namespace Schema {
@@ -98,6 +116,7 @@ void create()
                                            "Datei angelegt."));
     Transaction transaction;
     createVersion1();
+    createVersion2();
     dialekt.schemaversionSetzen(currentVersion);
     transaction.commit();
 }
@@ -113,8 +132,15 @@ void migrate()
     // user's explicit "new logbook" creates the tables.
     if (version < 1)
         throw DatabaseError(QStringLiteral("Die Datei ist kein Varno-Fahrtenbuch."));
+    if (version == currentVersion)
+        return;
     // Each later schema version adds its step here, run when `version` is below it, in one
     // transaction with the new version number; existing steps are never edited.
+    Transaction transaction;
+    if (version < 2)
+        createVersion2();
+    dialekt.schemaversionSetzen(currentVersion);
+    transaction.commit();
 }
 
 const QStringList& tableNames()

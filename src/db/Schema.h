@@ -6,7 +6,7 @@
 namespace Schema {
 
 // The schema version this program writes; where it is kept is the dialect's business.
-inline constexpr int currentVersion = 1;
+inline constexpr int currentVersion = 2;
 
 // Creates every table and the delivered rows in the open database, which must be empty.
 // Throws DatabaseError.

@@ -31,6 +31,8 @@ QString engineMessage(const QSqlError& error)
         throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert "
                                            "werden."));
     const QString text = engineMessage(error);
+    if (Database::dialekt().doppelterSchluessel(error))
+        throw DoppelterEintrag(text);
     throw DatabaseError(text.isEmpty() ? QStringLiteral("Unbekannter Datenbankfehler bei: %1").arg(sql) : text);
 }
 

@@ -1,6 +1,10 @@
 #include "entry/EingabeStore.h"
 
+#include "common/GermanFormat.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/FahrzeugStore.h"
+#include "db/KFZEintrag.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
@@ -17,6 +21,41 @@ std::optional<int> optionaleId(const SqlStatement& s, const QString& spalte)
 QVariant zeitOderNull(const QDateTime& zeit)
 {
     return zeit.isValid() ? QVariant(sqldate::toSql(zeit)) : QVariant();
+}
+
+// Holds back every other user's save for this vehicle until the transaction ends; returns its input type.
+int fahrzeugSperren(int kfz)
+{
+    SqlStatement s(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?") + Database::dialekt().sperrend());
+    s.bind(kfz).exec();
+    if (!s.next())
+        throw Fahrtkonflikt(QStringLiteral("Das Fahrzeug ist nicht mehr im Fahrtenbuch."));
+    return s.intValue("Eingabeart");
+}
+
+// A trip typed by hand continues the vehicle's last trip as the window showed it: from its odometer
+// on and, for a vehicle without recorder, not before its arrival.
+void folgtDerLetztenFahrt(const fahrtspeicherung::Auftrag& f, bool vonHand)
+{
+    const std::vector<Logbuchzeile> letzte = EingabeStore::letzteFahrten(f.fahrzeug, 1);
+    if (letzte.empty())
+        return;
+    const Logbuchzeile& l = letzte.front();
+    const bool frueher = vonHand && f.abDat.isValid() && l.anDat.isValid() && f.abDat < l.anDat;
+    if (f.kmAb < l.kmAn || frueher)
+        throw Fahrtkonflikt(QStringLiteral("Inzwischen wurde eine weitere Fahrt dieses Fahrzeugs gespeichert "
+                                           "(Ankunft %1, Kilometerstand %2). Ihre Fahrt wurde nicht gespeichert; "
+                                           "die letzte Fahrt wird neu angezeigt.")
+                                .arg(german::dateTime(l.anDat), QString::number(l.kmAn)));
+}
+
+void rohfahrtAbhaken(int rohfahrt)
+{
+    SqlStatement abhaken("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ? AND bearbeitet = 0");
+    abhaken.bind(rohfahrt).exec();
+    if (abhaken.rowsAffected() != 1)
+        throw Fahrtkonflikt(QStringLiteral("Diese Fahrt der Speicherkarte wurde inzwischen schon erfasst. Ihre Fahrt "
+                                           "wurde nicht gespeichert; die Liste wird neu geladen."));
 }
 
 } // namespace
@@ -78,6 +117,9 @@ int hoechsteDurchschnittsgeschwindigkeit()
 bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
 {
     Transaction transaktion;
+    const bool vonHand = fahrzeugSperren(f.fahrzeug) == EingabeManuell;
+    if (!f.rohfahrt)
+        folgtDerLetztenFahrt(f, vonHand);
     // In the order the program has always created new names in.
     const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
     const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
@@ -91,7 +133,7 @@ bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
         .exec();
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
     if (f.rohfahrt)
-        SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(*f.rohfahrt).exec();
+        rohfahrtAbhaken(*f.rohfahrt);
     const bool neueStammfahrt =
         !f.stammfahrtKm || StammfahrtStore::anlegen({start, ziel, *f.stammfahrtKm, zweck, kategorie, f.art});
     transaktion.commit();

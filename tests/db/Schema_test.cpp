@@ -2,6 +2,7 @@
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
 #include "db/Schema.h"
+#include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -117,4 +118,55 @@ TEST(Schema, NeueDatenbankUeberschreibtKeineVorhandene)
     TestDatabase db;
     EXPECT_THROW(Database::createNew(db.file()), DatabaseError);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
+}
+
+namespace {
+
+// Takes the open logbook back to schema version 1 and opens it again, which runs the later steps.
+void alsVersion1Oeffnen(const TestDatabase& db)
+{
+    SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
+    Database::dialekt().schemaversionSetzen(1);
+    Database::close();
+    Database::open(db.ort());
+}
+
+build::Rohfahrt kartenfahrt(int startkm)
+{
+    return {.cfid = QStringLiteral("4711"),
+            .startzeit = QDateTime(QDate(2006, 4, 3), QTime(7, 0)),
+            .startkm = startkm,
+            .kfzSchluessel = QStringLiteral("7 - K-CF 7")};
+}
+
+} // namespace
+
+TEST_P(Lieferzustand, AelteresLogbuchBekommtDenSchluesselDerKartenfahrten)
+{
+    build::rohfahrt(kartenfahrt(12000));
+    alsVersion1Oeffnen(db());
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_THROW(build::rohfahrt(kartenfahrt(12000)), DoppelterEintrag);
+    // Without recorded start time a trip has no key to repeat.
+    build::rohfahrt({.cfid = QStringLiteral("4711"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
+    build::rohfahrt({.cfid = QStringLiteral("4711"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_basis"), 3);
+}
+
+TEST_P(Lieferzustand, DoppelteKartenfahrtImAelterenLogbuchWirdBenannt)
+{
+    SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
+    build::rohfahrt(kartenfahrt(12000));
+    build::rohfahrt(kartenfahrt(12001));
+    Database::dialekt().schemaversionSetzen(1);
+    Database::close();
+    try {
+        Database::open(db().ort());
+        FAIL() << "geöffnet";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(), QStringLiteral("Die Fahrt der Speicherkarte 4711 vom 03.04.2006 07:00:00 für "
+                                                   "7 - K-CF 7 ist doppelt gespeichert. Das Fahrtenbuch kann so nicht "
+                                                   "für mehrere Benutzer eingerichtet werden."));
+    }
+    EXPECT_FALSE(Database::isOpen());
 }

@@ -135,3 +135,24 @@ TEST_F(Serverlogbuch, UnerreichbarerServerWirdAufDeutschGemeldet)
     }
     EXPECT_FALSE(Database::isOpen());
 }
+
+TEST_F(Serverlogbuch, AbgerisseneVerbindungWirdGemeldetUndBeimNaechstenVersuchErneuert)
+{
+    TestDatabase db(Datenbankart::PostgreSQL);
+    const int sitzung = SqlStatement::scalarInt("SELECT pg_backend_pid()");
+    testserver::alsVerwalter(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(sitzung));
+
+    const TDataBase::NeuesKFZ neu{.kennzeichen = QStringLiteral("B-NEU 1"),
+                                  .start = QDateTime(QDate(2006, 2, 1), QTime(0, 0))};
+    try {
+        TDataBase::KFZAnlegen(neu);
+        FAIL() << "trotz abgerissener Verbindung gespeichert";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(), QStringLiteral("Die Verbindung zum Datenbankserver ist abgerissen; es wurde nichts "
+                                                   "gespeichert. Bitte versuchen Sie es noch einmal, sobald der Server "
+                                                   "wieder erreichbar ist."));
+    }
+    EXPECT_EQ(TDataBase::KFZAnlegen(neu), 2);
+    EXPECT_NE(SqlStatement::scalarInt("SELECT pg_backend_pid()"), sitzung);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 2"), 1);
+}

@@ -50,11 +50,21 @@ QString TestDatabase::file() const
     return QDir(dir_.path()).filePath(QString::fromLatin1(Database::fileName));
 }
 
-void BeideDatenbanken::SetUp()
+namespace {
+void ohneServerUeberspringen()
 {
-    if (testserver::fehltFuer(GetParam()))
-        GTEST_SKIP() << testserver::fehlt;
-    db_.emplace(GetParam());
+    GTEST_SKIP() << testserver::fehlt;
+}
+} // namespace
+
+bool fuerTestOeffnen(std::optional<TestDatabase>& db, Datenbankart art)
+{
+    if (testserver::fehltFuer(art)) {
+        ohneServerUeberspringen();
+        return false;
+    }
+    db.emplace(art);
+    return true;
 }
 
 std::string datenbankName(const ::testing::TestParamInfo<Datenbankart>& info)

@@ -40,11 +40,15 @@ private:
     Sitzung sitzung_{file()};
 };
 
-// A test run once on a SQLite file and once on the PostgreSQL test cluster; skipped on the server
-// when the tests got no cluster. The logbook is open from SetUp on.
+// Opens `db` on `art` for the running test; skips the test and returns false when `art` is the
+// server and the tests got no cluster.
+bool fuerTestOeffnen(std::optional<TestDatabase>& db, Datenbankart art);
+
+// A test run once on a SQLite file and once on the PostgreSQL test cluster. The logbook is open
+// from SetUp on; a fixture that adds to SetUp returns when IsSkipped().
 class BeideDatenbanken : public ::testing::TestWithParam<Datenbankart> {
 protected:
-    void SetUp() override;
+    void SetUp() override { fuerTestOeffnen(db_, GetParam()); }
     void TearDown() override { db_.reset(); }
 
     TestDatabase& db() { return *db_; }
