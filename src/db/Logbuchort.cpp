@@ -1,6 +1,7 @@
 #include "db/Logbuchort.h"
 
 #include "db/Database.h"
+#include "db/Serveradresse.h"
 #include "platform/Programmdateien.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,8 @@ QString logbuchIn(const QString& ordner)
 
 Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(const QString&)>& existiert)
 {
+    if (umgebung.gewaehlt && istServeradresse(*umgebung.gewaehlt))
+        return {.datei = *umgebung.gewaehlt};
     if (umgebung.gewaehlt)
         return {.datei = QDir::cleanPath(QDir(umgebung.arbeitsordner).absoluteFilePath(*umgebung.gewaehlt))};
     const QString imArbeitsordner = logbuchIn(umgebung.arbeitsordner);

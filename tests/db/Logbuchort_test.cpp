@@ -64,5 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrtFall{"Option_relativZumArbeitsordner", QStringLiteral("../Archiv/2006.db"), false, {}, arbeitsordner,
                 {.datei = QStringLiteral("/home/anna/Archiv/2006.db")}},
         OrtFall{"Option_imBuildbaum", QStringLiteral("varno.db"), false, {}, arbeitsordner,
-                {.datei = imArbeitsordner}}),
+                {.datei = imArbeitsordner}},
+        OrtFall{"Option_Serveradresse", QStringLiteral("postgres://otto@zentrale:6000/fb"), false, {}, arbeitsordner,
+                {.datei = QStringLiteral("postgres://otto@zentrale:6000/fb")}}),
     [](const ::testing::TestParamInfo<OrtFall>& info) { return std::string(info.param.name); });
