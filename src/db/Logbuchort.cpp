@@ -1,6 +1,7 @@
 #include "db/Logbuchort.h"
 
 #include "db/Database.h"
+#include "db/Datenbankwahl.h"
 #include "db/Serveradresse.h"
 #include "platform/Programmdateien.h"
 
@@ -24,6 +25,8 @@ Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(
         return {.datei = *umgebung.gewaehlt};
     if (umgebung.gewaehlt)
         return {.datei = QDir::cleanPath(QDir(umgebung.arbeitsordner).absoluteFilePath(*umgebung.gewaehlt))};
+    if (umgebung.server)
+        return {.datei = *umgebung.server};
     const QString imArbeitsordner = logbuchIn(umgebung.arbeitsordner);
     if (!umgebung.installiert)
         return {.datei = imArbeitsordner};
@@ -34,7 +37,9 @@ Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(
 
 Logbuchumgebung logbuchumgebung(const std::optional<QString>& gewaehlt)
 {
+    const Datenbankwahl wahl = Datenbankwahl::laden();
     return {.gewaehlt = gewaehlt,
+            .server = wahl.server ? std::optional<QString>(wahl.adresse.text()) : std::nullopt,
             .installiert = programmdateien::installiert(QCoreApplication::applicationDirPath()),
             .arbeitsordner = QDir::currentPath(),
             .datenordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};

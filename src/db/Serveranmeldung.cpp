@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "db/DatabaseError.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 
 #include <libpq-fe.h>
@@ -62,11 +63,19 @@ QString passwortFragen(const Serveradresse& adresse, bool abgelehnt)
     return *passwort;
 }
 
+// The password that last worked for an address, so that opening the same server again (a new
+// logbook right after finding the database empty) asks no second time. Memory only.
+QHash<QString, QString>& bekanntePasswoerter()
+{
+    static QHash<QString, QString> passwoerter;
+    return passwoerter;
+}
+
 } // namespace
 
 Serveranmeldung Serveranmeldung::anmelden(const Serveradresse& adresse)
 {
-    QString passwort;
+    QString passwort = bekanntePasswoerter().value(adresse.text());
     Ergebnis ergebnis = versuchen(adresse, passwort);
     for (int versuch = 0; ergebnis != Ergebnis::Angemeldet; ++versuch) {
         if (versuch == versuche)
@@ -75,6 +84,7 @@ Serveranmeldung Serveranmeldung::anmelden(const Serveradresse& adresse)
         passwort = passwortFragen(adresse, ergebnis == Ergebnis::PasswortAbgelehnt);
         ergebnis = versuchen(adresse, passwort);
     }
+    bekanntePasswoerter().insert(adresse.text(), passwort);
     return Serveranmeldung(adresse, passwort);
 }
 
