@@ -88,6 +88,11 @@ Serveranmeldung Serveranmeldung::anmelden(const Serveradresse& adresse)
     return Serveranmeldung(adresse, passwort);
 }
 
+void Serveranmeldung::passwoerterVergessen()
+{
+    bekanntePasswoerter().clear();
+}
+
 void Serveranmeldung::einrichten(QSqlDatabase& db) const
 {
     db.setHostName(adresse_.rechner);

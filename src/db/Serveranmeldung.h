@@ -12,9 +12,13 @@ class QSqlDatabase;
 class Serveranmeldung {
 public:
     // Tries the server first without a password (a server that trusts its local users asks for
-    // none) and asks through the prompt interface when it wants one, again when it refuses it.
+    // none) or with the one that worked last for this address in this run, and asks through the
+    // prompt interface when it wants one, again when it refuses it.
     // Throws DatabaseError when the server cannot be reached or the user cancels.
     static Serveranmeldung anmelden(const Serveradresse& adresse);
+
+    // Forgets every password typed so far: the next login asks again.
+    static void passwoerterVergessen();
 
     const Serveradresse& adresse() const { return adresse_; }
     // Puts the login into a Qt connection that is about to be opened.

@@ -2,6 +2,7 @@
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
 #include "db/Schema.h"
+#include "db/Serveranmeldung.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
 #include "support/ScriptedPrompts.h"
@@ -19,6 +20,7 @@ protected:
     {
         if (!testserver::adresse())
             GTEST_SKIP() << testserver::fehlt;
+        Serveranmeldung::passwoerterVergessen();
     }
     void TearDown() override { Database::close(); }
 };
@@ -155,4 +157,14 @@ TEST_F(Serverlogbuch, AbgerisseneVerbindungWirdGemeldetUndBeimNaechstenVersuchEr
     EXPECT_EQ(TDataBase::KFZAnlegen(neu), 2);
     EXPECT_NE(SqlStatement::scalarInt("SELECT pg_backend_pid()"), sitzung);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 2"), 1);
+}
+
+TEST_F(Serverlogbuch, PasswortWirdImLaufNurEinmalGefragt)
+{
+    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
+    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    // A new logbook right after finding the database empty logs in again without asking.
+    EXPECT_THROW(Database::createNew(adresse), DatabaseError); // no right to create tables there
+    EXPECT_EQ(ScriptedPrompts::get().shown().size(), 1U);
 }
