@@ -1,6 +1,7 @@
 #include "card/KartenimportStore.h"
 
 #include "db/DatabaseError.h"
+#include "db/Masseneinfuegung.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
@@ -71,20 +72,24 @@ void fahrtenSpeichern(const QString& cfid, const QDateTime& einlesedatum, const 
 {
     if (fahrten.empty())
         return;
-    SqlStatement rohfahrt(QStringLiteral("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, "
-                                         "KFZid, CF, Art, Ort, Grund, Kat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    Masseneinfuegung rohfahrten(QStringLiteral("T_basis"),
+                                {QStringLiteral("CFID"), QStringLiteral("Einlesedat"), QStringLiteral("Startzeit"),
+                                 QStringLiteral("Startkm"), QStringLiteral("Zielzeit"), QStringLiteral("Zielkm"),
+                                 QStringLiteral("KFZid"), QStringLiteral("CF"), QStringLiteral("Art"),
+                                 QStringLiteral("Ort"), QStringLiteral("Grund"), QStringLiteral("Kat")});
     const QString eingelesen = sqldate::toSql(einlesedatum);
     int gemeldet = 0;
     for (std::size_t i = 0; i < fahrten.size(); ++i) {
         const ImportFahrt* fahrt = fahrten[i];
         // CF 0 lets the trip entry show the card's driver.
-        rohfahrt.bind(cfid).bind(eingelesen).bind(zeit(fahrt->startzeit)).bind(fahrt->startKm)
-            .bind(zeit(fahrt->zielzeit)).bind(fahrt->zielKm).bind(fahrt->kfzSchluessel).bind(fahrt->cfOk ? 0 : 1)
-            .bind(fahrt->art).bind(fahrt->ort).bind(fahrt->grund).bind(fahrt->kategorie).exec();
+        rohfahrten.zeile({cfid, eingelesen, zeit(fahrt->startzeit), fahrt->startKm, zeit(fahrt->zielzeit),
+                          fahrt->zielKm, fahrt->kfzSchluessel, fahrt->cfOk ? 0 : 1, fahrt->art, fahrt->ort,
+                          fahrt->grund, fahrt->kategorie});
         const int prozent = static_cast<int>((i + 1) * 100 / fahrten.size());
         if (fortschritt && prozent > gemeldet)
             fortschritt(gemeldet = prozent);
     }
+    rohfahrten.abschliessen();
 }
 
 } // namespace
