@@ -1,9 +1,11 @@
 #include "admin/SicherungStore.h"
 
 #include "admin/PruefsummenStore.h"
+#include "admin/Serversicherung.h"
 #include "admin/SqliteDatei.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
 #include "db/Logbuchpruefung.h"
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
@@ -70,10 +72,12 @@ namespace SicherungStore {
 
 void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
 {
-    sqlite3* quelle = sqliteVerbindung();
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
-        seitenKopieren(quelle, temporaer, geduld);
+        if (Database::dialekt().art() == Datenbankart::PostgreSQL)
+            Serversicherung::schreiben(temporaer);
+        else
+            seitenKopieren(sqliteVerbindung(), temporaer, geduld);
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);
     } catch (...) {

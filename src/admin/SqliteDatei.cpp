@@ -50,6 +50,18 @@ SqliteDatei::Anweisung& SqliteDatei::Anweisung::binden(int stelle, const QByteAr
     return *this;
 }
 
+SqliteDatei::Anweisung& SqliteDatei::Anweisung::leer(int stelle)
+{
+    if (sqlite3_bind_null(stmt_, stelle) != SQLITE_OK)
+        datei_.scheitern(QStringLiteral("Die Datei kann nicht bearbeitet werden"));
+    return *this;
+}
+
+void SqliteDatei::Anweisung::zuruecksetzen()
+{
+    sqlite3_reset(stmt_);
+}
+
 bool SqliteDatei::Anweisung::schritt()
 {
     const int ergebnis = sqlite3_step(stmt_);

@@ -30,6 +30,9 @@ public:
         Anweisung& operator=(const Anweisung&) = delete;
 
         Anweisung& binden(int stelle, const QByteArray& text);
+        Anweisung& leer(int stelle);
+        // Ready to run again with new values.
+        void zuruecksetzen();
         // True while there is a row; throws when the statement fails.
         bool schritt();
         sqlite3_stmt* handle() const { return stmt_; }

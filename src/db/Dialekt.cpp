@@ -88,6 +88,12 @@ QString Dialekt::transaktionsbeginn() const
     return istSqlite(art_) ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
 }
 
+QString Dialekt::lesetransaktionsbeginn() const
+{
+    return istSqlite(art_) ? QStringLiteral("BEGIN")
+                           : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+}
+
 QString Dialekt::sperrend() const
 {
     return istSqlite(art_) ? QString() : QStringLiteral(" FOR UPDATE");

@@ -32,6 +32,8 @@ public:
     // Starts a transaction that will write. SQLite takes its write lock at once, so two programs
     // reading before writing cannot lock each other out halfway.
     QString transaktionsbeginn() const;
+    // Starts a transaction that only reads and sees the logbook as it was at its start throughout.
+    QString lesetransaktionsbeginn() const;
     // Appended to a SELECT whose rows the transaction is about to change or depends on: a second
     // writer waits until this one has committed.
     QString sperrend() const;

@@ -87,6 +87,8 @@ void createVersion1()
     insertDeliveredRows();
 }
 
+const QString version2Index = QStringLiteral("CREATE UNIQUE INDEX UX_basis_Fahrt ON T_basis (CFID, Startzeit, KFZid)");
+
 // Two users taking over the same card at once: the second insert of a trip fails on this key
 // instead of storing the trip twice. A logbook that already holds such a pair cannot get the key;
 // it is named, since only the user can tell which row is right.
@@ -101,7 +103,7 @@ void createVersion2()
                                 .arg(doppelt.text(QStringLiteral("CFID")),
                                      sqldate::germanDateTime(doppelt.value(QStringLiteral("Startzeit"))),
                                      doppelt.text(QStringLiteral("KFZid"))));
-    SqlStatement::direkt(QStringLiteral("CREATE UNIQUE INDEX UX_basis_Fahrt ON T_basis (CFID, Startzeit, KFZid)"));
+    SqlStatement::direkt(version2Index);
 }
 
 } // namespace
@@ -141,6 +143,15 @@ void migrate()
         createVersion2();
     dialekt.schemaversionSetzen(currentVersion);
     transaction.commit();
+}
+
+QStringList definitionen(const Dialekt& dialekt)
+{
+    QStringList sql;
+    for (const QString& tabelle : version1Tables)
+        sql << dialekt.tabelle(tabelle);
+    sql << version2Index;
+    return sql;
 }
 
 const QStringList& tableNames()

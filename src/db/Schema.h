@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class Dialekt;
+
 // The tables of the logbook and the rows the program relies on.
 namespace Schema {
 
@@ -15,6 +17,10 @@ void create();
 // Brings the open logbook up to currentVersion by the missing migration steps; a database that is
 // no logbook (an empty file, another program's database) is refused. Throws DatabaseError.
 void migrate();
+
+// The statements that create every table and index of currentVersion in the engine's types: what a
+// backup file of a server logbook is made of.
+QStringList definitionen(const Dialekt& dialekt);
 
 // Every table of the logbook.
 const QStringList& tableNames();

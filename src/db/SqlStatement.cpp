@@ -102,6 +102,15 @@ bool SqlStatement::isNull(const QString& column) const
     return value(column).isNull();
 }
 
+QStringList SqlStatement::spalten() const
+{
+    const QSqlRecord satz = query_.record();
+    QStringList namen;
+    for (int i = 0; i < satz.count(); ++i)
+        namen << satz.fieldName(i);
+    return namen;
+}
+
 int SqlStatement::rowsAffected() const
 {
     return query_.numRowsAffected();
@@ -132,9 +141,10 @@ void SqlStatement::direkt(const QString& sql)
     ausfuehren(Database::connection(), sql);
 }
 
-Transaction::Transaction() : db_(Database::connection())
+Transaction::Transaction(Art art) : db_(Database::connection())
 {
-    ausfuehren(db_, Database::dialekt().transaktionsbeginn());
+    const Dialekt& dialekt = Database::dialekt();
+    ausfuehren(db_, art == Art::Lesen ? dialekt.lesetransaktionsbeginn() : dialekt.transaktionsbeginn());
 }
 
 Transaction::~Transaction()

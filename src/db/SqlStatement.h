@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 // One prepared statement on the shared connection; values are always bound, never pasted into
@@ -22,6 +23,8 @@ public:
     QString text(const QString& column) const;
     bool isNull(const QString& column) const;
 
+    // The names of the result's columns, as the engine spells them.
+    QStringList spalten() const;
     int rowsAffected() const;
     // The key an INSERT ... RETURNING ID gave back (the common way of both engines).
     qlonglong neueId();
@@ -40,7 +43,13 @@ private:
 // Several statements that must succeed together; rolls back unless committed.
 class Transaction {
 public:
-    Transaction();
+    enum class Art {
+        Schreiben,
+        // Reads only, from one consistent state of the whole logbook (a backup while others write).
+        Lesen
+    };
+
+    explicit Transaction(Art art = Art::Schreiben);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

@@ -246,4 +246,8 @@ TEST_F(BefehleTest, NeueDatenbankAufDemServerUndExportVonDort)
     ASSERT_EQ(csv.zeilen.size(), 2);
     EXPECT_EQ(csv.zeilen[1].mid(0, 6),
               (QStringList{"01.03.2005 08:00:00", "09:00:00", "Büro", "Köln", "10000", "10042"}));
+
+    const Lauf sichern = varno({"sichern", ordner.path(), "--datenbank", server});
+    ASSERT_EQ(sichern.code, Befehle::erfolg) << sichern.fehler.toStdString();
+    EXPECT_EQ(SicherungStore::ruecksicherungsMangel(datei("20060601_100005.sav")), std::nullopt);
 }
