@@ -5,6 +5,7 @@
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
+#include "db/StammdatenStore.h"
 #include "db/TDataBase.h"
 
 namespace KartenimportStore {
@@ -168,17 +169,7 @@ std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<
 void fahrerZuordnen(const QString& cfid, const QString& name)
 {
     Transaction transaction;
-    SqlStatement vorhanden(QStringLiteral("SELECT ID FROM T_Fahrer WHERE %1 = ? ORDER BY ID LIMIT 1")
-                               .arg(namensordnung::spalte(u"Bezeichnung")));
-    vorhanden.bind(name).exec();
-    QVariant fahrer;
-    if (vorhanden.next()) {
-        fahrer = vorhanden.value(0);
-    } else {
-        SqlStatement neu(QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?) RETURNING ID"));
-        neu.bind(name).exec();
-        fahrer = neu.neueId();
-    }
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, name);
     SqlStatement(QStringLiteral("INSERT INTO T_CF (CF, Fahrer) VALUES (?, ?)")).bind(cfid).bind(fahrer).exec();
     transaction.commit();
 }

@@ -99,6 +99,12 @@ QString Dialekt::sperrend() const
     return istSqlite(art_) ? QString() : QStringLiteral(" FOR UPDATE");
 }
 
+void Dialekt::tabelleSperren(const QString& tabelle) const
+{
+    if (!istSqlite(art_))
+        SqlStatement::direkt(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(tabelle));
+}
+
 QString Dialekt::ohneIndex(const QString& ausdruck) const
 {
     return istSqlite(art_) ? QLatin1Char('+') + ausdruck : ausdruck;

@@ -37,6 +37,10 @@ public:
     // Appended to a SELECT whose rows the transaction is about to change or depends on: a second
     // writer waits until this one has committed.
     QString sperrend() const;
+    // Keeps every other writer of `tabelle` waiting until the transaction ends, so that a name
+    // looked up and then inserted cannot be inserted by a second user in between. SQLite's write
+    // transaction holds the whole file already.
+    void tabelleSperren(const QString& tabelle) const;
     // The expression, hidden from the planner's index choice where SQLite needs the hint.
     QString ohneIndex(const QString& ausdruck) const;
     // Whether the engine refused a change because the logbook is open for reading only.

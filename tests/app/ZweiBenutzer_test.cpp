@@ -43,7 +43,7 @@ protected:
 
 // A user typing the next trip of the vehicle: reads the last trip, stores one trip after it, and
 // on being told that a colleague was quicker reads again and retries, as the window lets one do.
-int naechsteFahrtSpeichern(int kfz, int km)
+int naechsteFahrtSpeichern(int kfz, int km, const QString& ziel = QStringLiteral("Werk"))
 {
     for (int versuch = 1;; ++versuch) {
         const Logbuchzeile letzte = EingabeStore::letzteFahrten(kfz, 1).front();
@@ -55,7 +55,7 @@ int naechsteFahrtSpeichern(int kfz, int km)
                                           .kmAb = letzte.kmAn,
                                           .kmAn = letzte.kmAn + km,
                                           .von = QStringLiteral("Werk"),
-                                          .nach = QStringLiteral("Werk"),
+                                          .nach = ziel,
                                           .art = 4,
                                           .zweck = QStringLiteral("keine Angabe"),
                                           .kategorie = QStringLiteral("Standard"),
@@ -129,4 +129,18 @@ TEST_P(ZweiBenutzer, DieselbeKarteWirdNurEinmalUebernommen)
     EXPECT_EQ(std::count(berichte.begin(), berichte.end(), abgewiesen), 1);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_basis WHERE CFID = ?", {karte}), 200);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(DISTINCT Einlesedat) FROM T_basis WHERE CFID = ?", {karte}), 1);
+}
+
+TEST_P(ZweiBenutzer, NeuerOrtZweierFahrzeugeWirdNurEinmalAngelegt)
+{
+    const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-G 1, Golf"), .anfKm = 5000});
+    const int polo = build::fahrzeug({.kennzeichen = QStringLiteral("B-P 2, Polo"), .anfKm = 7000});
+    const auto berichte = gleichzeitig([&](int benutzer) {
+        for (int i = 0; i < 10; ++i)
+            naechsteFahrtSpeichern(benutzer == 0 ? golf : polo, 5, QStringLiteral("Baustelle %1").arg(i));
+        return QStringLiteral("gespeichert");
+    });
+    EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("gespeichert")}));
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE WHERE Bezeichnung LIKE 'Baustelle %'"), 10);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE Art = 4"), 20);
 }
