@@ -8,6 +8,8 @@
 #include "db/StammdatenStore.h"
 #include "db/TDataBase.h"
 
+#include <QHash>
+
 namespace KartenimportStore {
 
 namespace {
@@ -17,54 +19,81 @@ QVariant zeit(const std::optional<QDateTime>& zeit)
     return zeit ? QVariant(sqldate::toSql(*zeit)) : QVariant();
 }
 
-// One prepared statement for all rows; SQLite parses it once.
-class MerkpunktSpeicher {
-public:
-    explicit MerkpunktSpeicher(const QString& cfid) : cfid_(cfid) {}
+// What tells one waypoint of a card from another: time, odometer and vehicle.
+QString merkpunktKennung(const QVariant& zeit, int km, const QString& kfzSchluessel)
+{
+    return (zeit.isNull() ? QString() : zeit.toString()) + QLatin1Char('|') + QString::number(km) + QLatin1Char('|') +
+           kfzSchluessel;
+}
 
-    qlonglong sichern(const ImportMerkpunkt& merkpunkt)
-    {
-        const std::optional<qlonglong> zeile = merkpunkt.zeile ? merkpunkt.zeile : vorhandeneZeile(merkpunkt);
-        if (!zeile)
-            return einfuegen(merkpunkt);
-        bemerkung_.bind(merkpunkt.bemerkung).bind(*zeile).exec();
-        return *zeile;
+QString merkpunktKennung(const ImportMerkpunkt& merkpunkt)
+{
+    return merkpunktKennung(zeit(merkpunkt.zeit), merkpunkt.km, merkpunkt.kfzSchluessel);
+}
+
+// The card's stored waypoints by their identification: one read for all of them rather than one
+// round trip to the server per waypoint. T_Merkpunkte.Fahrer holds the card.
+QHash<QString, qlonglong> gespeicherteMerkpunkte(const QString& cfid)
+{
+    SqlStatement s(QStringLiteral("SELECT rowid, Zeit, KM, KFZ FROM T_Merkpunkte WHERE Fahrer = ?"));
+    s.bind(cfid).exec();
+    QHash<QString, qlonglong> zeilen;
+    while (s.next())
+        zeilen.insert(merkpunktKennung(s.value(1), s.value(2).toInt(), s.value(3).toString()), s.value(0).toLongLong());
+    return zeilen;
+}
+
+// A waypoint already stored (known by its row, or the same time, odometer and vehicle) gets its
+// remark written; the others are new, each identification once, the last remark given winning.
+std::vector<const ImportMerkpunkt*> bemerkungenSchreibenUndNeueSammeln(const std::vector<ImportMerkpunkt>& merkpunkte,
+                                                                 const QHash<QString, qlonglong>& gespeichert)
+{
+    SqlStatement bemerkung(QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?"));
+    std::vector<const ImportMerkpunkt*> neue;
+    QHash<QString, std::size_t> neuNachKennung;
+    for (const ImportMerkpunkt& merkpunkt : merkpunkte) {
+        const QString kennung = merkpunktKennung(merkpunkt);
+        const std::optional<qlonglong> zeile =
+            merkpunkt.zeile ? merkpunkt.zeile
+                            : (gespeichert.contains(kennung) ? std::optional<qlonglong>(gespeichert.value(kennung))
+                                                             : std::nullopt);
+        if (zeile) {
+            bemerkung.bind(merkpunkt.bemerkung).bind(*zeile).exec();
+        } else if (neuNachKennung.contains(kennung)) {
+            neue[neuNachKennung.value(kennung)] = &merkpunkt;
+        } else {
+            neuNachKennung.insert(kennung, neue.size());
+            neue.push_back(&merkpunkt);
+        }
     }
+    return neue;
+}
 
-private:
-    std::optional<qlonglong> vorhandeneZeile(const ImportMerkpunkt& merkpunkt)
-    {
-        suche_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(cfid_).bind(merkpunkt.kfzSchluessel).exec();
-        if (!suche_.next())
-            return std::nullopt;
-        return suche_.value(0).toLongLong();
-    }
-
-    qlonglong einfuegen(const ImportMerkpunkt& merkpunkt)
-    {
-        // T_Merkpunkte.Fahrer holds the card; the driver is found through T_CF.
-        neu_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(merkpunkt.bemerkung).bind(cfid_)
-            .bind(merkpunkt.kfzSchluessel).exec();
-        return neu_.neueId();
-    }
-
-    QString cfid_;
-    SqlStatement suche_{QStringLiteral("SELECT rowid FROM T_Merkpunkte WHERE Zeit IS NOT DISTINCT FROM ? AND KM = ? "
-                                       "AND Fahrer = ? AND KFZ = ?")};
-    SqlStatement neu_{QStringLiteral("INSERT INTO T_Merkpunkte (Zeit, KM, Bemerkung, Fahrer, KFZ) "
-                                     "VALUES (?, ?, ?, ?, ?) RETURNING rowid")};
-    SqlStatement bemerkung_{QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?")};
-};
+void neueMerkpunkteEinfuegen(const QString& cfid, const std::vector<const ImportMerkpunkt*>& neue)
+{
+    if (neue.empty())
+        return;
+    Masseneinfuegung einfuegen(QStringLiteral("T_Merkpunkte"),
+                               {QStringLiteral("Zeit"), QStringLiteral("KM"), QStringLiteral("Bemerkung"),
+                                QStringLiteral("Fahrer"), QStringLiteral("KFZ")});
+    for (const ImportMerkpunkt* merkpunkt : neue)
+        einfuegen.zeile({zeit(merkpunkt->zeit), merkpunkt->km, merkpunkt->bemerkung, cfid, merkpunkt->kfzSchluessel});
+    einfuegen.abschliessen();
+}
 
 std::vector<qlonglong> merkpunkteSpeichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)
 {
     std::vector<qlonglong> zeilen;
     if (merkpunkte.empty())
         return zeilen;
-    MerkpunktSpeicher speicher(cfid);
+    QHash<QString, qlonglong> gespeichert = gespeicherteMerkpunkte(cfid);
+    const std::vector<const ImportMerkpunkt*> neue = bemerkungenSchreibenUndNeueSammeln(merkpunkte, gespeichert);
+    neueMerkpunkteEinfuegen(cfid, neue);
+    if (!neue.empty())
+        gespeichert = gespeicherteMerkpunkte(cfid);
     zeilen.reserve(merkpunkte.size());
     for (const ImportMerkpunkt& merkpunkt : merkpunkte)
-        zeilen.push_back(speicher.sichern(merkpunkt));
+        zeilen.push_back(merkpunkt.zeile ? *merkpunkt.zeile : gespeichert.value(merkpunktKennung(merkpunkt)));
     return zeilen;
 }
 
