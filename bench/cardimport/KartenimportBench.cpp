@@ -1,10 +1,14 @@
 // The card import on a full card: 131,072 records (5 % waypoints, 10 % continuations, 8 vehicles,
-// all known), read, listed and checked by the window, then taken over. Next to it, the floor: the
-// same raw-trip rows inserted by one prepared statement in one transaction.
+// all known), read, listed and checked by the window, then taken over, into a logbook file and into
+// a logbook on a PostgreSQL server (the cluster of scripts/bench.sh). Next to each, the floor: the
+// same raw-trip rows inserted by one prepared statement in one transaction, and by psql's COPY.
+#include "Benchserver.h"
+#include "Messung.h"
 #include "SyntheticCard.h"
 #include "card/ui/TF_Varno_V_OK.h"
 #include "common/Prompts.h"
 #include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/SqlStatement.h"
 #include "platform/FakeVolumeSerial.h"
 
@@ -13,6 +17,7 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +39,7 @@ public:
         return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
     }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> password(const QString&, const QString&) override { return std::nullopt; }
     QString openFile(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
     QString chooseFolder(const QString&, const QString&) override { return {}; }
@@ -49,11 +55,13 @@ double spitzenspeicherMb()
 
 class Umgebung {
 public:
-    Umgebung()
+    // `ort`: a logbook file in the temporary folder when empty, else the server address.
+    explicit Umgebung(const QString& ort)
+        : ort_(ort.isEmpty() ? verzeichnis_.filePath(QString::fromLatin1(Database::fileName)) : ort)
     {
         Prompts::install(std::make_unique<StillePrompts>());
         QDir::setCurrent(verzeichnis_.path());
-        Database::createNew(verzeichnis_.filePath(QString::fromLatin1(Database::fileName)));
+        Database::createNew(ort_);
         for (int nummer = 1; nummer <= fahrzeuge; ++nummer)
             SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM, Eingabeart, KFZID) VALUES (?, 0, 1, ?)")
                 .bind(QStringLiteral("B-VA %1, Fahrzeug").arg(nummer))
@@ -71,6 +79,14 @@ public:
     }
 
     QString pfad() const { return verzeichnis_.filePath(QStringLiteral("daten.txt")); }
+    const QString& ort() const { return ort_; }
+
+    // This logbook becomes the program's.
+    void aktivieren()
+    {
+        if (Database::ort() != ort_)
+            Database::open(ort_);
+    }
 
     // The card as the recorder left it, and a database without the rows of an earlier run.
     void zuruecksetzen()
@@ -93,14 +109,27 @@ private:
     }
 
     QTemporaryDir verzeichnis_;
+    QString ort_;
     QByteArray karte_;
     TF_Varno_V_OK fenster_{std::make_unique<FakeVolumeSerial>(karteId)};
 };
 
 Umgebung& umgebung()
 {
-    static Umgebung u;
+    static Umgebung u{QString()};
+    u.aktivieren();
     return u;
+}
+
+// None without the benchmark's PostgreSQL cluster.
+Umgebung* serverumgebung()
+{
+    static const std::optional<QString> adresse = benchserver::leereDatenbank(QStringLiteral("varno_bench_karte"));
+    if (!adresse)
+        return nullptr;
+    static Umgebung u{*adresse};
+    u.aktivieren();
+    return &u;
 }
 
 void BM_EinlesenAnzeigenPruefen(benchmark::State& state)
@@ -133,16 +162,16 @@ void allesGruen(TF_Varno_V_OK& fenster)
             fenster.StringGrid1DblClick(fahrten.index(zeile, 0));
 }
 
-void BM_Uebernehmen(benchmark::State& state)
+void uebernehmen(benchmark::State& state, Umgebung& u, const QString& name)
 {
-    Umgebung& u = umgebung();
+    Messung messung(name);
     for (auto _ : state) {
         state.PauseTiming();
         u.zuruecksetzen();
         u.fenster().einlesen(u.pfad());
         allesGruen(u.fenster());
         state.ResumeTiming();
-        u.fenster().BtSpeichernClick();
+        messung.messen([&] { u.fenster().BtSpeichernClick(); });
     }
     SqlStatement zeilen("SELECT CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort, Grund, Kat "
                         "FROM T_basis");
@@ -157,30 +186,98 @@ void BM_Uebernehmen(benchmark::State& state)
     state.counters["Fahrten"] = static_cast<double>(uebernommeneZeilen().size());
     state.counters["Spitze_MB"] = spitzenspeicherMb();
 }
+
+void BM_Uebernehmen(benchmark::State& state)
+{
+    uebernehmen(state, umgebung(), QStringLiteral("uebernehmen_sqlite"));
+}
 BENCHMARK(BM_Uebernehmen)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void nacktEinfuegen(const std::vector<QVariantList>& zeilen)
+{
+    QSqlDatabase verbindung = Database::connection();
+    verbindung.transaction();
+    QSqlQuery einfuegen(verbindung);
+    einfuegen.prepare("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, "
+                      "Art, Ort, Grund, Kat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const QVariantList& werte : zeilen) {
+        for (int spalte = 0; spalte < 12; ++spalte)
+            einfuegen.bindValue(spalte, werte[spalte]);
+        einfuegen.exec();
+    }
+    verbindung.commit();
+}
 
 void BM_NacktesSqliteEinfuegen(benchmark::State& state)
 {
+    umgebung();
     const std::vector<QVariantList>& zeilen = uebernommeneZeilen();
+    Messung messung(QStringLiteral("einfuegen_sqlite"));
     for (auto _ : state) {
         state.PauseTiming();
         SqlStatement("DELETE FROM T_basis").exec();
         state.ResumeTiming();
-        QSqlDatabase verbindung = Database::connection();
-        verbindung.transaction();
-        QSqlQuery einfuegen(verbindung);
-        einfuegen.prepare("INSERT INTO T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, "
-                          "Art, Ort, Grund, Kat) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        for (const QVariantList& werte : zeilen) {
-            for (int spalte = 0; spalte < 12; ++spalte)
-                einfuegen.bindValue(spalte, werte[spalte]);
-            einfuegen.exec();
-        }
-        verbindung.commit();
+        messung.messen([&] { nacktEinfuegen(zeilen); });
     }
     state.counters["Fahrten"] = static_cast<double>(zeilen.size());
 }
 BENCHMARK(BM_NacktesSqliteEinfuegen)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_UebernehmenPostgreSQL(benchmark::State& state)
+{
+    Umgebung* u = serverumgebung();
+    if (!u) {
+        state.SkipWithError("VARNO_TEST_PG fehlt: scripts/bench.sh startet den PostgreSQL-Cluster");
+        return;
+    }
+    uebernehmen(state, *u, QStringLiteral("uebernehmen_postgresql"));
+}
+BENCHMARK(BM_UebernehmenPostgreSQL)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// COPY's text format of the rows: tab between values, \N for NULL (the rows hold no tabs).
+QString copyDatei(const std::vector<QVariantList>& zeilen, const QString& pfad)
+{
+    QFile datei(pfad);
+    datei.open(QIODevice::WriteOnly);
+    QTextStream aus(&datei);
+    for (const QVariantList& werte : zeilen) {
+        QStringList texte;
+        for (const QVariant& wert : werte)
+            texte << (wert.isNull() ? QStringLiteral("\\N") : wert.toString());
+        aus << texte.join(QLatin1Char('\t')) << '\n';
+    }
+    return pfad;
+}
+
+void BM_CopyPsql(benchmark::State& state)
+{
+    Umgebung* u = serverumgebung();
+    if (!u) {
+        state.SkipWithError("VARNO_TEST_PG fehlt: scripts/bench.sh startet den PostgreSQL-Cluster");
+        return;
+    }
+    const std::vector<QVariantList>& zeilen = uebernommeneZeilen();
+    QTemporaryDir ordner;
+    const QString datei = copyDatei(zeilen, ordner.filePath(QStringLiteral("rohfahrten.tsv")));
+    const QString copy =
+        QStringLiteral("\\copy T_basis (CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, "
+                       "CF, Art, Ort, Grund, Kat) FROM '%1'")
+            .arg(datei);
+    Messung messung(QStringLiteral("copy_postgresql"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        SqlStatement("DELETE FROM T_basis").exec();
+        state.ResumeTiming();
+        bool ok = true;
+        messung.messen([&] { ok = benchserver::psql(u->ort(), {QStringLiteral("-c"), copy}); });
+        if (!ok) {
+            state.SkipWithError("psql fehlgeschlagen");
+            return;
+        }
+    }
+    state.counters["Fahrten"] = static_cast<double>(zeilen.size());
+}
+BENCHMARK(BM_CopyPsql)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
@@ -191,5 +288,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    verhaeltnisZeigen(QStringLiteral("Kartenübernahme SQLite gegen einfaches Einfügen"),
+                      QStringLiteral("uebernehmen_sqlite"), QStringLiteral("einfuegen_sqlite"));
+    verhaeltnisZeigen(QStringLiteral("Kartenübernahme PostgreSQL gegen COPY mit psql (Ziel: höchstens 3)"),
+                      QStringLiteral("uebernehmen_postgresql"), QStringLiteral("copy_postgresql"));
     return 0;
 }

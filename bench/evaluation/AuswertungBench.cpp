@@ -1,7 +1,16 @@
 // The evaluation on a logbook of 1,000,000 trips (10 vehicles, 20 drivers, 10 years), each view
-// next to the sqlite3 shell running the same statement on the same file: that is the floor.
+// next to the sqlite3 shell running the same statement on the same file: that is the floor. The
+// trip list also on the same logbook on a PostgreSQL server (the cluster of scripts/bench.sh), next
+// to psql running the same statement.
+#include "Benchserver.h"
 #include "Grosslogbuch.h"
+#include "Messung.h"
 #include "Sqlite3Shell.h"
+
+#include "admin/Ruecksicherung.h"
+#include "admin/SicherungStore.h"
+#include "db/Database.h"
+#include "platform/FileOperations.h"
 
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrerauswertung.h"
@@ -44,9 +53,29 @@ QString mitWerten(const AuswertungStore::Abfrage& abfrage)
     return sql;
 }
 
-void shell(benchmark::State& state, const AuswertungStore::Abfrage& abfrage)
+void shell(benchmark::State& state, const AuswertungStore::Abfrage& abfrage, const QString& messung = {})
 {
-    sqlite3Shell(state, logbuch().datei(), mitWerten(abfrage));
+    sqlite3Shell(state, logbuch().datei(), mitWerten(abfrage), messung);
+}
+
+// The same logbook on the server, restored from a backup of the file; none without a cluster.
+std::optional<QString> serverlogbuch()
+{
+    static const std::optional<QString> adresse = []() -> std::optional<QString> {
+        const auto leer = benchserver::leereDatenbank(QStringLiteral("varno_bench_auswertung"));
+        if (!leer)
+            return std::nullopt;
+        QTemporaryDir ordner;
+        const QString sicherung = ordner.filePath(QStringLiteral("grosslogbuch.sav"));
+        SicherungStore::sichern(sicherung, FileOperations::system());
+        Database::createNew(*leer);
+        Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, *leer);
+        benchserver::psql(*leer, {QStringLiteral("-c"), QStringLiteral("VACUUM ANALYZE")});
+        return leer;
+    }();
+    if (adresse && Database::ort() != *adresse)
+        Database::open(*adresse);
+    return adresse;
 }
 
 Fahrtenfilter alleJahre()
@@ -64,8 +93,9 @@ Fahrtenfilter einFahrzeugEinJahr()
     return filter;
 }
 
-void fahrtenlisteFuellen(benchmark::State& state, const Fahrtenfilter& filter)
+void fahrtenlisteFuellen(benchmark::State& state, const Fahrtenfilter& filter, const QString& messname = {})
 {
+    Messung messung(messname);
     QTableView ansicht;
     FahrtenlistenModell modell;
     ansicht.setModel(&modell);
@@ -74,8 +104,10 @@ void fahrtenlisteFuellen(benchmark::State& state, const Fahrtenfilter& filter)
     std::size_t zeilen = 0;
     for (auto _ : state) {
         // As the window does: with progress reports.
-        modell.setzen(AuswertungStore().fahrten(filter, [](int prozent) { benchmark::DoNotOptimize(prozent); }));
-        QApplication::processEvents();
+        messung.messen([&] {
+            modell.setzen(AuswertungStore().fahrten(filter, [](int prozent) { benchmark::DoNotOptimize(prozent); }));
+            QApplication::processEvents();
+        });
         zeilen = modell.liste().anzahl();
     }
     state.counters["Fahrten"] = static_cast<double>(zeilen);
@@ -93,12 +125,44 @@ void BM_FahrtenEinFahrzeugEinJahr_sqlite3(benchmark::State& state)
 
 void BM_FahrtenAlle(benchmark::State& state)
 {
-    fahrtenlisteFuellen(state, alleJahre());
+    fahrtenlisteFuellen(state, alleJahre(), QStringLiteral("fahrten_sqlite"));
 }
 
 void BM_FahrtenAlle_sqlite3(benchmark::State& state)
 {
-    shell(state, AuswertungStore::fahrtenAbfrage(alleJahre()));
+    shell(state, AuswertungStore::fahrtenAbfrage(alleJahre()), QStringLiteral("sqlite3"));
+}
+
+void BM_FahrtenAllePostgreSQL(benchmark::State& state)
+{
+    if (!serverlogbuch()) {
+        state.SkipWithError("VARNO_TEST_PG fehlt: scripts/bench.sh startet den PostgreSQL-Cluster");
+        return;
+    }
+    fahrtenlisteFuellen(state, alleJahre(), QStringLiteral("fahrten_postgresql"));
+}
+
+// psql without its table frame (-A) and header (-t), so it spends its time on the rows as the
+// program does.
+void BM_FahrtenAlle_psql(benchmark::State& state)
+{
+    const auto adresse = serverlogbuch();
+    if (!adresse) {
+        state.SkipWithError("VARNO_TEST_PG fehlt: scripts/bench.sh startet den PostgreSQL-Cluster");
+        return;
+    }
+    const QString sql = mitWerten(AuswertungStore::fahrtenAbfrage(alleJahre()));
+    Messung messung(QStringLiteral("psql"));
+    for (auto _ : state) {
+        bool ok = true;
+        messung.messen([&] {
+            ok = benchserver::psql(*adresse, {QStringLiteral("-A"), QStringLiteral("-t"), QStringLiteral("-c"), sql});
+        });
+        if (!ok) {
+            state.SkipWithError("psql fehlgeschlagen");
+            return;
+        }
+    }
 }
 
 void BM_FahrerJeTag(benchmark::State& state)
@@ -175,6 +239,9 @@ BENCHMARK(BM_FahrerEinTag)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FahrerEinTag_sqlite3)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Fahrzeuge)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_Fahrzeuge_sqlite3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+// Last: they make the server's logbook the program's.
+BENCHMARK(BM_FahrtenAllePostgreSQL)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_FahrtenAlle_psql)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 int main(int argc, char** argv)
 {
@@ -185,5 +252,9 @@ int main(int argc, char** argv)
     offenesLogbuch = &logbuch;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    verhaeltnisZeigen(QStringLiteral("Fahrtenliste aller 1.000.000 Fahrten, SQLite gegen die sqlite3-Shell"),
+                      QStringLiteral("fahrten_sqlite"), QStringLiteral("sqlite3"));
+    verhaeltnisZeigen(QStringLiteral("Fahrtenliste aller 1.000.000 Fahrten, PostgreSQL gegen psql (Ziel: höchstens 2)"),
+                      QStringLiteral("fahrten_postgresql"), QStringLiteral("psql"));
     return 0;
 }

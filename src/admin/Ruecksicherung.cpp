@@ -1,13 +1,16 @@
 #include "admin/Ruecksicherung.h"
 
 #include "admin/PruefsummenStore.h"
+#include "admin/Serversicherung.h"
 #include "admin/SicherungStore.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/Kettenanhang.h"
 #include "db/Logbuchpruefung.h"
+#include "db/Serveradresse.h"
 #include "platform/FileOperations.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 Ruecksicherung::Ruecksicherung(FileOperations& dateien) : dateien_(dateien)
@@ -21,6 +24,10 @@ QString Ruecksicherung::sicherheitskopie(const QString& logbuch)
 
 void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& logbuch)
 {
+    if (istServeradresse(logbuch)) {
+        aufDenServer(sicherung, logbuch);
+        return;
+    }
     const QString kopie = gepruefteKopie(sicherung, logbuch);
     const bool warOffen = Database::isOpen();
     const bool hatteLogbuch = QFileInfo::exists(logbuch);
@@ -43,12 +50,29 @@ void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& log
     protokollEintragen(Ereignis::Ruecksicherung, QStringLiteral("Rücksicherung aus %1.").arg(sicherung));
 }
 
-QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& logbuch)
+// The server's content is replaced in one transaction, so a failure leaves it as it was; the checked
+// copy of the backup waits in the temporary folder meanwhile.
+void Ruecksicherung::aufDenServer(const QString& sicherung, const QString& logbuch)
+{
+    const QString kopie = gepruefteKopie(sicherung, QDir::temp().filePath(QStringLiteral("varno-ruecksicherung.sav")));
+    try {
+        if (!Database::isOpen())
+            Database::open(logbuch);
+        Serversicherung::einspielen(kopie);
+    } catch (...) {
+        dateien_.removeIfExists(kopie);
+        throw;
+    }
+    dateien_.removeIfExists(kopie);
+    protokollEintragen(Ereignis::Ruecksicherung, QStringLiteral("Rücksicherung aus %1.").arg(sicherung));
+}
+
+QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& neben)
 {
     // Told before copying, in the program's words rather than the system's.
     if (const auto mangel = Logbuchpruefung::zugriffsMangel(sicherung))
         throw VarnoError(mangel->grund);
-    const QString kopie = dateien_.createTemporaryBeside(logbuch);
+    const QString kopie = dateien_.createTemporaryBeside(neben);
     try {
         dateien_.copyReplacing(sicherung, kopie);
         if (const auto mangel = SicherungStore::ruecksicherungsMangel(kopie))

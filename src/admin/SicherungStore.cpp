@@ -2,9 +2,11 @@
 
 #include "admin/PruefsummenStore.h"
 #include "admin/PruefwertvermerkStore.h"
+#include "admin/Serversicherung.h"
 #include "admin/SqliteDatei.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
 #include "db/Logbuchpruefung.h"
 #include "db/Pruefwertvermerk.h"
 #include "db/SqliteVerbindung.h"
@@ -72,10 +74,12 @@ namespace SicherungStore {
 
 void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
 {
-    sqlite3* quelle = sqliteVerbindung();
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
-        seitenKopieren(quelle, temporaer, geduld);
+        if (Database::dialekt().art() == Datenbankart::PostgreSQL)
+            Serversicherung::schreiben(temporaer);
+        else
+            seitenKopieren(sqliteVerbindung(), temporaer, geduld);
         PruefwertvermerkStore::eintragen(temporaer, pruefwertvermerk::aktuellerPruefwert());
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);

@@ -22,8 +22,8 @@ struct Geduld {
 // Writes a consistent copy of the open logbook to `ziel`, with the logbook's Prüfwert and the
 // checksum of its content, and replaces a file there only once the copy is complete. SQLite's
 // online backup copies page by page through the engine, so the copy is never torn by a write in
-// progress. Throws VarnoError, with a German message when the logbook stayed busy longer than the
-// patience allows.
+// progress; a server logbook is read in one snapshot into the same file format. Throws VarnoError,
+// with a German message when the logbook stayed busy longer than the patience allows.
 void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld = {});
 
 // Why the file at `pfad` must not become the logbook: not a sound logbook of a schema this program

@@ -50,6 +50,26 @@ SqliteDatei::Anweisung& SqliteDatei::Anweisung::binden(int stelle, const QByteAr
     return *this;
 }
 
+SqliteDatei::Anweisung& SqliteDatei::Anweisung::bytesBinden(int stelle, const QByteArray& bytes)
+{
+    if (sqlite3_bind_blob(stmt_, stelle, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT) !=
+        SQLITE_OK)
+        datei_.scheitern(QStringLiteral("Die Datei kann nicht bearbeitet werden"));
+    return *this;
+}
+
+SqliteDatei::Anweisung& SqliteDatei::Anweisung::leer(int stelle)
+{
+    if (sqlite3_bind_null(stmt_, stelle) != SQLITE_OK)
+        datei_.scheitern(QStringLiteral("Die Datei kann nicht bearbeitet werden"));
+    return *this;
+}
+
+void SqliteDatei::Anweisung::zuruecksetzen()
+{
+    sqlite3_reset(stmt_);
+}
+
 bool SqliteDatei::Anweisung::schritt()
 {
     const int ergebnis = sqlite3_step(stmt_);

@@ -30,6 +30,10 @@ public:
         Anweisung& operator=(const Anweisung&) = delete;
 
         Anweisung& binden(int stelle, const QByteArray& text);
+        Anweisung& bytesBinden(int stelle, const QByteArray& bytes);
+        Anweisung& leer(int stelle);
+        // Ready to run again with new values.
+        void zuruecksetzen();
         // True while there is a row; throws when the statement fails.
         bool schritt();
         sqlite3_stmt* handle() const { return stmt_; }

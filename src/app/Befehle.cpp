@@ -11,6 +11,7 @@
 #include "db/FahrzeugStore.h"
 #include "db/Logbuchordner.h"
 #include "db/Logbuchort.h"
+#include "db/Serveradresse.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "platform/FileOperations.h"
 
@@ -83,8 +84,9 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
 {
     // The same logbook the windows would open, never one that is only offered for moving.
     const QString pfad = logbuchort(aufruf.datenbank).datei;
+    const bool server = istServeradresse(pfad);
     // A script must not create a logbook by mistyping its name.
-    if (!QFileInfo(pfad).isFile())
+    if (!server && !QFileInfo(pfad).isFile())
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
     Database::open(pfad);
 }
@@ -128,14 +130,15 @@ int Befehle::pruefen(const befehlszeile::Aufruf& aufruf)
 int Befehle::neueDatenbank(const QString& pfad)
 {
     try {
-        if (const auto mangel = logbuchordnerBereitstellen(pfad))
-            throw VarnoError(*mangel);
+        if (!istServeradresse(pfad))
+            if (const auto mangel = logbuchordnerBereitstellen(pfad))
+                throw VarnoError(*mangel);
         Database::createNew(pfad);
         Database::close();
     } catch (const VarnoError& fehler) {
         fehler_ << "varno: " << einzeilig(fehler.message()) << '\n';
         return fehlschlag;
     }
-    aus_ << "Neue Datenbank " << nativ(pfad) << " angelegt.\n";
+    aus_ << "Neue Datenbank " << (istServeradresse(pfad) ? pfad : nativ(pfad)) << " angelegt.\n";
     return erfolg;
 }

@@ -332,11 +332,15 @@ QString hilfe(Befehl befehl)
             "  varno pruefen [--gegen PRÜFWERT]\n"
             "                             prüft, ob das Fahrtenbuch seit dem Speichern unverändert ist\n"
             "  varno --version            zeigt die Programmversion\n"
-            "  varno --neue-datenbank     legt eine neue Datenbank an\n"
+            "  varno --neue-datenbank     legt eine neue Datenbank an, mit --datenbank auch in einer leeren\n"
+            "                             Datenbank auf einem PostgreSQL-Server\n"
             "  varno BEFEHL --help        zeigt die Hilfe zu einem Befehl\n"
             "\n"
             "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms. Ohne die Option\n"
-            "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db.\n"
+            "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db, oder\n"
+            "der in den Optionen gewählte Server. PFAD ist eine Datei oder ein PostgreSQL-Server:\n"
+            "postgresql://benutzer@rechner:port/datenbank. Verlangt der Server ein Passwort, fragt Varno im\n"
+            "Terminal danach (oder nimmt es aus ~/.pgpass).\n"
             "Rückgabewert: 0 Erfolg, 1 Fehler (Meldung auf der Fehlerausgabe), 2 ungültige Argumente.\n");
     }
 }

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "db/Logbuchordner.h"
 #include "db/Logbuchort.h"
+#include "db/Serveradresse.h"
 #include "db/Logbuchumzug.h"
 #include "platform/FileOperations.h"
 
@@ -26,6 +27,9 @@ bool verschiebenGewuenscht(const Logbuchort& ort)
 
 bool logbuchBereitstellen(const Logbuchort& ort, FileOperations& dateien)
 {
+    // A server keeps its logbook itself; there is no folder to prepare.
+    if (istServeradresse(ort.datei))
+        return true;
     if (const auto mangel = logbuchordnerBereitstellen(ort.datei)) {
         prompt::error(*mangel);
         return false;

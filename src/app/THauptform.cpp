@@ -8,6 +8,7 @@
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
+#include "db/Serveradresse.h"
 #include "db/TDataBase.h"
 #include "master/Inspektionsanzeige.h"
 #include "platform/Programmdateien.h"
@@ -62,6 +63,30 @@ void setzeHintergrund(QLineEdit* feld, bool gelb)
     if (gelb)
         palette.setColor(QPalette::Base, Qt::yellow);
     feld->setPalette(palette);
+}
+
+// Opens the logbook on the server; an empty database gets a new logbook when the user agrees.
+// False when nothing was opened; the user was told why.
+bool serverlogbuchBereit(const QString& adresse)
+{
+    try {
+        Database::open(adresse);
+        return true;
+    } catch (const Database::LeereDatenbank& leer) {
+        if (!prompt::confirm(QStringLiteral("Bestätigung"),
+                             leer.message() + QStringLiteral("\nSoll dort ein neues Fahrtenbuch angelegt werden?")))
+            return false;
+    } catch (const DatabaseError& fehler) {
+        prompt::error(fehler.message());
+        return false;
+    }
+    try {
+        Database::createNew(adresse);
+        return true;
+    } catch (const DatabaseError& fehler) {
+        prompt::error(fehler.message());
+        return false;
+    }
 }
 
 } // namespace
@@ -263,6 +288,10 @@ bool THauptform::eventFilter(QObject* watched, QEvent* event)
 void THauptform::FormShow()
 {
     const QString logbuch = sitzung_.logbuch();
+    if (istServeradresse(logbuch)) {
+        serverlogbuchOeffnen(logbuch);
+        return;
+    }
     const std::optional<Startbefund> befund = logbuchPruefen(logbuch);
     if (!befund) {
         startAbgebrochen_ = true;
@@ -275,6 +304,19 @@ void THauptform::FormShow()
         return;
     }
     logbuchOeffnen(logbuch, *befund);
+    CbKFZ->setEnabled(true);
+}
+
+// A server that cannot be reached, or a login the user cancels, ends the start: nothing local is
+// opened instead, so no trip lands in a logbook the colleagues do not see.
+void THauptform::serverlogbuchOeffnen(const QString& adresse)
+{
+    if (!serverlogbuchBereit(adresse)) {
+        startAbgebrochen_ = true;
+        emit beenden();
+        return;
+    }
+    sitzung_.setDatenbankVorhanden(true);
     CbKFZ->setEnabled(true);
 }
 

@@ -95,6 +95,7 @@ private:
     void zeigeHilfeHinweis();
     std::optional<Startbefund> logbuchPruefen(const QString& logbuch) const;
     void logbuchOeffnen(const QString& logbuch, const Startbefund& befund);
+    void serverlogbuchOeffnen(const QString& adresse);
     bool logbuchBeschreibbar() const;
     int anzahlUnbearbeiteteFahrten(int kfzId);
 

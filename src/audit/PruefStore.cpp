@@ -2,6 +2,7 @@
 
 #include "common/GermanFormat.h"
 #include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/Kettenanhang.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
@@ -136,13 +137,12 @@ QByteArray Gliederleser::pruefwert() const
 
 int schemaversion()
 {
-    return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
+    return Database::dialekt().schemaversion();
 }
 
 QString datenstand()
 {
-    QStringList teile{Database::connection().databaseName(),
-                      QString::number(SqlStatement::scalarInt(QStringLiteral("PRAGMA data_version")))};
+    QStringList teile{Database::ort(), Database::dialekt().aenderungsstand()};
     // This program changes the chained tables only together with the chains' notes; another file
     // opened under the same name (a restore) has other notes too.
     for (const auto& kopf : vermerkteKoepfe())

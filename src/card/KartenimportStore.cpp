@@ -1,10 +1,15 @@
 #include "card/KartenimportStore.h"
 
+#include "db/DatabaseError.h"
 #include "db/Kettenanhang.h"
+#include "db/Masseneinfuegung.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
+#include "db/StammdatenStore.h"
 #include "db/TDataBase.h"
+
+#include <QHash>
 
 namespace KartenimportStore {
 
@@ -15,60 +20,88 @@ QVariant zeit(const std::optional<QDateTime>& zeit)
     return zeit ? QVariant(sqldate::toSql(*zeit)) : QVariant();
 }
 
-// One prepared statement for all rows; SQLite parses it once.
-class MerkpunktSpeicher {
-public:
-    explicit MerkpunktSpeicher(const QString& cfid) : cfid_(cfid) {}
+// What tells one waypoint of a card from another: time, odometer and vehicle.
+QString merkpunktKennung(const QVariant& zeit, int km, const QString& kfzSchluessel)
+{
+    return (zeit.isNull() ? QString() : zeit.toString()) + QLatin1Char('|') + QString::number(km) + QLatin1Char('|') +
+           kfzSchluessel;
+}
 
-    qlonglong sichern(const ImportMerkpunkt& merkpunkt)
-    {
-        const std::optional<qlonglong> zeile = merkpunkt.zeile ? merkpunkt.zeile : vorhandeneZeile(merkpunkt);
-        if (!zeile)
-            return einfuegen(merkpunkt);
-        bemerkung_.bind(merkpunkt.bemerkung).bind(*zeile).exec();
-        return *zeile;
+QString merkpunktKennung(const ImportMerkpunkt& merkpunkt)
+{
+    return merkpunktKennung(zeit(merkpunkt.zeit), merkpunkt.km, merkpunkt.kfzSchluessel);
+}
+
+// The card's stored waypoints by their identification: one read for all of them rather than one
+// round trip to the server per waypoint. T_Merkpunkte.Fahrer holds the card.
+QHash<QString, qlonglong> gespeicherteMerkpunkte(const QString& cfid)
+{
+    SqlStatement s(QStringLiteral("SELECT rowid, Zeit, KM, KFZ FROM T_Merkpunkte WHERE Fahrer = ?"));
+    s.bind(cfid).exec();
+    QHash<QString, qlonglong> zeilen;
+    while (s.next())
+        zeilen.insert(merkpunktKennung(s.value(1), s.value(2).toInt(), s.value(3).toString()), s.value(0).toLongLong());
+    return zeilen;
+}
+
+// A waypoint already stored (known by its row, or the same time, odometer and vehicle) gets its
+// remark written; the others are new, each identification once, the last remark given winning.
+std::vector<const ImportMerkpunkt*> bemerkungenSchreibenUndNeueSammeln(const std::vector<ImportMerkpunkt>& merkpunkte,
+                                                                 const QHash<QString, qlonglong>& gespeichert)
+{
+    SqlStatement bemerkung(QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?"));
+    std::vector<const ImportMerkpunkt*> neue;
+    QHash<QString, std::size_t> neuNachKennung;
+    for (const ImportMerkpunkt& merkpunkt : merkpunkte) {
+        const QString kennung = merkpunktKennung(merkpunkt);
+        const std::optional<qlonglong> zeile =
+            merkpunkt.zeile ? merkpunkt.zeile
+                            : (gespeichert.contains(kennung) ? std::optional<qlonglong>(gespeichert.value(kennung))
+                                                             : std::nullopt);
+        if (zeile) {
+            bemerkung.bind(merkpunkt.bemerkung).bind(*zeile).exec();
+        } else if (neuNachKennung.contains(kennung)) {
+            neue[neuNachKennung.value(kennung)] = &merkpunkt;
+        } else {
+            neuNachKennung.insert(kennung, neue.size());
+            neue.push_back(&merkpunkt);
+        }
     }
+    return neue;
+}
 
-private:
-    std::optional<qlonglong> vorhandeneZeile(const ImportMerkpunkt& merkpunkt)
-    {
-        suche_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(cfid_).bind(merkpunkt.kfzSchluessel).exec();
-        if (!suche_.next())
-            return std::nullopt;
-        return suche_.value(0).toLongLong();
-    }
-
-    qlonglong einfuegen(const ImportMerkpunkt& merkpunkt)
-    {
-        // T_Merkpunkte.Fahrer holds the card; the driver is found through T_CF.
-        neu_.bind(zeit(merkpunkt.zeit)).bind(merkpunkt.km).bind(merkpunkt.bemerkung).bind(cfid_)
-            .bind(merkpunkt.kfzSchluessel).exec();
-        return neu_.lastInsertId();
-    }
-
-    QString cfid_;
-    SqlStatement suche_{QStringLiteral("SELECT rowid FROM T_Merkpunkte WHERE Zeit IS ? AND KM = ? AND Fahrer = ? "
-                                       "AND KFZ = ?")};
-    SqlStatement neu_{QStringLiteral("INSERT INTO T_Merkpunkte (Zeit, KM, Bemerkung, Fahrer, KFZ) "
-                                     "VALUES (?, ?, ?, ?, ?)")};
-    SqlStatement bemerkung_{QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?")};
-};
+void neueMerkpunkteEinfuegen(const QString& cfid, const std::vector<const ImportMerkpunkt*>& neue)
+{
+    if (neue.empty())
+        return;
+    Masseneinfuegung einfuegen(QStringLiteral("T_Merkpunkte"),
+                               {QStringLiteral("Zeit"), QStringLiteral("KM"), QStringLiteral("Bemerkung"),
+                                QStringLiteral("Fahrer"), QStringLiteral("KFZ")});
+    for (const ImportMerkpunkt* merkpunkt : neue)
+        einfuegen.zeile({zeit(merkpunkt->zeit), merkpunkt->km, merkpunkt->bemerkung, cfid, merkpunkt->kfzSchluessel});
+    einfuegen.abschliessen();
+}
 
 std::vector<qlonglong> merkpunkteSpeichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)
 {
     std::vector<qlonglong> zeilen;
     if (merkpunkte.empty())
         return zeilen;
-    MerkpunktSpeicher speicher(cfid);
+    QHash<QString, qlonglong> gespeichert = gespeicherteMerkpunkte(cfid);
+    const std::vector<const ImportMerkpunkt*> neue = bemerkungenSchreibenUndNeueSammeln(merkpunkte, gespeichert);
+    neueMerkpunkteEinfuegen(cfid, neue);
+    if (!neue.empty())
+        gespeichert = gespeicherteMerkpunkte(cfid);
     zeilen.reserve(merkpunkte.size());
     for (const ImportMerkpunkt& merkpunkt : merkpunkte)
-        zeilen.push_back(speicher.sichern(merkpunkt));
+        zeilen.push_back(merkpunkt.zeile ? *merkpunkt.zeile : gespeichert.value(merkpunktKennung(merkpunkt)));
     return zeilen;
 }
 
 void fahrtenSpeichern(Kettenanhang& kette, const QString& cfid, const QDateTime& einlesedatum,
                       const std::vector<const ImportFahrt*>& fahrten, const std::function<void(int)>& fortschritt)
 {
+    kette.stapelBeginnen();
     const QString eingelesen = sqldate::toSql(einlesedatum);
     int gemeldet = 0;
     for (std::size_t i = 0; i < fahrten.size(); ++i) {
@@ -81,6 +114,7 @@ void fahrtenSpeichern(Kettenanhang& kette, const QString& cfid, const QDateTime&
         if (fortschritt && prozent > gemeldet)
             fortschritt(gemeldet = prozent);
     }
+    kette.stapelAbschliessen();
 }
 
 } // namespace
@@ -135,17 +169,23 @@ std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlese
                                    const std::vector<ImportMerkpunkt>& merkpunkte,
                                    const std::function<void(int)>& fortschritt)
 {
-    Kettentransaktion transaction;
-    fahrtenSpeichern(transaction, cfid, einlesedatum, fahrten, fortschritt);
-    std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
-    transaction.protokollieren(
-        Ereignis::KarteUebernommen,
-        QStringLiteral("Speicherkarte %1: %2 Fahrten als Rohfahrten und %3 Merkpunkte übernommen.")
-            .arg(cfid)
-            .arg(fahrten.size())
-            .arg(merkpunkte.size()));
-    transaction.commit();
-    return zeilen;
+    try {
+        Kettentransaktion transaction;
+        fahrtenSpeichern(transaction, cfid, einlesedatum, fahrten, fortschritt);
+        std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
+        transaction.protokollieren(
+            Ereignis::KarteUebernommen,
+            QStringLiteral("Speicherkarte %1: %2 Fahrten als Rohfahrten und %3 Merkpunkte übernommen.")
+                .arg(cfid)
+                .arg(fahrten.size())
+                .arg(merkpunkte.size()));
+        transaction.commit();
+        return zeilen;
+    } catch (const DoppelterEintrag&) {
+        throw VarnoError(QStringLiteral("Fahrten dieser Speicherkarte hat inzwischen ein anderer Benutzer übernommen. "
+                                        "Es wurde nichts gespeichert und nichts von der Karte gelöscht; bitte lesen "
+                                        "Sie die Karte neu ein."));
+    }
 }
 
 std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<ImportMerkpunkt>& merkpunkte)
@@ -159,17 +199,7 @@ std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<
 void fahrerZuordnen(const QString& cfid, const QString& name)
 {
     Transaction transaction;
-    SqlStatement vorhanden(QStringLiteral("SELECT ID FROM T_Fahrer WHERE %1 = ? ORDER BY ID LIMIT 1")
-                               .arg(namensordnung::spalte(u"Bezeichnung")));
-    vorhanden.bind(name).exec();
-    QVariant fahrer;
-    if (vorhanden.next()) {
-        fahrer = vorhanden.value(0);
-    } else {
-        SqlStatement neu(QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES (?)"));
-        neu.bind(name).exec();
-        fahrer = neu.lastInsertId();
-    }
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, name);
     SqlStatement(QStringLiteral("INSERT INTO T_CF (CF, Fahrer) VALUES (?, ?)")).bind(cfid).bind(fahrer).exec();
     transaction.commit();
 }

@@ -34,7 +34,8 @@ inline QString fahrtKennung(const ImportFahrt& fahrt)
 QSet<QString> gespeicherteFahrten(const QString& cfid);
 
 // Stores the trips as unprocessed raw trips and the waypoints, all or nothing. Returns the row of
-// each waypoint in T_Merkpunkte, in order.
+// each waypoint in T_Merkpunkte, in order. A trip another user took over meanwhile (same card,
+// start time and vehicle) stops it with a German VarnoError.
 std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlesedatum,
                                    const std::vector<const ImportFahrt*>& fahrten,
                                    const std::vector<ImportMerkpunkt>& merkpunkte,

@@ -14,7 +14,7 @@ void letzterEinlesevorgang(Karte& karte)
 {
     SqlStatement statement(QStringLiteral(
         "SELECT Einlesedat, MAX(Zielzeit) AS MaxvonZielZeit, KFZid FROM T_basis WHERE CFID = ? "
-        "GROUP BY Einlesedat, KFZid ORDER BY Einlesedat DESC, MaxvonZielZeit DESC LIMIT 1"));
+        "GROUP BY Einlesedat, KFZid ORDER BY Einlesedat DESC NULLS LAST, MaxvonZielZeit DESC NULLS LAST LIMIT 1"));
     statement.bind(karte.id).exec();
     if (!statement.next())
         return;

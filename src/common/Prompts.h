@@ -21,6 +21,8 @@ public:
                              PromptAnswer defaultAnswer) = 0;
     // An empty optional means the user cancelled.
     virtual std::optional<QString> input(const QString& title, const QString& label, const QString& initial) = 0;
+    // Like input, but the typed text is not shown.
+    virtual std::optional<QString> password(const QString& title, const QString& label) = 0;
     // An empty result means the user cancelled. The filter uses Qt's form ("Text (*.txt)").
     virtual QString openFile(const QString& title, const QString& directory, const QString& filter) = 0;
     virtual QString saveFile(const QString& title, const QString& directory, const QString& filter) = 0;

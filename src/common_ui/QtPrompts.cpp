@@ -71,6 +71,16 @@ std::optional<QString> QtPrompts::input(const QString& title, const QString& lab
     return text;
 }
 
+std::optional<QString> QtPrompts::password(const QString& title, const QString& label)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Password, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
 QString QtPrompts::openFile(const QString& title, const QString& directory, const QString& filter)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory, filter);

@@ -1,87 +1,120 @@
 #include "db/Database.h"
 
-#include "db/DatabaseError.h"
-#include "db/Namensordnung.h"
+#include "db/Dialekt.h"
+#include "db/PostgresVerbindung.h"
 #include "db/Schema.h"
+#include "db/Serveradresse.h"
+#include "db/Serveranmeldung.h"
 #include "db/SqlStatement.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QThread>
+
+#include <optional>
 
 namespace {
 
-const QString connectionName = QStringLiteral("varno");
 const QString readOnlyOption = QStringLiteral("QSQLITE_OPEN_READONLY");
 
-void openConnection(const QString& path, Database::Access access)
+// The program works on one thread; a second thread (a second user in the concurrency tests) has a
+// connection of its own, as Qt demands.
+QString verbindungsname()
 {
-    Database::close();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(path);
-    if (access == Database::Access::ReadOnly)
-        db.setConnectOptions(readOnlyOption);
+    return QStringLiteral("varno-%1").arg(reinterpret_cast<quintptr>(QThread::currentThreadId()));
+}
+
+// What the open connection was made with, to open it again after the server broke it off.
+struct Verbindungsdaten {
+    QString ort;
+    std::optional<Serveranmeldung> server;
+    Dialekt dialekt{Datenbankart::SQLite};
+    bool nurLesen = false;
+};
+
+std::optional<Verbindungsdaten>& offen()
+{
+    thread_local std::optional<Verbindungsdaten> daten;
+    return daten;
+}
+
+void qtVerbindungOeffnen(QSqlDatabase& db)
+{
     if (!db.open()) {
         const QString message = db.lastError().text();
         db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName);
+        QSqlDatabase::removeDatabase(verbindungsname());
         throw DatabaseError(message);
     }
-    SqlStatement(QStringLiteral("PRAGMA busy_timeout = %1").arg(Database::sperrWartezeitMs)).exec();
 }
 
-} // namespace
-
-namespace Database {
-
-void open(const QString& path, Access access)
+void dateiVerbinden(const QString& path, Database::Access access)
 {
-    openAsIs(path, access);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindungsname());
+    db.setDatabaseName(path);
+    const bool nurLesen = access == Database::Access::ReadOnly;
+    if (nurLesen)
+        db.setConnectOptions(readOnlyOption);
+    qtVerbindungOeffnen(db);
+    offen() = Verbindungsdaten{path, std::nullopt, Dialekt(Datenbankart::SQLite), nurLesen};
+    SqlStatement::direkt(QStringLiteral("PRAGMA busy_timeout = %1").arg(Database::sperrWartezeitMs));
+}
+
+// Notices ("table already exists, skipping") are no concern of the user's; a logbook opened for
+// reading refuses every change on the server as SQLite does on a write-protected file.
+void sitzungEinrichten()
+{
+    SqlStatement::direkt(QStringLiteral("SET client_min_messages = warning"));
+    if (offen()->nurLesen)
+        SqlStatement::direkt(QStringLiteral("SET default_transaction_read_only = on"));
+}
+
+void serverVerbinden(const QString& ort, Database::Access access)
+{
+    const Serveranmeldung anmeldung = Serveranmeldung::anmelden(serveradresseLesen(ort));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), verbindungsname());
+    anmeldung.einrichten(db);
+    qtVerbindungOeffnen(db);
+    offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
+                               access == Database::Access::ReadOnly};
+    sitzungEinrichten();
+}
+
+void verbinden(const QString& ort, Database::Access access)
+{
+    Database::close();
+    if (istServeradresse(ort))
+        serverVerbinden(ort, access);
+    else
+        dateiVerbinden(ort, access);
+}
+
+// Brings the schema of the fresh connection up to date or, for a new logbook, creates it; closes
+// the connection again when that fails.
+void einrichten(bool neuAnlegen)
+{
     try {
-        namensordnung::einrichten();
-        Schema::migrate();
+        const Dialekt& dialekt = Database::dialekt();
+        if (offen()->server && !neuAnlegen && dialekt.leer())
+            throw Database::LeereDatenbank(
+                QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(Database::ort()));
+        if (offen()->server && neuAnlegen && !dialekt.leer())
+            throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht leer; ein neues Fahrtenbuch wird nur in "
+                                               "einer leeren Datenbank angelegt.")
+                                    .arg(Database::ort()));
+        dialekt.namensordnungEinrichten();
+        if (neuAnlegen)
+            Schema::create();
+        else
+            Schema::migrate();
     } catch (...) {
-        close();
+        Database::close();
         throw;
     }
 }
 
-void openAsIs(const QString& path, Access access)
-{
-    if (!QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(path));
-    openConnection(path, access);
-}
-
-bool isOpen()
-{
-    return QSqlDatabase::contains(connectionName) && QSqlDatabase::database(connectionName, false).isOpen();
-}
-
-bool isReadOnly()
-{
-    return isOpen() && connection().connectOptions().contains(readOnlyOption);
-}
-
-void close()
-{
-    if (!QSqlDatabase::contains(connectionName))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName);
-}
-
-QSqlDatabase connection()
-{
-    if (!QSqlDatabase::contains(connectionName))
-        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
-    return QSqlDatabase::database(connectionName, false);
-}
-
-void createNew(const QString& path)
+void neueDateiAnlegen(const QString& path)
 {
     if (QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("Die Datei %1 ist bereits vorhanden.").arg(path));
@@ -92,14 +125,92 @@ void createNew(const QString& path)
             QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
     file.close();
     try {
-        openConnection(path, Access::ReadWrite);
-        namensordnung::einrichten();
-        Schema::create();
+        dateiVerbinden(path, Database::Access::ReadWrite);
+        einrichten(true);
     } catch (...) {
-        close();
+        Database::close();
         QFile::remove(path);
         throw;
     }
+}
+
+void wiederVerbinden(QSqlDatabase& db)
+{
+    db.close();
+    if (!db.open())
+        throw DatabaseError(QStringLiteral("Der Datenbankserver ist nicht erreichbar:\n%1").arg(db.lastError().text()));
+    sitzungEinrichten();
+}
+
+} // namespace
+
+namespace Database {
+
+void open(const QString& ort, Access access)
+{
+    openAsIs(ort, access);
+    einrichten(false);
+}
+
+void openAsIs(const QString& ort, Access access)
+{
+    if (!istServeradresse(ort) && !QFileInfo::exists(ort))
+        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(ort));
+    verbinden(ort, access);
+}
+
+bool isOpen()
+{
+    return QSqlDatabase::contains(verbindungsname()) && QSqlDatabase::database(verbindungsname(), false).isOpen();
+}
+
+bool isReadOnly()
+{
+    return isOpen() && offen() && offen()->nurLesen;
+}
+
+void close()
+{
+    offen().reset();
+    if (!QSqlDatabase::contains(verbindungsname()))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(verbindungsname(), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(verbindungsname());
+}
+
+QSqlDatabase connection()
+{
+    if (!QSqlDatabase::contains(verbindungsname()) || !offen())
+        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
+    QSqlDatabase db = QSqlDatabase::database(verbindungsname(), false);
+    if (offen()->server && postgresVerbindungAbgerissen(db))
+        wiederVerbinden(db);
+    return db;
+}
+
+const Dialekt& dialekt()
+{
+    if (!offen())
+        throw DatabaseError(QStringLiteral("Es besteht keine Verbindung zur Datenbank."));
+    return offen()->dialekt;
+}
+
+QString ort()
+{
+    return offen() ? offen()->ort : QString();
+}
+
+void createNew(const QString& ort)
+{
+    if (!istServeradresse(ort)) {
+        neueDateiAnlegen(ort);
+        return;
+    }
+    verbinden(ort, Access::ReadWrite);
+    einrichten(true);
 }
 
 QStringList companionFiles(const QString& path)

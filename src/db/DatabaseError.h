@@ -7,3 +7,9 @@ class DatabaseError : public VarnoError {
 public:
     using VarnoError::VarnoError;
 };
+
+// A row would repeat the key of a stored row (a unique index says no).
+class DoppelterEintrag : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};

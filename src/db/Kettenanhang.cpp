@@ -2,7 +2,9 @@
 
 #include "common/Clock.h"
 #include "db/Rohabfrage.h"
-#include "db/Rohanweisung.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
+#include "db/Kettenzeilen.h"
 #include "db/SqlDate.h"
 
 #include <limits>
@@ -11,24 +13,10 @@ using pruefkette::Kette;
 
 namespace {
 
-QString einfuegeAnweisung(Kette kette)
+QStringList einfuegeSpalten(Kette kette)
 {
-    QString platzhalter;
-    for (std::size_t i = 0; i < pruefkette::spalten(kette).size(); ++i)
-        platzhalter += QStringLiteral("?, ");
-    return QStringLiteral("INSERT INTO %1 (%2, Vorgaenger, Pruefwert) VALUES (%3?, ?)")
-        .arg(pruefkette::tabelle(kette), pruefkette::spaltenliste(kette), platzhalter);
-}
-
-// IDs are given rather than left to the engine, because the chain value covers them. A number
-// once used is never used again, as with AUTOINCREMENT.
-qlonglong naechsteId(Kette kette)
-{
-    SqlStatement s(QStringLiteral("SELECT MAX(COALESCE((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
-                                  "COALESCE((SELECT MAX(ID) FROM %1), 0))")
-                       .arg(pruefkette::tabelle(kette)));
-    s.bind(pruefkette::tabelle(kette)).exec();
-    return (s.next() ? s.value(0).toLongLong() : 0) + 1;
+    return pruefkette::spaltenliste(kette).split(QStringLiteral(", "))
+           << QStringLiteral("Vorgaenger") << QStringLiteral("Pruefwert");
 }
 
 } // namespace
@@ -69,16 +57,27 @@ std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> verme
     return koepfe;
 }
 
+// IDs are given rather than left to the engine, because the chain value covers them. A number
+// once used is never used again, as with AUTOINCREMENT.
 struct Kettenanhang::Stand {
-    explicit Stand(Kette kette) : naechsteId(::naechsteId(kette)), einfuegen(einfuegeAnweisung(kette)), zeile(kette) {}
+    Stand(Kette kette, bool stapel)
+        : naechsteId(Database::dialekt().hoechsterSchluessel(pruefkette::tabelle(kette)) + 1),
+          einfuegen(std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), einfuegeSpalten(kette), stapel)),
+          zeile(kette)
+    {
+    }
 
     qlonglong naechsteId;
-    Rohanweisung einfuegen;
+    std::unique_ptr<Kettenzeilen> einfuegen;
     pruefkette::Zeile zeile;
 };
 
 Kettenanhang::Kettenanhang(const QDateTime& erfasst) : erfasst_(sqldate::toSql(erfasst))
 {
+    // Two users appending at once on a server would both continue the same head: the second
+    // waits here until the first has committed, then reads the head it left. SQLite's write
+    // transaction holds the whole file already.
+    Database::dialekt().tabelleSperren(QStringLiteral("T_Pruefkette"));
     const auto vermerkt = vermerkteKoepfe();
     for (std::size_t i = 0; i < koepfe_.size(); ++i) {
         koepfe_[i] = vermerkt[i].value_or(pruefkette::Kopf{});
@@ -92,8 +91,26 @@ Kettenanhang::Stand& Kettenanhang::stand(Kette kette)
 {
     std::unique_ptr<Stand>& stand = staende_[pruefkette::index(kette)];
     if (!stand)
-        stand = std::make_unique<Stand>(kette);
+        stand = std::make_unique<Stand>(kette, stapel_);
     return *stand;
+}
+
+void Kettenanhang::stapelBeginnen()
+{
+    stapelAbschliessen();
+    stapel_ = true;
+}
+
+void Kettenanhang::stapelAbschliessen()
+{
+    for (std::size_t i = 0; i < staende_.size(); ++i) {
+        if (!staende_[i])
+            continue;
+        staende_[i]->einfuegen->abschliessen();
+        const Kette kette = pruefkette::alleKetten[i];
+        staende_[i]->einfuegen = std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), einfuegeSpalten(kette), false);
+    }
+    stapel_ = false;
 }
 
 qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
@@ -106,25 +123,23 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
     const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
     // Each value goes into the row's bytes exactly as it is bound, so the stored row gives the value.
     for (std::size_t i = 0; i < spalten.size(); ++i) {
-        const int stelle = static_cast<int>(i) + 1;
         const QVariant wert = pruefkette::gespeichert(werte.at(static_cast<qsizetype>(i)), spalten[i].art);
         if (wert.isNull()) {
             s.zeile.null();
-            s.einfuegen.null(stelle);
+            s.einfuegen->null();
         } else if (spalten[i].art == pruefkette::Art::Zahl) {
             s.zeile.zahl(wert.toLongLong());
-            s.einfuegen.zahl(stelle, wert.toLongLong());
+            s.einfuegen->zahl(wert.toLongLong());
         } else {
             const QByteArray utf8 = wert.toString().toUtf8();
             s.zeile.text(utf8.constData(), utf8.size());
-            s.einfuegen.text(stelle, utf8);
+            s.einfuegen->text(utf8);
         }
     }
     const QByteArray pruefwert = s.zeile.pruefwert(kopf.wert);
-    const int stelle = static_cast<int>(spalten.size());
-    s.einfuegen.blob(stelle + 1, kopf.wert);
-    s.einfuegen.blob(stelle + 2, pruefwert);
-    s.einfuegen.ausfuehren();
+    s.einfuegen->blob(kopf.wert);
+    s.einfuegen->blob(pruefwert);
+    s.einfuegen->ausfuehren();
     kopf = {kopf.anzahl + 1, pruefwert};
     geaendert_[pruefkette::index(kette)] = true;
     ++laufnr_;
@@ -168,7 +183,8 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
     pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
     geaendert_[pruefkette::index(kette)] = true;
     const qint64 vorher = kopf.anzahl;
-    qlonglong nachId = std::numeric_limits<qlonglong>::min();
+    // Below every key either engine gives (a server's keys are 32-bit).
+    qlonglong nachId = std::numeric_limits<qint32>::min();
     for (;;) {
         std::vector<Werte> werte;
         Rohabfrage s(QStringLiteral("SELECT %1 FROM %2 WHERE ID > ? ORDER BY ID LIMIT %3")
@@ -194,12 +210,16 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
 
 void Kettenanhang::kopfSchreiben()
 {
-    SqlStatement s(QStringLiteral("INSERT OR REPLACE INTO T_Pruefkette (Kette, Anzahl, Kopf) VALUES (?, ?, ?)"));
+    stapelAbschliessen();
+    SqlStatement s(QStringLiteral("INSERT INTO T_Pruefkette (Kette, Anzahl, Kopf) VALUES (?, ?, ?) ON CONFLICT (Kette) "
+                                  "DO UPDATE SET Anzahl = excluded.Anzahl, Kopf = excluded.Kopf"));
     for (Kette kette : pruefkette::alleKetten) {
         if (!geaendert_[pruefkette::index(kette)])
             continue;
         const pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
         s.bind(pruefkette::tabelle(kette)).bind(kopf.anzahl).bind(kopf.wert).exec();
+        if (const auto& stand = staende_[pruefkette::index(kette)])
+            Database::dialekt().schluesselVergeben(pruefkette::tabelle(kette), stand->naechsteId - 1);
     }
 }
 

@@ -53,6 +53,12 @@ public:
     // content. Returns how many there were.
     qint64 aufnehmen(pruefkette::Kette kette);
 
+    // Rows appended between these two (a card's raw trips) travel together: on a server as one COPY
+    // stream, so no other statement may run on the connection in between. A repeated unique key
+    // throws DoppelterEintrag, from stapelAbschliessen() at the latest.
+    void stapelBeginnen();
+    void stapelAbschliessen();
+
     // Writes the heads of the chains rows were appended to.
     void kopfSchreiben();
 
@@ -68,6 +74,7 @@ private:
     pruefkette::Koepfe koepfe_;
     std::array<bool, pruefkette::alleKetten.size()> geaendert_{}; // only these heads are written back
     qint64 laufnr_ = 0;
+    bool stapel_ = false;
     std::array<std::unique_ptr<Stand>, pruefkette::alleKetten.size()> staende_;
 };
 

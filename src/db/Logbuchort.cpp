@@ -1,6 +1,8 @@
 #include "db/Logbuchort.h"
 
 #include "db/Database.h"
+#include "db/Datenbankwahl.h"
+#include "db/Serveradresse.h"
 #include "platform/Programmdateien.h"
 
 #include <QCoreApplication>
@@ -19,8 +21,12 @@ QString logbuchIn(const QString& ordner)
 
 Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(const QString&)>& existiert)
 {
+    if (umgebung.gewaehlt && istServeradresse(*umgebung.gewaehlt))
+        return {.datei = *umgebung.gewaehlt};
     if (umgebung.gewaehlt)
         return {.datei = QDir::cleanPath(QDir(umgebung.arbeitsordner).absoluteFilePath(*umgebung.gewaehlt))};
+    if (umgebung.server)
+        return {.datei = *umgebung.server};
     const QString imArbeitsordner = logbuchIn(umgebung.arbeitsordner);
     if (!umgebung.installiert)
         return {.datei = imArbeitsordner};
@@ -31,7 +37,9 @@ Logbuchort logbuchort(const Logbuchumgebung& umgebung, const std::function<bool(
 
 Logbuchumgebung logbuchumgebung(const std::optional<QString>& gewaehlt)
 {
+    const Datenbankwahl wahl = Datenbankwahl::laden();
     return {.gewaehlt = gewaehlt,
+            .server = wahl.server ? std::optional<QString>(wahl.adresse.text()) : std::nullopt,
             .installiert = programmdateien::installiert(QCoreApplication::applicationDirPath()),
             .arbeitsordner = QDir::currentPath(),
             .datenordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};

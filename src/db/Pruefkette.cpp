@@ -2,8 +2,6 @@
 
 #include "db/Rohabfrage.h"
 
-#include <sqlite3.h>
-
 #include <charconv>
 #include <cstdio>
 
@@ -139,21 +137,21 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
 {
     qsizetype laenge = 0;
     switch (abfrage.typ(spalte)) {
-    case SQLITE_NULL:
+    case Rohabfrage::Wertart::Null:
         null();
         break;
-    case SQLITE_INTEGER:
+    case Rohabfrage::Wertart::Zahl:
         zahl(abfrage.grosseZahl(spalte));
         break;
-    case SQLITE_FLOAT:
+    case Rohabfrage::Wertart::Kommazahl:
         kommazahl(abfrage.kommazahl(spalte));
         break;
-    case SQLITE_BLOB: {
+    case Rohabfrage::Wertart::Bytes: {
         const char* daten = abfrage.bytes(spalte, laenge);
         blob(daten, laenge);
         break;
     }
-    default: {
+    case Rohabfrage::Wertart::Text: {
         const char* daten = abfrage.text(spalte, laenge);
         text(daten, laenge);
         break;

@@ -1,89 +1,58 @@
 #include "db/Rohabfrage.h"
 
-#include "db/DatabaseError.h"
-#include "db/SqliteVerbindung.h"
-
-#include <sqlite3.h>
+#include "db/Database.h"
+#include "db/Dialekt.h"
+#include "db/PostgresLeser.h"
+#include "db/SqliteLeser.h"
 
 namespace {
 
-[[noreturn]] void fehler(sqlite3* db)
+std::unique_ptr<Rohabfrage::Leser> leser(const QString& sql, const QVariantList& werte)
 {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+    if (Database::dialekt().art() == Datenbankart::PostgreSQL)
+        return std::make_unique<PostgresLeser>(sql, werte);
+    return std::make_unique<SqliteLeser>(sql, werte);
 }
 
 } // namespace
 
-Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte)
-{
-    sqlite3* db = sqliteVerbindung();
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
-        fehler(db);
-    for (int i = 0; i < werte.size(); ++i) {
-        const QVariant& wert = werte.at(i);
-        int ergebnis = SQLITE_OK;
-        if (wert.isNull()) {
-            ergebnis = sqlite3_bind_null(anweisung_, i + 1);
-        } else if (wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong) {
-            ergebnis = sqlite3_bind_int64(anweisung_, i + 1, wert.toLongLong());
-        } else {
-            const QByteArray utf8 = wert.toString().toUtf8();
-            ergebnis =
-                sqlite3_bind_text(anweisung_, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-        }
-        if (ergebnis != SQLITE_OK) {
-            sqlite3_finalize(anweisung_);
-            fehler(db);
-        }
-    }
-}
+Rohabfrage::Rohabfrage(const QString& sql, const QVariantList& werte) : leser_(leser(sql, werte)) {}
 
-Rohabfrage::~Rohabfrage()
-{
-    sqlite3_finalize(anweisung_);
-}
+Rohabfrage::~Rohabfrage() = default;
 
 bool Rohabfrage::next()
 {
-    const int ergebnis = sqlite3_step(anweisung_);
-    if (ergebnis == SQLITE_ROW)
-        return true;
-    if (ergebnis != SQLITE_DONE)
-        fehler(sqlite3_db_handle(anweisung_));
-    return false;
+    return leser_->next();
 }
 
 bool Rohabfrage::istNull(int spalte) const
 {
-    return sqlite3_column_type(anweisung_, spalte) == SQLITE_NULL;
+    return leser_->typ(spalte) == Wertart::Null;
 }
 
-int Rohabfrage::typ(int spalte) const
+Rohabfrage::Wertart Rohabfrage::typ(int spalte) const
 {
-    return sqlite3_column_type(anweisung_, spalte);
+    return leser_->typ(spalte);
 }
 
 int Rohabfrage::zahl(int spalte) const
 {
-    return sqlite3_column_int(anweisung_, spalte);
+    return static_cast<int>(leser_->grosseZahl(spalte));
 }
 
 qint64 Rohabfrage::grosseZahl(int spalte) const
 {
-    return sqlite3_column_int64(anweisung_, spalte);
+    return leser_->grosseZahl(spalte);
 }
 
 double Rohabfrage::kommazahl(int spalte) const
 {
-    return sqlite3_column_double(anweisung_, spalte);
+    return leser_->kommazahl(spalte);
 }
 
 const char* Rohabfrage::text(int spalte, qsizetype& laenge) const
 {
-    const auto* daten = reinterpret_cast<const char*>(sqlite3_column_text(anweisung_, spalte));
-    laenge = sqlite3_column_bytes(anweisung_, spalte);
-    return daten;
+    return leser_->text(spalte, laenge);
 }
 
 QString Rohabfrage::qtext(int spalte) const
@@ -95,7 +64,5 @@ QString Rohabfrage::qtext(int spalte) const
 
 const char* Rohabfrage::bytes(int spalte, qsizetype& laenge) const
 {
-    const auto* daten = static_cast<const char*>(sqlite3_column_blob(anweisung_, spalte));
-    laenge = sqlite3_column_bytes(anweisung_, spalte);
-    return daten;
+    return leser_->bytes(spalte, laenge);
 }

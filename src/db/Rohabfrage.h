@@ -3,13 +3,16 @@
 #include <QString>
 #include <QVariantList>
 
-struct sqlite3_stmt;
+#include <memory>
 
-// A prepared statement run straight on the engine of the shared connection, for the lists that can
-// hold a million rows: no value is wrapped per cell, texts are read in place. Values are bound,
-// as everywhere; a failure throws DatabaseError with the engine's message.
+// A query run straight on the engine of the shared connection, for the lists that can hold a
+// million rows and for the chain check: no value is wrapped per cell, texts are read in place.
+// Values are bound, as everywhere; a failure throws DatabaseError with the engine's message.
 class Rohabfrage {
 public:
+    // What a value is as the engine holds it.
+    enum class Wertart { Null, Zahl, Kommazahl, Text, Bytes };
+
     Rohabfrage(const QString& sql, const QVariantList& werte);
     ~Rohabfrage();
     Rohabfrage(const Rohabfrage&) = delete;
@@ -17,17 +20,30 @@ public:
 
     bool next();
     bool istNull(int spalte) const;
-    // The storage class of the value: SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL.
-    int typ(int spalte) const;
+    Wertart typ(int spalte) const;
+    // 0 for NULL.
     int zahl(int spalte) const;
     qint64 grosseZahl(int spalte) const;
     double kommazahl(int spalte) const;
-    // The stored text as bytes (UTF-8), valid until the next step; length in laenge.
+    // The stored text as bytes (UTF-8), valid until the next step; length in laenge. A date-time
+    // reads "YYYY-MM-DD HH:MM:SS" from either engine.
     const char* text(int spalte, qsizetype& laenge) const;
     QString qtext(int spalte) const;
-    // The stored bytes of a blob (or of a text), valid until the next step; length in laenge.
+    // The stored bytes of a blob, valid until the next step; length in laenge.
     const char* bytes(int spalte, qsizetype& laenge) const;
 
+    // How one engine steps through its result.
+    class Leser {
+    public:
+        virtual ~Leser() = default;
+        virtual bool next() = 0;
+        virtual Wertart typ(int spalte) const = 0;
+        virtual qint64 grosseZahl(int spalte) const = 0;
+        virtual double kommazahl(int spalte) const = 0;
+        virtual const char* text(int spalte, qsizetype& laenge) const = 0;
+        virtual const char* bytes(int spalte, qsizetype& laenge) const = 0;
+    };
+
 private:
-    sqlite3_stmt* anweisung_ = nullptr;
+    std::unique_ptr<Leser> leser_;
 };

@@ -47,8 +47,14 @@ void Rohanweisung::blob(int stelle, QByteArrayView bytes)
 void Rohanweisung::ausfuehren()
 {
     const int ergebnis = sqlite3_step(anweisung_);
+    sqlite3* db = sqlite3_db_handle(anweisung_);
+    const QString meldung = ergebnis == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+    const bool doppelt = sqlite3_extended_errcode(db) == SQLITE_CONSTRAINT_UNIQUE;
     sqlite3_reset(anweisung_);
     sqlite3_clear_bindings(anweisung_);
-    if (ergebnis != SQLITE_DONE)
-        throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(anweisung_))));
+    if (ergebnis == SQLITE_DONE)
+        return;
+    if (doppelt)
+        throw DoppelterEintrag(meldung);
+    throw DatabaseError(meldung);
 }

@@ -2,7 +2,9 @@
 
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
 #include "db/Schemaversion2.h"
+#include "db/Schemaversion3.h"
 #include "db/SqlStatement.h"
 
 #include <QStringList>
@@ -10,32 +12,34 @@
 namespace {
 
 const QStringList version1Tables = {
-    QStringLiteral("CREATE TABLE T_KFZ (ID INTEGER PRIMARY KEY AUTOINCREMENT, KZuFzg TEXT NOT NULL, "
+    QStringLiteral("CREATE TABLE T_KFZ (ID {SCHLUESSEL}, KZuFzg TEXT NOT NULL, "
                    "AnfKM INTEGER NOT NULL DEFAULT 0, InspKM INTEGER NOT NULL DEFAULT 0, "
-                   "InspDat TEXT NOT NULL DEFAULT '2002-01-01 00:00:00', Eingabeart INTEGER NOT NULL DEFAULT 0, "
+                   "InspDat {ZEIT} NOT NULL DEFAULT '2002-01-01 00:00:00', Eingabeart INTEGER NOT NULL DEFAULT 0, "
                    "KFZID INTEGER NOT NULL DEFAULT -1, Abgeschlossen INTEGER NOT NULL DEFAULT 0)"),
-    QStringLiteral("CREATE TABLE T_MIREL (ID INTEGER PRIMARY KEY AUTOINCREMENT, KFZ INTEGER, AbDat TEXT, AnDat TEXT, "
+    QStringLiteral("CREATE TABLE T_MIREL (ID {SCHLUESSEL}, KFZ INTEGER, AbDat {ZEIT}, AnDat {ZEIT}, "
                    "km_ab INTEGER, km_an INTEGER, Start INTEGER, Ziel INTEGER, Art INTEGER, Zweck INTEGER, "
                    "Kategorie INTEGER, Fahrer INTEGER, Bemerkung TEXT)"),
-    QStringLiteral("CREATE TABLE T_basis (ID INTEGER PRIMARY KEY AUTOINCREMENT, CFID TEXT, Einlesedat TEXT, "
-                   "Startzeit TEXT, Startkm INTEGER, Zielzeit TEXT, Zielkm INTEGER, KFZid TEXT, CF INTEGER, "
+    QStringLiteral("CREATE TABLE T_basis (ID {SCHLUESSEL}, CFID TEXT, Einlesedat {ZEIT}, "
+                   "Startzeit {ZEIT}, Startkm INTEGER, Zielzeit {ZEIT}, Zielkm INTEGER, KFZid TEXT, CF INTEGER, "
                    "Art TEXT, Ort TEXT, Grund TEXT, Kat TEXT, bearbeitet INTEGER NOT NULL DEFAULT 0)"),
-    QStringLiteral("CREATE TABLE T_Merkpunkte (Zeit TEXT, KM INTEGER, Bemerkung TEXT, Fahrer TEXT, KFZ TEXT)"),
+    QStringLiteral("CREATE TABLE T_Merkpunkte (Zeit {ZEIT}, KM INTEGER, Bemerkung TEXT, Fahrer TEXT, KFZ TEXT{ZEILE})"),
     QStringLiteral("CREATE TABLE T_CF (CF TEXT, Fahrer INTEGER)"),
-    QStringLiteral("CREATE TABLE T_Fahrer (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL, "
+    QStringLiteral("CREATE TABLE T_Fahrer (ID {SCHLUESSEL}, Bezeichnung TEXT NOT NULL, "
                    "Bemerkung TEXT)"),
-    QStringLiteral("CREATE TABLE T_ORTE (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
-    QStringLiteral("CREATE TABLE T_ZWECK (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
-    QStringLiteral("CREATE TABLE T_Kategorie (ID INTEGER PRIMARY KEY AUTOINCREMENT, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_ORTE (ID {SCHLUESSEL}, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_ZWECK (ID {SCHLUESSEL}, Bezeichnung TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE T_Kategorie (ID {SCHLUESSEL}, Bezeichnung TEXT NOT NULL)"),
     QStringLiteral("CREATE TABLE T_ART (ID INTEGER PRIMARY KEY, Bezeichnung TEXT NOT NULL, Abkuerzung TEXT NOT NULL)"),
     QStringLiteral("CREATE TABLE T_STAMMFAHRTEN (Von INTEGER, Nach INTEGER, KM INTEGER, Zweck INTEGER, "
-                   "Kategorie INTEGER, Art INTEGER)"),
-    QStringLiteral("CREATE TABLE T_Optionen (lKFZ INTEGER NOT NULL, KFZ INTEGER NOT NULL, Fensterpos_X INTEGER NOT NULL, "
-                   "Fensterpos_Y INTEGER NOT NULL, tFahrt INTEGER NOT NULL, V INTEGER NOT NULL, Muster INTEGER NOT NULL, "
-                   "CF_Pfad TEXT NOT NULL, DS_Pfad TEXT NOT NULL, Betriebssystem INTEGER NOT NULL, "
-                   "Schnittstelle INTEGER NOT NULL)"),
-    QStringLiteral("CREATE TABLE T_FILTER (ID INTEGER PRIMARY KEY, AbDat TEXT, AnDat TEXT, Von TEXT, Nach TEXT, "
-                   "km_ab TEXT, km_an TEXT, KFZ TEXT, Fahrer TEXT, Zweck TEXT, Kategorie TEXT, Art TEXT, Bemerkung TEXT)"),
+                   "Kategorie INTEGER, Art INTEGER{ZEILE})"),
+    QStringLiteral(
+        "CREATE TABLE T_Optionen (lKFZ INTEGER NOT NULL, KFZ INTEGER NOT NULL, Fensterpos_X INTEGER NOT NULL, "
+        "Fensterpos_Y INTEGER NOT NULL, tFahrt INTEGER NOT NULL, V INTEGER NOT NULL, Muster INTEGER NOT NULL, "
+        "CF_Pfad TEXT NOT NULL, DS_Pfad TEXT NOT NULL, Betriebssystem INTEGER NOT NULL, "
+        "Schnittstelle INTEGER NOT NULL)"),
+    QStringLiteral(
+        "CREATE TABLE T_FILTER (ID INTEGER PRIMARY KEY, AbDat TEXT, AnDat TEXT, Von TEXT, Nach TEXT, "
+        "km_ab TEXT, km_an TEXT, KFZ TEXT, Fahrer TEXT, Zweck TEXT, Kategorie TEXT, Art TEXT, Bemerkung TEXT)"),
     // The queries behind every screen: logbook per vehicle and time, per driver; open raw trips per vehicle.
     QStringLiteral("CREATE INDEX IX_MIREL_KFZ_AbDat ON T_MIREL (KFZ, AbDat)"),
     QStringLiteral("CREATE INDEX IX_MIREL_Fahrer ON T_MIREL (Fahrer)"),
@@ -72,12 +76,15 @@ void insertDeliveredRows()
                  "Bemerkung) VALUES (1, '', '', 'alle', 'alle', '0', '3000000', 'alle', 'alle', 'alle', 'alle', "
                  "'alle', '')")
         .exec();
+
+    Database::dialekt().schluesselNachfuehren(QStringLiteral("T_KFZ"), QStringLiteral("ID"));
+    Database::dialekt().schluesselNachfuehren(QStringLiteral("T_ZWECK"), QStringLiteral("ID"));
 }
 
 void createVersion1()
 {
     for (const QString& sql : version1Tables)
-        SqlStatement(sql).exec();
+        SqlStatement::direkt(Database::dialekt().tabelle(sql));
     insertDeliveredRows();
 }
 
@@ -87,16 +94,8 @@ void migrationSteps(int from, int to)
 {
     if (from < 2 && to >= 2)
         schemaversion2::anlegen();
-}
-
-int storedVersion()
-{
-    return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
-}
-
-bool hasTables()
-{
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table'")) > 0;
+    if (from < 3 && to >= 3)
+        schemaversion3::anlegen();
 }
 
 } // namespace
@@ -105,19 +104,21 @@ namespace Schema {
 
 void create(int version)
 {
-    if (storedVersion() != 0 || hasTables())
+    const Dialekt& dialekt = Database::dialekt();
+    if (dialekt.schemaversion() != 0 || !dialekt.leer())
         throw DatabaseError(QStringLiteral("Die Datei ist nicht leer; ein neues Fahrtenbuch wird nur in einer leeren "
                                            "Datei angelegt."));
     Transaction transaction;
     createVersion1();
     migrationSteps(1, version);
-    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(version)).exec();
+    dialekt.schemaversionSetzen(version);
     transaction.commit();
 }
 
 void migrate()
 {
-    const int version = storedVersion();
+    const Dialekt& dialekt = Database::dialekt();
+    const int version = dialekt.schemaversion();
     if (version > currentVersion)
         throw DatabaseError(QStringLiteral("Die Datenbank stammt aus einer neueren Programmversion (Schema %1).")
                                 .arg(version));
@@ -134,8 +135,17 @@ void migrate()
                                 .arg(version));
     Transaction transaction;
     migrationSteps(version, currentVersion);
-    SqlStatement(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion)).exec();
+    dialekt.schemaversionSetzen(currentVersion);
     transaction.commit();
+}
+
+QStringList definitionen(const Dialekt& dialekt)
+{
+    QStringList sql;
+    for (const QString& definition : version1Tables + schemaversion2::definitionen())
+        sql << dialekt.tabelle(definition);
+    sql << schemaversion3::kartenschluessel;
+    return sql;
 }
 
 QStringList tableNames(int version)

@@ -2,34 +2,54 @@
 
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
+#include "db/PostgresVerbindung.h"
+#include "db/SqlDate.h"
 
+#include <QDateTime>
 #include <QSqlError>
+#include <QSqlRecord>
 
 namespace {
 
-// SQLite's result code for a write to a database opened read-only; extended codes keep it in their
-// low byte.
-constexpr int sqliteReadOnly = 8;
-
-[[noreturn]] void fail(const QSqlError& error, const QString& sql)
+// The server's message without its "ERROR:" prefix, position marker and error code.
+QString engineMessage(const QSqlError& error)
 {
-    if ((error.nativeErrorCode().toInt() & 0xff) == sqliteReadOnly)
-        throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert "
-                                           "werden."));
     QString text = error.databaseText();
     if (text.isEmpty())
         text = error.text();
-    if (text.isEmpty())
-        text = QStringLiteral("Unbekannter Datenbankfehler bei: %1").arg(sql);
-    throw DatabaseError(text);
+    text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (text.startsWith(QLatin1String("ERROR:")))
+        text = text.mid(6).trimmed();
+    return text;
 }
+
+[[noreturn]] void fail(const QSqlDatabase& db, const QSqlError& error, const QString& sql)
+{
+    abrissMelden(db);
+    if (Database::dialekt().schreibgeschuetzt(error))
+        throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert "
+                                           "werden."));
+    const QString text = engineMessage(error);
+    if (Database::dialekt().doppelterSchluessel(error))
+        throw DoppelterEintrag(text);
+    throw DatabaseError(text.isEmpty() ? QStringLiteral("Unbekannter Datenbankfehler bei: %1").arg(sql) : text);
+}
+
+void ausfuehren(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        fail(db, query.lastError(), sql);
+}
+
 } // namespace
 
 SqlStatement::SqlStatement(const QString& sql) : query_(Database::connection()), sql_(sql)
 {
     query_.setForwardOnly(true);
     if (!query_.prepare(sql))
-        fail(query_.lastError(), sql);
+        fail(Database::connection(), query_.lastError(), sql);
 }
 
 SqlStatement& SqlStatement::bind(const QVariant& value)
@@ -41,7 +61,7 @@ SqlStatement& SqlStatement::bind(const QVariant& value)
 SqlStatement& SqlStatement::exec()
 {
     if (!query_.exec())
-        fail(query_.lastError(), sql_);
+        fail(Database::connection(), query_.lastError(), sql_);
     return *this;
 }
 
@@ -52,15 +72,19 @@ bool SqlStatement::next()
 
 QVariant SqlStatement::value(const QString& column) const
 {
-    const QVariant result = query_.value(column);
-    if (!result.isValid())
+    const int index = query_.record().indexOf(column);
+    if (index < 0)
         throw DatabaseError(QStringLiteral("Das Feld %1 ist nicht vorhanden.").arg(column));
-    return result;
+    return value(index);
 }
 
 QVariant SqlStatement::value(int column) const
 {
-    return query_.value(column);
+    const QVariant result = query_.value(column);
+    // A server date-time column: the text SQLite keeps, so readers need not know the engine.
+    if (result.typeId() == QMetaType::QDateTime && !result.isNull())
+        return sqldate::toSql(result.toDateTime());
+    return result;
 }
 
 int SqlStatement::intValue(const QString& column) const
@@ -78,14 +102,29 @@ bool SqlStatement::isNull(const QString& column) const
     return value(column).isNull();
 }
 
+QStringList SqlStatement::spalten() const
+{
+    const QSqlRecord satz = query_.record();
+    QStringList namen;
+    for (int i = 0; i < satz.count(); ++i)
+        namen << satz.fieldName(i);
+    return namen;
+}
+
 int SqlStatement::rowsAffected() const
 {
     return query_.numRowsAffected();
 }
 
-qlonglong SqlStatement::lastInsertId() const
+qlonglong SqlStatement::neueId()
 {
-    return query_.lastInsertId().toLongLong();
+    if (!next())
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank hat keinen Schlüssel für die neue Zeile vergeben: %1").arg(sql_));
+    const qlonglong id = value(0).toLongLong();
+    // SQLite counts the statement as running until it is reset, and refuses to commit meanwhile.
+    query_.finish();
+    return id;
 }
 
 int SqlStatement::scalarInt(const QString& sql, const QVariantList& values)
@@ -97,21 +136,26 @@ int SqlStatement::scalarInt(const QString& sql, const QVariantList& values)
     return statement.next() ? statement.value(0).toInt() : 0;
 }
 
-Transaction::Transaction()
+void SqlStatement::direkt(const QString& sql)
 {
-    if (!Database::connection().transaction())
-        throw DatabaseError(Database::connection().lastError().text());
+    ausfuehren(Database::connection(), sql);
+}
+
+Transaction::Transaction(Art art) : db_(Database::connection())
+{
+    const Dialekt& dialekt = Database::dialekt();
+    ausfuehren(db_, art == Art::Lesen ? dialekt.lesetransaktionsbeginn() : dialekt.transaktionsbeginn());
 }
 
 Transaction::~Transaction()
 {
+    // Never throws: a connection that broke off has ended the transaction on the server already.
     if (open_)
-        Database::connection().rollback();
+        QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
 }
 
 void Transaction::commit()
 {
-    if (!Database::connection().commit())
-        throw DatabaseError(Database::connection().lastError().text());
+    ausfuehren(db_, QStringLiteral("COMMIT"));
     open_ = false;
 }

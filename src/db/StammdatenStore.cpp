@@ -1,5 +1,7 @@
 #include "db/StammdatenStore.h"
 
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 
@@ -85,11 +87,12 @@ std::optional<int> id(Stammtabelle tabelle, const QString& name)
 
 int idFuer(Stammtabelle tabelle, const QString& name)
 {
+    Database::dialekt().tabelleSperren(tabellenname(tabelle));
     if (const auto vorhanden = id(tabelle, name))
         return *vorhanden;
-    SqlStatement neu(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?)").arg(tabellenname(tabelle)));
+    SqlStatement neu(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?) RETURNING ID").arg(tabellenname(tabelle)));
     neu.bind(name).exec();
-    return static_cast<int>(neu.lastInsertId());
+    return static_cast<int>(neu.neueId());
 }
 
 QString name(Stammtabelle tabelle, int id)

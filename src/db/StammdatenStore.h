@@ -34,7 +34,8 @@ std::vector<Stammeintrag> fahrtarten();
 
 // The ID of the first row of this name, compared as names are, if there is one.
 std::optional<int> id(Stammtabelle tabelle, const QString& name);
-// The ID of the row named so; a missing row is created.
+// The ID of the row named so; a missing row is created. Runs inside the caller's transaction,
+// which it keeps from creating the same name twice when two users save at once.
 int idFuer(Stammtabelle tabelle, const QString& name);
 QString name(Stammtabelle tabelle, int id);
 

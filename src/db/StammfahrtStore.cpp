@@ -26,7 +26,8 @@ std::vector<Stammfahrt> abOrt(std::optional<int> von)
 {
     std::vector<Stammfahrt> fahrten;
     SqlStatement s(QStringLiteral("SELECT s.Von, s.Nach, s.KM, s.Zweck, s.Kategorie, s.Art FROM T_STAMMFAHRTEN s "
-                                  "JOIN T_ORTE o ON s.Von = o.ID WHERE ? IS NULL OR s.Von = ? ORDER BY %1")
+                                  "JOIN T_ORTE o ON s.Von = o.ID WHERE CAST(? AS INTEGER) IS NULL OR s.Von = ? "
+                                  "ORDER BY %1")
                        .arg(namensordnung::spalte(u"o.Bezeichnung")));
     const QVariant ort = von ? QVariant(*von) : QVariant();
     s.bind(ort).bind(ort).exec();

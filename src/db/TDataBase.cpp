@@ -85,7 +85,7 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
 {
     Kettentransaktion transaction;
     SqlStatement fahrzeug("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) "
-                          "VALUES (?, ?, ?, ?, ?, ?)");
+                          "VALUES (?, ?, ?, ?, ?, ?) RETURNING ID");
     fahrzeug.bind(kfz.kennzeichen)
         .bind(kfz.anfkm)
         .bind(kfz.inspkm)
@@ -93,7 +93,7 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
         .bind(kfz.eingabeart)
         .bind(kfz.kfzid)
         .exec();
-    const int id = static_cast<int>(fahrzeug.lastInsertId());
+    const int id = static_cast<int>(fahrzeug.neueId());
     const QString start = sqldate::toSql(kfz.start);
     transaction.anhaengen(
         Fahrtenbucheintrag{.kfz = id, .abDat = start, .anDat = start, .kmAn = kfz.anfkm, .art = 99, .zweck = 1});

@@ -1,7 +1,11 @@
 #include "entry/EingabeStore.h"
 
+#include "common/GermanFormat.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/Fahrtfassung.h"
 #include "db/FahrzeugStore.h"
+#include "db/KFZEintrag.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
@@ -18,6 +22,41 @@ std::optional<int> optionaleId(const SqlStatement& s, const QString& spalte)
 QVariant zeitOderNull(const QDateTime& zeit)
 {
     return zeit.isValid() ? QVariant(sqldate::toSql(zeit)) : QVariant();
+}
+
+// Holds back every other user's save for this vehicle until the transaction ends; returns its input type.
+int fahrzeugSperren(int kfz)
+{
+    SqlStatement s(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?") + Database::dialekt().sperrend());
+    s.bind(kfz).exec();
+    if (!s.next())
+        throw Fahrtkonflikt(QStringLiteral("Das Fahrzeug ist nicht mehr im Fahrtenbuch."));
+    return s.intValue("Eingabeart");
+}
+
+// A trip typed by hand continues the vehicle's last trip as the window showed it: from its odometer
+// on and, for a vehicle without recorder, not before its arrival.
+void folgtDerLetztenFahrt(const fahrtspeicherung::Auftrag& f, bool vonHand)
+{
+    const std::vector<Logbuchzeile> letzte = EingabeStore::letzteFahrten(f.fahrzeug, 1);
+    if (letzte.empty())
+        return;
+    const Logbuchzeile& l = letzte.front();
+    const bool frueher = vonHand && f.abDat.isValid() && l.anDat.isValid() && f.abDat < l.anDat;
+    if (f.kmAb < l.kmAn || frueher)
+        throw Fahrtkonflikt(QStringLiteral("Inzwischen wurde eine weitere Fahrt dieses Fahrzeugs gespeichert "
+                                           "(Ankunft %1, Kilometerstand %2). Ihre Fahrt wurde nicht gespeichert; "
+                                           "die letzte Fahrt wird neu angezeigt.")
+                                .arg(german::dateTime(l.anDat), QString::number(l.kmAn)));
+}
+
+void rohfahrtAbhaken(int rohfahrt)
+{
+    SqlStatement abhaken("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ? AND bearbeitet = 0");
+    abhaken.bind(rohfahrt).exec();
+    if (abhaken.rowsAffected() != 1)
+        throw Fahrtkonflikt(QStringLiteral("Diese Fahrt der Speicherkarte wurde inzwischen schon erfasst. Ihre Fahrt "
+                                           "wurde nicht gespeichert; die Liste wird neu geladen."));
 }
 
 } // namespace
@@ -37,7 +76,7 @@ std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl)
     std::vector<Logbuchzeile> zeilen;
     SqlStatement s(
         QStringLiteral("SELECT AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL m "
-                       "WHERE KFZ = ? AND %1 ORDER BY AbDat DESC, ID DESC LIMIT ?")
+                       "WHERE KFZ = ? AND %1 ORDER BY AbDat DESC NULLS LAST, ID DESC LIMIT ?")
             .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
     s.bind(kfz).bind(anzahl).exec();
     while (s.next())
@@ -55,7 +94,8 @@ std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz)
     SqlStatement s("SELECT b.ID, b.Startzeit, b.Startkm, b.Zielzeit, b.Zielkm, b.CF, b.Art, b.Ort, b.Grund, b.Kat, "
                    "CASE WHEN b.CF = 0 THEN (SELECT f.Bezeichnung FROM T_CF c JOIN T_Fahrer f ON f.ID = c.Fahrer "
                    "WHERE c.CF = b.CFID LIMIT 1) END AS FahrerName "
-                   "FROM T_basis b WHERE b.KFZid = ? AND NOT b.Art = 'M' AND b.bearbeitet = 0 ORDER BY b.Startzeit");
+                   "FROM T_basis b WHERE b.KFZid = ? AND NOT b.Art = 'M' AND b.bearbeitet = 0 "
+                   "ORDER BY b.Startzeit NULLS FIRST");
     s.bind(FahrzeugStore::schluessel(kfz)).exec();
     while (s.next()) {
         const QString fahrer = s.text("FahrerName");
@@ -102,11 +142,14 @@ Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& f)
 bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
 {
     Kettentransaktion transaktion;
+    const bool vonHand = fahrzeugSperren(f.fahrzeug) == EingabeManuell;
+    if (!f.rohfahrt)
+        folgtDerLetztenFahrt(f, vonHand);
     const Fahrtenbucheintrag eintrag = fahrtenbucheintrag(f);
     transaktion.anhaengen(eintrag);
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
     if (f.rohfahrt)
-        SqlStatement("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ?").bind(*f.rohfahrt).exec();
+        rohfahrtAbhaken(*f.rohfahrt);
     const bool neueStammfahrt =
         !f.stammfahrtKm || StammfahrtStore::anlegen({eintrag.start.toInt(), eintrag.ziel.toInt(), *f.stammfahrtKm,
                                                      eintrag.zweck.toInt(), eintrag.kategorie.toInt(), f.art});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/VarnoError.h"
 #include "db/Kettenanhang.h"
 #include "entry/Stammdaten.h"
 
@@ -43,6 +44,12 @@ struct Rohfahrt {
     QString kat;
 };
 
+// The logbook changed under the window: the German message says how; the window reloads.
+class Fahrtkonflikt : public VarnoError {
+public:
+    using VarnoError::VarnoError;
+};
+
 // Every statement of the trip entry.
 namespace EingabeStore {
 
@@ -63,7 +70,9 @@ Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& fahrt);
 
 // Resolves the trip's names (a new name becomes a new row), stores the trip, marks its raw trip
 // completed and stores the standard trip: all or nothing. Returns false when an equal standard
-// trip was already stored (the trip is stored all the same).
+// trip was already stored (the trip is stored all the same). Another user may have stored a trip
+// of the same vehicle, or this raw trip, since the window read the logbook: that is checked inside
+// the transaction, with the vehicle locked, and refused with Fahrtkonflikt, nothing stored.
 bool fahrtSpeichern(const fahrtspeicherung::Auftrag& fahrt);
 
 } // namespace EingabeStore

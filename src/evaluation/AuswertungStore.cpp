@@ -1,6 +1,7 @@
 #include "evaluation/AuswertungStore.h"
 
 #include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/Fahrtfassung.h"
 #include "db/Namensordnung.h"
 #include "db/Rohabfrage.h"
@@ -67,17 +68,15 @@ struct Bedingungen {
 };
 
 // For the vehicle view a logbook row counts when all its master rows exist (inner joins); the start record
-// kind (short form "n") never does. CROSS JOIN keeps the logbook the outer loop: left to itself the
-// planner may loop over the small master tables first and search the logbook thousands of times.
-const QString gefilterteFahrten = QStringLiteral(" FROM T_MIREL m"
-                                                 " CROSS JOIN T_KFZ k ON k.ID = m.KFZ"
-                                                 " CROSS JOIN T_Fahrer f ON f.ID = m.Fahrer"
-                                                 " CROSS JOIN T_ZWECK z ON z.ID = m.Zweck"
-                                                 " CROSS JOIN T_Kategorie c ON c.ID = m.Kategorie"
-                                                 " CROSS JOIN T_ART a ON a.ID = m.Art"
-                                                 " CROSS JOIN T_ORTE s ON s.ID = m.Start"
-                                                 " CROSS JOIN T_ORTE d ON d.ID = m.Ziel"
-                                                 " WHERE a.Abkuerzung <> 'n'");
+// kind (short form "n") never does. In SQLite CROSS JOIN keeps the logbook the outer loop: left to itself
+// the planner may loop over the small master tables first and search the logbook thousands of times.
+// The join conditions stand in WHERE, where both engines take them.
+const QString gefilterteFahrten = QStringLiteral(" FROM T_MIREL m CROSS JOIN T_KFZ k CROSS JOIN T_Fahrer f"
+                                                 " CROSS JOIN T_ZWECK z CROSS JOIN T_Kategorie c CROSS JOIN T_ART a"
+                                                 " CROSS JOIN T_ORTE s CROSS JOIN T_ORTE d"
+                                                 " WHERE k.ID = m.KFZ AND f.ID = m.Fahrer AND z.ID = m.Zweck"
+                                                 " AND c.ID = m.Kategorie AND a.ID = m.Art AND s.ID = m.Start"
+                                                 " AND d.ID = m.Ziel AND a.Abkuerzung <> 'n'");
 
 // The trip list reads the logbook alone and checks the master rows itself.
 const QString fahrtenOhneStartsatz =
@@ -104,10 +103,11 @@ Bedingungen bedingungen(const Fahrtenfilter& filter)
     if (!filter.mitErsetzten)
         b.und(fahrtfassung::nichtErsetzt(QStringLiteral("m")));
     b.und(QStringLiteral("m.km_ab >= ? AND m.km_an <= ?"), {filter.kmAb, filter.kmAn});
-    // Over all vehicles a plain scan of the logbook beats hopping through the vehicle index: the
-    // "+" keeps the planner from using the index for the departure bound.
-    b.und(filter.fahrzeug ? QStringLiteral("m.AbDat >= ? AND m.AnDat <= ?")
-                          : QStringLiteral("+m.AbDat >= ? AND m.AnDat <= ?"),
+    // Over all vehicles a plain scan of the logbook beats hopping through the vehicle index, which
+    // SQLite's planner has to be kept from for the departure bound.
+    const QString abfahrt = QStringLiteral("m.AbDat");
+    b.und((filter.fahrzeug ? abfahrt : Database::dialekt().ohneIndex(abfahrt)) +
+              QStringLiteral(" >= ? AND m.AnDat <= ?"),
           {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
     if (filter.abfahrtBis)
         b.und(QStringLiteral("m.AbDat <= ?"), {iso(*filter.abfahrtBis)});
@@ -203,7 +203,7 @@ AuswertungStore::Abfrage AuswertungStore::fahrtenAbfrage(const Fahrtenfilter& fi
     const Bedingungen b = bedingungen(filter);
     return {
         QStringLiteral("SELECT m.ID, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Start, m.Ziel, m.KFZ, m.Fahrer, m.Zweck, "
-                       "m.Kategorie, m.Art, COALESCE(m.Bemerkung, '') <> ''") +
+                       "m.Kategorie, m.Art, CASE WHEN COALESCE(m.Bemerkung, '') <> '' THEN 1 ELSE 0 END") +
             fahrtenOhneStartsatz + b.sql,
         b.werte};
 }
@@ -345,12 +345,11 @@ AuswertungStore::Abfrage AuswertungStore::tagesAbfrage(int fahrer, const QDate& 
 {
     return {QStringLiteral("SELECT m.AbDat, m.AnDat, m.km_ab, m.km_an, k.KZuFzg, s.Bezeichnung, d.Bezeichnung, "
                            "z.Bezeichnung, a.Abkuerzung, m.Bemerkung FROM T_MIREL m"
-                           " CROSS JOIN T_KFZ k ON k.ID = m.KFZ"
-                           " CROSS JOIN T_ZWECK z ON z.ID = m.Zweck"
-                           " CROSS JOIN T_ART a ON a.ID = m.Art"
-                           " CROSS JOIN T_ORTE s ON s.ID = m.Start"
-                           " CROSS JOIN T_ORTE d ON d.ID = m.Ziel"
-                           " WHERE m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? AND %1 ORDER BY m.AbDat, m.ID")
+                           " CROSS JOIN T_KFZ k CROSS JOIN T_ZWECK z CROSS JOIN T_ART a CROSS JOIN T_ORTE s"
+                           " CROSS JOIN T_ORTE d"
+                           " WHERE k.ID = m.KFZ AND z.ID = m.Zweck AND a.ID = m.Art AND s.ID = m.Start"
+                           " AND d.ID = m.Ziel AND m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? AND %1"
+                           " ORDER BY m.AbDat, m.ID")
                 .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
             {fahrer, iso(filtergrenzen::abfahrtAb(tag)), iso(filtergrenzen::ankunftBis(tag))}};
 }
@@ -385,7 +384,7 @@ AuswertungStore::Abfrage AuswertungStore::fahrzeugAbfrage(const Fahrtenfilter& f
     for (const char kuerzel : {'U', 'P', 'A', 'G'})
         sql += kmDerArt.arg(QLatin1Char(kuerzel));
     return {sql + gefilterteFahrten + b.sql +
-                QStringLiteral(" GROUP BY m.KFZ ORDER BY %1, m.KFZ").arg(namensordnung::spalte(u"k.KZuFzg")),
+                QStringLiteral(" GROUP BY m.KFZ, k.KZuFzg ORDER BY %1, m.KFZ").arg(namensordnung::spalte(u"k.KZuFzg")),
             b.werte};
 }
 

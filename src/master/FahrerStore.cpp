@@ -52,9 +52,9 @@ bool nameVergeben(const QString& name, int ausserId)
 
 int anlegen(const QString& name, const QString& bemerkung)
 {
-    SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?)");
+    SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?) RETURNING ID");
     s.bind(name).bind(bemerkung).exec();
-    return static_cast<int>(s.lastInsertId());
+    return static_cast<int>(s.neueId());
 }
 
 void aendern(int id, const QString& name, const QString& bemerkung)

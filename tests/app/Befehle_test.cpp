@@ -6,6 +6,7 @@
 #include "platform/FakeVolumeSerial.h"
 #include "support/PythonCsv.h"
 #include "support/TestDatabase.h"
+#include "support/Testserver.h"
 
 #include <QDir>
 #include <QFile>
@@ -210,4 +211,43 @@ TEST_F(BefehleTest, NeueDatenbankInUnbrauchbaremOrdnerSchreibtNirgendwoHin)
     EXPECT_EQ(lauf.fehler, QStringLiteral("varno: In den Ordner /proc für das Fahrtenbuch kann nicht geschrieben "
                                           "werden. Varno wird beendet.\n"));
     EXPECT_TRUE(lauf.aus.isEmpty());
+}
+
+// --- a logbook on a PostgreSQL server ---
+
+TEST_F(BefehleTest, NeueDatenbankAufDemServerUndExportVonDort)
+{
+    if (!testserver::adresse())
+        GTEST_SKIP() << testserver::fehlt;
+    const QString server = testserver::leereDatenbank();
+
+    const Lauf neu = varno({"--datenbank", server, "--neue-datenbank"});
+    ASSERT_EQ(neu.code, Befehle::erfolg) << neu.fehler.toStdString();
+    EXPECT_EQ(neu.aus, QStringLiteral("Neue Datenbank %1 angelegt.\n").arg(server));
+    const Lauf nochmal = varno({"--datenbank", server, "--neue-datenbank"});
+    EXPECT_EQ(nochmal.code, Befehle::fehlschlag);
+    EXPECT_TRUE(nochmal.fehler.contains(QStringLiteral("ist nicht leer"))) << nochmal.fehler.toStdString();
+
+    Database::open(server);
+    build::fahrt({.kfz = 1,
+                  .ab = QDateTime(QDate(2005, 3, 1), QTime(8, 0)),
+                  .an = QDateTime(QDate(2005, 3, 1), QTime(9, 0)),
+                  .kmAb = 10000,
+                  .kmAn = 10042,
+                  .start = build::ort(QStringLiteral("Büro")),
+                  .ziel = build::ort(QStringLiteral("Köln")),
+                  .art = 2,
+                  .kategorie = build::kategorie(QStringLiteral("Standard")),
+                  .fahrer = build::fahrer(QStringLiteral("Meier"))});
+    const Lauf export_ = varno(
+        {"export", "--datenbank", server, "--fahrzeug", "Musterfahrzeug", "--jahr", "2005", "--csv", datei("s.csv")});
+    ASSERT_EQ(export_.code, Befehle::erfolg) << export_.fehler.toStdString();
+    const PythonCsv csv = mitPythonLesen(datei("s.csv"));
+    ASSERT_EQ(csv.zeilen.size(), 2);
+    EXPECT_EQ(csv.zeilen[1].mid(0, 6),
+              (QStringList{"01.03.2005 08:00:00", "09:00:00", "Büro", "Köln", "10000", "10042"}));
+
+    const Lauf sichern = varno({"sichern", ordner.path(), "--datenbank", server});
+    ASSERT_EQ(sichern.code, Befehle::erfolg) << sichern.fehler.toStdString();
+    EXPECT_EQ(SicherungStore::ruecksicherungsMangel(datei("20060601_100005.sav")), std::nullopt);
 }

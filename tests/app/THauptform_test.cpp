@@ -4,18 +4,24 @@
 #include "card/ui/TF_Varno_V_OK.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
+#include "db/Database.h"
+#include "db/Datenbankwahl.h"
+#include "db/Logbuchort.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
+#include "support/Testserver.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -312,3 +318,64 @@ INSTANTIATE_TEST_SUITE_P(
         OffenesFensterFall{"Kartenimport", [](const Varno& v) -> QWidget* { return v.kartenimport(); }},
         OffenesFensterFall{"Datensicherung", [](const Varno& v) -> QWidget* { return v.datensicherung(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- a logbook on a PostgreSQL server, chosen in the options ---
+
+class ServerStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!testserver::adresse())
+            GTEST_SKIP() << testserver::fehlt;
+        adresse = testserver::leereDatenbank();
+        Datenbankwahl{true, serveradresseLesen(adresse)}.speichern();
+        // Decided at start, as the program does.
+        sitzung.setLogbuch(logbuchort(std::nullopt).datei);
+    }
+    void TearDown() override
+    {
+        QFile::remove(Datenbankwahl::datei());
+        Database::close();
+    }
+
+    QString adresse;
+    Sitzung sitzung;
+    THauptform fenster{sitzung};
+};
+
+TEST_F(ServerStart, LeereDatenbankBekommtNachRueckfrageEinNeuesFahrtenbuch)
+{
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
+    fenster.FormShow();
+    aktivieren(fenster);
+
+    ASSERT_EQ(ScriptedPrompts::get().shown().size(), 1U);
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().text,
+              QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.\nSoll dort ein neues Fahrtenbuch "
+                             "angelegt werden?")
+                  .arg(adresse));
+    EXPECT_EQ(Database::ort(), adresse);
+    EXPECT_EQ(fenster.CbKFZ->currentText(), QStringLiteral("Musterfahrzeug"));
+    EXPECT_TRUE(fenster.CbKFZ->isEnabled());
+}
+
+TEST_F(ServerStart, AbgelehntesAnlegenBeendetDenStartOhneEtwasZuOeffnen)
+{
+    QSignalSpy beendet(&fenster, &THauptform::beenden);
+    ScriptedPrompts::get().answer(PromptAnswer::No);
+    fenster.FormShow();
+    EXPECT_EQ(beendet.count(), 1);
+    EXPECT_FALSE(Database::isOpen());
+    EXPECT_FALSE(QFileInfo::exists(QString::fromLatin1(Database::fileName)));
+}
+
+TEST_F(ServerStart, UnerreichbarerServerWirdGemeldet)
+{
+    sitzung.setLogbuch(QStringLiteral("postgresql://varno@127.0.0.1:1/fahrtenbuch"));
+    QSignalSpy beendet(&fenster, &THauptform::beenden);
+    fenster.FormShow();
+    EXPECT_EQ(beendet.count(), 1);
+    ASSERT_EQ(ScriptedPrompts::get().texts().size(), 1);
+    EXPECT_TRUE(ScriptedPrompts::get().texts().front().startsWith(QStringLiteral(
+        "Die Verbindung zum Datenbankserver postgresql://varno@127.0.0.1:1/fahrtenbuch ist nicht möglich")));
+}

@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Schema.h"
 #include "db/SqlStatement.h"
 
 #include <QTemporaryDir>
@@ -64,7 +65,7 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
     Database::open(pfad);
     Clock::reset();
 
-    EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), 2);
+    EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), Schema::currentVersion);
     EXPECT_EQ(zeilen(fahrtenbuchInhalt), fahrtenVorher);
     EXPECT_EQ(zeilen(rohfahrtenInhalt), rohfahrtenVorher);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE Erfasst IS NULL"), 3);

@@ -18,7 +18,10 @@ struct OrtFall {
     QSet<QString> vorhanden;
     QString arbeitsordner = ::arbeitsordner;
     Logbuchort erwartet;
+    std::optional<QString> server = std::nullopt; // chosen in the options
 };
+
+const QString server = QStringLiteral("postgresql://anna@buero/fahrtenbuch");
 
 void PrintTo(const OrtFall& fall, std::ostream* os)
 {
@@ -33,6 +36,7 @@ TEST_P(LogbuchortRegel, EineDateiEinOrt)
 {
     const OrtFall& fall = GetParam();
     const Logbuchumgebung umgebung{.gewaehlt = fall.gewaehlt,
+                                   .server = fall.server,
                                    .installiert = fall.installiert,
                                    .arbeitsordner = fall.arbeitsordner,
                                    .datenordner = datenordner};
@@ -64,5 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
         OrtFall{"Option_relativZumArbeitsordner", QStringLiteral("../Archiv/2006.db"), false, {}, arbeitsordner,
                 {.datei = QStringLiteral("/home/anna/Archiv/2006.db")}},
         OrtFall{"Option_imBuildbaum", QStringLiteral("varno.db"), false, {}, arbeitsordner,
-                {.datei = imArbeitsordner}}),
+                {.datei = imArbeitsordner}},
+        OrtFall{"Option_Serveradresse", QStringLiteral("postgres://otto@zentrale:6000/fb"), false, {}, arbeitsordner,
+                {.datei = QStringLiteral("postgres://otto@zentrale:6000/fb")}, server},
+        OrtFall{"Server_ausDenOptionen", std::nullopt, true, {imArbeitsordner}, arbeitsordner, {.datei = server},
+                server},
+        OrtFall{"Option_DateiVorDemServerDerOptionen", QStringLiteral("varno.db"), true, {}, arbeitsordner,
+                {.datei = imArbeitsordner}, server}),
     [](const ::testing::TestParamInfo<OrtFall>& info) { return std::string(info.param.name); });

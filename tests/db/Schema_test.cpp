@@ -1,6 +1,8 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
 #include "db/Schema.h"
+#include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -9,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(Schema, NeueDatenbankEnthaeltDieGeliefertenZeilen)
+class Lieferzustand : public BeideDatenbanken {};
+MIT_BEIDEN_DATENBANKEN(Lieferzustand);
+
+TEST_P(Lieferzustand, NeueDatenbankEnthaeltDieGeliefertenZeilen)
 {
-    TestDatabase db;
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_FILTER WHERE ID = 1"), 1);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ART WHERE ID IN (1, 2, 3, 4, 99)"), 5);
@@ -30,12 +34,11 @@ TEST(Schema, NeueDatenbankEnthaeltDieGeliefertenZeilen)
     ASSERT_TRUE(art.next());
     EXPECT_EQ(art.text("Bezeichnung"), QStringLiteral("geschäftlich"));
     EXPECT_EQ(art.text("Abkuerzung"), QStringLiteral("G"));
-    EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), Schema::currentVersion);
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
 }
 
-TEST(Schema, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
+TEST_P(Lieferzustand, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
 {
-    TestDatabase db;
     SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKm, Eingabeart, KFZID) VALUES ('K-AB 1, Passat', 500, 1, 7)").exec();
     SqlStatement s("SELECT InspKM, InspDat, Abgeschlossen FROM T_KFZ WHERE KFZID = 7");
     s.exec();
@@ -115,4 +118,59 @@ TEST(Schema, NeueDatenbankUeberschreibtKeineVorhandene)
     TestDatabase db;
     EXPECT_THROW(Database::createNew(db.file()), DatabaseError);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
+}
+
+namespace {
+
+// The schema version before the card trips' unique key.
+constexpr int ohneKartenschluessel = 2;
+
+// Takes the open logbook back to the schema before the card trips' key and opens it again, which
+// runs the later steps.
+void ohneKartenschluesselOeffnen(const TestDatabase& db)
+{
+    SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
+    Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
+    Database::close();
+    Database::open(db.ort());
+}
+
+build::Rohfahrt kartenfahrt(int startkm)
+{
+    return {.cfid = QStringLiteral("4711"),
+            .startzeit = QDateTime(QDate(2006, 4, 3), QTime(7, 0)),
+            .startkm = startkm,
+            .kfzSchluessel = QStringLiteral("7 - K-CF 7")};
+}
+
+} // namespace
+
+TEST_P(Lieferzustand, AelteresLogbuchBekommtDenSchluesselDerKartenfahrten)
+{
+    build::rohfahrt(kartenfahrt(12000));
+    ohneKartenschluesselOeffnen(db());
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_THROW(build::rohfahrt(kartenfahrt(12000)), DoppelterEintrag);
+    // Without recorded start time a trip has no key to repeat.
+    build::rohfahrt({.cfid = QStringLiteral("4711"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
+    build::rohfahrt({.cfid = QStringLiteral("4711"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_basis"), 3);
+}
+
+TEST_P(Lieferzustand, DoppelteKartenfahrtImAelterenLogbuchWirdBenannt)
+{
+    SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
+    build::rohfahrt(kartenfahrt(12000));
+    build::rohfahrt(kartenfahrt(12001));
+    Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
+    Database::close();
+    try {
+        Database::open(db().ort());
+        FAIL() << "geöffnet";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(), QStringLiteral("Die Fahrt der Speicherkarte 4711 vom 03.04.2006 07:00:00 für "
+                                                   "7 - K-CF 7 ist doppelt gespeichert. Das Fahrtenbuch kann so nicht "
+                                                   "für mehrere Benutzer eingerichtet werden."));
+    }
+    EXPECT_FALSE(Database::isOpen());
 }

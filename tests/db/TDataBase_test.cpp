@@ -24,9 +24,11 @@ const KFZEintrag& eintrag(const std::vector<KFZEintrag>& l, const QString& name)
 }
 } // namespace
 
-TEST(TDataBase, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZielstand)
+class TDataBaseStore : public BeideDatenbanken {};
+MIT_BEIDEN_DATENBANKEN(TDataBaseStore);
+
+TEST_P(TDataBaseStore, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZielstand)
 {
-    TestDatabase db;
     SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM) VALUES ('A-OHNE 1', 4711)").exec();
     const int mit = build::fahrzeug({.kennzeichen = QStringLiteral("B-MIT 2"), .anfKm = 1000});
     build::fahrt({.kfz = mit, .ab = QDateTime(QDate(2006, 1, 2), QTime(8, 0)),
@@ -40,9 +42,8 @@ TEST(TDataBase, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZielstand)
     EXPECT_EQ(eintrag(l, QStringLiteral("A-OHNE 1")).InspDat, QStringLiteral("01.01.2002"));
 }
 
-TEST(TDataBase, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
+TEST_P(TDataBaseStore, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
 {
-    TestDatabase db;
     build::fahrzeug({.kennzeichen = QStringLiteral("Z-LETZT 9")});
     const int zu = build::fahrzeug({.kennzeichen = QStringLiteral("A-ZU 1")});
     SqlStatement("UPDATE T_KFZ SET Abgeschlossen = 1 WHERE ID = ?").bind(zu).exec();
@@ -53,9 +54,8 @@ TEST(TDataBase, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
     EXPECT_EQ(l[1].KZuFzg, QStringLiteral("Z-LETZT 9"));
 }
 
-TEST(TDataBase, OptionenLesenWaehltGemerktesOderErstesFahrzeug)
+TEST_P(TDataBaseStore, OptionenLesenWaehltGemerktesOderErstesFahrzeug)
 {
-    TestDatabase db;
     const int zweites = build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2")});
     TDataBase::KFZMerken(zweites);
     TDataBase::FensterposSpeichern(123, 45);
@@ -76,9 +76,8 @@ TEST(TDataBase, OptionenLesenWaehltGemerktesOderErstesFahrzeug)
     EXPECT_EQ(leser.OptionenLesen(l).index, 0);
 }
 
-TEST(TDataBase, KFZAnlegenSchreibtStartsatz)
+TEST_P(TDataBaseStore, KFZAnlegenSchreibtStartsatz)
 {
-    TestDatabase db;
     TDataBase::NeuesKFZ neu;
     neu.kennzeichen = QStringLiteral("O'Neil, Golf");
     neu.start = QDateTime(QDate(2005, 12, 24), QTime(0, 0));
@@ -99,11 +98,10 @@ TEST(TDataBase, KFZAnlegenSchreibtStartsatz)
     EXPECT_EQ(eintrag(liste(), QStringLiteral("O'Neil, Golf")).KmStand, 12345);
 }
 
-TEST(TDataBase, KFZAnlegenLaesstOhneStartsatzNichtsZurueck)
+TEST_P(TDataBaseStore, KFZAnlegenLaesstOhneStartsatzNichtsZurueck)
 {
-    TestDatabase db;
     // A broken logbook table makes the second insert fail; the vehicle must not remain alone.
-    SqlStatement("DROP TABLE T_MIREL").exec();
+    SqlStatement::direkt(QStringLiteral("DROP TABLE T_MIREL"));
     TDataBase::NeuesKFZ neu;
     neu.kennzeichen = QStringLiteral("X-FEHL 1");
     neu.start = QDateTime(QDate(2006, 1, 1), QTime(0, 0));
@@ -111,9 +109,8 @@ TEST(TDataBase, KFZAnlegenLaesstOhneStartsatzNichtsZurueck)
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = 'X-FEHL 1'"), 0);
 }
 
-TEST(TDataBase, InspektionSpeichern)
+TEST_P(TDataBaseStore, InspektionSpeichern)
 {
-    TestDatabase db;
     TDataBase::InspektionSpeichern(1, 15000, QDate(2007, 3, 1));
     const auto e = eintrag(liste(), QStringLiteral("Musterfahrzeug"));
     EXPECT_EQ(e.InspKM, 15000);

@@ -8,8 +8,15 @@
 
 namespace {
 
-class AuswertungStoreTest : public ::testing::Test {
+class AuswertungStoreTest : public BeideDatenbanken {
 protected:
+    void SetUp() override
+    {
+        BeideDatenbanken::SetUp();
+        if (!IsSkipped())
+            d.emplace();
+    }
+
     Fahrtenfilter allesBis(const QDate& heute) const { return Fahrtenfilter::zurueckgesetzt(heute, true); }
 
     std::vector<int> ids(const Fahrtenfilter& filter) const
@@ -21,17 +28,18 @@ protected:
         return ergebnis;
     }
 
-    TestDatabase db;
-    Auswertungsdaten d;
+    std::optional<Auswertungsdaten> d;
     AuswertungStore store;
 };
 
 } // namespace
 
-TEST_F(AuswertungStoreTest, ListetNachAbfahrtMitNamenDerStammsaetze)
+MIT_BEIDEN_DATENBANKEN(AuswertungStoreTest);
+
+TEST_P(AuswertungStoreTest, ListetNachAbfahrtMitNamenDerStammsaetze)
 {
-    const int spaet = build::fahrt(d.fahrt(am(2006, 5, 2, 14), am(2006, 5, 2, 15), 1100, 1150));
-    auto frueh = d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9, 30), 1000, 1100);
+    const int spaet = build::fahrt(d->fahrt(am(2006, 5, 2, 14), am(2006, 5, 2, 15), 1100, 1150));
+    auto frueh = d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9, 30), 1000, 1100);
     frueh.bemerkung = QStringLiteral("Reifen prüfen");
     const int erste = build::fahrt(frueh);
 
@@ -48,32 +56,32 @@ TEST_F(AuswertungStoreTest, ListetNachAbfahrtMitNamenDerStammsaetze)
     EXPECT_EQ(liste.kilometer(), 150);
 }
 
-TEST_F(AuswertungStoreTest, NamenMitApostrophWerdenGefiltert)
+TEST_P(AuswertungStoreTest, NamenMitApostrophWerdenGefiltert)
 {
-    const int hin = build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
-    auto zurueck = d.fahrt(am(2006, 5, 2, 10), am(2006, 5, 2, 11), 10, 20);
+    const int hin = build::fahrt(d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
+    auto zurueck = d->fahrt(am(2006, 5, 2, 10), am(2006, 5, 2, 11), 10, 20);
     std::swap(zurueck.start, zurueck.ziel);
-    zurueck.fahrer = d.obrien;
+    zurueck.fahrer = d->obrien;
     const int rueck = build::fahrt(zurueck);
 
     Fahrtenfilter filter = allesBis(QDate(2006, 6, 1));
-    filter.nach = d.kunde;
+    filter.nach = d->kunde;
     EXPECT_EQ(ids(filter), std::vector<int>{hin});
     filter = allesBis(QDate(2006, 6, 1));
-    filter.von = d.kunde;
-    filter.fahrer = d.obrien;
+    filter.von = d->kunde;
+    filter.fahrer = d->obrien;
     EXPECT_EQ(ids(filter), std::vector<int>{rueck});
 }
 
-TEST_F(AuswertungStoreTest, StartsatzUndWaisenFehlen)
+TEST_P(AuswertungStoreTest, StartsatzUndWaisenFehlen)
 {
-    const int gut = build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
+    const int gut = build::fahrt(d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
     // Kind 99 ("n") with every master row present.
-    auto startsatz = d.fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 10, 20);
+    auto startsatz = d->fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 10, 20);
     startsatz.art = 99;
     build::fahrt(startsatz);
     // A driver that no longer exists.
-    auto waise = d.fahrt(am(2006, 5, 4, 8), am(2006, 5, 4, 9), 20, 30);
+    auto waise = d->fahrt(am(2006, 5, 4, 8), am(2006, 5, 4, 9), 20, 30);
     waise.fahrer = 999;
     build::fahrt(waise);
 
@@ -85,30 +93,42 @@ struct OhneBemerkungsfeldFall {
     bool gelistet;
 };
 
-class OhneBemerkungsfeldTest : public AuswertungStoreTest,
-                               public ::testing::WithParamInterface<OhneBemerkungsfeldFall> {};
+class OhneBemerkungsfeldTest : public ::testing::TestWithParam<std::tuple<OhneBemerkungsfeldFall, Datenbankart>> {
+protected:
+    void SetUp() override
+    {
+        if (fuerTestOeffnen(db, std::get<1>(GetParam())))
+            d.emplace();
+    }
+
+    std::optional<TestDatabase> db;
+    std::optional<Auswertungsdaten> d;
+};
 
 TEST_P(OhneBemerkungsfeldTest, GiltAlsFahrtOhneBemerkung)
 {
-    const int id = build::fahrt(d.fahrt(am(2006, 5, 5, 8), am(2006, 5, 5, 9), 30, 40));
+    const OhneBemerkungsfeldFall& fall = std::get<0>(GetParam());
+    const int id = build::fahrt(d->fahrt(am(2006, 5, 5, 8), am(2006, 5, 5, 9), 30, 40));
     SqlStatement("UPDATE T_MIREL SET Bemerkung = NULL WHERE ID = ?").bind(id).exec();
-    Fahrtenfilter filter = allesBis(QDate(2006, 6, 1));
-    filter.bemerkung = GetParam().auswahl;
-    const Fahrtenliste liste = store.fahrten(filter);
-    EXPECT_EQ(liste.anzahl(), GetParam().gelistet ? 1u : 0u);
+    Fahrtenfilter filter = Fahrtenfilter::zurueckgesetzt(QDate(2006, 6, 1), true);
+    filter.bemerkung = fall.auswahl;
+    const Fahrtenliste liste = AuswertungStore().fahrten(filter);
+    EXPECT_EQ(liste.anzahl(), fall.gelistet ? 1u : 0u);
     if (!liste.leer()) {
         EXPECT_EQ(liste.zelle(0, Fahrtenliste::Bem), QStringLiteral(" "));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Auswahl, OhneBemerkungsfeldTest,
-                         ::testing::Values(OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Alle, true},
-                                           OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Keine, true},
-                                           OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Ja, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Auswahl, OhneBemerkungsfeldTest,
+    ::testing::Combine(::testing::Values(OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Alle, true},
+                                         OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Keine, true},
+                                         OhneBemerkungsfeldFall{Fahrtenfilter::Bemerkung::Ja, false}),
+                       ::testing::Values(Datenbankart::SQLite, Datenbankart::PostgreSQL)));
 
-TEST_F(AuswertungStoreTest, MusterfahrzeugNurMitOption)
+TEST_P(AuswertungStoreTest, MusterfahrzeugNurMitOption)
 {
-    auto muster = d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 10000, 10010);
+    auto muster = d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 10000, 10010);
     muster.kfz = 1;
     const int musterfahrt = build::fahrt(muster);
     EXPECT_TRUE(ids(allesBis(QDate(2006, 6, 1))).empty());
@@ -118,10 +138,10 @@ TEST_F(AuswertungStoreTest, MusterfahrzeugNurMitOption)
     EXPECT_TRUE(store.musterfahrzeugEinbeziehen());
 }
 
-TEST_F(AuswertungStoreTest, MeldetFortschrittBisHundert)
+TEST_P(AuswertungStoreTest, MeldetFortschrittBisHundert)
 {
     for (int i = 0; i < 7; ++i)
-        build::fahrt(d.fahrt(am(2006, 5, 2 + i, 8), am(2006, 5, 2 + i, 9), i * 10, i * 10 + 10));
+        build::fahrt(d->fahrt(am(2006, 5, 2 + i, 8), am(2006, 5, 2 + i, 9), i * 10, i * 10 + 10));
     std::vector<int> gemeldet;
     store.fahrten(allesBis(QDate(2006, 6, 1)), [&gemeldet](int prozent) { gemeldet.push_back(prozent); });
     ASSERT_FALSE(gemeldet.empty());
@@ -130,7 +150,7 @@ TEST_F(AuswertungStoreTest, MeldetFortschrittBisHundert)
     EXPECT_GE(gemeldet.size(), 7u);
 }
 
-TEST_F(AuswertungStoreTest, FilterZeileSpeichertTexteMitApostroph)
+TEST_P(AuswertungStoreTest, FilterZeileSpeichertTexteMitApostroph)
 {
     store.filterMerken({"1.1.2002", "1.6.2006", "alle", "D'dorf Kunde", "0", "3000000", "B-XY 1, Golf", "O'Brien",
                         "alle", "alle", "alle", "keine"});
@@ -143,31 +163,31 @@ TEST_F(AuswertungStoreTest, FilterZeileSpeichertTexteMitApostroph)
     EXPECT_EQ(s.text("Bemerkung"), QStringLiteral("keine"));
 }
 
-TEST_F(AuswertungStoreTest, StammfahrtWirdUeberallInDerTabelleErkannt)
+TEST_P(AuswertungStoreTest, StammfahrtWirdUeberallInDerTabelleErkannt)
 {
-    const Stammfahrt gesucht{d.buero, d.kunde, 40, d.besuch, d.standard, 4};
+    const Stammfahrt gesucht{d->buero, d->kunde, 40, d->besuch, d->standard, 4};
     EXPECT_FALSE(StammfahrtStore::vorhanden(gesucht));
-    StammfahrtStore::anlegen({d.buero, d.zuhause, 12, d.besuch, d.standard, 4});
-    StammfahrtStore::anlegen({d.kunde, d.kunde, 40, d.besuch, d.standard, 4});
+    StammfahrtStore::anlegen({d->buero, d->zuhause, 12, d->besuch, d->standard, 4});
+    StammfahrtStore::anlegen({d->kunde, d->kunde, 40, d->besuch, d->standard, 4});
     EXPECT_FALSE(StammfahrtStore::vorhanden(gesucht));
     StammfahrtStore::anlegen(gesucht);
-    StammfahrtStore::anlegen({d.zuhause, d.buero, 3, d.besuch, d.standard, 2});
+    StammfahrtStore::anlegen({d->zuhause, d->buero, 3, d->besuch, d->standard, 2});
     EXPECT_TRUE(StammfahrtStore::vorhanden(gesucht));
     auto andereKategorie = gesucht;
-    andereKategorie.kategorie = d.extra;
+    andereKategorie.kategorie = d->extra;
     EXPECT_FALSE(StammfahrtStore::vorhanden(andereKategorie));
 }
 
-TEST_F(AuswertungStoreTest, FahrzeugeMitKilometernJeArt)
+TEST_P(AuswertungStoreTest, FahrzeugeMitKilometernJeArt)
 {
-    auto privat = d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 1000, 1030);
+    auto privat = d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 1000, 1030);
     privat.art = 2;
     build::fahrt(privat);
-    build::fahrt(d.fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 1030, 1100));
-    auto passat = d.fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 500, 520);
-    passat.kfz = d.passat;
+    build::fahrt(d->fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 1030, 1100));
+    auto passat = d->fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 500, 520);
+    passat.kfz = d->passat;
     passat.art = 3;
-    passat.fahrer = d.obrien;
+    passat.fahrer = d->obrien;
     build::fahrt(passat);
 
     const auto fahrzeuge = store.fahrzeuge(allesBis(QDate(2006, 6, 1)));
@@ -178,16 +198,16 @@ TEST_F(AuswertungStoreTest, FahrzeugeMitKilometernJeArt)
     EXPECT_EQ(fahrzeuge[1].km, (KilometerJeArt{0, 0, 20, 0}));
 
     Fahrtenfilter nurMeier = allesBis(QDate(2006, 6, 1));
-    nurMeier.fahrer = d.meier;
+    nurMeier.fahrer = d->meier;
     EXPECT_EQ(store.fahrzeuge(nurMeier).size(), 1u);
 }
 
-TEST_F(AuswertungStoreTest, TagesfahrtenNachAnkunftstag)
+TEST_P(AuswertungStoreTest, TagesfahrtenNachAnkunftstag)
 {
-    build::fahrt(d.fahrt(am(2006, 5, 1, 23), am(2006, 5, 2, 1), 0, 100));
-    build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 100, 140));
-    build::fahrt(d.fahrt(am(2006, 5, 2, 23), am(2006, 5, 3, 1), 140, 200));
-    const auto fahrten = store.tagesfahrten(d.meier, QDate(2006, 5, 2));
+    build::fahrt(d->fahrt(am(2006, 5, 1, 23), am(2006, 5, 2, 1), 0, 100));
+    build::fahrt(d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 100, 140));
+    build::fahrt(d->fahrt(am(2006, 5, 2, 23), am(2006, 5, 3, 1), 140, 200));
+    const auto fahrten = store.tagesfahrten(d->meier, QDate(2006, 5, 2));
     ASSERT_EQ(fahrten.size(), 2u);
     EXPECT_EQ(fahrten[0].fahrt.kmAn, 100);
     EXPECT_EQ(fahrten[1].von, QStringLiteral("Büro"));

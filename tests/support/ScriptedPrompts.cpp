@@ -105,6 +105,13 @@ std::optional<QString> ScriptedPrompts::input(const QString& title, const QStrin
     return take<std::optional<QString>>(shown);
 }
 
+std::optional<QString> ScriptedPrompts::password(const QString& title, const QString& label)
+{
+    Shown shown{QStringLiteral("password"), PromptIcon::None, title, label, PromptButtons::OkCancel, PromptAnswer::Ok};
+    shown_.push_back(shown);
+    return take<std::optional<QString>>(shown);
+}
+
 QString ScriptedPrompts::path(const QString& kind, const QString& title, const QString& directory,
                               const QString& filter)
 {

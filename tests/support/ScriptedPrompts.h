@@ -13,7 +13,7 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "ask", "input", "openFile", "saveFile", "chooseFolder", "beep"
+        QString kind; // "ask", "input", "password", "openFile", "saveFile", "chooseFolder", "beep"
         PromptIcon icon = PromptIcon::None;
         QString title;
         QString text;
@@ -27,7 +27,7 @@ public:
     // Queue the answer of the next prompt. Message boxes with only "OK" need no answer unless
     // strict mode is on; they are recorded and answered with OK.
     void answer(PromptAnswer answer);
-    void answerInput(std::optional<QString> text);
+    void answerInput(std::optional<QString> text); // input and password
     void answerPath(const QString& path); // file and folder dialogs; "" = cancelled
 
     const std::vector<Shown>& shown() const { return shown_; }
@@ -41,6 +41,7 @@ public:
     PromptAnswer ask(PromptIcon icon, const QString& title, const QString& text, PromptButtons buttons,
                      PromptAnswer defaultAnswer) override;
     std::optional<QString> input(const QString& title, const QString& label, const QString& initial) override;
+    std::optional<QString> password(const QString& title, const QString& label) override;
     QString openFile(const QString& title, const QString& directory, const QString& filter) override;
     QString saveFile(const QString& title, const QString& directory, const QString& filter) override;
     QString chooseFolder(const QString& title, const QString& directory) override;

@@ -4,6 +4,7 @@
 #include "db/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
+#include "support/Testserver.h"
 
 #include <QDir>
 
@@ -22,17 +23,19 @@ QVariant idOderNull(int id)
 
 int stammsatz(const QString& tabelle, const QString& name)
 {
-    SqlStatement s(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?)").arg(tabelle));
+    SqlStatement s(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?) RETURNING ID").arg(tabelle));
     s.bind(name).exec();
-    return static_cast<int>(s.lastInsertId());
+    return static_cast<int>(s.neueId());
 }
 } // namespace
 
-TestDatabase::TestDatabase() : previousDirectory_(QDir::currentPath())
+TestDatabase::TestDatabase(Datenbankart art) : art_(art), previousDirectory_(QDir::currentPath())
 {
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
-    Database::createNew(file());
+    ort_ = art == Datenbankart::SQLite ? file() : testserver::leereDatenbank();
+    Database::createNew(ort_);
+    sitzung_.setLogbuch(ort_);
     sitzung_.setDatenbankVorhanden(true);
     sitzung_.setAktuellesFahrzeug(1);
 }
@@ -48,14 +51,37 @@ QString TestDatabase::file() const
     return QDir(dir_.path()).filePath(QString::fromLatin1(Database::fileName));
 }
 
+namespace {
+void ohneServerUeberspringen()
+{
+    GTEST_SKIP() << testserver::fehlt;
+}
+} // namespace
+
+bool fuerTestOeffnen(std::optional<TestDatabase>& db, Datenbankart art)
+{
+    if (testserver::fehltFuer(art)) {
+        ohneServerUeberspringen();
+        return false;
+    }
+    db.emplace(art);
+    return true;
+}
+
+std::string datenbankName(const ::testing::TestParamInfo<Datenbankart>& info)
+{
+    return info.param == Datenbankart::SQLite ? "SQLite" : "PostgreSQL";
+}
+
 namespace build {
 
 int fahrzeug(const Fahrzeug& f)
 {
-    SqlStatement s("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) VALUES (?, ?, ?, ?, ?, ?)");
+    SqlStatement s("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) VALUES (?, ?, ?, ?, ?, ?) "
+                   "RETURNING ID");
     s.bind(f.kennzeichen).bind(f.anfKm).bind(f.inspKm).bind(sqldate::toSql(f.inspDat)).bind(f.eingabeart).bind(f.kfzId);
     s.exec();
-    const int id = static_cast<int>(s.lastInsertId());
+    const int id = static_cast<int>(s.neueId());
     Kettentransaktion kette;
     kette.anhaengen(Fahrtenbucheintrag{
         .kfz = id, .abDat = zeit(f.start), .anDat = zeit(f.start), .kmAn = f.anfKm, .art = 99, .zweck = 1});
@@ -97,9 +123,9 @@ int rohfahrt(const Rohfahrt& r)
 
 int fahrer(const QString& name, const QString& bemerkung)
 {
-    SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?)");
+    SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?) RETURNING ID");
     s.bind(name).bind(bemerkung.isNull() ? QVariant() : QVariant(bemerkung)).exec();
-    return static_cast<int>(s.lastInsertId());
+    return static_cast<int>(s.neueId());
 }
 
 int ort(const QString& name)

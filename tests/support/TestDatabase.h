@@ -1,30 +1,67 @@
 #pragma once
 
+#include "db/Dialekt.h"
 #include "db/Sitzung.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
 // A fresh logbook (the delivered rows) in a temporary working directory, connected and set as the
 // program's database, with a session on it (sample vehicle current) for windows tested alone;
-// everything is undone when it goes out of scope.
+// everything is undone when it goes out of scope. On PostgreSQL the logbook lives in the test
+// process's database on the test cluster (see Testserver.h), which a test must check for before
+// (BeideDatenbanken does).
 class TestDatabase {
 public:
-    TestDatabase();
+    explicit TestDatabase(Datenbankart art = Datenbankart::SQLite);
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
 
+    Datenbankart art() const { return art_; }
     QString directory() const { return dir_.path(); }
+    // The SQLite file in the working directory (on PostgreSQL none is there).
     QString file() const;
     Sitzung& sitzung() { return sitzung_; }
+    // What Database::open takes for this logbook: the file or the server address.
+    QString ort() const { return ort_; }
 
 private:
+    Datenbankart art_;
     QTemporaryDir dir_;
     QString previousDirectory_;
+    QString ort_;
     Sitzung sitzung_{file()};
 };
+
+// Opens `db` on `art` for the running test; skips the test and returns false when `art` is the
+// server and the tests got no cluster.
+bool fuerTestOeffnen(std::optional<TestDatabase>& db, Datenbankart art);
+
+// A test run once on a SQLite file and once on the PostgreSQL test cluster. The logbook is open
+// from SetUp on; a fixture that adds to SetUp returns when IsSkipped().
+class BeideDatenbanken : public ::testing::TestWithParam<Datenbankart> {
+protected:
+    void SetUp() override { fuerTestOeffnen(db_, GetParam()); }
+    void TearDown() override { db_.reset(); }
+
+    TestDatabase& db() { return *db_; }
+
+private:
+    std::optional<TestDatabase> db_;
+};
+
+std::string datenbankName(const ::testing::TestParamInfo<Datenbankart>& info);
+
+#define MIT_BEIDEN_DATENBANKEN(suite)                                                                                  \
+    INSTANTIATE_TEST_SUITE_P(Datenbank, suite, ::testing::Values(Datenbankart::SQLite, Datenbankart::PostgreSQL),      \
+                             datenbankName)
 
 // Builders for the rows tests need; each returns the new row's ID.
 namespace build {

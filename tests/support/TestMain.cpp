@@ -1,4 +1,5 @@
 #include "support/ScriptedPrompts.h"
+#include "support/Testkonfiguration.h"
 
 #include <QCoreApplication>
 
@@ -7,6 +8,7 @@
 // The main of rule and store tests: a core application, no window system.
 int main(int argc, char** argv)
 {
+    const Testkonfiguration konfiguration;
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);

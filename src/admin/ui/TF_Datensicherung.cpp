@@ -12,6 +12,7 @@
 #include "db/Database.h"
 #include "db/OptionenStore.h"
 #include "db/Sitzung.h"
+#include "db/Serveradresse.h"
 #include "platform/FileOperations.h"
 
 #include <QCloseEvent>
@@ -102,7 +103,9 @@ void TF_Datensicherung::closeEvent(QCloseEvent* event)
 
 void TF_Datensicherung::FormActivate()
 {
-    AktVerz = QFileInfo(sitzung_.logbuch()).absolutePath();
+    // A logbook on a server has no folder; its backups go to the user's home by default.
+    const QString logbuch = sitzung_.logbuch();
+    AktVerz = istServeradresse(logbuch) ? QDir::homePath() : QFileInfo(logbuch).absolutePath();
     const bool vorhanden = sitzung_.datenbankVorhanden();
     if (gewaehltesVerzeichnis_)
         EDSVerz->setText(*gewaehltesVerzeichnis_);

@@ -1,14 +1,20 @@
 #include "admin/ui/TF_Optionen.h"
 
 #include "admin/Optionenauswahl.h"
+#include "common/Prompts.h"
 #include "common_ui/Handler.h"
+#include "db/Datenbankwahl.h"
 #include "db/OptionenStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,6 +28,13 @@ QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+QLineEdit* feld(const QString& name, QWidget* parent)
+{
+    auto* eingabe = new QLineEdit(parent);
+    eingabe->setObjectName(name);
+    return eingabe;
 }
 
 QComboBox* auswahlliste(const QString& name, const QStringList& eintraege, QWidget* parent)
@@ -65,6 +78,7 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     layout->addWidget(cbxMusterKFZ);
     layout->addWidget(cbxLKFZ);
     layout->addLayout(grenzen);
+    layout->addWidget(datenbankAbschnitt());
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -75,6 +89,43 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     verbinden(btOK, &QPushButton::clicked, this, &TF_Optionen::btOKClick);
     verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Optionen::btUebernehmenClick);
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Optionen::btAbbrechenClick);
+}
+
+QGroupBox* TF_Optionen::datenbankAbschnitt()
+{
+    gbDatenbank = new QGroupBox(QStringLiteral("Datenbank"), this);
+    gbDatenbank->setObjectName(QStringLiteral("gbDatenbank"));
+    rbLokal = new QRadioButton(QStringLiteral("Lokal (Datei)"), gbDatenbank);
+    rbLokal->setObjectName(QStringLiteral("rbLokal"));
+    rbServer = new QRadioButton(QStringLiteral("Server (PostgreSQL)"), gbDatenbank);
+    rbServer->setObjectName(QStringLiteral("rbServer"));
+    eRechner = feld(QStringLiteral("eRechner"), gbDatenbank);
+    ePort = feld(QStringLiteral("ePort"), gbDatenbank);
+    ePort->setMaxLength(5);
+    eDatenbank = feld(QStringLiteral("eDatenbank"), gbDatenbank);
+    eBenutzer = feld(QStringLiteral("eBenutzer"), gbDatenbank);
+
+    auto* server = new QFormLayout;
+    server->addRow(QStringLiteral("Rechner:"), eRechner);
+    server->addRow(QStringLiteral("Port:"), ePort);
+    server->addRow(QStringLiteral("Datenbank:"), eDatenbank);
+    server->addRow(QStringLiteral("Benutzer:"), eBenutzer);
+    auto* abschnitt = new QVBoxLayout(gbDatenbank);
+    abschnitt->addWidget(rbLokal);
+    abschnitt->addWidget(rbServer);
+    abschnitt->addLayout(server);
+    // The password is asked at start and never kept, so it has no field here.
+    abschnitt->addWidget(
+        new QLabel(QStringLiteral("Das Passwort fragt Varno beim Start, wenn der Server eines verlangt.\n"
+                                  "Die Wahl gilt ab dem nächsten Start."),
+                   gbDatenbank));
+
+    verbinden(rbServer, &QRadioButton::toggled, this, &TF_Optionen::serverfelderFreigeben);
+    verbinden(rbServer, &QRadioButton::clicked, this, &TF_Optionen::geaendert);
+    verbinden(rbLokal, &QRadioButton::clicked, this, &TF_Optionen::geaendert);
+    for (QLineEdit* eingabe : {eRechner, ePort, eDatenbank, eBenutzer})
+        verbinden(eingabe, &QLineEdit::textEdited, this, &TF_Optionen::geaendert);
+    return gbDatenbank;
 }
 
 void TF_Optionen::showEvent(QShowEvent* event)
@@ -97,29 +148,67 @@ void TF_Optionen::Reload()
     if (const auto index = optionenauswahl::fahrtdauerIndex(einstellungen.tFahrt))
         cbTFahrt->setCurrentIndex(*index);
     cbV->setCurrentIndex(optionenauswahl::geschwindigkeitIndex(einstellungen.V));
+    datenbankwahlZeigen();
     btUebernehmen->setEnabled(false);
 }
 
-void TF_Optionen::Speichern()
+void TF_Optionen::datenbankwahlZeigen()
 {
+    const Datenbankwahl wahl = Datenbankwahl::laden();
+    (wahl.server ? rbServer : rbLokal)->setChecked(true);
+    eRechner->setText(wahl.adresse.rechner);
+    ePort->setText(QString::number(wahl.adresse.port));
+    eDatenbank->setText(wahl.adresse.datenbank);
+    eBenutzer->setText(wahl.adresse.benutzer);
+    serverfelderFreigeben();
+}
+
+void TF_Optionen::serverfelderFreigeben()
+{
+    for (QLineEdit* eingabe : {eRechner, ePort, eDatenbank, eBenutzer})
+        eingabe->setEnabled(rbServer->isChecked());
+}
+
+bool TF_Optionen::datenbankwahlSpeichern()
+{
+    const auto gelesen = datenbankwahlLesen(rbServer->isChecked(), eRechner->text(), ePort->text(), eDatenbank->text(),
+                                            eBenutzer->text());
+    if (const auto* meldung = std::get_if<QString>(&gelesen)) {
+        prompt::beep();
+        prompt::error(*meldung);
+        return false;
+    }
+    const Datenbankwahl& wahl = std::get<Datenbankwahl>(gelesen);
+    if (wahl == Datenbankwahl::laden())
+        return true;
+    wahl.speichern();
+    prompt::information(QStringLiteral("Die Datenbankwahl gilt ab dem nächsten Start von Varno."));
+    return true;
+}
+
+bool TF_Optionen::Speichern()
+{
+    if (!datenbankwahlSpeichern())
+        return false;
     OptionenStore::speichern({
         .lKFZ = cbxLKFZ->isChecked() ? angekreuzt : nichtAngekreuzt,
         .Muster = cbxMusterKFZ->isChecked() ? angekreuzt : nichtAngekreuzt,
         .tFahrt = optionenauswahl::zahlAmAnfang(cbTFahrt->currentText()),
         .V = optionenauswahl::zahlAmAnfang(cbV->currentText()),
     });
+    return true;
 }
 
 void TF_Optionen::btOKClick()
 {
-    Speichern();
-    accept();
+    if (Speichern())
+        accept();
 }
 
 void TF_Optionen::btUebernehmenClick()
 {
-    Speichern();
-    Reload();
+    if (Speichern())
+        Reload();
 }
 
 void TF_Optionen::btAbbrechenClick()

@@ -4,11 +4,15 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 // The options: sample vehicle in evaluations, start with the last vehicle, and the limits of one
 // trip (longest duration, highest average speed). Shown modally by the main window; reads the
-// options row on every showing and writes it only on "OK" or "Übernehmen".
+// options row on every showing and writes it only on "OK" or "Übernehmen". The section
+// "Datenbank" chooses the logbook of the next start (see Datenbankwahl).
 class TF_Optionen : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +22,13 @@ public:
     QCheckBox* cbxLKFZ;
     QComboBox* cbTFahrt;
     QComboBox* cbV;
+    QGroupBox* gbDatenbank;
+    QRadioButton* rbLokal;
+    QRadioButton* rbServer;
+    QLineEdit* eRechner;
+    QLineEdit* ePort;
+    QLineEdit* eDatenbank;
+    QLineEdit* eBenutzer;
     QPushButton* btOK;
     QPushButton* btAbbrechen;
     QPushButton* btUebernehmen;
@@ -25,7 +36,8 @@ public:
 public slots:
     void FormShow();
     void Reload();
-    void Speichern();
+    // False when the database section holds a wrong value: the user was told, nothing was stored.
+    bool Speichern();
     void btOKClick();
     void btUebernehmenClick();
     void btAbbrechenClick();
@@ -35,4 +47,8 @@ protected:
 
 private:
     void geaendert();
+    QGroupBox* datenbankAbschnitt();
+    void datenbankwahlZeigen();
+    bool datenbankwahlSpeichern();
+    void serverfelderFreigeben();
 };

@@ -1,6 +1,7 @@
 #include "app/Befehle.h"
 #include "app/Befehlszeile.h"
 #include "app/Logbuchstart.h"
+#include "app/Terminalfragen.h"
 #include "app/Varno.h"
 #include "app/VarnoApplication.h"
 #include "common/Clock.h"
@@ -55,6 +56,8 @@ int befehlAusfuehren(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(nurErnsteMeldungen);
     VarnoApplication app(argc, argv);
+    // Asking a server's password needs the terminal itself: the output may go to a file.
+    Prompts::install(std::make_unique<Terminalfragen>(std::fopen("/dev/tty", "r+")));
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     const LinuxVolumeSerial kartenkennung;

@@ -430,10 +430,14 @@ void TF_Eingabe::speichern()
         fokusAuf(ablehnung->feld);
         return;
     }
-    const bool neueStammfahrt = EingabeStore::fahrtSpeichern(std::get<fahrtspeicherung::Auftrag>(ergebnis));
-    sitzung_.fahrtenbuchGeaendertMelden();
-    if (!neueStammfahrt)
-        prompt::beep();
+    try {
+        const bool neueStammfahrt = EingabeStore::fahrtSpeichern(std::get<fahrtspeicherung::Auftrag>(ergebnis));
+        sitzung_.fahrtenbuchGeaendertMelden();
+        if (!neueStammfahrt)
+            prompt::beep();
+    } catch (const Fahrtkonflikt& konflikt) {
+        prompt::error(konflikt.message());
+    }
 
     Reload();
     StammfahrtenLesen();

@@ -1,15 +1,21 @@
 #include "admin/ui/TF_Optionen.h"
 #include "app/THauptform.h"
+#include "db/Datenbankwahl.h"
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -171,3 +177,63 @@ TEST_P(LetztesFahrzeugNachOptionen, WirktBeimNaechstenAktivieren)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, LetztesFahrzeugNachOptionen, ::testing::Bool());
+
+// --- Datenbank ---
+
+class OptionenDatenbank : public OptionenTest {
+protected:
+    void SetUp() override { QFile::remove(Datenbankwahl::datei()); }
+    void TearDown() override { QFile::remove(Datenbankwahl::datei()); }
+};
+
+TEST_F(OptionenDatenbank, LokalIstVorgewaehltUndDieServerfelderGesperrt)
+{
+    zeigen();
+    EXPECT_TRUE(dialog.rbLokal->isChecked());
+    EXPECT_EQ(dialog.gbDatenbank->title(), QStringLiteral("Datenbank"));
+    EXPECT_EQ(dialog.rbServer->text(), QStringLiteral("Server (PostgreSQL)"));
+    EXPECT_FALSE(dialog.eRechner->isEnabled());
+    EXPECT_EQ(dialog.ePort->text(), QStringLiteral("5432"));
+    dialog.rbServer->click();
+    EXPECT_TRUE(dialog.eRechner->isEnabled());
+    EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
+}
+
+TEST_F(OptionenDatenbank, ServerWirdFuerDenNaechstenStartGemerkt)
+{
+    zeigen();
+    dialog.rbServer->click();
+    dialog.eRechner->setText(QStringLiteral("buero"));
+    dialog.ePort->setText(QStringLiteral("6000"));
+    dialog.eDatenbank->setText(QStringLiteral("fahrtenbuch"));
+    dialog.eBenutzer->setText(QStringLiteral("anna"));
+    dialog.btOK->click();
+
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Die Datenbankwahl gilt ab dem nächsten Start von Varno.")});
+    const Datenbankwahl wahl = Datenbankwahl::laden();
+    EXPECT_TRUE(wahl.server);
+    EXPECT_EQ(wahl.adresse.text(), QStringLiteral("postgresql://anna@buero:6000/fahrtenbuch"));
+    zeigen();
+    EXPECT_TRUE(dialog.rbServer->isChecked());
+    EXPECT_EQ(dialog.eDatenbank->text(), QStringLiteral("fahrtenbuch"));
+}
+
+TEST_F(OptionenDatenbank, FalscherPortWirdGemeldetUndNichtsGespeichert)
+{
+    zeigen();
+    dialog.cbxLKFZ->click();
+    dialog.rbServer->click();
+    dialog.eRechner->setText(QStringLiteral("buero"));
+    dialog.ePort->setText(QStringLiteral("99999"));
+    dialog.eDatenbank->setText(QStringLiteral("fahrtenbuch"));
+    const int lKFZ = gespeichert("lKFZ");
+    dialog.btUebernehmen->click();
+
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Der Port muss eine Zahl von 1 bis 65535 sein.")});
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
+    EXPECT_EQ(Datenbankwahl::laden(), Datenbankwahl{});
+    EXPECT_EQ(gespeichert("lKFZ"), lKFZ);
+    EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
+}

@@ -288,3 +288,28 @@ TEST_F(EingabeFenster, FehlschlagSpeichertNichtsVonDerFahrt)
     EXPECT_THROW(fenster.btSchliessenSpeichernClick(), DatabaseError);
     EXPECT_EQ(zeilen(QStringLiteral("T_MIREL")), vorher);
 }
+
+TEST_F(EingabeFenster, FahrtEinesAnderenBenutzersZeigtDieMeldungUndDieNeueLetzteFahrt)
+{
+    const int kfz = fahrzeugMitLetzterFahrt();
+    oeffnen(kfz);
+    eintragen(fenster, {});
+    // Meanwhile a colleague stores the trip from 08:10 to 08:40 on another computer.
+    build::fahrt({.kfz = kfz,
+                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
+                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
+                  .kmAb = 12345,
+                  .kmAn = 12360,
+                  .start = build::ort(QStringLiteral("Bahnhof")),
+                  .ziel = build::ort(QStringLiteral("Hafen"))});
+    const int vorher = zeilen(QStringLiteral("T_MIREL"));
+    fenster.btSchliessenSpeichern->click();
+
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Inzwischen wurde eine weitere Fahrt dieses Fahrzeugs gespeichert (Ankunft "
+                                         "12.03.2006 08:40:00, Kilometerstand 12360). Ihre Fahrt wurde nicht "
+                                         "gespeichert; die letzte Fahrt wird neu angezeigt.")});
+    EXPECT_EQ(zeilen(QStringLiteral("T_MIREL")), vorher);
+    EXPECT_EQ(fenster.sgLFahrt->item(0, 0)->text(), QStringLiteral("12.03 08:40"));
+    EXPECT_EQ(fenster.sgLFahrt->item(0, 4)->text(), QStringLiteral("12360"));
+}

@@ -1,5 +1,6 @@
 #include "app/VarnoApplication.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Testkonfiguration.h"
 #include "support/ui/Schriften.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const Testkonfiguration konfiguration;
     ::testing::InitGoogleTest(&argc, argv);
     VarnoApplication app(argc, argv);
     app.loadGermanTranslation();

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class QSqlError;
+
+enum class Datenbankart { SQLite, PostgreSQL };
+
+// What the two engines do differently; every other statement is written in the SQL both
+// understand. Statements that run on the open connection throw DatabaseError.
+class Dialekt {
+public:
+    explicit Dialekt(Datenbankart art) : art_(art) {}
+
+    Datenbankart art() const { return art_; }
+
+    // A table definition with the engine's own types put in for the placeholders: {SCHLUESSEL} an
+    // integer primary key the engine assigns, {ZEIT} a date-time to the second, {BYTES} a run of
+    // bytes, {ZEILE} (after the last column) the row number of a table without key, which SQLite
+    // keeps as rowid by itself.
+    QString tabelle(const QString& definition) const;
+
+    // The schema version: PRAGMA user_version in SQLite, a table of its own on a server.
+    int schemaversion() const;
+    void schemaversionSetzen(int version) const;
+    // Whether the database holds no table at all (a new file, an empty server database).
+    bool leer() const;
+
+    // Makes German name order ("COLLATE DEUTSCH") known: SQLite per connection, a server once per
+    // database.
+    void namensordnungEinrichten() const;
+
+    // Starts a transaction that will write. SQLite takes its write lock at once, so two programs
+    // reading before writing cannot lock each other out halfway.
+    QString transaktionsbeginn() const;
+    // Starts a transaction that only reads and sees the logbook as it was at its start throughout.
+    QString lesetransaktionsbeginn() const;
+    // Appended to a SELECT whose rows the transaction is about to change or depends on: a second
+    // writer waits until this one has committed.
+    QString sperrend() const;
+    // Keeps every other writer of `tabelle` waiting until the transaction ends, so that a name
+    // looked up and then inserted cannot be inserted by a second user in between. SQLite's write
+    // transaction holds the whole file already.
+    void tabelleSperren(const QString& tabelle) const;
+    // The expression, hidden from the planner's index choice where SQLite needs the hint.
+    QString ohneIndex(const QString& ausdruck) const;
+    // Whether the engine refused a change because the logbook is open for reading only.
+    bool schreibgeschuetzt(const QSqlError& fehler) const;
+    // Whether the engine refused a statement because a unique key would be repeated.
+    bool doppelterSchluessel(const QSqlError& fehler) const;
+    // After rows with given keys were inserted into `tabelle`: new rows get keys above them.
+    void schluesselNachfuehren(const QString& tabelle, const QString& spalte) const;
+    // The highest key column ID of `tabelle` ever had, also of rows deleted since.
+    qlonglong hoechsterSchluessel(const QString& tabelle) const;
+    // Notes that keys up to `schluessel` were given to rows of `tabelle` by the program itself.
+    void schluesselVergeben(const QString& tabelle, qlonglong schluessel) const;
+    // A text that changes whenever anyone changed the logbook since it was last asked for; a server
+    // keeps no such counter, so there it changes every time.
+    QString aenderungsstand() const;
+
+private:
+    Datenbankart art_;
+};

@@ -1,0 +1,95 @@
+#include "db/SqliteLeser.h"
+
+#include "db/DatabaseError.h"
+#include "db/SqliteVerbindung.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+[[noreturn]] void fehler(sqlite3* db)
+{
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+} // namespace
+
+SqliteLeser::SqliteLeser(const QString& sql, const QVariantList& werte)
+{
+    sqlite3* db = sqliteVerbindung();
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
+        fehler(db);
+    for (int i = 0; i < werte.size(); ++i) {
+        const QVariant& wert = werte.at(i);
+        int ergebnis = SQLITE_OK;
+        if (wert.isNull()) {
+            ergebnis = sqlite3_bind_null(anweisung_, i + 1);
+        } else if (wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong) {
+            ergebnis = sqlite3_bind_int64(anweisung_, i + 1, wert.toLongLong());
+        } else {
+            const QByteArray utf8 = wert.toString().toUtf8();
+            ergebnis =
+                sqlite3_bind_text(anweisung_, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        }
+        if (ergebnis != SQLITE_OK) {
+            sqlite3_finalize(anweisung_);
+            fehler(db);
+        }
+    }
+}
+
+SqliteLeser::~SqliteLeser()
+{
+    sqlite3_finalize(anweisung_);
+}
+
+bool SqliteLeser::next()
+{
+    const int ergebnis = sqlite3_step(anweisung_);
+    if (ergebnis == SQLITE_ROW)
+        return true;
+    if (ergebnis != SQLITE_DONE)
+        fehler(sqlite3_db_handle(anweisung_));
+    return false;
+}
+
+Rohabfrage::Wertart SqliteLeser::typ(int spalte) const
+{
+    switch (sqlite3_column_type(anweisung_, spalte)) {
+    case SQLITE_NULL:
+        return Rohabfrage::Wertart::Null;
+    case SQLITE_INTEGER:
+        return Rohabfrage::Wertart::Zahl;
+    case SQLITE_FLOAT:
+        return Rohabfrage::Wertart::Kommazahl;
+    case SQLITE_BLOB:
+        return Rohabfrage::Wertart::Bytes;
+    default:
+        return Rohabfrage::Wertart::Text;
+    }
+}
+
+qint64 SqliteLeser::grosseZahl(int spalte) const
+{
+    return sqlite3_column_int64(anweisung_, spalte);
+}
+
+double SqliteLeser::kommazahl(int spalte) const
+{
+    return sqlite3_column_double(anweisung_, spalte);
+}
+
+const char* SqliteLeser::text(int spalte, qsizetype& laenge) const
+{
+    const auto* daten = reinterpret_cast<const char*>(sqlite3_column_text(anweisung_, spalte));
+    laenge = sqlite3_column_bytes(anweisung_, spalte);
+    return daten;
+}
+
+const char* SqliteLeser::bytes(int spalte, qsizetype& laenge) const
+{
+    const auto* daten = static_cast<const char*>(sqlite3_column_blob(anweisung_, spalte));
+    laenge = sqlite3_column_bytes(anweisung_, spalte);
+    return daten;
+}

@@ -1,0 +1,170 @@
+#include "db/Database.h"
+#include "db/DatabaseError.h"
+#include "db/Dialekt.h"
+#include "db/Schema.h"
+#include "db/Serveranmeldung.h"
+#include "db/SqlStatement.h"
+#include "db/TDataBase.h"
+#include "support/ScriptedPrompts.h"
+#include "support/Tabelleninhalt.h"
+#include "support/TestDatabase.h"
+#include "support/Testserver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Serverlogbuch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!testserver::adresse())
+            GTEST_SKIP() << testserver::fehlt;
+        Serveranmeldung::passwoerterVergessen();
+    }
+    void TearDown() override { Database::close(); }
+};
+
+// A role the test cluster asks a password of (see scripts/pg-testcluster.sh).
+QString passwortAdresse(const QString& leereDatenbank)
+{
+    testserver::alsVerwalter(QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = "
+                                            "'varno_passwort') THEN CREATE ROLE varno_passwort LOGIN PASSWORD "
+                                            "'geheim'; END IF; END $$"));
+    QString adresse = leereDatenbank;
+    return adresse.replace(QStringLiteral("://varno@"), QStringLiteral("://varno_passwort@"));
+}
+
+} // namespace
+
+TEST_F(Serverlogbuch, GleichtEinemNeuenDateilogbuch)
+{
+    QStringList datei;
+    {
+        TestDatabase db(Datenbankart::SQLite);
+        datei = tabelleninhalt();
+    }
+    TestDatabase db(Datenbankart::PostgreSQL);
+    EXPECT_EQ(tabelleninhalt(), datei);
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_TRUE(ScriptedPrompts::get().shown().empty()) << "ein Server, der allen traut, fragt nach keinem Passwort";
+}
+
+TEST_F(Serverlogbuch, NeueZeilenBekommenSchluesselHinterDenGeliefertenZeilen)
+{
+    TestDatabase db(Datenbankart::PostgreSQL);
+    EXPECT_EQ(TDataBase::KFZAnlegen(
+                  {.kennzeichen = QStringLiteral("B-AB 2, Polo"), .start = QDateTime(QDate(2006, 2, 1), QTime(0, 0))}),
+              2);
+    EXPECT_EQ(build::zweck(QStringLiteral("Kundenbesuch")), 2);
+}
+
+TEST_F(Serverlogbuch, LeereDatenbankWirdBeimOeffnenNichtStillAngelegt)
+{
+    const QString adresse = testserver::leereDatenbank();
+    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    EXPECT_FALSE(Database::isOpen());
+
+    Database::createNew(adresse);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
+    Database::close();
+    Database::open(adresse);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
+}
+
+TEST_F(Serverlogbuch, NeuesLogbuchNurInEinerLeerenDatenbank)
+{
+    TestDatabase db(Datenbankart::PostgreSQL);
+    build::ort(QStringLiteral("Büro"));
+    Database::close();
+    try {
+        Database::createNew(db.ort());
+        FAIL() << "über ein vorhandenes Fahrtenbuch angelegt";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_TRUE(fehler.message().contains(QStringLiteral("ist nicht leer"))) << fehler.message().toStdString();
+    }
+    Database::open(db.ort());
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE"), 1);
+}
+
+TEST_F(Serverlogbuch, NeuereSchemaversionWirdAbgelehnt)
+{
+    TestDatabase db(Datenbankart::PostgreSQL);
+    Database::dialekt().schemaversionSetzen(Schema::currentVersion + 1);
+    Database::close();
+    EXPECT_THROW(Database::open(db.ort()), DatabaseError);
+    EXPECT_FALSE(Database::isOpen());
+}
+
+TEST_F(Serverlogbuch, FragtNachDemPasswortBisEsPasst)
+{
+    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    ScriptedPrompts::get().answerInput(QStringLiteral("falsch"));
+    ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
+    // Logged in: the empty database is what stops the opening.
+    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+
+    const auto& gezeigt = ScriptedPrompts::get().shown();
+    ASSERT_EQ(gezeigt.size(), 2U);
+    EXPECT_EQ(gezeigt[0].kind, QStringLiteral("password"));
+    EXPECT_EQ(gezeigt[0].title, QStringLiteral("Anmeldung am Datenbankserver"));
+    EXPECT_TRUE(gezeigt[0].text.startsWith(QStringLiteral("Passwort für varno_passwort an der Datenbank varno_test_")));
+    EXPECT_TRUE(gezeigt[1].text.startsWith(QStringLiteral("Das Passwort wurde abgelehnt.\n")));
+}
+
+TEST_F(Serverlogbuch, AbgebrocheneAnmeldungOeffnetNichts)
+{
+    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    ScriptedPrompts::get().answerInput(std::nullopt);
+    try {
+        Database::open(adresse);
+        FAIL() << "ohne Passwort angemeldet";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(), QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen."));
+    }
+    EXPECT_FALSE(Database::isOpen());
+}
+
+TEST_F(Serverlogbuch, UnerreichbarerServerWirdAufDeutschGemeldet)
+{
+    try {
+        Database::open(QStringLiteral("postgresql://varno@127.0.0.1:1/varno"));
+        FAIL() << "verbunden";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_TRUE(fehler.message().startsWith(QStringLiteral(
+            "Die Verbindung zum Datenbankserver postgresql://varno@127.0.0.1:1/varno ist nicht möglich:")))
+            << fehler.message().toStdString();
+    }
+    EXPECT_FALSE(Database::isOpen());
+}
+
+TEST_F(Serverlogbuch, AbgerisseneVerbindungWirdGemeldetUndBeimNaechstenVersuchErneuert)
+{
+    TestDatabase db(Datenbankart::PostgreSQL);
+    const int sitzung = SqlStatement::scalarInt("SELECT pg_backend_pid()");
+    testserver::alsVerwalter(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(sitzung));
+
+    const TDataBase::NeuesKFZ neu{.kennzeichen = QStringLiteral("B-NEU 1"),
+                                  .start = QDateTime(QDate(2006, 2, 1), QTime(0, 0))};
+    try {
+        TDataBase::KFZAnlegen(neu);
+        FAIL() << "trotz abgerissener Verbindung gespeichert";
+    } catch (const DatabaseError& fehler) {
+        EXPECT_EQ(fehler.message(), QStringLiteral("Die Verbindung zum Datenbankserver ist abgerissen; es wurde nichts "
+                                                   "gespeichert. Bitte versuchen Sie es noch einmal, sobald der Server "
+                                                   "wieder erreichbar ist."));
+    }
+    EXPECT_EQ(TDataBase::KFZAnlegen(neu), 2);
+    EXPECT_NE(SqlStatement::scalarInt("SELECT pg_backend_pid()"), sitzung);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 2"), 1);
+}
+
+TEST_F(Serverlogbuch, PasswortWirdImLaufNurEinmalGefragt)
+{
+    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
+    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    // A new logbook right after finding the database empty logs in again without asking.
+    EXPECT_THROW(Database::createNew(adresse), DatabaseError); // no right to create tables there
+    EXPECT_EQ(ScriptedPrompts::get().shown().size(), 1U);
+}
