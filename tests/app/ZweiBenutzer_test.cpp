@@ -1,3 +1,4 @@
+#include "audit/Fahrtenbuchpruefung.h"
 #include "card/KartenimportStore.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
@@ -66,6 +67,28 @@ int naechsteFahrtSpeichern(int kfz, int km, const QString& ziel = QStringLiteral
     }
 }
 
+std::vector<ImportFahrt> kartenfahrten(int anzahl, const QString& kfzSchluessel)
+{
+    std::vector<ImportFahrt> fahrten;
+    for (int i = 0; i < anzahl; ++i)
+        fahrten.push_back({.startzeit = QDateTime(QDate(2006, 4, 1), QTime(6, 0), Qt::UTC).addSecs(3600 * i),
+                           .startKm = 1000 + 10 * i,
+                           .zielzeit = QDateTime(QDate(2006, 4, 1), QTime(6, 30), Qt::UTC).addSecs(3600 * i),
+                           .zielKm = 1010 + 10 * i,
+                           .kfzSchluessel = kfzSchluessel,
+                           .cfOk = true,
+                           .art = QStringLiteral("G")});
+    return fahrten;
+}
+
+std::vector<const ImportFahrt*> zeiger(const std::vector<ImportFahrt>& fahrten)
+{
+    std::vector<const ImportFahrt*> alle;
+    for (const ImportFahrt& f : fahrten)
+        alle.push_back(&f);
+    return alle;
+}
+
 } // namespace
 
 MIT_BEIDEN_DATENBANKEN(ZweiBenutzer);
@@ -103,18 +126,8 @@ TEST_P(ZweiBenutzer, FahrtenDesselbenFahrzeugsSchliessenLueckenlosAneinander)
 TEST_P(ZweiBenutzer, DieselbeKarteWirdNurEinmalUebernommen)
 {
     const QString karte = QStringLiteral("24680");
-    std::vector<ImportFahrt> fahrten;
-    for (int i = 0; i < 200; ++i)
-        fahrten.push_back({.startzeit = QDateTime(QDate(2006, 4, 1), QTime(6, 0), Qt::UTC).addSecs(3600 * i),
-                           .startKm = 1000 + 10 * i,
-                           .zielzeit = QDateTime(QDate(2006, 4, 1), QTime(6, 30), Qt::UTC).addSecs(3600 * i),
-                           .zielKm = 1010 + 10 * i,
-                           .kfzSchluessel = QStringLiteral("3 - H-AB 3"),
-                           .cfOk = true,
-                           .art = QStringLiteral("G")});
-    std::vector<const ImportFahrt*> alle;
-    for (const ImportFahrt& f : fahrten)
-        alle.push_back(&f);
+    const std::vector<ImportFahrt> fahrten = kartenfahrten(200, QStringLiteral("3 - H-AB 3"));
+    const std::vector<const ImportFahrt*> alle = zeiger(fahrten);
     // Both read the card before either took it over: nothing of it looks stored.
     const auto berichte = gleichzeitig([&](int benutzer) {
         KartenimportStore::uebernehmen(karte, QDateTime(QDate(2006, 4, 10), QTime(9, benutzer)), alle, {});
@@ -143,4 +156,28 @@ TEST_P(ZweiBenutzer, NeuerOrtZweierFahrzeugeWirdNurEinmalAngelegt)
     EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("gespeichert")}));
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE WHERE Bezeichnung LIKE 'Baustelle %'"), 10);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE Art = 4"), 20);
+}
+
+TEST_P(ZweiBenutzer, GleichzeitigeEintraegeBildenEineLueckenlosePruefkette)
+{
+    const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-G 1, Golf"), .anfKm = 5000});
+    const int polo = build::fahrzeug({.kennzeichen = QStringLiteral("B-P 2, Polo"), .anfKm = 7000});
+    const std::vector<ImportFahrt> fahrten = kartenfahrten(150, QStringLiteral("2 - B-P 2"));
+    const auto berichte = gleichzeitig([&](int benutzer) {
+        if (benutzer == 1)
+            KartenimportStore::uebernehmen(QStringLiteral("13579"), QDateTime(QDate(2006, 4, 10), QTime(9, 0)),
+                                           zeiger(fahrten), {});
+        for (int i = 0; i < 12; ++i)
+            naechsteFahrtSpeichern(benutzer == 0 ? golf : polo, 5);
+        return QStringLiteral("gespeichert");
+    });
+    EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("gespeichert")}));
+
+    // One chain per table, each row continuing the one stored before it, whoever stored it.
+    const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+    EXPECT_TRUE(ergebnis.unveraendert()) << ergebnis.bericht().toStdString();
+    EXPECT_EQ(ergebnis.koepfe[pruefkette::index(pruefkette::Kette::Fahrtenbuch)].anzahl,
+              SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL"));
+    EXPECT_EQ(ergebnis.koepfe[pruefkette::index(pruefkette::Kette::Rohfahrten)].anzahl, 150);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE Art = 4"), 24);
 }
