@@ -250,4 +250,12 @@ TEST_F(BefehleTest, NeueDatenbankAufDemServerUndExportVonDort)
     const Lauf sichern = varno({"sichern", ordner.path(), "--datenbank", server});
     ASSERT_EQ(sichern.code, Befehle::erfolg) << sichern.fehler.toStdString();
     EXPECT_EQ(SicherungStore::ruecksicherungsMangel(datei("20060601_100005.sav")), std::nullopt);
+
+    const Lauf pruefen = varno({"pruefen", "--datenbank", server});
+    EXPECT_EQ(pruefen.code, Befehle::erfolg) << pruefen.fehler.toStdString();
+    Database::open(server);
+    SqlStatement("UPDATE T_MIREL SET km_an = 10043 WHERE km_an = 10042").exec();
+    const Lauf verraten = varno({"pruefen", "--datenbank", server});
+    EXPECT_EQ(verraten.code, Befehle::fehlschlag);
+    EXPECT_TRUE(verraten.aus.contains(QStringLiteral("nach dem Speichern verändert."))) << verraten.aus.toStdString();
 }
