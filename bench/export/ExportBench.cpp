@@ -65,18 +65,18 @@ public:
         Fahrtenfilter filter = Fahrtenfilter::zurueckgesetzt(QDate(2030, 1, 1), true);
         filter.fahrzeug = fahrzeug;
         liste_ = AuswertungStore().fahrten(filter);
-        bemerkungen_ = BerichtStore().bemerkungen(liste_);
+        zusatz_ = BerichtStore().fahrtenzusatz(liste_);
     }
     ~Umgebung() { Database::close(); }
 
     QString datei(const QString& name) const { return ordner_.filePath(name); }
     const Fahrtenliste& liste() const { return liste_; }
-    const Bemerkungen& bemerkungen() const { return bemerkungen_; }
+    const Fahrtenzusatz& zusatz() const { return zusatz_; }
 
 private:
     QTemporaryDir ordner_;
     Fahrtenliste liste_;
-    Bemerkungen bemerkungen_;
+    Fahrtenzusatz zusatz_;
 };
 
 Umgebung* umgebung = nullptr;
@@ -93,7 +93,7 @@ void BM_CsvExport(benchmark::State& state)
     const QString datei = umgebung->datei(QStringLiteral("export.csv"));
     for (auto _ : state)
         CsvSchreiber::inDatei(datei, [](CsvSchreiber& csv) {
-            fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->bemerkungen());
+            fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->zusatz());
         });
     melden(state, datei);
 }
@@ -114,7 +114,7 @@ void BM_GepuffertesSchreibenDerselbenBytes(benchmark::State& state)
 {
     const QString vorlage = umgebung->datei(QStringLiteral("vorlage.csv"));
     CsvSchreiber::inDatei(
-        vorlage, [](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->bemerkungen()); });
+        vorlage, [](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, umgebung->liste(), umgebung->zusatz()); });
     QFile quelle(vorlage);
     if (!quelle.open(QIODevice::ReadOnly)) {
         state.SkipWithError("Vorlage nicht lesbar");

@@ -22,8 +22,8 @@ QString vorschlag(const Auswertungsstand& stand, const QString& fahrzeug, const 
 void schreiben(const QString& pfad, const Auswertungsstand& stand, const Fahrtenliste& fahrten)
 {
     if (!stand.fahrzeugansicht && stand.ansichtsModus == Auswertungsstand::Fahrten) {
-        const Bemerkungen bemerkungen = BerichtStore().bemerkungen(fahrten);
-        CsvSchreiber::inDatei(pfad, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, fahrten, bemerkungen); });
+        const Fahrtenzusatz zusatz = BerichtStore().fahrtenzusatz(fahrten);
+        CsvSchreiber::inDatei(pfad, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, fahrten, zusatz); });
         return;
     }
     const TextTabelle& tabelle = stand.dateiTabelle;

@@ -49,6 +49,21 @@ QString erfasst(const Rohabfrage& s)
     return fahrtfassung::erfasst(s.istNull(1) ? QVariant() : QVariant(s.qtext(1)));
 }
 
+QString pruefwert(const Rohabfrage& s)
+{
+    qsizetype laenge = 0;
+    const char* bytes = s.bytes(1, laenge);
+    return QString::fromLatin1(QByteArray::fromRawData(bytes, laenge).toHex()).toUpper();
+}
+
+std::vector<std::size_t> alleZeilen(const Fahrtenliste& liste)
+{
+    std::vector<std::size_t> alle(liste.anzahl());
+    for (std::size_t zeile = 0; zeile < alle.size(); ++zeile)
+        alle[zeile] = zeile;
+    return alle;
+}
+
 } // namespace
 
 Bemerkungen BerichtStore::bemerkungen(const Fahrtenliste& liste) const
@@ -62,8 +77,15 @@ Bemerkungen BerichtStore::bemerkungen(const Fahrtenliste& liste) const
 
 Erfassungen BerichtStore::erfassungen(const Fahrtenliste& liste) const
 {
-    std::vector<std::size_t> alle(liste.anzahl());
-    for (std::size_t zeile = 0; zeile < alle.size(); ++zeile)
-        alle[zeile] = zeile;
-    return spalteDerZeilen(liste, alle, QStringLiteral("Erfasst"), erfasst);
+    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Erfasst"), erfasst);
+}
+
+Pruefwerte BerichtStore::pruefwerte(const Fahrtenliste& liste) const
+{
+    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Pruefwert"), pruefwert);
+}
+
+Fahrtenzusatz BerichtStore::fahrtenzusatz(const Fahrtenliste& liste) const
+{
+    return {bemerkungen(liste), erfassungen(liste), pruefwerte(liste)};
 }

@@ -11,9 +11,21 @@ using Bemerkungen = std::vector<QString>;
 // When each listed trip was stored, as shown (see fahrtfassung::erfasst), in list order.
 using Erfassungen = std::vector<QString>;
 
+// The chain value of each listed trip as 64 hex digits in capitals, in list order.
+using Pruefwerte = std::vector<QString>;
+
+// What the trip list's file holds beyond the list's own columns.
+struct Fahrtenzusatz {
+    Bemerkungen bemerkungen;
+    Erfassungen erfassungen;
+    Pruefwerte pruefwerte;
+};
+
 // What the printed reports and the files read beyond the evaluation's own lists.
 class BerichtStore {
 public:
     Bemerkungen bemerkungen(const Fahrtenliste& liste) const;
     Erfassungen erfassungen(const Fahrtenliste& liste) const;
+    Pruefwerte pruefwerte(const Fahrtenliste& liste) const;
+    Fahrtenzusatz fahrtenzusatz(const Fahrtenliste& liste) const;
 };

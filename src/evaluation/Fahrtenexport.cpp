@@ -89,11 +89,12 @@ const QStringList& kopf()
 {
     static const QStringList texte =
         Fahrtenliste::kopf() +
-        QStringList{QStringLiteral("Fahrtart"), QStringLiteral("Kilometer"), QStringLiteral("Bemerkung")};
+        QStringList{QStringLiteral("Fahrtart"), QStringLiteral("Kilometer"), QStringLiteral("Erfasst"),
+                    QStringLiteral("Bemerkung"), QStringLiteral("Prüfwert")};
     return texte;
 }
 
-void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Bemerkungen& bemerkungen)
+void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz)
 {
     csv.zeile(kopf());
     const Stammfelder namen(liste.namen());
@@ -114,9 +115,9 @@ void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Bemerkungen& 
         csv.vorbereitetesFeld(fahrt.mitBemerkung ? markiert : QByteArrayView());
         csv.vorbereitetesFeld(namen.artNamen[fahrt.art]);
         csv.zahl(qint64(fahrt.kmAn) - fahrt.kmAb);
-        csv.feld(QStringView(bemerkungen.at(zeile)));
-        // Tamper evidence adds each trip's chain value here, as the last column (and its title
-        // to kopf()): the one place where a row of the logbook file is written.
+        csv.feld(QStringView(zusatz.erfassungen.at(zeile)));
+        csv.feld(QStringView(zusatz.bemerkungen.at(zeile)));
+        csv.feld(QStringView(zusatz.pruefwerte.at(zeile)));
         csv.zeileBeenden();
     }
 }

@@ -9,11 +9,12 @@
 class CsvSchreiber;
 
 // The trip list as a CSV file for the tax adviser or a spreadsheet: the twelve columns as the list
-// shows them, then the kind of trip as a word, the distance and the full remark.
+// shows them, then the kind of trip as a word, the distance, the entry time, the full remark and
+// the trip's chain value, with which an auditor can match each row to the logbook's chain.
 namespace fahrtenexport {
 
 const QStringList& kopf();
 
-void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Bemerkungen& bemerkungen);
+void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz);
 
 } // namespace fahrtenexport

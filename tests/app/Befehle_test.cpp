@@ -149,7 +149,8 @@ TEST_F(BefehleTest, ExportSchreibtCsvUndPdfDesJahres)
     ASSERT_EQ(csv.zeilen.size(), 2);
     EXPECT_EQ(csv.zeilen[1],
               (QStringList{"01.03.2005 08:00:00", "09:00:00", "Büro", "Köln", "10000", "10042", "Musterfahrzeug",
-                           "Meier", "keine Angabe", "Standard", "P", "x", "privat", "42", "Tanken; \"voll\""}));
+                           "Meier", "keine Angabe", "Standard", "P", "x", "privat", "42",
+                           "vor Einführung der Prüfkette", "Tanken; \"voll\"", ""}));
     EXPECT_TRUE(QFile(datei("j.pdf")).size() > 0);
 }
 

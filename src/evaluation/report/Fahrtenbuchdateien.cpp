@@ -62,14 +62,14 @@ Auftrag jahresauftrag(int fahrzeug, const QString& kennzeichen, int jahr, const 
 
 namespace {
 
-void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Bemerkungen& bemerkungen)
+void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz)
 {
     FahrtenBerichtDaten daten;
     daten.kfz = auftrag.kennzeichen;
     daten.fahrer = QStringLiteral("alle");
     daten.abDatum = auftrag.von;
     daten.anDatum = auftrag.bis;
-    daten.fahrten = berichtsfahrten(liste, bemerkungen, BerichtStore().erfassungen(liste));
+    daten.fahrten = berichtsfahrten(liste, zusatz.bemerkungen, zusatz.erfassungen);
     daten.summen = artSummen(daten.fahrten);
     daten.korrekturen = berichtskorrekturen(auftrag.fahrzeug, false, filtergrenzen::abfahrtAb(auftrag.von),
                                             filtergrenzen::ankunftBis(auftrag.bis));
@@ -83,12 +83,11 @@ void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const B
 void schreiben(const Auftrag& auftrag)
 {
     const Fahrtenliste liste = AuswertungStore().fahrten(filter(auftrag.fahrzeug, auftrag.von, auftrag.bis));
-    const Bemerkungen bemerkungen = BerichtStore().bemerkungen(liste);
+    const Fahrtenzusatz zusatz = BerichtStore().fahrtenzusatz(liste);
     if (!auftrag.pdf.isEmpty())
-        berichtSchreiben(auftrag, liste, bemerkungen);
+        berichtSchreiben(auftrag, liste, zusatz);
     if (!auftrag.csv.isEmpty())
-        CsvSchreiber::inDatei(auftrag.csv,
-                              [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, liste, bemerkungen); });
+        CsvSchreiber::inDatei(auftrag.csv, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, liste, zusatz); });
 }
 
 } // namespace fahrtenbuchdateien

@@ -1,6 +1,9 @@
 #include "Auswertungsfenster.h"
 #include "ReportTestSupport.h"
 
+#include "common/GermanFormat.h"
+#include "db/SqlDate.h"
+#include "db/SqlStatement.h"
 #include "support/PythonCsv.h"
 #include "support/ScriptedPrompts.h"
 
@@ -17,6 +20,17 @@ QByteArray dateiinhalt(const QString& pfad)
 {
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// Entry time (German) and chain value (hex) of the trip leaving at odometer `kmAb`, as stored.
+QStringList erfasstUndPruefwert(int kmAb)
+{
+    SqlStatement s("SELECT Erfasst, Pruefwert FROM T_MIREL WHERE km_ab = ?");
+    s.bind(kmAb).exec();
+    if (!s.next())
+        return {};
+    return {german::dateTime(*sqldate::fromSql(s.value("Erfasst"))),
+            QString::fromLatin1(s.value("Pruefwert").toByteArray().toHex()).toUpper()};
 }
 
 const QString schwierigerOrt = QStringLiteral("Lager \"Nord\"; Tor 2");
@@ -72,17 +86,24 @@ TEST_F(ExportTest, FahrtenlisteKommtBeiPythonsCsvLeserUnversehrtAn)
     ASSERT_EQ(csv.zeilen.size(), 3);
     EXPECT_EQ(csv.zeilen[0],
               (QStringList{"Abfahrt", "Ankunft", "von", "nach", "KM-Abf.", "KM-Ank.", "Fahrzeug", "Fahrer", "Zweck",
-                           "Kategorie", "Art", "Bem", "Fahrtart", "Kilometer", "Bemerkung"}));
+                           "Kategorie", "Art", "Bem", "Fahrtart", "Kilometer", "Erfasst", "Bemerkung", "Prüfwert"}));
+    const QStringList geschaeftlich = erfasstUndPruefwert(1234567);
+    const QStringList privatGespeichert = erfasstUndPruefwert(1234609);
+    ASSERT_EQ(geschaeftlich.size(), 2);
+    ASSERT_EQ(privatGespeichert.size(), 2);
+    EXPECT_EQ(geschaeftlich[1].size(), 64);
     EXPECT_EQ(csv.zeilen[1], (QStringList{"01.02.2006 08:15:00", "09:02:30", schwierigerOrt, "D'dorf Kunde", "1234567",
                                           "1234609", "B-XY 1, Golf", "O'Brien", "Besuch", "Standard", "G", "x",
-                                          "geschäftlich", "42", schwierigeBemerkung}));
+                                          "geschäftlich", "42", geschaeftlich[0], schwierigeBemerkung,
+                                          geschaeftlich[1]}));
     EXPECT_EQ(csv.zeilen[2],
               (QStringList{"04.03.2006 17:00:00", "18:00:00", "Büro", "D'dorf Kunde", "1234609", "1234630",
-                           "B-XY 1, Golf", "Meier", "Besuch", "Standard", "P", "", "privat", "21", ""}));
+                           "B-XY 1, Golf", "Meier", "Besuch", "Standard", "P", "", "privat", "21",
+                           privatGespeichert[0], "", privatGespeichert[1]}));
     // Rows end in CRLF; the line break inside the remark stays as typed.
     const QByteArray roh = dateiinhalt(ziel(QStringLiteral("fahrten.csv")));
-    EXPECT_TRUE(roh.endsWith(";privat;21;\r\n"));
-    EXPECT_TRUE(roh.contains("Bemerkung\r\n01.02.2006"));
+    EXPECT_TRUE(roh.endsWith(";;" + privatGespeichert[1].toLatin1() + "\r\n"));
+    EXPECT_TRUE(roh.contains("Prüfwert\r\n01.02.2006"));
 }
 
 TEST_F(ExportTest, DerNaechsteExportBeginntImGewaehltenOrdner)
