@@ -1,6 +1,7 @@
 #include "db/Serveranmeldung.h"
 
 #include "common/Prompts.h"
+#include "common/Schluesselbund.h"
 #include "db/DatabaseError.h"
 
 #include <QHash>
@@ -16,6 +17,7 @@ namespace {
 // Gives up on a server that does not answer rather than hanging the program.
 constexpr auto wartezeitSekunden = "10";
 constexpr int versuche = 3;
+const QString anmeldetitel = QStringLiteral("Anmeldung am Datenbankserver");
 
 enum class Ergebnis { Angemeldet, PasswortFehlt, PasswortAbgelehnt };
 
@@ -56,7 +58,7 @@ QString passwortFragen(const Serveradresse& adresse, bool abgelehnt)
                               .arg(adresse.benutzer.isEmpty() ? QStringLiteral("Ihr Benutzerkonto") : adresse.benutzer,
                                    adresse.datenbank, adresse.rechner);
     const std::optional<QString> passwort =
-        Prompts::instance().password(QStringLiteral("Anmeldung am Datenbankserver"),
+        Prompts::instance().password(anmeldetitel,
                                      abgelehnt ? QStringLiteral("Das Passwort wurde abgelehnt.\n") + frage : frage);
     if (!passwort)
         throw DatabaseError(QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen."));
@@ -71,18 +73,61 @@ QHash<QString, QString>& bekanntePasswoerter()
     return passwoerter;
 }
 
+Schluesselbund::Zugang zugang(const Serveradresse& adresse)
+{
+    return {QStringLiteral("%1:%2").arg(adresse.rechner).arg(adresse.port), adresse.datenbank, adresse.benutzer};
+}
+
+// Tries the password the system's keyring holds for the server, if any; one the server refuses
+// is taken out of the keyring.
+std::optional<QString> gespeichertesVersuchen(const Serveradresse& adresse, Ergebnis& ergebnis)
+{
+    Schluesselbund* schluesselbund = Schluesselbund::instance();
+    if (!schluesselbund)
+        return std::nullopt;
+    const std::optional<QString> passwort = schluesselbund->nachschlagen(zugang(adresse));
+    if (!passwort)
+        return std::nullopt;
+    ergebnis = versuchen(adresse, *passwort);
+    if (ergebnis == Ergebnis::PasswortAbgelehnt)
+        schluesselbund->vergessen(zugang(adresse));
+    return passwort;
+}
+
+// Keeps a typed password that worked in the keyring: in place of a stored one the server refused
+// without a question, else when the user wants it.
+void getipptesAblegen(const Serveradresse& adresse, const QString& passwort, bool ersetztGespeichertes)
+{
+    Schluesselbund* schluesselbund = Schluesselbund::instance();
+    if (!schluesselbund || !schluesselbund->verfuegbar())
+        return;
+    if (!ersetztGespeichertes &&
+        (Schluesselbund::nutzung() != Schluesselbund::Nutzung::SpeichernAnbieten ||
+         !prompt::confirm(anmeldetitel, QStringLiteral("Passwort im Schlüsselbund des Systems speichern?"))))
+        return;
+    if (!schluesselbund->speichern(zugang(adresse), passwort))
+        prompt::warning(QStringLiteral("Das Passwort ließ sich nicht im Schlüsselbund des Systems speichern; "
+                                       "Varno fragt beim nächsten Start wieder danach."));
+}
+
 } // namespace
 
 Serveranmeldung Serveranmeldung::anmelden(const Serveradresse& adresse)
 {
     QString passwort = bekanntePasswoerter().value(adresse.text());
     Ergebnis ergebnis = versuchen(adresse, passwort);
+    const std::optional<QString> gespeichert =
+        ergebnis == Ergebnis::Angemeldet ? std::nullopt : gespeichertesVersuchen(adresse, ergebnis);
+    if (gespeichert && ergebnis == Ergebnis::Angemeldet)
+        passwort = *gespeichert;
     for (int versuch = 0; ergebnis != Ergebnis::Angemeldet; ++versuch) {
         if (versuch == versuche)
             throw DatabaseError(
                 QStringLiteral("Die Anmeldung am Datenbankserver ist %1-mal fehlgeschlagen.").arg(versuche));
         passwort = passwortFragen(adresse, ergebnis == Ergebnis::PasswortAbgelehnt);
         ergebnis = versuchen(adresse, passwort);
+        if (ergebnis == Ergebnis::Angemeldet)
+            getipptesAblegen(adresse, passwort, gespeichert.has_value());
     }
     bekanntePasswoerter().insert(adresse.text(), passwort);
     return Serveranmeldung(adresse, passwort);

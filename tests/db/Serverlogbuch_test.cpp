@@ -25,16 +25,6 @@ protected:
     void TearDown() override { Database::close(); }
 };
 
-// A role the test cluster asks a password of (see scripts/pg-testcluster.sh).
-QString passwortAdresse(const QString& leereDatenbank)
-{
-    testserver::alsVerwalter(QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = "
-                                            "'varno_passwort') THEN CREATE ROLE varno_passwort LOGIN PASSWORD "
-                                            "'geheim'; END IF; END $$"));
-    QString adresse = leereDatenbank;
-    return adresse.replace(QStringLiteral("://varno@"), QStringLiteral("://varno_passwort@"));
-}
-
 } // namespace
 
 TEST_F(Serverlogbuch, GleichtEinemNeuenDateilogbuch)
@@ -98,7 +88,7 @@ TEST_F(Serverlogbuch, NeuereSchemaversionWirdAbgelehnt)
 
 TEST_F(Serverlogbuch, FragtNachDemPasswortBisEsPasst)
 {
-    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    const QString adresse = testserver::passwortAdresse();
     ScriptedPrompts::get().answerInput(QStringLiteral("falsch"));
     ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
     // Logged in: the empty database is what stops the opening.
@@ -114,7 +104,7 @@ TEST_F(Serverlogbuch, FragtNachDemPasswortBisEsPasst)
 
 TEST_F(Serverlogbuch, AbgebrocheneAnmeldungOeffnetNichts)
 {
-    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    const QString adresse = testserver::passwortAdresse();
     ScriptedPrompts::get().answerInput(std::nullopt);
     try {
         Database::open(adresse);
@@ -161,7 +151,7 @@ TEST_F(Serverlogbuch, AbgerisseneVerbindungWirdGemeldetUndBeimNaechstenVersuchEr
 
 TEST_F(Serverlogbuch, PasswortWirdImLaufNurEinmalGefragt)
 {
-    const QString adresse = passwortAdresse(testserver::leereDatenbank());
+    const QString adresse = testserver::passwortAdresse();
     ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
     EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
     // A new logbook right after finding the database empty logs in again without asking.

@@ -1,16 +1,18 @@
 #include "support/ScriptedPrompts.h"
 
 #include "common/Clock.h"
+#include "common/Schluesselbund.h"
 
 namespace {
 ScriptedPrompts* installed = nullptr;
 
-// Resets prompts and clock around every test.
+// Resets prompts, clock and keyring (none) around every test.
 class ResetListener : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override
     {
         ScriptedPrompts::get().clear();
         Clock::reset();
+        Schluesselbund::install(nullptr, Schluesselbund::Nutzung::NurLesen);
     }
     void OnTestEnd(const ::testing::TestInfo& info) override
     {

@@ -109,4 +109,12 @@ void alsVerwalter(const QString& sql)
     ausfuehren(verwaltung, sql);
 }
 
+QString passwortAdresse()
+{
+    alsVerwalter(QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'varno_passwort') "
+                                "THEN CREATE ROLE varno_passwort LOGIN PASSWORD 'geheim'; END IF; END $$"));
+    QString adresse = leereDatenbank();
+    return adresse.replace(QStringLiteral("://varno@"), QStringLiteral("://varno_passwort@"));
+}
+
 } // namespace testserver

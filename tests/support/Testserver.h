@@ -24,6 +24,10 @@ bool fehltFuer(Datenbankart art);
 // processes that have ended are dropped then (the cluster of the test run goes anyway).
 QString leereDatenbank();
 
+// The address of leereDatenbank() for the role varno_passwort, which the cluster asks the
+// password "geheim" of (see scripts/pg-testcluster.sh).
+QString passwortAdresse();
+
 // A database statement run on the cluster as its superuser (roles, ending sessions); outside the
 // program's connection. Throws DatabaseError.
 void alsVerwalter(const QString& sql);
