@@ -339,8 +339,8 @@ QString hilfe(Befehl befehl)
             "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms. Ohne die Option\n"
             "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db, oder\n"
             "der in den Optionen gewählte Server. PFAD ist eine Datei oder ein PostgreSQL-Server:\n"
-            "postgresql://benutzer@rechner:port/datenbank. Verlangt der Server ein Passwort, fragt Varno im\n"
-            "Terminal danach (oder nimmt es aus ~/.pgpass).\n"
+            "postgresql://benutzer@rechner:port/datenbank. Verlangt der Server ein Passwort, nimmt Varno es aus\n"
+            "dem Schlüsselbund des Systems (secret-tool) oder aus ~/.pgpass, sonst fragt es im Terminal danach.\n"
             "Rückgabewert: 0 Erfolg, 1 Fehler (Meldung auf der Fehlerausgabe), 2 ungültige Argumente.\n");
     }
 }

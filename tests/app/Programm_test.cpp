@@ -1,4 +1,7 @@
+#include "platform/SecretToolSchluesselbund.h"
+#include "support/SecretToolNachbau.h"
 #include "support/TestDatabase.h"
+#include "support/Testserver.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,4 +65,20 @@ TEST(Programm, BefehleLaufenOhneBildschirm)
     EXPECT_EQ(fehlschlag.code, 1);
     EXPECT_TRUE(fehlschlag.fehler.startsWith(QStringLiteral("varno sichern: Der Zielordner ")))
         << fehlschlag.fehler.toStdString();
+}
+
+TEST(Programm, BefehlNimmtDasPasswortAusDemSchluesselbund)
+{
+    if (!testserver::adresse())
+        GTEST_SKIP() << testserver::fehlt;
+    const QString adresse = testserver::passwortAdresse();
+    const SecretToolNachbau werkzeug;
+    ASSERT_TRUE(SecretToolSchluesselbund().speichern(testserver::passwortZugang(), QStringLiteral("geheim")));
+
+    const Lauf pruefen = varno({"--datenbank", adresse, "pruefen"});
+    // Logged in: what stops the check is the database without a logbook.
+    EXPECT_TRUE(pruefen.fehler.contains(QStringLiteral("noch keine Prüfkette"))) << pruefen.fehler.toStdString();
+    const QStringList aufrufe = werkzeug.aufrufe();
+    ASSERT_EQ(aufrufe.size(), 2) << aufrufe.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(aufrufe[1].startsWith(QStringLiteral("lookup application varno ")));
 }

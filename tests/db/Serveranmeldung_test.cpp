@@ -13,13 +13,6 @@ namespace {
 
 const QString speicherfrage = QStringLiteral("Passwort im Schlüsselbund des Systems speichern?");
 
-// The entry of the test role: server, database and user of its address.
-Schluesselbund::Zugang zugangVon(const QString& adresse)
-{
-    const Serveradresse server = serveradresseLesen(adresse);
-    return {QStringLiteral("%1:%2").arg(server.rechner).arg(server.port), server.datenbank, server.benutzer};
-}
-
 class SchluesselbundAnmeldung : public ::testing::Test {
 protected:
     void SetUp() override
@@ -34,7 +27,7 @@ protected:
     FakeSchluesselbund& mitGespeichertem(const QString& passwort)
     {
         FakeSchluesselbund& bund = FakeSchluesselbund::einsetzen(Schluesselbund::Nutzung::SpeichernAnbieten);
-        bund.speichern(zugangVon(adresse), passwort);
+        bund.speichern(testserver::passwortZugang(), passwort);
         return bund;
     }
     void anmelden() { EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank); }

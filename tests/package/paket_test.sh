@@ -24,6 +24,8 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt6widgets6 libqt6sql6 libsqlite3-0 libqt6sql6-sqlite qt6-qpa-plugins; do
   grep -q "\b$package\b" <<<"$depends" || fail "Depends nennt $package nicht: $depends"
 done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+grep -q "\blibsecret-tools\b" <<<"$recommends" || fail "Recommends nennt libsecret-tools nicht: $recommends"
 
 for file in usr/bin/varno usr/bin/varno-card usr/share/varno/varno-cf.dat usr/share/varno/logo.gif \
   usr/share/icons/hicolor/scalable/apps/de.varno.Varno.svg usr/share/icons/hicolor/48x48/apps/de.varno.Varno.png \

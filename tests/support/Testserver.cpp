@@ -117,4 +117,11 @@ QString passwortAdresse()
     return adresse.replace(QStringLiteral("://varno@"), QStringLiteral("://varno_passwort@"));
 }
 
+Schluesselbund::Zugang passwortZugang()
+{
+    const Serveradresse server = serveradresseLesen(*adresse());
+    return {QStringLiteral("%1:%2").arg(server.rechner).arg(server.port), testdatenbank(),
+            QStringLiteral("varno_passwort")};
+}
+
 } // namespace testserver

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Schluesselbund.h"
 #include "db/Dialekt.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ QString leereDatenbank();
 // The address of leereDatenbank() for the role varno_passwort, which the cluster asks the
 // password "geheim" of (see scripts/pg-testcluster.sh).
 QString passwortAdresse();
+// The keyring entry that holds the password of passwortAdresse().
+Schluesselbund::Zugang passwortZugang();
 
 // A database statement run on the cluster as its superuser (roles, ending sessions); outside the
 // program's connection. Throws DatabaseError.

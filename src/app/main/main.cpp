@@ -5,9 +5,11 @@
 #include "app/Varno.h"
 #include "app/VarnoApplication.h"
 #include "common/Clock.h"
+#include "common/Schluesselbund.h"
 #include "db/Logbuchort.h"
 #include "platform/FileOperations.h"
 #include "platform/LinuxVolumeSerial.h"
+#include "platform/SecretToolSchluesselbund.h"
 
 #include <QTextStream>
 
@@ -42,6 +44,7 @@ int fensterOeffnen(int argc, char** argv, const std::optional<QString>& datenban
 {
     VarnoApplication app(argc, argv);
     app.loadGermanTranslation();
+    Schluesselbund::install(std::make_unique<SecretToolSchluesselbund>(), Schluesselbund::Nutzung::SpeichernAnbieten);
     const Logbuchort ort = logbuchort(datenbank);
     if (!logbuchBereitstellen(ort, FileOperations::system()))
         return Befehle::fehlschlag;
@@ -58,6 +61,8 @@ int befehlAusfuehren(int argc, char** argv)
     VarnoApplication app(argc, argv);
     // Asking a server's password needs the terminal itself: the output may go to a file.
     Prompts::install(std::make_unique<Terminalfragen>(std::fopen("/dev/tty", "r+")));
+    // A stored password spares the question; whether to keep a typed one is not asked of a script.
+    Schluesselbund::install(std::make_unique<SecretToolSchluesselbund>(), Schluesselbund::Nutzung::NurLesen);
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     const LinuxVolumeSerial kartenkennung;
