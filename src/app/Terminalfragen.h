@@ -5,9 +5,10 @@
 #include <cstdio>
 
 // The prompts of a command on the command line. Only a server's password is ever asked: on the
-// terminal, without echo. A script without terminal gets no question; libpq still finds a
-// password in ~/.pgpass or PGPASSWORD. Any other question means a command wants to ask what a
-// script cannot answer: it stops with a German VarnoError instead of waiting for a window nobody sees.
+// terminal, without echo. A script without terminal gets no question; a password kept in the
+// keyring still serves, and libpq finds one in ~/.pgpass or PGPASSWORD. Any other question means a
+// command wants to ask what a script cannot answer: it stops with a German VarnoError instead of
+// waiting for a window nobody sees.
 class Terminalfragen : public Prompts {
 public:
     // `terminal` is the terminal to ask on; null: there is none.

@@ -57,9 +57,8 @@ QString passwortFragen(const Serveradresse& adresse, bool abgelehnt)
     const QString frage = QStringLiteral("Passwort für %1 an der Datenbank %2 auf %3:")
                               .arg(adresse.benutzer.isEmpty() ? QStringLiteral("Ihr Benutzerkonto") : adresse.benutzer,
                                    adresse.datenbank, adresse.rechner);
-    const std::optional<QString> passwort =
-        Prompts::instance().password(anmeldetitel,
-                                     abgelehnt ? QStringLiteral("Das Passwort wurde abgelehnt.\n") + frage : frage);
+    const std::optional<QString> passwort = Prompts::instance().password(
+        anmeldetitel, abgelehnt ? QStringLiteral("Das Passwort wurde abgelehnt.\n") + frage : frage);
     if (!passwort)
         throw DatabaseError(QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen."));
     return *passwort;

@@ -8,9 +8,8 @@ namespace {
 // The attributes that find an entry again; "application" keeps Varno's entries apart from others.
 QStringList merkmale(const Schluesselbund::Zugang& zugang)
 {
-    return {QStringLiteral("application"), QStringLiteral("varno"),     QStringLiteral("server"),
-            zugang.server,                 QStringLiteral("datenbank"), zugang.datenbank,
-            QStringLiteral("benutzer"),    zugang.benutzer};
+    return {QStringLiteral("application"), QStringLiteral("varno"), QStringLiteral("server"),   zugang.server,
+            QStringLiteral("datenbank"),   zugang.datenbank,        QStringLiteral("benutzer"), zugang.benutzer};
 }
 
 // What the user sees in the keyring's own window.
@@ -55,7 +54,7 @@ void SecretToolSchluesselbund::vergessen(const Zugang& zugang)
 }
 
 std::optional<SecretToolSchluesselbund::Antwort> SecretToolSchluesselbund::aufrufen(const QStringList& argumente,
-                                                                                     const QByteArray& eingabe)
+                                                                                    const QByteArray& eingabe)
 {
     if (!verfuegbar_)
         return std::nullopt;

@@ -6,7 +6,8 @@
 namespace {
 
 const Schluesselbund::Zugang anna{QStringLiteral("buero:5432"), QStringLiteral("fahrtenbuch"), QStringLiteral("anna")};
-const Schluesselbund::Zugang bernd{QStringLiteral("buero:5432"), QStringLiteral("fahrtenbuch"), QStringLiteral("bernd")};
+const Schluesselbund::Zugang bernd{QStringLiteral("buero:5432"), QStringLiteral("fahrtenbuch"),
+                                   QStringLiteral("bernd")};
 
 } // namespace
 
@@ -29,7 +30,8 @@ TEST(SecretToolSchluesselbund, SpeichertFindetUndVergisstOhnePasswortAufDerBefeh
     ASSERT_EQ(aufrufe.size(), 6);
     EXPECT_EQ(aufrufe[1], QStringLiteral("store --label=Varno: Datenbank anna@buero:5432/fahrtenbuch application "
                                          "varno server buero:5432 datenbank fahrtenbuch benutzer anna"));
-    EXPECT_EQ(aufrufe[4], QStringLiteral("clear application varno server buero:5432 datenbank fahrtenbuch benutzer anna"));
+    EXPECT_EQ(aufrufe[4],
+              QStringLiteral("clear application varno server buero:5432 datenbank fahrtenbuch benutzer anna"));
     for (const QString& aufruf : aufrufe)
         EXPECT_FALSE(aufruf.contains(QStringLiteral("gehe"))) << aufruf.toStdString();
 }
@@ -39,6 +41,7 @@ namespace {
 struct KeinSchluesselbund {
     const char* name;
     const char* skript; // null: no secret-tool at all
+    std::chrono::milliseconds wartezeit;
 };
 
 class OhneSchluesselbund : public ::testing::TestWithParam<KeinSchluesselbund> {};
@@ -48,7 +51,7 @@ class OhneSchluesselbund : public ::testing::TestWithParam<KeinSchluesselbund> {
 TEST_P(OhneSchluesselbund, GiltAlsNichtDaUndWirdNichtWiederGefragt)
 {
     const SecretToolNachbau werkzeug(GetParam().skript);
-    SecretToolSchluesselbund bund(std::chrono::milliseconds(200));
+    SecretToolSchluesselbund bund(GetParam().wartezeit);
 
     EXPECT_EQ(bund.nachschlagen(anna), std::nullopt);
     EXPECT_FALSE(bund.verfuegbar());
@@ -59,10 +62,14 @@ TEST_P(OhneSchluesselbund, GiltAlsNichtDaUndWirdNichtWiederGefragt)
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, OhneSchluesselbund,
-    ::testing::Values(KeinSchluesselbund{"NichtInstalliert", nullptr},
-                      KeinSchluesselbund{"DienstFehlt", "#!/bin/sh\necho \"$*\" >> \"$(dirname \"$0\")/aufrufe\"\n"
-                                                        "echo 'Cannot autolaunch D-Bus without X11 $DISPLAY' >&2\n"
-                                                        "exit 1\n"},
+    ::testing::Values(KeinSchluesselbund{"NichtInstalliert", nullptr, SecretToolSchluesselbund::standardwartezeit},
+                      KeinSchluesselbund{"DienstFehlt",
+                                         "#!/bin/sh\necho \"$*\" >> \"$(dirname \"$0\")/aufrufe\"\n"
+                                         "echo 'Cannot autolaunch D-Bus without X11 $DISPLAY' >&2\n"
+                                         "exit 1\n",
+                                         SecretToolSchluesselbund::standardwartezeit},
                       KeinSchluesselbund{"HaengtFest",
-                                         "#!/bin/sh\necho \"$*\" >> \"$(dirname \"$0\")/aufrufe\"\nexec sleep 30\n"}),
+                                         "#!/bin/sh\necho \"$*\" >> \"$(dirname \"$0\")/aufrufe\"\nexec sleep 30\n",
+                                         // time enough for the script to log its call even on a busy machine
+                                         std::chrono::milliseconds(1000)}),
     [](const auto& info) { return std::string(info.param.name); });
