@@ -21,7 +21,7 @@ dpkg-deb -x "$deb" "$root"
 
 # Dependencies read from the binaries, plus the Qt plugins named by hand.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libqt6widgets6 libqt6sql6 libsqlite3-0 libqt6sql6-sqlite qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6sql6 libsqlite3-0 libqt6sql6-sqlite libqt6sql6-psql libpq5 qt6-qpa-plugins; do
   grep -q "\b$package\b" <<<"$depends" || fail "Depends nennt $package nicht: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
