@@ -78,8 +78,7 @@ void TF_Korrektur::baueOberflaeche()
     verbinden(btSpeichern, &QPushButton::clicked, this, &TF_Korrektur::btSpeichernClick);
     verbinden(btAbbrechen, &QPushButton::clicked, this, [this] { reject(); });
 
-    QFormLayout* felder =
-        eingabefelder::formular({EAbfahrt, EAnkunft, cbVon, Cbnach, EkmStand, Ekm, Cbzweck, CbKategorie, CbFahrer});
+    QFormLayout* felder = eingabefelder::formular(*this);
     auto* oben = new QHBoxLayout;
     oben->addLayout(felder);
     oben->addWidget(Kalender);

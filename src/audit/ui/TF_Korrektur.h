@@ -1,15 +1,13 @@
 #pragma once
 
 #include "audit/Korrektur.h"
+#include "entry/ui/Fahrtfelder.h"
 
 #include <QDialog>
 
 #include <optional>
 
-class QCalendarWidget;
-class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class Radiogruppe;
 namespace speicherpruefung {
@@ -19,7 +17,7 @@ enum class Feld;
 // "Fahrt korrigieren": a stored trip in the trip entry's fields. Saving checks it by the trip
 // entry's rules, demands a reason and stores a new row that replaces the old one, which stays
 // as it was.
-class TF_Korrektur : public QDialog {
+class TF_Korrektur : public QDialog, public Fahrtfelder {
     Q_OBJECT
 public:
     explicit TF_Korrektur(QWidget* parent = nullptr);
@@ -29,18 +27,7 @@ public:
     // Fills the fields from the trip (korrigieren() does it before showing).
     bool laden(int fahrtId);
 
-    QLineEdit* EAbfahrt;
-    QLineEdit* EAnkunft;
-    QCalendarWidget* Kalender;
-    QComboBox* cbVon;
-    QComboBox* Cbnach;
-    QLineEdit* EkmStand;
-    QLineEdit* Ekm;
-    QComboBox* Cbzweck;
-    QComboBox* CbKategorie;
-    QComboBox* CbFahrer;
     Radiogruppe* RGFahrtart;
-    QPlainTextEdit* MBemerkungen;
     QLineEdit* EGrund;
     QPushButton* btSpeichern;
     QPushButton* btAbbrechen;

@@ -31,15 +31,15 @@ QComboBox* auswahl(const char* name)
 QFormLayout* formular(const Fahrtfelder& f)
 {
     auto* formular = new QFormLayout;
-    formular->addRow(QStringLiteral("Abfahrt:"), f.abfahrt);
-    formular->addRow(QStringLiteral("Ankunft:"), f.ankunft);
-    formular->addRow(QStringLiteral("von:"), f.von);
-    formular->addRow(QStringLiteral("nach:"), f.nach);
-    formular->addRow(QStringLiteral("KM-Ankunft"), f.kmStand);
-    formular->addRow(QStringLiteral("gefahrene km"), f.km);
-    formular->addRow(QStringLiteral("Zweck:"), f.zweck);
-    formular->addRow(QStringLiteral("Kategorie:"), f.kategorie);
-    formular->addRow(QStringLiteral("Fahrer:"), f.fahrer);
+    formular->addRow(QStringLiteral("Abfahrt:"), f.EAbfahrt);
+    formular->addRow(QStringLiteral("Ankunft:"), f.EAnkunft);
+    formular->addRow(QStringLiteral("von:"), f.cbVon);
+    formular->addRow(QStringLiteral("nach:"), f.Cbnach);
+    formular->addRow(QStringLiteral("KM-Ankunft"), f.EkmStand);
+    formular->addRow(QStringLiteral("gefahrene km"), f.Ekm);
+    formular->addRow(QStringLiteral("Zweck:"), f.Cbzweck);
+    formular->addRow(QStringLiteral("Kategorie:"), f.CbKategorie);
+    formular->addRow(QStringLiteral("Fahrer:"), f.CbFahrer);
     return formular;
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "entry/ui/Fahrtfelder.h"
+
 class QAbstractItemModel;
-class QCalendarWidget;
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
@@ -15,20 +13,9 @@ class Radiogruppe;
 
 // The controls of the trip entry and their layout, as Qt Designer's setupUi would create them;
 // TF_Eingabe holds them by inheriting this, so each control is reached by its name.
-struct Ui_TF_Eingabe {
+struct Ui_TF_Eingabe : Fahrtfelder {
     QTableWidget* sgLFahrt;
-    QLineEdit* EAbfahrt;
-    QLineEdit* EAnkunft;
-    QComboBox* cbVon;
-    QComboBox* Cbnach;
-    QLineEdit* EkmStand;
-    QLineEdit* Ekm;
-    QComboBox* Cbzweck;
-    QComboBox* CbKategorie;
-    QComboBox* CbFahrer;
     Radiogruppe* RGFahrtart;
-    QPlainTextEdit* MBemerkungen;
-    QCalendarWidget* Kalender;
     QCheckBox* cbxStammfahrt;
     QPushButton* btSchliessenSpeichern;
     QPushButton* Btverwerfen;

@@ -92,8 +92,7 @@ void TF_Details::baueOberflaeche()
     btAbbrechen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btAbbrechen");
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
-    QFormLayout* felder =
-        eingabefelder::formular({EAbfahrt, EAnkunft, cbVon, Cbnach, EkmStand, Ekm, Cbzweck, CbKategorie, CbFahrer});
+    QFormLayout* felder = eingabefelder::formular(*this);
     felder->addRow(QStringLiteral("Erfasst:"), LErfasst);
 
     auto* datum = new QVBoxLayout;

@@ -1,21 +1,19 @@
 #pragma once
 
+#include "entry/ui/Fahrtfelder.h"
+
 #include <QDialog>
 #include <QStringList>
 
 class AuswertungStore;
 class QButtonGroup;
-class QCalendarWidget;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 // "Details": one listed trip of the evaluation field by field, with its full remark. Read-only;
 // every opening refills it from the trip the evaluation hands over.
-class TF_Details : public QDialog {
+class TF_Details : public QDialog, public Fahrtfelder {
     Q_OBJECT
 public:
     // The cells of a trip-list row (the columns of the trip grid) and the trip's ID.
@@ -28,19 +26,8 @@ public:
 
     void setFahrt(const Fahrt& fahrt) { fahrt_ = fahrt; }
 
-    QLineEdit* EAbfahrt;
-    QLineEdit* EAnkunft;
     QLabel* LDatum;
-    QCalendarWidget* Kalender;
-    QComboBox* cbVon;
-    QComboBox* Cbnach;
-    QLineEdit* EkmStand;
-    QLineEdit* Ekm;
-    QComboBox* Cbzweck;
-    QComboBox* CbKategorie;
-    QComboBox* CbFahrer;
     QButtonGroup* RGFahrtart;
-    QPlainTextEdit* MBemerkungen;
     QLabel* LErfasst; // when the trip was stored
     QPushButton* btAbbrechen;
 
