@@ -8,23 +8,17 @@ const ColumnGrid spalten({44, 26, 26, 26, 26, 26});
 
 Band spaltenkopf()
 {
-    const TextStyle s = TextStyle::strong();
-    Band band = spalten.band({{Cell{QStringLiteral("Fahrer"), s}},
-                              {Cell::right(QStringLiteral("Fahrtanzahl"), s)},
-                              {Cell::right(QStringLiteral("Unterwegs"), s)},
-                              {Cell::right(QStringLiteral("Fahrzeit"), s)},
-                              {Cell::right(QStringLiteral("gefahrene km"), s)},
-                              {Cell::right(QStringLiteral("Standzeit"), s)}});
+    Band band =
+        spalten.figureRow({QStringLiteral("Fahrer"), QStringLiteral("Fahrtanzahl"), QStringLiteral("Unterwegs"),
+                           QStringLiteral("Fahrzeit"), QStringLiteral("gefahrene km"), QStringLiteral("Standzeit")},
+                          TextStyle::strong());
     band.ruleBelow = true;
     return band;
 }
 
 Band detail(const QStringList& zeile)
 {
-    std::vector<std::vector<Cell>> zellen{{Cell{gridCell(zeile, 0)}}};
-    for (int i = 1; i < 6; ++i)
-        zellen.push_back({Cell::right(gridCell(zeile, i))});
-    Band band = spalten.band(std::move(zellen));
+    Band band = spalten.figureRow(zeile);
     band.ruleBelow = true;
     return band;
 }

@@ -8,24 +8,17 @@ const ColumnGrid spalten({24, 18, 18, 28, 28, 26, 28});
 
 Band spaltenkopf()
 {
-    const TextStyle s = TextStyle::strong();
-    Band band = spalten.band({{Cell{QStringLiteral("Datum"), s}},
-                              {Cell::right(QStringLiteral("Beginn"), s)},
-                              {Cell::right(QStringLiteral("Ende"), s)},
-                              {Cell::right(QStringLiteral("Unterwegs"), s)},
-                              {Cell::right(QStringLiteral("Fahrzeit"), s)},
-                              {Cell::right(QStringLiteral("gefahrene km"), s)},
-                              {Cell::right(QStringLiteral("Standzeit"), s)}});
+    Band band = spalten.figureRow({QStringLiteral("Datum"), QStringLiteral("Beginn"), QStringLiteral("Ende"),
+                                   QStringLiteral("Unterwegs"), QStringLiteral("Fahrzeit"),
+                                   QStringLiteral("gefahrene km"), QStringLiteral("Standzeit")},
+                                  TextStyle::strong());
     band.ruleBelow = true;
     return band;
 }
 
 Band detail(const QStringList& zeile)
 {
-    std::vector<std::vector<Cell>> zellen{{Cell{gridCell(zeile, 0)}}};
-    for (int i = 1; i < 7; ++i)
-        zellen.push_back({Cell::right(gridCell(zeile, i))});
-    return spalten.band(std::move(zellen));
+    return spalten.figureRow(zeile);
 }
 
 Band summe(const TQRFahrerTab::Beschriftung& b)

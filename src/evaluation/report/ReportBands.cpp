@@ -16,6 +16,14 @@ Band ColumnGrid::band(std::vector<std::vector<Cell>> cellsPerColumn) const
     return band;
 }
 
+Band ColumnGrid::figureRow(const QStringList& cells, TextStyle style) const
+{
+    std::vector<std::vector<Cell>> cellsPerColumn{{Cell{gridCell(cells, 0), style}}};
+    for (int i = 1; i < static_cast<int>(widths_.size()); ++i)
+        cellsPerColumn.push_back({Cell::right(gridCell(cells, i), style)});
+    return band(std::move(cellsPerColumn));
+}
+
 Band reportPageHeader(const QString& title, const QString& auswertDat, qreal bodyWidth)
 {
     const QDateTime printed = Clock::now();

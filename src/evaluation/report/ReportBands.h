@@ -16,6 +16,9 @@ public:
 
     // A band with one column per grid column; each inner vector holds that column's stacked cells.
     Band band(std::vector<std::vector<Cell>> cellsPerColumn) const;
+    // A table row of a name followed by figures: one cell per column from `cells` (empty where the
+    // list is short), the first at the left, the others at the right.
+    Band figureRow(const QStringList& cells, TextStyle style = TextStyle::normal()) const;
 
 private:
     std::vector<qreal> widths_;
