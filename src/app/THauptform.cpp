@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
@@ -135,10 +136,8 @@ THauptform::THauptform(Sitzung& sitzung, QWidget* parent) : QMainWindow(parent),
     RBerfassen->setChecked(true);
     RBauswerten = new QRadioButton(QStringLiteral("Auswerten / vorhandene Daten einsehen"), assistent);
     RBauswerten->setObjectName(QStringLiteral("RBauswerten"));
-    BtOK = new QPushButton(QStringLiteral("OK"), assistent);
-    BtOK->setObjectName(QStringLiteral("BtOK"));
-    BtEnde = new QPushButton(QStringLiteral("Varno beenden"), assistent);
-    BtEnde->setObjectName(QStringLiteral("BtEnde"));
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("OK"), assistent);
+    BtEnde = knopf(QStringLiteral("BtEnde"), QStringLiteral("Varno beenden"), assistent);
     Mhinweis = new QPlainTextEdit(assistent);
     Mhinweis->setObjectName(QStringLiteral("Mhinweis"));
     Mhinweis->setPlainText(QStringLiteral("Um Fahrten zu erfassen, wählen Sie Ihr \nFahrzeug aus und drücken OK."));

@@ -8,6 +8,7 @@
 #include "common/VarnoError.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"
@@ -25,13 +26,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-QPushButton* knopf(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 

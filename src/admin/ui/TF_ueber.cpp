@@ -3,6 +3,7 @@
 #include "admin/Programmversion.h"
 #include "admin/ui/Ueberbild.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "db/Sitzung.h"
 
 #include <QDir>
@@ -33,8 +34,7 @@ TF_ueber::TF_ueber(const Sitzung& sitzung, QWidget* parent)
     LDatenbank = new QLabel(this);
     LDatenbank->setObjectName(QStringLiteral("LDatenbank"));
     LDatenbank->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    BtSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
-    BtSchliessen->setObjectName(QStringLiteral("BtSchliessen"));
+    BtSchliessen = knopf(QStringLiteral("BtSchliessen"), QStringLiteral("Schliessen"), this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, 4, 1);

@@ -2,6 +2,7 @@
 
 #include "audit/ProtokollStore.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 
 #include <QHeaderView>
@@ -24,8 +25,7 @@ TF_Protokoll::TF_Protokoll(QWidget* parent) : QWidget(parent, Qt::Window)
     sgProtokoll->horizontalHeader()->setStretchLastSection(true);
     sgProtokoll->setColumnWidth(0, schriftmass::breite(130));
     sgProtokoll->setColumnWidth(1, schriftmass::breite(170));
-    btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
-    btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("Schliessen"), this);
     verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "audit/Pruefstand.h"
 #include "common/VarnoError.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Sanduhr.h"
 #include "common_ui/Schriftmass.h"
 
@@ -19,8 +20,7 @@ TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Q
     MBericht = new QPlainTextEdit(this);
     MBericht->setObjectName(QStringLiteral("MBericht"));
     MBericht->setReadOnly(true);
-    btSchliessen = new QPushButton(QStringLiteral("Schliessen"), this);
-    btSchliessen->setObjectName(QStringLiteral("btSchliessen"));
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("Schliessen"), this);
     verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);

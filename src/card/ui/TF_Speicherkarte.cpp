@@ -5,6 +5,7 @@
 #include "card/datafile/ResetTemplate.h"
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Sanduhr.h"
 #include "common_ui/Schriftmass.h"
@@ -28,13 +29,6 @@ namespace {
 
 const QStringList koepfe = {QStringLiteral("ID"), QStringLiteral("Fahrer"), QStringLiteral("letztes KFZ"),
                             QStringLiteral("letztes Zieldatum"), QStringLiteral("Einlesedatum")};
-
-QPushButton* knopf(const QString& name, const QString& text)
-{
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    return button;
-}
 
 QTableWidget* uebersichtstabelle()
 {

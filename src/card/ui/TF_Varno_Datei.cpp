@@ -9,6 +9,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "db/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
@@ -70,13 +71,6 @@ QTableWidget* datenbankliste(const QString& name)
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     return liste;
-}
-
-QPushButton* knopf(const QString& name, const QString& text)
-{
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    return button;
 }
 
 // One tab: the card's list, the four buttons, the database's list.

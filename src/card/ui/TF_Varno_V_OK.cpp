@@ -12,6 +12,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "db/FahrzeugStore.h"
@@ -61,13 +62,6 @@ QLabel* beschriftung(const QString& text, const QString& name, QWidget* parent)
     return label;
 }
 
-QPushButton* knopf(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 // A tab page that holds one list.
 QWidget* seite(QWidget* liste, const QString& name, QWidget* parent)
 {
@@ -107,14 +101,14 @@ void TF_Varno_V_OK::baueOberflaeche()
     EPfad->setObjectName(QStringLiteral("EPfad"));
     EPfad->setEnabled(false);
     Feldanfang::einrichten(EPfad);
-    BtAendern = knopf(QStringLiteral("Verzeichnis ändern"), QStringLiteral("BtAendern"), this);
-    BtOK = knopf(QStringLiteral("Einlesen und Anzeigen"), QStringLiteral("BtOK"), this);
+    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Verzeichnis ändern"), this);
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("Einlesen und Anzeigen"), this);
     BtOK->setToolTip(QStringLiteral("Daten von Speicherkarte auslesen und anzeigen"));
-    BtSpeichern = knopf(QStringLiteral("Daten übernehmen"), QStringLiteral("BtSpeichern"), this);
+    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("Daten übernehmen"), this);
     BtSpeichern->setToolTip(
         QStringLiteral("Fahrten von Speicherkarte löschen und in die Datenbank zur Bearbeitung übernehmen"));
     BtSpeichern->setEnabled(false);
-    Btabbruch = knopf(QStringLiteral("Schliessen"), QStringLiteral("Btabbruch"), this);
+    Btabbruch = knopf(QStringLiteral("Btabbruch"), QStringLiteral("Schliessen"), this);
     Label2 = beschriftung(QStringLiteral("Fahrer:"), QStringLiteral("Label2"), this);
     CBFahrer = new QComboBox(this);
     CBFahrer->setObjectName(QStringLiteral("CBFahrer"));

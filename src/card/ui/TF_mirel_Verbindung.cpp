@@ -1,6 +1,7 @@
 #include "card/ui/TF_mirel_Verbindung.h"
 
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "db/OptionenStore.h"
 
 #include <QEvent>
@@ -58,11 +59,9 @@ TF_mirel_Verbindung::TF_mirel_Verbindung(QWidget* parent) : QDialog(parent)
         gruppe(QStringLiteral("GroupBox1"), QStringLiteral("Betriebssystem"), RB_BS1, RB_BS2, this);
     QGroupBox* schnittstelle = gruppe(QStringLiteral("GroupBox2"), QStringLiteral("Schnittstelle"), RB_S1, RB_S2, this);
 
-    BtOK = new QPushButton(QStringLiteral("weiter"), this);
-    BtOK->setObjectName(QStringLiteral("BtOK"));
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("weiter"), this);
     BtOK->setAutoDefault(false);
-    BtAbbrechen = new QPushButton(QStringLiteral("abbrechen"), this);
-    BtAbbrechen->setObjectName(QStringLiteral("BtAbbrechen"));
+    BtAbbrechen = knopf(QStringLiteral("BtAbbrechen"), QStringLiteral("abbrechen"), this);
     BtAbbrechen->setAutoDefault(false);
 
     auto* gruppen = new QHBoxLayout;

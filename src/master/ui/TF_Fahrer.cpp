@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "master/Fahrername.h"
 #include "master/ui/Bedienelemente.h"

@@ -5,6 +5,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"

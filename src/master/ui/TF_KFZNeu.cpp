@@ -5,6 +5,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "db/TDataBase.h"
