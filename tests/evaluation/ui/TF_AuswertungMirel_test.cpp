@@ -33,6 +33,13 @@ int stammfahrten()
     return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_STAMMFAHRTEN"));
 }
 
+// "Als Stammfahrt" on the selected trip, answering its question with `antwort`.
+void alsStammfahrt(TF_AuswertungMirel& fenster, PromptAnswer antwort)
+{
+    ScriptedPrompts::get().answer(antwort);
+    fenster.btStammfahrtClick();
+}
+
 } // namespace
 
 TEST_F(AuswertungTest, OeffnenWaehltDasAktuelleFahrzeugUndSonstAlle)
@@ -429,8 +436,7 @@ TEST_F(AuswertungTest, StammfahrtWirdEinmalGespeichert)
     build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 1000, 1042));
     oeffnen();
     anzeigen(fenster.RBFahrten);
-    ScriptedPrompts::get().answer(PromptAnswer::Yes);
-    fenster.btStammfahrtClick();
+    alsStammfahrt(fenster, PromptAnswer::Yes);
     EXPECT_EQ(ScriptedPrompts::get().shown().back().text,
               QStringLiteral("Die selektierte Fahrt als Stammfahrt festlegen?"));
     SqlStatement s("SELECT Von, Nach, KM, Zweck, Kategorie, Art FROM T_STAMMFAHRTEN");
@@ -443,8 +449,7 @@ TEST_F(AuswertungTest, StammfahrtWirdEinmalGespeichert)
     EXPECT_EQ(s.intValue("Kategorie"), d.standard);
     EXPECT_EQ(s.intValue("Art"), 4);
 
-    ScriptedPrompts::get().answer(PromptAnswer::Yes);
-    fenster.btStammfahrtClick();
+    alsStammfahrt(fenster, PromptAnswer::Yes);
     EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
     EXPECT_EQ(ScriptedPrompts::get().texts().last(), QStringLiteral("Die Stammfahrt ist bereits vorhanden"));
     EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Warnung"));
@@ -461,8 +466,7 @@ TEST_F(AuswertungTest, AndereKategorieIstEineNeueStammfahrt)
     anzeigen(fenster.RBFahrten);
     for (int zeile : {0, 1}) {
         fenster.sgFahrten->setCurrentIndex(fenster.sgFahrten->model()->index(zeile, 0));
-        ScriptedPrompts::get().answer(PromptAnswer::Yes);
-        fenster.btStammfahrtClick();
+        alsStammfahrt(fenster, PromptAnswer::Yes);
     }
     EXPECT_EQ(stammfahrten(), 2);
     EXPECT_EQ(ScriptedPrompts::get().beeps(), 0);
@@ -475,8 +479,7 @@ TEST_F(AuswertungTest, HinUndZurueckZumSelbenOrt)
     build::fahrt(runde);
     oeffnen();
     anzeigen(fenster.RBFahrten);
-    ScriptedPrompts::get().answer(PromptAnswer::Yes);
-    fenster.btStammfahrtClick();
+    alsStammfahrt(fenster, PromptAnswer::Yes);
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_STAMMFAHRTEN WHERE Von = ? AND Nach = ?"),
                                       {d.buero, d.buero}),
               1);
@@ -487,8 +490,7 @@ TEST_F(AuswertungTest, NeinSpeichertKeineStammfahrt)
     build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 1000, 1042));
     oeffnen();
     anzeigen(fenster.RBFahrten);
-    ScriptedPrompts::get().answer(PromptAnswer::No);
-    fenster.btStammfahrtClick();
+    alsStammfahrt(fenster, PromptAnswer::No);
     EXPECT_EQ(stammfahrten(), 0);
 }
 
