@@ -5,6 +5,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Handler.h"
+#include "common_ui/Knopf.h"
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Zeitfeld.h"
@@ -82,10 +83,6 @@ void TF_Korrektur::baueOberflaeche()
     auto* oben = new QHBoxLayout;
     oben->addLayout(felder);
     oben->addWidget(Kalender);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(btSpeichern);
-    knoepfe->addWidget(btAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben);
     layout->addWidget(RGFahrtart);
@@ -93,7 +90,7 @@ void TF_Korrektur::baueOberflaeche()
     layout->addWidget(MBemerkungen);
     layout->addWidget(new QLabel(QStringLiteral("Grund der Korrektur:")));
     layout->addWidget(EGrund);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({btSpeichern, btAbbrechen}));
 }
 
 void TF_Korrektur::listenFuellen()

@@ -259,17 +259,13 @@ void TF_Varno_Datei::baueOberflaeche()
     fahrerzeile->addWidget(Label2);
     fahrerzeile->addWidget(CBFahrer, 1);
     fahrerzeile->addStretch(1);
-    auto* knopfzeile = new QHBoxLayout;
-    knopfzeile->addStretch();
-    knopfzeile->addWidget(Btspeichern);
-    knopfzeile->addWidget(BtAbbruch);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(pfadzeile);
     layout->addLayout(fahrerzeile);
     layout->addWidget(Tab);
-    layout->addLayout(knopfzeile);
+    layout->addLayout(knopfzeile({Btspeichern, BtAbbruch}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

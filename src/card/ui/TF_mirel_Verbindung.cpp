@@ -67,15 +67,11 @@ TF_mirel_Verbindung::TF_mirel_Verbindung(QWidget* parent) : QDialog(parent)
     auto* gruppen = new QHBoxLayout;
     gruppen->addWidget(betriebssystem);
     gruppen->addWidget(schnittstelle);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtOK);
-    knoepfe->addWidget(BtAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1);
     layout->addWidget(label2);
     layout->addLayout(gruppen);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({BtOK, BtAbbrechen}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     verbinden(BtOK, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtOKClick);
