@@ -155,26 +155,6 @@ void TF_Korrektur::ablehnen(const QString& meldung, QWidget* feld)
     feld->setFocus();
 }
 
-QWidget* TF_Korrektur::feld(speicherpruefung::Feld feld) const
-{
-    using speicherpruefung::Feld;
-    switch (feld) {
-    case Feld::EAbfahrt:
-        return EAbfahrt;
-    case Feld::EAnkunft:
-        return EAnkunft;
-    case Feld::cbVon:
-        return cbVon;
-    case Feld::Cbnach:
-        return Cbnach;
-    case Feld::EkmStand:
-        return EkmStand;
-    case Feld::Cbzweck:
-        break;
-    }
-    return Cbzweck;
-}
-
 // The version the fields describe, in the words the old one is compared in.
 Fassung TF_Korrektur::neueFassung() const
 {

@@ -10,9 +10,6 @@
 class QLineEdit;
 class QPushButton;
 class Radiogruppe;
-namespace speicherpruefung {
-enum class Feld;
-} // namespace speicherpruefung
 
 // "Fahrt korrigieren": a stored trip in the trip entry's fields. Saving checks it by the trip
 // entry's rules, demands a reason and stores a new row that replaces the old one, which stays
@@ -40,7 +37,6 @@ private:
     void listenFuellen();
     void kmFelderAbgleichen(QLineEdit* verlassen);
     void ablehnen(const QString& meldung, QWidget* feld);
-    QWidget* feld(speicherpruefung::Feld feld) const;
     Fassung neueFassung() const;
 
     std::optional<Fassung> alt_;

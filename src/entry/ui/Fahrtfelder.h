@@ -4,6 +4,10 @@ class QCalendarWidget;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QWidget;
+namespace speicherpruefung {
+enum class Feld;
+} // namespace speicherpruefung
 
 // The controls of one trip by the names the trip entry gives them. The trip entry, the details
 // and the correction of a stored trip each hold them by inheriting this, so every window reaches
@@ -20,4 +24,7 @@ struct Fahrtfelder {
     QComboBox* CbKategorie;
     QComboBox* CbFahrer;
     QPlainTextEdit* MBemerkungen;
+
+    // The control a rejected save names, for the focus.
+    QWidget* feld(speicherpruefung::Feld feld) const;
 };

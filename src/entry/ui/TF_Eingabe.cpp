@@ -427,7 +427,7 @@ void TF_Eingabe::speichern()
         prompt::beep();
         if (!ablehnung->meldung.isEmpty())
             prompt::error(ablehnung->meldung);
-        fokusAuf(ablehnung->feld);
+        feld(ablehnung->feld)->setFocus();
         return;
     }
     try {
@@ -472,29 +472,4 @@ fahrtspeicherung::Stand TF_Eingabe::standLesen() const
             .rohfahrt = uebernommeneRohfahrt_,
             .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
             .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
-}
-
-void TF_Eingabe::fokusAuf(speicherpruefung::Feld feld)
-{
-    using speicherpruefung::Feld;
-    switch (feld) {
-    case Feld::EAbfahrt:
-        EAbfahrt->setFocus();
-        break;
-    case Feld::EAnkunft:
-        EAnkunft->setFocus();
-        break;
-    case Feld::cbVon:
-        cbVon->setFocus();
-        break;
-    case Feld::Cbnach:
-        Cbnach->setFocus();
-        break;
-    case Feld::EkmStand:
-        EkmStand->setFocus();
-        break;
-    case Feld::Cbzweck:
-        Cbzweck->setFocus();
-        break;
-    }
 }

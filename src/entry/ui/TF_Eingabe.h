@@ -16,9 +16,6 @@
 class QComboBox;
 class Rohfahrtliste;
 class Sitzung;
-namespace speicherpruefung {
-enum class Feld;
-} // namespace speicherpruefung
 namespace fahrtspeicherung {
 struct Eingabe;
 struct Stand;
@@ -65,7 +62,6 @@ private:
     void speichern();
     fahrtspeicherung::Eingabe eingabeLesen() const;
     fahrtspeicherung::Stand standLesen() const;
-    void fokusAuf(speicherpruefung::Feld feld);
 
     QString letztesZiel() const;
     std::optional<int> gewaehlteRohfahrt() const;
