@@ -32,10 +32,7 @@ protected:
 
 TEST_F(SpeicherkarteVerdrahtung, MenueOeffnetKartenverwaltungUndVonDortDieKartenfenster)
 {
-    QAction* speicherkarte = menuepunkt(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Speicherkarte"));
-    ASSERT_NE(speicherkarte, nullptr);
-    ASSERT_TRUE(speicherkarte->isEnabled());
-    speicherkarte->trigger();
+    ASSERT_TRUE(menuepunktWaehlen(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Speicherkarte")));
     TF_Speicherkarte* verwaltung = varno.speicherkarte();
     ASSERT_TRUE(verwaltung->isVisible());
     EXPECT_EQ(verwaltung->windowTitle(), QStringLiteral("Verwaltung Speicherkarten"));

@@ -36,10 +36,7 @@ protected:
 
 TEST_F(VerwaltungTest, FahrzeugeOeffnetDieFahrzeugverwaltungUndVonDortNeu)
 {
-    QAction* fahrzeuge = menuepunkt(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Fahrzeuge"));
-    ASSERT_NE(fahrzeuge, nullptr);
-    ASSERT_TRUE(fahrzeuge->isEnabled());
-    fahrzeuge->trigger();
+    ASSERT_TRUE(menuepunktWaehlen(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Fahrzeuge")));
     TF_KFZ* kfz = varno.kfz();
     ASSERT_TRUE(kfz->isVisible());
     aktivieren(*kfz);
@@ -64,10 +61,7 @@ TEST_F(VerwaltungTest, FahrzeugeOeffnetDieFahrzeugverwaltungUndVonDortNeu)
 TEST_F(VerwaltungTest, FahrerOeffnetDieFahrerverwaltung)
 {
     build::fahrer(QStringLiteral("Meier"));
-    QAction* fahrer = menuepunkt(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Fahrer"));
-    ASSERT_NE(fahrer, nullptr);
-    ASSERT_TRUE(fahrer->isEnabled());
-    fahrer->trigger();
+    ASSERT_TRUE(menuepunktWaehlen(*varno.hauptform(), QStringLiteral("Verwaltung"), QStringLiteral("Fahrer")));
     TF_Fahrer* fenster = varno.fahrer();
     ASSERT_TRUE(fenster->isVisible());
     aktivieren(*fenster);

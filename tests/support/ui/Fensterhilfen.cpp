@@ -17,6 +17,18 @@ QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& pu
     return nullptr;
 }
 
+::testing::AssertionResult menuepunktWaehlen(THauptform& fenster, const QString& menue, const QString& punkt)
+{
+    QAction* action = menuepunkt(fenster, menue, punkt);
+    if (!action)
+        return ::testing::AssertionFailure()
+               << "kein Menüpunkt " << punkt.toStdString() << " unter " << menue.toStdString();
+    if (!action->isEnabled())
+        return ::testing::AssertionFailure() << "Menüpunkt " << punkt.toStdString() << " ist gesperrt";
+    action->trigger();
+    return ::testing::AssertionSuccess();
+}
+
 void aktivieren(QWidget& fenster)
 {
     QEvent event(QEvent::WindowActivate);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 class QAction;
 class QLineEdit;
 class QString;
@@ -8,6 +10,8 @@ class THauptform;
 
 // The menu item "punkt" under "menue" of the main window; null when there is none.
 QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt);
+// Chooses that menu item as the user does; fails when there is none or it is disabled.
+::testing::AssertionResult menuepunktWaehlen(THauptform& fenster, const QString& menue, const QString& punkt);
 
 // Sends the activation the window system sends when a window comes to the front.
 void aktivieren(QWidget& fenster);
