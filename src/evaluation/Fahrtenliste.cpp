@@ -84,16 +84,7 @@ KilometerJeArt Fahrtenliste::kilometerJeArt() const
     for (const GelisteteFahrt& f : fahrten_) {
         if (ersetzungen_.contains(f.id))
             continue;
-        const QString kuerzel = namen_.artKuerzel.value(f.art);
-        const qint64 km = f.kmAn - f.kmAb;
-        if (kuerzel.startsWith(QLatin1Char('U')))
-            summen.unzugeordnet += km;
-        else if (kuerzel.startsWith(QLatin1Char('P')))
-            summen.privat += km;
-        else if (kuerzel.startsWith(QLatin1Char('A')))
-            summen.arbeitsweg += km;
-        else if (kuerzel.startsWith(QLatin1Char('G')))
-            summen.geschaeftlich += km;
+        summen.hinzufuegen(namen_.artKuerzel.value(f.art), f.kmAn - f.kmAb);
     }
     return summen;
 }

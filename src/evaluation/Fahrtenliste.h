@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evaluation/KilometerJeArt.h"
 #include "evaluation/Zeitpunkt.h"
 
 #include <QHash>
@@ -44,17 +45,6 @@ struct Ersetzung {
     QString erfasst; // German date and time the replacing row was stored
     QString grund;
     bool storniert = false;
-};
-
-// Kilometres per kind of trip, by the kind's short form "U", "P", "A", "G".
-struct KilometerJeArt {
-    qint64 unzugeordnet = 0;
-    qint64 privat = 0;
-    qint64 arbeitsweg = 0;
-    qint64 geschaeftlich = 0;
-
-    qint64 gesamt() const { return unzugeordnet + privat + arbeitsweg + geschaeftlich; }
-    bool operator==(const KilometerJeArt&) const = default;
 };
 
 // The result of the trip view: the trips in list order (their IDs are the row-to-trip list) and

@@ -10,7 +10,7 @@ namespace {
 
 const QString alle = QStringLiteral("alle");
 
-QString km(int kilometres)
+QString km(qint64 kilometres)
 {
     return QString::number(kilometres) + QStringLiteral(" km");
 }
@@ -106,22 +106,13 @@ std::vector<Band> korrekturAbschnitt(const std::vector<KorrekturZeile>& korrektu
 
 } // namespace
 
-ArtSummen artSummen(const std::vector<FahrtenZeile>& fahrten, const std::function<void(int)>& progress)
+KilometerJeArt artSummen(const std::vector<FahrtenZeile>& fahrten, const std::function<void(int)>& progress)
 {
-    ArtSummen summen;
+    KilometerJeArt summen;
     const std::size_t anzahl = fahrten.size();
     for (std::size_t row = 0; row < anzahl; ++row) {
         const FahrtenZeile& fahrt = fahrten[row];
-        const int strecke = fahrt.kmAn - fahrt.kmAb;
-        const QChar art = fahrt.art.isEmpty() ? QChar() : fahrt.art.front();
-        if (art == QLatin1Char('U'))
-            summen.u += strecke;
-        else if (art == QLatin1Char('P'))
-            summen.p += strecke;
-        else if (art == QLatin1Char('A'))
-            summen.a += strecke;
-        else if (art == QLatin1Char('G'))
-            summen.g += strecke;
+        summen.hinzufuegen(fahrt.art, fahrt.kmAn - fahrt.kmAb);
         if (progress)
             progress(static_cast<int>(std::lround(100.0 * (row + 1) / anzahl)));
     }
@@ -164,15 +155,15 @@ QString auswertungsZeitraum(const std::optional<QDate>& abDatum, const std::opti
 
 TQuickReport::Beschriftung TQuickReport::QuickRepBeforePrint(const FahrtenBerichtDaten& daten)
 {
-    const ArtSummen& s = daten.summen;
+    const KilometerJeArt& s = daten.summen;
     return Beschriftung{auswertungsZeitraum(daten.abDatum, daten.anDatum, daten.fahrten),
                         daten.kfz,
                         daten.fahrer,
                         gesetzteFilter(daten.filter),
-                        km(s.u),
-                        km(s.p),
-                        km(s.a),
-                        km(s.g),
+                        km(s.unzugeordnet),
+                        km(s.privat),
+                        km(s.arbeitsweg),
+                        km(s.geschaeftlich),
                         km(s.gesamt())};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evaluation/KilometerJeArt.h"
 #include "evaluation/report/ReportDefinition.h"
 
 #include <QDate>
@@ -39,16 +40,6 @@ struct KorrekturZeile {
     QStringList aenderungen; // "km-Ankunft: 1050 → 1005"; empty for a cancellation
 };
 
-// Kilometres per kind of trip.
-struct ArtSummen {
-    int u = 0;
-    int p = 0;
-    int a = 0;
-    int g = 0;
-
-    int gesamt() const { return u + p + a + g; }
-};
-
 // The texts of the evaluation window's filter controls as they stand.
 struct FilterTexte {
     QString von = QStringLiteral("alle");
@@ -68,7 +59,7 @@ struct FahrtenBerichtDaten {
     std::optional<QDate> abDatum; // set when "Abfahrt" is ticked
     std::optional<QDate> anDatum; // set when "Ankunft" is ticked
     std::vector<FahrtenZeile> fahrten; // exactly the rows of the trip list, in its order
-    ArtSummen summen;
+    KilometerJeArt summen;
     std::vector<KorrekturZeile> korrekturen; // of the trips in the period, printed at the end
 };
 
@@ -89,7 +80,7 @@ public:
 
 // The kilometres per kind: arrival minus departure odometer of every trip of that kind; other
 // kinds count nowhere. progress receives 100 * row / rows after each row.
-ArtSummen artSummen(const std::vector<FahrtenZeile>& fahrten, const std::function<void(int)>& progress = {});
+KilometerJeArt artSummen(const std::vector<FahrtenZeile>& fahrten, const std::function<void(int)>& progress = {});
 
 // The list of set filters, for example "Zweck, Art, von 100 km bis 200 km", or
 // "kein Filter gesetzt".

@@ -61,15 +61,15 @@ TEST_F(ReportFahrten, OnePrivateTripCountsOnlyAsPrivate)
 TEST_F(ReportFahrten, TotalsPerKindIgnoreOtherKindsAndReportProgress)
 {
     std::vector<int> progress;
-    const ArtSummen summen = artSummen({fahrt(QStringLiteral("U"), 0, 10), fahrt(QStringLiteral("P"), 10, 30),
-                                        fahrt(QStringLiteral("A"), 30, 60), fahrt(QStringLiteral("G"), 60, 100),
-                                        fahrt(QStringLiteral("G"), 100, 105), fahrt(QStringLiteral("n"), 0, 500)},
-                                       [&](int percent) { progress.push_back(percent); });
+    const KilometerJeArt summen = artSummen({fahrt(QStringLiteral("U"), 0, 10), fahrt(QStringLiteral("P"), 10, 30),
+                                             fahrt(QStringLiteral("A"), 30, 60), fahrt(QStringLiteral("G"), 60, 100),
+                                             fahrt(QStringLiteral("G"), 100, 105), fahrt(QStringLiteral("n"), 0, 500)},
+                                            [&](int percent) { progress.push_back(percent); });
 
-    EXPECT_EQ(summen.u, 10);
-    EXPECT_EQ(summen.p, 20);
-    EXPECT_EQ(summen.a, 30);
-    EXPECT_EQ(summen.g, 45);
+    EXPECT_EQ(summen.unzugeordnet, 10);
+    EXPECT_EQ(summen.privat, 20);
+    EXPECT_EQ(summen.arbeitsweg, 30);
+    EXPECT_EQ(summen.geschaeftlich, 45);
     EXPECT_EQ(summen.gesamt(), 105);
     EXPECT_EQ(progress, (std::vector<int>{17, 33, 50, 67, 83, 100}));
     EXPECT_EQ(artSummen({}).gesamt(), 0);
