@@ -142,7 +142,10 @@ int schemaversion()
 
 QString datenstand()
 {
-    QStringList teile{Database::ort(), Database::dialekt().aenderungsstand()};
+    QStringList tabellen{QStringLiteral("T_Pruefkette")};
+    for (Kette kette : pruefkette::alleKetten)
+        tabellen << pruefkette::tabelle(kette);
+    QStringList teile{Database::ort(), Database::dialekt().aenderungsstand(tabellen)};
     // This program changes the chained tables only together with the chains' notes; another file
     // opened under the same name (a restore) has other notes too.
     for (const auto& kopf : vermerkteKoepfe())

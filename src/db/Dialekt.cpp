@@ -4,8 +4,8 @@
 #include "db/SqlStatement.h"
 
 #include <QSqlError>
+#include <QStringList>
 
-#include <atomic>
 
 namespace {
 
@@ -168,10 +168,17 @@ void Dialekt::schluesselVergeben(const QString& tabelle, qlonglong schluessel) c
         .exec();
 }
 
-QString Dialekt::aenderungsstand() const
+QString Dialekt::aenderungsstand(const QStringList& tabellen) const
 {
     if (istSqlite(art_))
         return QString::number(SqlStatement::scalarInt(QStringLiteral("PRAGMA data_version")));
-    static std::atomic<qint64> abfragen = 0;
-    return QStringLiteral("server-%1").arg(++abfragen);
+    QStringList stand;
+    for (const QString& tabelle : tabellen) {
+        // Table names are the program's own, never input.
+        SqlStatement s(QStringLiteral("SELECT COUNT(*), MAX(xmin::text::bigint) FROM %1").arg(tabelle));
+        s.exec();
+        if (s.next())
+            stand << s.value(0).toString() + QLatin1Char('/') + s.value(1).toString();
+    }
+    return stand.join(QLatin1Char(','));
 }

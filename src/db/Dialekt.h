@@ -54,9 +54,10 @@ public:
     qlonglong hoechsterSchluessel(const QString& tabelle) const;
     // Notes that keys up to `schluessel` were given to rows of `tabelle` by the program itself.
     void schluesselVergeben(const QString& tabelle, qlonglong schluessel) const;
-    // A text that changes whenever anyone changed the logbook since it was last asked for; a server
-    // keeps no such counter, so there it changes every time.
-    QString aenderungsstand() const;
+    // A text that changes whenever anyone changed `tabellen` since it was last asked for: SQLite
+    // counts the commits of other connections to the file; on a server every row carries the
+    // transaction that wrote it last, and a table's row count and newest writer tell a change.
+    QString aenderungsstand(const QStringList& tabellen) const;
 
 private:
     Datenbankart art_;

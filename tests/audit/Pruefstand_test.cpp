@@ -1,8 +1,13 @@
+#include "audit/PruefStore.h"
 #include "audit/Pruefstand.h"
+#include "db/Database.h"
+#include "db/SqlStatement.h"
 #include "support/Dateieingriff.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 TEST(Pruefstand, SiehtDieAenderungEinesAnderenProgramms)
 {
@@ -24,4 +29,26 @@ TEST(Pruefstand, NimmtEineNeueFahrtDesProgrammsAuf)
     build::fahrt({.kfz = 1, .kmAb = 10000, .kmAn = 10042});
     EXPECT_EQ(stand.aktuell().eintraege(), vorher + 1);
     EXPECT_TRUE(stand.aktuell().unveraendert());
+}
+
+// On a server the change comes through another connection as well: another user's psql.
+TEST(Pruefstand, SiehtAufDemServerDieAenderungEinesAnderenBenutzers)
+{
+    std::optional<TestDatabase> db;
+    if (!fuerTestOeffnen(db, Datenbankart::PostgreSQL))
+        return;
+    const int fahrt = build::fahrt({.kfz = 1, .kmAb = 10000, .kmAn = 10042});
+    Pruefstand stand;
+    EXPECT_TRUE(stand.aktuell().unveraendert());
+    const QString vorher = PruefStore::datenstand();
+    EXPECT_EQ(PruefStore::datenstand(), vorher);
+
+    std::thread anderer([&] {
+        Database::open(db->ort());
+        SqlStatement("UPDATE T_MIREL SET km_an = 10041 WHERE ID = ?").bind(fahrt).exec();
+        Database::close();
+    });
+    anderer.join();
+
+    EXPECT_EQ(stand.aktuell().betroffeneFahrten(), QSet<qlonglong>{fahrt});
 }
