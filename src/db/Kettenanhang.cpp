@@ -13,10 +13,11 @@ using pruefkette::Kette;
 
 namespace {
 
-QStringList einfuegeSpalten(Kette kette)
+std::unique_ptr<Kettenzeilen> zeilenweg(Kette kette, bool stapel)
 {
-    return pruefkette::spaltenliste(kette).split(QStringLiteral(", "))
-           << QStringLiteral("Vorgaenger") << QStringLiteral("Pruefwert");
+    const QStringList spalten = pruefkette::spaltenliste(kette).split(QStringLiteral(", "))
+                                << QStringLiteral("Vorgaenger") << QStringLiteral("Pruefwert");
+    return std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), spalten, stapel);
 }
 
 } // namespace
@@ -62,7 +63,7 @@ std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> verme
 struct Kettenanhang::Stand {
     Stand(Kette kette, bool stapel)
         : naechsteId(Database::dialekt().hoechsterSchluessel(pruefkette::tabelle(kette)) + 1),
-          einfuegen(std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), einfuegeSpalten(kette), stapel)),
+          einfuegen(zeilenweg(kette, stapel)),
           zeile(kette)
     {
     }
@@ -97,20 +98,24 @@ Kettenanhang::Stand& Kettenanhang::stand(Kette kette)
 
 void Kettenanhang::stapelBeginnen()
 {
-    stapelAbschliessen();
-    stapel_ = true;
+    wegWechseln(true);
 }
 
 void Kettenanhang::stapelAbschliessen()
+{
+    if (stapel_)
+        wegWechseln(false);
+}
+
+void Kettenanhang::wegWechseln(bool stapel)
 {
     for (std::size_t i = 0; i < staende_.size(); ++i) {
         if (!staende_[i])
             continue;
         staende_[i]->einfuegen->abschliessen();
-        const Kette kette = pruefkette::alleKetten[i];
-        staende_[i]->einfuegen = std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), einfuegeSpalten(kette), false);
+        staende_[i]->einfuegen = zeilenweg(pruefkette::alleKetten[i], stapel);
     }
-    stapel_ = false;
+    stapel_ = stapel;
 }
 
 qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)

@@ -69,6 +69,8 @@ private:
     struct Stand;
     qlonglong einfuegen(pruefkette::Kette kette, QVariantList werte);
     Stand& stand(pruefkette::Kette kette);
+    // Ends what the rows' current way still holds and sends the next rows the other way.
+    void wegWechseln(bool stapel);
 
     QString erfasst_;
     pruefkette::Koepfe koepfe_;
