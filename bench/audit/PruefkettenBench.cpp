@@ -138,14 +138,16 @@ void BM_Sha256DerselbenBytes(benchmark::State& state)
 }
 BENCHMARK(BM_Sha256DerselbenBytes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-fahrtspeicherung::Auftrag eineFahrt()
+// The `nummer`th trip of a vehicle of the benchmark's own, each continuing the one before, as the
+// trip entry demands.
+fahrtspeicherung::Auftrag eineFahrt(int fahrzeug, int nummer)
 {
     fahrtspeicherung::Auftrag f;
-    f.fahrzeug = 2;
-    f.abDat = QDateTime(QDate(2024, 3, 1), QTime(8, 0));
-    f.anDat = QDateTime(QDate(2024, 3, 1), QTime(9, 0));
-    f.kmAb = 5000;
-    f.kmAn = 5050;
+    f.fahrzeug = fahrzeug;
+    f.abDat = QDateTime(QDate(2024, 3, 1), QTime(8, 0)).addSecs(3600LL * nummer);
+    f.anDat = f.abDat.addSecs(1800);
+    f.kmAb = 5000 + 50 * nummer;
+    f.kmAn = f.kmAb + 50;
     f.von = QStringLiteral("Essen");
     f.nach = QStringLiteral("Bonn");
     f.art = 4;
@@ -160,8 +162,12 @@ fahrtspeicherung::Auftrag eineFahrt()
 void BM_FahrtSpeichern(benchmark::State& state)
 {
     umgebung();
+    // Past the filled logbook's vehicle keys, so its trips are the only ones.
+    const int fahrzeug = 100;
+    SqlStatement("INSERT INTO T_KFZ (ID, KZuFzg, AnfKM) VALUES (?, 'B-BM 1', 5000)").bind(fahrzeug).exec();
+    int nummer = 0;
     for (auto _ : state)
-        EingabeStore::fahrtSpeichern(eineFahrt());
+        EingabeStore::fahrtSpeichern(eineFahrt(fahrzeug, nummer++));
 }
 BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
@@ -169,7 +175,7 @@ BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 void BM_FahrtOhneKetteSpeichern(benchmark::State& state)
 {
     umgebung();
-    const fahrtspeicherung::Auftrag f = eineFahrt();
+    const fahrtspeicherung::Auftrag f = eineFahrt(1, 0);
     for (auto _ : state) {
         Transaction transaktion;
         const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
