@@ -2,6 +2,8 @@
 
 #include "db/Rohabfrage.h"
 
+#include <QCryptographicHash>
+
 #include <charconv>
 #include <cstdio>
 
@@ -173,11 +175,10 @@ QByteArray Zeile::pruefwert(const QByteArray& vorgaenger)
 
 QByteArrayView Zeile::pruefwertAnsicht(const QByteArray& vorgaenger)
 {
-    hash_.reset();
-    hash_.addData(QByteArrayView(bytes_.data(), static_cast<qsizetype>(bytes_.size())));
-    hash_.addData(vorgaenger);
+    const QByteArrayView wert =
+        sha256_.wert(QByteArrayView(bytes_.data(), static_cast<qsizetype>(bytes_.size())), vorgaenger);
     bytes_.resize(kopfLaenge_);
-    return hash_.resultView();
+    return wert;
 }
 
 QByteArray gesamtwert(const Koepfe& koepfe)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "db/Sha256.h"
+
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QString>
 #include <QVariant>
 
@@ -92,7 +93,7 @@ private:
     // A plain buffer: a million rows are built here, a few small pieces each.
     std::string bytes_;
     std::size_t kopfLaenge_ = 0;
-    QCryptographicHash hash_{QCryptographicHash::Sha256};
+    Sha256 sha256_;
 };
 
 // A chain's length and last value.
