@@ -70,7 +70,7 @@ bool TF_Datensicherung::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
+        aktivierung_.ausfuehren([this] { FormActivate(); });
     return result;
 }
 
@@ -78,7 +78,7 @@ void TF_Datensicherung::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Shown but not (yet) active, the window must still not offer an empty directory to store.
-    geschuetzt([this] { FormActivate(); });
+    aktivierung_.ausfuehren([this] { FormActivate(); });
 }
 
 void TF_Datensicherung::hideEvent(QHideEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common_ui/Aktivierung.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -61,4 +63,5 @@ private:
     QString AktVerz; // the logbook's folder; a restore puts the logbook there
     // A folder chosen with "Ändern" counts until the window closes; only "Schliessen" stores it.
     std::optional<QString> gewaehltesVerzeichnis_;
+    Aktivierung aktivierung_;
 };

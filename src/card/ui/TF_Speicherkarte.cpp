@@ -141,7 +141,7 @@ bool TF_Speicherkarte::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
+        aktivierung_.ausfuehren([this] { FormActivate(); });
     return result;
 }
 

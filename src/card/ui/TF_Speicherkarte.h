@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common_ui/Aktivierung.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -52,4 +54,5 @@ private:
     QWidget* kartenimport_ = nullptr;
     QWidget* kartenlisten_ = nullptr;
     QString vorlage_;
+    Aktivierung aktivierung_;
 };

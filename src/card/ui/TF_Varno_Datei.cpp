@@ -293,7 +293,7 @@ bool TF_Varno_Datei::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
+        aktivierung_.ausfuehren([this] { FormActivate(); });
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common_ui/Aktivierung.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -92,4 +94,5 @@ private:
 
     std::unique_ptr<VolumeSerial> kartenkennung_;
     QString dialogverzeichnis_;
+    Aktivierung aktivierung_;
 };

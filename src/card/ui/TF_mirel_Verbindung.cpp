@@ -82,7 +82,7 @@ bool TF_mirel_Verbindung::event(QEvent* event)
 {
     const bool result = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
+        aktivierung_.ausfuehren([this] { FormActivate(); });
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common_ui/Aktivierung.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -27,4 +29,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+
+private:
+    Aktivierung aktivierung_;
 };
