@@ -3,6 +3,7 @@
 #include "admin/SqliteDatei.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
+#include "db/Einfuegeanweisung.h"
 #include "db/Masseneinfuegung.h"
 #include "db/Rohabfrage.h"
 #include "db/Schema.h"
@@ -47,18 +48,12 @@ QStringList gemeinsameSpalten(SqliteDatei& datei, const QString& tabelle)
     return gemeinsam;
 }
 
-QString platzhalter(qsizetype anzahl)
-{
-    return QStringList(anzahl, QStringLiteral("?")).join(QStringLiteral(", "));
-}
-
 void tabelleSichern(SqliteDatei& ziel, const QString& tabelle)
 {
     const QStringList spalten = gemeinsameSpalten(ziel, tabelle);
     const QString liste = spalten.join(QStringLiteral(", "));
     Rohabfrage quelle(QStringLiteral("SELECT %1 FROM %2").arg(liste, tabelle), {});
-    SqliteDatei::Anweisung einfuegen(
-        ziel, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabelle, liste, platzhalter(spalten.size())));
+    SqliteDatei::Anweisung einfuegen(ziel, einfuegeanweisung(tabelle, spalten));
     // Every value but bytes goes as the server's text; the columns' affinity stores numbers as
     // numbers, as the program itself would have stored them.
     while (quelle.next()) {

@@ -2,29 +2,19 @@
 
 #include "db/Database.h"
 #include "db/Dialekt.h"
+#include "db/Einfuegeanweisung.h"
 #include "db/Masseneinfuegung.h"
 #include "db/Rohanweisung.h"
 #include "db/SqlStatement.h"
 
-namespace {
-
-QString einfuegeAnweisung(const QString& tabelle, const QStringList& spalten)
-{
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(tabelle, spalten.join(QStringLiteral(", ")),
-             QStringList(spalten.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-}
-
-} // namespace
-
 Kettenzeilen::Kettenzeilen(const QString& tabelle, const QStringList& spalten, bool stapel)
 {
     if (Database::dialekt().art() == Datenbankart::SQLite)
-        sqlite_ = std::make_unique<Rohanweisung>(einfuegeAnweisung(tabelle, spalten));
+        sqlite_ = std::make_unique<Rohanweisung>(einfuegeanweisung(tabelle, spalten));
     else if (stapel)
         stapel_ = std::make_unique<Masseneinfuegung>(tabelle, spalten);
     else
-        einzeln_ = std::make_unique<SqlStatement>(einfuegeAnweisung(tabelle, spalten));
+        einzeln_ = std::make_unique<SqlStatement>(einfuegeanweisung(tabelle, spalten));
 }
 
 Kettenzeilen::~Kettenzeilen() = default;

@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
+#include "db/Einfuegeanweisung.h"
 #include "db/PostgresVerbindung.h"
 #include "db/SqlStatement.h"
 
@@ -13,9 +14,7 @@ namespace {
 class EinzelneInserts : public Masseneinfuegung::Weg {
 public:
     EinzelneInserts(const QString& tabelle, const QStringList& spalten)
-        : einfuegen_(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                         .arg(tabelle, spalten.join(QStringLiteral(", ")),
-                              QStringList(spalten.size(), QStringLiteral("?")).join(QStringLiteral(", "))))
+        : einfuegen_(einfuegeanweisung(tabelle, spalten))
     {
     }
 
