@@ -6,6 +6,7 @@
 #include "app/KarteEinlesen.h"
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
+#include "common/Exportziel.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
@@ -96,6 +97,10 @@ void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
     const auto fahrzeug = FahrzeugStore::nachKennzeichen(aufruf.fahrzeug);
     if (!fahrzeug)
         throw VarnoError(QStringLiteral("Das Fahrzeug „%1“ ist nicht angelegt.").arg(aufruf.fahrzeug));
+    // Both targets are judged before anything is written, so a refused one leaves no half export.
+    for (const QString& datei : {aufruf.pdf, aufruf.csv})
+        if (!datei.isEmpty())
+            exportziel::aufloesen(datei, aufruf.folgen);
     fahrtenbuchdateien::schreiben(
         {fahrzeug->id, fahrzeug->kennzeichen, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
     for (const QString& datei : {aufruf.pdf, aufruf.csv})

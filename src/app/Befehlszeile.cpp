@@ -126,6 +126,7 @@ std::optional<QString> exportLesen(const Argumente& a, Aufruf& aufruf, const QDa
         return fehler;
     aufruf.csv = a.wert(QStringLiteral("--csv")).value_or(QString());
     aufruf.pdf = a.wert(QStringLiteral("--pdf")).value_or(QString());
+    aufruf.folgen = a.hat(QStringLiteral("--folgen"));
     if (aufruf.csv.isEmpty() && aufruf.pdf.isEmpty())
         return QStringLiteral("%1 oder %2 fehlt")
             .arg(zitiert(QStringLiteral("--csv DATEI")), zitiert(QStringLiteral("--pdf DATEI")));
@@ -147,7 +148,7 @@ Befehlsoptionen optionen(Befehl befehl)
     case Befehl::Export:
         return {{QStringLiteral("--fahrzeug"), QStringLiteral("--von"), QStringLiteral("--bis"),
                  QStringLiteral("--jahr"), QStringLiteral("--csv"), QStringLiteral("--pdf")},
-                {}};
+                {QStringLiteral("--folgen")}};
     case Befehl::KarteEinlesen:
         return {{QStringLiteral("--kennung")}, {QStringLiteral("--uebernehmen")}};
     case Befehl::Pruefen:
@@ -283,7 +284,7 @@ QString hilfe(Befehl befehl)
     case Befehl::Export:
         return QStringLiteral(
             "Aufruf: varno export --fahrzeug KENNZEICHEN (--jahr JJJJ | --von TT.MM.JJJJ --bis TT.MM.JJJJ)\n"
-            "                     [--csv DATEI] [--pdf DATEI] [--datenbank PFAD]\n"
+            "                     [--csv DATEI] [--pdf DATEI] [--folgen] [--datenbank PFAD]\n"
             "\n"
             "Schreibt das Fahrtenbuch eines Fahrzeugs: alle Fahrten, die im Zeitraum beginnen, jeder Fahrtart.\n"
             "  --fahrzeug KENNZEICHEN  das Fahrzeug, wie es im Programm heißt (z. B. \"B-XY 1\")\n"
@@ -291,7 +292,10 @@ QString hilfe(Befehl befehl)
             "  --von, --bis            der Zeitraum; beide Tage zählen ganz\n"
             "  --csv DATEI             als CSV-Datei (UTF-8, Semikolon) für Tabellenkalkulation und Steuerberater\n"
             "  --pdf DATEI             als Fahrtenbuch-Bericht mit den Kilometern je Fahrtart\n"
-            "Mindestens eine der beiden Dateien ist anzugeben; beide zusammen ergeben das Jahresfahrtenbuch.\n");
+            "  --folgen                ist DATEI eine symbolische Verknüpfung, wird in ihr Ziel geschrieben\n"
+            "Mindestens eine der beiden Dateien ist anzugeben; beide zusammen ergeben das Jahresfahrtenbuch.\n"
+            "Geschrieben werden nur gewöhnliche Dateien: ein Ordner, ein Gerät, eine Pipe oder ein Socket\n"
+            "unter dem Namen wird abgelehnt, eine symbolische Verknüpfung ohne --folgen ebenso.\n");
     case Befehl::Sichern:
         return QStringLiteral(
             "Aufruf: varno sichern ZIELORDNER [--datenbank PFAD]\n"

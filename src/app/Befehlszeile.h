@@ -26,6 +26,8 @@ struct Aufruf {
     QDate bis;
     QString csv;
     QString pdf;
+    // "--folgen": a target that is a symbolic link is written through instead of refused.
+    bool folgen = false;
 
     // sichern
     QString zielordner;
