@@ -23,6 +23,9 @@ public:
 void schemaPruefen()
 {
     const int version = PruefStore::schemaversion();
+    // Without a schema number the database is no logbook of this program: opening it adds nothing.
+    if (version == 0)
+        throw VarnoError(QStringLiteral("Die Datenbank enthält kein Fahrtenbuch von Varno."));
     if (version < 2)
         throw VarnoError(QStringLiteral("Die Datei hat noch keine Prüfkette (Schema %1). Varno legt sie an, sobald "
                                         "es das Fahrtenbuch öffnet.")
