@@ -9,10 +9,12 @@
 #include "common/Exportziel.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/FahrzeugStore.h"
 #include "db/Logbuchordner.h"
 #include "db/Logbuchort.h"
 #include "db/Serveradresse.h"
+#include "db/ServerrechteStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "platform/FileOperations.h"
 
@@ -72,6 +74,8 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
             exportieren(aufruf);
         else if (aufruf.befehl == Befehl::Sichern)
             sichern(aufruf);
+        else if (aufruf.befehl == Befehl::ServerBenutzer)
+            serverBenutzer(aufruf);
         else
             KarteEinlesen(aus_, kartenkennung_).ausfuehren(aufruf);
     } catch (const VarnoError& fehler) {
@@ -119,6 +123,16 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
     SicherungStore::sichern(ziel, FileOperations::system());
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
+}
+
+void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)
+{
+    if (Database::dialekt().art() != Datenbankart::PostgreSQL)
+        throw VarnoError(QStringLiteral("Benutzer gibt es nur für ein Fahrtenbuch auf einem Datenbankserver "
+                                        "(--datenbank postgresql://…); eine Datei schützen die Rechte des "
+                                        "Betriebssystems."));
+    ServerrechteStore::gewaehren(aufruf.benutzer);
+    aus_ << "Der Benutzer „" << aufruf.benutzer << "“ kann das Fahrtenbuch jetzt lesen und Fahrten speichern.\n";
 }
 
 // Answers 0 unchanged, 1 changed, 2 when the file cannot be checked; the file is only read.

@@ -177,6 +177,11 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
         if (aufruf.kennung && aufruf.kennung->trimmed().isEmpty())
             return QStringLiteral("%1 ist leer").arg(zitiert(QStringLiteral("--kennung")));
         return std::nullopt;
+    case Befehl::ServerBenutzer:
+        if (auto fehler = genauEinWort(a, QStringLiteral("der Name des Benutzers")))
+            return fehler;
+        aufruf.benutzer = a.woerter().first();
+        return std::nullopt;
     case Befehl::Pruefen:
         if (!a.woerter().isEmpty())
             return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
@@ -187,7 +192,7 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
     }
 }
 
-// The command word (two for "karte einlesen") at the start of the arguments.
+// The command word (two for "karte einlesen" and "server benutzer") at the start of the arguments.
 std::optional<Befehl> befehlswort(QStringList& argumente)
 {
     const QString wort = argumente.takeFirst();
@@ -200,6 +205,10 @@ std::optional<Befehl> befehlswort(QStringList& argumente)
     if (wort == QLatin1String("karte") && !argumente.isEmpty() && argumente.first() == QLatin1String("einlesen")) {
         argumente.removeFirst();
         return Befehl::KarteEinlesen;
+    }
+    if (wort == QLatin1String("server") && !argumente.isEmpty() && argumente.first() == QLatin1String("benutzer")) {
+        argumente.removeFirst();
+        return Befehl::ServerBenutzer;
     }
     return std::nullopt;
 }
@@ -273,6 +282,8 @@ QString aufruf(Befehl befehl)
         return QStringLiteral("varno karte einlesen");
     case Befehl::Pruefen:
         return QStringLiteral("varno pruefen");
+    case Befehl::ServerBenutzer:
+        return QStringLiteral("varno server benutzer");
     default:
         return QStringLiteral("varno");
     }
@@ -323,6 +334,14 @@ QString hilfe(Befehl befehl)
             "  --gegen PRÜFWERT  bestätigt außerdem, dass der Stand, zu dem dieser Prüfwert gedruckt oder gesichert\n"
             "                    wurde, unverändert in der Datei enthalten ist.\n"
             "Rückgabewert: 0 unverändert, 1 verändert oder der Stand fehlt, 2 Fehler.\n");
+    case Befehl::ServerBenutzer:
+        return QStringLiteral(
+            "Aufruf: varno server benutzer NAME --datenbank postgresql://EIGENTÜMER@RECHNER:PORT/DATENBANK\n"
+            "\n"
+            "Gibt dem Benutzer NAME des Datenbankservers die Rechte, die Varno für das Fahrtenbuch dort braucht:\n"
+            "das Schema nutzen; in jeder Tabelle lesen, einfügen, ändern und löschen; jede Sequenz nutzen, lesen\n"
+            "und weiterzählen, auch für Tabellen, die eine spätere Programmversion anlegt. Aufzurufen vom\n"
+            "Eigentümer des Fahrtenbuchs; den Benutzer selbst legt der Verwalter des Servers an.\n");
     default:
         return QStringLiteral(
             "Varno – elektronisches Fahrtenbuch\n"
@@ -335,6 +354,7 @@ QString hilfe(Befehl befehl)
             "                             liest eine Speicherkarte und übernimmt ihre Fahrten\n"
             "  varno pruefen [--gegen PRÜFWERT]\n"
             "                             prüft, ob das Fahrtenbuch seit dem Speichern unverändert ist\n"
+            "  varno server benutzer NAME gibt einem Kollegen die Rechte am Fahrtenbuch auf dem Server\n"
             "  varno --version            zeigt die Programmversion\n"
             "  varno --neue-datenbank     legt eine neue Datenbank an, mit --datenbank auch in einer leeren\n"
             "                             Datenbank auf einem PostgreSQL-Server\n"

@@ -11,7 +11,7 @@
 // of the commands for scripts. Reading the arguments changes nothing; Befehle runs them.
 namespace befehlszeile {
 
-enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen };
+enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen, ServerBenutzer };
 
 struct Aufruf {
     Befehl befehl = Befehl::Fenster;
@@ -36,6 +36,9 @@ struct Aufruf {
     QString datendatei;
     bool uebernehmen = false;
     std::optional<QString> kennung;
+
+    // server benutzer: the role that gets the rights on the server logbook
+    QString benutzer;
 
     // pruefen: the Prüfwert of an earlier state that must still be contained
     std::optional<QString> gegen;

@@ -5,6 +5,7 @@
 #include "db/Schema.h"
 #include "db/Serveradresse.h"
 #include "db/Serveranmeldung.h"
+#include "db/ServerrechteStore.h"
 #include "db/SqlStatement.h"
 
 #include <QFile>
@@ -99,6 +100,10 @@ void einrichten(bool neuAnlegen)
         if (offen()->server && !neuAnlegen && dialekt.leer())
             throw Database::LeereDatenbank(
                 QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(Database::ort()));
+        // A colleague without rights sees the tables but cannot use them: say which right is missing.
+        if (offen()->server && !neuAnlegen)
+            if (const auto recht = ServerrechteStore::fehlendesRecht(offen()->nurLesen))
+                throw DatabaseError(*recht);
         if (offen()->server && neuAnlegen && !dialekt.leer())
             throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht leer; ein neues Fahrtenbuch wird nur in "
                                                "einer leeren Datenbank angelegt.")
