@@ -85,6 +85,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);
         zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
         if (zeile.mitWerten) {
+            zeile.laufnr = s.grosseZahl(spalten - 1);
             for (int spalte = 0; spalte < spalten; ++spalte)
                 bytes.ausAbfrage(s, spalte);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);

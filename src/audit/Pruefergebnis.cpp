@@ -24,6 +24,8 @@ QString was(const Pruefbefund& befund)
                                       : QStringLiteral("danach fehlt mindestens ein Eintrag (gelöscht).");
     case Pruefbefund::Art::VermerkFehlt:
         return QStringLiteral("die Vermerke der Prüfkette fehlen oder wurden verändert.");
+    case Pruefbefund::Art::FolgeLuecke:
+        return QStringLiteral("davor fehlen in der Reihenfolge des Speicherns Einträge (gelöscht).");
     }
     return {};
 }

@@ -17,6 +17,7 @@ struct Pruefbefund {
         Verschoben,    // the row belongs elsewhere in the chain
         EndeFehlt,     // rows after the last one are gone
         VermerkFehlt,  // the chain's notes (T_Pruefkette) are gone or do not match the rows
+        FolgeLuecke,   // rows stored before this one, in any chain, are gone
     };
 
     pruefkette::Kette kette;
