@@ -34,9 +34,16 @@ Pruefergebnis pruefen()
         }
         ergebnis.koepfe[pruefkette::index(kette)] = pruefer.kopf();
     }
+    const bool kettenStimmen = ergebnis.befunde.empty();
+    // Every chain gets its notes when the chains begin; notes gone from an empty chain hide that it
+    // was emptied.
+    if (ergebnis.eintraege() > 0)
+        for (pruefkette::Kette kette : pruefkette::alleKetten)
+            if (!vermerkt[pruefkette::index(kette)] && ergebnis.koepfe[pruefkette::index(kette)].anzahl == 0)
+                ergebnis.befunde.push_back({kette, Pruefbefund::Art::VermerkFehlt, 0, {}});
     // A row missing inside a chain or a changed number is named above already, and leaves a gap
     // too; the gap counts alone when every chain on its own is consistent.
-    if (ergebnis.befunde.empty())
+    if (kettenStimmen)
         for (Pruefbefund& befund : folge.abschliessen()) {
             benennen(befund);
             ergebnis.befunde.push_back(std::move(befund));

@@ -263,7 +263,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}},
         Eingriff{"RohfahrtenSamtVermerkGeleert",
                  "DELETE FROM T_basis; DELETE FROM T_Pruefkette WHERE Kette = 'T_basis'",
-                 {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}},
+                 {QStringLiteral("Rohfahrten: die Vermerke der Prüfkette fehlen oder wurden verändert."),
+                  QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}},
+        Eingriff{"LeereKetteOhneVermerk",
+                 "DELETE FROM T_basis; DELETE FROM T_Pruefkette WHERE Kette = 'T_basis'; "
+                 "DELETE FROM T_Protokoll WHERE ID = 2; "
+                 "UPDATE T_Pruefkette SET Anzahl = 1, Kopf = (SELECT Pruefwert FROM T_Protokoll WHERE ID = 1) "
+                 "WHERE Kette = 'T_Protokoll'",
+                 {QStringLiteral("Rohfahrten: die Vermerke der Prüfkette fehlen oder wurden verändert.")}},
         Eingriff{"ZweiLuecken",
                  "DELETE FROM T_MIREL WHERE ID = 5; "
                  "UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Pruefwert FROM T_MIREL WHERE ID = 4) "
