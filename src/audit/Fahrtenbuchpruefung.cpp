@@ -34,6 +34,7 @@ Pruefergebnis pruefen()
         }
         ergebnis.koepfe[pruefkette::index(kette)] = pruefer.kopf();
     }
+    ergebnis.kettenbeginn = PruefStore::kettenbeginn();
     const bool kettenStimmen = ergebnis.befunde.empty();
     // Every chain gets its notes when the chains begin; notes gone from an empty chain hide that it
     // was emptied.

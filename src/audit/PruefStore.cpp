@@ -136,6 +136,15 @@ QByteArray Gliederleser::pruefwert() const
     return QByteArray(daten, laenge);
 }
 
+std::optional<QDateTime> kettenbeginn()
+{
+    SqlStatement s(QStringLiteral("SELECT Zeit FROM T_Protokoll WHERE Ereignis = ? ORDER BY ID LIMIT 1"));
+    s.bind(ereignisText(Ereignis::KetteBegonnen)).exec();
+    if (!s.next())
+        return std::nullopt;
+    return sqldate::fromSql(s.value(0));
+}
+
 int schemaversion()
 {
     return Database::dialekt().schemaversion();

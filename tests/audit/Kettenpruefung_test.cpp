@@ -123,6 +123,7 @@ TEST_F(Kettenpruefung, UnveraendertesLogbuchBestehtDiePruefung)
                        "2 Rohfahrten, 2 Protokolleinträge).\nPrüfwert: ")))
         << ergebnis.bericht().toStdString();
     EXPECT_EQ(ergebnis.pruefwert().size(), 16);
+    EXPECT_EQ(ergebnis.kettenbeginn, QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
 }
 
 TEST_F(Kettenpruefung, VerarbeitungsmarkeDerRohfahrtGehoertNichtZumInhalt)
