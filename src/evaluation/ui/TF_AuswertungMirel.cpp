@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/Fensterplatz.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
@@ -136,7 +137,7 @@ void TF_AuswertungMirel::FormShow()
     stand_.angezeigt = false;
     setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
     if (parentWidget())
-        move(parentWidget()->frameGeometry().center() - rect().center());
+        fensterplatz::zentrieren(this, parentWidget());
     filter_->FillComboBox();
     filter_->ClrFilter();
     ergebnisknoepfeAktualisieren();
