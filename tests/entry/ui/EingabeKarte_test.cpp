@@ -5,10 +5,12 @@
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/Rohfahrtliste.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ui/Schriften.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QLayout>
 #include <QPushButton>
@@ -371,4 +373,14 @@ TEST_F(Kartenfahrt, RasterWaechstMitDemFenster)
     fenster.resize(fenster.width(), fenster.height() + 120);
     fenster.layout()->activate();
     EXPECT_EQ(fenster.StringGrid1->height(), vorher + 120);
+}
+
+// The desktop may size its font in pixels; the raw trips still show a size smaller than the fields.
+TEST_F(Kartenfahrt, RohfahrtenStehenInKleinererSchrift)
+{
+    QFont pixelschrift = fenster.font();
+    pixelschrift.setPixelSize(20);
+    const Schriftwahl schrift(pixelschrift);
+    TF_Eingabe neu{db.sitzung()};
+    EXPECT_LT(QFontInfo(neu.StringGrid1->font()).pixelSize(), QFontInfo(neu.font()).pixelSize());
 }
