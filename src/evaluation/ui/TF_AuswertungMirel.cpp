@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +31,8 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,7 +62,7 @@ TF_AuswertungMirel::TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent)
     SGFahrzeuge->setModel(fahrzeugModell_);
     filter_ = new Auswertungsfilter(*this, store_, sitzung, this);
     verbindeHandler();
-    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
+    setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
 }
 
 void TF_AuswertungMirel::verbindeHandler()
@@ -135,7 +138,7 @@ void TF_AuswertungMirel::FormShow()
     cbxAbDat->setFocus();
     ergebnis->hide();
     stand_.angezeigt = false;
-    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
+    setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
     if (parentWidget())
         fensterplatz::zentrieren(this, parentWidget());
     filter_->FillComboBox();
@@ -242,6 +245,11 @@ void TF_AuswertungMirel::ausklappen()
 void TF_AuswertungMirel::setzeBreite(int breite)
 {
     setFixedSize(schriftmass::breite(breite), height());
+}
+
+int TF_AuswertungMirel::breiteMitTexten(int breite) const
+{
+    return std::max(schriftmass::breite(breite), layout()->totalMinimumSize().width());
 }
 
 void TF_AuswertungMirel::zeigeRaster(QTableView* raster, const QList<Rasterspalte>& spalten)
