@@ -85,6 +85,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);
         zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
         if (zeile.mitWerten) {
+            zeile.laufnr = s.grosseZahl(spalten - 1);
             for (int spalte = 0; spalte < spalten; ++spalte)
                 bytes.ausAbfrage(s, spalte);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
@@ -133,6 +134,15 @@ QByteArray Gliederleser::pruefwert() const
     qsizetype laenge = 0;
     const char* daten = abfrage_->bytes(1, laenge);
     return QByteArray(daten, laenge);
+}
+
+std::optional<QDateTime> kettenbeginn()
+{
+    SqlStatement s(QStringLiteral("SELECT Zeit FROM T_Protokoll WHERE Ereignis = ? ORDER BY ID LIMIT 1"));
+    s.bind(ereignisText(Ereignis::KetteBegonnen)).exec();
+    if (!s.next())
+        return std::nullopt;
+    return sqldate::fromSql(s.value(0));
 }
 
 int schemaversion()

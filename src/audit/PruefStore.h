@@ -4,10 +4,12 @@
 
 class Rohabfrage;
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What the check of the chains reads: every chained row with the value its content gives now, and
 // the words that name a row in a finding.
@@ -36,6 +38,10 @@ public:
 private:
     std::unique_ptr<Rohabfrage> abfrage_;
 };
+
+// When the chains began: the time of the protocol's entry "Prüfkette begonnen", itself chained;
+// none when that entry is gone.
+std::optional<QDateTime> kettenbeginn();
 
 // The schema version of the open file (PRAGMA user_version).
 int schemaversion();

@@ -110,3 +110,20 @@ TEST_P(KetteBeiderDatenbanken, KorrekturUndStornierungSetzenDieKetteFort)
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Ereignis IN ('Korrektur', 'Stornierung')"),
               2);
 }
+
+TEST_P(KetteBeiderDatenbanken, GekuerzteKetteMitAngepasstemVermerkWirdAnDerFolgeErkannt)
+{
+    std::optional<TestDatabase> db;
+    if (!fuerTestOeffnen(db, GetParam()))
+        return;
+    fuellen();
+    SqlStatement("UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Vorgaenger FROM T_MIREL WHERE km_an = "
+                 "1050) WHERE Kette = 'T_MIREL'")
+        .exec();
+    SqlStatement("DELETE FROM T_MIREL WHERE km_an = 1050").exec();
+    const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+    ASSERT_EQ(ergebnis.befunde.size(), 1U) << ergebnis.bericht().toStdString();
+    EXPECT_EQ(ergebnis.befunde.front().text(),
+              QStringLiteral("Rohfahrten, Fahrzeug 3 - B-VA 3, Sprinter, Rohfahrt vom 01.03.2006 07:10:05: davor "
+                             "fehlen in der Reihenfolge des Speicherns Einträge (gelöscht)."));
+}

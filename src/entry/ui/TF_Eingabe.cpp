@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Fensterplatz.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/FahrzeugStore.h"
@@ -25,13 +26,19 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using auswahlfeld::keineAngabe;
 using auswahlfeld::standardKategorie;
@@ -46,6 +53,8 @@ enum LetzteFahrtSpalte { SpalteAnkunft, SpalteVon, SpalteNach, SpalteZweck, Spal
 constexpr int breiteOhneKarte = 800;
 constexpr int hoeheOhneKarte = 505;
 constexpr int hoeheMitKarte = 600;
+// Raw trips in view at once when the window opens, so a card of trips is not read two rows at a time.
+constexpr int sichtbareRohfahrten = 8;
 
 void setzeZeit(QLineEdit* feld, const QString& text)
 {
@@ -111,7 +120,25 @@ void TF_Eingabe::zentrieren()
 {
     const QWidget* haupt = parentWidget();
     if (haupt)
-        move(haupt->frameGeometry().center() - rect().center());
+        fensterplatz::zentrieren(this, haupt);
+}
+
+void TF_Eingabe::platzFuerRohfahrten()
+{
+    const int gewuenscht = StringGrid1->horizontalHeader()->sizeHint().height() +
+                           sichtbareRohfahrten * StringGrid1->verticalHeader()->defaultSectionSize() +
+                           2 * StringGrid1->frameWidth() + StringGrid1->horizontalScrollBar()->sizeHint().height();
+    int hoechstens = QWIDGETSIZE_MAX;
+    if (const QScreen* bildschirm = screen())
+        hoechstens = bildschirm->availableGeometry().height() - (frameGeometry().height() - height());
+    // Fields squeezed below their natural height take their share of the gain first, so grow in steps.
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        layout()->activate();
+        const int hoehe = std::min(height() + gewuenscht - StringGrid1->height(), hoechstens);
+        if (hoehe <= height())
+            return;
+        resize(width(), std::max(hoehe, minimumHeight()));
+    }
 }
 
 void TF_Eingabe::FormShow()
@@ -122,8 +149,10 @@ void TF_Eingabe::FormShow()
     StringGrid1->setVisible(Kartenfahrzeug_);
     // The standard-trip list always shows; the raw-trip list needs room below the fields.
     setMinimumSize(schriftmass::groesse(breiteOhneKarte, Kartenfahrzeug_ ? hoeheMitKarte : hoeheOhneKarte));
-    if (Kartenfahrzeug_)
+    if (Kartenfahrzeug_) {
         SGfuellen();
+        platzFuerRohfahrten();
+    }
     if (Kartenfahrzeug_)
         (EAnkunft->isEnabled() ? EAnkunft : static_cast<QWidget*>(Cbnach))->setFocus();
     else if (EAbfahrt->isEnabled())

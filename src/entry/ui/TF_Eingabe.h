@@ -67,6 +67,8 @@ private:
     std::optional<int> gewaehlteRohfahrt() const;
     bool inDenFeldern(int zeile) const;
     void zentrieren();
+    // Grows the window so the raw-trip grid shows several rows, as far as the screen allows.
+    void platzFuerRohfahrten();
 
     Sitzung& sitzung_;
     bool Kartenfahrzeug_ = false;
