@@ -5,6 +5,7 @@
 #include "db/Schema.h"
 #include "db/Serveradresse.h"
 #include "db/Serveranmeldung.h"
+#include "db/Servermeldung.h"
 #include "db/ServerrechteStore.h"
 #include "db/SqlStatement.h"
 
@@ -77,6 +78,7 @@ void serverVerbinden(const QString& ort, Database::Access access)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), verbindungsname());
     anmeldung.einrichten(db);
     qtVerbindungOeffnen(db);
+    servermeldung::hinweiseUmleiten(postgresVerbindung(db));
     offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
                                access == Database::Access::ReadOnly};
     sitzungEinrichten();
@@ -143,7 +145,7 @@ void wiederVerbinden(QSqlDatabase& db)
 {
     db.close();
     if (!db.open())
-        throw DatabaseError(QStringLiteral("Der Datenbankserver ist nicht erreichbar:\n%1").arg(db.lastError().text()));
+        throw DatabaseError(servermeldung::verbindungsfehler(db.lastError().text()));
     sitzungEinrichten();
 }
 

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "common/Schluesselbund.h"
 #include "db/DatabaseError.h"
+#include "db/Servermeldung.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -49,7 +50,8 @@ Ergebnis versuchen(const Serveradresse& adresse, const QString& passwort)
     if (PQconnectionUsedPassword(verbindung.get()))
         return Ergebnis::PasswortAbgelehnt;
     throw DatabaseError(QStringLiteral("Die Verbindung zum Datenbankserver %1 ist nicht möglich:\n%2")
-                            .arg(adresse.text(), QString::fromUtf8(PQerrorMessage(verbindung.get())).trimmed()));
+                            .arg(adresse.text(), servermeldung::verbindungsfehler(
+                                                     QString::fromUtf8(PQerrorMessage(verbindung.get())).trimmed())));
 }
 
 // Where the password came from that the server refused, for naming the cause of a failed login.
