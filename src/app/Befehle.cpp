@@ -93,6 +93,8 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
     // A script must not create a logbook by mistyping its name.
     if (!server && !QFileInfo(pfad).isFile())
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
+    // A script never waits without end for a colleague's stalled program.
+    Database::setServerWartezeit(aufruf.wartenSekunden);
     Database::open(pfad);
 }
 

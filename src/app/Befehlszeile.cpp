@@ -64,6 +64,8 @@ private:
 };
 
 const QString datenbankOption = QStringLiteral("--datenbank");
+const QString wartenOption = QStringLiteral("--warten");
+constexpr int laengsteWartezeit = 86400;
 const QStringList hilfeOptionen = {QStringLiteral("--help"), QStringLiteral("-h")};
 
 using Ergebnis = std::variant<Aufruf, Fehler>;
@@ -217,7 +219,7 @@ Ergebnis befehlMitArgumenten(Befehl befehl, QStringList rest, Aufruf aufruf, con
 {
     aufruf.befehl = befehl;
     const Befehlsoptionen erlaubt = optionen(befehl);
-    Argumente argumente(std::move(rest), erlaubt.mitWert + QStringList{datenbankOption},
+    Argumente argumente(std::move(rest), erlaubt.mitWert + QStringList{datenbankOption, wartenOption},
                         erlaubt.schalter + hilfeOptionen);
     if (auto fehler = argumente.zerlegen())
         return Fehler{*fehler, befehl};
@@ -229,6 +231,15 @@ Ergebnis befehlMitArgumenten(Befehl befehl, QStringList rest, Aufruf aufruf, con
         if (aufruf.datenbank)
             return Fehler{QStringLiteral("%1 ist doppelt angegeben").arg(zitiert(datenbankOption)), befehl};
         aufruf.datenbank = pfad;
+    }
+    if (const auto warten = argumente.wert(wartenOption)) {
+        bool zahl = false;
+        aufruf.wartenSekunden = warten->toInt(&zahl);
+        if (!zahl || aufruf.wartenSekunden < 1 || aufruf.wartenSekunden > laengsteWartezeit)
+            return Fehler{QStringLiteral("%1: %2 ist keine Wartezeit von 1 bis %3 Sekunden")
+                              .arg(zitiert(wartenOption), zitiert(*warten))
+                              .arg(laengsteWartezeit),
+                          befehl};
     }
     if (auto fehler = befehlLesen(befehl, argumente, aufruf, heute))
         return Fehler{*fehler, befehl};
@@ -360,6 +371,8 @@ QString hilfe(Befehl befehl)
             "                             Datenbank auf einem PostgreSQL-Server\n"
             "  varno BEFEHL --help        zeigt die Hilfe zu einem Befehl\n"
             "\n"
+            "Auf einem Server wartet ein Befehl höchstens 60 Sekunden darauf, dass ein anderer Benutzer\n"
+            "fertig gespeichert hat (--warten SEKUNDEN), und endet dann mit einer Meldung, ohne zu speichern.\n"
             "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms. Ohne die Option\n"
             "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db, oder\n"
             "der in den Optionen gewählte Server. PFAD ist eine Datei oder ein PostgreSQL-Server:\n"

@@ -19,6 +19,8 @@ struct Aufruf {
     bool hilfe = false;
     // "--datenbank PFAD": this logbook instead of the usual one (logbuchort), windows included.
     std::optional<QString> datenbank;
+    // "--warten SEKUNDEN": how long a command waits for another user's lock on a server.
+    int wartenSekunden = 60;
 
     // export
     QString fahrzeug;

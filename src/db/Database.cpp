@@ -65,9 +65,17 @@ void dateiVerbinden(const QString& path, Database::Access access)
 
 // Notices ("table already exists, skipping") are no concern of the user's; a logbook opened for
 // reading refuses every change on the server as SQLite does on a write-protected file.
+int& serverWartezeit()
+{
+    static int sekunden = 0;
+    return sekunden;
+}
+
 void sitzungEinrichten()
 {
     SqlStatement::direkt(QStringLiteral("SET client_min_messages = warning"));
+    // A number of the program's own; SET takes no bound value.
+    SqlStatement::direkt(QStringLiteral("SET lock_timeout = %1").arg(serverWartezeit() * 1000));
     if (offen()->nurLesen)
         SqlStatement::direkt(QStringLiteral("SET default_transaction_read_only = on"));
 }
@@ -174,6 +182,11 @@ bool isOpen()
 bool isReadOnly()
 {
     return isOpen() && offen() && offen()->nurLesen;
+}
+
+void setServerWartezeit(int sekunden)
+{
+    serverWartezeit() = sekunden;
 }
 
 void close()
