@@ -86,6 +86,10 @@ void TF_Eingabe::verbindeFelder()
     verbinden(regeln, &Eingabefeldregeln::naechstesFeld, this, [this] { focusNextChild(); });
     verbinden(RGFahrtart, &Radiogruppe::geaendert, this, &TF_Eingabe::RGFahrtartClick);
     verbinden(btSchliessenSpeichern, &QPushButton::clicked, this, &TF_Eingabe::btSchliessenSpeichernClick);
+    verbinden(&sitzung_, &Sitzung::fahrtenbuchGeaendert, this, [this] {
+        if (isVisible())
+            letzteFahrtAuffrischen();
+    });
     verbinden(Btverwerfen, &QPushButton::clicked, this, &TF_Eingabe::Verwerfen);
     verbinden(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
     verbinden(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
@@ -163,14 +167,34 @@ void TF_Eingabe::FormShow()
 
 void TF_Eingabe::Reload()
 {
-    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
-        sgLFahrt->item(0, spalte)->setText(QString());
-    BtRueckfahrt->setEnabled(false);
     cbVon->setEnabled(false);
     vorschlagsliste_->schliessen();
     for (QComboBox* feld : {cbVon, Cbnach, Cbzweck, CbKategorie, CbFahrer})
         feld->clear();
+    letzteFahrtZeigen();
+    if (!letzteFahrten_.empty() && !letzteFahrten_.front().istStartdatensatz())
+        Kalender->setSelectedDate(letzteFahrten_.front().anDat.date());
 
+    Ekm->clear();
+    EkmStand->clear();
+    RGFahrtart->setItemIndex(Unzugeordnet);
+
+    listeFuellen(cbVon, stammdaten_.orte.namen());
+    listeFuellen(Cbnach, stammdaten_.orte.namen());
+    listeFuellen(Cbzweck, stammdaten_.zwecke.namen());
+    listeFuellen(CbKategorie, stammdaten_.kategorien.namen());
+    listeFuellen(CbFahrer, stammdaten_.fahrer.namen());
+    CbFahrer->setEnabled(false);
+    Verwerfen();
+}
+
+// The line of the vehicle's last trip and what the next trip continues from; the typed fields
+// stay as they are.
+void TF_Eingabe::letzteFahrtZeigen()
+{
+    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
+        sgLFahrt->item(0, spalte)->setText(QString());
+    BtRueckfahrt->setEnabled(false);
     const int kfz = sitzung_.aktuellesFahrzeug();
     stammdaten_ = EingabeStore::stammdaten();
     letzteFahrten_ = EingabeStore::letzteFahrten(kfz, 2);
@@ -186,25 +210,27 @@ void TF_Eingabe::Reload()
         if (!letzte.istStartdatensatz()) {
             BtRueckfahrt->setEnabled(true);
             sgLFahrt->item(0, SpalteAnkunft)->setText(letzte.anDat.toString(QStringLiteral("dd.MM hh:mm")));
-            Kalender->setSelectedDate(letzte.anDat.date());
             sgLFahrt->item(0, SpalteVon)->setText(stammdaten_.orte.name(letzte.start));
             sgLFahrt->item(0, SpalteNach)->setText(stammdaten_.orte.name(letzte.ziel));
             sgLFahrt->item(0, SpalteZweck)->setText(stammdaten_.zwecke.name(letzte.zweck));
             sgLFahrt->item(0, SpalteArt)->setText(stammdaten_.arten.abkuerzung(letzte.art));
         }
     }
+}
 
-    Ekm->clear();
-    EkmStand->clear();
-    RGFahrtart->setItemIndex(Unzugeordnet);
-
-    listeFuellen(cbVon, stammdaten_.orte.namen());
-    listeFuellen(Cbnach, stammdaten_.orte.namen());
-    listeFuellen(Cbzweck, stammdaten_.zwecke.namen());
-    listeFuellen(CbKategorie, stammdaten_.kategorien.namen());
-    listeFuellen(CbFahrer, stammdaten_.fahrer.namen());
-    CbFahrer->setEnabled(false);
-    Verwerfen();
+// Another window changed the logbook (a correction, a cancellation, a colleague's trip): the next
+// trip continues from the vehicle's current last trip, and the start place locked to its
+// destination follows it; whatever the user typed stays.
+void TF_Eingabe::letzteFahrtAuffrischen()
+{
+    const bool vonGesperrt = !cbVon->isEnabled();
+    letzteFahrtZeigen();
+    if (!vonGesperrt)
+        return;
+    const QString ziel = letztesZiel();
+    const bool vonFrei = ziel.isEmpty() || ziel == keineAngabe;
+    cbVon->setEnabled(vonFrei);
+    cbVon->setEditText(vonFrei ? keineAngabe : ziel);
 }
 
 void TF_Eingabe::SGfuellen()
@@ -464,8 +490,17 @@ void TF_Eingabe::speichern()
         sitzung_.fahrtenbuchGeaendertMelden();
         if (!neueStammfahrt)
             prompt::beep();
-    } catch (const Fahrtkonflikt& konflikt) {
+    } catch (const Rohfahrtkonflikt& konflikt) {
+        // The raw trip is taken already: the list has to show what is left.
+        prompt::beep();
         prompt::error(konflikt.message());
+    } catch (const Fahrtkonflikt& konflikt) {
+        // A refused save keeps every typed field; only what the trip continues from is new.
+        prompt::beep();
+        prompt::error(konflikt.message());
+        letzteFahrtAuffrischen();
+        EkmStand->setFocus();
+        return;
     }
 
     Reload();

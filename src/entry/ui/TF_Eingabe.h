@@ -53,6 +53,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void letzteFahrtZeigen();
+    void letzteFahrtAuffrischen();
     void verbindeFelder();
     void aenderungMerken();
     void keineAenderung();
