@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "app/Befehle.h"
 #include "common/Clock.h"
 #include "platform/FakeVolumeSerial.h"
@@ -6,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -116,11 +117,9 @@ TEST_P(ExportzielTest, NurGewoehnlicheDateienWerdenGeschrieben)
     QStringList argumente{"export", "--fahrzeug", "Musterfahrzeug", "--jahr", "2005", fall.option, ziel};
     if (fall.folgen)
         argumente << "--folgen";
-    QString aus, fehler;
-    QTextStream ausStrom(&aus), fehlerStrom(&fehler);
-    const int code = Befehle(ausStrom, fehlerStrom, FakeVolumeSerial()).ausfuehren(argumente);
-    ausStrom.flush();
-    fehlerStrom.flush();
+    const Lauf lauf = varno(argumente);
+    const int code = lauf.code;
+    const QString& fehler = lauf.fehler;
 
     EXPECT_EQ(code, fall.code) << fehler.toStdString();
     EXPECT_TRUE(fehler.contains(QString::fromUtf8(fall.meldungsteil))) << fehler.toStdString();

@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "app/Befehle.h"
 #include "common/Clock.h"
 #include "db/Database.h"
@@ -10,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -26,23 +27,6 @@ QString neueRolle(const QString& name)
     const QString rolle = QStringLiteral("%1_%2_%3").arg(name).arg(QCoreApplication::applicationPid()).arg(++nummer);
     testserver::alsVerwalter(QStringLiteral("CREATE ROLE \"%1\" LOGIN").arg(rolle));
     return rolle;
-}
-
-struct Lauf {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
-
-Lauf varno(const QStringList& argumente, const VolumeSerial& kennung = FakeVolumeSerial())
-{
-    Lauf lauf;
-    QTextStream aus(&lauf.aus);
-    QTextStream fehler(&lauf.fehler);
-    lauf.code = Befehle(aus, fehler, kennung).ausfuehren(argumente);
-    aus.flush();
-    fehler.flush();
-    return lauf;
 }
 
 class ServerbenutzerTest : public ::testing::Test {

@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "app/Befehle.h"
 #include "common/Clock.h"
 #include "db/Database.h"
@@ -7,7 +9,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -55,12 +56,9 @@ TEST(SichernAbbruch, BeendeteSitzungGibtEineDeutscheZeileUndKeineReste)
     bool beendet = false;
     std::thread verwalter(sitzungBeendenSobaldSieWartet, testserver::adresse()->toUtf8(), std::ref(beendet));
     QTemporaryDir ablage;
-    QString aus, fehler;
-    QTextStream ausStrom(&aus), fehlerStrom(&fehler);
-    const int code = Befehle(ausStrom, fehlerStrom, FakeVolumeSerial())
-                         .ausfuehren({"sichern", ablage.path(), "--datenbank", logbuch});
-    ausStrom.flush();
-    fehlerStrom.flush();
+    const Lauf lauf = varno({"sichern", ablage.path(), "--datenbank", logbuch});
+    const int code = lauf.code;
+    const QString& fehler = lauf.fehler;
     verwalter.join();
     PQclear(PQexec(sperre, "ROLLBACK"));
     PQfinish(sperre);

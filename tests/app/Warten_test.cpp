@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "app/Befehle.h"
 #include "common/Clock.h"
 #include "db/Database.h"
@@ -8,7 +10,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -34,15 +35,13 @@ TEST(Warten, BefehlGibtNachDerWartezeitAufUndSpeichertNichts)
     ASSERT_EQ(PQstatus(kollege), CONNECTION_OK) << PQerrorMessage(kollege);
     PQclear(PQexec(kollege, "BEGIN; LOCK TABLE t_pruefkette IN SHARE ROW EXCLUSIVE MODE"));
 
-    QString aus, fehler;
-    QTextStream ausStrom(&aus), fehlerStrom(&fehler);
     QElapsedTimer uhr;
     uhr.start();
-    const int code = Befehle(ausStrom, fehlerStrom, FakeVolumeSerial(QStringLiteral("2882343476")))
-                         .ausfuehren({"karte", "einlesen", karte, "--uebernehmen", "--warten", "2", "--datenbank",
-                                      logbuch});
+    const Lauf lauf = varno({"karte", "einlesen", karte, "--uebernehmen", "--warten", "2", "--datenbank", logbuch},
+                            FakeVolumeSerial(QStringLiteral("2882343476")));
     const qint64 gewartet = uhr.elapsed();
-    fehlerStrom.flush();
+    const int code = lauf.code;
+    const QString& fehler = lauf.fehler;
     PQclear(PQexec(kollege, "ROLLBACK"));
     PQfinish(kollege);
     Clock::reset();
@@ -59,12 +58,9 @@ TEST(Warten, BefehlGibtNachDerWartezeitAufUndSpeichertNichts)
 
 TEST(Warten, UngueltigeWartezeitIstEinFalschesArgument)
 {
-    QString aus, fehler;
-    QTextStream ausStrom(&aus), fehlerStrom(&fehler);
-    const int code =
-        Befehle(ausStrom, fehlerStrom, FakeVolumeSerial()).ausfuehren({"sichern", "/tmp", "--warten", "null"});
-    fehlerStrom.flush();
-    EXPECT_EQ(code, Befehle::falscheArgumente);
+    const Lauf lauf = varno({"sichern", "/tmp", "--warten", "null"});
+    EXPECT_EQ(lauf.code, Befehle::falscheArgumente);
+    const QString& fehler = lauf.fehler;
     EXPECT_TRUE(fehler.contains(QStringLiteral("„--warten“: „null“ ist keine Wartezeit von 1 bis 86400 Sekunden")))
         << fehler.toStdString();
 }
