@@ -40,6 +40,18 @@ void eintragen(TF_Eingabe& fenster, const Eingabe& e)
     fenster.EkmStand->setText(QString::fromUtf8(e.ekmStand));
 }
 
+// Meanwhile a colleague stores the trip from 08:10 to 08:40 (Bahnhof to Hafen) on another computer.
+void kollegeSpeichertEineFahrt(int kfz)
+{
+    build::fahrt({.kfz = kfz,
+                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
+                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
+                  .kmAb = 12345,
+                  .kmAn = 12360,
+                  .start = build::ort(QStringLiteral("Bahnhof")),
+                  .ziel = build::ort(QStringLiteral("Hafen"))});
+}
+
 } // namespace
 
 struct AblehnungsFall {
@@ -294,14 +306,7 @@ TEST_F(EingabeFenster, FahrtEinesAnderenBenutzersZeigtDieMeldungUndDieNeueLetzte
     const int kfz = fahrzeugMitLetzterFahrt();
     oeffnen(kfz);
     eintragen(fenster, {});
-    // Meanwhile a colleague stores the trip from 08:10 to 08:40 on another computer.
-    build::fahrt({.kfz = kfz,
-                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
-                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
-                  .kmAb = 12345,
-                  .kmAn = 12360,
-                  .start = build::ort(QStringLiteral("Bahnhof")),
-                  .ziel = build::ort(QStringLiteral("Hafen"))});
+    kollegeSpeichertEineFahrt(kfz);
     const int vorher = zeilen(QStringLiteral("T_MIREL"));
     fenster.btSchliessenSpeichern->click();
 
@@ -326,13 +331,7 @@ TEST_F(EingabeFenster, KorrekturInEinemAnderenFensterFrischtDieLetzteFahrtAufUnd
     const int kfz = fahrzeugMitLetzterFahrt();
     oeffnen(kfz);
     eintragen(fenster, {});
-    build::fahrt({.kfz = kfz,
-                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
-                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
-                  .kmAb = 12345,
-                  .kmAn = 12360,
-                  .start = build::ort(QStringLiteral("Bahnhof")),
-                  .ziel = build::ort(QStringLiteral("Hafen"))});
+    kollegeSpeichertEineFahrt(kfz);
     db.sitzung().fahrtenbuchGeaendertMelden();
 
     EXPECT_TRUE(ScriptedPrompts::get().shown().empty());
