@@ -2,6 +2,7 @@
 
 #include "admin/SqliteDatei.h"
 #include "common/Clock.h"
+#include "db/Pruefkette.h"
 #include "db/SqlDate.h"
 
 #include <sqlite3.h>
@@ -19,6 +20,23 @@ void eintragen(const QString& sicherung, const QString& pruefwert)
         .binden(2, pruefwert.toUtf8())
         .schritt();
     datei.ausfuehren("COMMIT");
+}
+
+QString gesicherterPruefwert(const QString& sicherung)
+{
+    SqliteDatei datei(sicherung);
+    pruefkette::Koepfe koepfe;
+    SqliteDatei::Anweisung vermerke(datei, QStringLiteral("SELECT Kette, Anzahl, Kopf FROM T_Pruefkette"));
+    while (vermerke.schritt()) {
+        sqlite3_stmt* zeile = vermerke.handle();
+        const QString tabelle = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(zeile, 0)));
+        for (pruefkette::Kette kette : pruefkette::alleKetten)
+            if (tabelle == pruefkette::tabelle(kette))
+                koepfe[pruefkette::index(kette)] = {
+                    sqlite3_column_int64(zeile, 1),
+                    QByteArray(static_cast<const char*>(sqlite3_column_blob(zeile, 2)), sqlite3_column_bytes(zeile, 2))};
+    }
+    return pruefkette::anzeige(pruefkette::gesamtwert(koepfe));
 }
 
 std::optional<QString> pruefwert(const QString& sicherung)

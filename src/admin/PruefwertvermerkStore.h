@@ -12,6 +12,10 @@ namespace PruefwertvermerkStore {
 // Notes the Prüfwert in the backup at `sicherung`. Throws DatabaseError.
 void eintragen(const QString& sicherung, const QString& pruefwert);
 
+// The Prüfwert the chains' notes inside the backup file give: the value of the backup's own
+// snapshot, whatever was stored in the live logbook since. Throws DatabaseError.
+QString gesicherterPruefwert(const QString& sicherung);
+
 // The Prüfwert a backup keeps; none for a backup without one. Throws DatabaseError.
 std::optional<QString> pruefwert(const QString& sicherung);
 

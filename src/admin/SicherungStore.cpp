@@ -8,7 +8,6 @@
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
 #include "db/Logbuchpruefung.h"
-#include "db/Pruefwertvermerk.h"
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
 #include "platform/LeftoverTemporaries.h"
@@ -84,7 +83,8 @@ void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
             Serversicherung::schreiben(temporaer);
         else
             seitenKopieren(sqliteVerbindung(), temporaer, geduld);
-        PruefwertvermerkStore::eintragen(temporaer, pruefwertvermerk::aktuellerPruefwert());
+        // Read from the copy: a colleague storing after the snapshot must not change the note.
+        PruefwertvermerkStore::eintragen(temporaer, PruefwertvermerkStore::gesicherterPruefwert(temporaer));
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);
     } catch (...) {

@@ -1,10 +1,16 @@
+#include "admin/PruefwertvermerkStore.h"
+#include "admin/SicherungStore.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "card/KartenimportStore.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
+#include "platform/FileOperations.h"
 #include "support/TestDatabase.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -213,4 +219,29 @@ TEST_P(ZweiBenutzer, PruefungWaehrendEinerUebernahmeMeldetNichts)
         return befunde.isEmpty() ? QStringLiteral("unverändert") : befunde.join(QLatin1Char('\n'));
     });
     EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("unverändert")}));
+}
+
+TEST_P(ZweiBenutzer, SicherungVermerktDenPruefwertIhresEigenenStands)
+{
+    const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-G 1, Golf"), .anfKm = 5000});
+    QTemporaryDir ablage;
+    std::atomic<bool> fertig = false;
+    const auto berichte = gleichzeitig([&](int benutzer) {
+        if (benutzer == 0) {
+            for (int i = 0; i < 20; ++i)
+                naechsteFahrtSpeichern(golf, 5);
+            fertig = true;
+            return QStringLiteral("gespeichert");
+        }
+        // Backups while the colleague stores: each notes the value of what it holds.
+        QStringList abweichend;
+        for (int nummer = 0; !fertig || nummer == 0; ++nummer) {
+            const QString ziel = QDir(ablage.path()).filePath(QStringLiteral("%1.sav").arg(nummer));
+            SicherungStore::sichern(ziel, FileOperations::system());
+            if (PruefwertvermerkStore::pruefwert(ziel) != PruefwertvermerkStore::gesicherterPruefwert(ziel))
+                abweichend << ziel;
+        }
+        return abweichend.isEmpty() ? QStringLiteral("stimmt") : abweichend.join(QLatin1Char(' '));
+    });
+    EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("stimmt")}));
 }
