@@ -3,6 +3,7 @@
 #include "audit/Laufnummernpruefung.h"
 #include "audit/PruefStore.h"
 #include "db/Kettenanhang.h"
+#include "db/Lesestand.h"
 
 namespace fahrtenbuchpruefung {
 
@@ -18,6 +19,8 @@ void benennen(Pruefbefund& befund)
 
 Pruefergebnis pruefen()
 {
+    // Notes, chains and protocol from one state: a colleague storing meanwhile is no finding.
+    const Lesestand stand;
     Pruefergebnis ergebnis;
     Laufnummernpruefung folge;
     const auto vermerkt = vermerkteKoepfe();

@@ -108,14 +108,23 @@ QString zeilenname(Kette kette, qlonglong id)
     return protokollzeile(id);
 }
 
-Gliederleser::Gliederleser(Kette kette, qlonglong vorId)
-    : abfrage_(std::make_unique<Rohabfrage>(
-          QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE ID < ? AND Pruefwert IS NOT NULL "
-                         "AND Vorgaenger IS NOT NULL ORDER BY ID")
-              .arg(pruefkette::tabelle(kette)),
-          QVariantList{vorId}))
+namespace {
+
+// Without a limit the whole chain is read: a bound number beyond the key column's range is refused
+// by a server whose keys are 32-bit integers.
+std::unique_ptr<Rohabfrage> glieder(Kette kette, qlonglong vorId)
 {
+    const QString sql = QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE %2Pruefwert IS NOT NULL AND "
+                                       "Vorgaenger IS NOT NULL ORDER BY ID")
+                            .arg(pruefkette::tabelle(kette));
+    if (vorId == Gliederleser::ganzeKette)
+        return std::make_unique<Rohabfrage>(sql.arg(QString()), QVariantList{});
+    return std::make_unique<Rohabfrage>(sql.arg(QStringLiteral("ID < ? AND ")), QVariantList{vorId});
 }
+
+} // namespace
+
+Gliederleser::Gliederleser(Kette kette, qlonglong vorId) : abfrage_(glieder(kette, vorId)) {}
 
 Gliederleser::~Gliederleser() = default;
 

@@ -8,6 +8,7 @@ class Rohabfrage;
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,8 @@ QString zeilenname(pruefkette::Kette kette, qlonglong id);
 // its number in the order of storing and its value: what the search for an earlier state walks.
 class Gliederleser {
 public:
+    // `vorId`: the rows before that key only; ganzeKette: every row.
+    static constexpr qlonglong ganzeKette = std::numeric_limits<qlonglong>::max();
     Gliederleser(pruefkette::Kette kette, qlonglong vorId);
     ~Gliederleser();
     Gliederleser(const Gliederleser&) = delete;

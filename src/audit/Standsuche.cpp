@@ -17,7 +17,7 @@ namespace {
 // without values is not part of the chain and changes nothing stored before it.
 qlonglong ersteBetroffeneZeile(Kette kette, const Pruefergebnis& ergebnis)
 {
-    qlonglong erste = std::numeric_limits<qlonglong>::max();
+    qlonglong erste = PruefStore::Gliederleser::ganzeKette;
     for (const Pruefbefund& befund : ergebnis.befunde)
         if (befund.kette == kette && befund.id != 0 && befund.art != Pruefbefund::Art::OhnePruefwert)
             erste = std::min(erste, befund.id);

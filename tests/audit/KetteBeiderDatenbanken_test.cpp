@@ -1,5 +1,6 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
+#include "audit/Standsuche.h"
 #include "common/Clock.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
@@ -61,6 +62,22 @@ TEST_P(KetteBeiderDatenbanken, UnveraendertBestehtVeraendertWirdBenannt)
     EXPECT_EQ(ergebnis.befunde.front().text(),
               QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 01.03.2006 08:00: nach dem Speichern "
                              "verändert."));
+}
+
+TEST_P(KetteBeiderDatenbanken, FruehererPruefwertWirdGefunden)
+{
+    std::optional<TestDatabase> db;
+    if (!fuerTestOeffnen(db, GetParam()))
+        return;
+    fuellen();
+    const QString frueher = fahrtenbuchpruefung::pruefen().pruefwert();
+    const qint64 eintraege = fahrtenbuchpruefung::pruefen().eintraege();
+    protokollEintragen(Ereignis::FahrerGeloescht, QStringLiteral("Fahrer „Meier“ gelöscht."));
+
+    const Pruefergebnis jetzt = fahrtenbuchpruefung::pruefen();
+    ASSERT_NE(jetzt.pruefwert(), frueher);
+    EXPECT_EQ(standsuche::finden(frueher, jetzt), std::optional<qint64>(eintraege));
+    EXPECT_EQ(standsuche::finden(QStringLiteral("0123456789ABCDEF"), jetzt), std::nullopt);
 }
 
 TEST(KetteBeiderDatenbankenGleich, GleicherInhaltGibtAufBeidenDenselbenPruefwert)
