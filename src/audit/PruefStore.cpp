@@ -107,12 +107,24 @@ QString zeilenname(Kette kette, qlonglong id)
     return protokollzeile(id);
 }
 
-Gliederleser::Gliederleser(Kette kette, qlonglong vorId)
-    : abfrage_(std::make_unique<Rohabfrage>(
-          QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE ID < ? AND Pruefwert IS NOT NULL "
-                         "AND Vorgaenger IS NOT NULL ORDER BY ID")
-              .arg(pruefkette::tabelle(kette)),
-          QVariantList{vorId}))
+namespace {
+
+// Without a bound the query names none: a number beyond any ID would not fit the server's
+// integer column.
+std::unique_ptr<Rohabfrage> gliederabfrage(Kette kette, std::optional<qlonglong> vorId)
+{
+    const QString grenze = vorId ? QStringLiteral("ID < ? AND ") : QString();
+    return std::make_unique<Rohabfrage>(
+        QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE %2Pruefwert IS NOT NULL "
+                       "AND Vorgaenger IS NOT NULL ORDER BY ID")
+            .arg(pruefkette::tabelle(kette), grenze),
+        vorId ? QVariantList{*vorId} : QVariantList{});
+}
+
+} // namespace
+
+Gliederleser::Gliederleser(Kette kette, std::optional<qlonglong> vorId)
+    : abfrage_(gliederabfrage(kette, vorId))
 {
 }
 

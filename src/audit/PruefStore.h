@@ -8,6 +8,7 @@ class Rohabfrage;
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What the check of the chains reads: every chained row with the value its content gives now, and
 // the words that name a row in a finding.
@@ -19,11 +20,12 @@ void zeilenLesen(pruefkette::Kette kette, const std::function<void(const Kettenp
 // The row in words: vehicle, date and time ("Fahrzeug B-XY 1, Golf, Fahrt vom 01.03.2024 08:00").
 QString zeilenname(pruefkette::Kette kette, qlonglong id);
 
-// The rows of one chain that carry values, in ID order up to (not including) a given ID, each with
-// its number in the order of storing and its value: what the search for an earlier state walks.
+// The rows of one chain that carry values, in ID order up to (not including) a given ID, or all of
+// them without one, each with its number in the order of storing and its value: what the search
+// for an earlier state walks.
 class Gliederleser {
 public:
-    Gliederleser(pruefkette::Kette kette, qlonglong vorId);
+    Gliederleser(pruefkette::Kette kette, std::optional<qlonglong> vorId);
     ~Gliederleser();
     Gliederleser(const Gliederleser&) = delete;
     Gliederleser& operator=(const Gliederleser&) = delete;

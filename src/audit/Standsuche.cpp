@@ -4,7 +4,6 @@
 
 #include <QRegularExpression>
 
-#include <limits>
 #include <memory>
 
 using pruefkette::Kette;
@@ -15,12 +14,12 @@ namespace {
 
 // A row a finding names ends the part of its chain that is known to be as it was stored. A row
 // without values is not part of the chain and changes nothing stored before it.
-qlonglong ersteBetroffeneZeile(Kette kette, const Pruefergebnis& ergebnis)
+std::optional<qlonglong> ersteBetroffeneZeile(Kette kette, const Pruefergebnis& ergebnis)
 {
-    qlonglong erste = std::numeric_limits<qlonglong>::max();
+    std::optional<qlonglong> erste;
     for (const Pruefbefund& befund : ergebnis.befunde)
         if (befund.kette == kette && befund.id != 0 && befund.art != Pruefbefund::Art::OhnePruefwert)
-            erste = std::min(erste, befund.id);
+            erste = std::min(erste.value_or(befund.id), befund.id);
     return erste;
 }
 
