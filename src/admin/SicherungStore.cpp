@@ -11,8 +11,10 @@
 #include "db/Pruefwertvermerk.h"
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
+#include "platform/LeftoverTemporaries.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -74,6 +76,8 @@ namespace SicherungStore {
 
 void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
 {
+    // What an earlier backup into this folder left when it was killed goes first.
+    leftovers::removeOfDeadProcesses(QFileInfo(ziel).absolutePath());
     const QString temporaer = dateien.createTemporaryBeside(ziel);
     try {
         if (Database::dialekt().art() == Datenbankart::PostgreSQL)
@@ -84,7 +88,7 @@ void sichern(const QString& ziel, FileOperations& dateien, const Geduld& geduld)
         PruefsummenStore::eintragen(temporaer);
         dateien.renameReplacing(temporaer, ziel);
     } catch (...) {
-        dateien.removeIfExists(temporaer);
+        leftovers::removeWithCompanions(temporaer);
         throw;
     }
 }

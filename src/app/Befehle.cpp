@@ -6,12 +6,15 @@
 #include "app/KarteEinlesen.h"
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
+#include "common/Exportziel.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/FahrzeugStore.h"
 #include "db/Logbuchordner.h"
 #include "db/Logbuchort.h"
 #include "db/Serveradresse.h"
+#include "db/ServerrechteStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "platform/FileOperations.h"
 
@@ -71,6 +74,8 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
             exportieren(aufruf);
         else if (aufruf.befehl == Befehl::Sichern)
             sichern(aufruf);
+        else if (aufruf.befehl == Befehl::ServerBenutzer)
+            serverBenutzer(aufruf);
         else
             KarteEinlesen(aus_, kartenkennung_).ausfuehren(aufruf);
     } catch (const VarnoError& fehler) {
@@ -88,6 +93,8 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
     // A script must not create a logbook by mistyping its name.
     if (!server && !QFileInfo(pfad).isFile())
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
+    // A script never waits without end for a colleague's stalled program.
+    Database::setServerWartezeit(aufruf.wartenSekunden);
     Database::open(pfad);
 }
 
@@ -96,6 +103,10 @@ void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
     const auto fahrzeug = FahrzeugStore::nachKennzeichen(aufruf.fahrzeug);
     if (!fahrzeug)
         throw VarnoError(QStringLiteral("Das Fahrzeug „%1“ ist nicht angelegt.").arg(aufruf.fahrzeug));
+    // Both targets are judged before anything is written, so a refused one leaves no half export.
+    for (const QString& datei : {aufruf.pdf, aufruf.csv})
+        if (!datei.isEmpty())
+            exportziel::aufloesen(datei, aufruf.folgen);
     fahrtenbuchdateien::schreiben(
         {fahrzeug->id, fahrzeug->kennzeichen, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
     for (const QString& datei : {aufruf.pdf, aufruf.csv})
@@ -114,6 +125,16 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
     SicherungStore::sichern(ziel, FileOperations::system());
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
+}
+
+void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)
+{
+    if (Database::dialekt().art() != Datenbankart::PostgreSQL)
+        throw VarnoError(QStringLiteral("Benutzer gibt es nur für ein Fahrtenbuch auf einem Datenbankserver "
+                                        "(--datenbank postgresql://…); eine Datei schützen die Rechte des "
+                                        "Betriebssystems."));
+    ServerrechteStore::gewaehren(aufruf.benutzer);
+    aus_ << "Der Benutzer „" << aufruf.benutzer << "“ kann das Fahrtenbuch jetzt lesen und Fahrten speichern.\n";
 }
 
 // Answers 0 unchanged, 1 changed, 2 when the file cannot be checked; the file is only read.

@@ -27,6 +27,7 @@ private:
     void logbuchOeffnen(const befehlszeile::Aufruf& aufruf);
     void exportieren(const befehlszeile::Aufruf& aufruf);
     void sichern(const befehlszeile::Aufruf& aufruf);
+    void serverBenutzer(const befehlszeile::Aufruf& aufruf);
     int pruefen(const befehlszeile::Aufruf& aufruf);
     int neueDatenbank(const QString& pfad);
 

@@ -64,6 +64,8 @@ private:
 };
 
 const QString datenbankOption = QStringLiteral("--datenbank");
+const QString wartenOption = QStringLiteral("--warten");
+constexpr int laengsteWartezeit = 86400;
 const QStringList hilfeOptionen = {QStringLiteral("--help"), QStringLiteral("-h")};
 
 using Ergebnis = std::variant<Aufruf, Fehler>;
@@ -126,6 +128,7 @@ std::optional<QString> exportLesen(const Argumente& a, Aufruf& aufruf, const QDa
         return fehler;
     aufruf.csv = a.wert(QStringLiteral("--csv")).value_or(QString());
     aufruf.pdf = a.wert(QStringLiteral("--pdf")).value_or(QString());
+    aufruf.folgen = a.hat(QStringLiteral("--folgen"));
     if (aufruf.csv.isEmpty() && aufruf.pdf.isEmpty())
         return QStringLiteral("%1 oder %2 fehlt")
             .arg(zitiert(QStringLiteral("--csv DATEI")), zitiert(QStringLiteral("--pdf DATEI")));
@@ -147,7 +150,7 @@ Befehlsoptionen optionen(Befehl befehl)
     case Befehl::Export:
         return {{QStringLiteral("--fahrzeug"), QStringLiteral("--von"), QStringLiteral("--bis"),
                  QStringLiteral("--jahr"), QStringLiteral("--csv"), QStringLiteral("--pdf")},
-                {}};
+                {QStringLiteral("--folgen")}};
     case Befehl::KarteEinlesen:
         return {{QStringLiteral("--kennung")}, {QStringLiteral("--uebernehmen")}};
     case Befehl::Pruefen:
@@ -176,6 +179,11 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
         if (aufruf.kennung && aufruf.kennung->trimmed().isEmpty())
             return QStringLiteral("%1 ist leer").arg(zitiert(QStringLiteral("--kennung")));
         return std::nullopt;
+    case Befehl::ServerBenutzer:
+        if (auto fehler = genauEinWort(a, QStringLiteral("der Name des Benutzers")))
+            return fehler;
+        aufruf.benutzer = a.woerter().first();
+        return std::nullopt;
     case Befehl::Pruefen:
         if (!a.woerter().isEmpty())
             return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
@@ -186,7 +194,7 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
     }
 }
 
-// The command word (two for "karte einlesen") at the start of the arguments.
+// The command word (two for "karte einlesen" and "server benutzer") at the start of the arguments.
 std::optional<Befehl> befehlswort(QStringList& argumente)
 {
     const QString wort = argumente.takeFirst();
@@ -200,6 +208,10 @@ std::optional<Befehl> befehlswort(QStringList& argumente)
         argumente.removeFirst();
         return Befehl::KarteEinlesen;
     }
+    if (wort == QLatin1String("server") && !argumente.isEmpty() && argumente.first() == QLatin1String("benutzer")) {
+        argumente.removeFirst();
+        return Befehl::ServerBenutzer;
+    }
     return std::nullopt;
 }
 
@@ -207,7 +219,7 @@ Ergebnis befehlMitArgumenten(Befehl befehl, QStringList rest, Aufruf aufruf, con
 {
     aufruf.befehl = befehl;
     const Befehlsoptionen erlaubt = optionen(befehl);
-    Argumente argumente(std::move(rest), erlaubt.mitWert + QStringList{datenbankOption},
+    Argumente argumente(std::move(rest), erlaubt.mitWert + QStringList{datenbankOption, wartenOption},
                         erlaubt.schalter + hilfeOptionen);
     if (auto fehler = argumente.zerlegen())
         return Fehler{*fehler, befehl};
@@ -219,6 +231,15 @@ Ergebnis befehlMitArgumenten(Befehl befehl, QStringList rest, Aufruf aufruf, con
         if (aufruf.datenbank)
             return Fehler{QStringLiteral("%1 ist doppelt angegeben").arg(zitiert(datenbankOption)), befehl};
         aufruf.datenbank = pfad;
+    }
+    if (const auto warten = argumente.wert(wartenOption)) {
+        bool zahl = false;
+        aufruf.wartenSekunden = warten->toInt(&zahl);
+        if (!zahl || aufruf.wartenSekunden < 1 || aufruf.wartenSekunden > laengsteWartezeit)
+            return Fehler{QStringLiteral("%1: %2 ist keine Wartezeit von 1 bis %3 Sekunden")
+                              .arg(zitiert(wartenOption), zitiert(*warten))
+                              .arg(laengsteWartezeit),
+                          befehl};
     }
     if (auto fehler = befehlLesen(befehl, argumente, aufruf, heute))
         return Fehler{*fehler, befehl};
@@ -272,6 +293,8 @@ QString aufruf(Befehl befehl)
         return QStringLiteral("varno karte einlesen");
     case Befehl::Pruefen:
         return QStringLiteral("varno pruefen");
+    case Befehl::ServerBenutzer:
+        return QStringLiteral("varno server benutzer");
     default:
         return QStringLiteral("varno");
     }
@@ -283,7 +306,7 @@ QString hilfe(Befehl befehl)
     case Befehl::Export:
         return QStringLiteral(
             "Aufruf: varno export --fahrzeug KENNZEICHEN (--jahr JJJJ | --von TT.MM.JJJJ --bis TT.MM.JJJJ)\n"
-            "                     [--csv DATEI] [--pdf DATEI] [--datenbank PFAD]\n"
+            "                     [--csv DATEI] [--pdf DATEI] [--folgen] [--datenbank PFAD]\n"
             "\n"
             "Schreibt das Fahrtenbuch eines Fahrzeugs: alle Fahrten, die im Zeitraum beginnen, jeder Fahrtart.\n"
             "  --fahrzeug KENNZEICHEN  das Fahrzeug, wie es im Programm heißt (z. B. \"B-XY 1\")\n"
@@ -291,7 +314,10 @@ QString hilfe(Befehl befehl)
             "  --von, --bis            der Zeitraum; beide Tage zählen ganz\n"
             "  --csv DATEI             als CSV-Datei (UTF-8, Semikolon) für Tabellenkalkulation und Steuerberater\n"
             "  --pdf DATEI             als Fahrtenbuch-Bericht mit den Kilometern je Fahrtart\n"
-            "Mindestens eine der beiden Dateien ist anzugeben; beide zusammen ergeben das Jahresfahrtenbuch.\n");
+            "  --folgen                ist DATEI eine symbolische Verknüpfung, wird in ihr Ziel geschrieben\n"
+            "Mindestens eine der beiden Dateien ist anzugeben; beide zusammen ergeben das Jahresfahrtenbuch.\n"
+            "Geschrieben werden nur gewöhnliche Dateien: ein Ordner, ein Gerät, eine Pipe oder ein Socket\n"
+            "unter dem Namen wird abgelehnt, eine symbolische Verknüpfung ohne --folgen ebenso.\n");
     case Befehl::Sichern:
         return QStringLiteral(
             "Aufruf: varno sichern ZIELORDNER [--datenbank PFAD]\n"
@@ -319,6 +345,14 @@ QString hilfe(Befehl befehl)
             "  --gegen PRÜFWERT  bestätigt außerdem, dass der Stand, zu dem dieser Prüfwert gedruckt oder gesichert\n"
             "                    wurde, unverändert in der Datei enthalten ist.\n"
             "Rückgabewert: 0 unverändert, 1 verändert oder der Stand fehlt, 2 Fehler.\n");
+    case Befehl::ServerBenutzer:
+        return QStringLiteral(
+            "Aufruf: varno server benutzer NAME --datenbank postgresql://EIGENTÜMER@RECHNER:PORT/DATENBANK\n"
+            "\n"
+            "Gibt dem Benutzer NAME des Datenbankservers die Rechte, die Varno für das Fahrtenbuch dort braucht:\n"
+            "das Schema nutzen; in jeder Tabelle lesen, einfügen, ändern und löschen; jede Sequenz nutzen, lesen\n"
+            "und weiterzählen, auch für Tabellen, die eine spätere Programmversion anlegt. Aufzurufen vom\n"
+            "Eigentümer des Fahrtenbuchs; den Benutzer selbst legt der Verwalter des Servers an.\n");
     default:
         return QStringLiteral(
             "Varno – elektronisches Fahrtenbuch\n"
@@ -331,11 +365,14 @@ QString hilfe(Befehl befehl)
             "                             liest eine Speicherkarte und übernimmt ihre Fahrten\n"
             "  varno pruefen [--gegen PRÜFWERT]\n"
             "                             prüft, ob das Fahrtenbuch seit dem Speichern unverändert ist\n"
+            "  varno server benutzer NAME gibt einem Kollegen die Rechte am Fahrtenbuch auf dem Server\n"
             "  varno --version            zeigt die Programmversion\n"
             "  varno --neue-datenbank     legt eine neue Datenbank an, mit --datenbank auch in einer leeren\n"
             "                             Datenbank auf einem PostgreSQL-Server\n"
             "  varno BEFEHL --help        zeigt die Hilfe zu einem Befehl\n"
             "\n"
+            "Auf einem Server wartet ein Befehl höchstens 60 Sekunden darauf, dass ein anderer Benutzer\n"
+            "fertig gespeichert hat (--warten SEKUNDEN), und endet dann mit einer Meldung, ohne zu speichern.\n"
             "Jeder Befehl nimmt --datenbank PFAD: diese Datenbank statt der des Programms. Ohne die Option\n"
             "gilt varno.db im Arbeitsordner, für das installierte Programm ~/.local/share/Varno/varno.db, oder\n"
             "der in den Optionen gewählte Server. PFAD ist eine Datei oder ein PostgreSQL-Server:\n"

@@ -11,7 +11,7 @@
 // of the commands for scripts. Reading the arguments changes nothing; Befehle runs them.
 namespace befehlszeile {
 
-enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen };
+enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen, ServerBenutzer };
 
 struct Aufruf {
     Befehl befehl = Befehl::Fenster;
@@ -19,6 +19,8 @@ struct Aufruf {
     bool hilfe = false;
     // "--datenbank PFAD": this logbook instead of the usual one (logbuchort), windows included.
     std::optional<QString> datenbank;
+    // "--warten SEKUNDEN": how long a command waits for another user's lock on a server.
+    int wartenSekunden = 60;
 
     // export
     QString fahrzeug;
@@ -26,6 +28,8 @@ struct Aufruf {
     QDate bis;
     QString csv;
     QString pdf;
+    // "--folgen": a target that is a symbolic link is written through instead of refused.
+    bool folgen = false;
 
     // sichern
     QString zielordner;
@@ -34,6 +38,9 @@ struct Aufruf {
     QString datendatei;
     bool uebernehmen = false;
     std::optional<QString> kennung;
+
+    // server benutzer: the role that gets the rights on the server logbook
+    QString benutzer;
 
     // pruefen: the Prüfwert of an earlier state that must still be contained
     std::optional<QString> gegen;

@@ -7,6 +7,7 @@
 #include "card/datafile/CardFileError.h"
 #include "card/datafile/CardRecord.h"
 #include "common/VarnoError.h"
+#include "common/Zaehlwoerter.h"
 #include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "platform/VolumeSerial.h"
@@ -116,8 +117,8 @@ void KarteEinlesen::ausfuehren(const befehlszeile::Aufruf& aufruf)
 
     aus_ << "Datendatei: " << QDir::toNativeSeparators(pfad) << '\n'
          << "Kennung der Karte: " << cfid.value_or(QStringLiteral("nicht ermittelt")) << '\n'
-         << einlesung.fahrten.size() << " Fahrten, davon " << gruen.size() << ' ' << gruenText << "; "
-         << einlesung.merkpunkte.size() << " Merkpunkte\n";
+         << anzahl(einlesung.fahrten.size(), zaehlwort::fahrt) << ", davon " << gruen.size() << ' ' << gruenText
+         << "; " << anzahl(einlesung.merkpunkte.size(), zaehlwort::merkpunkt) << '\n';
     for (const int zeile : pruefung.fehlerzeilen)
         aus_ << "Fehler beim Datumsumwandeln in Zeile " << zeile << '\n';
     if (!einlesung.fahrten.empty())
@@ -141,6 +142,7 @@ void KarteEinlesen::ausfuehren(const befehlszeile::Aufruf& aufruf)
     if (ergebnis.loeschfehler)
         throw VarnoError(QStringLiteral("Die Fahrten wurden übernommen, aber nicht von der Speicherkarte gelöscht: %1")
                              .arg(*ergebnis.loeschfehler));
-    aus_ << "\nÜbernommen: " << gruen.size() << " Fahrten und " << einlesung.merkpunkte.size() << " Merkpunkte; "
-         << einlesung.bloecke << " Datensätze auf der Speicherkarte gelöscht.\n";
+    aus_ << "\nÜbernommen: " << anzahl(gruen.size(), zaehlwort::fahrt) << " und "
+         << anzahl(einlesung.merkpunkte.size(), zaehlwort::merkpunkt) << "; "
+         << anzahl(einlesung.bloecke, zaehlwort::datensatz) << " auf der Speicherkarte gelöscht.\n";
 }

@@ -1,5 +1,7 @@
 #include "app/TF_ProgressBar.h"
 
+#include "common_ui/Fensterplatz.h"
+
 #include <QApplication>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -21,7 +23,7 @@ void TF_ProgressBar::starten(const QWidget* ueber)
 {
     ProgressBar1->setValue(0);
     if (ueber)
-        move(ueber->frameGeometry().center() - rect().center());
+        fensterplatz::zentrieren(this, ueber);
     show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

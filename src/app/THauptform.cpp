@@ -276,7 +276,9 @@ bool THauptform::event(QEvent* event)
 bool THauptform::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Hide) {
-        if (watched == ziele_.eingabe)
+        // Minimising or leaving the virtual desktop hides the entry as well (a spontaneous hide):
+        // it stays open, and its vehicle with it.
+        if (watched == ziele_.eingabe && !event->spontaneous())
             geschuetzt([this] { fahrtenerfassungBeendet(); });
         else if (watched == ziele_.datensicherung)
             setEnabled(true);

@@ -22,6 +22,7 @@ public:
     QString saveFile(const QString& title, const QString& directory, const QString& filter) override;
     QString chooseFolder(const QString& title, const QString& directory) override;
     void beep() override;
+    bool kannFragen() const override { return terminal_ != nullptr; }
 
 private:
     std::FILE* terminal_;

@@ -90,8 +90,17 @@ void Varno::verdrahten()
     auswertung_->setFortschritt(Fortschritt::von(fortschritt_));
     auswertung_->setDruckvorschau(Druckvorschau(*auswertung_, Fortschritt::von(fortschritt_)));
     auswertung_->setPruefstand(pruefstand_.get());
-    auswertung_->setKorrekturen(
-        {[this](int fahrtId) { return korrektur_->korrigieren(fahrtId); }, stornierung::fahrtStornieren});
+    // A correction or cancellation is announced, so the open trip entry and the main window follow.
+    const auto gemeldet = [this](std::function<bool(int)> ersetzen) {
+        return [this, ersetzen](int fahrtId) {
+            const bool ersetzt = ersetzen(fahrtId);
+            if (ersetzt)
+                sitzung_->fahrtenbuchGeaendertMelden();
+            return ersetzt;
+        };
+    };
+    auswertung_->setKorrekturen({gemeldet([this](int fahrtId) { return korrektur_->korrigieren(fahrtId); }),
+                                 gemeldet(stornierung::fahrtStornieren)});
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;

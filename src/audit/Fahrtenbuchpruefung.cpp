@@ -1,24 +1,57 @@
 #include "audit/Fahrtenbuchpruefung.h"
 
+#include "audit/Laufnummernpruefung.h"
 #include "audit/PruefStore.h"
 #include "db/Kettenanhang.h"
+#include "db/Lesestand.h"
 
 namespace fahrtenbuchpruefung {
 
+namespace {
+
+void benennen(Pruefbefund& befund)
+{
+    if (befund.id != 0)
+        befund.zeile = PruefStore::zeilenname(befund.kette, befund.id);
+}
+
+} // namespace
+
 Pruefergebnis pruefen()
 {
+    // Notes, chains and protocol from one state: a colleague storing meanwhile is no finding.
+    const Lesestand stand;
     Pruefergebnis ergebnis;
+    Laufnummernpruefung folge;
     const auto vermerkt = vermerkteKoepfe();
     for (pruefkette::Kette kette : pruefkette::alleKetten) {
         Kettenpruefer pruefer(kette);
-        PruefStore::zeilenLesen(kette, [&pruefer](const Kettenpruefer::Zeile& zeile) { pruefer.pruefen(zeile); });
+        PruefStore::zeilenLesen(kette, [&pruefer, &folge, kette](const Kettenpruefer::Zeile& zeile) {
+            pruefer.pruefen(zeile);
+            if (zeile.mitWerten)
+                folge.zeile(kette, zeile.id, zeile.laufnr);
+        });
         for (Pruefbefund& befund : pruefer.abschliessen(vermerkt[pruefkette::index(kette)])) {
-            if (befund.id != 0)
-                befund.zeile = PruefStore::zeilenname(kette, befund.id);
+            benennen(befund);
             ergebnis.befunde.push_back(std::move(befund));
         }
         ergebnis.koepfe[pruefkette::index(kette)] = pruefer.kopf();
     }
+    ergebnis.kettenbeginn = PruefStore::kettenbeginn();
+    const bool kettenStimmen = ergebnis.befunde.empty();
+    // Every chain gets its notes when the chains begin; notes gone from an empty chain hide that it
+    // was emptied.
+    if (ergebnis.eintraege() > 0)
+        for (pruefkette::Kette kette : pruefkette::alleKetten)
+            if (!vermerkt[pruefkette::index(kette)] && ergebnis.koepfe[pruefkette::index(kette)].anzahl == 0)
+                ergebnis.befunde.push_back({kette, Pruefbefund::Art::VermerkFehlt, 0, {}});
+    // A row missing inside a chain or a changed number is named above already, and leaves a gap
+    // too; the gap counts alone when every chain on its own is consistent.
+    if (kettenStimmen)
+        for (Pruefbefund& befund : folge.abschliessen()) {
+            benennen(befund);
+            ergebnis.befunde.push_back(std::move(befund));
+        }
     return ergebnis;
 }
 

@@ -17,6 +17,7 @@ public:
     // belong to the reader and are valid during pruefen() only.
     struct Zeile {
         qlonglong id = 0;
+        qint64 laufnr = 0; // the number in the order of storing, when the row has values
         bool mitWerten = false; // Vorgaenger and Pruefwert are 32-byte values
         QByteArray vorgaenger;
         QByteArray pruefwert;

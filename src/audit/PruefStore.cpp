@@ -85,6 +85,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);
         zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
         if (zeile.mitWerten) {
+            zeile.laufnr = s.grosseZahl(spalten - 1);
             for (int spalte = 0; spalte < spalten; ++spalte)
                 bytes.ausAbfrage(s, spalte);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
@@ -109,24 +110,21 @@ QString zeilenname(Kette kette, qlonglong id)
 
 namespace {
 
-// Without a bound the query names none: a number beyond any ID would not fit the server's
-// integer column.
-std::unique_ptr<Rohabfrage> gliederabfrage(Kette kette, std::optional<qlonglong> vorId)
+// Without a limit the whole chain is read: a bound number beyond the key column's range is refused
+// by a server whose keys are 32-bit integers.
+std::unique_ptr<Rohabfrage> glieder(Kette kette, qlonglong vorId)
 {
-    const QString grenze = vorId ? QStringLiteral("ID < ? AND ") : QString();
-    return std::make_unique<Rohabfrage>(
-        QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE %2Pruefwert IS NOT NULL "
-                       "AND Vorgaenger IS NOT NULL ORDER BY ID")
-            .arg(pruefkette::tabelle(kette), grenze),
-        vorId ? QVariantList{*vorId} : QVariantList{});
+    const QString sql = QStringLiteral("SELECT Laufnr, Pruefwert FROM %1 WHERE %2Pruefwert IS NOT NULL AND "
+                                       "Vorgaenger IS NOT NULL ORDER BY ID")
+                            .arg(pruefkette::tabelle(kette));
+    if (vorId == Gliederleser::ganzeKette)
+        return std::make_unique<Rohabfrage>(sql.arg(QString()), QVariantList{});
+    return std::make_unique<Rohabfrage>(sql.arg(QStringLiteral("ID < ? AND ")), QVariantList{vorId});
 }
 
 } // namespace
 
-Gliederleser::Gliederleser(Kette kette, std::optional<qlonglong> vorId)
-    : abfrage_(gliederabfrage(kette, vorId))
-{
-}
+Gliederleser::Gliederleser(Kette kette, qlonglong vorId) : abfrage_(glieder(kette, vorId)) {}
 
 Gliederleser::~Gliederleser() = default;
 
@@ -145,6 +143,15 @@ QByteArray Gliederleser::pruefwert() const
     qsizetype laenge = 0;
     const char* daten = abfrage_->bytes(1, laenge);
     return QByteArray(daten, laenge);
+}
+
+std::optional<QDateTime> kettenbeginn()
+{
+    SqlStatement s(QStringLiteral("SELECT Zeit FROM T_Protokoll WHERE Ereignis = ? ORDER BY ID LIMIT 1"));
+    s.bind(ereignisText(Ereignis::KetteBegonnen)).exec();
+    if (!s.next())
+        return std::nullopt;
+    return sqldate::fromSql(s.value(0));
 }
 
 int schemaversion()

@@ -4,9 +4,11 @@
 
 class Rohabfrage;
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -20,12 +22,13 @@ void zeilenLesen(pruefkette::Kette kette, const std::function<void(const Kettenp
 // The row in words: vehicle, date and time ("Fahrzeug B-XY 1, Golf, Fahrt vom 01.03.2024 08:00").
 QString zeilenname(pruefkette::Kette kette, qlonglong id);
 
-// The rows of one chain that carry values, in ID order up to (not including) a given ID, or all of
-// them without one, each with its number in the order of storing and its value: what the search
-// for an earlier state walks.
+// The rows of one chain that carry values, in ID order up to (not including) a given ID, each with
+// its number in the order of storing and its value: what the search for an earlier state walks.
 class Gliederleser {
 public:
-    Gliederleser(pruefkette::Kette kette, std::optional<qlonglong> vorId);
+    // `vorId`: the rows before that key only; ganzeKette: every row.
+    static constexpr qlonglong ganzeKette = std::numeric_limits<qlonglong>::max();
+    Gliederleser(pruefkette::Kette kette, qlonglong vorId);
     ~Gliederleser();
     Gliederleser(const Gliederleser&) = delete;
     Gliederleser& operator=(const Gliederleser&) = delete;
@@ -38,6 +41,10 @@ public:
 private:
     std::unique_ptr<Rohabfrage> abfrage_;
 };
+
+// When the chains began: the time of the protocol's entry "Prüfkette begonnen", itself chained;
+// none when that entry is gone.
+std::optional<QDateTime> kettenbeginn();
 
 // The schema version of the open file (PRAGMA user_version).
 int schemaversion();

@@ -4,6 +4,7 @@
 #include "audit/PruefStore.h"
 #include "audit/Standsuche.h"
 #include "common/VarnoError.h"
+#include "common/Zaehlwoerter.h"
 #include "db/Database.h"
 #include "db/Schema.h"
 
@@ -23,6 +24,9 @@ public:
 void schemaPruefen()
 {
     const int version = PruefStore::schemaversion();
+    // Without a schema number the database is no logbook of this program: opening it adds nothing.
+    if (version == 0)
+        throw VarnoError(QStringLiteral("Die Datenbank enthält kein Fahrtenbuch von Varno."));
     if (version < 2)
         throw VarnoError(QStringLiteral("Die Datei hat noch keine Prüfkette (Schema %1). Varno legt sie an, sobald "
                                         "es das Fahrtenbuch öffnet.")
@@ -37,9 +41,9 @@ QString standText(const QString& pruefwert, const std::optional<qint64>& eintrae
     if (!eintraege)
         return QStringLiteral("Der Stand mit dem Prüfwert %1 ist in dieser Datei nicht unverändert enthalten.")
             .arg(pruefwert);
-    return QStringLiteral("Der Stand mit dem Prüfwert %1 (%2 Einträge) ist unverändert in dieser Datei enthalten.")
+    return QStringLiteral("Der Stand mit dem Prüfwert %1 (%2) ist unverändert in dieser Datei enthalten.")
         .arg(pruefwert)
-        .arg(*eintraege);
+        .arg(anzahl(*eintraege, zaehlwort::eintrag));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "audit/Pruefergebnis.h"
 
+#include "common/Zaehlwoerter.h"
+
 #include <QStringList>
 
 using pruefkette::Kette;
@@ -24,6 +26,8 @@ QString was(const Pruefbefund& befund)
                                       : QStringLiteral("danach fehlt mindestens ein Eintrag (gelöscht).");
     case Pruefbefund::Art::VermerkFehlt:
         return QStringLiteral("die Vermerke der Prüfkette fehlen oder wurden verändert.");
+    case Pruefbefund::Art::FolgeLuecke:
+        return QStringLiteral("davor fehlen in der Reihenfolge des Speicherns Einträge (gelöscht).");
     }
     return {};
 }
@@ -80,13 +84,13 @@ QString Pruefergebnis::bericht() const
 {
     QStringList zeilen;
     if (unveraendert()) {
-        const auto anzahl = [this](Kette kette) { return koepfe[pruefkette::index(kette)].anzahl; };
+        const auto laenge = [this](Kette kette) { return koepfe[pruefkette::index(kette)].anzahl; };
         zeilen << QStringLiteral("Alle %1 Einträge sind unverändert, seit sie gespeichert wurden "
-                                 "(%2 Fahrtenbucheinträge, %3 Rohfahrten, %4 Protokolleinträge).")
+                                 "(%2, %3, %4).")
                       .arg(eintraege())
-                      .arg(anzahl(Kette::Fahrtenbuch))
-                      .arg(anzahl(Kette::Rohfahrten))
-                      .arg(anzahl(Kette::Protokoll));
+                      .arg(anzahl(laenge(Kette::Fahrtenbuch), zaehlwort::fahrtenbucheintrag))
+                      .arg(anzahl(laenge(Kette::Rohfahrten), zaehlwort::rohfahrt))
+                      .arg(anzahl(laenge(Kette::Protokoll), zaehlwort::protokolleintrag));
     } else {
         zeilen << QStringLiteral("Das Fahrtenbuch wurde verändert. Befunde (%1):").arg(befunde.size());
         for (const Pruefbefund& befund : befunde)

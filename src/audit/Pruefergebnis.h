@@ -2,9 +2,11 @@
 
 #include "db/Pruefkette.h"
 
+#include <QDateTime>
 #include <QSet>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // One thing the check found that no longer fits a chain.
@@ -17,6 +19,7 @@ struct Pruefbefund {
         Verschoben,    // the row belongs elsewhere in the chain
         EndeFehlt,     // rows after the last one are gone
         VermerkFehlt,  // the chain's notes (T_Pruefkette) are gone or do not match the rows
+        FolgeLuecke,   // rows stored before this one, in any chain, are gone
     };
 
     pruefkette::Kette kette;
@@ -32,6 +35,7 @@ struct Pruefbefund {
 struct Pruefergebnis {
     pruefkette::Koepfe koepfe; // length and last value of each chain as found
     std::vector<Pruefbefund> befunde;
+    std::optional<QDateTime> kettenbeginn; // since when the logbook's entries are chained
 
     bool unveraendert() const { return befunde.empty(); }
     qint64 eintraege() const;

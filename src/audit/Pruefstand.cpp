@@ -2,6 +2,7 @@
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/PruefStore.h"
+#include "common/GermanFormat.h"
 #include "common/VarnoError.h"
 
 const Pruefergebnis& Pruefstand::aktuell()
@@ -24,7 +25,12 @@ QString Pruefstand::vermerk()
 {
     try {
         const Pruefergebnis& ergebnis = aktuell();
-        return QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: %2").arg(ergebnis.pruefwert(), ergebnis.zustand());
+        QString vermerk =
+            QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: %2").arg(ergebnis.pruefwert(), ergebnis.zustand());
+        // A Prüfwert vouches for entries stored since the chains began, not for older ones.
+        if (ergebnis.kettenbeginn)
+            vermerk += QStringLiteral("\nPrüfkette seit ") + german::date(ergebnis.kettenbeginn->date());
+        return vermerk;
     } catch (const VarnoError& fehler) {
         return QStringLiteral("Prüfwert nicht ermittelbar: ") + fehler.message();
     }

@@ -13,7 +13,8 @@ public:
     const Pruefergebnis& aktuell();
     // Takes a result just computed (the start-up check, "Fahrtenbuch prüfen").
     void merken(const Pruefergebnis& ergebnis);
-    // For page footers: "Prüfwert <value> – Fahrtenbuch geprüft: <state>", or why there is none.
+    // For page footers: "Prüfwert <value> – Fahrtenbuch geprüft: <state>" and on a line of its own
+    // "Prüfkette seit <date>", or why there is none.
     QString vermerk();
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <limits>
 #include <memory>
 
 using pruefkette::Kette;
@@ -14,12 +15,12 @@ namespace {
 
 // A row a finding names ends the part of its chain that is known to be as it was stored. A row
 // without values is not part of the chain and changes nothing stored before it.
-std::optional<qlonglong> ersteBetroffeneZeile(Kette kette, const Pruefergebnis& ergebnis)
+qlonglong ersteBetroffeneZeile(Kette kette, const Pruefergebnis& ergebnis)
 {
-    std::optional<qlonglong> erste;
+    qlonglong erste = PruefStore::Gliederleser::ganzeKette;
     for (const Pruefbefund& befund : ergebnis.befunde)
         if (befund.kette == kette && befund.id != 0 && befund.art != Pruefbefund::Art::OhnePruefwert)
-            erste = std::min(erste.value_or(befund.id), befund.id);
+            erste = std::min(erste, befund.id);
     return erste;
 }
 

@@ -1,5 +1,6 @@
 #include "card/KartenimportStore.h"
 
+#include "common/Zaehlwoerter.h"
 #include "db/DatabaseError.h"
 #include "db/Kettenanhang.h"
 #include "db/Masseneinfuegung.h"
@@ -175,10 +176,10 @@ std::vector<qlonglong> uebernehmen(const QString& cfid, const QDateTime& einlese
         std::vector<qlonglong> zeilen = merkpunkteSpeichern(cfid, merkpunkte);
         transaction.protokollieren(
             Ereignis::KarteUebernommen,
-            QStringLiteral("Speicherkarte %1: %2 Fahrten als Rohfahrten und %3 Merkpunkte übernommen.")
+            QStringLiteral("Speicherkarte %1: %2 als Rohfahrten und %3 übernommen.")
                 .arg(cfid)
-                .arg(fahrten.size())
-                .arg(merkpunkte.size()));
+                .arg(anzahl(fahrten.size(), zaehlwort::fahrt))
+                .arg(anzahl(merkpunkte.size(), zaehlwort::merkpunkt, Null::Keine)));
         transaction.commit();
         return zeilen;
     } catch (const DoppelterEintrag&) {

@@ -1,5 +1,6 @@
 #include "common/CsvSchreiber.h"
 
+#include "common/Exportziel.h"
 #include "common/VarnoError.h"
 
 #include <QDir>
@@ -143,8 +144,10 @@ QByteArray CsvSchreiber::vorbereitet(QStringView text)
 
 // Written beside the target and renamed over it, like QSaveFile but without its flush to disk:
 // an export can always be made again, and flushing a large file takes longer than writing it.
-void CsvSchreiber::inDatei(const QString& pfad, const std::function<void(CsvSchreiber&)>& inhalt)
+// A link chosen as target is written through, so the link itself stays.
+void CsvSchreiber::inDatei(const QString& gewaehlt, const std::function<void(CsvSchreiber&)>& inhalt)
 {
+    const QString pfad = exportziel::aufloesen(gewaehlt, true);
     const QString temporaer =
         pfad + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
     QFile datei(temporaer);

@@ -28,6 +28,8 @@ public:
     virtual QString saveFile(const QString& title, const QString& directory, const QString& filter) = 0;
     virtual QString chooseFolder(const QString& title, const QString& directory) = 0;
     virtual void beep() = 0;
+    // Whether a question reaches anyone at all: not for a command started without a terminal.
+    virtual bool kannFragen() const { return true; }
 
     static Prompts& instance();
     // Replaces the process-wide prompts: the application installs the real dialogs, tests a scripted

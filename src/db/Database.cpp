@@ -5,6 +5,8 @@
 #include "db/Schema.h"
 #include "db/Serveradresse.h"
 #include "db/Serveranmeldung.h"
+#include "db/Servermeldung.h"
+#include "db/ServerrechteStore.h"
 #include "db/SqlStatement.h"
 
 #include <QFile>
@@ -63,9 +65,17 @@ void dateiVerbinden(const QString& path, Database::Access access)
 
 // Notices ("table already exists, skipping") are no concern of the user's; a logbook opened for
 // reading refuses every change on the server as SQLite does on a write-protected file.
+int& serverWartezeit()
+{
+    static int sekunden = 0;
+    return sekunden;
+}
+
 void sitzungEinrichten()
 {
     SqlStatement::direkt(QStringLiteral("SET client_min_messages = warning"));
+    // A number of the program's own; SET takes no bound value.
+    SqlStatement::direkt(QStringLiteral("SET lock_timeout = %1").arg(serverWartezeit() * 1000));
     if (offen()->nurLesen)
         SqlStatement::direkt(QStringLiteral("SET default_transaction_read_only = on"));
 }
@@ -76,6 +86,7 @@ void serverVerbinden(const QString& ort, Database::Access access)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), verbindungsname());
     anmeldung.einrichten(db);
     qtVerbindungOeffnen(db);
+    servermeldung::hinweiseUmleiten(postgresVerbindung(db));
     offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
                                access == Database::Access::ReadOnly};
     sitzungEinrichten();
@@ -99,6 +110,10 @@ void einrichten(bool neuAnlegen)
         if (offen()->server && !neuAnlegen && dialekt.leer())
             throw Database::LeereDatenbank(
                 QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(Database::ort()));
+        // A colleague without rights sees the tables but cannot use them: say which right is missing.
+        if (offen()->server && !neuAnlegen)
+            if (const auto recht = ServerrechteStore::fehlendesRecht(offen()->nurLesen))
+                throw DatabaseError(*recht);
         if (offen()->server && neuAnlegen && !dialekt.leer())
             throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht leer; ein neues Fahrtenbuch wird nur in "
                                                "einer leeren Datenbank angelegt.")
@@ -138,7 +153,7 @@ void wiederVerbinden(QSqlDatabase& db)
 {
     db.close();
     if (!db.open())
-        throw DatabaseError(QStringLiteral("Der Datenbankserver ist nicht erreichbar:\n%1").arg(db.lastError().text()));
+        throw DatabaseError(servermeldung::verbindungsfehler(db.lastError().text()));
     sitzungEinrichten();
 }
 
@@ -167,6 +182,11 @@ bool isOpen()
 bool isReadOnly()
 {
     return isOpen() && offen() && offen()->nurLesen;
+}
+
+void setServerWartezeit(int sekunden)
+{
+    serverWartezeit() = sekunden;
 }
 
 void close()

@@ -39,6 +39,9 @@ void open(const QString& ort, Access access = Access::ReadWrite);
 void openAsIs(const QString& ort, Access access);
 bool isOpen();
 bool isReadOnly();
+// How long a statement on a server waits for another user's lock before it gives up with a German
+// message, for connections opened from now on; 0 (the window program's choice): as long as it takes.
+void setServerWartezeit(int sekunden);
 // Closes the connection (tests and restore use it; the program keeps it open for its whole run).
 void close();
 // The open connection. A server connection that broke off is opened again here, so the next

@@ -17,12 +17,16 @@ bool istSqlite(Datenbankart art)
 // The server keeps the version in this table; SQLite needs none.
 const QString versionstabelle = QStringLiteral("varno_schema");
 
+// Read from the catalog, which shows every table to every user: information_schema hides the
+// tables a user has no right on, and a logbook would look empty to a colleague without rights.
 int tabellenAnzahl(const QString& bedingung, const QVariantList& werte = {})
 {
-    return SqlStatement::scalarInt(
-        QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema()") +
-            bedingung,
-        werte);
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM pg_catalog.pg_class c JOIN "
+                                                  "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                                                  "c.relkind IN ('r', 'p') AND n.nspname = %1")
+                                       .arg(Dialekt::serverschema) +
+                                       bedingung,
+                                   werte);
 }
 
 } // namespace
@@ -46,7 +50,7 @@ int Dialekt::schemaversion() const
 {
     if (istSqlite(art_))
         return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
-    if (tabellenAnzahl(QStringLiteral(" AND table_name = ?"), {versionstabelle}) == 0)
+    if (tabellenAnzahl(QStringLiteral(" AND c.relname = ?"), {versionstabelle}) == 0)
         return 0;
     return SqlStatement::scalarInt(QStringLiteral("SELECT MAX(version) FROM %1").arg(versionstabelle));
 }

@@ -14,6 +14,11 @@ public:
 
     Datenbankart art() const { return art_; }
 
+    // The schema of a server logbook, as an SQL expression. The search path leaves out a schema
+    // the user may not use, so without that right current_schema() is empty; the logbook then
+    // still lies in the default schema.
+    static constexpr auto serverschema = "COALESCE(current_schema(), 'public')";
+
     // A table definition with the engine's own types put in for the placeholders: {SCHLUESSEL} an
     // integer primary key the engine assigns, {ZEIT} a date-time to the second, {BYTES} a run of
     // bytes, {ZEILE} (after the last column) the row number of a table without key, which SQLite

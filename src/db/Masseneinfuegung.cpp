@@ -5,6 +5,7 @@
 #include "db/Dialekt.h"
 #include "db/Einfuegeanweisung.h"
 #include "db/PostgresVerbindung.h"
+#include "db/Servermeldung.h"
 #include "db/SqlStatement.h"
 
 #include <libpq-fe.h>
@@ -74,12 +75,11 @@ public:
             QStringLiteral("COPY %1 (%2) FROM STDIN").arg(tabelle, spalten.join(QStringLiteral(", "))).toUtf8();
         PGresult* ergebnis = PQexec(verbindung_, sql.constData());
         const bool bereit = PQresultStatus(ergebnis) == PGRES_COPY_IN;
-        const QString meldung = QString::fromUtf8(PQresultErrorMessage(ergebnis)).trimmed();
+        const QString meldung = QString::fromUtf8(PQresultErrorField(ergebnis, PG_DIAG_MESSAGE_PRIMARY));
+        const QString zustand = QString::fromLatin1(PQresultErrorField(ergebnis, PG_DIAG_SQLSTATE));
         PQclear(ergebnis);
-        if (!bereit) {
-            abrissMelden(db_);
-            throw DatabaseError(meldung);
-        }
+        if (!bereit)
+            scheitern(meldung, zustand);
         offen_ = true;
     }
 
@@ -121,8 +121,8 @@ public:
         if (erfolg)
             return;
         if (zustand == QLatin1String("23505"))
-            throw DoppelterEintrag(meldung);
-        scheitern(meldung);
+            throw DoppelterEintrag(servermeldung::fehler(zustand, meldung));
+        scheitern(meldung, zustand);
     }
 
 private:
@@ -139,10 +139,10 @@ private:
         puffer_.clear();
     }
 
-    [[noreturn]] void scheitern(const QString& meldung)
+    [[noreturn]] void scheitern(const QString& meldung, const QString& zustand = {})
     {
         abrissMelden(db_);
-        throw DatabaseError(meldung.trimmed());
+        throw DatabaseError(servermeldung::fehler(zustand, meldung.trimmed()));
     }
 
     QSqlDatabase db_;

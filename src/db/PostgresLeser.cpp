@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/PostgresVerbindung.h"
+#include "db/Servermeldung.h"
 
 #include <libpq-fe.h>
 
@@ -71,10 +72,12 @@ PostgresLeser::PostgresLeser(const QString& sql, const QVariantList& werte)
                              parameter.zeiger.data(), nullptr, nullptr, 0);
     if (PQresultStatus(ergebnis_) != PGRES_TUPLES_OK) {
         const QString meldung = QString::fromUtf8(PQresultErrorField(ergebnis_, PG_DIAG_MESSAGE_PRIMARY));
+        const QString zustand = QString::fromLatin1(PQresultErrorField(ergebnis_, PG_DIAG_SQLSTATE));
         PQclear(ergebnis_);
         ergebnis_ = nullptr;
         abrissMelden(db);
-        throw DatabaseError(meldung.isEmpty() ? QString::fromUtf8(PQerrorMessage(verbindung)).trimmed() : meldung);
+        throw DatabaseError(servermeldung::fehler(
+            zustand, meldung.isEmpty() ? QString::fromUtf8(PQerrorMessage(verbindung)).trimmed() : meldung));
     }
     zeilen_ = PQntuples(ergebnis_);
 }

@@ -29,10 +29,22 @@ class Rohabfrage;
 //           then the 32 bytes of the value of the row before it (32 zero bytes for the first row)
 //   value = SHA-256(bytes)
 //
+// The columns of each chain, in this order:
+//
+//   T_MIREL      ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer,
+//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr
+//   T_basis      ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort,
+//                Grund, Kat, Erfasst, Laufnr (not bearbeitet: the processed mark changes by design)
+//   T_Protokoll  ID, Zeit, Ereignis, Beschreibung, Laufnr
+//
+// The row before a row is the row with the next lower ID in the same table.
+//
 // Fields are the values as stored (ISO date-times, IDs of places and drivers, not their names).
 // The row keeps its value in Pruefwert and its predecessor's value in Vorgaenger, both 32-byte
 // blobs (`SELECT hex(Pruefwert)` shows them). Laufnr numbers the rows of all three tables in the
-// order they were stored. T_Pruefkette notes each chain's length and last value.
+// order they were stored, 1, 2, 3, ... without a gap; the check requires that, so the newest rows
+// of one chain cannot go while another chain holds rows stored after them. T_Pruefkette notes
+// each chain's length and last value; every chain has its note from the chain's start on.
 //
 // The Prüfwert printed on reports and kept with backups joins the three chains:
 //

@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "common/Schluesselbund.h"
 #include "db/DatabaseError.h"
+#include "db/Servermeldung.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -49,18 +50,50 @@ Ergebnis versuchen(const Serveradresse& adresse, const QString& passwort)
     if (PQconnectionUsedPassword(verbindung.get()))
         return Ergebnis::PasswortAbgelehnt;
     throw DatabaseError(QStringLiteral("Die Verbindung zum Datenbankserver %1 ist nicht möglich:\n%2")
-                            .arg(adresse.text(), QString::fromUtf8(PQerrorMessage(verbindung.get())).trimmed()));
+                            .arg(adresse.text(), servermeldung::verbindungsfehler(
+                                                     QString::fromUtf8(PQerrorMessage(verbindung.get())).trimmed())));
 }
 
-QString passwortFragen(const Serveradresse& adresse, bool abgelehnt)
+// Where the password came from that the server refused, for naming the cause of a failed login.
+enum class Herkunft { Keine, Gemerkt, PgPass, Schluesselbund, Getippt };
+
+QString abgelehnt(Herkunft herkunft)
 {
+    switch (herkunft) {
+    case Herkunft::Gemerkt:
+        return QStringLiteral("das zuletzt verwendete Passwort wurde abgelehnt");
+    case Herkunft::PgPass:
+        return QStringLiteral("das Passwort aus ~/.pgpass (oder PGPASSWORD) wurde abgelehnt");
+    case Herkunft::Schluesselbund:
+        return QStringLiteral("das Passwort aus dem Schlüsselbund des Systems wurde abgelehnt und dort entfernt");
+    case Herkunft::Getippt:
+        return QStringLiteral("das eingegebene Passwort wurde abgelehnt");
+    case Herkunft::Keine:
+        break;
+    }
+    return {};
+}
+
+QString passwortFragen(const Serveradresse& adresse, Herkunft abgelehnteHerkunft)
+{
+    const QString ursache = abgelehnt(abgelehnteHerkunft);
+    if (!Prompts::instance().kannFragen())
+        throw DatabaseError(
+            ursache.isEmpty()
+                ? QStringLiteral("Der Datenbankserver verlangt ein Passwort; weder der Schlüsselbund des Systems noch "
+                                 "~/.pgpass hält eines, und ohne Terminal kann nicht danach gefragt werden.")
+                : QStringLiteral("Die Anmeldung am Datenbankserver ist gescheitert: %1, und ohne Terminal kann nach "
+                                 "keinem anderen gefragt werden.")
+                      .arg(ursache));
     const QString frage = QStringLiteral("Passwort für %1 an der Datenbank %2 auf %3:")
                               .arg(adresse.benutzer.isEmpty() ? QStringLiteral("Ihr Benutzerkonto") : adresse.benutzer,
                                    adresse.datenbank, adresse.rechner);
     const std::optional<QString> passwort = Prompts::instance().password(
-        anmeldetitel, abgelehnt ? QStringLiteral("Das Passwort wurde abgelehnt.\n") + frage : frage);
+        anmeldetitel, ursache.isEmpty() ? frage : QStringLiteral("Das Passwort wurde abgelehnt.\n") + frage);
     if (!passwort)
-        throw DatabaseError(QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen."));
+        throw DatabaseError(ursache.isEmpty()
+                                ? QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen.")
+                                : QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen; %1.").arg(ursache));
     return *passwort;
 }
 
@@ -115,18 +148,29 @@ Serveranmeldung Serveranmeldung::anmelden(const Serveradresse& adresse)
 {
     QString passwort = bekanntePasswoerter().value(adresse.text());
     Ergebnis ergebnis = versuchen(adresse, passwort);
-    const std::optional<QString> gespeichert =
-        ergebnis == Ergebnis::Angemeldet ? std::nullopt : gespeichertesVersuchen(adresse, ergebnis);
-    if (gespeichert && ergebnis == Ergebnis::Angemeldet)
-        passwort = *gespeichert;
+    // Without a password of ours libpq reads ~/.pgpass; a refusal then is that file's password.
+    Herkunft herkunft = passwort.isEmpty() ? Herkunft::PgPass : Herkunft::Gemerkt;
+    if (ergebnis != Ergebnis::Angemeldet) {
+        const Ergebnis vorher = ergebnis;
+        const std::optional<QString> gespeichert = gespeichertesVersuchen(adresse, ergebnis);
+        if (gespeichert)
+            herkunft = Herkunft::Schluesselbund;
+        if (gespeichert && ergebnis == Ergebnis::Angemeldet)
+            passwort = *gespeichert;
+        if (!gespeichert && vorher == Ergebnis::PasswortFehlt)
+            herkunft = Herkunft::Keine;
+    }
+    const bool ersetztGespeichertes = herkunft == Herkunft::Schluesselbund;
     for (int versuch = 0; ergebnis != Ergebnis::Angemeldet; ++versuch) {
         if (versuch == versuche)
-            throw DatabaseError(
-                QStringLiteral("Die Anmeldung am Datenbankserver ist %1-mal fehlgeschlagen.").arg(versuche));
-        passwort = passwortFragen(adresse, ergebnis == Ergebnis::PasswortAbgelehnt);
+            throw DatabaseError(QStringLiteral("Die Anmeldung am Datenbankserver ist %1-mal fehlgeschlagen: %2.")
+                                    .arg(versuche)
+                                    .arg(abgelehnt(Herkunft::Getippt)));
+        passwort = passwortFragen(adresse, ergebnis == Ergebnis::PasswortAbgelehnt ? herkunft : Herkunft::Keine);
+        herkunft = Herkunft::Getippt;
         ergebnis = versuchen(adresse, passwort);
         if (ergebnis == Ergebnis::Angemeldet)
-            getipptesAblegen(adresse, passwort, gespeichert.has_value());
+            getipptesAblegen(adresse, passwort, ersetztGespeichertes);
     }
     bekanntePasswoerter().insert(adresse.text(), passwort);
     return Serveranmeldung(adresse, passwort);

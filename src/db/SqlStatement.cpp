@@ -4,6 +4,7 @@
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
 #include "db/PostgresVerbindung.h"
+#include "db/Servermeldung.h"
 #include "db/SqlDate.h"
 
 #include <QDateTime>
@@ -30,7 +31,9 @@ QString engineMessage(const QSqlError& error)
     if (Database::dialekt().schreibgeschuetzt(error))
         throw DatabaseError(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt; Änderungen können nicht gespeichert "
                                            "werden."));
-    const QString text = engineMessage(error);
+    const QString text = Database::dialekt().art() == Datenbankart::PostgreSQL
+                             ? servermeldung::fehler(error.nativeErrorCode(), engineMessage(error))
+                             : engineMessage(error);
     if (Database::dialekt().doppelterSchluessel(error))
         throw DoppelterEintrag(text);
     throw DatabaseError(text.isEmpty() ? QStringLiteral("Unbekannter Datenbankfehler bei: %1").arg(sql) : text);

@@ -55,7 +55,7 @@ void rohfahrtAbhaken(int rohfahrt)
     SqlStatement abhaken("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ? AND bearbeitet = 0");
     abhaken.bind(rohfahrt).exec();
     if (abhaken.rowsAffected() != 1)
-        throw Fahrtkonflikt(QStringLiteral("Diese Fahrt der Speicherkarte wurde inzwischen schon erfasst. Ihre Fahrt "
+        throw Rohfahrtkonflikt(QStringLiteral("Diese Fahrt der Speicherkarte wurde inzwischen schon erfasst. Ihre Fahrt "
                                            "wurde nicht gespeichert; die Liste wird neu geladen."));
 }
 

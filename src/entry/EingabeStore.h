@@ -50,6 +50,12 @@ public:
     using VarnoError::VarnoError;
 };
 
+// The raw trip the save would take was taken by another save in the meantime.
+class Rohfahrtkonflikt : public Fahrtkonflikt {
+public:
+    using Fahrtkonflikt::Fahrtkonflikt;
+};
+
 // Every statement of the trip entry.
 namespace EingabeStore {
 

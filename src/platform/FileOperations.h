@@ -17,7 +17,8 @@ class FileOperations {
 public:
     virtual ~FileOperations() = default;
 
-    // Creates a new, empty file beside `target` readable only by its owner and returns its path.
+    // Creates a new, empty file beside `target` readable only by its owner and returns its path;
+    // its name (leftovers::temporaryName) tells a leftover of a process that died.
     virtual QString createTemporaryBeside(const QString& target) = 0;
     // Copies `source` to `target`, replacing a file there only when the copy is complete.
     virtual void copyReplacing(const QString& source, const QString& target) = 0;

@@ -1,5 +1,7 @@
 #include "platform/PosixFileOperations.h"
 
+#include "platform/LeftoverTemporaries.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +56,7 @@ FileOperations& FileOperations::system()
 QString PosixFileOperations::createTemporaryBeside(const QString& target)
 {
     const QFileInfo info(target);
-    QTemporaryFile file(info.absoluteDir().filePath(info.fileName() + QStringLiteral(".XXXXXX.tmp")));
+    QTemporaryFile file(info.absoluteDir().filePath(leftovers::temporaryName(info.fileName())));
     file.setAutoRemove(false);
     if (!file.open())
         fail(QStringLiteral("Im Verzeichnis kann keine Datei angelegt werden:"), info.absolutePath(),

@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "admin/SicherungStore.h"
 #include "app/Befehle.h"
 #include "common/Clock.h"
@@ -11,28 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Lauf {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
-
-Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung = FakeVolumeSerial())
-{
-    Lauf lauf;
-    QTextStream aus(&lauf.aus);
-    QTextStream fehler(&lauf.fehler);
-    lauf.code = Befehle(aus, fehler, kartenkennung).ausfuehren(argumente);
-    aus.flush();
-    fehler.flush();
-    return lauf;
-}
 
 bool eineZeile(const QString& text)
 {

@@ -77,7 +77,8 @@ TEST(Programm, BefehlNimmtDasPasswortAusDemSchluesselbund)
 
     const Lauf pruefen = varno({"--datenbank", adresse, "pruefen"});
     // Logged in: what stops the check is the database without a logbook.
-    EXPECT_TRUE(pruefen.fehler.contains(QStringLiteral("noch keine Prüfkette"))) << pruefen.fehler.toStdString();
+    EXPECT_TRUE(pruefen.fehler.contains(QStringLiteral("enthält kein Fahrtenbuch von Varno")))
+        << pruefen.fehler.toStdString();
     const QStringList aufrufe = werkzeug.aufrufe();
     ASSERT_EQ(aufrufe.size(), 2) << aufrufe.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(aufrufe[1].startsWith(QStringLiteral("lookup application varno ")));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <latch>
 #include <mutex>
@@ -180,4 +181,36 @@ TEST_P(ZweiBenutzer, GleichzeitigeEintraegeBildenEineLueckenlosePruefkette)
               SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL"));
     EXPECT_EQ(ergebnis.koepfe[pruefkette::index(pruefkette::Kette::Rohfahrten)].anzahl, 150);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE Art = 4"), 24);
+}
+
+TEST_P(ZweiBenutzer, PruefungWaehrendEinerUebernahmeMeldetNichts)
+{
+    const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-G 1, Golf"), .anfKm = 5000});
+    build::fahrzeug({.kennzeichen = QStringLiteral("B-P 2, Polo"), .anfKm = 7000});
+    const std::vector<ImportFahrt> fahrten = kartenfahrten(40, QStringLiteral("2 - B-P 2"));
+    std::atomic<bool> fertig = false;
+    const auto berichte = gleichzeitig([&](int benutzer) {
+        if (benutzer == 0) {
+            // A colleague stores trips and takes a card over, one commit after the other.
+            for (int i = 0; i < 15; ++i) {
+                naechsteFahrtSpeichern(golf, 5);
+                if (i == 7)
+                    KartenimportStore::uebernehmen(QStringLiteral("13579"),
+                                                   QDateTime(QDate(2006, 4, 10), QTime(9, 0)), zeiger(fahrten), {});
+            }
+            fertig = true;
+            return QStringLiteral("gespeichert");
+        }
+        // Meanwhile the other checks the logbook again and again.
+        QStringList befunde;
+        int pruefungen = 0;
+        while (!fertig || pruefungen == 0) {
+            const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+            if (!ergebnis.unveraendert())
+                befunde << ergebnis.bericht();
+            ++pruefungen;
+        }
+        return befunde.isEmpty() ? QStringLiteral("unverändert") : befunde.join(QLatin1Char('\n'));
+    });
+    EXPECT_EQ(berichte, (std::vector<QString>{QStringLiteral("gespeichert"), QStringLiteral("unverändert")}));
 }

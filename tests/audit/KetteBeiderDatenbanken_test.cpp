@@ -1,5 +1,6 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
+#include "audit/Standsuche.h"
 #include "common/Clock.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
@@ -63,6 +64,22 @@ TEST_P(KetteBeiderDatenbanken, UnveraendertBestehtVeraendertWirdBenannt)
                              "verändert."));
 }
 
+TEST_P(KetteBeiderDatenbanken, FruehererPruefwertWirdGefunden)
+{
+    std::optional<TestDatabase> db;
+    if (!fuerTestOeffnen(db, GetParam()))
+        return;
+    fuellen();
+    const QString frueher = fahrtenbuchpruefung::pruefen().pruefwert();
+    const qint64 eintraege = fahrtenbuchpruefung::pruefen().eintraege();
+    protokollEintragen(Ereignis::FahrerGeloescht, QStringLiteral("Fahrer „Meier“ gelöscht."));
+
+    const Pruefergebnis jetzt = fahrtenbuchpruefung::pruefen();
+    ASSERT_NE(jetzt.pruefwert(), frueher);
+    EXPECT_EQ(standsuche::finden(frueher, jetzt), std::optional<qint64>(eintraege));
+    EXPECT_EQ(standsuche::finden(QStringLiteral("0123456789ABCDEF"), jetzt), std::nullopt);
+}
+
 TEST(KetteBeiderDatenbankenGleich, GleicherInhaltGibtAufBeidenDenselbenPruefwert)
 {
     const FesteUhr uhr;
@@ -109,4 +126,21 @@ TEST_P(KetteBeiderDatenbanken, KorrekturUndStornierungSetzenDieKetteFort)
     EXPECT_EQ(KorrekturStore::fassung(static_cast<int>(korrektur))->grund, QStringLiteral("Tacho abgelesen"));
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Ereignis IN ('Korrektur', 'Stornierung')"),
               2);
+}
+
+TEST_P(KetteBeiderDatenbanken, GekuerzteKetteMitAngepasstemVermerkWirdAnDerFolgeErkannt)
+{
+    std::optional<TestDatabase> db;
+    if (!fuerTestOeffnen(db, GetParam()))
+        return;
+    fuellen();
+    SqlStatement("UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Vorgaenger FROM T_MIREL WHERE km_an = "
+                 "1050) WHERE Kette = 'T_MIREL'")
+        .exec();
+    SqlStatement("DELETE FROM T_MIREL WHERE km_an = 1050").exec();
+    const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+    ASSERT_EQ(ergebnis.befunde.size(), 1U) << ergebnis.bericht().toStdString();
+    EXPECT_EQ(ergebnis.befunde.front().text(),
+              QStringLiteral("Rohfahrten, Fahrzeug 3 - B-VA 3, Sprinter, Rohfahrt vom 01.03.2006 07:10:05: davor "
+                             "fehlen in der Reihenfolge des Speicherns Einträge (gelöscht)."));
 }

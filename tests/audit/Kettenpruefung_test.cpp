@@ -123,6 +123,7 @@ TEST_F(Kettenpruefung, UnveraendertesLogbuchBestehtDiePruefung)
                        "2 Rohfahrten, 2 Protokolleinträge).\nPrüfwert: ")))
         << ergebnis.bericht().toStdString();
     EXPECT_EQ(ergebnis.pruefwert().size(), 16);
+    EXPECT_EQ(ergebnis.kettenbeginn, QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
 }
 
 TEST_F(Kettenpruefung, VerarbeitungsmarkeDerRohfahrtGehoertNichtZumInhalt)
@@ -241,6 +242,59 @@ INSTANTIATE_TEST_SUITE_P(
                  "DELETE FROM T_Protokoll WHERE ID = 2",
                  {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Prüfkette begonnen): danach "
                                  "fehlt mindestens ein Eintrag (gelöscht).")}}));
+
+namespace {
+
+const QString folgeLuecke = QStringLiteral("davor fehlen in der Reihenfolge des Speicherns Einträge (gelöscht).");
+
+} // namespace
+
+// A chain cut back at its end with its notes set to the new last row is consistent on its own;
+// the entries of the other chains stored later give it away.
+INSTANTIATE_TEST_SUITE_P(
+    Reihenfolge, Eingriffe,
+    ::testing::Values(
+        Eingriff{"NeuesteFahrtMitVermerk",
+                 "DELETE FROM T_MIREL WHERE ID = 5; "
+                 "UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Pruefwert FROM T_MIREL WHERE ID = 4) "
+                 "WHERE Kette = 'T_MIREL'",
+                 {rohfahrt1 + folgeLuecke}},
+        Eingriff{"RohfahrtenGeleert",
+                 "DELETE FROM T_basis; UPDATE T_Pruefkette SET Anzahl = 0, Kopf = zeroblob(32) WHERE Kette = 'T_basis'",
+                 {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}},
+        Eingriff{"RohfahrtenSamtVermerkGeleert",
+                 "DELETE FROM T_basis; DELETE FROM T_Pruefkette WHERE Kette = 'T_basis'",
+                 {QStringLiteral("Rohfahrten: die Vermerke der Prüfkette fehlen oder wurden verändert."),
+                  QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}},
+        Eingriff{"LeereKetteOhneVermerk",
+                 "DELETE FROM T_basis; DELETE FROM T_Pruefkette WHERE Kette = 'T_basis'; "
+                 "DELETE FROM T_Protokoll WHERE ID = 2; "
+                 "UPDATE T_Pruefkette SET Anzahl = 1, Kopf = (SELECT Pruefwert FROM T_Protokoll WHERE ID = 1) "
+                 "WHERE Kette = 'T_Protokoll'",
+                 {QStringLiteral("Rohfahrten: die Vermerke der Prüfkette fehlen oder wurden verändert.")}},
+        Eingriff{"ZweiLuecken",
+                 "DELETE FROM T_MIREL WHERE ID = 5; "
+                 "UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Pruefwert FROM T_MIREL WHERE ID = 4) "
+                 "WHERE Kette = 'T_MIREL'; "
+                 "DELETE FROM T_basis WHERE ID = 2; "
+                 "UPDATE T_Pruefkette SET Anzahl = 1, Kopf = (SELECT Pruefwert FROM T_basis WHERE ID = 1) "
+                 "WHERE Kette = 'T_basis'",
+                 {rohfahrt1 + folgeLuecke,
+                  QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer gelöscht): ") + folgeLuecke}}));
+
+// What no check inside the file can find: the newest entries cut back to an earlier consistent
+// state. Only a Prüfwert kept elsewhere shows it (the README says so).
+TEST_F(Kettenpruefung, NeuesteEintraegeZurueckgeschnittenFindetNurEinPruefwertVonAussen)
+{
+    const QString vorher = fahrtenbuchpruefung::pruefen().pruefwert();
+    SqlStatement("DELETE FROM T_Protokoll WHERE ID = 2").exec();
+    SqlStatement("UPDATE T_Pruefkette SET Anzahl = 1, Kopf = (SELECT Pruefwert FROM T_Protokoll WHERE ID = 1) "
+                 "WHERE Kette = 'T_Protokoll'")
+        .exec();
+    const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+    EXPECT_TRUE(ergebnis.unveraendert()) << ergebnis.bericht().toStdString();
+    EXPECT_NE(ergebnis.pruefwert(), vorher);
+}
 
 TEST_F(Kettenpruefung, BerichtNenntJedenBefundUndDenPruefwert)
 {

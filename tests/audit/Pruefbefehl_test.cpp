@@ -9,6 +9,8 @@
 #include "support/TestDatabase.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,21 @@ QString datei(const TestDatabase& db, const QString& name, const QByteArray& inh
     return pfad;
 }
 
+// An SQLite database that belongs to another program.
+QString fremdeDatenbank(const TestDatabase& db)
+{
+    const QString pfad = db.directory() + QStringLiteral("/andere.db");
+    {
+        QSqlDatabase andere = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("andere"));
+        andere.setDatabaseName(pfad);
+        andere.open();
+        QSqlQuery(andere).exec(QStringLiteral("CREATE TABLE rechnungen (nr INTEGER)"));
+        andere.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("andere"));
+    return pfad;
+}
+
 QString altesSchema(const TestDatabase& db)
 {
     return altesLogbuch(db.directory(), QStringLiteral("alt.db"));
@@ -171,6 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                        return datei(db, QStringLiteral("fremd.db"), QByteArray("kein SQLite, nur Text ").repeated(40));
                    },
                    std::nullopt, "konnte nicht geprüft werden"},
+        Fehlerfall{"AndereDatenbank", fremdeDatenbank, std::nullopt,
+                   "Die Datenbank enthält kein Fahrtenbuch von Varno."},
         Fehlerfall{"OhneKette", altesSchema, std::nullopt, "Die Datei hat noch keine Prüfkette (Schema 1)."},
         Fehlerfall{"FalscherPruefwert", [](const TestDatabase& db) { return db.file(); }, QStringLiteral("12345"),
                    "Der Prüfwert „12345“ besteht nicht aus 16 Hexadezimalziffern."}));

@@ -1,5 +1,6 @@
 #include "audit/PruefStore.h"
 #include "audit/Pruefstand.h"
+#include "common/Clock.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "support/Dateieingriff.h"
@@ -9,14 +10,37 @@
 
 #include <thread>
 
+namespace {
+
+// Before the logbook is made, so its chains begin at this time.
+struct FesteUhr {
+    FesteUhr() { Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0))); }
+    ~FesteUhr() { Clock::reset(); }
+};
+
+} // namespace
+
 TEST(Pruefstand, SiehtDieAenderungEinesAnderenProgramms)
 {
+    const FesteUhr uhr;
     TestDatabase db;
     const int fahrt = build::fahrt({.kfz = 1, .kmAb = 10000, .kmAn = 10042});
     Pruefstand stand;
     EXPECT_TRUE(stand.aktuell().unveraendert());
     dateieingriff::ausfuehren(db.file(), {QStringLiteral("UPDATE T_MIREL SET km_an = 10041 WHERE ID = %1").arg(fahrt)});
     EXPECT_EQ(stand.aktuell().betroffeneFahrten(), QSet<qlonglong>{fahrt});
+    EXPECT_EQ(stand.vermerk(),
+              QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: verändert\nPrüfkette seit 10.03.2006")
+                  .arg(stand.aktuell().pruefwert()));
+}
+
+TEST(Pruefstand, OhneDenBeginnDerPruefketteNenntDerVermerkKeinenBeginn)
+{
+    TestDatabase db;
+    Pruefstand stand;
+    EXPECT_TRUE(stand.vermerk().contains(QStringLiteral("\nPrüfkette seit "))) << stand.vermerk().toStdString();
+    dateieingriff::ausfuehren(db.file(), {QStringLiteral("DELETE FROM T_Protokoll WHERE Ereignis = 'Prüfkette begonnen'")});
+    EXPECT_FALSE(stand.aktuell().kettenbeginn);
     EXPECT_EQ(stand.vermerk(),
               QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: verändert").arg(stand.aktuell().pruefwert()));
 }

@@ -43,6 +43,20 @@ TEST(Pruefkette, WertFolgtDerBeschriebenenFolgeVonBytes)
     EXPECT_EQ(pruefkette::anzeige(pruefkette::gesamtwert(koepfe)), QStringLiteral("6FDD22AC77923FC8"));
 }
 
+// The order of the columns is part of every stored value: an auditor recomputes it from the
+// documented lists, and a logbook stored with one order fails under another.
+TEST(Pruefkette, SpaltenfolgeIstDieDokumentierte)
+{
+    EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Fahrtenbuch),
+              QStringLiteral("ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
+                             "Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr"));
+    EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Rohfahrten),
+              QStringLiteral("ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort, Grund, "
+                             "Kat, Erfasst, Laufnr"));
+    EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Protokoll),
+              QStringLiteral("ID, Zeit, Ereignis, Beschreibung, Laufnr"));
+}
+
 TEST(Pruefkette, GespeicherterWertFolgtDerSpaltenart)
 {
     using pruefkette::Art;

@@ -4,6 +4,7 @@
 #include "admin/ui/Ueberbild.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
+#include "common_ui/Schriftgroesse.h"
 #include "db/Sitzung.h"
 
 #include <QDir>
@@ -24,9 +25,8 @@ TF_ueber::TF_ueber(const Sitzung& sitzung, QWidget* parent)
     Image1->setPixmap(ueberbild());
     Image1->setFixedSize(Image1->pixmap().size());
     auto* name = new QLabel(QStringLiteral("Varno Fahrtenbuchsoftware"), this);
-    QFont schrift = name->font();
+    QFont schrift = schriftgroesse(name->font(), 1.3);
     schrift.setBold(true);
-    schrift.setPointSizeF(schrift.pointSizeF() * 1.3);
     name->setFont(schrift);
     LVersion = new QLabel(this);
     LVersion->setObjectName(QStringLiteral("LVersion"));

@@ -4,6 +4,7 @@
 #include "audit/Pruefstand.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common/Zaehlwoerter.h"
 #include "common_ui/Sanduhr.h"
 
 #include <QStringList>
@@ -15,9 +16,9 @@ constexpr std::size_t genannteBefunde = 5;
 
 QString warnung(const Pruefergebnis& ergebnis)
 {
-    QStringList zeilen{QStringLiteral("Die Prüfung des Fahrtenbuchs hat %1 Abweichungen gefunden: Einträge wurden nach "
+    QStringList zeilen{QStringLiteral("Die Prüfung des Fahrtenbuchs hat %1 gefunden: Einträge wurden nach "
                                       "dem Speichern außerhalb von Varno verändert, gelöscht oder eingefügt.")
-                           .arg(ergebnis.befunde.size()),
+                           .arg(anzahl(ergebnis.befunde.size(), zaehlwort::abweichung)),
                        QString()};
     for (std::size_t i = 0; i < ergebnis.befunde.size() && i < genannteBefunde; ++i)
         zeilen << QStringLiteral("- ") + ergebnis.befunde[i].text();

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Fensterplatz.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/FahrzeugStore.h"
@@ -25,13 +26,19 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using auswahlfeld::keineAngabe;
 using auswahlfeld::standardKategorie;
@@ -46,6 +53,8 @@ enum LetzteFahrtSpalte { SpalteAnkunft, SpalteVon, SpalteNach, SpalteZweck, Spal
 constexpr int breiteOhneKarte = 800;
 constexpr int hoeheOhneKarte = 505;
 constexpr int hoeheMitKarte = 600;
+// Raw trips in view at once when the window opens, so a card of trips is not read two rows at a time.
+constexpr int sichtbareRohfahrten = 8;
 
 void setzeZeit(QLineEdit* feld, const QString& text)
 {
@@ -77,6 +86,10 @@ void TF_Eingabe::verbindeFelder()
     verbinden(regeln, &Eingabefeldregeln::naechstesFeld, this, [this] { focusNextChild(); });
     verbinden(RGFahrtart, &Radiogruppe::geaendert, this, &TF_Eingabe::RGFahrtartClick);
     verbinden(btSchliessenSpeichern, &QPushButton::clicked, this, &TF_Eingabe::btSchliessenSpeichernClick);
+    verbinden(&sitzung_, &Sitzung::fahrtenbuchGeaendert, this, [this] {
+        if (isVisible())
+            letzteFahrtAuffrischen();
+    });
     verbinden(Btverwerfen, &QPushButton::clicked, this, &TF_Eingabe::Verwerfen);
     verbinden(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
     verbinden(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
@@ -111,7 +124,25 @@ void TF_Eingabe::zentrieren()
 {
     const QWidget* haupt = parentWidget();
     if (haupt)
-        move(haupt->frameGeometry().center() - rect().center());
+        fensterplatz::zentrieren(this, haupt);
+}
+
+void TF_Eingabe::platzFuerRohfahrten()
+{
+    const int gewuenscht = StringGrid1->horizontalHeader()->sizeHint().height() +
+                           sichtbareRohfahrten * StringGrid1->verticalHeader()->defaultSectionSize() +
+                           2 * StringGrid1->frameWidth() + StringGrid1->horizontalScrollBar()->sizeHint().height();
+    int hoechstens = QWIDGETSIZE_MAX;
+    if (const QScreen* bildschirm = screen())
+        hoechstens = bildschirm->availableGeometry().height() - (frameGeometry().height() - height());
+    // Fields squeezed below their natural height take their share of the gain first, so grow in steps.
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        layout()->activate();
+        const int hoehe = std::min(height() + gewuenscht - StringGrid1->height(), hoechstens);
+        if (hoehe <= height())
+            return;
+        resize(width(), std::max(hoehe, minimumHeight()));
+    }
 }
 
 void TF_Eingabe::FormShow()
@@ -122,8 +153,10 @@ void TF_Eingabe::FormShow()
     StringGrid1->setVisible(Kartenfahrzeug_);
     // The standard-trip list always shows; the raw-trip list needs room below the fields.
     setMinimumSize(schriftmass::groesse(breiteOhneKarte, Kartenfahrzeug_ ? hoeheMitKarte : hoeheOhneKarte));
-    if (Kartenfahrzeug_)
+    if (Kartenfahrzeug_) {
         SGfuellen();
+        platzFuerRohfahrten();
+    }
     if (Kartenfahrzeug_)
         (EAnkunft->isEnabled() ? EAnkunft : static_cast<QWidget*>(Cbnach))->setFocus();
     else if (EAbfahrt->isEnabled())
@@ -134,14 +167,34 @@ void TF_Eingabe::FormShow()
 
 void TF_Eingabe::Reload()
 {
-    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
-        sgLFahrt->item(0, spalte)->setText(QString());
-    BtRueckfahrt->setEnabled(false);
     cbVon->setEnabled(false);
     vorschlagsliste_->schliessen();
     for (QComboBox* feld : {cbVon, Cbnach, Cbzweck, CbKategorie, CbFahrer})
         feld->clear();
+    letzteFahrtZeigen();
+    if (!letzteFahrten_.empty() && !letzteFahrten_.front().istStartdatensatz())
+        Kalender->setSelectedDate(letzteFahrten_.front().anDat.date());
 
+    Ekm->clear();
+    EkmStand->clear();
+    RGFahrtart->setItemIndex(Unzugeordnet);
+
+    listeFuellen(cbVon, stammdaten_.orte.namen());
+    listeFuellen(Cbnach, stammdaten_.orte.namen());
+    listeFuellen(Cbzweck, stammdaten_.zwecke.namen());
+    listeFuellen(CbKategorie, stammdaten_.kategorien.namen());
+    listeFuellen(CbFahrer, stammdaten_.fahrer.namen());
+    CbFahrer->setEnabled(false);
+    Verwerfen();
+}
+
+// The line of the vehicle's last trip and what the next trip continues from; the typed fields
+// stay as they are.
+void TF_Eingabe::letzteFahrtZeigen()
+{
+    for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
+        sgLFahrt->item(0, spalte)->setText(QString());
+    BtRueckfahrt->setEnabled(false);
     const int kfz = sitzung_.aktuellesFahrzeug();
     stammdaten_ = EingabeStore::stammdaten();
     letzteFahrten_ = EingabeStore::letzteFahrten(kfz, 2);
@@ -157,25 +210,27 @@ void TF_Eingabe::Reload()
         if (!letzte.istStartdatensatz()) {
             BtRueckfahrt->setEnabled(true);
             sgLFahrt->item(0, SpalteAnkunft)->setText(letzte.anDat.toString(QStringLiteral("dd.MM hh:mm")));
-            Kalender->setSelectedDate(letzte.anDat.date());
             sgLFahrt->item(0, SpalteVon)->setText(stammdaten_.orte.name(letzte.start));
             sgLFahrt->item(0, SpalteNach)->setText(stammdaten_.orte.name(letzte.ziel));
             sgLFahrt->item(0, SpalteZweck)->setText(stammdaten_.zwecke.name(letzte.zweck));
             sgLFahrt->item(0, SpalteArt)->setText(stammdaten_.arten.abkuerzung(letzte.art));
         }
     }
+}
 
-    Ekm->clear();
-    EkmStand->clear();
-    RGFahrtart->setItemIndex(Unzugeordnet);
-
-    listeFuellen(cbVon, stammdaten_.orte.namen());
-    listeFuellen(Cbnach, stammdaten_.orte.namen());
-    listeFuellen(Cbzweck, stammdaten_.zwecke.namen());
-    listeFuellen(CbKategorie, stammdaten_.kategorien.namen());
-    listeFuellen(CbFahrer, stammdaten_.fahrer.namen());
-    CbFahrer->setEnabled(false);
-    Verwerfen();
+// Another window changed the logbook (a correction, a cancellation, a colleague's trip): the next
+// trip continues from the vehicle's current last trip, and the start place locked to its
+// destination follows it; whatever the user typed stays.
+void TF_Eingabe::letzteFahrtAuffrischen()
+{
+    const bool vonGesperrt = !cbVon->isEnabled();
+    letzteFahrtZeigen();
+    if (!vonGesperrt)
+        return;
+    const QString ziel = letztesZiel();
+    const bool vonFrei = ziel.isEmpty() || ziel == keineAngabe;
+    cbVon->setEnabled(vonFrei);
+    cbVon->setEditText(vonFrei ? keineAngabe : ziel);
 }
 
 void TF_Eingabe::SGfuellen()
@@ -435,8 +490,17 @@ void TF_Eingabe::speichern()
         sitzung_.fahrtenbuchGeaendertMelden();
         if (!neueStammfahrt)
             prompt::beep();
-    } catch (const Fahrtkonflikt& konflikt) {
+    } catch (const Rohfahrtkonflikt& konflikt) {
+        // The raw trip is taken already: the list has to show what is left.
+        prompt::beep();
         prompt::error(konflikt.message());
+    } catch (const Fahrtkonflikt& konflikt) {
+        // A refused save keeps every typed field; only what the trip continues from is new.
+        prompt::beep();
+        prompt::error(konflikt.message());
+        letzteFahrtAuffrischen();
+        EkmStand->setFocus();
+        return;
     }
 
     Reload();

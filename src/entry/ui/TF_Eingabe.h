@@ -53,6 +53,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void letzteFahrtZeigen();
+    void letzteFahrtAuffrischen();
     void verbindeFelder();
     void aenderungMerken();
     void keineAenderung();
@@ -67,6 +69,8 @@ private:
     std::optional<int> gewaehlteRohfahrt() const;
     bool inDenFeldern(int zeile) const;
     void zentrieren();
+    // Grows the window so the raw-trip grid shows several rows, as far as the screen allows.
+    void platzFuerRohfahrten();
 
     Sitzung& sitzung_;
     bool Kartenfahrzeug_ = false;

@@ -2,6 +2,7 @@
 
 #include "common_ui/Benannt.h"
 #include "common_ui/Rasterspalten.h"
+#include "common_ui/Schriftgroesse.h"
 #include "common_ui/Spaltenkopf.h"
 #include "entry/Fahrtdatum.h"
 #include "entry/Kilometerfeld.h"
@@ -130,9 +131,7 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QFont klein = StringGrid1->font();
-    klein.setPointSizeF(klein.pointSizeF() * 0.85);
-    StringGrid1->setFont(klein);
+    StringGrid1->setFont(schriftgroesse(StringGrid1->font(), 0.85));
     rasterspalten::setzen(StringGrid1, {{108, spaltenmuster::datumZeit},
                                         {45, spaltenmuster::kilometerstand},
                                         {136, spaltenmuster::datumZeit},

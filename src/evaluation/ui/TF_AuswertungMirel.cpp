@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/Fensterplatz.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +31,8 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,7 +62,7 @@ TF_AuswertungMirel::TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent)
     SGFahrzeuge->setModel(fahrzeugModell_);
     filter_ = new Auswertungsfilter(*this, store_, sitzung, this);
     verbindeHandler();
-    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
+    setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
 }
 
 void TF_AuswertungMirel::verbindeHandler()
@@ -134,9 +138,9 @@ void TF_AuswertungMirel::FormShow()
     cbxAbDat->setFocus();
     ergebnis->hide();
     stand_.angezeigt = false;
-    setFixedSize(schriftmass::groesse(breiteFahrer, kompakteHoehe));
+    setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
     if (parentWidget())
-        move(parentWidget()->frameGeometry().center() - rect().center());
+        fensterplatz::zentrieren(this, parentWidget());
     filter_->FillComboBox();
     filter_->ClrFilter();
     ergebnisknoepfeAktualisieren();
@@ -241,6 +245,11 @@ void TF_AuswertungMirel::ausklappen()
 void TF_AuswertungMirel::setzeBreite(int breite)
 {
     setFixedSize(schriftmass::breite(breite), height());
+}
+
+int TF_AuswertungMirel::breiteMitTexten(int breite) const
+{
+    return std::max(schriftmass::breite(breite), layout()->totalMinimumSize().width());
 }
 
 void TF_AuswertungMirel::zeigeRaster(QTableView* raster, const QList<Rasterspalte>& spalten)

@@ -95,6 +95,9 @@ private:
     void FormClose();
     void ausklappen();
     void setzeBreite(int breite);
+    // Before the first display: the described width, or more where a caption of the filter and its
+    // buttons needs it.
+    int breiteMitTexten(int breite) const;
     void zeigeRaster(QTableView* raster, const QList<Rasterspalte>& spalten);
     void filterAnsichtFreigeben(bool nachFahrten);
     void druckvorschauFreigeben(bool frei);

@@ -6,7 +6,7 @@
 #include "common_ui/Schriftmass.h"
 #include "master/Fahrername.h"
 #include "master/ui/Bedienelemente.h"
-#include "master/ui/Fensterlage.h"
+#include "common_ui/Fensterplatz.h"
 #include "master/ui/Tabellenspalten.h"
 
 #include <QGridLayout>
@@ -99,7 +99,7 @@ bool TF_Fahrer::event(QEvent* event)
 void TF_Fahrer::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ueberElternZentrieren(this);
+    fensterplatz::zentrieren(this, parentWidget());
 }
 
 void TF_Fahrer::FormActivate()

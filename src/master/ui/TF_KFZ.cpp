@@ -13,7 +13,7 @@
 #include "master/Inspektionspruefung.h"
 #include "master/KFZStore.h"
 #include "master/ui/Bedienelemente.h"
-#include "master/ui/Fensterlage.h"
+#include "common_ui/Fensterplatz.h"
 #include "master/ui/Kilometerstandfeld.h"
 #include "master/ui/TF_KFZNeu.h"
 #include "master/ui/Tabellenspalten.h"
@@ -189,7 +189,7 @@ bool TF_KFZ::event(QEvent* event)
 void TF_KFZ::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ueberElternZentrieren(this);
+    fensterplatz::zentrieren(this, parentWidget());
 }
 
 void TF_KFZ::closeEvent(QCloseEvent* event)

@@ -13,7 +13,7 @@
 #include "master/Inspektionspruefung.h"
 #include "master/Kennzeichen.h"
 #include "master/ui/Bedienelemente.h"
-#include "master/ui/Fensterlage.h"
+#include "common_ui/Fensterplatz.h"
 #include "master/ui/Kilometerstandfeld.h"
 
 #include <QCloseEvent>
@@ -105,7 +105,7 @@ bool TF_KFZNeu::event(QEvent* event)
 void TF_KFZNeu::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ueberElternZentrieren(this);
+    fensterplatz::zentrieren(this, parentWidget());
     geschuetzt([this] { FormShow(); });
 }
 

@@ -68,7 +68,7 @@ TEST_F(Pruefungsfenster, StartMitVeraendertemFahrtenbuchWarnt)
     ASSERT_EQ(ScriptedPrompts::get().shown().size(), 1u);
     const ScriptedPrompts::Shown& box = ScriptedPrompts::get().shown().front();
     EXPECT_EQ(box.icon, PromptIcon::Warning);
-    EXPECT_EQ(box.text, QStringLiteral("Die Prüfung des Fahrtenbuchs hat 1 Abweichungen gefunden: Einträge wurden nach "
+    EXPECT_EQ(box.text, QStringLiteral("Die Prüfung des Fahrtenbuchs hat 1 Abweichung gefunden: Einträge wurden nach "
                                        "dem Speichern außerhalb von Varno verändert, gelöscht oder eingefügt.\n\n- ") +
                             fahrtText +
                             QStringLiteral("nach dem Speichern verändert.\n\nAlle Befunde zeigt Extras > Fahrtenbuch "

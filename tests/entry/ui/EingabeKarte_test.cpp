@@ -5,12 +5,16 @@
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/Rohfahrtliste.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ui/Schriften.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -337,4 +341,46 @@ TEST_F(Kartenfahrt, OhneAnkunftskilometerWarnung)
     ScriptedPrompts::get().clear();
     fenster.btSchliessenSpeichern->click();
     EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Sie müssen die Ankunftszeit ausfüllen.")});
+}
+
+TEST_F(Kartenfahrt, OeffnetHochGenugFuerAchtRohfahrtenUndImBildschirm)
+{
+    for (int i = 0; i < 38; ++i)
+        rohfahrt({.startzeit = um(6, i), .startkm = 12000 + i, .zielzeit = um(6, i, 30), .zielkm = 12001 + i,
+                  .art = QStringLiteral("D"), .ort = QStringLiteral("Kunde"), .grund = QStringLiteral("Besuch")});
+    oeffnen(kfz);
+    ASSERT_NE(fenster.screen(), nullptr);
+    const QRect verfuegbar = fenster.screen()->availableGeometry();
+    const QRect lage = fenster.frameGeometry();
+    EXPECT_TRUE(verfuegbar.contains(lage) || lage.size().width() > verfuegbar.width())
+        << lage.x() << "," << lage.y() << " " << lage.width() << "x" << lage.height();
+    EXPECT_TRUE(verfuegbar.contains(lage.topLeft()));
+    const QTableView* grid = fenster.StringGrid1;
+    const int ganzSichtbar = grid->viewport()->height() / grid->rowHeight(0);
+    // A screen too low for the described minimum height leaves the window as tall as the screen allows.
+    if (fenster.frameGeometry().height() < verfuegbar.height())
+        EXPECT_GE(ganzSichtbar, 8) << "window " << fenster.height() << ", grid " << grid->height();
+    else
+        EXPECT_GE(fenster.height(), fenster.minimumHeight());
+}
+
+TEST_F(Kartenfahrt, RasterWaechstMitDemFenster)
+{
+    rohfahrt({.startzeit = um(8, 0), .startkm = 12000, .zielzeit = um(9, 0), .zielkm = 12045,
+              .art = QStringLiteral("D"), .ort = QStringLiteral("Kunde"), .grund = QStringLiteral("Besuch")});
+    oeffnen(kfz);
+    const int vorher = fenster.StringGrid1->height();
+    fenster.resize(fenster.width(), fenster.height() + 120);
+    fenster.layout()->activate();
+    EXPECT_EQ(fenster.StringGrid1->height(), vorher + 120);
+}
+
+// The desktop may size its font in pixels; the raw trips still show a size smaller than the fields.
+TEST_F(Kartenfahrt, RohfahrtenStehenInKleinererSchrift)
+{
+    QFont pixelschrift = fenster.font();
+    pixelschrift.setPixelSize(20);
+    const Schriftwahl schrift(pixelschrift);
+    TF_Eingabe neu{db.sitzung()};
+    EXPECT_LT(QFontInfo(neu.StringGrid1->font()).pixelSize(), QFontInfo(neu.font()).pixelSize());
 }

@@ -40,6 +40,18 @@ void eintragen(TF_Eingabe& fenster, const Eingabe& e)
     fenster.EkmStand->setText(QString::fromUtf8(e.ekmStand));
 }
 
+// Meanwhile a colleague stores the trip from 08:10 to 08:40 (Bahnhof to Hafen) on another computer.
+void kollegeSpeichertEineFahrt(int kfz)
+{
+    build::fahrt({.kfz = kfz,
+                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
+                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
+                  .kmAb = 12345,
+                  .kmAn = 12360,
+                  .start = build::ort(QStringLiteral("Bahnhof")),
+                  .ziel = build::ort(QStringLiteral("Hafen"))});
+}
+
 } // namespace
 
 struct AblehnungsFall {
@@ -294,14 +306,7 @@ TEST_F(EingabeFenster, FahrtEinesAnderenBenutzersZeigtDieMeldungUndDieNeueLetzte
     const int kfz = fahrzeugMitLetzterFahrt();
     oeffnen(kfz);
     eintragen(fenster, {});
-    // Meanwhile a colleague stores the trip from 08:10 to 08:40 on another computer.
-    build::fahrt({.kfz = kfz,
-                  .ab = QDateTime(QDate(2006, 3, 12), QTime(8, 10)),
-                  .an = QDateTime(QDate(2006, 3, 12), QTime(8, 40)),
-                  .kmAb = 12345,
-                  .kmAn = 12360,
-                  .start = build::ort(QStringLiteral("Bahnhof")),
-                  .ziel = build::ort(QStringLiteral("Hafen"))});
+    kollegeSpeichertEineFahrt(kfz);
     const int vorher = zeilen(QStringLiteral("T_MIREL"));
     fenster.btSchliessenSpeichern->click();
 
@@ -312,4 +317,27 @@ TEST_F(EingabeFenster, FahrtEinesAnderenBenutzersZeigtDieMeldungUndDieNeueLetzte
     EXPECT_EQ(zeilen(QStringLiteral("T_MIREL")), vorher);
     EXPECT_EQ(fenster.sgLFahrt->item(0, 0)->text(), QStringLiteral("12.03 08:40"));
     EXPECT_EQ(fenster.sgLFahrt->item(0, 4)->text(), QStringLiteral("12360"));
+    // The refusal beeps and keeps what was typed; the start place follows the new last trip.
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
+    const Eingabe getippt{};
+    EXPECT_EQ(fenster.Cbnach->currentText(), QString::fromUtf8(getippt.nach));
+    EXPECT_EQ(fenster.Ekm->text(), QString::fromUtf8(getippt.ekm));
+    EXPECT_EQ(Eingabefeldregeln::zeittext(fenster.EAbfahrt), QString::fromUtf8(getippt.abfahrt));
+    EXPECT_EQ(fenster.cbVon->currentText(), QStringLiteral("Hafen"));
+}
+
+TEST_F(EingabeFenster, KorrekturInEinemAnderenFensterFrischtDieLetzteFahrtAufUndLaesstDieEingaben)
+{
+    const int kfz = fahrzeugMitLetzterFahrt();
+    oeffnen(kfz);
+    eintragen(fenster, {});
+    kollegeSpeichertEineFahrt(kfz);
+    db.sitzung().fahrtenbuchGeaendertMelden();
+
+    EXPECT_TRUE(ScriptedPrompts::get().shown().empty());
+    EXPECT_EQ(fenster.sgLFahrt->item(0, 4)->text(), QStringLiteral("12360"));
+    EXPECT_EQ(fenster.cbVon->currentText(), QStringLiteral("Hafen"));
+    const Eingabe getippt{};
+    EXPECT_EQ(fenster.Cbnach->currentText(), QString::fromUtf8(getippt.nach));
+    EXPECT_EQ(fenster.Ekm->text(), QString::fromUtf8(getippt.ekm));
 }

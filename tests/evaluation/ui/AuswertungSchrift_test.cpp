@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/ui/Schriften.h"
+#include "support/ui/Textplatz.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +88,11 @@ TEST_P(AuswertungSchrift, FahreransichtenZeigenIhreZahlenGanz)
     ASSERT_EQ(fenster.stand().ansichtsModus, Auswertungsstand::FahrerAnEinemTag);
     EXPECT_TRUE(spaltenFassenTexte(*fenster.sgFahrten, {0, 1, 5, 6, 7, 8, 10}));
     EXPECT_GE(fenster.width(), 940);
+}
+
+TEST_P(AuswertungSchrift, VorDemErstenAnzeigenIstKeinTextAbgeschnitten)
+{
+    EXPECT_TRUE(texteGanz(fenster));
 }
 
 INSTANTIATE_TEST_SUITE_P(Schriften, AuswertungSchrift, schriftfaelle(), schriftfallName);

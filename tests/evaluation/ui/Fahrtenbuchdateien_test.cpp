@@ -4,6 +4,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/Clock.h"
+#include "common/GermanFormat.h"
 #include "common/VarnoError.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "support/PythonCsv.h"
@@ -128,6 +129,10 @@ TEST_F(FahrtenbuchdateienTest, PdfMitPruefwertErfassungUndKorrekturen)
     const QString text = reporttest::pdfText(auftrag.pdf).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: unverändert")
                                   .arg(fahrtenbuchpruefung::pruefen().pruefwert())))
+        << text.toStdString();
+    const auto kettenbeginn = fahrtenbuchpruefung::pruefen().kettenbeginn;
+    ASSERT_TRUE(kettenbeginn);
+    EXPECT_TRUE(text.contains(QStringLiteral("Prüfkette seit ") + german::date(kettenbeginn->date())))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Korrekturen")));
     EXPECT_TRUE(text.contains(QStringLiteral("storniert am 02.01.2006 09:30:00")));

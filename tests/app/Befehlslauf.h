@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/FakeVolumeSerial.h"
+
+#include <QString>
+#include <QStringList>
+
+// A command run in this process as "varno ARGUMENTE" would run it, with what it printed.
+struct Lauf {
+    int code = -1;
+    QString aus;
+    QString fehler;
+};
+
+Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung = FakeVolumeSerial());
