@@ -28,6 +28,7 @@ recommends="$(dpkg-deb -f "$deb" Recommends)"
 grep -q "\blibsecret-tools\b" <<<"$recommends" || fail "Recommends nennt libsecret-tools nicht: $recommends"
 
 for file in usr/bin/varno usr/bin/varno-card usr/share/varno/varno-cf.dat usr/share/varno/logo.gif \
+  usr/share/varno/varno-kettenpruefung.py \
   usr/share/icons/hicolor/scalable/apps/de.varno.Varno.svg usr/share/icons/hicolor/48x48/apps/de.varno.Varno.png \
   usr/share/man/man1/varno.1.gz usr/share/man/man1/varno-card.1.gz; do
   [ -s "$root/$file" ] || fail "$file fehlt im Paket."
