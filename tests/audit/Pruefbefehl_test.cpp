@@ -193,3 +193,34 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"OhneKette", altesSchema, std::nullopt, "Die Datei hat noch keine Prüfkette (Schema 1)."},
         Fehlerfall{"FalscherPruefwert", [](const TestDatabase& db) { return db.file(); }, QStringLiteral("12345"),
                    "Der Prüfwert „12345“ besteht nicht aus 16 Hexadezimalziffern."}));
+
+namespace {
+
+// The earlier state searched on a SQLite file and on a server, whose ID columns are 32-bit.
+class PruefbefehlGegen : public BeideDatenbanken {};
+
+} // namespace
+
+TEST_P(PruefbefehlGegen, FindetDenFrueherenStandAufBeidenDatenbanken)
+{
+    if (IsSkipped())
+        return;
+    Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
+    const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
+    const auto fahrt = [golf](int tag) {
+        const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
+        build::fahrt({.kfz = golf, .ab = ab, .an = ab.addSecs(3600), .kmAb = 1000 + 50 * tag,
+                      .kmAn = 1050 + 50 * tag, .start = 1, .ziel = 1});
+    };
+    fahrt(1);
+    const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
+    fahrt(2);
+    Database::close();
+    const auto ergebnis = pruefbefehl::ausfuehren(db().ort(), damals);
+    Clock::reset();
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();
+    EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("Der Stand mit dem Prüfwert %1").arg(damals)))
+        << ergebnis.text.toStdString();
+}
+
+MIT_BEIDEN_DATENBANKEN(PruefbefehlGegen);
