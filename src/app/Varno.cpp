@@ -4,6 +4,7 @@
 #include "admin/ui/TF_Optionen.h"
 #include "admin/ui/TF_ueber.h"
 #include "app/TF_ProgressBar.h"
+#include "app/Wartefenster.h"
 #include "app/TF_Start.h"
 #include "app/THauptform.h"
 #include "audit/Pruefstand.h"
@@ -50,6 +51,7 @@ Varno::Varno(const QString& logbuch) : pruefstand_(std::make_unique<Pruefstand>(
     details_ = new TF_Details(hauptform_);
     optionen_ = new TF_Optionen(hauptform_);
     fortschritt_ = new TF_ProgressBar(hauptform_);
+    wartefenster_ = new Wartefenster(hauptform_);
     start_ = new TF_Start;
     mirelVerbindung_ = new TF_mirel_Verbindung(hauptform_);
     kartenlisten_ = new TF_Varno_Datei(std::make_unique<LinuxVolumeSerial>(), hauptform_);

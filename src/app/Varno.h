@@ -21,6 +21,7 @@ class TF_Pruefung;
 class TF_ueber;
 class THauptform;
 class TF_ProgressBar;
+class Wartefenster;
 class TF_Start;
 class TF_Speicherkarte;
 class TF_Varno_Datei;
@@ -42,6 +43,7 @@ public:
     Sitzung& sitzung() const { return *sitzung_; }
     THauptform* hauptform() const { return hauptform_; }
     TF_ProgressBar* fortschritt() const { return fortschritt_; }
+    Wartefenster* wartefenster() const { return wartefenster_; }
     TF_Eingabe* eingabe() const { return eingabe_; }
     TF_Fahrer* fahrer() const { return fahrer_; }
     TF_KFZ* kfz() const { return kfz_; }
@@ -74,6 +76,7 @@ private:
     TF_Details* details_;
     TF_Optionen* optionen_;
     TF_ProgressBar* fortschritt_;
+    Wartefenster* wartefenster_;
     TF_Start* start_;
     TF_mirel_Verbindung* mirelVerbindung_;
     TF_Varno_Datei* kartenlisten_;

@@ -13,3 +13,9 @@ class DoppelterEintrag : public DatabaseError {
 public:
     using DatabaseError::DatabaseError;
 };
+
+// A lock another user's transaction holds was not freed within the connection's lock timeout.
+class SperreAbgelaufen : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};

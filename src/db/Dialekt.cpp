@@ -1,6 +1,7 @@
 #include "db/Dialekt.h"
 
 #include "db/Namensordnung.h"
+#include "db/Sperrwarten.h"
 #include "db/SqlStatement.h"
 
 #include <QSqlError>
@@ -110,7 +111,9 @@ QString Dialekt::sperrend() const
 void Dialekt::tabelleSperren(const QString& tabelle) const
 {
     if (!istSqlite(art_))
-        SqlStatement::direkt(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(tabelle));
+        sperrwarten::abwarten([&tabelle] {
+            SqlStatement::direkt(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(tabelle));
+        });
 }
 
 QString Dialekt::ohneIndex(const QString& ausdruck) const
@@ -132,6 +135,12 @@ bool Dialekt::doppelterSchluessel(const QSqlError& fehler) const
     if (istSqlite(art_))
         return fehler.databaseText().startsWith(QLatin1String("UNIQUE constraint failed"));
     return fehler.nativeErrorCode() == QLatin1String("23505");
+}
+
+bool Dialekt::sperreAbgelaufen(const QSqlError& fehler) const
+{
+    // SQLite reports a busy file as SQLITE_BUSY and has no lock timeout of its own.
+    return !istSqlite(art_) && fehler.nativeErrorCode() == QLatin1String("55P03");
 }
 
 void Dialekt::schluesselNachfuehren(const QString& tabelle, const QString& spalte) const

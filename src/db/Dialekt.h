@@ -53,6 +53,8 @@ public:
     bool schreibgeschuetzt(const QSqlError& fehler) const;
     // Whether the engine refused a statement because a unique key would be repeated.
     bool doppelterSchluessel(const QSqlError& fehler) const;
+    // Whether a statement gave up waiting for a lock another user holds.
+    bool sperreAbgelaufen(const QSqlError& fehler) const;
     // After rows with given keys were inserted into `tabelle`: new rows get keys above them.
     void schluesselNachfuehren(const QString& tabelle, const QString& spalte) const;
     // The highest key column ID of `tabelle` ever had, also of rows deleted since.

@@ -36,6 +36,8 @@ QString engineMessage(const QSqlError& error)
                              : engineMessage(error);
     if (Database::dialekt().doppelterSchluessel(error))
         throw DoppelterEintrag(text);
+    if (Database::dialekt().sperreAbgelaufen(error))
+        throw SperreAbgelaufen(text);
     throw DatabaseError(text.isEmpty() ? QStringLiteral("Unbekannter Datenbankfehler bei: %1").arg(sql) : text);
 }
 

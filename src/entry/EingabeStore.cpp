@@ -6,11 +6,14 @@
 #include "db/Fahrtfassung.h"
 #include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
+#include "db/Sperrwarten.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "db/StammfahrtStore.h"
 #include "entry/Fahrtspeicherung.h"
+
+#include <optional>
 
 namespace {
 
@@ -27,11 +30,16 @@ QVariant zeitOderNull(const QDateTime& zeit)
 // Holds back every other user's save for this vehicle until the transaction ends; returns its input type.
 int fahrzeugSperren(int kfz)
 {
-    SqlStatement s(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?") + Database::dialekt().sperrend());
-    s.bind(kfz).exec();
-    if (!s.next())
+    std::optional<int> eingabeart;
+    sperrwarten::abwarten([&] {
+        SqlStatement s(QStringLiteral("SELECT Eingabeart FROM T_KFZ WHERE ID = ?") + Database::dialekt().sperrend());
+        s.bind(kfz).exec();
+        if (s.next())
+            eingabeart = s.intValue("Eingabeart");
+    });
+    if (!eingabeart)
         throw Fahrtkonflikt(QStringLiteral("Das Fahrzeug ist nicht mehr im Fahrtenbuch."));
-    return s.intValue("Eingabeart");
+    return *eingabeart;
 }
 
 // A trip typed by hand continues the vehicle's last trip as the window showed it: from its odometer
