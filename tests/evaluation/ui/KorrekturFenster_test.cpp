@@ -93,6 +93,8 @@ const QString inhalt = QStringLiteral("SELECT KFZ, AbDat, AnDat, km_ab, km_an, S
 TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
 {
     const QStringList vorher = zeile(inhalt, {erste});
+    // The second trip began where the first ended: it begins at the new reading too.
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
         emit dialog.EkmStand->editingFinished();
@@ -104,14 +106,18 @@ TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
     EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Grund, Erfasst FROM T_MIREL WHERE ErsetztID = ?"), {erste}),
               (QStringList{QStringLiteral("1000"), QStringLiteral("1045"), QStringLiteral("Tippfehler"),
                            QStringLiteral("2006-03-10 12:00:00")}));
-    // The list shows the current versions: the corrected trip in its place, the sums follow.
+    EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Grund FROM T_MIREL WHERE ErsetztID = ?"), {zweite}),
+              (QStringList{QStringLiteral("1045"), QStringLiteral("1090"), QStringLiteral("Tippfehler")}));
+    // The list shows the current versions: the corrected trips in their place, the sums follow and
+    // count every kilometre once.
     EXPECT_EQ(liste()->model()->rowCount(), 2);
     EXPECT_EQ(zelle(0, 5), QStringLiteral("1045"));
-    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 85"));
-    EXPECT_EQ(
-        zeile(QStringLiteral("SELECT Beschreibung FROM T_Protokoll WHERE Ereignis = 'Korrektur'")),
-        QStringList{QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf korrigiert: km-Ankunft: 1050 → 1045. "
-                                   "Grund: Tippfehler")});
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 90"));
+    EXPECT_EQ(zeile(QStringLiteral("SELECT Beschreibung FROM T_Protokoll WHERE Ereignis = 'Korrektur' ORDER BY ID")),
+              (QStringList{QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf korrigiert: km-Ankunft: 1050 → "
+                                          "1045. Grund: Tippfehler"),
+                           QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf korrigiert: km-Abfahrt: 1050 → "
+                                          "1045. Grund: Tippfehler")}));
     EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
 }
 
@@ -276,6 +282,7 @@ TEST_F(KorrekturFenster, BerichtZeigtPruefwertErfassungUndKorrekturen)
 
 TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
 {
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
         emit dialog.EkmStand->editingFinished();
