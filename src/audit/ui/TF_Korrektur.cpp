@@ -214,13 +214,13 @@ void TF_Korrektur::btSpeichernClick()
         ablehnen(*meldung, EGrund);
         return;
     }
-    if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
-        ablehnen(*meldung, EAbfahrt);
-        return;
-    }
     const auto kmAb = kmAbfahrt();
     if (!kmAb) {
         ablehnen(QStringLiteral("Fehler bei der Eingabe"), EkmAbfahrt);
+        return;
+    }
+    if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
+        ablehnen(*meldung, EAbfahrt);
         return;
     }
     const fahrtspeicherung::Stand stand{

@@ -97,7 +97,6 @@ TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
     ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
-        emit dialog.EkmStand->editingFinished();
         dialog.EGrund->setText(QStringLiteral("Tippfehler"));
         dialog.btSpeichern->click();
     });
@@ -119,6 +118,48 @@ TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
                            QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf korrigiert: km-Abfahrt: 1050 → "
                                           "1045. Grund: Tippfehler")}));
     EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+}
+
+TEST_F(KorrekturFenster, OhneDieFolgendeFahrtWirdNichtsGespeichertUndDieFelderBleiben)
+{
+    ScriptedPrompts::get().answer(PromptAnswer::No);
+    QString kmStand;
+    bool offen = false;
+    korrigieren(0, [&](TF_Korrektur& dialog) {
+        dialog.EkmStand->setText(QStringLiteral("1045"));
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+        offen = dialog.isVisible();
+        kmStand = dialog.EkmStand->text();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(kmStand, QStringLiteral("1045"));
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Die folgende Fahrt vom 02.03.2006 08:00 beginnt bei km 1050. Soll ihr "
+                                         "km-Stand bei Abfahrt auf 1045 berichtigt werden? Sie wird mit demselben "
+                                         "Grund korrigiert; ohne sie wird nichts gespeichert.")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, AbfahrtsstandIstKorrigierbarUndNurEineZahl)
+{
+    korrigieren(1, [](TF_Korrektur& dialog) {
+        EXPECT_TRUE(dialog.EkmAbfahrt->isEnabled());
+        EXPECT_EQ(dialog.EkmAbfahrt->text(), QStringLiteral("1050"));
+        dialog.EkmAbfahrt->setText(QStringLiteral("10x0"));
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+        // Below the first trip's arrival: the odometer would run backwards.
+        dialog.EkmAbfahrt->setText(QStringLiteral("1040"));
+        dialog.btSpeichern->click();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              (QStringList{QStringLiteral("Fehler bei der Eingabe"),
+                           QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf: ihr km-Stand bei Abfahrt (1040) "
+                                          "liegt unter dem km-Stand bei Ankunft der Fahrt davor (1050).")}));
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
 }
 
 TEST_F(KorrekturFenster, OhneGrundWirdAbgelehntUndNichtsGespeichert)
@@ -145,7 +186,6 @@ TEST_F(KorrekturFenster, FolgtDenRegelnDerFahrtenerfassung)
         dialog.btSpeichern->click();
         dialog.EAbfahrt->setText(QStringLiteral("08:30"));
         dialog.EkmStand->setText(QStringLiteral("1300"));
-        emit dialog.EkmStand->editingFinished();
         dialog.btSpeichern->click();
         dialog.btAbbrechen->click();
     });
@@ -285,7 +325,6 @@ TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
     ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
-        emit dialog.EkmStand->editingFinished();
         dialog.EGrund->setText(QStringLiteral("Tippfehler"));
         dialog.btSpeichern->click();
     });
