@@ -65,8 +65,8 @@ void TF_Korrektur::baueOberflaeche()
     MBemerkungen = benannt(new QPlainTextEdit, "MBemerkungen");
     MBemerkungen->setTabChangesFocus(true);
     EGrund = benannt(new QLineEdit, "EGrund");
-    btSpeichern = benannt(new QPushButton(QStringLiteral("Speichern")), "btSpeichern");
-    btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
+    btSpeichern = benannt(new QPushButton(QStringLiteral("&Speichern")), "btSpeichern");
+    btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
 
     for (QLineEdit* zeit : {EAbfahrt, EAnkunft})
         verbinden(zeit, &QLineEdit::editingFinished, this, [zeit] {
