@@ -457,11 +457,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FahrerFall{"Leer", PromptAnswer::Yes, "  ", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class VarnoVOKFarbe : public VarnoVOKTest, public ::testing::WithParamInterface<Palettenfall> {};
+// The desktop's palette is in place before the window is made, as at the program's start.
+class VarnoVOKFarbe : public MitPalettenfall, public VarnoVOKTest {};
 
 TEST_P(VarnoVOKFarbe, GelbesFahrerfeldLiestSich)
 {
-    const Palettenwahl palette(GetParam().palette());
     ScriptedPrompts::get().answer(PromptAnswer::Yes);
     fenster.einlesen(karte(CardFileBuilder().record(fahrt(0, 10)).freeBlock()));
     ASSERT_TRUE(fenster.CBFahrer->isEnabled());

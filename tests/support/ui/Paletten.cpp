@@ -53,6 +53,11 @@ std::string palettenfallName(const ::testing::TestParamInfo<Palettenfall>& fall)
     return fall.param.name;
 }
 
+void PrintTo(const Palettenfall& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
+
 ::testing::AssertionResult liestSich(const QColor& schrift, const QColor& grund)
 {
     const double verhaeltnis = kontrast::verhaeltnis(schrift, grund);

@@ -32,6 +32,7 @@ struct Palettenfall {
 };
 ::testing::internal::ParamGenerator<Palettenfall> palettenfaelle();
 std::string palettenfallName(const ::testing::TestParamInfo<Palettenfall>& fall);
+void PrintTo(const Palettenfall& fall, std::ostream* os);
 
 // The first base of a fixture tested under each palette: the case's palette is the application's
 // before the fixture's windows are made and until they are gone.
