@@ -226,7 +226,11 @@ TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
     anzeigen();
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
     const QModelIndex veraendert = liste()->model()->index(0, 3);
-    EXPECT_EQ(veraendert.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
+    // Pale red under a light theme, a darker red under a dark one: red in hue either way.
+    const QColor rot = veraendert.data(Qt::BackgroundRole).value<QColor>();
+    EXPECT_EQ(rot.hslHue(), 0);
+    EXPECT_GT(rot.hslSaturation(), 200);
+    EXPECT_GE(kontrast::verhaeltnis(rot, QApplication::palette().color(QPalette::Text)), kontrast::lesbar);
     EXPECT_TRUE(veraendert.data(Qt::ToolTipRole)
                     .toString()
                     .startsWith(QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert")));
