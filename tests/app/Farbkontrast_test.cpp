@@ -1,4 +1,5 @@
 #include "app/THauptform.h"
+#include "app/TF_ProgressBar.h"
 #include "app/TF_Start.h"
 #include "card/ui/TF_Speicherkarte.h"
 #include "common/Clock.h"
@@ -11,8 +12,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -91,6 +94,20 @@ TEST_P(Farbkontrast, TextDesStartbilds)
     const auto* text = start.findChild<QLabel*>(QStringLiteral("Label1"));
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(liestSich(text->palette().color(QPalette::WindowText), start.palette().color(QPalette::Window)));
+}
+
+// Measured on the picture: the filled part of the gauge against its empty groove.
+TEST_P(Farbkontrast, BalkenDesFortschrittsfensters)
+{
+    TF_ProgressBar fortschritt;
+    auto* balken = fortschritt.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    ASSERT_NE(balken, nullptr);
+    balken->setValue(50);
+    fortschritt.show();
+    const QImage bild = balken->grab().toImage();
+    const int mitte = bild.height() / 2;
+    EXPECT_TRUE(liestSich(bild.pixelColor(bild.width() / 4, mitte), bild.pixelColor(bild.width() * 3 / 4, mitte)));
+    fortschritt.hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Themen, Farbkontrast, palettenfaelle(), palettenfallName);

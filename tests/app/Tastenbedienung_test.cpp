@@ -23,6 +23,12 @@
 #include "support/TestDatabase.h"
 #include "support/ui/Tastenkuerzel.h"
 
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -95,5 +101,24 @@ INSTANTIATE_TEST_SUITE_P(
         Fensterfall{"Optionen", [](Varno&, auto& eigene) { return eigenes(eigene, new TF_Optionen); }},
         Fensterfall{"Ueber", [](Varno& v, auto& eigene) { return eigenes(eigene, new TF_ueber(v.sitzung())); }}),
     [](const ::testing::TestParamInfo<Fensterfall>& fall) { return std::string(fall.param.name); });
+
+// The letters work as on every Linux desktop: Alt and the underlined letter choose the control.
+TEST(Kuerzeltaste, AltUndBuchstabeWaehlenDenKnopf)
+{
+    TestDatabase db;
+    Varno varno{db.file()};
+    varno.starten(false);
+    THauptform* fenster = varno.hauptform();
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    ASSERT_FALSE(fenster->RBauswerten->isChecked());
+    // A button answers its letter as a click shown on screen, that is a moment later.
+    QTest::keyClick(fenster->windowHandle(), Qt::Key_W, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([fenster] { return fenster->RBauswerten->isChecked(); }));
+    EXPECT_TRUE(fenster->Mhinweis->toPlainText().startsWith(QStringLiteral("Hier können Sie")));
+    QTest::keyClick(fenster->windowHandle(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([fenster] { return fenster->RBCFlesen->isChecked(); }));
+    fenster->hide();
+}
 
 } // namespace
