@@ -77,8 +77,8 @@ void TF_Korrektur::baueOberflaeche()
     CbGrund->setInsertPolicy(QComboBox::NoInsert);
     CbGrund->addItems(ueblicheGruende);
     EGrund = benannt(CbGrund->lineEdit(), "EGrund");
-    btSpeichern = benannt(new QPushButton(QStringLiteral("Speichern")), "btSpeichern");
-    btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
+    btSpeichern = benannt(new QPushButton(QStringLiteral("&Speichern")), "btSpeichern");
+    btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
 
     // The trip entry's own field rules, measured from the departure reading this window shows.
     auto* regeln = new Eingabefeldregeln(

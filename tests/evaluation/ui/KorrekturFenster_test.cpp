@@ -5,6 +5,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
+#include "common_ui/Kontrast.h"
 #include "db/KFZEintrag.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
@@ -17,6 +18,7 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -225,7 +227,10 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     ASSERT_EQ(liste()->model()->rowCount(), 2);
     const QModelIndex storniert = liste()->model()->index(1, 0);
     EXPECT_TRUE(storniert.data(Qt::FontRole).value<QFont>().strikeOut());
-    EXPECT_EQ(storniert.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::gray));
+    const QColor grau = storniert.data(Qt::ForegroundRole).value<QColor>();
+    EXPECT_LT(grau.hsvSaturation(), 16);
+    EXPECT_GE(kontrast::verhaeltnis(grau, QApplication::palette().color(QPalette::Base)), kontrast::lesbar);
+    EXPECT_NE(grau, QApplication::palette().color(QPalette::Text));
     EXPECT_EQ(storniert.data(Qt::ToolTipRole).toString(),
               QStringLiteral("storniert am 10.03.2006 12:00:00: doppelt erfasst"));
     EXPECT_FALSE(liste()->model()->index(0, 0).data(Qt::FontRole).isValid());
@@ -267,7 +272,11 @@ TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
     anzeigen();
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
     const QModelIndex veraendert = liste()->model()->index(0, 3);
-    EXPECT_EQ(veraendert.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
+    // Pale red under a light theme, a darker red under a dark one: red in hue either way.
+    const QColor rot = veraendert.data(Qt::BackgroundRole).value<QColor>();
+    EXPECT_EQ(rot.hslHue(), 0);
+    EXPECT_GT(rot.hslSaturation(), 200);
+    EXPECT_GE(kontrast::verhaeltnis(rot, QApplication::palette().color(QPalette::Text)), kontrast::lesbar);
     EXPECT_TRUE(veraendert.data(Qt::ToolTipRole)
                     .toString()
                     .startsWith(QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert")));
