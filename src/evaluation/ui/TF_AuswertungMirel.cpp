@@ -80,6 +80,8 @@ void TF_AuswertungMirel::verbindeHandler()
     verbinden(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
     verbinden(aKorrigieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtKorrigieren);
     verbinden(aStornieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtStornieren);
+    connect(btKorrigieren, &QPushButton::clicked, aKorrigieren, &QAction::trigger);
+    connect(btStornieren, &QPushButton::clicked, aStornieren, &QAction::trigger);
     for (QTableView* tabelle : {sgFahrten, SGFahrer, SGFahrerTab})
         verbinden(tabelle, &QTableView::doubleClicked, this, &TF_AuswertungMirel::sgFahrtenDblClick);
     // Only enables buttons, and a unique connection needs the member itself: plain connect.
@@ -388,6 +390,8 @@ void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()
     btStammfahrt->setEnabled(gewaehlteFahrt() != nullptr);
     aKorrigieren->setEnabled(aktuelleFahrtGewaehlt() && korrekturen_.korrigieren != nullptr);
     aStornieren->setEnabled(aktuelleFahrtGewaehlt() && korrekturen_.stornieren != nullptr);
+    btKorrigieren->setEnabled(aKorrigieren->isEnabled());
+    btStornieren->setEnabled(aStornieren->isEnabled());
     druckvorschauFreigeben(stand_.angezeigt && !stand_.fahrzeugansicht && (!fahrtenansicht || mitFahrten));
     btExportieren->setEnabled(stand_.angezeigt);
 }

@@ -122,6 +122,8 @@ QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
     ergebnis = new QWidget;
     btStammfahrt = benannt(new QPushButton(QStringLiteral("A&ls Stammfahrt")), "btStammfahrt");
     btDetails = benannt(new QPushButton(QStringLiteral("&Details")), "btDetails");
+    btKorrigieren = benannt(new QPushButton(QStringLiteral("&Korrigieren …")), "btKorrigieren");
+    btStornieren = benannt(new QPushButton(QStringLiteral("St&ornieren …")), "btStornieren");
     btExport = benannt(new QPushButton(QStringLiteral("D&ruckvorschau")), "btExport");
     btExport->setEnabled(false);
     btExportieren = benannt(new QPushButton(QStringLiteral("&Exportieren …")), "btExportieren");
@@ -151,6 +153,8 @@ QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(btStammfahrt);
     knoepfe->addWidget(btDetails);
+    knoepfe->addWidget(btKorrigieren);
+    knoepfe->addWidget(btStornieren);
     knoepfe->addWidget(btExport);
     knoepfe->addWidget(btExportieren);
     knoepfe->addStretch();

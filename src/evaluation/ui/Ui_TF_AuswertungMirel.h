@@ -42,6 +42,9 @@ struct Ui_TF_AuswertungMirel {
     QPushButton* btSchliessen;
     QPushButton* btStammfahrt;
     QPushButton* btDetails;
+    // The context menu's correction and cancellation, where the user sees them.
+    QPushButton* btKorrigieren;
+    QPushButton* btStornieren;
     QPushButton* btExport;
     QPushButton* btExportieren;
     QPushButton* btJahresfahrtenbuch;

@@ -62,9 +62,9 @@ protected:
     void korrigieren(int zeile, const std::function<void(TF_Korrektur&)>& eingeben)
     {
         waehlen(zeile);
-        ASSERT_TRUE(auswertung()->aKorrigieren->isEnabled());
+        ASSERT_TRUE(auswertung()->btKorrigieren->isEnabled());
         QTimer::singleShot(0, [this, eingeben] { eingeben(*varno.korrektur()); });
-        auswertung()->aKorrigieren->trigger();
+        auswertung()->btKorrigieren->click();
     }
 
     static QStringList zeile(const QString& sql, const QVariantList& werte = {})
@@ -214,7 +214,7 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
 {
     waehlen(1);
     ScriptedPrompts::get().answerInput(QStringLiteral("doppelt erfasst"));
-    auswertung()->aStornieren->trigger();
+    auswertung()->btStornieren->click();
     EXPECT_EQ(ScriptedPrompts::get().shown().front().text,
               QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf stornieren. Grund der Stornierung:"));
     EXPECT_EQ(liste()->model()->rowCount(), 1);
@@ -239,6 +239,8 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     waehlen(1);
     EXPECT_FALSE(auswertung()->aKorrigieren->isEnabled());
     EXPECT_FALSE(auswertung()->aStornieren->isEnabled());
+    EXPECT_FALSE(auswertung()->btKorrigieren->isEnabled());
+    EXPECT_FALSE(auswertung()->btStornieren->isEnabled());
 
     // The vehicle's odometer is the last current trip's again.
     TDataBase liste;
