@@ -62,6 +62,7 @@ TF_AuswertungMirel::TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent)
     SGFahrzeuge->setModel(fahrzeugModell_);
     filter_ = new Auswertungsfilter(*this, store_, sitzung, this);
     verbindeHandler();
+    verbinden(&sitzung, &Sitzung::fahrtenbuchGeaendert, this, &TF_AuswertungMirel::fahrtenbuchGeaendert);
     setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
 }
 
@@ -270,12 +271,19 @@ void TF_AuswertungMirel::btAnzeigenClick()
     stand_.anzeigeBis = auswertungsanzeige::anzeigeBis(gesetzt(cbxAnDat, dtpAnDat), Clock::today());
     filterMerken();
     ausklappen();
-    for (QWidget* w : std::initializer_list<QWidget*>{sgFahrten, SGFahrer, SGFahrerTab, SGFahrzeuge, Fahrzeugdiagramm})
-        w->hide();
     stand_.filter = filter();
     stand_.angezeigt = true;
-    const Ansicht ansicht =
+    letzteAnsicht_ =
         auswertungsanzeige::waehlen(gruppierung(), filter(), cbxAbDat->isChecked() && cbxAnDat->isChecked());
+    anzeigen(letzteAnsicht_);
+}
+
+// The view of the last "Anzeigen" with its filter; the controls may have changed since.
+void TF_AuswertungMirel::anzeigen(auswertungsanzeige::Ansicht ansicht)
+{
+    using auswertungsanzeige::Ansicht;
+    for (QWidget* w : std::initializer_list<QWidget*>{sgFahrten, SGFahrer, SGFahrerTab, SGFahrzeuge, Fahrzeugdiagramm})
+        w->hide();
     stand_.fahrzeugansicht = ansicht == Ansicht::Fahrzeuge;
     sbFahrten->setVisible(ansicht == Ansicht::Fahrten);
     switch (ansicht) {
@@ -323,7 +331,7 @@ auswertungsanzeige::Gruppierung TF_AuswertungMirel::gruppierung() const
 
 auswertungsanzeige::Ergebnis TF_AuswertungMirel::abfragen(auswertungsanzeige::Ansicht ansicht) const
 {
-    return auswertungsanzeige::abfragen(store_, ansicht, filter());
+    return auswertungsanzeige::abfragen(store_, ansicht, stand_.filter);
 }
 
 void TF_AuswertungMirel::zeigeTabelle(QTableView* raster, TextTabellenModell* modell,
@@ -353,7 +361,7 @@ void TF_AuswertungMirel::zeigeFahrten()
     {
         const LangeArbeit arbeit(fortschritt_, this);
         Fahrtenliste liste =
-            auswertungsanzeige::abfragen(store_, auswertungsanzeige::Ansicht::Fahrten, filter(), arbeit.melder())
+            auswertungsanzeige::abfragen(store_, auswertungsanzeige::Ansicht::Fahrten, stand_.filter, arbeit.melder())
                 .fahrten;
         fahrtenModell_->setzen(std::move(liste), pruefungZeigen());
     }
@@ -474,15 +482,21 @@ bool TF_AuswertungMirel::aktuelleFahrtGewaehlt() const
     return gewaehlteFahrt() && !fahrtenliste().ersetzung(static_cast<std::size_t>(sgFahrten->currentIndex().row()));
 }
 
+// The correction announces itself to every window; this one follows through fahrtenbuchGeaendert().
 void TF_AuswertungMirel::ersetzen(const std::function<bool(int fahrtId)>& wie)
 {
-    if (!aktuelleFahrtGewaehlt() || !wie)
+    if (aktuelleFahrtGewaehlt() && wie)
+        wie(gewaehlteFahrt()->id);
+}
+
+void TF_AuswertungMirel::fahrtenbuchGeaendert()
+{
+    // A closed window reads anew with its next "Anzeigen".
+    if (!stand_.angezeigt || !isVisible())
         return;
     const int zeile = sgFahrten->currentIndex().row();
-    if (!wie(gewaehlteFahrt()->id))
-        return;
-    zeigeFahrten();
-    if (!fahrtenliste().leer())
+    anzeigen(letzteAnsicht_);
+    if (letzteAnsicht_ == auswertungsanzeige::Ansicht::Fahrten && !fahrtenliste().leer() && zeile >= 0)
         sgFahrten->setCurrentIndex(
             fahrtenModell_->index(std::min(zeile, static_cast<int>(fahrtenliste().anzahl()) - 1), 0));
 }

@@ -69,6 +69,8 @@ public slots:
     void RBFahrerClick();
     void RBFahrzeugClick();
     void btAnzeigenClick();
+    // Another window changed the logbook: the shown result is read again.
+    void fahrtenbuchGeaendert();
     auswertungsanzeige::Gruppierung gruppierung() const;
     auswertungsanzeige::Ergebnis abfragen(auswertungsanzeige::Ansicht ansicht) const;
     void zeigeFahrten();
@@ -92,6 +94,7 @@ protected:
 
 private:
     void verbindeHandler();
+    void anzeigen(auswertungsanzeige::Ansicht ansicht);
     void FormClose();
     void ausklappen();
     void setzeBreite(int breite);
@@ -110,6 +113,7 @@ private:
     AuswertungStore store_;
     Auswertungsfilter* filter_;
     Auswertungsstand stand_;
+    auswertungsanzeige::Ansicht letzteAnsicht_ = auswertungsanzeige::Ansicht::Fahrten;
     FahrtenlistenModell* fahrtenModell_;
     TextTabellenModell* tagesModell_;
     TextTabellenModell* fahrerModell_;

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,25 @@ TEST_F(KorrekturFenster, AbfahrtsstandIstKorrigierbarUndNurEineZahl)
                            QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf: ihr km-Stand bei Abfahrt (1040) "
                                           "liegt unter dem km-Stand bei Ankunft der Fahrt davor (1050).")}));
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, ListeFolgtDemFahrtenbuchMitDemFilterDesLetztenAnzeigens)
+{
+    // The user narrows the filter but does not press "Anzeigen": the list and its print keep the
+    // last result's filter.
+    auswertung()->cbxAbDat->setChecked(true);
+    auswertung()->dtpAbDat->setDate(QDate(2006, 3, 2));
+    waehlen(1);
+    ScriptedPrompts::get().answerInput(QStringLiteral("doppelt erfasst"));
+    auswertung()->btStornieren->click();
+    EXPECT_EQ(liste()->model()->rowCount(), 1);
+    EXPECT_EQ(zelle(0, 5), QStringLiteral("1050"));
+
+    // A trip stored in another window shows at once.
+    build::fahrt(d.fahrt(am(2006, 3, 3, 8), am(2006, 3, 3, 9), 1050, 1070));
+    varno.sitzung().fahrtenbuchGeaendertMelden();
+    EXPECT_EQ(liste()->model()->rowCount(), 2);
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 70"));
 }
 
 TEST_F(KorrekturFenster, OhneGrundWirdAbgelehntUndNichtsGespeichert)
