@@ -101,8 +101,9 @@ void Varno::verdrahten()
             return ersetzt;
         };
     };
-    auswertung_->setKorrekturen({gemeldet([this](int fahrtId) { return korrektur_->korrigieren(fahrtId); }),
-                                 gemeldet(stornierung::fahrtStornieren)});
+    const auto korrigieren = gemeldet([this](int fahrtId) { return korrektur_->korrigieren(fahrtId); });
+    auswertung_->setKorrekturen({korrigieren, gemeldet(stornierung::fahrtStornieren)});
+    eingabe_->setKorrektur(korrigieren);
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;

@@ -83,12 +83,12 @@ std::vector<Logbuchzeile> letzteFahrten(int kfz, int anzahl)
 {
     std::vector<Logbuchzeile> zeilen;
     SqlStatement s(
-        QStringLiteral("SELECT AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL m "
+        QStringLiteral("SELECT ID, AbDat, AnDat, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer FROM T_MIREL m "
                        "WHERE KFZ = ? AND %1 ORDER BY AbDat DESC NULLS LAST, ID DESC LIMIT ?")
             .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
     s.bind(kfz).bind(anzahl).exec();
     while (s.next())
-        zeilen.push_back({sqldate::fromSql(s.value("AbDat")).value_or(QDateTime()),
+        zeilen.push_back({s.intValue("ID"), sqldate::fromSql(s.value("AbDat")).value_or(QDateTime()),
                           sqldate::fromSql(s.value("AnDat")).value_or(QDateTime()), s.intValue("km_an"),
                           optionaleId(s, "Start"), optionaleId(s, "Ziel"), s.intValue("Art"), optionaleId(s, "Zweck"),
                           optionaleId(s, "Kategorie"), optionaleId(s, "Fahrer")});

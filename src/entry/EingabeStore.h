@@ -16,6 +16,7 @@ struct Auftrag;
 
 // One logbook row as the trip entry shows the last trip.
 struct Logbuchzeile {
+    int id = 0;
     QDateTime abDat;
     QDateTime anDat;
     int kmAn = 0;

@@ -93,6 +93,7 @@ void TF_Eingabe::verbindeFelder()
     verbinden(Btverwerfen, &QPushButton::clicked, this, &TF_Eingabe::Verwerfen);
     verbinden(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
     verbinden(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
+    verbinden(BtLetzteKorrigieren, &QPushButton::clicked, this, &TF_Eingabe::BtLetzteKorrigierenClick);
     verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     verbinden(sgStammfahrten, &QTableWidget::cellDoubleClicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     // The fields follow the current raw trip, whether a click or the keyboard moved it.
@@ -195,6 +196,7 @@ void TF_Eingabe::letzteFahrtZeigen()
     for (int spalte = 0; spalte < sgLFahrt->columnCount(); ++spalte)
         sgLFahrt->item(0, spalte)->setText(QString());
     BtRueckfahrt->setEnabled(false);
+    BtLetzteKorrigieren->setEnabled(false);
     const int kfz = sitzung_.aktuellesFahrzeug();
     stammdaten_ = EingabeStore::stammdaten();
     letzteFahrten_ = EingabeStore::letzteFahrten(kfz, 2);
@@ -209,6 +211,7 @@ void TF_Eingabe::letzteFahrtZeigen()
         sgLFahrt->item(0, SpalteKm)->setText(QString::number(letzte.kmAn));
         if (!letzte.istStartdatensatz()) {
             BtRueckfahrt->setEnabled(true);
+            BtLetzteKorrigieren->setEnabled(static_cast<bool>(korrigieren_));
             sgLFahrt->item(0, SpalteAnkunft)->setText(letzte.anDat.toString(QStringLiteral("dd.MM hh:mm")));
             sgLFahrt->item(0, SpalteVon)->setText(stammdaten_.orte.name(letzte.start));
             sgLFahrt->item(0, SpalteNach)->setText(stammdaten_.orte.name(letzte.ziel));
@@ -231,6 +234,18 @@ void TF_Eingabe::letzteFahrtAuffrischen()
     const bool vonFrei = ziel.isEmpty() || ziel == keineAngabe;
     cbVon->setEnabled(vonFrei);
     cbVon->setEditText(vonFrei ? keineAngabe : ziel);
+}
+
+void TF_Eingabe::setKorrektur(std::function<bool(int fahrtId)> korrigieren)
+{
+    korrigieren_ = std::move(korrigieren);
+}
+
+// The correction announces itself; the last-trip line then follows and the typed fields stay.
+void TF_Eingabe::BtLetzteKorrigierenClick()
+{
+    if (korrigieren_ && !letzteFahrten_.empty() && !letzteFahrten_.front().istStartdatensatz())
+        korrigieren_(letzteFahrten_.front().id);
 }
 
 void TF_Eingabe::SGfuellen()

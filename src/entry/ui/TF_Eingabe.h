@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     static QString zeittext(const QLineEdit* feld) { return Eingabefeldregeln::zeittext(feld); }
     Vorschlagsliste* vorschlagsliste() const { return vorschlagsliste_; }
     Rohfahrtliste* rohfahrten() const { return rohfahrten_; }
+    // How a stored trip is corrected (the program's correction window); without it the entry
+    // offers no correction.
+    void setKorrektur(std::function<bool(int fahrtId)> korrigieren);
 
 public slots:
     void FormShow();
@@ -47,6 +51,7 @@ public slots:
     void StammfahrtUebernehmen();
     void BtRueckfahrtClick();
     void RGFahrtartClick();
+    void BtLetzteKorrigierenClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,4 +90,5 @@ private:
     bool rohfahrtenLaden_ = false;
     // Watched: the window may be hidden while its children are already gone.
     QPointer<Vorschlagsliste> vorschlagsliste_;
+    std::function<bool(int fahrtId)> korrigieren_;
 };

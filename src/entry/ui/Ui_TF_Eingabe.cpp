@@ -114,6 +114,8 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     Btverwerfen = benannt(new QPushButton(QStringLiteral("&Verwerfen")), "Btverwerfen");
     btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
     BtRueckfahrt = benannt(new QPushButton(QStringLiteral("&Rückfahrt")), "BtRueckfahrt");
+    BtLetzteKorrigieren =
+        benannt(new QPushButton(QStringLiteral("&Letzte Fahrt korrigieren …")), "BtLetzteKorrigieren");
 
     sgStammfahrten =
         tabelle("sgStammfahrten",
@@ -170,6 +172,7 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     knoepfe->addWidget(Btverwerfen, 0, 1);
     knoepfe->addWidget(btAbbrechen, 1, 0);
     knoepfe->addWidget(BtRueckfahrt, 1, 1);
+    knoepfe->addWidget(BtLetzteKorrigieren, 2, 0, 1, 2);
     auto* mitte = new QVBoxLayout;
     mitte->addWidget(new QLabel(QStringLiteral("Abfahrtsdatum:")));
     mitte->addWidget(Kalender);
@@ -208,6 +211,7 @@ void Ui_TF_Eingabe::tabReihenfolge(QWidget* fenster)
                                          cbxStammfahrt, RGFahrtart->knopf(0), RGFahrtart->knopf(1),
                                          RGFahrtart->knopf(2), RGFahrtart->knopf(3), MBemerkungen,
                                          btSchliessenSpeichern, Btverwerfen, btAbbrechen, BtRueckfahrt,
+                                         BtLetzteKorrigieren,
                                          sgStammfahrten, btUebernehmen, StringGrid1};
     for (qsizetype i = 1; i < reihenfolge.size(); ++i)
         fenster->setTabOrder(reihenfolge.at(i - 1), reihenfolge.at(i));

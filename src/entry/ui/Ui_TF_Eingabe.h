@@ -21,6 +21,7 @@ struct Ui_TF_Eingabe : Fahrtfelder {
     QPushButton* Btverwerfen;
     QPushButton* btAbbrechen;
     QPushButton* BtRueckfahrt;
+    QPushButton* BtLetzteKorrigieren;
     QTableWidget* sgStammfahrten;
     QPushButton* btUebernehmen;
     QLabel* lbUnbearbeitet;

@@ -1,15 +1,20 @@
 #include "app/THauptform.h"
 #include "app/Varno.h"
+#include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
 #include "db/SqlStatement.h"
 #include "entry/ui/TF_Eingabe.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
@@ -89,6 +94,59 @@ TEST(EingabeAusHauptfenster, MinimierteEingabeBehaeltIhrFahrzeug)
     eingabe->close();
     EXPECT_FALSE(varno.sitzung().fahrtenerfassungLaeuft());
     EXPECT_TRUE(haupt->CbKFZ->isEnabled());
+    haupt->hide();
+    Clock::reset();
+}
+
+// A typo noticed right after saving is mended from the entry; what the user has
+// typed for the next trip stays, and the next trip continues from the corrected reading.
+TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
+{
+    TestDatabase db;
+    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+    const int anfang = SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
+    build::fahrt({.kfz = 1,
+                  .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
+                  .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
+                  .kmAb = anfang,
+                  .kmAn = anfang + 250,
+                  .start = build::ort(QStringLiteral("Werk")),
+                  .ziel = build::ort(QStringLiteral("Kunde Süd")),
+                  .art = 2});
+    Varno varno{db.file()};
+    varno.starten(false);
+    THauptform* haupt = varno.hauptform();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));
+    haupt->RBerfassen->click();
+    haupt->BtOK->click();
+    TF_Eingabe* eingabe = varno.eingabe();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(eingabe));
+    eingabe->Cbnach->setEditText(QStringLiteral("Kunde Nord"));
+    ASSERT_TRUE(eingabe->BtLetzteKorrigieren->isEnabled());
+
+    // The dialog runs its own loop; this looks in once it is open.
+    QTimer warten;
+    QObject::connect(&warten, &QTimer::timeout, [&] {
+        TF_Korrektur* dialog = varno.korrektur();
+        if (!dialog->isVisible())
+            return;
+        warten.stop();
+        dialog->EkmStand->setText(QString::number(anfang + 25));
+        dialog->EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog->btSpeichern->click();
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "nicht gespeichert: " << ScriptedPrompts::get().texts().join(u'|').toStdString();
+            dialog->reject();
+        }
+    });
+    warten.start(10);
+    QTest::mouseClick(eingabe->BtLetzteKorrigieren, Qt::LeftButton);
+    ASSERT_FALSE(warten.isActive()) << "die Korrektur hat sich nicht geöffnet";
+    EXPECT_EQ(eingabe->sgLFahrt->item(0, 4)->text(), QString::number(anfang + 25));
+    EXPECT_EQ(eingabe->Cbnach->currentText(), QStringLiteral("Kunde Nord"));
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE Grund = 'Tippfehler'")),
+              anfang + 25);
+    eingabe->close();
     haupt->hide();
     Clock::reset();
 }
