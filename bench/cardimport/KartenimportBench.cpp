@@ -184,7 +184,7 @@ void BM_KarteParsen(benchmark::State& state)
         messung.messen([&] { datensaetzeGelesen = cardfile::readRecords(u.pfad().toStdString()).records.size(); });
     state.counters["Datensaetze"] = static_cast<double>(datensaetzeGelesen);
 }
-BENCHMARK(BM_KarteParsen)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_KarteParsen)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_EinlesenAnzeigenPruefen(benchmark::State& state)
 {
