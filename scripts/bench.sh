@@ -19,8 +19,10 @@ fehlgeschlagen=()
 for bench in "$build"/bin/bench_*; do
   [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
-  if ! "$bench" | tee -a "$ausgabe"; then
-    fehlgeschlagen+=("$(basename "$bench")")
+  status=0
+  "$bench" | tee -a "$ausgabe" || status=$?
+  if [ "$status" -ne 0 ]; then
+    fehlgeschlagen+=("$(basename "$bench") (Status $status)")
   fi
 done
 
@@ -32,6 +34,6 @@ echo
 
 if [ ${#fehlgeschlagen[@]} -gt 0 ]; then
   echo
-  echo "Fehlgeschlagen: ${fehlgeschlagen[*]}" >&2
+  echo "Fehlgeschlagen: $(IFS=,; echo "${fehlgeschlagen[*]}" | sed 's/,/, /g')" >&2
   exit 1
 fi
