@@ -27,6 +27,9 @@ namespace {
 
 constexpr int fahrten = 100'000;
 constexpr int fahrzeug = 2; // ID 1 is the sample vehicle
+// The first trips predate the chain: no entry time, no chain value. The others have both, as every
+// trip entered since.
+constexpr int vorDerKette = fahrten / 10;
 
 void logbuchErzeugen()
 {
@@ -51,13 +54,16 @@ void logbuchErzeugen()
             .exec();
     SqlStatement("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) "
                  "INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                 "Bemerkung) SELECT ?, datetime('2015-01-01 06:00:00', '+' || (i * 52) || ' minutes'), "
+                 "Bemerkung, Erfasst, Pruefwert) SELECT ?, datetime('2015-01-01 06:00:00', '+' || (i * 52) || ' minutes'), "
                  "datetime('2015-01-01 06:00:00', '+' || (i * 52 + 30) || ' minutes'), 1000000 + i * 20, "
                  "1000000 + i * 20 + 15, 1 + i % 50, 1 + (i * 7) % 50, 1 + i % 4, 1 + i % 10, 1 + i % 5, "
                  "1 + i % 20, CASE WHEN i % 3 = 0 THEN 'Stau auf der A3; Umleitung über \"Kreuz Köln-Ost\"' "
-                 "ELSE '' END FROM n")
+                 "ELSE '' END, CASE WHEN i < ? THEN NULL ELSE datetime('2015-01-01 06:40:00', '+' || (i * 52) || "
+                 "' minutes') END, CASE WHEN i < ? THEN NULL ELSE randomblob(32) END FROM n")
         .bind(fahrten)
         .bind(fahrzeug)
+        .bind(vorDerKette)
+        .bind(vorDerKette)
         .exec();
     transaktion.commit();
 }

@@ -26,15 +26,17 @@ bool brauchtAnfuehrung(const char* text, qsizetype laenge)
     return std::any_of(text, text + laenge, [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; });
 }
 
-// Most free texts (times, chain values, many remarks) are plain ASCII: narrowed byte for byte they
-// need no encoder. Returns false at the first other character; `ziel` then holds a part.
-bool alsAscii(char* ziel, QStringView text)
+// Most free texts (times, chain values, many remarks) are plain ASCII without anything to quote:
+// narrowed byte for byte they need neither the encoder nor a second look. Returns false at the
+// first other character; `ziel` then holds a part.
+bool schlichtesAscii(char* ziel, QStringView text)
 {
     const char16_t* zeichen = text.utf16();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (zeichen[i] >= 0x80)
+        const char16_t c = zeichen[i];
+        if (c >= 0x80 || c == ';' || c == '"' || c == '\n' || c == '\r')
             return false;
-        ziel[i] = static_cast<char>(zeichen[i]);
+        ziel[i] = static_cast<char>(c);
     }
     return true;
 }
@@ -107,14 +109,13 @@ void CsvSchreiber::feldSetzen(char* anfang, qsizetype laenge)
 
 void CsvSchreiber::feld(QStringView text)
 {
-    if (text.isEmpty()) {
-        feldanfang(0);
-        return;
-    }
     // UTF-8 takes at most three bytes for a UTF-16 unit; quoting at most doubles them, plus two quotes.
     char* anfang = feldanfang(2 * 3 * text.size() + 2);
-    char* utf8 = anfang + 1;
-    feldSetzen(anfang, alsAscii(utf8, text) ? text.size() : utf8_.appendToBuffer(utf8, text) - utf8);
+    if (schlichtesAscii(anfang, text)) {
+        belegt_ += text.size();
+        return;
+    }
+    feldSetzen(anfang, utf8_.appendToBuffer(anfang + 1, text) - (anfang + 1));
 }
 
 void CsvSchreiber::feld(QByteArrayView utf8)
