@@ -37,6 +37,20 @@ function(varno_test_folder name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
                        TIMEOUT 300)
+  if(ARG_FENSTER)
+    # The windows once more under a dark desktop theme, and once on a HiDPI screen: a 1600×1000
+    # desktop drawn at scale factor 2.
+    add_test(NAME ${name}_dunkel COMMAND ${name})
+    set_tests_properties(
+      ${name}_dunkel PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VARNO_TEST_THEMA=dunkel;ASAN_OPTIONS=detect_leaks=0"
+                                TIMEOUT 300)
+    add_test(NAME ${name}_skaliert COMMAND ${name})
+    set_tests_properties(
+      ${name}_skaliert
+      PROPERTIES ENVIRONMENT
+                 "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/ui/Bildschirm3200x2000.json;QT_SCALE_FACTOR=2;ASAN_OPTIONS=detect_leaks=0"
+                 TIMEOUT 300)
+  endif()
 endfunction()
 
 # Every subfolder with a CMakeLists.txt (tools, benchmarks) is added.

@@ -1,6 +1,7 @@
 #include "app/TF_ProgressBar.h"
 
 #include "common_ui/Fensterplatz.h"
+#include "common_ui/Kontrast.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -13,7 +14,11 @@ TF_ProgressBar::TF_ProgressBar(QWidget* parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
-    ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: navy; }"));
+    // A plain gauge: its percent text lay on the navy bar or on the empty groove, and no one colour
+    // reads on both. The navy lightens as far as a dark theme's groove needs.
+    ProgressBar1->setTextVisible(false);
+    const QColor balken = kontrast::lesbarGegen(QColor(0, 0, 128), ProgressBar1->palette().color(QPalette::Base));
+    ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: %1; }").arg(balken.name()));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ProgressBar1);
     resize(300, 40);

@@ -1,6 +1,7 @@
 #include "app/TF_Start.h"
 
 #include "app/VarnoBild.h"
+#include "common_ui/Kontrast.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,6 +16,8 @@ TF_Start::TF_Start(QWidget* parent)
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    // The ground matches the picture's; under a dark theme the text would be white on white.
+    white.setColor(QPalette::WindowText, kontrast::lesbarGegen(white.color(QPalette::WindowText), Qt::white));
     setPalette(white);
 
     auto* bild = new QLabel(this);

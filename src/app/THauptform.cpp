@@ -6,6 +6,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
+#include "common_ui/Signalfarbe.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
@@ -56,14 +57,6 @@ QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
     feld->setEnabled(false);
     Feldanfang::einrichten(feld);
     return feld;
-}
-
-void setzeHintergrund(QLineEdit* feld, bool gelb)
-{
-    QPalette palette = QApplication::palette(feld);
-    if (gelb)
-        palette.setColor(QPalette::Base, Qt::yellow);
-    feld->setPalette(palette);
 }
 
 // Opens the logbook on the server; an empty database gets a new logbook when the user agrees.
@@ -129,15 +122,15 @@ THauptform::THauptform(Sitzung& sitzung, QWidget* parent) : QMainWindow(parent),
 
     auto* assistent = new QGroupBox(QStringLiteral("Assistent"), zentrale);
     assistent->setObjectName(QStringLiteral("GroupBox1"));
-    RBCFlesen = new QRadioButton(QStringLiteral("Speicherkarte einlesen"), assistent);
+    RBCFlesen = new QRadioButton(QStringLiteral("&Speicherkarte einlesen"), assistent);
     RBCFlesen->setObjectName(QStringLiteral("RBCFlesen"));
-    RBerfassen = new QRadioButton(QStringLiteral("Fahrten erfassen"), assistent);
+    RBerfassen = new QRadioButton(QStringLiteral("&Fahrten erfassen"), assistent);
     RBerfassen->setObjectName(QStringLiteral("RBerfassen"));
     RBerfassen->setChecked(true);
-    RBauswerten = new QRadioButton(QStringLiteral("Auswerten / vorhandene Daten einsehen"), assistent);
+    RBauswerten = new QRadioButton(QStringLiteral("Aus&werten / vorhandene Daten einsehen"), assistent);
     RBauswerten->setObjectName(QStringLiteral("RBauswerten"));
-    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("OK"), assistent);
-    BtEnde = knopf(QStringLiteral("BtEnde"), QStringLiteral("Varno beenden"), assistent);
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("&OK"), assistent);
+    BtEnde = knopf(QStringLiteral("BtEnde"), QStringLiteral("Varno &beenden"), assistent);
     Mhinweis = new QPlainTextEdit(assistent);
     Mhinweis->setObjectName(QStringLiteral("Mhinweis"));
     Mhinweis->setPlainText(QStringLiteral("Um Fahrten zu erfassen, wählen Sie Ihr \nFahrzeug aus und drücken OK."));
@@ -186,26 +179,26 @@ QAction* THauptform::menuePunkt(QMenu* menu, const QString& text)
 
 void THauptform::baueMenue()
 {
-    QMenu* programm = menuBar()->addMenu(QStringLiteral("Programm"));
-    aDatensicherung_ = menuePunkt(programm, QStringLiteral("Datensicherung"));
-    aBenutzer_ = menuePunkt(programm, QStringLiteral("Benutzer"));
-    aMandanten_ = menuePunkt(programm, QStringLiteral("Mandanten"));
+    QMenu* programm = menuBar()->addMenu(QStringLiteral("&Programm"));
+    aDatensicherung_ = menuePunkt(programm, QStringLiteral("&Datensicherung"));
+    aBenutzer_ = menuePunkt(programm, QStringLiteral("Ben&utzer"));
+    aMandanten_ = menuePunkt(programm, QStringLiteral("&Mandanten"));
     programm->addSeparator();
-    aBeenden_ = programm->addAction(QStringLiteral("Beenden"));
-    QMenu* auswertung = menuBar()->addMenu(QStringLiteral("Auswertung"));
-    aFahrten_ = menuePunkt(auswertung, QStringLiteral("Fahrten"));
-    QMenu* verwaltung = menuBar()->addMenu(QStringLiteral("Verwaltung"));
-    aFahrzeuge_ = menuePunkt(verwaltung, QStringLiteral("Fahrzeuge"));
-    aFahrer_ = menuePunkt(verwaltung, QStringLiteral("Fahrer"));
-    aSpeicherkarte_ = menuePunkt(verwaltung, QStringLiteral("Speicherkarte"));
-    QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
-    aOptionen_ = menuePunkt(extras, QStringLiteral("Optionen"));
-    aPruefung_ = menuePunkt(extras, QStringLiteral("Fahrtenbuch prüfen"));
-    aProtokoll_ = menuePunkt(extras, QStringLiteral("Protokoll"));
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
-    aInhalt_ = hilfe->addAction(QStringLiteral("Inhalt"));
-    aStichwort_ = hilfe->addAction(QStringLiteral("Stichwort"));
-    aUeber_ = menuePunkt(hilfe, QStringLiteral("Über"));
+    aBeenden_ = programm->addAction(QStringLiteral("&Beenden"));
+    QMenu* auswertung = menuBar()->addMenu(QStringLiteral("&Auswertung"));
+    aFahrten_ = menuePunkt(auswertung, QStringLiteral("&Fahrten"));
+    QMenu* verwaltung = menuBar()->addMenu(QStringLiteral("&Verwaltung"));
+    aFahrzeuge_ = menuePunkt(verwaltung, QStringLiteral("Fahr&zeuge"));
+    aFahrer_ = menuePunkt(verwaltung, QStringLiteral("&Fahrer"));
+    aSpeicherkarte_ = menuePunkt(verwaltung, QStringLiteral("&Speicherkarte"));
+    QMenu* extras = menuBar()->addMenu(QStringLiteral("&Extras"));
+    aOptionen_ = menuePunkt(extras, QStringLiteral("&Optionen"));
+    aPruefung_ = menuePunkt(extras, QStringLiteral("Fahrtenbuch &prüfen"));
+    aProtokoll_ = menuePunkt(extras, QStringLiteral("P&rotokoll"));
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    aInhalt_ = hilfe->addAction(QStringLiteral("&Inhalt"));
+    aStichwort_ = hilfe->addAction(QStringLiteral("&Stichwort"));
+    aUeber_ = menuePunkt(hilfe, QStringLiteral("Ü&ber"));
 
     verbinden(aDatensicherung_, &QAction::triggered, this, &THauptform::zeigeDatensicherung);
     verbinden(aBeenden_, &QAction::triggered, this, &THauptform::BtEndeClick);
@@ -421,9 +414,9 @@ void THauptform::KFZDetails()
 
     const Inspektionsanzeige inspektion = inspektionsanzeige(eintrag, Clock::today());
     eInspKm->setText(inspektion.restKm);
-    setzeHintergrund(eInspKm, inspektion.kmWarnung);
+    signalfarbe::gelberGrund(eInspKm, inspektion.kmWarnung);
     eInspDat->setText(inspektion.datum);
-    setzeHintergrund(eInspDat, inspektion.datumWarnung);
+    signalfarbe::gelberGrund(eInspDat, inspektion.datumWarnung);
 
     sitzung_.setAktuellesFahrzeug(eintrag.ID);
     const int offen = FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(eintrag.ID));

@@ -25,7 +25,7 @@ Wartefenster::Wartefenster(QWidget* parent) : QDialog(parent)
     LbGewartet = new QLabel(this);
     LbGewartet->setObjectName(QStringLiteral("LbGewartet"));
     auto* knoepfe = new QDialogButtonBox(this);
-    QPushButton* abbrechen = knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton* abbrechen = knoepfe->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
     abbrechen->setObjectName(QStringLiteral("BtAbbrechen"));
     connect(abbrechen, &QPushButton::clicked, this, &Wartefenster::reject);
     auto* aufbau = new QVBoxLayout(this);

@@ -9,7 +9,6 @@
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 
-#include <functional>
 
 namespace KorrekturStore {
 
@@ -49,17 +48,63 @@ Fassung vorhandeneFassung(int fahrtId)
 }
 
 // Within the transaction: `eintrag` may resolve names, which must go with the row.
-qlonglong ersetzen(const Fassung& alt, const std::function<Fahrtenbucheintrag()>& eintrag, const QString& grund,
+qlonglong ersetzen(Kettenanhang& anhang, const Fassung& alt, Fahrtenbucheintrag neu, const QString& grund,
                    Ereignis ereignis)
 {
-    Kettentransaktion transaktion;
-    Fahrtenbucheintrag neu = eintrag();
     neu.ersetztId = alt.id;
     neu.grund = grund;
-    const qlonglong id = transaktion.anhaengen(neu);
-    transaktion.protokollieren(ereignis, korrektur::protokolltext({alt, *fassung(static_cast<int>(id))}));
-    transaktion.commit();
+    const qlonglong id = anhang.anhaengen(neu);
+    anhang.protokollieren(ereignis, korrektur::protokolltext({alt, *fassung(static_cast<int>(id))}));
     return id;
+}
+
+nachbarpruefung::Lage lage(const Fassung& f)
+{
+    return {f.id, f.abDat, f.anDat, f.kmAb, f.kmAn};
+}
+
+std::optional<nachbarpruefung::Lage> nachbar(const QString& bedingung, const QString& ordnung, int kfz,
+                                             const QDateTime& abfahrt, int ausserFahrt)
+{
+    SqlStatement s(QStringLiteral("SELECT ID, AbDat, AnDat, km_ab, km_an FROM T_MIREL m WHERE KFZ = ? AND ID <> ? "
+                                  "AND AbDat %1 ? AND %2 ORDER BY AbDat %3, ID %3 LIMIT 1")
+                       .arg(bedingung, fahrtfassung::aktuell(QStringLiteral("m")), ordnung));
+    s.bind(kfz).bind(ausserFahrt).bind(sqldate::toSql(abfahrt)).exec();
+    if (!s.next())
+        return std::nullopt;
+    return nachbarpruefung::Lage{s.intValue(QStringLiteral("ID")), zeit(s.value(QStringLiteral("AbDat"))),
+                                 zeit(s.value(QStringLiteral("AnDat"))), s.intValue(QStringLiteral("km_ab")),
+                                 s.intValue(QStringLiteral("km_an"))};
+}
+
+// The vehicle's current trips just before and just after a departure, the trip itself left out.
+nachbarpruefung::Nachbarn nachbarn(int kfz, const QDateTime& abfahrt, int ausserFahrt)
+{
+    return {nachbar(QStringLiteral("<="), QStringLiteral("DESC"), kfz, abfahrt, ausserFahrt),
+            nachbar(QStringLiteral(">"), QStringLiteral("ASC"), kfz, abfahrt, ausserFahrt)};
+}
+
+nachbarpruefung::Befund befund(const Fassung& alt, const fahrtspeicherung::Auftrag& neu)
+{
+    const nachbarpruefung::Lage neueLage{alt.id, neu.abDat, neu.anDat, neu.kmAb, neu.kmAn};
+    if (kartenfahrzeug(alt.kfz) && neueLage != lage(alt))
+        return {QStringLiteral("Zeiten und km-Stände einer Fahrt von der Speicherkarte bleiben, wie der "
+                               "Fahrtenschreiber sie aufgezeichnet hat."),
+                std::nullopt};
+    return nachbarpruefung::pruefen(lage(alt), neueLage, nachbarn(alt.kfz, neu.abDat, alt.id));
+}
+
+[[noreturn]] void ablehnen(const Fassung& alt, const QString& regel)
+{
+    throw VarnoError(QStringLiteral("%1: %2 Es wurde nichts gespeichert.").arg(korrektur::fahrt(alt), regel));
+}
+
+// The following trip with its departure reading moved, as one more correction with the same reason.
+void folgefahrtKorrigieren(Kettenanhang& anhang, const nachbarpruefung::Lage& folgefahrt, const QString& grund)
+{
+    Fahrtenbucheintrag eintrag = gespeicherterEintrag(folgefahrt.id);
+    eintrag.kmAb = folgefahrt.kmAb;
+    ersetzen(anhang, vorhandeneFassung(folgefahrt.id), eintrag, grund, Ereignis::Korrektur);
 }
 
 } // namespace
@@ -111,23 +156,40 @@ QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
     return s.next() ? zeit(s.value(0)) : QDateTime();
 }
 
-qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund)
+nachbarpruefung::Befund nachbarbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu)
 {
-    return ersetzen(
-        vorhandeneFassung(fahrtId), [&neu] { return EingabeStore::fahrtenbucheintrag(neu); }, grund,
-        Ereignis::Korrektur);
+    Transaction lesen(Transaction::Art::Lesen);
+    return befund(vorhandeneFassung(fahrtId), neu);
+}
+
+qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund,
+                      bool folgefahrtMitkorrigieren)
+{
+    Kettentransaktion transaktion;
+    const Fassung alt = vorhandeneFassung(fahrtId);
+    const nachbarpruefung::Befund gefunden = befund(alt, neu);
+    if (gefunden.ablehnung)
+        ablehnen(alt, *gefunden.ablehnung);
+    if (gefunden.folgefahrt && !folgefahrtMitkorrigieren)
+        ablehnen(alt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
+                          .arg(gefunden.folgefahrt->kmAb));
+    const qlonglong id =
+        ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
+    if (gefunden.folgefahrt)
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
+    transaktion.commit();
+    return id;
 }
 
 qlonglong stornieren(int fahrtId, const QString& grund)
 {
-    return ersetzen(
-        vorhandeneFassung(fahrtId),
-        [fahrtId] {
-            Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
-            storno.storniert = true;
-            return storno;
-        },
-        grund, Ereignis::Stornierung);
+    Kettentransaktion transaktion;
+    const Fassung alt = vorhandeneFassung(fahrtId);
+    Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
+    storno.storniert = true;
+    const qlonglong id = ersetzen(transaktion, alt, storno, grund, Ereignis::Stornierung);
+    transaktion.commit();
+    return id;
 }
 
 std::vector<Korrektur> korrekturen(std::optional<int> fahrzeug, bool ohneMusterfahrzeug, const QDateTime& von,

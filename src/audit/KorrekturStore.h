@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audit/Korrektur.h"
+#include "audit/Nachbarpruefung.h"
 #include "entry/Fahrtspeicherung.h"
 
 #include <optional>
@@ -18,10 +19,17 @@ bool kartenfahrzeug(int kfz);
 // the trip itself; invalid when there is none.
 QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt);
 
+// What correcting the trip to `neu` means for the vehicle's current trips around it, read now.
+nachbarpruefung::Befund nachbarbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu);
+
 // Store the new version of the trip (its new names become new rows) or its cancellation with the
-// reason, and the protocol entry, together. Throw VarnoError when the trip is no longer current. Return the new row's
-// ID.
-qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund);
+// reason, and the protocol entry, together. A correction is checked against its neighbours once
+// more inside the transaction; when the following trip has to begin at the new arrival reading it
+// is corrected with the same reason if `folgefahrtMitkorrigieren`, else nothing is stored. Throw
+// VarnoError, naming the trip and the rule, when the trip is no longer current or a rule is
+// broken. Return the new row's ID.
+qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund,
+                      bool folgefahrtMitkorrigieren = false);
 qlonglong stornieren(int fahrtId, const QString& grund);
 
 // The corrections and cancellations of trips that departed or arrived within the period (either

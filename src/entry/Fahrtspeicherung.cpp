@@ -65,18 +65,46 @@ Zeiten zeitenPruefen(const Eingabe& e, const Stand& s, const Nachfrage& nachfrag
     return zeiten;
 }
 
+// An emptied selection field holds its default, as leaving it would have made it: a save by key
+// or shortcut leaves no field.
+Eingabe bereinigt(Eingabe e)
+{
+    const auto vorgabe = [](QString& feld, const QString& text) {
+        if (feld.trimmed().isEmpty())
+            feld = text;
+    };
+    for (QString* feld : {&e.von, &e.nach, &e.zweck, &e.fahrer})
+        vorgabe(*feld, auswahlfeld::keineAngabe);
+    vorgabe(e.kategorie, auswahlfeld::standardKategorie);
+    return e;
+}
+
+// The readings as they will be stored; the distance field only follows them.
+void kmPruefen(const Eingabe& e, qint64 kmAb, bool kartenfahrzeug, Befund& befund)
+{
+    befund.kmGefuellt = !kilometerfeld::istLeer(e.kmStand);
+    const Zahlfeld kmAn = zahlLesen(e.kmStand);
+    befund.kmZahl = !befund.kmGefuellt || kmAn.istZahl;
+    // A card vehicle's reading comes from the recorder and is kept as read.
+    if (befund.kmGefuellt && befund.kmZahl && !kartenfahrzeug && kmAn.wert < kmAb)
+        befund.kmRueckwaerts = std::pair{kmAn.wert, kmAb};
+}
+
 } // namespace
 
-Ergebnis pruefen(const Eingabe& e, const Stand& s, const Nachfrage& nachfrage)
+Ergebnis pruefen(const Eingabe& eingabe, const Stand& s, const Nachfrage& nachfrage)
 {
+    const Eingabe e = bereinigt(eingabe);
+    const std::optional<Rohfahrt> rohfahrt = s.kartenfahrzeug ? s.rohfahrt : std::nullopt;
+    const qint64 kmAb = rohfahrt ? rohfahrt->startkm : s.letzterKmStand;
     Befund befund;
     const Zeiten zeiten = zeitenPruefen(e, s, nachfrage, befund);
-    befund.kmGefuellt = !kilometerfeld::istLeer(e.kmStand);
+    kmPruefen(e, kmAb, s.kartenfahrzeug, befund);
     // A card vehicle's recorder knows its speed; equal times give none.
-    if (befund.abfahrt == Abfahrt::Ok && befund.ankunft == Ankunft::Ok && befund.kmGefuellt &&
-        zeiten.anDat.isValid() && e.abfahrt != e.ankunft && !s.kartenfahrzeug) {
+    if (befund.abfahrt == Abfahrt::Ok && befund.ankunft == Ankunft::Ok && befund.kmGefuellt && befund.kmZahl &&
+        !befund.kmRueckwaerts && zeiten.anDat.isValid() && e.abfahrt != e.ankunft && !s.kartenfahrzeug) {
         befund.durchschnitt = fahrtdauer::durchschnitt(
-            zahl(e.km), fahrtdauer::minuten(zeiten.abDat.time(), zeiten.anDat.time()));
+            zahl(e.kmStand) - kmAb, fahrtdauer::minuten(zeiten.abDat.time(), zeiten.anDat.time()));
         befund.tempoOk = befund.durchschnitt <= s.hoechsteGeschwindigkeit;
     }
     const bool privat = e.art == Privat;
@@ -88,11 +116,10 @@ Ergebnis pruefen(const Eingabe& e, const Stand& s, const Nachfrage& nachfrage)
         return *ablehnung;
 
     // Only a raw trip the user saw copied is completed; a trip typed by hand starts where the last ended.
-    const std::optional<Rohfahrt> rohfahrt = s.kartenfahrzeug ? s.rohfahrt : std::nullopt;
     Auftrag auftrag{.fahrzeug = s.fahrzeug,
                     .abDat = zeiten.abDat,
                     .anDat = zeiten.anDat,
-                    .kmAb = static_cast<int>(rohfahrt ? rohfahrt->startkm : s.letzterKmStand),
+                    .kmAb = static_cast<int>(kmAb),
                     .kmAn = static_cast<int>(zahl(e.kmStand)),
                     .von = e.von,
                     .nach = e.nach,

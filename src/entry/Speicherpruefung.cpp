@@ -80,6 +80,13 @@ std::optional<Ablehnung> entscheiden(const Befund& befund)
         return Ablehnung{QStringLiteral("Sie müssen das Feld \"Nach\" ausfüllen."), Feld::Cbnach};
     if (!befund.kmGefuellt)
         return Ablehnung{QStringLiteral("Sie müssen die Kilometer ausfüllen."), Feld::EkmStand};
+    if (!befund.kmZahl)
+        return Ablehnung{QStringLiteral("Fehler bei der Eingabe"), Feld::EkmStand};
+    if (befund.kmRueckwaerts)
+        return Ablehnung{QStringLiteral("Der km-Stand bei Ankunft (%1) liegt unter dem km-Stand bei Abfahrt (%2).")
+                             .arg(befund.kmRueckwaerts->first)
+                             .arg(befund.kmRueckwaerts->second),
+                         Feld::EkmStand};
     if (!befund.tempoOk)
         return Ablehnung{QStringLiteral("Die Durchschnittsgeschwindigkeit von %1 km/h überschreitet die in den "
                                         "Optionen eingestellte Geschwindigkeit.")

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 // The checks of one save of the trip entry: what the time fields and the other findings say,
 // and which single refusal (message and field to return to) the user sees.
@@ -30,6 +31,9 @@ struct Befund {
     Abfahrt abfahrt = Abfahrt::Ok;
     Ankunft ankunft = Ankunft::Ok;
     bool kmGefuellt = true;
+    bool kmZahl = true; // the arrival odometer field holds a number and nothing else
+    // For a hand-typed trip: the arrival reading that lies below the departure reading, if it does.
+    std::optional<std::pair<qint64, qint64>> kmRueckwaerts;
     bool tempoOk = true;
     int durchschnitt = 0;
     bool vonDa = true;

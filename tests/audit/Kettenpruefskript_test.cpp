@@ -56,6 +56,7 @@ protected:
                          .zielkm = 1110,
                          .kfzSchluessel = QStringLiteral("2 - B-XY 1, Golf"),
                          .ort = QStringLiteral("Werk 2")});
+        KorrekturStore::stornieren(zweite, QStringLiteral("Doppelt erfasst"));
         KorrekturStore::korrigieren(erste,
                                     {.fahrzeug = golf,
                                      .abDat = QDateTime(QDate(2006, 3, 1), QTime(8, 0)),
@@ -69,7 +70,6 @@ protected:
                                      .kategorie = QStringLiteral("Standard"),
                                      .fahrer = QStringLiteral("Öztürk")},
                                     QStringLiteral("Tacho abgelesen"));
-        KorrekturStore::stornieren(zweite, QStringLiteral("Doppelt erfasst"));
     }
     ~Kettenpruefskript() override { Clock::reset(); }
 

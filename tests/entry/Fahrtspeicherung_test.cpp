@@ -106,7 +106,20 @@ INSTANTIATE_TEST_SUITE_P(
         AblehnungsFall{"NachFehlt", [](Eingabe& e, Stand&) { e.nach = QStringLiteral("keine Angabe"); },
                        "Sie müssen das Feld \"Nach\" ausfüllen.", Feld::Cbnach},
         AblehnungsFall{"GeschaeftlichOhneZweck", [](Eingabe& e, Stand&) { e.zweck = QStringLiteral("keine Angabe"); },
-                       "Sie müssen das Feld \"Zweck\" ausfüllen.", Feld::Cbzweck}),
+                       "Sie müssen das Feld \"Zweck\" ausfüllen.", Feld::Cbzweck},
+        // Saved by key without leaving the field: the emptied field counts as "keine Angabe".
+        AblehnungsFall{"GeschaeftlichZweckGeleert", [](Eingabe& e, Stand&) { e.zweck = QStringLiteral("  "); },
+                       "Sie müssen das Feld \"Zweck\" ausfüllen.", Feld::Cbzweck},
+        AblehnungsFall{"KmStandMitBuchstaben", [](Eingabe& e, Stand&) { e.kmStand = QStringLiteral("12a65"); },
+                       "Fehler bei der Eingabe", Feld::EkmStand},
+        AblehnungsFall{"KmStandUnterAbfahrt", [](Eingabe& e, Stand&) { e.kmStand = QStringLiteral("12340"); },
+                       "Der km-Stand bei Ankunft (12340) liegt unter dem km-Stand bei Abfahrt (12345).",
+                       Feld::EkmStand},
+        // The distance field was not brought into line: the stored readings decide the speed.
+        AblehnungsFall{"TempoAusDenKmStaenden", [](Eingabe& e, Stand&) { e.kmStand = QStringLiteral("12545"); },
+                       "Die Durchschnittsgeschwindigkeit von 400 km/h überschreitet die in den Optionen eingestellte "
+                       "Geschwindigkeit.",
+                       Feld::EAnkunft}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Fahrtspeicherung, GueltigeFahrtWirdZumAuftragMitNamenAlsText)

@@ -42,12 +42,12 @@ TF_Datensicherung::TF_Datensicherung(Sitzung& sitzung, QWidget* parent)
     EDSVerz->setEnabled(false);
     EDSVerz->setMinimumWidth(schriftmass::breite(320));
     Feldanfang::einrichten(EDSVerz);
-    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ändern"), this);
-    BtSicherung = knopf(QStringLiteral("BtSicherung"), QStringLiteral("Sicherung"), this);
-    BtRueckSicherung = knopf(QStringLiteral("BtRueckSicherung"), QStringLiteral("Rücksicherung"), this);
-    BtNeueDatenbank = knopf(QStringLiteral("BtNeueDatenbank"), QStringLiteral("Neue Datenbank anlegen"), this);
+    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ä&ndern"), this);
+    BtSicherung = knopf(QStringLiteral("BtSicherung"), QStringLiteral("&Sicherung"), this);
+    BtRueckSicherung = knopf(QStringLiteral("BtRueckSicherung"), QStringLiteral("&Rücksicherung"), this);
+    BtNeueDatenbank = knopf(QStringLiteral("BtNeueDatenbank"), QStringLiteral("Neue &Datenbank anlegen"), this);
     BtNeueDatenbank->setVisible(false);
-    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("Schliessen"), this);
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("S&chliessen"), this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Datensicherungsverzeichnis:"), this), 0, 0, 1, 2);

@@ -53,17 +53,17 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("F_Optionen"));
     setWindowTitle(QStringLiteral("Optionen"));
 
-    cbxMusterKFZ = new QCheckBox(QStringLiteral("Musterfahrzeug in Auswertung einbeziehen"), this);
+    cbxMusterKFZ = new QCheckBox(QStringLiteral("&Musterfahrzeug in Auswertung einbeziehen"), this);
     cbxMusterKFZ->setObjectName(QStringLiteral("cbxMusterKFZ"));
-    cbxLKFZ = new QCheckBox(QStringLiteral("zuletzt bearbeitetes Fahrzeug beim Start anzeigen"), this);
+    cbxLKFZ = new QCheckBox(QStringLiteral("&zuletzt bearbeitetes Fahrzeug beim Start anzeigen"), this);
     cbxLKFZ->setObjectName(QStringLiteral("cbxLKFZ"));
     cbTFahrt = auswahlliste(QStringLiteral("cbTFahrt"), optionenauswahl::fahrtdauerEintraege(), this);
     // Until a stored duration is recognised nothing is selected.
     cbTFahrt->setCurrentIndex(-1);
     cbV = auswahlliste(QStringLiteral("cbV"), optionenauswahl::geschwindigkeitEintraege(), this);
-    btOK = knopf(QStringLiteral("btOK"), QStringLiteral("OK"), this);
-    btAbbrechen = knopf(QStringLiteral("btAbbrechen"), QStringLiteral("Abbrechen"), this);
-    btUebernehmen = knopf(QStringLiteral("btUebernehmen"), QStringLiteral("Übernehmen"), this);
+    btOK = knopf(QStringLiteral("btOK"), QStringLiteral("&OK"), this);
+    btAbbrechen = knopf(QStringLiteral("btAbbrechen"), QStringLiteral("&Abbrechen"), this);
+    btUebernehmen = knopf(QStringLiteral("btUebernehmen"), QStringLiteral("Ü&bernehmen"), this);
     btUebernehmen->setEnabled(false);
 
     auto* grenzen = new QFormLayout;
@@ -95,9 +95,9 @@ QGroupBox* TF_Optionen::datenbankAbschnitt()
 {
     gbDatenbank = new QGroupBox(QStringLiteral("Datenbank"), this);
     gbDatenbank->setObjectName(QStringLiteral("gbDatenbank"));
-    rbLokal = new QRadioButton(QStringLiteral("Lokal (Datei)"), gbDatenbank);
+    rbLokal = new QRadioButton(QStringLiteral("&Lokal (Datei)"), gbDatenbank);
     rbLokal->setObjectName(QStringLiteral("rbLokal"));
-    rbServer = new QRadioButton(QStringLiteral("Server (PostgreSQL)"), gbDatenbank);
+    rbServer = new QRadioButton(QStringLiteral("Se&rver (PostgreSQL)"), gbDatenbank);
     rbServer->setObjectName(QStringLiteral("rbServer"));
     eRechner = feld(QStringLiteral("eRechner"), gbDatenbank);
     ePort = feld(QStringLiteral("ePort"), gbDatenbank);

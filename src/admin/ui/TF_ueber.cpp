@@ -34,7 +34,7 @@ TF_ueber::TF_ueber(const Sitzung& sitzung, QWidget* parent)
     LDatenbank = new QLabel(this);
     LDatenbank->setObjectName(QStringLiteral("LDatenbank"));
     LDatenbank->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    BtSchliessen = knopf(QStringLiteral("BtSchliessen"), QStringLiteral("Schliessen"), this);
+    BtSchliessen = knopf(QStringLiteral("BtSchliessen"), QStringLiteral("&Schliessen"), this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, 4, 1);

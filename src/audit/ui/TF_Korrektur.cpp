@@ -9,9 +9,11 @@
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Zeitfeld.h"
+#include "entry/ui/Eingabefeldregeln.h"
 #include "entry/ui/Eingabefelder.h"
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/TF_Eingabe.h"
+#include "entry/ui/Vorschlagsliste.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -27,6 +29,10 @@ namespace {
 
 const QStringList arten = {QStringLiteral("unzugeordnet"), QStringLiteral("privat"), QStringLiteral("Arbeitsweg"),
                            QStringLiteral("geschäftlich")};
+
+// What users most often correct, offered as the reason; any other text may be typed.
+const QStringList ueblicheGruende = {QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"),
+                                     QStringLiteral("falsches Fahrzeug"), QStringLiteral("falsche Fahrtart")};
 
 void fuellen(QComboBox* feld, const QStringList& eintraege)
 {
@@ -57,6 +63,8 @@ void TF_Korrektur::baueOberflaeche()
     Cbzweck = eingabefelder::auswahl("Cbzweck");
     CbKategorie = eingabefelder::auswahl("CbKategorie");
     CbFahrer = eingabefelder::auswahl("CbFahrer");
+    EkmAbfahrt = benannt(new QLineEdit, "EkmAbfahrt");
+    EkmAbfahrt->setMaxLength(kilometerfeld::standBreite);
     EkmStand = benannt(new QLineEdit, "EkmStand");
     EkmStand->setMaxLength(kilometerfeld::standBreite);
     Ekm = benannt(new QLineEdit, "Ekm");
@@ -64,22 +72,31 @@ void TF_Korrektur::baueOberflaeche()
     RGFahrtart = benannt(new Radiogruppe(QStringLiteral("Fahrtart:"), arten, 4), "RGFahrtart");
     MBemerkungen = benannt(new QPlainTextEdit, "MBemerkungen");
     MBemerkungen->setTabChangesFocus(true);
-    EGrund = benannt(new QLineEdit, "EGrund");
-    btSpeichern = benannt(new QPushButton(QStringLiteral("Speichern")), "btSpeichern");
-    btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
+    CbGrund = benannt(new QComboBox, "CbGrund");
+    CbGrund->setEditable(true);
+    CbGrund->setInsertPolicy(QComboBox::NoInsert);
+    CbGrund->addItems(ueblicheGruende);
+    EGrund = benannt(CbGrund->lineEdit(), "EGrund");
+    btSpeichern = benannt(new QPushButton(QStringLiteral("&Speichern")), "btSpeichern");
+    btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
 
-    for (QLineEdit* zeit : {EAbfahrt, EAnkunft})
-        verbinden(zeit, &QLineEdit::editingFinished, this, [zeit] {
-            const QString text = TF_Eingabe::zeittext(zeit);
-            if (zeitfeld::vervollstaendigen(text) != text)
-                zeit->setText(zeitfeld::vervollstaendigen(text));
-        });
-    verbinden(Ekm, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(Ekm); });
-    verbinden(EkmStand, &QLineEdit::editingFinished, this, [this] { kmFelderAbgleichen(EkmStand); });
+    // The trip entry's own field rules, measured from the departure reading this window shows.
+    auto* regeln = new Eingabefeldregeln(
+        *this, new Vorschlagsliste(this),
+        [this] {
+            return Eingabefeldregeln::Stand{EkmAbfahrt->text().trimmed().toLongLong(), kartenfahrzeug_};
+        },
+        this);
+    verbinden(regeln, &Eingabefeldregeln::naechstesFeld, this, [this] { focusNextChild(); });
+    verbinden(EkmAbfahrt, &QLineEdit::editingFinished, this, &TF_Korrektur::kmAbfahrtVerlassen);
     verbinden(btSpeichern, &QPushButton::clicked, this, &TF_Korrektur::btSpeichernClick);
     verbinden(btAbbrechen, &QPushButton::clicked, this, [this] { reject(); });
 
     QFormLayout* felder = eingabefelder::formular(*this);
+    int zeile = 0;
+    QFormLayout::ItemRole rolle{};
+    felder->getWidgetPosition(EkmStand, &zeile, &rolle);
+    felder->insertRow(zeile, QStringLiteral("KM-Abfahrt"), EkmAbfahrt);
     auto* oben = new QHBoxLayout;
     oben->addLayout(felder);
     oben->addWidget(Kalender);
@@ -89,7 +106,7 @@ void TF_Korrektur::baueOberflaeche()
     layout->addWidget(new QLabel(QStringLiteral("Bemerkungen:")));
     layout->addWidget(MBemerkungen);
     layout->addWidget(new QLabel(QStringLiteral("Grund der Korrektur:")));
-    layout->addWidget(EGrund);
+    layout->addWidget(CbGrund);
     layout->addLayout(knopfzeile({btSpeichern, btAbbrechen}));
 }
 
@@ -118,11 +135,16 @@ bool TF_Korrektur::laden(int fahrtId)
     Cbzweck->setEditText(alt_->zweck);
     CbKategorie->setEditText(alt_->kategorie);
     CbFahrer->setEditText(alt_->fahrer);
+    EkmAbfahrt->setText(QString::number(alt_->kmAb));
     EkmStand->setText(QString::number(alt_->kmAn));
     Ekm->setText(QString::number(alt_->kmAn - alt_->kmAb));
     RGFahrtart->setItemIndex(std::max<qsizetype>(0, arten.indexOf(alt_->art)));
     MBemerkungen->setPlainText(alt_->bemerkung);
+    CbGrund->setCurrentIndex(-1);
     EGrund->clear();
+    // What the recorder measured stays as it was read; everything typed may be corrected.
+    for (QWidget* gemessen : std::initializer_list<QWidget*>{EAbfahrt, EAnkunft, Kalender, EkmAbfahrt, EkmStand, Ekm})
+        gemessen->setEnabled(!kartenfahrzeug_);
     return true;
 }
 
@@ -131,20 +153,28 @@ bool TF_Korrektur::korrigieren(int fahrtId)
     return laden(fahrtId) && exec() == QDialog::Accepted;
 }
 
-void TF_Korrektur::kmFelderAbgleichen(QLineEdit* verlassen)
+void TF_Korrektur::kmAbfahrtVerlassen()
 {
-    if (!alt_)
+    if (!alt_ || !EkmAbfahrt->isEnabled())
         return;
-    const kilometerfeld::Felder felder{Ekm->text(), EkmStand->text()};
-    const kilometerfeld::Ergebnis ergebnis =
-        verlassen == Ekm ? kilometerfeld::ekmVerlassen(felder, alt_->kmAb)
-                         : kilometerfeld::ekmStandVerlassen(felder, alt_->kmAb, kartenfahrzeug_, true);
-    if (ergebnis.fehler) {
-        ablehnen(QStringLiteral("Fehler bei der Eingabe"), verlassen);
+    const auto stand = kmAbfahrt();
+    if (!stand) {
+        ablehnen(QStringLiteral("Fehler bei der Eingabe"), EkmAbfahrt);
         return;
     }
-    Ekm->setText(ergebnis.felder.ekm.trimmed());
-    EkmStand->setText(ergebnis.felder.ekmStand.trimmed());
+    // The distance stays; the arrival follows the new departure.
+    const kilometerfeld::Ergebnis ergebnis = kilometerfeld::ekmVerlassen({Ekm->text(), EkmStand->text()}, *stand);
+    if (!ergebnis.fehler)
+        EkmStand->setText(ergebnis.felder.ekmStand);
+}
+
+std::optional<qint64> TF_Korrektur::kmAbfahrt() const
+{
+    bool zahl = false;
+    const qint64 stand = EkmAbfahrt->text().trimmed().toLongLong(&zahl);
+    if (!zahl || stand < 0)
+        return std::nullopt;
+    return stand;
 }
 
 void TF_Korrektur::ablehnen(const QString& meldung, QWidget* feld)
@@ -169,6 +199,7 @@ Fassung TF_Korrektur::neueFassung() const
     neu.zweck = Cbzweck->currentText();
     neu.kategorie = CbKategorie->currentText();
     neu.fahrer = CbFahrer->currentText();
+    neu.kmAb = static_cast<int>(kmAbfahrt().value_or(alt_->kmAb));
     neu.kmAn = EkmStand->text().trimmed().toInt();
     neu.art = arten.value(RGFahrtart->itemIndex());
     neu.bemerkung = MBemerkungen->toPlainText();
@@ -183,6 +214,11 @@ void TF_Korrektur::btSpeichernClick()
         ablehnen(*meldung, EGrund);
         return;
     }
+    const auto kmAb = kmAbfahrt();
+    if (!kmAb) {
+        ablehnen(QStringLiteral("Fehler bei der Eingabe"), EkmAbfahrt);
+        return;
+    }
     if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
         ablehnen(*meldung, EAbfahrt);
         return;
@@ -191,12 +227,12 @@ void TF_Korrektur::btSpeichernClick()
         .fahrzeug = alt_->kfz,
         .kartenfahrzeug = kartenfahrzeug_,
         .letzteAnkunft = KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id),
-        .letzterKmStand = alt_->kmAb,
+        .letzterKmStand = *kmAb,
         .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
         .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
     const auto nachfrage = [](const QString& frage) { return prompt::confirm(QStringLiteral("Bestätigung"), frage); };
     const auto ergebnis =
-        fahrtspeicherung::pruefen({TF_Eingabe::zeittext(EAbfahrt), TF_Eingabe::zeittext(EAnkunft), true,
+        fahrtspeicherung::pruefen({TF_Eingabe::zeittext(EAbfahrt), TF_Eingabe::zeittext(EAnkunft), !kartenfahrzeug_,
                                    Kalender->selectedDate(), RGFahrtart->itemIndex(), cbVon->currentText(),
                                    Cbnach->currentText(), Cbzweck->currentText(), CbKategorie->currentText(),
                                    CbFahrer->currentText(), EkmStand->text(), Ekm->text(), MBemerkungen->toPlainText()},
@@ -205,6 +241,17 @@ void TF_Korrektur::btSpeichernClick()
         ablehnen(ablehnung->meldung, feld(ablehnung->feld));
         return;
     }
-    KorrekturStore::korrigieren(alt_->id, std::get<fahrtspeicherung::Auftrag>(ergebnis), EGrund->text().trimmed());
+    const auto& auftrag = std::get<fahrtspeicherung::Auftrag>(ergebnis);
+    const nachbarpruefung::Befund befund = KorrekturStore::nachbarbefund(alt_->id, auftrag);
+    if (befund.ablehnung) {
+        ablehnen(QStringLiteral("%1: %2").arg(korrektur::fahrt(*alt_), *befund.ablehnung), EAbfahrt);
+        return;
+    }
+    if (befund.folgefahrt &&
+        !prompt::confirm(QStringLiteral("Folgende Fahrt"),
+                         nachbarpruefung::folgefahrtFrage(*befund.folgefahrt, KorrekturStore::fassung(
+                                                                                   befund.folgefahrt->id)->kmAb)))
+        return;
+    KorrekturStore::korrigieren(alt_->id, auftrag, EGrund->text().trimmed(), befund.folgefahrt.has_value());
     accept();
 }

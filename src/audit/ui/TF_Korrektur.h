@@ -7,13 +7,14 @@
 
 #include <optional>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class Radiogruppe;
 
-// "Fahrt korrigieren": a stored trip in the trip entry's fields. Saving checks it by the trip
-// entry's rules, demands a reason and stores a new row that replaces the old one, which stays
-// as it was.
+// "Fahrt korrigieren": a stored trip in the trip entry's fields, which follow the trip entry's
+// rules. Saving checks it by the trip entry's rules and against the vehicle's trips around it,
+// demands a reason and stores a new row that replaces the old one, which stays as it was.
 class TF_Korrektur : public QDialog, public Fahrtfelder {
     Q_OBJECT
 public:
@@ -25,7 +26,10 @@ public:
     bool laden(int fahrtId);
 
     Radiogruppe* RGFahrtart;
-    QLineEdit* EGrund;
+    // The departure odometer, which a correction may move (the trip entry takes it from the last trip).
+    QLineEdit* EkmAbfahrt;
+    QComboBox* CbGrund;
+    QLineEdit* EGrund; // CbGrund's text field
     QPushButton* btSpeichern;
     QPushButton* btAbbrechen;
 
@@ -35,7 +39,8 @@ public slots:
 private:
     void baueOberflaeche();
     void listenFuellen();
-    void kmFelderAbgleichen(QLineEdit* verlassen);
+    void kmAbfahrtVerlassen();
+    std::optional<qint64> kmAbfahrt() const;
     void ablehnen(const QString& meldung, QWidget* feld);
     Fassung neueFassung() const;
 

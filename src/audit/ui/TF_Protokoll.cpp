@@ -25,7 +25,7 @@ TF_Protokoll::TF_Protokoll(QWidget* parent) : QWidget(parent, Qt::Window)
     sgProtokoll->horizontalHeader()->setStretchLastSection(true);
     sgProtokoll->setColumnWidth(0, schriftmass::breite(130));
     sgProtokoll->setColumnWidth(1, schriftmass::breite(170));
-    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("Schliessen"), this);
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("&Schliessen"), this);
     verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -20,7 +20,7 @@ TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Q
     MBericht = new QPlainTextEdit(this);
     MBericht->setObjectName(QStringLiteral("MBericht"));
     MBericht->setReadOnly(true);
-    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("Schliessen"), this);
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("&Schliessen"), this);
     verbinden(btSchliessen, &QPushButton::clicked, this, [this] { close(); });
 
     auto* layout = new QVBoxLayout(this);

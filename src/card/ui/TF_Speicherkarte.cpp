@@ -9,6 +9,7 @@
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Sanduhr.h"
 #include "common_ui/Schriftmass.h"
+#include "common_ui/Signalfarbe.h"
 #include "platform/Programmdateien.h"
 #include "platform/RemovableMedia.h"
 
@@ -96,15 +97,13 @@ void TF_Speicherkarte::baueOberflaeche()
 {
     GroupBox1 = new QGroupBox(QStringLiteral("eingelegte Speicherkarte:"));
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    BtZeigen = knopf(QStringLiteral("BtZeigen"), QStringLiteral("Fahrten zeigen"));
-    BtVerwalt = knopf(QStringLiteral("BtVerwalt"), QStringLiteral("Verwalten"));
-    BtFormat = knopf(QStringLiteral("BtFormat"), QStringLiteral("Karte zurücksetzen"));
+    BtZeigen = knopf(QStringLiteral("BtZeigen"), QStringLiteral("&Fahrten zeigen"));
+    BtVerwalt = knopf(QStringLiteral("BtVerwalt"), QStringLiteral("&Verwalten"));
+    BtFormat = knopf(QStringLiteral("BtFormat"), QStringLiteral("&Karte zurücksetzen"));
     BtFormat->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
     // Red: the reset erases everything on the card.
-    QPalette rot = BtFormat->palette();
-    rot.setColor(QPalette::ButtonText, Qt::red);
-    BtFormat->setPalette(rot);
-    BtEnde = knopf(QStringLiteral("BtEnde"), QStringLiteral("Schliessen"));
+    signalfarbe::warnendeSchrift(BtFormat);
+    BtEnde = knopf(QStringLiteral("BtEnde"), QStringLiteral("&Schliessen"));
     Label1 = new QLabel(QStringLiteral("Folgende Tabelle listet alle in der Datenbank gespeicherte Speicherkarten auf:"));
     Label1->setObjectName(QStringLiteral("Label1"));
     SgUebersicht = uebersichtstabelle();

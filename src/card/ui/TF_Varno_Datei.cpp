@@ -84,8 +84,8 @@ struct Listenseite {
 Listenseite baueSeite(const QString& seitenname, const QString& kartenname, const QString& datenbankname,
                       const std::array<QString, 4>& knopfnamen)
 {
-    static const std::array<QString, 4> beschriftungen = {QStringLiteral("<--"), QStringLiteral("höher"),
-                                                          QStringLiteral("tiefer"), QStringLiteral("löschen")};
+    static const std::array<QString, 4> beschriftungen = {QStringLiteral("&<--"), QStringLiteral("&höher"),
+                                                          QStringLiteral("&tiefer"), QStringLiteral("&löschen")};
     Listenseite seite{new QWidget, kartenliste(kartenname), datenbankliste(datenbankname), {}};
     seite.seite->setObjectName(seitenname);
     auto* knopfspalte = new QVBoxLayout;
@@ -205,12 +205,12 @@ void TF_Varno_Datei::baueOberflaeche()
     EPfad->setObjectName(QStringLiteral("EPfad"));
     EPfad->setEnabled(false);
     Feldanfang::einrichten(EPfad);
-    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ändern"));
-    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("Einlesen"));
-    Btspeichern = knopf(QStringLiteral("Btspeichern"), QStringLiteral("Speichern"));
+    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Ä&ndern"));
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("&Einlesen"));
+    Btspeichern = knopf(QStringLiteral("Btspeichern"), QStringLiteral("&Speichern"));
     Btspeichern->setEnabled(false);
-    BtAbbruch = knopf(QStringLiteral("BtAbbruch"), QStringLiteral("Schliessen"));
-    Label2 = new QLabel(QStringLiteral("Fahrer:"));
+    BtAbbruch = knopf(QStringLiteral("BtAbbruch"), QStringLiteral("S&chliessen"));
+    Label2 = new QLabel(QStringLiteral("&Fahrer:"));
     Label2->setObjectName(QStringLiteral("Label2"));
     CBFahrer = new QComboBox;
     CBFahrer->setObjectName(QStringLiteral("CBFahrer"));
@@ -247,9 +247,9 @@ void TF_Varno_Datei::baueOberflaeche()
 
     Tab = new QTabWidget;
     Tab->setObjectName(QStringLiteral("Tab"));
-    Tab->addTab(TabSheet1, QStringLiteral("Orte"));
-    Tab->addTab(TabSheet2, QStringLiteral("Gründe"));
-    Tab->addTab(TabSheet3, QStringLiteral("Kategorien"));
+    Tab->addTab(TabSheet1, QStringLiteral("&Orte"));
+    Tab->addTab(TabSheet2, QStringLiteral("&Gründe"));
+    Tab->addTab(TabSheet3, QStringLiteral("&Kategorien"));
 
     auto* pfadzeile = new QHBoxLayout;
     pfadzeile->addWidget(EPfad, 1);

@@ -15,6 +15,7 @@
 #include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
+#include "common_ui/Signalfarbe.h"
 #include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "db/StammdatenStore.h"
@@ -73,12 +74,6 @@ QWidget* seite(QWidget* liste, const QString& name, QWidget* parent)
     return page;
 }
 
-void setzeGrundfarbe(QWidget* feld, const QColor& farbe)
-{
-    QPalette palette = feld->palette();
-    palette.setColor(QPalette::Base, farbe);
-    feld->setPalette(palette);
-}
 
 } // namespace
 
@@ -101,15 +96,15 @@ void TF_Varno_V_OK::baueOberflaeche()
     EPfad->setObjectName(QStringLiteral("EPfad"));
     EPfad->setEnabled(false);
     Feldanfang::einrichten(EPfad);
-    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("Verzeichnis ändern"), this);
-    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("Einlesen und Anzeigen"), this);
+    BtAendern = knopf(QStringLiteral("BtAendern"), QStringLiteral("&Verzeichnis ändern"), this);
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("&Einlesen und Anzeigen"), this);
     BtOK->setToolTip(QStringLiteral("Daten von Speicherkarte auslesen und anzeigen"));
-    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("Daten übernehmen"), this);
+    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("&Daten übernehmen"), this);
     BtSpeichern->setToolTip(
         QStringLiteral("Fahrten von Speicherkarte löschen und in die Datenbank zur Bearbeitung übernehmen"));
     BtSpeichern->setEnabled(false);
-    Btabbruch = knopf(QStringLiteral("Btabbruch"), QStringLiteral("Schliessen"), this);
-    Label2 = beschriftung(QStringLiteral("Fahrer:"), QStringLiteral("Label2"), this);
+    Btabbruch = knopf(QStringLiteral("Btabbruch"), QStringLiteral("&Schliessen"), this);
+    Label2 = beschriftung(QStringLiteral("&Fahrer:"), QStringLiteral("Label2"), this);
     CBFahrer = new QComboBox(this);
     CBFahrer->setObjectName(QStringLiteral("CBFahrer"));
     CBFahrer->setEditable(true);
@@ -266,7 +261,7 @@ bool TF_Varno_V_OK::DateiOK(const QString& pfad)
 void TF_Varno_V_OK::BtOKClick()
 {
     CBFahrer->setEnabled(false);
-    setzeGrundfarbe(CBFahrer, palette().color(QPalette::Base));
+    signalfarbe::gelberGrund(CBFahrer, false);
     keinFahrer_ = false;
     // Waypoints of the reading before are not thrown away with its list.
     merkpunkteSichern();
@@ -370,7 +365,7 @@ void TF_Varno_V_OK::fahrerFragen()
     if (!prompt::confirm(QStringLiteral("Bestätigung"), keinFahrerFrage))
         return;
     CBFahrer->setEnabled(true);
-    setzeGrundfarbe(CBFahrer, Qt::yellow);
+    signalfarbe::gelberGrund(CBFahrer);
     CBFahrer->clear();
     CBFahrer->addItems(StammdatenStore::namen(Stammtabelle::Fahrer));
     CBFahrer->setEditText(QString());

@@ -51,17 +51,17 @@ TF_mirel_Verbindung::TF_mirel_Verbindung(QWidget* parent) : QDialog(parent)
     auto* label2 = new QLabel(QStringLiteral("und überprüfen Sie die Anschlusseinstellung"), this);
     label2->setObjectName(QStringLiteral("Label2"));
 
-    RB_BS1 = auswahl(QStringLiteral("RB_BS1"), QStringLiteral("Windows 95, 98 oder ME"), this);
-    RB_BS2 = auswahl(QStringLiteral("RB_BS2"), QStringLiteral("Windows NT, 2000 oder XP"), this);
-    RB_S1 = auswahl(QStringLiteral("RB_S1"), QStringLiteral("COM 1"), this);
-    RB_S2 = auswahl(QStringLiteral("RB_S2"), QStringLiteral("COM 2"), this);
+    RB_BS1 = auswahl(QStringLiteral("RB_BS1"), QStringLiteral("Windows &95, 98 oder ME"), this);
+    RB_BS2 = auswahl(QStringLiteral("RB_BS2"), QStringLiteral("Windows &NT, 2000 oder XP"), this);
+    RB_S1 = auswahl(QStringLiteral("RB_S1"), QStringLiteral("COM &1"), this);
+    RB_S2 = auswahl(QStringLiteral("RB_S2"), QStringLiteral("COM &2"), this);
     QGroupBox* betriebssystem =
         gruppe(QStringLiteral("GroupBox1"), QStringLiteral("Betriebssystem"), RB_BS1, RB_BS2, this);
     QGroupBox* schnittstelle = gruppe(QStringLiteral("GroupBox2"), QStringLiteral("Schnittstelle"), RB_S1, RB_S2, this);
 
-    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("weiter"), this);
+    BtOK = knopf(QStringLiteral("BtOK"), QStringLiteral("&weiter"), this);
     BtOK->setAutoDefault(false);
-    BtAbbrechen = knopf(QStringLiteral("BtAbbrechen"), QStringLiteral("abbrechen"), this);
+    BtAbbrechen = knopf(QStringLiteral("BtAbbrechen"), QStringLiteral("&abbrechen"), this);
     BtAbbrechen->setAutoDefault(false);
 
     auto* gruppen = new QHBoxLayout;

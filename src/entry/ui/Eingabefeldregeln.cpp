@@ -5,7 +5,7 @@
 #include "common_ui/Handler.h"
 #include "entry/Auswahlfeld.h"
 #include "entry/Zeitfeld.h"
-#include "entry/ui/Ui_TF_Eingabe.h"
+#include "entry/ui/Fahrtfelder.h"
 #include "entry/ui/Vorschlagsliste.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@
 using auswahlfeld::keineAngabe;
 using auswahlfeld::standardKategorie;
 
-Eingabefeldregeln::Eingabefeldregeln(Ui_TF_Eingabe& ui, QPointer<Vorschlagsliste> vorschlagsliste,
+Eingabefeldregeln::Eingabefeldregeln(Fahrtfelder& ui, QPointer<Vorschlagsliste> vorschlagsliste,
                                      std::function<Stand()> stand, QObject* parent)
     : QObject(parent), ui_(ui), vorschlagsliste_(std::move(vorschlagsliste)), stand_(std::move(stand))
 {

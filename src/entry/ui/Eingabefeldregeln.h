@@ -10,12 +10,13 @@
 class QComboBox;
 class QLineEdit;
 class Vorschlagsliste;
-struct Ui_TF_Eingabe;
+struct Fahrtfelder;
 
-// What the fields of the trip entry do while the user types and when the user leaves them: the
+// What the fields of a trip do while the user types and when the user leaves them: the
 // time fields complete themselves and move on, the kilometre fields keep each other in agreement
 // with the last reading, the selection fields complete typed names and tidy what is left. A field
-// whose value is refused gets the focus back after the error box.
+// whose value is refused gets the focus back after the error box. The trip entry and the
+// correction of a stored trip both follow them.
 class Eingabefeldregeln : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +26,7 @@ public:
         bool kartenfahrzeug = false;
     };
 
-    Eingabefeldregeln(Ui_TF_Eingabe& ui, QPointer<Vorschlagsliste> vorschlagsliste, std::function<Stand()> stand,
+    Eingabefeldregeln(Fahrtfelder& ui, QPointer<Vorschlagsliste> vorschlagsliste, std::function<Stand()> stand,
                       QObject* parent);
 
     // The field's text with blanks in unfilled places ("  :  " when empty).
@@ -54,7 +55,7 @@ private:
     void auswahlGetippt(QComboBox* feld);
     void auswahlVerlassen(QComboBox* feld);
 
-    Ui_TF_Eingabe& ui_;
+    Fahrtfelder& ui_;
     QPointer<Vorschlagsliste> vorschlagsliste_;
     std::function<Stand()> stand_;
     // Set while a refused field gets the focus back, so the fields passed on the way are not "left".

@@ -45,8 +45,8 @@ using auswahlfeld::standardKategorie;
 
 namespace {
 
-const QString speichernText = QStringLiteral("Speichern");
-const QString schliessenText = QStringLiteral("Schließen");
+const QString speichernText = QStringLiteral("&Speichern");
+const QString schliessenText = QStringLiteral("&Schließen");
 
 enum LetzteFahrtSpalte { SpalteAnkunft, SpalteVon, SpalteNach, SpalteZweck, SpalteKm, SpalteArt };
 

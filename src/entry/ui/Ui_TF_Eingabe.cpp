@@ -109,11 +109,11 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     Kalender = benannt(new QCalendarWidget, "Kalender");
     Kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     Kalender->setMinimumDate(fruehestesFahrtdatum);
-    cbxStammfahrt = benannt(new QCheckBox(QStringLiteral("als Stammfahrt festlegen")), "cbxStammfahrt");
+    cbxStammfahrt = benannt(new QCheckBox(QStringLiteral("als Stammfahrt &festlegen")), "cbxStammfahrt");
     btSchliessenSpeichern = benannt(new QPushButton, "btSchliessenSpeichern"); // its text follows the changes
-    Btverwerfen = benannt(new QPushButton(QStringLiteral("Verwerfen")), "Btverwerfen");
-    btAbbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen")), "btAbbrechen");
-    BtRueckfahrt = benannt(new QPushButton(QStringLiteral("Rückfahrt")), "BtRueckfahrt");
+    Btverwerfen = benannt(new QPushButton(QStringLiteral("&Verwerfen")), "Btverwerfen");
+    btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
+    BtRueckfahrt = benannt(new QPushButton(QStringLiteral("&Rückfahrt")), "BtRueckfahrt");
 
     sgStammfahrten =
         tabelle("sgStammfahrten",
@@ -122,7 +122,7 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     alleSpaltenZeigen(sgStammfahrten);
     sgStammfahrten->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgStammfahrten->setSelectionMode(QAbstractItemView::SingleSelection);
-    btUebernehmen = benannt(new QPushButton(QStringLiteral("Übernehmen")), "btUebernehmen");
+    btUebernehmen = benannt(new QPushButton(QStringLiteral("Ü&bernehmen")), "btUebernehmen");
 
     lbUnbearbeitet = new QLabel(QStringLiteral("unbearbeitete Fahrten:"));
     StringGrid1 = benannt(new QTableView, "StringGrid1");

@@ -1,7 +1,11 @@
 #include "evaluation/ui/FahrtenlistenModell.h"
 
+#include "common_ui/Signalfarbe.h"
+
+#include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 FahrtenlistenModell::FahrtenlistenModell(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -25,13 +29,24 @@ int FahrtenlistenModell::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : Fahrtenliste::Spalten;
 }
 
+bool FahrtenlistenModell::auffaellig(std::size_t zeile) const
+{
+    return auffaellig_.contains(liste_.fahrt(zeile).id);
+}
+
+// Taken from the palette as the row is painted, so a change of the desktop theme reaches the list.
+QColor FahrtenlistenModell::grund(std::size_t zeile) const
+{
+    return auffaellig(zeile) ? signalfarbe::auffaelligerGrund() : QApplication::palette().color(QPalette::Base);
+}
+
 QString FahrtenlistenModell::hinweis(std::size_t zeile) const
 {
     QStringList texte;
     if (const Ersetzung* ersetzung = liste_.ersetzung(zeile))
         texte << (ersetzung->storniert ? QStringLiteral("storniert am %1: %2") : QStringLiteral("ersetzt am %1: %2"))
                      .arg(ersetzung->erfasst, ersetzung->grund);
-    if (auffaellig_.contains(liste_.fahrt(zeile).id))
+    if (auffaellig(zeile))
         texte << QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert: er wurde außerhalb von Varno "
                                 "verändert (Extras > Fahrtenbuch prüfen).");
     return texte.join(QLatin1Char('\n'));
@@ -50,7 +65,7 @@ QVariant FahrtenlistenModell::data(const QModelIndex& index, int role) const
         return text.isEmpty() ? QVariant() : QVariant(text);
     }
     case Qt::ForegroundRole:
-        return liste_.ersetzung(zeile) ? QVariant(QColor(Qt::gray)) : QVariant();
+        return liste_.ersetzung(zeile) ? QVariant(signalfarbe::ersetzteSchrift(grund(zeile))) : QVariant();
     case Qt::FontRole: {
         if (!liste_.ersetzung(zeile))
             return {};
@@ -59,7 +74,7 @@ QVariant FahrtenlistenModell::data(const QModelIndex& index, int role) const
         return durchgestrichen;
     }
     case Qt::BackgroundRole:
-        return auffaellig_.contains(liste_.fahrt(zeile).id) ? QVariant(QColor(255, 200, 200)) : QVariant();
+        return auffaellig(zeile) ? QVariant(grund(zeile)) : QVariant();
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include "evaluation/Fahrtenliste.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QSet>
 
 // The trip list behind the evaluation's trip grid. Texts are made only for the rows on screen,
@@ -24,6 +25,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    bool auffaellig(std::size_t zeile) const;
+    QColor grund(std::size_t zeile) const;
     QString hinweis(std::size_t zeile) const;
 
     Fahrtenliste liste_;

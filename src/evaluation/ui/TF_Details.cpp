@@ -89,7 +89,7 @@ void TF_Details::baueOberflaeche()
     MBemerkungen->setReadOnly(true);
     MBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LErfasst = benannt(new QLabel, "LErfasst");
-    btAbbrechen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btAbbrechen");
+    btAbbrechen = benannt(new QPushButton(QStringLiteral("&Schliessen")), "btAbbrechen");
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
     QFormLayout* felder = eingabefelder::formular(*this);

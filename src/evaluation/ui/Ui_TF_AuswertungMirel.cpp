@@ -50,8 +50,8 @@ void Ui_TF_AuswertungMirel::setupUi(QWidget* fenster)
 QWidget* Ui_TF_AuswertungMirel::filterBauen()
 {
     gbFilter = benannt(new QGroupBox(QStringLiteral("Filter")), "gbFilter");
-    cbxAbDat = benannt(new QCheckBox(QStringLiteral("Abfahrt")), "cbxAbDat");
-    cbxAnDat = benannt(new QCheckBox(QStringLiteral("Ankunft")), "cbxAnDat");
+    cbxAbDat = benannt(new QCheckBox(QStringLiteral("Ab&fahrt")), "cbxAbDat");
+    cbxAnDat = benannt(new QCheckBox(QStringLiteral("A&nkunft")), "cbxAnDat");
     for (QDateEdit** picker : {&dtpAbDat, &dtpAnDat}) {
         *picker = new QDateEdit;
         (*picker)->setCalendarPopup(true);
@@ -73,15 +73,15 @@ QWidget* Ui_TF_AuswertungMirel::filterBauen()
     eKMAnk = benannt(new QLineEdit, "eKMAnk");
     for (QLineEdit* feld : {eKMAbf, eKMAnk})
         feld->setMaxLength(7);
-    RBFahrten = benannt(new QRadioButton(QStringLiteral("nach Fahrten")), "RBFahrten");
-    RBFahrer = benannt(new QRadioButton(QStringLiteral("nach Fahrern")), "RBFahrer");
-    RBFahrzeug = benannt(new QRadioButton(QStringLiteral("nach Fahrzeugen")), "RBFahrzeug");
+    RBFahrten = benannt(new QRadioButton(QStringLiteral("nach Fahr&ten")), "RBFahrten");
+    RBFahrer = benannt(new QRadioButton(QStringLiteral("nach Fa&hrern")), "RBFahrer");
+    RBFahrzeug = benannt(new QRadioButton(QStringLiteral("nach Fahr&zeugen")), "RBFahrzeug");
     RBFahrten->setChecked(true);
-    cbxErsetzte = benannt(new QCheckBox(QStringLiteral("ersetzte Fassungen zeigen")), "cbxErsetzte");
-    btAnzeigen = benannt(new QPushButton(QStringLiteral("Anzeigen")), "btAnzeigen");
-    btVerwerfen = benannt(new QPushButton(QStringLiteral("Verwerfen")), "btVerwerfen");
-    btSchliessen = benannt(new QPushButton(QStringLiteral("Schliessen")), "btSchliessen");
-    btJahresfahrtenbuch = benannt(new QPushButton(QStringLiteral("Jahresfahrtenbuch …")), "btJahresfahrtenbuch");
+    cbxErsetzte = benannt(new QCheckBox(QStringLiteral("ersetzte Fassun&gen zeigen")), "cbxErsetzte");
+    btAnzeigen = benannt(new QPushButton(QStringLiteral("&Anzeigen")), "btAnzeigen");
+    btVerwerfen = benannt(new QPushButton(QStringLiteral("&Verwerfen")), "btVerwerfen");
+    btSchliessen = benannt(new QPushButton(QStringLiteral("&Schliessen")), "btSchliessen");
+    btJahresfahrtenbuch = benannt(new QPushButton(QStringLiteral("&Jahresfahrtenbuch …")), "btJahresfahrtenbuch");
     btJahresfahrtenbuch->setToolTip(
         QStringLiteral("Das Fahrtenbuch des gewählten Fahrzeugs für ein Jahr als PDF und CSV schreiben"));
 
@@ -120,11 +120,11 @@ QWidget* Ui_TF_AuswertungMirel::filterBauen()
 QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
 {
     ergebnis = new QWidget;
-    btStammfahrt = benannt(new QPushButton(QStringLiteral("Als Stammfahrt")), "btStammfahrt");
-    btDetails = benannt(new QPushButton(QStringLiteral("Details")), "btDetails");
-    btExport = benannt(new QPushButton(QStringLiteral("Druckvorschau")), "btExport");
+    btStammfahrt = benannt(new QPushButton(QStringLiteral("A&ls Stammfahrt")), "btStammfahrt");
+    btDetails = benannt(new QPushButton(QStringLiteral("&Details")), "btDetails");
+    btExport = benannt(new QPushButton(QStringLiteral("D&ruckvorschau")), "btExport");
     btExport->setEnabled(false);
-    btExportieren = benannt(new QPushButton(QStringLiteral("Exportieren …")), "btExportieren");
+    btExportieren = benannt(new QPushButton(QStringLiteral("&Exportieren …")), "btExportieren");
     btExportieren->setToolTip(QStringLiteral("Das angezeigte Ergebnis als CSV-Datei speichern"));
     btExportieren->setEnabled(false);
     sgFahrten = raster("sgFahrten");

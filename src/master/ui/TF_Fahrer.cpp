@@ -50,11 +50,11 @@ TF_Fahrer::TF_Fahrer(QWidget* parent)
     setObjectName(QStringLiteral("F_Fahrer"));
     setWindowTitle(QStringLiteral("Fahrerverwaltung"));
 
-    BtNeu = knopf(QStringLiteral("BtNeu"), QStringLiteral("Anlegen"), this);
-    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("Speichern"), this);
-    BtVerwerfen = knopf(QStringLiteral("BtVerwerfen"), QStringLiteral("Verwerfen"), this);
-    BtLoeschen = knopf(QStringLiteral("BtLoeschen"), QStringLiteral("Löschen"), this);
-    BtSchliessen = knopf(QStringLiteral("BtSchliessen"), QStringLiteral("Schliessen"), this);
+    BtNeu = knopf(QStringLiteral("BtNeu"), QStringLiteral("&Anlegen"), this);
+    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("&Speichern"), this);
+    BtVerwerfen = knopf(QStringLiteral("BtVerwerfen"), QStringLiteral("&Verwerfen"), this);
+    BtLoeschen = knopf(QStringLiteral("BtLoeschen"), QStringLiteral("&Löschen"), this);
+    BtSchliessen = knopf(QStringLiteral("BtSchliessen"), QStringLiteral("S&chliessen"), this);
     EName = new QLineEdit(this);
     EName->setObjectName(QStringLiteral("EName"));
     mBemerkung = new QPlainTextEdit(this);

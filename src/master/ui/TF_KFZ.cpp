@@ -7,6 +7,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
+#include "common_ui/Signalfarbe.h"
 #include "db/FahrzeugStore.h"
 #include "db/Sitzung.h"
 #include "db/TDataBase.h"
@@ -94,15 +95,15 @@ QWidget* TF_KFZ::baueFahrzeugseite()
     cbEingabeart->setObjectName(QStringLiteral("cbEingabeart"));
     cbEingabeart->addItems(eingabearten);
     cbEingabeart->setEnabled(false);
-    BtEichen = knopf(QStringLiteral("BtEichen"), QStringLiteral("Speicherkarte"), seite);
+    BtEichen = knopf(QStringLiteral("BtEichen"), QStringLiteral("Speicherkar&te"), seite);
     BtEichen->setEnabled(false);
     EFahrzeug_ID = anzeige(QStringLiteral("EFahrzeug_ID"), seite);
 
     auto* inspektion = new QGroupBox(QStringLiteral("nächste Inspektion"), seite);
-    ChBkm = new QCheckBox(QStringLiteral("Kilometerstand ?"), inspektion);
+    ChBkm = new QCheckBox(QStringLiteral("&Kilometerstand ?"), inspektion);
     ChBkm->setObjectName(QStringLiteral("ChBkm"));
     eInspKM = new Kilometerstandfeld(QStringLiteral("eInspKM"), inspektion);
-    ChBDat = new QCheckBox(QStringLiteral("Datum ?"), inspektion);
+    ChBDat = new QCheckBox(QStringLiteral("&Datum ?"), inspektion);
     ChBDat->setObjectName(QStringLiteral("ChBDat"));
     dtpInspDat = datumsfeld(QStringLiteral("dtpInspDat"), inspektion);
     dtpInspDat->setMinimumDate(german::noDate());
@@ -112,12 +113,12 @@ QWidget* TF_KFZ::baueFahrzeugseite()
     inspektionLayout->addWidget(ChBDat, 1, 0);
     inspektionLayout->addWidget(dtpInspDat, 1, 1);
 
-    BtNeu = knopf(QStringLiteral("BtNeu"), QStringLiteral("Neu"), seite);
-    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("Speichern"), seite);
+    BtNeu = knopf(QStringLiteral("BtNeu"), QStringLiteral("&Neu"), seite);
+    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("&Speichern"), seite);
     BtSpeichern->setEnabled(false);
-    BtAbschliessen = knopf(QStringLiteral("BtAbschliessen"), QStringLiteral("Abschliessen"), seite);
-    BtAbschliessen->setStyleSheet(QStringLiteral("color: red"));
-    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("abbrechen"), seite);
+    BtAbschliessen = knopf(QStringLiteral("BtAbschliessen"), QStringLiteral("A&bschliessen"), seite);
+    signalfarbe::warnendeSchrift(BtAbschliessen);
+    btSchliessen = knopf(QStringLiteral("btSchliessen"), QStringLiteral("&abbrechen"), seite);
 
     auto* felder = new QGridLayout;
     felder->addWidget(new QLabel(QStringLiteral("Kennzeichen, Fahrzeug"), seite), 0, 0, 1, 2);
@@ -260,7 +261,7 @@ void TF_KFZ::Einlesen()
 
     BtNeu->setEnabled(true);
     BtSpeichern->setEnabled(false);
-    btSchliessen->setText(QStringLiteral("Schließen"));
+    btSchliessen->setText(QStringLiteral("Sc&hließen"));
     fruehestesInspektionsdatum();
 
     // The sample vehicle always stays, and the vehicle trips are being entered for must not vanish.
@@ -316,7 +317,7 @@ void TF_KFZ::MerkPunkte()
 void TF_KFZ::geaendert()
 {
     BtSpeichern->setEnabled(true);
-    btSchliessen->setText(QStringLiteral("Abbrechen"));
+    btSchliessen->setText(QStringLiteral("&Abbrechen"));
 }
 
 void TF_KFZ::eInspKMChange()

@@ -46,15 +46,15 @@ TF_KFZNeu::TF_KFZNeu(QWidget* parent)
     cbEingabeart->setMaxVisibleItems(3);
     EID = new QLineEdit(this);
     EID->setObjectName(QStringLiteral("EID"));
-    BtID_lesen = knopf(QStringLiteral("BtID_lesen"), QStringLiteral("Fahrzeug-ID lesen"), this);
+    BtID_lesen = knopf(QStringLiteral("BtID_lesen"), QStringLiteral("Fahrzeug-&ID lesen"), this);
     eInspKM = new Kilometerstandfeld(QStringLiteral("eInspKM"), this);
     eInspKM->setToolTip(QStringLiteral("Kilometerstand der nächsten Inspektion (kann frei bleiben)"));
     dtpInspDat = datumsfeld(QStringLiteral("dtpInspDat"), this);
     dtpInspDat->setToolTip(QStringLiteral("Datum der nächsten Inspektion (kann frei bleiben)"));
-    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("Speichern"), this);
+    BtSpeichern = knopf(QStringLiteral("BtSpeichern"), QStringLiteral("&Speichern"), this);
     BtSpeichern->setEnabled(false);
-    btVerwerfen = knopf(QStringLiteral("btVerwerfen"), QStringLiteral("Verwerfen"), this);
-    btAbbrechen = knopf(QStringLiteral("btAbbrechen"), QStringLiteral("Abbrechen"), this);
+    btVerwerfen = knopf(QStringLiteral("btVerwerfen"), QStringLiteral("&Verwerfen"), this);
+    btAbbrechen = knopf(QStringLiteral("btAbbrechen"), QStringLiteral("&Abbrechen"), this);
 
     auto* nummer = new QHBoxLayout;
     nummer->addWidget(EID);

@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Spaltenwerte.h"
 #include "support/TestDatabase.h"
+#include "support/ui/Paletten.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -455,6 +456,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FahrerFall{"GetippterVorhandenerName", PromptAnswer::Yes, "Meier", 0, 1},
                       FahrerFall{"Leer", PromptAnswer::Yes, "  ", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The desktop's palette is in place before the window is made, as at the program's start.
+class VarnoVOKFarbe : public MitPalettenfall, public VarnoVOKTest {};
+
+TEST_P(VarnoVOKFarbe, GelbesFahrerfeldLiestSich)
+{
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
+    fenster.einlesen(karte(CardFileBuilder().record(fahrt(0, 10)).freeBlock()));
+    ASSERT_TRUE(fenster.CBFahrer->isEnabled());
+    EXPECT_NE(fenster.CBFahrer->palette().color(QPalette::Active, QPalette::Base),
+              QApplication::palette().color(QPalette::Active, QPalette::Base));
+    EXPECT_TRUE(liestSich(*fenster.CBFahrer, QPalette::Text, QPalette::Base));
+}
+
+INSTANTIATE_TEST_SUITE_P(Themen, VarnoVOKFarbe, palettenfaelle(), palettenfallName);
 
 TEST_F(VarnoVOKTest, LangeArbeitZeigtFortschrittUndSanduhr)
 {

@@ -2,6 +2,7 @@
 
 #include "entry/ui/Radiogruppe.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ui/Tastenkuerzel.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -37,7 +38,7 @@ TEST_F(EingabeFenster, ZeigtLetzteFahrtUndSetztFelderZurueck)
     EXPECT_EQ(fenster.RGFahrtart->itemIndex(), 3);
     EXPECT_EQ(fenster.Kalender->selectedDate(), QDate(2006, 3, 12));
     EXPECT_EQ(TF_Eingabe::zeittext(fenster.EAbfahrt), QStringLiteral("  :  "));
-    EXPECT_EQ(fenster.btSchliessenSpeichern->text(), QStringLiteral("Schließen"));
+    EXPECT_EQ(ohneKuerzel(fenster.btSchliessenSpeichern->text()), QStringLiteral("Schließen"));
     EXPECT_TRUE(fenster.btAbbrechen->isHidden());
     EXPECT_TRUE(fenster.BtRueckfahrt->isEnabled());
     EXPECT_TRUE(fenster.StringGrid1->isHidden());
@@ -64,12 +65,12 @@ TEST_F(EingabeFenster, AenderungZeigtSpeichernUndAbbrechen)
 {
     oeffnen(fahrzeugMitLetzterFahrt());
     fenster.Ekm->setText(QStringLiteral("5"));
-    EXPECT_EQ(fenster.btSchliessenSpeichern->text(), QStringLiteral("Speichern"));
+    EXPECT_EQ(ohneKuerzel(fenster.btSchliessenSpeichern->text()), QStringLiteral("Speichern"));
     EXPECT_FALSE(fenster.btAbbrechen->isHidden());
 
     fenster.cbxStammfahrt->setChecked(true);
     fenster.Btverwerfen->click();
-    EXPECT_EQ(fenster.btSchliessenSpeichern->text(), QStringLiteral("Schließen"));
+    EXPECT_EQ(ohneKuerzel(fenster.btSchliessenSpeichern->text()), QStringLiteral("Schließen"));
     EXPECT_TRUE(fenster.btAbbrechen->isHidden());
     EXPECT_TRUE(fenster.Ekm->text().isEmpty());
     EXPECT_FALSE(fenster.cbxStammfahrt->isChecked());

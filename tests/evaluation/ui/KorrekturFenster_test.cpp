@@ -5,6 +5,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
+#include "common_ui/Kontrast.h"
 #include "db/KFZEintrag.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
@@ -17,6 +18,7 @@
 #include "support/ScriptedPrompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -93,9 +95,10 @@ const QString inhalt = QStringLiteral("SELECT KFZ, AbDat, AnDat, km_ab, km_an, S
 TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
 {
     const QStringList vorher = zeile(inhalt, {erste});
+    // The second trip began where the first ended: it begins at the new reading too.
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
-        emit dialog.EkmStand->editingFinished();
         dialog.EGrund->setText(QStringLiteral("Tippfehler"));
         dialog.btSpeichern->click();
     });
@@ -104,15 +107,61 @@ TEST_F(KorrekturFenster, ErsetztDieFahrtUndLaesstDieAlteUnberuehrt)
     EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Grund, Erfasst FROM T_MIREL WHERE ErsetztID = ?"), {erste}),
               (QStringList{QStringLiteral("1000"), QStringLiteral("1045"), QStringLiteral("Tippfehler"),
                            QStringLiteral("2006-03-10 12:00:00")}));
-    // The list shows the current versions: the corrected trip in its place, the sums follow.
+    EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Grund FROM T_MIREL WHERE ErsetztID = ?"), {zweite}),
+              (QStringList{QStringLiteral("1045"), QStringLiteral("1090"), QStringLiteral("Tippfehler")}));
+    // The list shows the current versions: the corrected trips in their place, the sums follow and
+    // count every kilometre once.
     EXPECT_EQ(liste()->model()->rowCount(), 2);
     EXPECT_EQ(zelle(0, 5), QStringLiteral("1045"));
-    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 85"));
-    EXPECT_EQ(
-        zeile(QStringLiteral("SELECT Beschreibung FROM T_Protokoll WHERE Ereignis = 'Korrektur'")),
-        QStringList{QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf korrigiert: km-Ankunft: 1050 → 1045. "
-                                   "Grund: Tippfehler")});
+    EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 90"));
+    EXPECT_EQ(zeile(QStringLiteral("SELECT Beschreibung FROM T_Protokoll WHERE Ereignis = 'Korrektur' ORDER BY ID")),
+              (QStringList{QStringLiteral("Fahrt vom 01.03.2006 08:00, B-XY 1, Golf korrigiert: km-Ankunft: 1050 → "
+                                          "1045. Grund: Tippfehler"),
+                           QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf korrigiert: km-Abfahrt: 1050 → "
+                                          "1045. Grund: Tippfehler")}));
     EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+}
+
+TEST_F(KorrekturFenster, OhneDieFolgendeFahrtWirdNichtsGespeichertUndDieFelderBleiben)
+{
+    ScriptedPrompts::get().answer(PromptAnswer::No);
+    QString kmStand;
+    bool offen = false;
+    korrigieren(0, [&](TF_Korrektur& dialog) {
+        dialog.EkmStand->setText(QStringLiteral("1045"));
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+        offen = dialog.isVisible();
+        kmStand = dialog.EkmStand->text();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(kmStand, QStringLiteral("1045"));
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Die folgende Fahrt vom 02.03.2006 08:00 beginnt bei km 1050. Soll ihr "
+                                         "km-Stand bei Abfahrt auf 1045 berichtigt werden? Sie wird mit demselben "
+                                         "Grund korrigiert; ohne sie wird nichts gespeichert.")});
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
+}
+
+TEST_F(KorrekturFenster, AbfahrtsstandIstKorrigierbarUndNurEineZahl)
+{
+    korrigieren(1, [](TF_Korrektur& dialog) {
+        EXPECT_TRUE(dialog.EkmAbfahrt->isEnabled());
+        EXPECT_EQ(dialog.EkmAbfahrt->text(), QStringLiteral("1050"));
+        dialog.EkmAbfahrt->setText(QStringLiteral("10x0"));
+        dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+        dialog.btSpeichern->click();
+        // Below the first trip's arrival: the odometer would run backwards.
+        dialog.EkmAbfahrt->setText(QStringLiteral("1040"));
+        dialog.btSpeichern->click();
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              (QStringList{QStringLiteral("Fehler bei der Eingabe"),
+                           QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf: ihr km-Stand bei Abfahrt (1040) "
+                                          "liegt unter dem km-Stand bei Ankunft der Fahrt davor (1050).")}));
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID IS NOT NULL"), 0);
 }
 
 TEST_F(KorrekturFenster, OhneGrundWirdAbgelehntUndNichtsGespeichert)
@@ -139,7 +188,6 @@ TEST_F(KorrekturFenster, FolgtDenRegelnDerFahrtenerfassung)
         dialog.btSpeichern->click();
         dialog.EAbfahrt->setText(QStringLiteral("08:30"));
         dialog.EkmStand->setText(QStringLiteral("1300"));
-        emit dialog.EkmStand->editingFinished();
         dialog.btSpeichern->click();
         dialog.btAbbrechen->click();
     });
@@ -179,7 +227,10 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     ASSERT_EQ(liste()->model()->rowCount(), 2);
     const QModelIndex storniert = liste()->model()->index(1, 0);
     EXPECT_TRUE(storniert.data(Qt::FontRole).value<QFont>().strikeOut());
-    EXPECT_EQ(storniert.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::gray));
+    const QColor grau = storniert.data(Qt::ForegroundRole).value<QColor>();
+    EXPECT_LT(grau.hsvSaturation(), 16);
+    EXPECT_GE(kontrast::verhaeltnis(grau, QApplication::palette().color(QPalette::Base)), kontrast::lesbar);
+    EXPECT_NE(grau, QApplication::palette().color(QPalette::Text));
     EXPECT_EQ(storniert.data(Qt::ToolTipRole).toString(),
               QStringLiteral("storniert am 10.03.2006 12:00:00: doppelt erfasst"));
     EXPECT_FALSE(liste()->model()->index(0, 0).data(Qt::FontRole).isValid());
@@ -221,7 +272,11 @@ TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
     anzeigen();
     EXPECT_EQ(auswertung()->sbPruefung->text(), QStringLiteral("Fahrtenbuch geprüft: verändert"));
     const QModelIndex veraendert = liste()->model()->index(0, 3);
-    EXPECT_EQ(veraendert.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
+    // Pale red under a light theme, a darker red under a dark one: red in hue either way.
+    const QColor rot = veraendert.data(Qt::BackgroundRole).value<QColor>();
+    EXPECT_EQ(rot.hslHue(), 0);
+    EXPECT_GT(rot.hslSaturation(), 200);
+    EXPECT_GE(kontrast::verhaeltnis(rot, QApplication::palette().color(QPalette::Text)), kontrast::lesbar);
     EXPECT_TRUE(veraendert.data(Qt::ToolTipRole)
                     .toString()
                     .startsWith(QStringLiteral("Dieser Eintrag passt nicht mehr zu seinem Prüfwert")));
@@ -276,9 +331,9 @@ TEST_F(KorrekturFenster, BerichtZeigtPruefwertErfassungUndKorrekturen)
 
 TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
 {
+    ScriptedPrompts::get().answer(PromptAnswer::Yes);
     korrigieren(0, [](TF_Korrektur& dialog) {
         dialog.EkmStand->setText(QStringLiteral("1045"));
-        emit dialog.EkmStand->editingFinished();
         dialog.EGrund->setText(QStringLiteral("Tippfehler"));
         dialog.btSpeichern->click();
     });

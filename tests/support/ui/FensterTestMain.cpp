@@ -1,6 +1,7 @@
 #include "app/VarnoApplication.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Testkonfiguration.h"
+#include "support/ui/Paletten.h"
 #include "support/ui/Schriften.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,9 @@ int main(int argc, char** argv)
     app.loadGermanTranslation();
     // The described pixel sizes hold exactly at this font; tests of other fonts choose theirs.
     QApplication::setFont(referenzschrift());
+    // One run of the window tests takes place under a dark desktop theme.
+    if (qgetenv("VARNO_TEST_THEMA") == "dunkel")
+        QApplication::setPalette(dunklePalette());
     ::testing::AddGlobalTestEnvironment(new ScriptedPromptsEnvironment);
     return RUN_ALL_TESTS();
 }

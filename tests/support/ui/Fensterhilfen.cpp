@@ -1,6 +1,7 @@
 #include "support/ui/Fensterhilfen.h"
 
 #include "app/THauptform.h"
+#include "support/ui/Tastenkuerzel.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,9 +11,9 @@
 QAction* menuepunkt(THauptform& fenster, const QString& menue, const QString& punkt)
 {
     for (QAction* oben : fenster.menuBar()->actions())
-        if (oben->text() == menue && oben->menu())
+        if (ohneKuerzel(oben->text()) == menue && oben->menu())
             for (QAction* action : oben->menu()->actions())
-                if (action->text() == punkt)
+                if (ohneKuerzel(action->text()) == punkt)
                     return action;
     return nullptr;
 }
