@@ -2,6 +2,8 @@
 // card), stored through the program's own appender. Next to it the floor: the very same bytes
 // hashed by a plain SHA-256 loop. And storing: one trip as the trip entry stores it, against the
 // plain insert it used before the chain.
+#include "Messung.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <optional>
 
 namespace {
 
@@ -63,15 +67,20 @@ public:
         Database::createNew(verzeichnis_.filePath(QString::fromLatin1(Database::fileName)));
         logbuchFuellen();
     }
+    ~Umgebung() { Database::close(); }
 
 private:
     QTemporaryDir verzeichnis_;
 };
 
+// Made in main, so the logbook is closed before its folder goes and before the application object.
+std::optional<Umgebung>* offeneUmgebung = nullptr;
+
 Umgebung& umgebung()
 {
-    static Umgebung u;
-    return u;
+    if (!offeneUmgebung->has_value())
+        offeneUmgebung->emplace();
+    return **offeneUmgebung;
 }
 
 void BM_FahrtenbuchPruefen(benchmark::State& state)
@@ -79,11 +88,13 @@ void BM_FahrtenbuchPruefen(benchmark::State& state)
     umgebung();
     qint64 eintraege = 0;
     bool unveraendert = false;
-    for (auto _ : state) {
-        const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
-        eintraege = ergebnis.eintraege();
-        unveraendert = ergebnis.unveraendert();
-    }
+    Messung messung(QStringLiteral("pruefen"));
+    for (auto _ : state)
+        messung.messen([&] {
+            const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+            eintraege = ergebnis.eintraege();
+            unveraendert = ergebnis.unveraendert();
+        });
     state.counters["Eintraege"] = static_cast<double>(eintraege);
     state.counters["unveraendert"] = unveraendert ? 1 : 0;
 }
@@ -124,14 +135,16 @@ void BM_Sha256DerselbenBytes(benchmark::State& state)
     umgebung();
     const Zeilenbytes& alle = alleZeilenbytes();
     Sha256 sha256;
-    for (auto _ : state) {
-        qsizetype anfang = 0;
-        for (const qsizetype ende : alle.enden) {
-            benchmark::DoNotOptimize(
-                sha256.wert(QByteArrayView(alle.bytes.constData() + anfang, ende - anfang), QByteArrayView()));
-            anfang = ende;
-        }
-    }
+    Messung messung(QStringLiteral("sha256"));
+    for (auto _ : state)
+        messung.messen([&] {
+            qsizetype anfang = 0;
+            for (const qsizetype ende : alle.enden) {
+                benchmark::DoNotOptimize(
+                    sha256.wert(QByteArrayView(alle.bytes.constData() + anfang, ende - anfang), QByteArrayView()));
+                anfang = ende;
+            }
+        });
     state.counters["Zeilen"] = static_cast<double>(alle.enden.size());
     state.counters["MB"] = static_cast<double>(alle.bytes.size()) / 1e6;
 }
@@ -165,40 +178,46 @@ void BM_FahrtSpeichern(benchmark::State& state)
     const int fahrzeug = 100;
     SqlStatement("INSERT INTO T_KFZ (ID, KZuFzg, AnfKM) VALUES (?, 'B-BM 1', 5000)").bind(fahrzeug).exec();
     int nummer = 0;
+    Messung messung(QStringLiteral("speichern"));
     for (auto _ : state)
-        EingabeStore::fahrtSpeichern(eineFahrt(fahrzeug, nummer++));
+        messung.messen([&] { EingabeStore::fahrtSpeichern(eineFahrt(fahrzeug, nummer++)); });
 }
 BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 // The same trip as it was stored before the chain: names resolved, one plain insert.
+void ohneKetteSpeichern(const fahrtspeicherung::Auftrag& f)
+{
+    Transaction transaktion;
+    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
+    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
+    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
+    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
+    SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
+                 "Fahrer, Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .bind(f.fahrzeug)
+        .bind(zeit(0))
+        .bind(zeit(60))
+        .bind(f.kmAb)
+        .bind(f.kmAn)
+        .bind(start)
+        .bind(ziel)
+        .bind(f.art)
+        .bind(zweck)
+        .bind(kategorie)
+        .bind(fahrer)
+        .bind(f.bemerkung)
+        .exec();
+    transaktion.commit();
+}
+
 void BM_FahrtOhneKetteSpeichern(benchmark::State& state)
 {
     umgebung();
     const fahrtspeicherung::Auftrag f = eineFahrt(1, 0);
-    for (auto _ : state) {
-        Transaction transaktion;
-        const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
-        const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
-        const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
-        const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
-        const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
-        SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
-                     "Fahrer, Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-            .bind(f.fahrzeug)
-            .bind(zeit(0))
-            .bind(zeit(60))
-            .bind(f.kmAb)
-            .bind(f.kmAn)
-            .bind(start)
-            .bind(ziel)
-            .bind(f.art)
-            .bind(zweck)
-            .bind(kategorie)
-            .bind(fahrer)
-            .bind(f.bemerkung)
-            .exec();
-        transaktion.commit();
-    }
+    Messung messung(QStringLiteral("speichern_ohne_kette"));
+    for (auto _ : state)
+        messung.messen([&] { ohneKetteSpeichern(f); });
 }
 BENCHMARK(BM_FahrtOhneKetteSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
@@ -208,7 +227,13 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    std::optional<Umgebung> logbuch;
+    offeneUmgebung = &logbuch;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    verhaeltnisZeigen(QStringLiteral("Prüfung der Ketten gegen SHA-256 derselben Bytes"), QStringLiteral("pruefen"),
+                      QStringLiteral("sha256"));
+    verhaeltnisZeigen(QStringLiteral("Fahrt speichern mit Kette gegen ohne"), QStringLiteral("speichern"),
+                      QStringLiteral("speichern_ohne_kette"));
     return 0;
 }

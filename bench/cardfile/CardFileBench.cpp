@@ -1,5 +1,6 @@
 // Reading, erasing and header writing on the largest card the program accepts (64 MiB of record
 // blocks), each next to the bare system calls that move the same bytes: those are the floor.
+#include "Messung.h"
 #include "SyntheticCard.h"
 
 #include "card/datafile/CardFile.h"
@@ -78,12 +79,15 @@ void RawRead(benchmark::State& state)
 {
     const auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(ChunkSize);
     std::size_t total = 0;
+    Messung messung(QStringLiteral("lesen"));
     for (auto _ : state) {
-        const int descriptor = openOrDie(files().card(), O_RDONLY);
-        off_t offset = RecordAreaOffset;
-        for (ssize_t count; (count = ::pread(descriptor, buffer.get(), ChunkSize, offset)) > 0;)
-            offset += count, total += static_cast<std::size_t>(count);
-        ::close(descriptor);
+        messung.messen([&] {
+            const int descriptor = openOrDie(files().card(), O_RDONLY);
+            off_t offset = RecordAreaOffset;
+            for (ssize_t count; (count = ::pread(descriptor, buffer.get(), ChunkSize, offset)) > 0;)
+                offset += count, total += static_cast<std::size_t>(count);
+            ::close(descriptor);
+        });
         benchmark::DoNotOptimize(buffer.get());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(total));
@@ -91,8 +95,10 @@ void RawRead(benchmark::State& state)
 
 void ReadRecords(benchmark::State& state)
 {
+    Messung messung(QStringLiteral("parsen"));
     for (auto _ : state) {
-        const RecordReading reading = readRecords(files().card());
+        RecordReading reading;
+        messung.messen([&] { reading = readRecords(files().card()); });
         if (reading.blocksConsumed() != CardBlocks)
             state.SkipWithError("the card does not hold all its records");
         benchmark::DoNotOptimize(reading.records.data());
@@ -159,5 +165,7 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    verhaeltnisZeigen(QStringLiteral("Karte parsen gegen Lesen ihrer Bytes"), QStringLiteral("parsen"),
+                      QStringLiteral("lesen"), 3);
     return 0;
 }

@@ -1,5 +1,7 @@
 // The trip report of many trips: laying out must grow linearly with the rows, and 10,000 trips
 // laid out and written to PDF must take well under ten seconds.
+#include "Messung.h"
+
 #include "evaluation/report/PdfExport.h"
 #include "evaluation/report/QuickReportAuswertung.h"
 #include "evaluation/report/ReportLayout.h"
@@ -48,8 +50,9 @@ void fahrtenberichtPdf(benchmark::State& state)
     const FahrtenBerichtDaten daten = fahrten(static_cast<int>(state.range(0)));
     QTemporaryDir dir;
     const QString datei = dir.filePath(QStringLiteral("fahrtenbuch.pdf"));
+    Messung messung(QStringLiteral("pdf"));
     for (auto _ : state)
-        writePdf(layOutReport(TQuickReport::bericht(daten)), datei);
+        messung.messen([&] { writePdf(layOutReport(TQuickReport::bericht(daten)), datei); });
 }
 BENCHMARK(fahrtenberichtPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -62,5 +65,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    grenzeZeigen(QStringLiteral("Fahrtenbericht von 10.000 Fahrten als PDF"), gemessenMs(QStringLiteral("pdf")),
+                 QStringLiteral("ms"), 10000);
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <optional>
+
 // The mean time of a measured step in milliseconds, kept under a name for the ratios a benchmark
 // prints at its end (Google Benchmark reports each benchmark alone).
 class Messung {
@@ -27,5 +29,16 @@ private:
     int anzahl_ = 0;
 };
 
-// Prints "<was>: <programm> ms zu <boden> ms, Verhältnis <programm / boden>" when both were measured.
-void verhaeltnisZeigen(const QString& was, const QString& programm, const QString& boden);
+// What follows prints one row of the table scripts/bench.sh gathers from every benchmark's output:
+// "Maß | <was> | <Wert> | <Boden> | <Verhältnis> | <Ziel> | <erreicht>". A measure that did not
+// run (no PostgreSQL cluster, a benchmark filtered out) still gets its row, "nicht gemessen".
+
+// The measured step `programm` against its floor `boden`; `hoechstens` is the ratio to keep to.
+void verhaeltnisZeigen(const QString& was, const QString& programm, const QString& boden,
+                       std::optional<double> hoechstens = std::nullopt);
+
+// A value without a floor, which must stay at or below `hoechstens` (in `einheit`).
+void grenzeZeigen(const QString& was, std::optional<double> wert, const QString& einheit, double hoechstens);
+
+// The mean time of the measured step `name`; none when it did not run.
+std::optional<double> gemessenMs(const QString& name);

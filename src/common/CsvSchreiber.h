@@ -52,13 +52,27 @@ public:
     static void inDatei(const QString& pfad, const std::function<void(CsvSchreiber&)>& inhalt);
 
 private:
-    // Fields are short: copied in words, they need no call to memcpy.
+    // Fields are short: they need no call to memcpy. Up to 32 bytes go as two fixed-size pieces
+    // that overlap in the middle, so there is no loop whose length the processor has to guess.
     static void kopieren(char* ziel, const char* quelle, qsizetype laenge)
     {
-        for (; laenge >= 8; laenge -= 8, ziel += 8, quelle += 8)
-            std::memcpy(ziel, quelle, 8);
-        for (; laenge > 0; --laenge)
-            *ziel++ = *quelle++;
+        if (laenge > 32)
+            std::memcpy(ziel, quelle, static_cast<std::size_t>(laenge));
+        else if (laenge >= 16)
+            zweiStuecke<16>(ziel, quelle, laenge);
+        else if (laenge >= 8)
+            zweiStuecke<8>(ziel, quelle, laenge);
+        else if (laenge >= 4)
+            zweiStuecke<4>(ziel, quelle, laenge);
+        else
+            for (; laenge > 0; --laenge)
+                *ziel++ = *quelle++;
+    }
+    // The first and the last `stueck` bytes of `laenge` (between `stueck` and twice that).
+    template <qsizetype stueck> static void zweiStuecke(char* ziel, const char* quelle, qsizetype laenge)
+    {
+        std::memcpy(ziel, quelle, stueck);
+        std::memcpy(ziel + laenge - stueck, quelle + laenge - stueck, stueck);
     }
     // Room for `bytes` more bytes at the end of the buffer.
     char* platz(qsizetype bytes)
@@ -83,7 +97,9 @@ private:
     void feldSetzen(char* anfang, qsizetype laenge);
 
     QIODevice& ziel_;
-    QStringEncoder utf8_{QStringEncoder::Utf8};
+    // Stateless: half a surrogate pair at a field's end becomes a replacement character in that
+    // field instead of waiting to spoil the next one.
+    QStringEncoder utf8_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     std::vector<char> puffer_;
     qsizetype belegt_ = 0;
     bool zeilenanfang_ = true;

@@ -102,6 +102,41 @@ TEST(CsvSchreiber, QuotierteFelderZwischenAnderen)
     EXPECT_EQ(inhalt, bom + "7;\"Ort; \"\"A\"\"\";\"a\"\"b\";Ende\r\n\"\"\"erstes\"\"\"\r\n");
 }
 
+// Short fields are copied in pieces chosen by their length: each length comes out whole.
+TEST(CsvSchreiber, FelderJederLaengeBleibenGanz)
+{
+    for (int laenge = 0; laenge <= 40; ++laenge) {
+        QByteArray text;
+        for (int i = 0; i < laenge; ++i)
+            text += static_cast<char>('a' + i % 26);
+        const QString alsText = QString::fromLatin1(text);
+        EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                      csv.vorbereitetesFeld(text);
+                      csv.feld(QStringView(alsText));
+                      csv.feld(QByteArrayView(text));
+                      csv.zeileBeenden();
+                  }),
+                  bom + text + ';' + text + ';' + text + "\r\n")
+            << laenge << " Bytes";
+    }
+}
+
+// A text that ends in half a surrogate pair (broken input) gets the replacement character in its
+// own field; the next field stays as it is.
+TEST(CsvSchreiber, EinHalbesZeichenAmFeldendeBleibtInSeinemFeld)
+{
+    const QString halb = QStringLiteral("a") + QChar(0xD83D);
+    const QByteArray inhalt = geschrieben([&](CsvSchreiber& csv) {
+        csv.feld(QStringView(halb));
+        csv.feld(QStringView(u"b"));
+        csv.feld(QStringView(halb));
+        csv.feld(QStringView(u"ü"));
+        csv.zeileBeenden();
+    });
+
+    EXPECT_EQ(inhalt, bom + "a\xEF\xBF\xBD;b;a\xEF\xBF\xBD;\xC3\xBC\r\n");
+}
+
 TEST(CsvSchreiber, OhneZeilenNurDieBytereihenfolge)
 {
     EXPECT_EQ(geschrieben([](CsvSchreiber&) {}), bom);
