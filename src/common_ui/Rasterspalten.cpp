@@ -102,6 +102,9 @@ int zellbreite(const QTableView* raster, const QString& text)
 void setzen(QTableView* raster, const QList<Rasterspalte>& spalten)
 {
     raster->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // A wrapped text would need a second line the row does not have; on one line it is elided and
+    // the tooltip shows it whole.
+    raster->setWordWrap(false);
     for (int spalte = 0; spalte < spalten.size(); ++spalte)
         raster->setColumnWidth(spalte, spaltenbreite(raster, spalte, spalten.at(spalte)));
     Datenspaltenpflege::von(raster)->beobachten(raster->model(), spalten);

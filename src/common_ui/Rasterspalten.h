@@ -33,7 +33,7 @@ namespace rasterspalten {
 // narrower than the pattern, its header and the cells it already holds (Qt measures up to a
 // thousand rows; the pattern answers for the rest of a long list and for later fillings). Every
 // column stays resizable, a double click on a header border fits a column to its content, and a
-// cut cell shows its whole text as a tooltip.
+// cell too narrow for its text shows it on one line, elided, and whole as a tooltip.
 void setzen(QTableView* raster, const QList<Rasterspalte>& spalten);
 
 // The column width a cell of the grid needs to show the text uncut.

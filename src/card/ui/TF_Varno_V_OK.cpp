@@ -185,7 +185,6 @@ QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Ra
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    liste->setWordWrap(false);
     // Rows of one height let a card of 131,072 records list without measuring each row.
     liste->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     liste->verticalHeader()->setDefaultSectionSize(liste->fontMetrics().height() + 6);

@@ -47,6 +47,11 @@ Schriftwahl::~Schriftwahl()
     return ::testing::Values(Schriftfall{"System", systemschrift}, Schriftfall{"Breit", breiteSchrift});
 }
 
+void PrintTo(const Schriftfall& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
+
 std::string schriftfallName(const ::testing::TestParamInfo<Schriftfall>& fall)
 {
     return fall.param.name;

@@ -34,6 +34,7 @@ struct Schriftfall {
     const char* name;
     QFont (*schrift)();
 };
+void PrintTo(const Schriftfall& fall, std::ostream* os);
 ::testing::internal::ParamGenerator<Schriftfall> schriftfaelle();
 std::string schriftfallName(const ::testing::TestParamInfo<Schriftfall>& fall);
 
