@@ -27,8 +27,9 @@ TF_ProgressBar::TF_ProgressBar(QWidget* parent)
 void TF_ProgressBar::starten(const QWidget* ueber)
 {
     ProgressBar1->setValue(0);
-    if (ueber)
-        fensterplatz::zentrieren(this, ueber);
+    // Over the main window it belongs to, whichever window started the work.
+    if (const QWidget* mitte = parentWidget() ? parentWidget() : ueber)
+        fensterplatz::zentrieren(this, mitte);
     show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

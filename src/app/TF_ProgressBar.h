@@ -10,7 +10,7 @@ class TF_ProgressBar : public QWidget {
 public:
     explicit TF_ProgressBar(QWidget* parent = nullptr);
 
-    // Centres the window on the given one and shows it at 0 %.
+    // Shows the window at 0 %, centred on the main window it belongs to (without one, on `ueber`).
     void starten(const QWidget* ueber);
     void setzen(int prozent);
     void beenden();

@@ -1,5 +1,6 @@
 #include "audit/Fahrtenbuchpruefung.h"
 
+#include "audit/Fremdobjekte.h"
 #include "audit/Laufnummernpruefung.h"
 #include "audit/PruefStore.h"
 #include "db/Kettenanhang.h"
@@ -52,6 +53,8 @@ Pruefergebnis pruefen()
             benennen(befund);
             ergebnis.befunde.push_back(std::move(befund));
         }
+    for (const QString& objekt : fremdobjekte::finden())
+        ergebnis.befunde.push_back({pruefkette::Kette::Fahrtenbuch, Pruefbefund::Art::FremdesObjekt, 0, objekt});
     return ergebnis;
 }
 

@@ -28,6 +28,9 @@ QString was(const Pruefbefund& befund)
         return QStringLiteral("die Vermerke der Prüfkette fehlen oder wurden verändert.");
     case Pruefbefund::Art::FolgeLuecke:
         return QStringLiteral("davor fehlen in der Reihenfolge des Speicherns Einträge (gelöscht).");
+    case Pruefbefund::Art::FremdesObjekt:
+        return QStringLiteral("nicht von Varno angelegt; es kann beim Speichern Einträge verändern oder das "
+                              "Fahrtenbuch vortäuschen.");
     }
     return {};
 }
@@ -49,6 +52,8 @@ QString kettenname(Kette kette)
 
 QString Pruefbefund::text() const
 {
+    if (art == Art::FremdesObjekt)
+        return QStringLiteral("In der Datenbank: %1: %2").arg(zeile, was(*this));
     const QString wo = zeile.isEmpty() ? kettenname(kette) : kettenname(kette) + QStringLiteral(", ") + zeile;
     return wo + QStringLiteral(": ") + was(*this);
 }

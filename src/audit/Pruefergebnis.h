@@ -20,6 +20,7 @@ struct Pruefbefund {
         EndeFehlt,     // rows after the last one are gone
         VermerkFehlt,  // the chain's notes (T_Pruefkette) are gone or do not match the rows
         FolgeLuecke,   // rows stored before this one, in any chain, are gone
+        FremdesObjekt, // a trigger, view, rule or table the program did not create; `zeile` names it
     };
 
     pruefkette::Kette kette;

@@ -199,6 +199,8 @@ void TF_AuswertungMirel::cbxAnDatClick()
 
 void TF_AuswertungMirel::filterAnsichtFreigeben(bool nachFahrten)
 {
+    // The result on screen no longer belongs to the chosen view: no preview until "Anzeigen".
+    ansichtGewechselt_ = true;
     druckvorschauFreigeben(false);
     for (QWidget* w : std::initializer_list<QWidget*>{cbVon, cbNach, eKMAbf, eKMAnk, cbFahrzeug, cbZweck, cbKategorie,
                                                       cbArt, cbBemerkung})
@@ -273,6 +275,7 @@ void TF_AuswertungMirel::btAnzeigenClick()
     ausklappen();
     stand_.filter = filter();
     stand_.angezeigt = true;
+    ansichtGewechselt_ = false;
     letzteAnsicht_ =
         auswertungsanzeige::waehlen(gruppierung(), filter(), cbxAbDat->isChecked() && cbxAnDat->isChecked());
     anzeigen(letzteAnsicht_);
@@ -386,7 +389,7 @@ void TF_AuswertungMirel::zeigeFahrzeuge()
 
 void TF_AuswertungMirel::druckvorschauFreigeben(bool frei)
 {
-    btExport->setEnabled(frei && druckvorschau_ != nullptr);
+    btExport->setEnabled(frei && druckvorschau_ != nullptr && !ansichtGewechselt_);
 }
 
 void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()

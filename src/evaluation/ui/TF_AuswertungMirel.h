@@ -114,6 +114,8 @@ private:
     Auswertungsfilter* filter_;
     Auswertungsstand stand_;
     auswertungsanzeige::Ansicht letzteAnsicht_ = auswertungsanzeige::Ansicht::Fahrten;
+    // A view radio button was chosen since the last "Anzeigen".
+    bool ansichtGewechselt_ = false;
     FahrtenlistenModell* fahrtenModell_;
     TextTabellenModell* tagesModell_;
     TextTabellenModell* fahrerModell_;

@@ -294,6 +294,7 @@ TEST_F(AuswertungTest, OhneTrefferEineLeereZeileUndGesperrteKnoepfe)
 TEST_F(AuswertungTest, DruckvorschauErstMitAngeschlossenemBericht)
 {
     build::fahrt(d.fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
+    build::fahrt(d.fahrt(am(2006, 5, 3, 8), am(2006, 5, 3, 9), 10, 20));
     oeffnen();
     anzeigen(fenster.RBFahrten);
     EXPECT_FALSE(fenster.btExport->isEnabled());
@@ -304,6 +305,11 @@ TEST_F(AuswertungTest, DruckvorschauErstMitAngeschlossenemBericht)
     EXPECT_EQ(aufrufe, 1);
     fenster.RBFahrzeug->click();
     EXPECT_FALSE(fenster.btExport->isEnabled());
+    // Another row of the old result does not bring the preview back; the next "Anzeigen" does.
+    fenster.sgFahrten->setCurrentIndex(fenster.sgFahrten->model()->index(1, 0));
+    EXPECT_FALSE(fenster.btExport->isEnabled());
+    anzeigen(fenster.RBFahrten);
+    EXPECT_TRUE(fenster.btExport->isEnabled());
 }
 
 TEST_F(AuswertungTest, ZeigtFortschrittWaehrendDieListeGefuelltWird)

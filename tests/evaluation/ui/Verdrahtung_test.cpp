@@ -62,10 +62,15 @@ TEST_F(VerdrahtungTest, AnzeigenMitFortschrittsfensterUndDetails)
     varno.sitzung().setAktuellesFahrzeug(d.golf);
     TF_AuswertungMirel* auswertung = varno.auswertung();
     auswertung->show();
+    auswertung->move(varno.hauptform()->frameGeometry().topLeft() + QPoint(300, 200));
     auswertung->btAnzeigen->click();
     EXPECT_EQ(auswertung->fahrtenliste().anzahl(), 3u);
     EXPECT_EQ(varno.fortschritt()->prozent(), 100);
     EXPECT_FALSE(varno.fortschritt()->isVisible());
+    // It stood over the main window, not over the evaluation that started it.
+    const QPoint abstand =
+        varno.fortschritt()->frameGeometry().center() - varno.hauptform()->frameGeometry().center();
+    EXPECT_LE(abstand.manhattanLength(), 4) << abstand.x() << "," << abstand.y();
 
     bool gezeigt = false;
     QTimer::singleShot(0, varno.details(), [&] {
