@@ -3,11 +3,13 @@
 #include "app/Varno.h"
 #include "common/Clock.h"
 #include "db/Sitzung.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/MerkpunktBuilder.h"
 #include "support/TestDatabase.h"
 #include "support/ui/Schriften.h"
 #include "support/ui/Textplatz.h"
 
+#include <QRadioButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,21 @@ const QDate tag(2006, 5, 2);
 QDateTime um(int stunde, int minute)
 {
     return QDateTime(tag, QTime(stunde, minute));
+}
+
+// The evaluation after "Anzeigen" in one of its views.
+template <auto ansicht> QWidget* angezeigt(Varno& varno, std::unique_ptr<QWidget>&)
+{
+    TF_AuswertungMirel* fenster = varno.auswertung();
+    fenster->show();
+    (fenster->*ansicht)->setChecked(true);
+    fenster->btAnzeigenClick();
+    return fenster;
+}
+
+std::string fallName(const ::testing::TestParamInfo<std::tuple<Fensterfall, Schriftfall>>& fall)
+{
+    return std::string(std::get<0>(fall.param).name) + "_" + std::get<1>(fall.param).name;
 }
 
 // Every window at each test font, over a card vehicle whose trips carry long names: a finished
@@ -65,8 +82,12 @@ TEST_P(NichtsAbgeschnitten, JederTextZeigtSichGanz)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, NichtsAbgeschnitten, ::testing::Combine(programmfenster(), schriftfaelle()),
-                         [](const ::testing::TestParamInfo<std::tuple<Fensterfall, Schriftfall>>& fall) {
-                             return std::string(std::get<0>(fall.param).name) + "_" + std::get<1>(fall.param).name;
-                         });
+                         fallName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Angezeigt, NichtsAbgeschnitten,
+    ::testing::Combine(::testing::Values(Fensterfall{"Fahrten", angezeigt<&TF_AuswertungMirel::RBFahrten>}),
+                       schriftfaelle()),
+    fallName);
 
 } // namespace

@@ -383,7 +383,8 @@ void TF_AuswertungMirel::zeigeFahrzeuge()
     stand_.dateiTabelle = ergebnis.dateiTabelle;
     fahrzeugModell_->setzen(ergebnis.tabelle);
     Fahrzeugdiagramm->zeigen(ergebnis.fahrzeuge);
-    SGFahrzeuge->show();
+    const Rasterspalte zahlen{100, muster::zahl};
+    zeigeRaster(SGFahrzeuge, {100, zahlen, zahlen, zahlen, zahlen, zahlen, zahlen, zahlen});
     Fahrzeugdiagramm->show();
 }
 

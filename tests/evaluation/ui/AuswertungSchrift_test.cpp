@@ -90,6 +90,12 @@ TEST_P(AuswertungSchrift, FahreransichtenZeigenIhreZahlenGanz)
     EXPECT_GE(fenster.width(), 940);
 }
 
+TEST_P(AuswertungSchrift, FahrzeugansichtZeigtIhreZahlenGanz)
+{
+    anzeigen(fenster.RBFahrzeug);
+    EXPECT_TRUE(spaltenFassenTexte(*fenster.SGFahrzeuge, {1, 2, 3, 4, 5, 6, 7}));
+}
+
 TEST_P(AuswertungSchrift, VorDemErstenAnzeigenIstKeinTextAbgeschnitten)
 {
     EXPECT_TRUE(texteGanz(fenster));
