@@ -22,7 +22,7 @@ void eintragen(const QString& sicherung, const QString& pruefwert)
     datei.ausfuehren("COMMIT");
 }
 
-QString gesicherterPruefwert(const QString& sicherung)
+pruefkette::Koepfe gesicherteKoepfe(const QString& sicherung)
 {
     SqliteDatei datei(sicherung);
     pruefkette::Koepfe koepfe;
@@ -36,7 +36,12 @@ QString gesicherterPruefwert(const QString& sicherung)
                     sqlite3_column_int64(zeile, 1),
                     QByteArray(static_cast<const char*>(sqlite3_column_blob(zeile, 2)), sqlite3_column_bytes(zeile, 2))};
     }
-    return pruefkette::anzeige(pruefkette::gesamtwert(koepfe));
+    return koepfe;
+}
+
+QString gesicherterPruefwert(const QString& sicherung)
+{
+    return pruefkette::anzeige(pruefkette::gesamtwert(gesicherteKoepfe(sicherung)));
 }
 
 std::optional<QString> pruefwert(const QString& sicherung)

@@ -1,6 +1,8 @@
 #include "admin/Ruecksicherung.h"
 
 #include "admin/PruefsummenStore.h"
+#include "admin/PruefwertvermerkStore.h"
+#include "admin/Ruecksicherungsverlust.h"
 #include "admin/Serversicherung.h"
 #include "admin/SicherungStore.h"
 #include "common/VarnoError.h"
@@ -22,13 +24,36 @@ QString Ruecksicherung::sicherheitskopie(const QString& logbuch)
     return logbuch + QStringLiteral(".vorher");
 }
 
-void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& logbuch)
+Ruecksicherung::Vorher Ruecksicherung::vergleichen(const QString& kopie, const Bestaetigung& bestaetigen)
 {
-    if (istServeradresse(logbuch)) {
-        aufDenServer(sicherung, logbuch);
-        return;
-    }
+    if (!Database::isOpen())
+        return {};
+    pruefkette::Koepfe lebend;
+    const auto vermerkt = vermerkteKoepfe();
+    for (std::size_t i = 0; i < lebend.size(); ++i)
+        lebend[i] = vermerkt[i].value_or(pruefkette::Kopf{});
+    const auto verlust = ruecksicherungsverlust::berechnen(lebend, PruefwertvermerkStore::gesicherteKoepfe(kopie));
+    if (verlust.summe() > 0 && !bestaetigen(ruecksicherungsverlust::frage(verlust)))
+        return {true, {}};
+    return {false, QLatin1Char(' ') + ruecksicherungsverlust::ersetzt(lebend)};
+}
+
+bool Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen)
+{
+    if (istServeradresse(logbuch))
+        return aufDenServer(sicherung, logbuch, bestaetigen);
     const QString kopie = gepruefteKopie(sicherung, logbuch);
+    Vorher vorher;
+    try {
+        vorher = vergleichen(kopie, bestaetigen);
+    } catch (...) {
+        dateien_.removeIfExists(kopie);
+        throw;
+    }
+    if (vorher.abgelehnt) {
+        dateien_.removeIfExists(kopie);
+        return false;
+    }
     const bool warOffen = Database::isOpen();
     const bool hatteLogbuch = QFileInfo::exists(logbuch);
     try {
@@ -47,24 +72,33 @@ void Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& log
         vorherigenStandHerstellen(logbuch, hatteLogbuch, warOffen);
         throw;
     }
-    protokollEintragen(Ereignis::Ruecksicherung, QStringLiteral("Rücksicherung aus %1.").arg(sicherung));
+    protokollEintragen(Ereignis::Ruecksicherung,
+                       QStringLiteral("Rücksicherung aus %1.").arg(sicherung) + vorher.protokoll);
+    return true;
 }
 
 // The server's content is replaced in one transaction, so a failure leaves it as it was; the checked
 // copy of the backup waits in the temporary folder meanwhile.
-void Ruecksicherung::aufDenServer(const QString& sicherung, const QString& logbuch)
+bool Ruecksicherung::aufDenServer(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen)
 {
     const QString kopie = gepruefteKopie(sicherung, QDir::temp().filePath(QStringLiteral("varno-ruecksicherung.sav")));
+    Vorher vorher;
     try {
         if (!Database::isOpen())
             Database::open(logbuch);
-        Serversicherung::einspielen(kopie);
+        vorher = vergleichen(kopie, bestaetigen);
+        if (!vorher.abgelehnt)
+            Serversicherung::einspielen(kopie);
     } catch (...) {
         dateien_.removeIfExists(kopie);
         throw;
     }
     dateien_.removeIfExists(kopie);
-    protokollEintragen(Ereignis::Ruecksicherung, QStringLiteral("Rücksicherung aus %1.").arg(sicherung));
+    if (vorher.abgelehnt)
+        return false;
+    protokollEintragen(Ereignis::Ruecksicherung,
+                       QStringLiteral("Rücksicherung aus %1.").arg(sicherung) + vorher.protokoll);
+    return true;
 }
 
 QString Ruecksicherung::gepruefteKopie(const QString& sicherung, const QString& neben)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class FileOperations;
 
 // Puts a backup in place as the logbook. The backup is copied beside the logbook and checked
@@ -13,14 +15,25 @@ class Ruecksicherung {
 public:
     explicit Ruecksicherung(FileOperations& dateien);
 
-    // Throws VarnoError with the reason when the backup cannot be restored; the logbook is then
-    // unchanged and open again if it was open before.
-    void zuruecksichern(const QString& sicherung, const QString& logbuch);
+    // Asks `bestaetigen` before entries the open logbook holds beyond the backup are discarded;
+    // false when the user keeps the logbook. Throws VarnoError with the reason when the backup
+    // cannot be restored; the logbook is then unchanged and open again if it was open before. The
+    // protocol of the restored logbook names the replaced one's Prüfwert and entries.
+    using Bestaetigung = std::function<bool(const QString& frage)>;
+    bool zuruecksichern(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen);
 
     static QString sicherheitskopie(const QString& logbuch);
 
 private:
-    void aufDenServer(const QString& sicherung, const QString& logbuch);
+    bool aufDenServer(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen);
+    // The open logbook against the checked copy: whether the user declined to lose entries the
+    // copy lacks, and what the protocol keeps of the logbook it replaces. Nothing without an open
+    // logbook.
+    struct Vorher {
+        bool abgelehnt = false;
+        QString protokoll; // what the protocol adds about the replaced logbook
+    };
+    static Vorher vergleichen(const QString& kopie, const Bestaetigung& bestaetigen);
     // A checked copy of the backup, written beside the file `neben`.
     QString gepruefteKopie(const QString& sicherung, const QString& neben);
     void sicherheitskopieAnlegen(const QString& logbuch);

@@ -89,6 +89,12 @@ QStringList ohneRuecksicherungsvermerk(QStringList inhalt)
     return inhalt;
 }
 
+// Restoring over a logbook with entries the backup lacks is what these tests do on purpose.
+bool zustimmen(const QString&)
+{
+    return true;
+}
+
 void sqliteAendern(const QString& datei, const char* sql)
 {
     sqlite3* db = nullptr;
@@ -134,7 +140,7 @@ TEST_F(Serversicherung, SicherungVomServerIstEineDateiWieJedeAndere)
     EXPECT_EQ(SicherungStore::ruecksicherungsMangel(sicherung), std::nullopt);
 
     TestDatabase datei(Datenbankart::SQLite);
-    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, datei.file());
+    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, datei.file(), zustimmen);
     EXPECT_EQ(ohneRuecksicherungsvermerk(tabelleninhalt()), ohneProtokollkopf(server));
     EXPECT_EQ(zeilennummern(), nummern);
     EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
@@ -146,7 +152,7 @@ TEST_F(Serversicherung, RuecksicherungErsetztDenInhaltDesServers)
     TestDatabase db(Datenbankart::PostgreSQL);
     build::ort(QStringLiteral("verschwindet"));
 
-    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort());
+    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort(), zustimmen);
 
     EXPECT_EQ(ohneRuecksicherungsvermerk(tabelleninhalt()), ohneProtokollkopf(datei));
     EXPECT_EQ(Database::ort(), db.ort());
@@ -164,7 +170,7 @@ TEST_F(Serversicherung, VeraenderteSicherungLaesstDenServerUnberuehrt)
     TestDatabase db(Datenbankart::PostgreSQL);
     const QStringList vorher = tabelleninhalt();
     try {
-        Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort());
+        Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort(), zustimmen);
         FAIL() << "zurückgesichert";
     } catch (const VarnoError& fehler) {
         EXPECT_EQ(fehler.message(), QStringLiteral("Der Inhalt der Sicherung stimmt nicht mit ihrer Prüfsumme überein: "
@@ -187,7 +193,27 @@ TEST_F(Serversicherung, ScheiternMittenImEinspielenLaesstDenServerUnberuehrt)
     TestDatabase db(Datenbankart::PostgreSQL);
     fuellen();
     const QStringList vorher = tabelleninhalt();
-    EXPECT_THROW(Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort()), VarnoError);
+    EXPECT_THROW(Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort(), zustimmen), VarnoError);
+    EXPECT_EQ(tabelleninhalt(), vorher);
+}
+
+TEST_F(Serversicherung, AbgelehnterVerlustLaesstDenServerUnberuehrt)
+{
+    {
+        TestDatabase datei(Datenbankart::SQLite);
+        SicherungStore::sichern(sicherung, FileOperations::system());
+    }
+    TestDatabase db(Datenbankart::PostgreSQL);
+    fuellen();
+    const QStringList vorher = tabelleninhalt();
+    QString gefragt;
+    const bool zurueckgesichert = Ruecksicherung(FileOperations::system())
+                                      .zuruecksichern(sicherung, db.ort(), [&gefragt](const QString& frage) {
+                                          gefragt = frage;
+                                          return false;
+                                      });
+    EXPECT_FALSE(zurueckgesichert);
+    EXPECT_TRUE(gefragt.startsWith(QStringLiteral("Das Fahrtenbuch enthält "))) << gefragt.toStdString();
     EXPECT_EQ(tabelleninhalt(), vorher);
 }
 
@@ -204,7 +230,7 @@ TEST_F(Serversicherung, SicherungEinesAelterenSchemasWirdBeimEinspielenNachgezog
     PruefsummenStore::eintragen(sicherung);
     TestDatabase db(Datenbankart::PostgreSQL);
 
-    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort());
+    Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort(), zustimmen);
 
     EXPECT_EQ(ohneRuecksicherungsvermerk(tabelleninhalt()), ohneProtokollkopf(datei));
     EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);

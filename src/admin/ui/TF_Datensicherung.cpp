@@ -154,7 +154,9 @@ void TF_Datensicherung::BtRueckSicherungClick()
     if (sicherung.isEmpty())
         return;
     try {
-        Ruecksicherung(*dateien_).zuruecksichern(sicherung, logbuch());
+        const auto verlustBestaetigen = [](const QString& frage) { return prompt::confirmDestructive(frage); };
+        if (!Ruecksicherung(*dateien_).zuruecksichern(sicherung, logbuch(), verlustBestaetigen))
+            return;
     } catch (const VarnoError& fehler) {
         fehlerBeimKopieren(fehler.message());
         return;

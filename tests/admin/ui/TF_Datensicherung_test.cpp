@@ -2,8 +2,10 @@
 
 #include "admin/Ruecksicherung.h"
 #include "admin/ui/TF_Datensicherung.h"
+#include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
+#include "db/Kettenanhang.h"
 #include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "platform/PosixFileOperations.h"
@@ -84,10 +86,13 @@ protected:
         return sicherungsordner + ersteSicherung;
     }
 
-    void zuruecksichern(const QString& sicherung)
+    // `verlust` answers the question before entries newer than the backup are discarded.
+    void zuruecksichern(const QString& sicherung, std::optional<PromptAnswer> verlust = std::nullopt)
     {
         oeffnen();
         ScriptedPrompts::get().answerPath(sicherung);
+        if (verlust)
+            ScriptedPrompts::get().answer(*verlust);
         fenster.BtRueckSicherung->click();
     }
 
@@ -257,12 +262,12 @@ TEST_F(DatensicherungTest, RuecksicherungStelltDenStandWiederHerUndArbeitetWeite
     const QStringList geaendert = logbuchinhalt(db.file());
     ScriptedPrompts::get().clear();
 
-    zuruecksichern(sicherung);
+    zuruecksichern(sicherung, PromptAnswer::Yes);
     const auto& dialog = ScriptedPrompts::get().shown().front();
     EXPECT_EQ(dialog.kind, QStringLiteral("openFile"));
     EXPECT_EQ(dialog.text, sicherungsordner);
     EXPECT_EQ(dialog.filter, QStringLiteral("Varno Sicherung (*.sav)"));
-    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Rücksicherung war erfolgreich.")});
+    EXPECT_EQ(ScriptedPrompts::get().texts().last(), QStringLiteral("Die Rücksicherung war erfolgreich."));
     EXPECT_TRUE(fenster.isVisible());
 
     ASSERT_TRUE(Database::isOpen());
@@ -277,6 +282,39 @@ TEST_F(DatensicherungTest, RuecksicherungStelltDenStandWiederHerUndArbeitetWeite
               gesichert.filter(QRegularExpression(QStringLiteral("^T_Protokoll\\|"))).size() + 1);
     EXPECT_EQ(logbuchinhalt(Ruecksicherung::sicherheitskopie(db.file())), geaendert);
     EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+}
+
+TEST_F(DatensicherungTest, RuecksicherungFragtBevorSieNeuereEintraegeVerwirft)
+{
+    const QString sicherung = sichern();
+    protokollEintragen(Ereignis::FahrerUmbenannt, QStringLiteral("Fahrer Meier in Maier umbenannt."));
+    const QString pruefwert = fahrtenbuchpruefung::pruefen().pruefwert();
+    const int fahrten = SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL"));
+    const int protokoll = SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Protokoll"));
+    const QStringList vorher = logbuchinhalt(db.file());
+    const QString frage = QStringLiteral("Das Fahrtenbuch enthält 0 Fahrtenbucheinträge, 0 Rohfahrten und 1 "
+                                         "Protokolleintrag mehr als diese Sicherung. Sie gehen mit der "
+                                         "Rücksicherung verloren. Trotzdem zurücksichern?");
+    ScriptedPrompts::get().clear();
+    zuruecksichern(sicherung, PromptAnswer::No);
+    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{frage});
+    EXPECT_EQ(logbuchinhalt(db.file()), vorher);
+    EXPECT_TRUE(temporaereDateien(db.directory()).isEmpty());
+
+    ScriptedPrompts::get().clear();
+    zuruecksichern(sicherung, PromptAnswer::Yes);
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              (QStringList{frage, QStringLiteral("Die Rücksicherung war erfolgreich.")}));
+    SqlStatement vermerk("SELECT Beschreibung FROM T_Protokoll WHERE ID = (SELECT MAX(ID) FROM T_Protokoll)");
+    vermerk.exec();
+    ASSERT_TRUE(vermerk.next());
+    EXPECT_TRUE(vermerk.text(QStringLiteral("Beschreibung"))
+                    .endsWith(QStringLiteral(". Ersetzt wurde das Fahrtenbuch mit Prüfwert %1 (%2 Fahrtenbucheinträge, "
+                                             "0 Rohfahrten und %3 Protokolleinträge).")
+                                  .arg(pruefwert)
+                                  .arg(fahrten)
+                                  .arg(protokoll)))
+        << vermerk.text(QStringLiteral("Beschreibung")).toStdString();
 }
 
 TEST_F(DatensicherungTest, AbgebrochenerDateidialogAendertNichts)
@@ -295,7 +333,7 @@ TEST_F(DatensicherungTest, UmbenennenScheitertLaesstDieDatenbankUnveraendert)
     UmbenennenScheitert dateien(db.file());
     fenster.setDateien(dateien);
 
-    zuruecksichern(sicherung);
+    zuruecksichern(sicherung, PromptAnswer::Yes);
     erwarteKopierfehler(QStringLiteral("Kein Speicherplatz"));
     ASSERT_TRUE(Database::isOpen());
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = ?", {QStringLiteral("NEU 1")}), 1);
@@ -523,8 +561,8 @@ TEST_F(BeschaedigteSicherung, BytekopieOhnePruefsummeWirdZurueckgesichert)
     const QStringList gesichert = logbuchinhalt(sicherung);
     build::fahrzeug({.kennzeichen = QStringLiteral("NACH DER SICHERUNG")});
     ScriptedPrompts::get().clear();
-    zuruecksichern(sicherung);
-    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Die Rücksicherung war erfolgreich.")});
+    zuruecksichern(sicherung, PromptAnswer::Yes);
+    EXPECT_EQ(ScriptedPrompts::get().texts().last(), QStringLiteral("Die Rücksicherung war erfolgreich."));
     // The restore itself is the protocol's newest entry; everything else is the backup's.
     EXPECT_EQ(ohneProtokoll(logbuchinhalt(db.file())), ohneProtokoll(gesichert));
 }

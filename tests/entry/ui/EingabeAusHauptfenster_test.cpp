@@ -19,18 +19,28 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Starts the program and chooses "Fahrten erfassen" in its main window.
+TF_Eingabe* fahrtenErfassen(Varno& varno)
+{
+    varno.starten(false);
+    THauptform* haupt = varno.hauptform();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(haupt));
+    haupt->RBerfassen->click();
+    haupt->BtOK->click();
+    return varno.eingabe();
+}
+
+} // namespace
+
 TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
 {
     TestDatabase db;
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
     Varno varno{db.file()};
-    varno.starten(false);
     THauptform* haupt = varno.hauptform();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));
-
-    haupt->RBerfassen->click();
-    haupt->BtOK->click();
-    TF_Eingabe* eingabe = varno.eingabe();
+    TF_Eingabe* eingabe = fahrtenErfassen(varno);
     ASSERT_TRUE(eingabe->isVisible());
     EXPECT_EQ(eingabe->windowTitle(), QStringLiteral("Fahrtenbuch für Musterfahrzeug"));
     EXPECT_FALSE(haupt->CbKFZ->isEnabled());
@@ -114,13 +124,9 @@ TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
                   .ziel = build::ort(QStringLiteral("Kunde Süd")),
                   .art = 2});
     Varno varno{db.file()};
-    varno.starten(false);
     THauptform* haupt = varno.hauptform();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt));
-    haupt->RBerfassen->click();
-    haupt->BtOK->click();
-    TF_Eingabe* eingabe = varno.eingabe();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(eingabe));
+    TF_Eingabe* eingabe = fahrtenErfassen(varno);
+    ASSERT_TRUE(eingabe->isVisible());
     eingabe->Cbnach->setEditText(QStringLiteral("Kunde Nord"));
     ASSERT_TRUE(eingabe->BtLetzteKorrigieren->isEnabled());
 
