@@ -35,6 +35,8 @@ protected:
 
     void TearDown() override
     {
+        uhr_.stop();
+        uhr_.disconnect();
         kollegeFertig();
         db_.reset();
     }
@@ -70,14 +72,14 @@ protected:
     }
 
     // Looks at the window every 50 ms while the save waits; `schritt` answers true once it has acted.
-    static void beobachten(const Wartefenster& fenster, const std::function<bool()>& schritt)
+    // The timer goes with the test: nothing of it may fire in the next one.
+    void beobachten(const Wartefenster& fenster, const std::function<bool()>& schritt)
     {
-        auto* uhr = new QTimer;
-        QObject::connect(uhr, &QTimer::timeout, uhr, [&fenster, schritt, uhr] {
+        QObject::connect(&uhr_, &QTimer::timeout, &uhr_, [this, &fenster, schritt] {
             if (fenster.isVisible() && schritt())
-                uhr->deleteLater();
+                uhr_.stop();
         });
-        uhr->start(50);
+        uhr_.start(50);
     }
 
     static QString gewartet(const Wartefenster& fenster)
@@ -86,6 +88,7 @@ protected:
     }
 
     std::optional<TestDatabase> db_;
+    QTimer uhr_;
     PGconn* kollege_ = nullptr;
     int kfz_ = 0;
 };
