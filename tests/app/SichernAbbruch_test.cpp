@@ -23,13 +23,17 @@
 namespace {
 
 // Ends the program's session on the server once it waits for a lock; from a connection of its own.
-void sitzungBeendenSobaldSieWartet(const QByteArray& verwalter, bool& beendet)
+// Only in this test's database: the test programs of the other runs share the cluster.
+void sitzungBeendenSobaldSieWartet(const QByteArray& verwalter, const QByteArray& datenbank, bool& beendet)
 {
     PGconn* verbindung = PQconnectdb(verwalter.constData());
+    const char* werte[] = {datenbank.constData()};
     for (int versuch = 0; versuch < 200 && !beendet; ++versuch) {
         PGresult* ergebnis =
-            PQexec(verbindung, "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE application_name = "
-                               "'Varno' AND wait_event_type = 'Lock'");
+            PQexecParams(verbindung,
+                         "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE application_name = 'Varno' "
+                         "AND wait_event_type = 'Lock' AND datname = $1",
+                         1, nullptr, werte, nullptr, nullptr, 0);
         beendet = PQresultStatus(ergebnis) == PGRES_TUPLES_OK && PQntuples(ergebnis) > 0;
         PQclear(ergebnis);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -54,7 +58,8 @@ TEST(SichernAbbruch, BeendeteSitzungGibtEineDeutscheZeileUndKeineReste)
     PQclear(PQexec(sperre, "BEGIN; LOCK TABLE t_mirel IN ACCESS EXCLUSIVE MODE"));
 
     bool beendet = false;
-    std::thread verwalter(sitzungBeendenSobaldSieWartet, testserver::adresse()->toUtf8(), std::ref(beendet));
+    std::thread verwalter(sitzungBeendenSobaldSieWartet, testserver::adresse()->toUtf8(), QByteArray(PQdb(sperre)),
+                          std::ref(beendet));
     QTemporaryDir ablage;
     const Lauf lauf = varno({"sichern", ablage.path(), "--datenbank", logbuch});
     const int code = lauf.code;
