@@ -44,24 +44,24 @@ bool enthalten(const Anker& anker)
     return pruefkette::gesamtwert(koepfe) == anker.pruefwert;
 }
 
-std::optional<Befund> letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet)
+Befund letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet)
 {
     const Ankerdatei::Inhalt inhalt = datei.lesen();
-    const std::optional<Anker> anker = letzter(inhalt.anker, logbuch);
-    std::optional<Befund> befund;
-    if (anker)
+    Befund befund;
+    if (const std::optional<Anker> anker = letzter(inhalt.anker, logbuch))
         befund = ergebnis(*anker);
     else if (erwartet)
-        befund = Befund{.stimmt = false,
-                        .text = inhalt.vorhanden
-                                    ? QStringLiteral("Die Datei %1 enthält keinen Prüfwertanker.").arg(datei.pfad())
-                                    : QStringLiteral("Die Datei %1 gibt es nicht.").arg(datei.pfad())};
+        befund = {.stimmt = false,
+                  .text = inhalt.vorhanden
+                              ? QStringLiteral("Die Datei %1 enthält keinen Prüfwertanker.").arg(datei.pfad())
+                              : QStringLiteral("Die Datei %1 gibt es nicht.").arg(datei.pfad())};
+    else
+        befund.text =
+            QStringLiteral("In %1 ist für dieses Fahrtenbuch noch kein Stand festgehalten.").arg(datei.pfad());
     if (inhalt.schaden) {
-        if (!befund)
-            befund = Befund{};
-        befund->text = (befund->text.isEmpty() ? QString() : befund->text + QLatin1Char('\n')) + *inhalt.schaden;
-        befund->stimmt = befund->stimmt && !erwartet;
-        befund->beschaedigt = true;
+        befund.text += QLatin1Char('\n') + *inhalt.schaden;
+        befund.stimmt = befund.stimmt && !erwartet;
+        befund.beschaedigt = true;
     }
     return befund;
 }

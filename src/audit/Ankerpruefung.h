@@ -20,9 +20,8 @@ struct Befund {
 };
 
 // Checks the last anchor of `logbuch` in the file (the last of any logbook when none is named).
-// Nothing to say when the file holds no anchor of it and `erwartet` is false; a damaged file is
-// named, and counts against the logbook only when the anchors were `erwartet` (a file given for
-// the check).
-std::optional<Befund> letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet);
+// A file without an anchor of it, or a damaged file, counts against the logbook only when the
+// anchors were `erwartet` (a file given for the check); otherwise it is only said.
+Befund letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet);
 
 } // namespace ankerpruefung

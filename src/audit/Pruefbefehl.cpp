@@ -54,10 +54,8 @@ bool ankerVergleichen(const std::optional<QString>& anker, QString& text)
     const auto befund = anker ? ankerpruefung::letztenPruefen(Ankerdatei(*anker), std::nullopt, true)
                               : ankerpruefung::letztenPruefen(Ankerdatei(Ankerdatei::benutzerdatei()),
                                                               verankerung::logbuchname(), false);
-    if (!befund)
-        return true;
-    text += QLatin1Char('\n') + befund->text;
-    return befund->stimmt;
+    text += QLatin1Char('\n') + befund.text;
+    return befund.stimmt;
 }
 
 } // namespace
@@ -75,13 +73,12 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
         schemaPruefen();
         const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
         QString text = ergebnis.bericht();
-        bool stimmt = ergebnis.unveraendert();
+        bool stimmt = ankerVergleichen(anker, text) && ergebnis.unveraendert();
         if (gesucht) {
             const std::optional<qint64> stand = standsuche::finden(*gesucht, ergebnis);
             text += QLatin1Char('\n') + standText(*gesucht, stand);
             stimmt = stimmt && stand.has_value();
         }
-        stimmt = ankerVergleichen(anker, text) && stimmt;
         // Only a check against the user's own anchors moves them on: a file given for the check
         // is someone else's record.
         if (!anker && stimmt)

@@ -29,8 +29,8 @@ QStringList festhalten(const pruefkette::Koepfe& koepfe, const QString& anlass, 
     // Anchoring a state that lost the anchored one would make a rollback or a recompute the new
     // truth.
     if (anschluss == Anschluss::Fortsetzung)
-        if (const auto bisher = ankerpruefung::letztenPruefen(eigene, logbuchname(), false); bisher && !bisher->stimmt)
-            return {QStringLiteral("Der Prüfwert wurde nicht festgehalten: ") + bisher->text};
+        if (const auto bisher = ankerpruefung::letztenPruefen(eigene, logbuchname(), false); !bisher.stimmt)
+            return {QStringLiteral("Der Prüfwert wurde nicht festgehalten: ") + bisher.text};
     Anker anker{Clock::now(), anlass, pruefkette::gesamtwert(koepfe), {}, logbuchname()};
     for (pruefkette::Kette kette : pruefkette::alleKetten)
         anker.anzahl[pruefkette::index(kette)] = koepfe[pruefkette::index(kette)].anzahl;

@@ -9,6 +9,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/Dateieingriff.h"
 #include "support/Kettenangriffe.h"
 #include "support/ScriptedPrompts.h"
@@ -40,17 +41,7 @@ protected:
     }
     ~Ankerstellen() override { Clock::reset(); }
 
-    void fahrt(int tag)
-    {
-        const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
-        build::fahrt({.kfz = golf,
-                      .ab = ab,
-                      .an = ab.addSecs(3600),
-                      .kmAb = 1000 + 50 * tag,
-                      .kmAn = 1050 + 50 * tag,
-                      .start = 1,
-                      .ziel = 1});
-    }
+    void fahrt(int tag) { build::maerzfahrt(golf, tag); }
 
     static std::vector<Anker> eigeneAnker() { return Ankerdatei(Ankerdatei::benutzerdatei()).lesen().anker; }
 
@@ -143,4 +134,26 @@ TEST_F(Ankerstellen, DieSicherungDerBefehlszeileHaeltIhrenStandDanebenFest)
               pruefkette::gesamtwert(PruefwertvermerkStore::gesicherteKoepfe(sicherung)));
     EXPECT_EQ(eigeneAnker().back(), daneben.anker.front());
     Database::open(db.file());
+}
+
+TEST_F(Ankerstellen, ExportUndJahresfahrtenbuchHaltenDenStandFest)
+{
+    TF_AuswertungMirel* auswertung = varno.auswertung();
+    auswertung->show();
+    auswertung->btAnzeigenClick();
+    ScriptedPrompts::get().answerPath(sicherungen.filePath(QStringLiteral("fahrten.csv")));
+    auswertung->btExportieren->click();
+    ASSERT_TRUE(QFile::exists(sicherungen.filePath(QStringLiteral("fahrten.csv"))));
+    ASSERT_EQ(eigeneAnker().size(), 1U);
+    EXPECT_EQ(eigeneAnker().back().anlass, QStringLiteral("Export"));
+
+    Database::close();
+    const Lauf lauf = ::varno({QStringLiteral("export"), QStringLiteral("--fahrzeug"), QStringLiteral("B-XY 1, Golf"),
+                               QStringLiteral("--jahr"), QStringLiteral("2006"), QStringLiteral("--csv"),
+                               sicherungen.filePath(QStringLiteral("2006.csv"))});
+    Database::open(db.file());
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
+    ASSERT_EQ(eigeneAnker().size(), 2U);
+    EXPECT_EQ(eigeneAnker().back().anlass, QStringLiteral("Jahresfahrtenbuch"));
+    EXPECT_EQ(eigeneAnker().back().pruefwert, eigeneAnker().front().pruefwert);
 }

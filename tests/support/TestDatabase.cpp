@@ -109,6 +109,18 @@ int fahrt(const Fahrt& f)
     return static_cast<int>(id);
 }
 
+int maerzfahrt(int kfz, int tag)
+{
+    const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
+    return fahrt({.kfz = kfz,
+                  .ab = ab,
+                  .an = ab.addSecs(3600),
+                  .kmAb = 1000 + 50 * tag,
+                  .kmAn = 1050 + 50 * tag,
+                  .start = 1,
+                  .ziel = 1});
+}
+
 int rohfahrt(const Rohfahrt& r)
 {
     Kettentransaktion kette;

@@ -92,6 +92,9 @@ struct Fahrt {
     QString bemerkung;
 };
 int fahrt(const Fahrt& f);
+// An hour's trip of `kfz` at 08:00 on day `tag` of March 2006, the odometer at 1000 + 50 * tag;
+// the days follow one another without a gap.
+int maerzfahrt(int kfz, int tag);
 
 struct Rohfahrt {
     QString cfid = QStringLiteral("123456789");

@@ -35,11 +35,11 @@ void ankerPruefen()
 {
     const auto befund =
         ankerpruefung::letztenPruefen(Ankerdatei(Ankerdatei::benutzerdatei()), verankerung::logbuchname(), false);
-    if (befund && !befund->stimmt)
+    if (!befund.stimmt)
         prompt::warning(QStringLiteral("Das Fahrtenbuch ist nicht mehr auf dem festgehaltenen Stand.\n\n") +
-                        befund->text);
-    else if (befund && befund->beschaedigt)
-        prompt::warning(QStringLiteral("Die Datei der festgehaltenen Prüfwerte ist beschädigt.\n\n") + befund->text);
+                        befund.text);
+    else if (befund.beschaedigt)
+        prompt::warning(QStringLiteral("Die Datei der festgehaltenen Prüfwerte ist beschädigt.\n\n") + befund.text);
 }
 
 } // namespace

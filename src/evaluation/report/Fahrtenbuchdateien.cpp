@@ -1,6 +1,7 @@
 #include "evaluation/report/Fahrtenbuchdateien.h"
 
 #include "audit/Pruefstand.h"
+#include "audit/Verankerung.h"
 #include "common/CsvSchreiber.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/BerichtStore.h"
@@ -62,7 +63,7 @@ Auftrag jahresauftrag(int fahrzeug, const QString& kennzeichen, int jahr, const 
 
 namespace {
 
-void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz)
+void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz, Pruefstand& stand)
 {
     FahrtenBerichtDaten daten;
     daten.kfz = auftrag.kennzeichen;
@@ -74,7 +75,7 @@ void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const F
     daten.korrekturen = berichtskorrekturen(auftrag.fahrzeug, false, filtergrenzen::abfahrtAb(auftrag.von),
                                             filtergrenzen::ankunftBis(auftrag.bis));
     ReportDefinition bericht = TQuickReport::bericht(daten);
-    pruefvermerkEinfuegen(bericht, Pruefstand().vermerk());
+    pruefvermerkEinfuegen(bericht, stand.vermerk());
     writePdf(layOutReport(bericht), auftrag.pdf);
 }
 
@@ -84,10 +85,13 @@ void schreiben(const Auftrag& auftrag)
 {
     const Fahrtenliste liste = AuswertungStore().fahrten(filter(auftrag.fahrzeug, auftrag.von, auftrag.bis));
     const Fahrtenzusatz zusatz = BerichtStore().fahrtenzusatz(liste);
+    Pruefstand stand;
     if (!auftrag.pdf.isEmpty())
-        berichtSchreiben(auftrag, liste, zusatz);
+        berichtSchreiben(auftrag, liste, zusatz, stand);
     if (!auftrag.csv.isEmpty())
         CsvSchreiber::inDatei(auftrag.csv, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, liste, zusatz); });
+    // The next start and "varno pruefen" name what went wrong with the anchor file.
+    verankerung::festhalten(stand, QStringLiteral("Jahresfahrtenbuch"));
 }
 
 } // namespace fahrtenbuchdateien

@@ -16,7 +16,7 @@ QString Auswertungsexport::verzeichnis() const
     return verzeichnis_.isEmpty() ? QDir::homePath() : verzeichnis_;
 }
 
-void Auswertungsexport::ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
+bool Auswertungsexport::ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
                                 const QString& fahrer)
 {
     const QString vorschlag = ansichtsexport::vorschlag(stand, fahrzeug, fahrer);
@@ -24,16 +24,17 @@ void Auswertungsexport::ansicht(const Auswertungsstand& stand, const Fahrtenlist
         Prompts::instance().saveFile(QStringLiteral("Exportieren"), QDir(verzeichnis()).filePath(vorschlag),
                                      QStringLiteral("CSV-Datei (*.csv)"));
     if (gewaehlt.isEmpty())
-        return;
+        return false;
     const QString pfad = exportname::mitEndung(gewaehlt, QStringLiteral("csv"));
     try {
         const Sanduhr sanduhr;
         ansichtsexport::schreiben(pfad, stand, fahrten);
     } catch (const VarnoError& fehler) {
         prompt::error(fehler.message());
-        return;
+        return false;
     }
     verzeichnis_ = QFileInfo(pfad).absolutePath();
+    return true;
 }
 
 void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen)

@@ -12,7 +12,8 @@
 // starts the next export where the last one went.
 class Auswertungsexport {
 public:
-    void ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
+    // Whether the file was written.
+    bool ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
                  const QString& fahrer);
     // The vehicle chosen in the filter; none asks the user to choose one.
     void jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen);

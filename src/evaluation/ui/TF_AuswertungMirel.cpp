@@ -1,6 +1,7 @@
 #include "evaluation/ui/TF_AuswertungMirel.h"
 
 #include "audit/Pruefstand.h"
+#include "audit/Verankerung.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
@@ -448,8 +449,8 @@ void TF_AuswertungMirel::btStammfahrtClick()
 
 void TF_AuswertungMirel::btExportierenClick()
 {
-    if (stand_.angezeigt)
-        export_.ansicht(stand_, fahrtenliste(), cbFahrzeug->currentText(), cbFahrer->currentText());
+    if (stand_.angezeigt && export_.ansicht(stand_, fahrtenliste(), cbFahrzeug->currentText(), cbFahrer->currentText()))
+        standFesthalten(QStringLiteral("Export"));
 }
 
 void TF_AuswertungMirel::btJahresfahrtenbuchClick()
@@ -459,8 +460,18 @@ void TF_AuswertungMirel::btJahresfahrtenbuchClick()
 
 void TF_AuswertungMirel::btExportClick()
 {
-    if (druckvorschau_)
-        druckvorschau_();
+    if (!druckvorschau_)
+        return;
+    druckvorschau_();
+    standFesthalten(QStringLiteral("Bericht"));
+}
+
+// A report or export leaves the state it shows noted outside the logbook; the next start and
+// "varno pruefen" name what went wrong with the file.
+void TF_AuswertungMirel::standFesthalten(const QString& anlass)
+{
+    if (pruefstand_)
+        verankerung::festhalten(*pruefstand_, anlass);
 }
 
 // --- Corrections and the check of the logbook ---

@@ -82,6 +82,7 @@ public slots:
     void btStammfahrtClick();
     void btExportClick();
     void btExportierenClick();
+    void standFesthalten(const QString& anlass);
     void btJahresfahrtenbuchClick();
     void FahrtKorrigieren();
     void FahrtStornieren();
