@@ -21,6 +21,12 @@ std::optional<QString> ohneGrund(const QString& grund, const QString& meldung)
 
 } // namespace
 
+QStringList ueblicheGruende()
+{
+    return {QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"), QStringLiteral("falsches Fahrzeug"),
+            QStringLiteral("falsche Fahrtart")};
+}
+
 std::optional<QString> ohneGrundKorrigiert(const QString& grund)
 {
     return ohneGrund(grund, QStringLiteral("Bitte geben Sie den Grund der Korrektur an."));

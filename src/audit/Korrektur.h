@@ -32,6 +32,9 @@ struct Korrektur {
 // The rules of correcting and cancelling a stored trip and the words for them.
 namespace korrektur {
 
+// What users most often give as the reason; any other text may be typed.
+QStringList ueblicheGruende();
+
 // The refusal when no reason is given; nothing when there is one.
 std::optional<QString> ohneGrundKorrigiert(const QString& grund);
 std::optional<QString> ohneGrundStorniert(const QString& grund);

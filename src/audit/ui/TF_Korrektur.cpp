@@ -30,10 +30,6 @@ namespace {
 const QStringList arten = {QStringLiteral("unzugeordnet"), QStringLiteral("privat"), QStringLiteral("Arbeitsweg"),
                            QStringLiteral("geschäftlich")};
 
-// What users most often correct, offered as the reason; any other text may be typed.
-const QStringList ueblicheGruende = {QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"),
-                                     QStringLiteral("falsches Fahrzeug"), QStringLiteral("falsche Fahrtart")};
-
 void fuellen(QComboBox* feld, const QStringList& eintraege)
 {
     const QString text = feld->currentText();
@@ -75,7 +71,7 @@ void TF_Korrektur::baueOberflaeche()
     CbGrund = benannt(new QComboBox, "CbGrund");
     CbGrund->setEditable(true);
     CbGrund->setInsertPolicy(QComboBox::NoInsert);
-    CbGrund->addItems(ueblicheGruende);
+    CbGrund->addItems(korrektur::ueblicheGruende());
     EGrund = benannt(CbGrund->lineEdit(), "EGrund");
     btSpeichern = benannt(new QPushButton(QStringLiteral("&Speichern")), "btSpeichern");
     btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");

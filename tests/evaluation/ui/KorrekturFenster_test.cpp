@@ -237,6 +237,14 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     auswertung()->btStornieren->click();
     EXPECT_EQ(ScriptedPrompts::get().shown().front().text,
               QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf stornieren. Grund der Stornierung:"));
+    // The reasons the correction window offers, in the same order; any other text may be typed.
+    QStringList imKorrekturfenster;
+    for (int i = 0; i < varno.korrektur()->CbGrund->count(); ++i)
+        imKorrekturfenster << varno.korrektur()->CbGrund->itemText(i);
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().suggestions, imKorrekturfenster);
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().suggestions,
+              (QStringList{QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"),
+                           QStringLiteral("falsches Fahrzeug"), QStringLiteral("falsche Fahrtart")}));
     EXPECT_EQ(liste()->model()->rowCount(), 1);
     EXPECT_EQ(auswertung()->sbAnzahl->text(), QStringLiteral("Anzahl Fahrten: 1"));
     EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 50"));
