@@ -80,4 +80,9 @@ QString protokolltext(const Korrektur& k)
         .arg(fahrt(k.alt), aenderungen(k).join(QStringLiteral("; ")), k.neu.grund);
 }
 
+QString umsetzungstext(const Fassung& alt, const Fassung& neu, const QString& grund)
+{
+    return QStringLiteral("%1 storniert und unter %2 neu gespeichert. Grund: %3").arg(fahrt(alt), neu.fahrzeug, grund);
+}
+
 } // namespace korrektur

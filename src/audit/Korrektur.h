@@ -47,5 +47,7 @@ QStringList aenderungen(const Korrektur& korrektur);
 QString fahrt(const Fassung& fassung);
 // The protocol's description of the correction or cancellation.
 QString protokolltext(const Korrektur& korrektur);
+// The protocol's description of a trip cancelled under one vehicle and stored as `neu` under another.
+QString umsetzungstext(const Fassung& alt, const Fassung& neu, const QString& grund);
 
 } // namespace korrektur

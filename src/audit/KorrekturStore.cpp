@@ -47,15 +47,27 @@ Fassung vorhandeneFassung(int fahrtId)
     return *gefunden;
 }
 
+qlonglong ersetzendeZeile(Kettenanhang& anhang, const Fassung& alt, Fahrtenbucheintrag neu, const QString& grund)
+{
+    neu.ersetztId = alt.id;
+    neu.grund = grund;
+    return anhang.anhaengen(neu);
+}
+
 // Within the transaction: `eintrag` may resolve names, which must go with the row.
 qlonglong ersetzen(Kettenanhang& anhang, const Fassung& alt, Fahrtenbucheintrag neu, const QString& grund,
                    Ereignis ereignis)
 {
-    neu.ersetztId = alt.id;
-    neu.grund = grund;
-    const qlonglong id = anhang.anhaengen(neu);
+    const qlonglong id = ersetzendeZeile(anhang, alt, std::move(neu), grund);
     anhang.protokollieren(ereignis, korrektur::protokolltext({alt, *fassung(static_cast<int>(id))}));
     return id;
+}
+
+Fahrtenbucheintrag stornozeile(int fahrtId)
+{
+    Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
+    storno.storniert = true;
+    return storno;
 }
 
 nachbarpruefung::Lage lage(const Fassung& f)
@@ -84,6 +96,33 @@ nachbarpruefung::Nachbarn nachbarn(int kfz, const QDateTime& abfahrt, int ausser
             nachbar(QStringLiteral(">"), QStringLiteral("ASC"), kfz, abfahrt, ausserFahrt)};
 }
 
+nachbarpruefung::Lage lage(const fahrtspeicherung::Auftrag& neu, int id)
+{
+    return {id, neu.abDat, neu.anDat, neu.kmAb, neu.kmAn};
+}
+
+const QString vonDerKarte = QStringLiteral(
+    "eine Fahrt von der Speicherkarte bleibt bei dem Fahrzeug, dessen Fahrtenschreiber sie aufgezeichnet hat.");
+
+// Where `neu` would sit among the current trips of its vehicle, which takes its trips by hand.
+nachbarpruefung::Befund einordnung(const fahrtspeicherung::Auftrag& neu)
+{
+    if (kartenfahrzeug(neu.fahrzeug))
+        return {QStringLiteral("die Fahrten von %1 kommen von der Speicherkarte.")
+                    .arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
+                std::nullopt};
+    return nachbarpruefung::einordnen(lage(neu, 0), nachbarn(neu.fahrzeug, neu.abDat, 0));
+}
+
+nachbarpruefung::Befund umsetzung(const Fassung& alt, const fahrtspeicherung::Auftrag& neu)
+{
+    if (kartenfahrzeug(alt.kfz))
+        return {vonDerKarte, std::nullopt};
+    if (neu.fahrzeug == alt.kfz)
+        return {QStringLiteral("sie ist bereits bei diesem Fahrzeug."), std::nullopt};
+    return einordnung(neu);
+}
+
 nachbarpruefung::Befund befund(const Fassung& alt, const fahrtspeicherung::Auftrag& neu)
 {
     const nachbarpruefung::Lage neueLage{alt.id, neu.abDat, neu.anDat, neu.kmAb, neu.kmAn};
@@ -94,9 +133,25 @@ nachbarpruefung::Befund befund(const Fassung& alt, const fahrtspeicherung::Auftr
     return nachbarpruefung::pruefen(lage(alt), neueLage, nachbarn(alt.kfz, neu.abDat, alt.id));
 }
 
-[[noreturn]] void ablehnen(const Fassung& alt, const QString& regel)
+[[noreturn]] void ablehnen(const QString& fahrt, const QString& regel)
 {
-    throw VarnoError(QStringLiteral("%1: %2 Es wurde nichts gespeichert.").arg(korrektur::fahrt(alt), regel));
+    throw VarnoError(QStringLiteral("%1: %2 Es wurde nichts gespeichert.").arg(fahrt, regel));
+}
+
+// Refuses, naming the trip, what breaks a rule, and a following trip that has to move but may not.
+void durchsetzen(const QString& fahrt, const nachbarpruefung::Befund& gefunden, bool folgefahrtMitkorrigieren)
+{
+    if (gefunden.ablehnung)
+        ablehnen(fahrt, *gefunden.ablehnung);
+    if (gefunden.folgefahrt && !folgefahrtMitkorrigieren)
+        ablehnen(fahrt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
+                            .arg(gefunden.folgefahrt->kmAb));
+}
+
+QString nachgetrageneFahrt(const fahrtspeicherung::Auftrag& neu)
+{
+    return QStringLiteral("Nachgetragene %1, %2")
+        .arg(nachbarpruefung::fahrtVom(neu.abDat), FahrzeugStore::kennzeichen(neu.fahrzeug));
 }
 
 // The following trip with its departure reading moved, as one more correction with the same reason.
@@ -168,11 +223,7 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     Kettentransaktion transaktion;
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
-    if (gefunden.ablehnung)
-        ablehnen(alt, *gefunden.ablehnung);
-    if (gefunden.folgefahrt && !folgefahrtMitkorrigieren)
-        ablehnen(alt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
-                          .arg(gefunden.folgefahrt->kmAb));
+    durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
     const qlonglong id =
         ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
@@ -184,10 +235,51 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
 qlonglong stornieren(int fahrtId, const QString& grund)
 {
     Kettentransaktion transaktion;
+    const qlonglong id = ersetzen(transaktion, vorhandeneFassung(fahrtId), stornozeile(fahrtId), grund,
+                                  Ereignis::Stornierung);
+    transaktion.commit();
+    return id;
+}
+
+nachbarpruefung::Befund umsetzbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu)
+{
+    Transaction lesen(Transaction::Art::Lesen);
+    return umsetzung(vorhandeneFassung(fahrtId), neu);
+}
+
+qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund,
+                   bool folgefahrtMitkorrigieren)
+{
+    Kettentransaktion transaktion;
     const Fassung alt = vorhandeneFassung(fahrtId);
-    Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
-    storno.storniert = true;
-    const qlonglong id = ersetzen(transaktion, alt, storno, grund, Ereignis::Stornierung);
+    const nachbarpruefung::Befund gefunden = umsetzung(alt, neu);
+    durchsetzen(QStringLiteral("%1 unter %2").arg(korrektur::fahrt(alt), FahrzeugStore::kennzeichen(neu.fahrzeug)),
+                gefunden, folgefahrtMitkorrigieren);
+    ersetzendeZeile(transaktion, alt, stornozeile(fahrtId), grund);
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    transaktion.protokollieren(Ereignis::Stornierung,
+                               korrektur::umsetzungstext(alt, *fassung(static_cast<int>(id)), grund));
+    if (gefunden.folgefahrt)
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
+    transaktion.commit();
+    return id;
+}
+
+nachbarpruefung::Befund nachtragbefund(const fahrtspeicherung::Auftrag& neu)
+{
+    Transaction lesen(Transaction::Art::Lesen);
+    return einordnung(neu);
+}
+
+qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkorrigieren)
+{
+    Kettentransaktion transaktion;
+    const nachbarpruefung::Befund gefunden = einordnung(neu);
+    durchsetzen(nachgetrageneFahrt(neu), gefunden, folgefahrtMitkorrigieren);
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    if (gefunden.folgefahrt)
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt,
+                              QStringLiteral("%1 nachgetragen").arg(nachbarpruefung::fahrtVom(neu.abDat)));
     transaktion.commit();
     return id;
 }

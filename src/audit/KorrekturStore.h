@@ -32,6 +32,25 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
                       bool folgefahrtMitkorrigieren = false);
 qlonglong stornieren(int fahrtId, const QString& grund);
 
+// "Fahrzeug ändern": the trip as `neu` under the vehicle `neu.fahrzeug`, among that vehicle's current
+// trips around it, read now. Both vehicles take their trips by hand: a card trip stays with the
+// vehicle whose recorder recorded it.
+nachbarpruefung::Befund umsetzbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu);
+// Cancels the trip with the reason and stores `neu` under the other vehicle as a trip of its own,
+// checked there once more, with one protocol entry; the following trip there is corrected with the
+// same reason if `folgefahrtMitkorrigieren` and it has to be. All or nothing, like korrigieren().
+// Returns the new trip's ID.
+qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund,
+                   bool folgefahrtMitkorrigieren = false);
+
+// "Fahrt nachtragen": a forgotten trip of a vehicle that takes its trips by hand, among the
+// vehicle's current trips around it, read now.
+nachbarpruefung::Befund nachtragbefund(const fahrtspeicherung::Auftrag& neu);
+// Stores the forgotten trip with the time it is entered, checked once more; the following trip is
+// corrected, with the reason that a trip was entered later, if `folgefahrtMitkorrigieren` and it
+// has to be. All or nothing. Returns the new trip's ID.
+qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkorrigieren = false);
+
 // The corrections and cancellations of trips that departed or arrived within the period (either
 // version), of one vehicle or all, in the order they were made.
 std::vector<Korrektur> korrekturen(std::optional<int> fahrzeug, bool ohneMusterfahrzeug, const QDateTime& von,

@@ -40,21 +40,15 @@ std::optional<QString> mitDerFolgendenFahrt(const Lage& neu, const Lage& danach)
 }
 
 // The following trip began where the old version ended, or it would now begin below the new end.
-bool folgefahrtMussFolgen(const Lage& alt, const Lage& neu, const Lage& danach)
+bool folgefahrtMussFolgen(const std::optional<Lage>& alt, const Lage& neu, const Lage& danach)
 {
     if (neu.kmAn == danach.kmAb)
         return false;
-    return danach.kmAb == alt.kmAn || danach.kmAb < neu.kmAn;
+    return (alt && danach.kmAb == alt->kmAn) || danach.kmAb < neu.kmAn;
 }
 
-} // namespace
-
-Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
+Befund zwischenDenNachbarn(const std::optional<Lage>& alt, const Lage& neu, const Nachbarn& nachbarn)
 {
-    // A version whose times and readings stay as they were keeps its place, even in a logbook that
-    // was out of order before.
-    if (alt == neu)
-        return {};
     if (nachbarn.davor)
         if (auto ablehnung = mitDerFahrtDavor(neu, *nachbarn.davor))
             return {ablehnung, std::nullopt};
@@ -67,6 +61,22 @@ Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
     Lage folgefahrt = *nachbarn.danach;
     folgefahrt.kmAb = neu.kmAn;
     return {std::nullopt, folgefahrt};
+}
+
+} // namespace
+
+Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
+{
+    // A version whose times and readings stay as they were keeps its place, even in a logbook that
+    // was out of order before.
+    if (alt == neu)
+        return {};
+    return zwischenDenNachbarn(alt, neu, nachbarn);
+}
+
+Befund einordnen(const Lage& neu, const Nachbarn& nachbarn)
+{
+    return zwischenDenNachbarn(std::nullopt, neu, nachbarn);
 }
 
 QString fahrtVom(const QDateTime& abfahrt)
