@@ -72,6 +72,21 @@ QString fahrt(const Fassung& fassung)
     return QStringLiteral("Fahrt vom %1, %2").arg(zeit(fassung.abDat), fassung.fahrzeug);
 }
 
+QString umgesetzteFahrt(const Fassung& alt, const QString& zielfahrzeug)
+{
+    return QStringLiteral("%1 unter %2").arg(fahrt(alt), zielfahrzeug);
+}
+
+QString nachgetrageneFahrt(const QDateTime& abfahrt, const QString& fahrzeug)
+{
+    return QStringLiteral("Nachgetragene Fahrt vom %1, %2").arg(zeit(abfahrt), fahrzeug);
+}
+
+QString nachtragsgrund(const QDateTime& abfahrt)
+{
+    return QStringLiteral("Fahrt vom %1 nachgetragen").arg(zeit(abfahrt));
+}
+
 QString protokolltext(const Korrektur& k)
 {
     if (k.neu.storniert)

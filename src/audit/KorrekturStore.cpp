@@ -104,12 +104,21 @@ nachbarpruefung::Lage lage(const fahrtspeicherung::Auftrag& neu, int id)
 const QString vonDerKarte = QStringLiteral(
     "eine Fahrt von der Speicherkarte bleibt bei dem Fahrzeug, dessen Fahrtenschreiber sie aufgezeichnet hat.");
 
+bool abgeschlossen(int kfz)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE ID = ? AND Abgeschlossen = 1"),
+                                   {kfz}) > 0;
+}
+
 // Where `neu` would sit among the current trips of its vehicle, which takes its trips by hand.
 nachbarpruefung::Befund einordnung(const fahrtspeicherung::Auftrag& neu)
 {
     if (kartenfahrzeug(neu.fahrzeug))
         return {QStringLiteral("die Fahrten von %1 kommen von der Speicherkarte.")
                     .arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
+                std::nullopt};
+    if (abgeschlossen(neu.fahrzeug))
+        return {QStringLiteral("das Fahrtenbuch von %1 ist abgeschlossen.").arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
                 std::nullopt};
     return nachbarpruefung::einordnen(lage(neu, 0), nachbarn(neu.fahrzeug, neu.abDat, 0));
 }
@@ -148,11 +157,6 @@ void durchsetzen(const QString& fahrt, const nachbarpruefung::Befund& gefunden, 
                             .arg(gefunden.folgefahrt->kmAb));
 }
 
-QString nachgetrageneFahrt(const fahrtspeicherung::Auftrag& neu)
-{
-    return QStringLiteral("Nachgetragene %1, %2")
-        .arg(nachbarpruefung::fahrtVom(neu.abDat), FahrzeugStore::kennzeichen(neu.fahrzeug));
-}
 
 // The following trip with its departure reading moved, as one more correction with the same reason.
 void folgefahrtKorrigieren(Kettenanhang& anhang, const nachbarpruefung::Lage& folgefahrt, const QString& grund)
@@ -196,6 +200,17 @@ bool aktuell(int fahrtId)
     return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL m WHERE m.ID = ? AND %1")
                                        .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
                                    {fahrtId}) > 0;
+}
+
+std::vector<std::pair<int, QString>> handfahrzeuge()
+{
+    SqlStatement s(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ WHERE Eingabeart <> ? AND "
+                                  "Abgeschlossen = 0 ORDER BY KZuFzg"));
+    s.bind(static_cast<int>(EingabeVarno)).exec();
+    std::vector<std::pair<int, QString>> fahrzeuge;
+    while (s.next())
+        fahrzeuge.emplace_back(s.value(0).toInt(), s.value(1).toString());
+    return fahrzeuge;
 }
 
 bool kartenfahrzeug(int kfz)
@@ -253,8 +268,8 @@ qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QStr
     Kettentransaktion transaktion;
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = umsetzung(alt, neu);
-    durchsetzen(QStringLiteral("%1 unter %2").arg(korrektur::fahrt(alt), FahrzeugStore::kennzeichen(neu.fahrzeug)),
-                gefunden, folgefahrtMitkorrigieren);
+    durchsetzen(korrektur::umgesetzteFahrt(alt, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
+                folgefahrtMitkorrigieren);
     ersetzendeZeile(transaktion, alt, stornozeile(fahrtId), grund);
     const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
     transaktion.protokollieren(Ereignis::Stornierung,
@@ -275,11 +290,11 @@ qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkor
 {
     Kettentransaktion transaktion;
     const nachbarpruefung::Befund gefunden = einordnung(neu);
-    durchsetzen(nachgetrageneFahrt(neu), gefunden, folgefahrtMitkorrigieren);
+    durchsetzen(korrektur::nachgetrageneFahrt(neu.abDat, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
+                folgefahrtMitkorrigieren);
     const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
     if (gefunden.folgefahrt)
-        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt,
-                              QStringLiteral("%1 nachgetragen").arg(nachbarpruefung::fahrtVom(neu.abDat)));
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, korrektur::nachtragsgrund(neu.abDat));
     transaktion.commit();
     return id;
 }

@@ -15,6 +15,8 @@ std::optional<Fassung> fassung(int fahrtId);
 // A version no other row replaces and that cancels nothing.
 bool aktuell(int fahrtId);
 bool kartenfahrzeug(int kfz);
+// The vehicles whose trips are entered by hand and whose logbook is open: ID and name, by name.
+std::vector<std::pair<int, QString>> handfahrzeuge();
 // The latest arrival among the vehicle's current trips that departed before `abfahrt`, other than
 // the trip itself; invalid when there is none.
 QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt);

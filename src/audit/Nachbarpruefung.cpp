@@ -84,13 +84,16 @@ QString fahrtVom(const QDateTime& abfahrt)
     return QStringLiteral("Fahrt vom %1").arg(zeitpunkt(abfahrt));
 }
 
-QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb)
+QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb, const std::optional<QString>& eigenerGrund)
 {
+    const QString grund = eigenerGrund ? QStringLiteral("mit dem Grund „%1“").arg(*eigenerGrund)
+                                       : QStringLiteral("mit demselben Grund");
     return QStringLiteral("Die folgende %1 beginnt bei km %2. Soll ihr km-Stand bei Abfahrt auf %3 berichtigt "
-                          "werden? Sie wird mit demselben Grund korrigiert; ohne sie wird nichts gespeichert.")
+                          "werden? Sie wird %4 korrigiert; ohne sie wird nichts gespeichert.")
         .arg(fahrtVom(folgefahrt.abDat))
         .arg(bisherigerKmAb)
-        .arg(folgefahrt.kmAb);
+        .arg(folgefahrt.kmAb)
+        .arg(grund);
 }
 
 } // namespace nachbarpruefung

@@ -46,7 +46,9 @@ Befund einordnen(const Lage& neu, const Nachbarn& nachbarn);
 // "Fahrt vom 01.03.2006 08:00": the trip a message speaks of.
 QString fahrtVom(const QDateTime& abfahrt);
 
-// The question before the following trip is corrected as well.
-QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb);
+// The question before the following trip is corrected as well: with the reason the user gave, or
+// with `eigenerGrund`.
+QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb,
+                        const std::optional<QString>& eigenerGrund = std::nullopt);
 
 } // namespace nachbarpruefung
