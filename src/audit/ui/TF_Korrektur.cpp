@@ -274,13 +274,13 @@ QString TF_Korrektur::fahrtName(const fahrtspeicherung::Auftrag& neu) const
 // when a rule refused it, which the user has been told.
 std::optional<fahrtspeicherung::Auftrag> TF_Korrektur::gepruefterAuftrag(qint64 kmAb)
 {
-    const QDateTime abfahrt(Kalender->selectedDate(),
-                            zeitfeld::lesen(TF_Eingabe::zeittext(EAbfahrt)).value_or(QTime(0, 0)));
+    // A trip new to the chosen vehicle's logbook is placed among its trips by the neighbour check,
+    // which names the trip; the entry's own check would only compare it with the last one.
     const fahrtspeicherung::Stand stand{
         .fahrzeug = zielfahrzeug(),
         .kartenfahrzeug = kartenfahrzeug_,
-        .letzteAnkunft = KorrekturStore::letzteAnkunftVor(zielfahrzeug(), alt_ && !umsetzen() ? alt_->abDat : abfahrt,
-                                                          alt_ ? alt_->id : 0),
+        .letzteAnkunft = alt_ && !umsetzen() ? KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id)
+                                             : QDateTime(),
         .letzterKmStand = kmAb,
         .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
         .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};

@@ -3,6 +3,7 @@
 
 #include "app/Varno.h"
 #include "audit/Fahrtenbuchpruefung.h"
+#include "audit/KorrekturStore.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
 #include "common_ui/Kontrast.h"
@@ -381,4 +382,52 @@ TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
     ASSERT_EQ(fahrten.size(), 1u);
     EXPECT_EQ(fahrten.front().kmAn, 1045);
     EXPECT_EQ(store.tagesfahrten(d.meier, QDate(2006, 3, 2)).size(), 0u);
+}
+
+TEST_F(KorrekturFenster, FahrzeugAendernStorniertBeimEinenUndSpeichertBeimAnderen)
+{
+    // The Passat was on the road when the Golf's second trip began: refused, nothing stored.
+    const int passatfahrt = build::fahrt({.kfz = d.passat, .ab = am(2006, 3, 2, 7), .an = am(2006, 3, 2, 8, 30),
+                                          .kmAb = 1000, .kmAn = 1040});
+    bool offen = false;
+    korrigieren(1, [&offen, passatfahrt](TF_Korrektur& dialog) {
+        ASSERT_TRUE(dialog.CbFahrzeug->isEnabled());
+        dialog.CbFahrzeug->setCurrentIndex(dialog.CbFahrzeug->findText(QStringLiteral("M-AB 2, Passat")));
+        dialog.EGrund->setText(QStringLiteral("falsches Fahrzeug"));
+        dialog.btSpeichern->click();
+        offen = dialog.isVisible();
+        // Once the Passat's trip has gone, the move fits.
+        KorrekturStore::stornieren(passatfahrt, QStringLiteral("doppelt erfasst"));
+        dialog.btSpeichern->click();
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf unter M-AB 2, Passat: sie beginnt "
+                                         "vor der Ankunft der Fahrt davor (02.03.2006 08:30).")});
+    EXPECT_FALSE(KorrekturStore::aktuell(zweite));
+    EXPECT_EQ(zeile(QStringLiteral("SELECT Grund FROM T_MIREL WHERE ErsetztID = ? AND Storniert = 1"), {zweite}),
+              QStringList{QStringLiteral("falsches Fahrzeug")});
+    EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Erfasst FROM T_MIREL WHERE KFZ = ? AND Storniert = 0 AND "
+                                   "ErsetztID IS NULL AND Art <> 99 AND ID <> ?"),
+                    {d.passat, passatfahrt}),
+              (QStringList{QStringLiteral("1050"), QStringLiteral("1090"), QStringLiteral("2006-03-10 12:00:00")}));
+    // The list of the Golf follows: one trip is left.
+    EXPECT_EQ(liste()->model()->rowCount(), 1);
+    EXPECT_EQ(zelle(0, 5), QStringLiteral("1050"));
+    EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+}
+
+TEST_F(KorrekturFenster, KartenfahrtBleibtBeimFahrzeugIhresFahrtenschreibers)
+{
+    SqlStatement(QStringLiteral("UPDATE T_KFZ SET Eingabeart = 1 WHERE ID = ?")).bind(d.golf).exec();
+    bool frei = true;
+    QStringList fahrzeuge;
+    korrigieren(0, [&](TF_Korrektur& dialog) {
+        frei = dialog.CbFahrzeug->isEnabled();
+        for (int i = 0; i < dialog.CbFahrzeug->count(); ++i)
+            fahrzeuge << dialog.CbFahrzeug->itemText(i);
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_FALSE(frei);
+    EXPECT_EQ(fahrzeuge, QStringList{QStringLiteral("B-XY 1, Golf")});
 }
