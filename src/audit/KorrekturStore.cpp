@@ -226,6 +226,15 @@ QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
     return s.next() ? zeit(s.value(0)) : QDateTime();
 }
 
+bool nachgetragen(int fahrtId)
+{
+    return SqlStatement::scalarInt(
+               QStringLiteral("SELECT COUNT(*) FROM T_MIREL m JOIN T_MIREL spaeter ON spaeter.KFZ = m.KFZ AND "
+                              "spaeter.AbDat > m.AbDat AND spaeter.Erfasst < m.Erfasst WHERE m.ID = ? AND "
+                              "m.ErsetztID IS NULL"),
+               {fahrtId}) > 0;
+}
+
 nachbarpruefung::Befund nachbarbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu)
 {
     Transaction lesen(Transaction::Art::Lesen);

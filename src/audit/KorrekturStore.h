@@ -21,6 +21,10 @@ std::vector<std::pair<int, QString>> handfahrzeuge();
 // the trip itself; invalid when there is none.
 QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt);
 
+// Whether the trip was entered after a later trip of its vehicle: a forgotten trip entered later,
+// or one moved there from another vehicle. A correction is no later entry.
+bool nachgetragen(int fahrtId);
+
 // What correcting the trip to `neu` means for the vehicle's current trips around it, read now.
 nachbarpruefung::Befund nachbarbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu);
 

@@ -81,6 +81,8 @@ TEST_P(Nachtrag, ZwischenDenNachbarnMitErfassungszeitUndDerFolgendenBerichtigt)
     EXPECT_EQ(aktuelleKm(), (QStringList{QStringLiteral("1000-1050"), QStringLiteral("1050-1080"),
                                          QStringLiteral("1080-1120")}));
     EXPECT_EQ(KorrekturStore::fassung(static_cast<int>(id))->erfasst, QStringLiteral("20.03.2006 17:30:00"));
+    EXPECT_TRUE(KorrekturStore::nachgetragen(static_cast<int>(id)));
+    EXPECT_FALSE(KorrekturStore::nachgetragen(folgende));
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE ErsetztID = ? AND Grund = ?"),
                                       {folgende, QStringLiteral("Fahrt vom 02.03.2006 08:00 nachgetragen")}),
               1);

@@ -326,6 +326,39 @@ TEST_F(KorrekturFenster, DetailsNennenDieErfassungszeit)
     EXPECT_EQ(erfasst, QStringLiteral("10.03.2006 12:00:00"));
 }
 
+TEST_F(KorrekturFenster, DetailsZeigenDieNachgetrageneFahrt)
+{
+    // Entered a day later between the two trips; the second one then begins where it ended.
+    Clock::setFixed(QDateTime(QDate(2006, 3, 11), QTime(9, 15)));
+    fahrtspeicherung::Auftrag vergessen{.fahrzeug = d.golf,
+                                        .abDat = am(2006, 3, 1, 14),
+                                        .anDat = am(2006, 3, 1, 15),
+                                        .kmAb = 1050,
+                                        .kmAn = 1060,
+                                        .von = QStringLiteral("Büro"),
+                                        .nach = QStringLiteral("Zuhause"),
+                                        .art = 2,
+                                        .zweck = QStringLiteral("keine Angabe"),
+                                        .kategorie = QStringLiteral("Standard"),
+                                        .fahrer = QStringLiteral("Meier")};
+    KorrekturStore::nachtragen(vergessen, true);
+    varno.sitzung().fahrtenbuchGeaendertMelden();
+    ASSERT_EQ(liste()->model()->rowCount(), 3);
+    QStringList erfasst;
+    for (int zeile = 0; zeile < 3; ++zeile) {
+        waehlen(zeile);
+        QTimer::singleShot(0, [&] {
+            erfasst << varno.details()->LErfasst->text();
+            varno.details()->close();
+        });
+        auswertung()->btDetails->click();
+    }
+    // The corrected following trip is a correction, not a later entry.
+    EXPECT_EQ(erfasst, (QStringList{QStringLiteral("10.03.2006 12:00:00"),
+                                    QStringLiteral("11.03.2006 09:15:00 (nachgetragen)"),
+                                    QStringLiteral("11.03.2006 09:15:00")}));
+}
+
 TEST_F(KorrekturFenster, BerichtZeigtPruefwertErfassungUndKorrekturen)
 {
     korrigieren(0, [](TF_Korrektur& dialog) {
