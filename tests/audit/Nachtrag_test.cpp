@@ -24,7 +24,7 @@ protected:
         BeideDatenbanken::SetUp();
         if (IsSkipped())
             return;
-        Clock::setFixed(QDateTime(QDate(2006, 3, 20), QTime(17, 30)));
+        Clock::setFixed(QDateTime(QDate(2006, 3, 20), QTime(10, 0)));
         golf = build::fahrzeug({.anfKm = 1000});
         // The trip of 3 March began where the one of 1 March ended: the forgotten one of 2 March
         // was counted in it.
@@ -73,6 +73,7 @@ MIT_BEIDEN_DATENBANKEN(Nachtrag);
 
 TEST_P(Nachtrag, ZwischenDenNachbarnMitErfassungszeitUndDerFolgendenBerichtigt)
 {
+    Clock::setFixed(QDateTime(QDate(2006, 3, 20), QTime(17, 30)));
     const auto befund = KorrekturStore::nachtragbefund(vergessen());
     ASSERT_TRUE(befund.folgefahrt);
     EXPECT_EQ(befund.folgefahrt->id, folgende);
