@@ -8,6 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -228,6 +229,45 @@ TEST(EingabeAusHauptfenster, FahrtNachtragenZwischenZweiFahrten)
     // The entry keeps what was typed and still continues from the last trip.
     EXPECT_EQ(eingabe->Cbnach->currentText(), QStringLiteral("Kunde Nord"));
     EXPECT_EQ(eingabe->sgLFahrt->item(0, 4)->text(), QString::number(anfang + 120));
+    eingabe->close();
+    varno.hauptform()->hide();
+    Clock::reset();
+}
+
+// Alt+L, the mnemonic of "Letzte Fahrt korrigieren …", opens the correction of the last trip.
+TEST(EingabeAusHauptfenster, AltLOeffnetDieKorrekturDerLetztenFahrt)
+{
+    TestDatabase db;
+    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+    const int anfang = SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
+    build::fahrt({.kfz = 1,
+                  .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
+                  .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
+                  .kmAb = anfang,
+                  .kmAn = anfang + 250});
+    Varno varno{db.file()};
+    TF_Eingabe* eingabe = fahrtenErfassen(varno);
+    // Without a window manager the main window keeps the focus; the entry is made the active window.
+    eingabe->activateWindow();
+    QApplication::setActiveWindow(eingabe);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(eingabe));
+
+    QString kmStand;
+    QTimer warten;
+    QObject::connect(&warten, &QTimer::timeout, [&] {
+        TF_Korrektur* dialog = varno.korrektur();
+        if (!dialog->isVisible())
+            return;
+        warten.stop();
+        kmStand = dialog->EkmStand->text();
+        dialog->reject();
+    });
+    warten.start(10);
+    // The button answers its letter as a click shown on screen, that is a moment later.
+    QTest::keyClick(eingabe->windowHandle(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&warten] { return !warten.isActive(); })) << "Alt+L hat die Korrektur nicht geöffnet";
+    warten.stop();
+    EXPECT_EQ(kmStand, QString::number(anfang + 250));
     eingabe->close();
     varno.hauptform()->hide();
     Clock::reset();
