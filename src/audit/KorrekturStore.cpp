@@ -9,7 +9,6 @@
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 
-
 namespace KorrekturStore {
 
 namespace {
@@ -118,8 +117,9 @@ nachbarpruefung::Befund einordnung(const fahrtspeicherung::Auftrag& neu)
                     .arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
                 std::nullopt};
     if (abgeschlossen(neu.fahrzeug))
-        return {QStringLiteral("das Fahrtenbuch von %1 ist abgeschlossen.").arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
-                std::nullopt};
+        return {
+            QStringLiteral("das Fahrtenbuch von %1 ist abgeschlossen.").arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
+            std::nullopt};
     return nachbarpruefung::einordnen(lage(neu, 0), nachbarn(neu.fahrzeug, neu.abDat, 0));
 }
 
@@ -156,7 +156,6 @@ void durchsetzen(const QString& fahrt, const nachbarpruefung::Befund& gefunden, 
         ablehnen(fahrt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
                             .arg(gefunden.folgefahrt->kmAb));
 }
-
 
 // The following trip with its departure reading moved, as one more correction with the same reason.
 void folgefahrtKorrigieren(Kettenanhang& anhang, const nachbarpruefung::Lage& folgefahrt, const QString& grund)
@@ -248,8 +247,7 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
     durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
-    const qlonglong id =
-        ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
+    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
     transaktion.commit();
@@ -259,8 +257,8 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
 qlonglong stornieren(int fahrtId, const QString& grund)
 {
     Kettentransaktion transaktion;
-    const qlonglong id = ersetzen(transaktion, vorhandeneFassung(fahrtId), stornozeile(fahrtId), grund,
-                                  Ereignis::Stornierung);
+    const qlonglong id =
+        ersetzen(transaktion, vorhandeneFassung(fahrtId), stornozeile(fahrtId), grund, Ereignis::Stornierung);
     transaktion.commit();
     return id;
 }

@@ -21,7 +21,8 @@ std::optional<QString> mitDerFahrtDavor(const Lage& neu, const Lage& davor)
     if (neu.abDat < ende(davor))
         return QStringLiteral("sie beginnt vor der Ankunft der Fahrt davor (%1).").arg(zeitpunkt(ende(davor)));
     if (neu.kmAb < davor.kmAn)
-        return QStringLiteral("ihr km-Stand bei Abfahrt (%1) liegt unter dem km-Stand bei Ankunft der Fahrt davor (%2).")
+        return QStringLiteral(
+                   "ihr km-Stand bei Abfahrt (%1) liegt unter dem km-Stand bei Ankunft der Fahrt davor (%2).")
             .arg(neu.kmAb)
             .arg(davor.kmAn);
     return std::nullopt;
@@ -86,8 +87,8 @@ QString fahrtVom(const QDateTime& abfahrt)
 
 QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb, const std::optional<QString>& eigenerGrund)
 {
-    const QString grund = eigenerGrund ? QStringLiteral("mit dem Grund „%1“").arg(*eigenerGrund)
-                                       : QStringLiteral("mit demselben Grund");
+    const QString grund =
+        eigenerGrund ? QStringLiteral("mit dem Grund „%1“").arg(*eigenerGrund) : QStringLiteral("mit demselben Grund");
     return QStringLiteral("Die folgende %1 beginnt bei km %2. Soll ihr km-Stand bei Abfahrt auf %3 berichtigt "
                           "werden? Sie wird %4 korrigiert; ohne sie wird nichts gespeichert.")
         .arg(fahrtVom(folgefahrt.abDat))

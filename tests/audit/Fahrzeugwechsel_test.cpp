@@ -1,7 +1,8 @@
+#include "Logbuchfahrten.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/VarnoError.h"
-#include "db/Fahrtfassung.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -34,32 +35,11 @@ protected:
 
     fahrtspeicherung::Auftrag unterDemPassat() const
     {
-        return {.fahrzeug = passat,
-                .abDat = am(2),
-                .anDat = am(2, 9),
-                .kmAb = 5100,
-                .kmAn = 5150,
-                .von = QStringLiteral("Werk"),
-                .nach = QStringLiteral("Kunde"),
-                .art = 4,
-                .zweck = QStringLiteral("keine Angabe"),
-                .kategorie = QStringLiteral("Standard"),
-                .fahrer = QStringLiteral("keine Angabe")};
+        return logbuchfahrten::auftrag(passat, am(2), am(2, 9), 5100, 5150);
     }
 
     // "KFZ:km_ab-km_an" of every current trip, by vehicle and departure.
-    static QStringList aktuelleFahrten()
-    {
-        SqlStatement s(QStringLiteral("SELECT KFZ, km_ab, km_an FROM T_MIREL m WHERE Art <> 99 AND %1 "
-                                      "ORDER BY KFZ, AbDat")
-                           .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
-        s.exec();
-        QStringList fahrten;
-        while (s.next())
-            fahrten << QStringLiteral("%1:%2-%3").arg(s.value(0).toInt()).arg(s.value(1).toInt()).arg(
-                           s.value(2).toInt());
-        return fahrten;
-    }
+    static QStringList aktuelleFahrten() { return logbuchfahrten::aktuelle(true); }
 
     static int protokolleintraege()
     {
@@ -91,10 +71,9 @@ TEST_P(Fahrzeugwechsel, StorniertBeimEinenUndSpeichertBeimAnderen)
     const QStringList vorher = aktuelleFahrten();
     const qlonglong neu = KorrekturStore::umsetzen(verirrt, unterDemPassat(), QStringLiteral("falsches Fahrzeug"));
 
-    EXPECT_EQ(aktuelleFahrten(), (QStringList{QStringLiteral("%1:1000-1050").arg(golf),
-                                              QStringLiteral("%1:5000-5100").arg(passat),
-                                              QStringLiteral("%1:5100-5150").arg(passat),
-                                              QStringLiteral("%1:5150-5200").arg(passat)}));
+    EXPECT_EQ(aktuelleFahrten(),
+              (QStringList{QStringLiteral("%1:1000-1050").arg(golf), QStringLiteral("%1:5000-5100").arg(passat),
+                           QStringLiteral("%1:5100-5150").arg(passat), QStringLiteral("%1:5150-5200").arg(passat)}));
     EXPECT_NE(aktuelleFahrten(), vorher);
     EXPECT_EQ(KorrekturStore::fassung(static_cast<int>(neu))->fahrzeug, QStringLiteral("K-AB 2, Passat"));
     EXPECT_EQ(SqlStatement::scalarInt(

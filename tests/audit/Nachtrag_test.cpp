@@ -1,8 +1,9 @@
+#include "Logbuchfahrten.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/Clock.h"
 #include "common/VarnoError.h"
-#include "db/Fahrtfassung.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -37,31 +38,9 @@ protected:
         BeideDatenbanken::TearDown();
     }
 
-    fahrtspeicherung::Auftrag vergessen() const
-    {
-        return {.fahrzeug = golf,
-                .abDat = am(2),
-                .anDat = am(2, 9),
-                .kmAb = 1050,
-                .kmAn = 1080,
-                .von = QStringLiteral("Werk"),
-                .nach = QStringLiteral("Kunde"),
-                .art = 4,
-                .zweck = QStringLiteral("keine Angabe"),
-                .kategorie = QStringLiteral("Standard"),
-                .fahrer = QStringLiteral("keine Angabe")};
-    }
+    fahrtspeicherung::Auftrag vergessen() const { return logbuchfahrten::auftrag(golf, am(2), am(2, 9), 1050, 1080); }
 
-    static QStringList aktuelleKm()
-    {
-        SqlStatement s(QStringLiteral("SELECT km_ab, km_an FROM T_MIREL m WHERE Art <> 99 AND %1 ORDER BY AbDat")
-                           .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
-        s.exec();
-        QStringList km;
-        while (s.next())
-            km << QStringLiteral("%1-%2").arg(s.value(0).toInt()).arg(s.value(1).toInt());
-        return km;
-    }
+    static QStringList aktuelleKm() { return logbuchfahrten::aktuelle(); }
 
     int golf = 0;
     int folgende = 0;
@@ -79,8 +58,8 @@ TEST_P(Nachtrag, ZwischenDenNachbarnMitErfassungszeitUndDerFolgendenBerichtigt)
     EXPECT_EQ(befund.folgefahrt->id, folgende);
     const qlonglong id = KorrekturStore::nachtragen(vergessen(), true);
 
-    EXPECT_EQ(aktuelleKm(), (QStringList{QStringLiteral("1000-1050"), QStringLiteral("1050-1080"),
-                                         QStringLiteral("1080-1120")}));
+    EXPECT_EQ(aktuelleKm(),
+              (QStringList{QStringLiteral("1000-1050"), QStringLiteral("1050-1080"), QStringLiteral("1080-1120")}));
     EXPECT_EQ(KorrekturStore::fassung(static_cast<int>(id))->erfasst, QStringLiteral("20.03.2006 17:30:00"));
     EXPECT_TRUE(KorrekturStore::nachgetragen(static_cast<int>(id)));
     EXPECT_FALSE(KorrekturStore::nachgetragen(folgende));

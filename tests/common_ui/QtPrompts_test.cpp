@@ -50,8 +50,8 @@ TEST_F(QtPromptsVorschlaege, BietetDieVorschlaegeAnUndNimmtFreienText)
         liste->lineEdit()->setText(QStringLiteral("Werkstattfahrt verwechselt"));
         dialog.accept();
     });
-    const auto antwort = prompts.inputWithSuggestions(QStringLiteral("Fahrt stornieren"), QStringLiteral("Grund:"),
-                                                      vorschlaege);
+    const auto antwort =
+        prompts.inputWithSuggestions(QStringLiteral("Fahrt stornieren"), QStringLiteral("Grund:"), vorschlaege);
     EXPECT_EQ(angeboten, vorschlaege);
     EXPECT_TRUE(editierbar);
     EXPECT_EQ(anfangs, QString());

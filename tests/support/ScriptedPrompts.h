@@ -13,7 +13,8 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "ask", "input", "inputWithSuggestions", "password", "openFile", "saveFile", "chooseFolder", "beep"
+        // "ask", "input", "inputWithSuggestions", "password", "openFile", "saveFile", "chooseFolder", "beep"
+        QString kind;
         PromptIcon icon = PromptIcon::None;
         QString title;
         QString text;

@@ -11,8 +11,8 @@
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Zeitfeld.h"
-#include "entry/ui/Eingabefeldregeln.h"
 #include "entry/ui/Eingabefelder.h"
+#include "entry/ui/Eingabefeldregeln.h"
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "entry/ui/Vorschlagsliste.h"
@@ -279,8 +279,8 @@ std::optional<fahrtspeicherung::Auftrag> TF_Korrektur::gepruefterAuftrag(qint64 
     const fahrtspeicherung::Stand stand{
         .fahrzeug = zielfahrzeug(),
         .kartenfahrzeug = kartenfahrzeug_,
-        .letzteAnkunft = alt_ && !umsetzen() ? KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id)
-                                             : QDateTime(),
+        .letzteAnkunft =
+            alt_ && !umsetzen() ? KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id) : QDateTime(),
         .letzterKmStand = kmAb,
         .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
         .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
@@ -309,7 +309,8 @@ bool TF_Korrektur::folgefahrtBestaetigt(const nachbarpruefung::Lage& folgefahrt,
 {
     const int bisher = KorrekturStore::fassung(folgefahrt.id)->kmAb;
     const std::optional<QString> grund = alt_ ? std::nullopt : std::optional(korrektur::nachtragsgrund(abfahrt));
-    return prompt::confirm(QStringLiteral("Folgende Fahrt"), nachbarpruefung::folgefahrtFrage(folgefahrt, bisher, grund));
+    return prompt::confirm(QStringLiteral("Folgende Fahrt"),
+                           nachbarpruefung::folgefahrtFrage(folgefahrt, bisher, grund));
 }
 
 void TF_Korrektur::speichern(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkorrigieren)
