@@ -107,6 +107,7 @@ void Varno::verdrahten()
     const auto korrigieren = gemeldet([this](int fahrtId) { return korrektur_->korrigieren(fahrtId); });
     auswertung_->setKorrekturen({korrigieren, gemeldet(stornierung::fahrtStornieren)});
     eingabe_->setKorrektur(korrigieren);
+    eingabe_->setNachtrag(gemeldet([this](int kfz) { return korrektur_->nachtragen(kfz); }));
     ziele.optionen = optionen_;
     ziele.datensicherung = datensicherung_;
     ziele.ueber = ueber_;

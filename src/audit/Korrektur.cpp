@@ -21,6 +21,12 @@ std::optional<QString> ohneGrund(const QString& grund, const QString& meldung)
 
 } // namespace
 
+QStringList ueblicheGruende()
+{
+    return {QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"), QStringLiteral("falsches Fahrzeug"),
+            QStringLiteral("falsche Fahrtart")};
+}
+
 std::optional<QString> ohneGrundKorrigiert(const QString& grund)
 {
     return ohneGrund(grund, QStringLiteral("Bitte geben Sie den Grund der Korrektur an."));
@@ -66,12 +72,32 @@ QString fahrt(const Fassung& fassung)
     return QStringLiteral("Fahrt vom %1, %2").arg(zeit(fassung.abDat), fassung.fahrzeug);
 }
 
+QString umgesetzteFahrt(const Fassung& alt, const QString& zielfahrzeug)
+{
+    return QStringLiteral("%1 unter %2").arg(fahrt(alt), zielfahrzeug);
+}
+
+QString nachgetrageneFahrt(const QDateTime& abfahrt, const QString& fahrzeug)
+{
+    return QStringLiteral("Nachgetragene Fahrt vom %1, %2").arg(zeit(abfahrt), fahrzeug);
+}
+
+QString nachtragsgrund(const QDateTime& abfahrt)
+{
+    return QStringLiteral("Fahrt vom %1 nachgetragen").arg(zeit(abfahrt));
+}
+
 QString protokolltext(const Korrektur& k)
 {
     if (k.neu.storniert)
         return QStringLiteral("%1 storniert. Grund: %2").arg(fahrt(k.alt), k.neu.grund);
     return QStringLiteral("%1 korrigiert: %2. Grund: %3")
         .arg(fahrt(k.alt), aenderungen(k).join(QStringLiteral("; ")), k.neu.grund);
+}
+
+QString umsetzungstext(const Fassung& alt, const Fassung& neu, const QString& grund)
+{
+    return QStringLiteral("%1 storniert und unter %2 neu gespeichert. Grund: %3").arg(fahrt(alt), neu.fahrzeug, grund);
 }
 
 } // namespace korrektur

@@ -9,7 +9,6 @@
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 
-
 namespace KorrekturStore {
 
 namespace {
@@ -47,15 +46,27 @@ Fassung vorhandeneFassung(int fahrtId)
     return *gefunden;
 }
 
+qlonglong ersetzendeZeile(Kettenanhang& anhang, const Fassung& alt, Fahrtenbucheintrag neu, const QString& grund)
+{
+    neu.ersetztId = alt.id;
+    neu.grund = grund;
+    return anhang.anhaengen(neu);
+}
+
 // Within the transaction: `eintrag` may resolve names, which must go with the row.
 qlonglong ersetzen(Kettenanhang& anhang, const Fassung& alt, Fahrtenbucheintrag neu, const QString& grund,
                    Ereignis ereignis)
 {
-    neu.ersetztId = alt.id;
-    neu.grund = grund;
-    const qlonglong id = anhang.anhaengen(neu);
+    const qlonglong id = ersetzendeZeile(anhang, alt, std::move(neu), grund);
     anhang.protokollieren(ereignis, korrektur::protokolltext({alt, *fassung(static_cast<int>(id))}));
     return id;
+}
+
+Fahrtenbucheintrag stornozeile(int fahrtId)
+{
+    Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
+    storno.storniert = true;
+    return storno;
 }
 
 nachbarpruefung::Lage lage(const Fassung& f)
@@ -84,6 +95,43 @@ nachbarpruefung::Nachbarn nachbarn(int kfz, const QDateTime& abfahrt, int ausser
             nachbar(QStringLiteral(">"), QStringLiteral("ASC"), kfz, abfahrt, ausserFahrt)};
 }
 
+nachbarpruefung::Lage lage(const fahrtspeicherung::Auftrag& neu, int id)
+{
+    return {id, neu.abDat, neu.anDat, neu.kmAb, neu.kmAn};
+}
+
+const QString vonDerKarte = QStringLiteral(
+    "eine Fahrt von der Speicherkarte bleibt bei dem Fahrzeug, dessen Fahrtenschreiber sie aufgezeichnet hat.");
+
+bool abgeschlossen(int kfz)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_KFZ WHERE ID = ? AND Abgeschlossen = 1"),
+                                   {kfz}) > 0;
+}
+
+// Where `neu` would sit among the current trips of its vehicle, which takes its trips by hand.
+nachbarpruefung::Befund einordnung(const fahrtspeicherung::Auftrag& neu)
+{
+    if (kartenfahrzeug(neu.fahrzeug))
+        return {QStringLiteral("die Fahrten von %1 kommen von der Speicherkarte.")
+                    .arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
+                std::nullopt};
+    if (abgeschlossen(neu.fahrzeug))
+        return {
+            QStringLiteral("das Fahrtenbuch von %1 ist abgeschlossen.").arg(FahrzeugStore::kennzeichen(neu.fahrzeug)),
+            std::nullopt};
+    return nachbarpruefung::einordnen(lage(neu, 0), nachbarn(neu.fahrzeug, neu.abDat, 0));
+}
+
+nachbarpruefung::Befund umsetzung(const Fassung& alt, const fahrtspeicherung::Auftrag& neu)
+{
+    if (kartenfahrzeug(alt.kfz))
+        return {vonDerKarte, std::nullopt};
+    if (neu.fahrzeug == alt.kfz)
+        return {QStringLiteral("sie ist bereits bei diesem Fahrzeug."), std::nullopt};
+    return einordnung(neu);
+}
+
 nachbarpruefung::Befund befund(const Fassung& alt, const fahrtspeicherung::Auftrag& neu)
 {
     const nachbarpruefung::Lage neueLage{alt.id, neu.abDat, neu.anDat, neu.kmAb, neu.kmAn};
@@ -94,9 +142,19 @@ nachbarpruefung::Befund befund(const Fassung& alt, const fahrtspeicherung::Auftr
     return nachbarpruefung::pruefen(lage(alt), neueLage, nachbarn(alt.kfz, neu.abDat, alt.id));
 }
 
-[[noreturn]] void ablehnen(const Fassung& alt, const QString& regel)
+[[noreturn]] void ablehnen(const QString& fahrt, const QString& regel)
 {
-    throw VarnoError(QStringLiteral("%1: %2 Es wurde nichts gespeichert.").arg(korrektur::fahrt(alt), regel));
+    throw VarnoError(QStringLiteral("%1: %2 Es wurde nichts gespeichert.").arg(fahrt, regel));
+}
+
+// Refuses, naming the trip, what breaks a rule, and a following trip that has to move but may not.
+void durchsetzen(const QString& fahrt, const nachbarpruefung::Befund& gefunden, bool folgefahrtMitkorrigieren)
+{
+    if (gefunden.ablehnung)
+        ablehnen(fahrt, *gefunden.ablehnung);
+    if (gefunden.folgefahrt && !folgefahrtMitkorrigieren)
+        ablehnen(fahrt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
+                            .arg(gefunden.folgefahrt->kmAb));
 }
 
 // The following trip with its departure reading moved, as one more correction with the same reason.
@@ -143,6 +201,17 @@ bool aktuell(int fahrtId)
                                    {fahrtId}) > 0;
 }
 
+std::vector<std::pair<int, QString>> handfahrzeuge()
+{
+    SqlStatement s(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ WHERE Eingabeart <> ? AND "
+                                  "Abgeschlossen = 0 ORDER BY KZuFzg"));
+    s.bind(static_cast<int>(EingabeVarno)).exec();
+    std::vector<std::pair<int, QString>> fahrzeuge;
+    while (s.next())
+        fahrzeuge.emplace_back(s.value(0).toInt(), s.value(1).toString());
+    return fahrzeuge;
+}
+
 bool kartenfahrzeug(int kfz)
 {
     return FahrzeugStore::eingabeart(kfz) == EingabeVarno;
@@ -154,6 +223,15 @@ QDateTime letzteAnkunftVor(int kfz, const QDateTime& abfahrt, int ausserFahrt)
                        .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
     s.bind(kfz).bind(sqldate::toSql(abfahrt)).bind(ausserFahrt).exec();
     return s.next() ? zeit(s.value(0)) : QDateTime();
+}
+
+bool nachgetragen(int fahrtId)
+{
+    return SqlStatement::scalarInt(
+               QStringLiteral("SELECT COUNT(*) FROM T_MIREL m JOIN T_MIREL spaeter ON spaeter.KFZ = m.KFZ AND "
+                              "spaeter.AbDat > m.AbDat AND spaeter.Erfasst < m.Erfasst WHERE m.ID = ? AND "
+                              "m.ErsetztID IS NULL"),
+               {fahrtId}) > 0;
 }
 
 nachbarpruefung::Befund nachbarbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu)
@@ -168,13 +246,8 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     Kettentransaktion transaktion;
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
-    if (gefunden.ablehnung)
-        ablehnen(alt, *gefunden.ablehnung);
-    if (gefunden.folgefahrt && !folgefahrtMitkorrigieren)
-        ablehnen(alt, QStringLiteral("die folgende Fahrt müsste bei km %1 beginnen und mitkorrigiert werden.")
-                          .arg(gefunden.folgefahrt->kmAb));
-    const qlonglong id =
-        ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
+    durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
+    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
     transaktion.commit();
@@ -184,10 +257,51 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
 qlonglong stornieren(int fahrtId, const QString& grund)
 {
     Kettentransaktion transaktion;
+    const qlonglong id =
+        ersetzen(transaktion, vorhandeneFassung(fahrtId), stornozeile(fahrtId), grund, Ereignis::Stornierung);
+    transaktion.commit();
+    return id;
+}
+
+nachbarpruefung::Befund umsetzbefund(int fahrtId, const fahrtspeicherung::Auftrag& neu)
+{
+    Transaction lesen(Transaction::Art::Lesen);
+    return umsetzung(vorhandeneFassung(fahrtId), neu);
+}
+
+qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QString& grund,
+                   bool folgefahrtMitkorrigieren)
+{
+    Kettentransaktion transaktion;
     const Fassung alt = vorhandeneFassung(fahrtId);
-    Fahrtenbucheintrag storno = gespeicherterEintrag(fahrtId);
-    storno.storniert = true;
-    const qlonglong id = ersetzen(transaktion, alt, storno, grund, Ereignis::Stornierung);
+    const nachbarpruefung::Befund gefunden = umsetzung(alt, neu);
+    durchsetzen(korrektur::umgesetzteFahrt(alt, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
+                folgefahrtMitkorrigieren);
+    ersetzendeZeile(transaktion, alt, stornozeile(fahrtId), grund);
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    transaktion.protokollieren(Ereignis::Stornierung,
+                               korrektur::umsetzungstext(alt, *fassung(static_cast<int>(id)), grund));
+    if (gefunden.folgefahrt)
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
+    transaktion.commit();
+    return id;
+}
+
+nachbarpruefung::Befund nachtragbefund(const fahrtspeicherung::Auftrag& neu)
+{
+    Transaction lesen(Transaction::Art::Lesen);
+    return einordnung(neu);
+}
+
+qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkorrigieren)
+{
+    Kettentransaktion transaktion;
+    const nachbarpruefung::Befund gefunden = einordnung(neu);
+    durchsetzen(korrektur::nachgetrageneFahrt(neu.abDat, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
+                folgefahrtMitkorrigieren);
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    if (gefunden.folgefahrt)
+        folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, korrektur::nachtragsgrund(neu.abDat));
     transaktion.commit();
     return id;
 }

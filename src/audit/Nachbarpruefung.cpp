@@ -21,7 +21,8 @@ std::optional<QString> mitDerFahrtDavor(const Lage& neu, const Lage& davor)
     if (neu.abDat < ende(davor))
         return QStringLiteral("sie beginnt vor der Ankunft der Fahrt davor (%1).").arg(zeitpunkt(ende(davor)));
     if (neu.kmAb < davor.kmAn)
-        return QStringLiteral("ihr km-Stand bei Abfahrt (%1) liegt unter dem km-Stand bei Ankunft der Fahrt davor (%2).")
+        return QStringLiteral(
+                   "ihr km-Stand bei Abfahrt (%1) liegt unter dem km-Stand bei Ankunft der Fahrt davor (%2).")
             .arg(neu.kmAb)
             .arg(davor.kmAn);
     return std::nullopt;
@@ -40,21 +41,15 @@ std::optional<QString> mitDerFolgendenFahrt(const Lage& neu, const Lage& danach)
 }
 
 // The following trip began where the old version ended, or it would now begin below the new end.
-bool folgefahrtMussFolgen(const Lage& alt, const Lage& neu, const Lage& danach)
+bool folgefahrtMussFolgen(const std::optional<Lage>& alt, const Lage& neu, const Lage& danach)
 {
     if (neu.kmAn == danach.kmAb)
         return false;
-    return danach.kmAb == alt.kmAn || danach.kmAb < neu.kmAn;
+    return (alt && danach.kmAb == alt->kmAn) || danach.kmAb < neu.kmAn;
 }
 
-} // namespace
-
-Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
+Befund zwischenDenNachbarn(const std::optional<Lage>& alt, const Lage& neu, const Nachbarn& nachbarn)
 {
-    // A version whose times and readings stay as they were keeps its place, even in a logbook that
-    // was out of order before.
-    if (alt == neu)
-        return {};
     if (nachbarn.davor)
         if (auto ablehnung = mitDerFahrtDavor(neu, *nachbarn.davor))
             return {ablehnung, std::nullopt};
@@ -69,18 +64,37 @@ Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
     return {std::nullopt, folgefahrt};
 }
 
+} // namespace
+
+Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn)
+{
+    // A version whose times and readings stay as they were keeps its place, even in a logbook that
+    // was out of order before.
+    if (alt == neu)
+        return {};
+    return zwischenDenNachbarn(alt, neu, nachbarn);
+}
+
+Befund einordnen(const Lage& neu, const Nachbarn& nachbarn)
+{
+    return zwischenDenNachbarn(std::nullopt, neu, nachbarn);
+}
+
 QString fahrtVom(const QDateTime& abfahrt)
 {
     return QStringLiteral("Fahrt vom %1").arg(zeitpunkt(abfahrt));
 }
 
-QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb)
+QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb, const std::optional<QString>& eigenerGrund)
 {
+    const QString grund =
+        eigenerGrund ? QStringLiteral("mit dem Grund „%1“").arg(*eigenerGrund) : QStringLiteral("mit demselben Grund");
     return QStringLiteral("Die folgende %1 beginnt bei km %2. Soll ihr km-Stand bei Abfahrt auf %3 berichtigt "
-                          "werden? Sie wird mit demselben Grund korrigiert; ohne sie wird nichts gespeichert.")
+                          "werden? Sie wird %4 korrigiert; ohne sie wird nichts gespeichert.")
         .arg(fahrtVom(folgefahrt.abDat))
         .arg(bisherigerKmAb)
-        .arg(folgefahrt.kmAb);
+        .arg(folgefahrt.kmAb)
+        .arg(grund);
 }
 
 } // namespace nachbarpruefung

@@ -38,10 +38,17 @@ struct Befund {
 // the new version.
 Befund pruefen(const Lage& alt, const Lage& neu, const Nachbarn& nachbarn);
 
+// A trip new to the logbook (entered later, or moved from another vehicle) among the current trips
+// around it: the same rules; the following trip has to follow when it would begin below the new
+// arrival.
+Befund einordnen(const Lage& neu, const Nachbarn& nachbarn);
+
 // "Fahrt vom 01.03.2006 08:00": the trip a message speaks of.
 QString fahrtVom(const QDateTime& abfahrt);
 
-// The question before the following trip is corrected as well.
-QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb);
+// The question before the following trip is corrected as well: with the reason the user gave, or
+// with `eigenerGrund`.
+QString folgefahrtFrage(const Lage& folgefahrt, int bisherigerKmAb,
+                        const std::optional<QString>& eigenerGrund = std::nullopt);
 
 } // namespace nachbarpruefung

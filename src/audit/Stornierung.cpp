@@ -10,9 +10,9 @@ bool fahrtStornieren(int fahrtId)
     const std::optional<Fassung> fahrt = KorrekturStore::fassung(fahrtId);
     if (!fahrt)
         return false;
-    const std::optional<QString> grund = Prompts::instance().input(
+    const std::optional<QString> grund = Prompts::instance().inputWithSuggestions(
         QStringLiteral("Fahrt stornieren"),
-        korrektur::fahrt(*fahrt) + QStringLiteral(" stornieren. Grund der Stornierung:"), QString());
+        korrektur::fahrt(*fahrt) + QStringLiteral(" stornieren. Grund der Stornierung:"), korrektur::ueblicheGruende());
     if (!grund)
         return false;
     if (const auto meldung = korrektur::ohneGrundStorniert(*grund)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -21,6 +22,13 @@ public:
                              PromptAnswer defaultAnswer) = 0;
     // An empty optional means the user cancelled.
     virtual std::optional<QString> input(const QString& title, const QString& label, const QString& initial) = 0;
+    // Like input, with the usual answers offered in a list; any other text may be typed. Starts empty.
+    virtual std::optional<QString> inputWithSuggestions(const QString& title, const QString& label,
+                                                        const QStringList& suggestions)
+    {
+        Q_UNUSED(suggestions);
+        return input(title, label, QString());
+    }
     // Like input, but the typed text is not shown.
     virtual std::optional<QString> password(const QString& title, const QString& label) = 0;
     // An empty result means the user cancelled. The filter uses Qt's form ("Text (*.txt)").

@@ -71,6 +71,20 @@ std::optional<QString> QtPrompts::input(const QString& title, const QString& lab
     return text;
 }
 
+std::optional<QString> QtPrompts::inputWithSuggestions(const QString& title, const QString& label,
+                                                      const QStringList& suggestions)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(suggestions);
+    dialog.setComboBoxEditable(true);
+    dialog.setTextValue(QString());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
 std::optional<QString> QtPrompts::password(const QString& title, const QString& label)
 {
     bool ok = false;

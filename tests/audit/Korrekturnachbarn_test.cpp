@@ -1,7 +1,8 @@
+#include "Logbuchfahrten.h"
+
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/VarnoError.h"
-#include "db/Fahrtfassung.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -28,29 +29,10 @@ protected:
     // The first trip with its arrival typo mended: 25 km, not 250.
     fahrtspeicherung::Auftrag berichtigt() const
     {
-        return {.fahrzeug = kfz,
-                .abDat = am(1),
-                .anDat = am(1).addSecs(3600),
-                .kmAb = 1000,
-                .kmAn = 1025,
-                .von = QStringLiteral("Werk"),
-                .nach = QStringLiteral("Kunde"),
-                .art = 4,
-                .zweck = QStringLiteral("keine Angabe"),
-                .kategorie = QStringLiteral("Standard"),
-                .fahrer = QStringLiteral("keine Angabe")};
+        return logbuchfahrten::auftrag(kfz, am(1), am(1).addSecs(3600), 1000, 1025);
     }
 
-    static QStringList aktuelleKm()
-    {
-        SqlStatement s(QStringLiteral("SELECT km_ab, km_an FROM T_MIREL m WHERE Art <> 99 AND %1 ORDER BY km_ab")
-                           .arg(fahrtfassung::aktuell(QStringLiteral("m"))));
-        s.exec();
-        QStringList km;
-        while (s.next())
-            km << QStringLiteral("%1-%2").arg(s.value(0).toInt()).arg(s.value(1).toInt());
-        return km;
-    }
+    static QStringList aktuelleKm() { return logbuchfahrten::aktuelle(); }
 
     int kfz = 0;
     int erste = 0;

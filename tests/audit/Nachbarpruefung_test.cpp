@@ -70,3 +70,48 @@ INSTANTIATE_TEST_SUITE_P(
              {davor, Lage{3, um(3, 8), um(3, 9), 1070, 1090}}, "", 1080},
         Fall{"OhneNachbarn", mit([](Lage& l) { l.kmAn = 5000; }), {}, "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// A forgotten trip on 2 March between the trips of 1 and 3 March, which left a gap of 50 km.
+const Lage luecke{3, um(3, 8), um(3, 9), 1050, 1090};
+const Lage nachgetragen{0, um(2, 8), um(2, 9), 1000, 1050};
+
+class Einordnung : public ::testing::TestWithParam<Fall> {};
+
+Lage nachgetragenMit(std::function<void(Lage&)> aendern)
+{
+    Lage neu = nachgetragen;
+    aendern(neu);
+    return neu;
+}
+
+} // namespace
+
+TEST_P(Einordnung, Befund)
+{
+    const auto befund = nachbarpruefung::einordnen(GetParam().neu, GetParam().nachbarn);
+    EXPECT_EQ(befund.ablehnung.value_or(QString()), QString::fromUtf8(GetParam().ablehnung));
+    EXPECT_EQ(befund.folgefahrt ? std::optional<int>(befund.folgefahrt->kmAb) : std::nullopt, GetParam().folgeKm);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Einordnung,
+    ::testing::Values(
+        Fall{"InDieLuecke", nachgetragen, {davor, luecke}, "", std::nullopt},
+        Fall{"VorDerErsten", nachgetragenMit([](Lage& l) { l.kmAn = 1040; }), {std::nullopt, luecke}, "",
+             std::nullopt},
+        Fall{"NachDerLetzten", nachgetragen, {davor, std::nullopt}, "", std::nullopt},
+        Fall{"OhneLueckeMussDieFolgendeFolgen", nachgetragenMit([](Lage& l) { l.kmAn = 1030; }),
+             {davor, Lage{3, um(3, 8), um(3, 9), 1000, 1090}}, "", 1030},
+        Fall{"UeberschneidetDieFahrtDavor", nachgetragenMit([](Lage& l) { l.abDat = um(1, 8, 30); }), {davor, luecke},
+             "sie beginnt vor der Ankunft der Fahrt davor (01.03.2006 09:00).", std::nullopt},
+        Fall{"UeberschneidetDieFolgende", nachgetragenMit([](Lage& l) { l.anDat = um(3, 8, 1); }), {davor, luecke},
+             "sie endet nach der Abfahrt der folgenden Fahrt (03.03.2006 08:00).", std::nullopt},
+        Fall{"KmRueckwaerts", nachgetragenMit([](Lage& l) { l.kmAb = 999; }), {davor, luecke},
+             "ihr km-Stand bei Abfahrt (999) liegt unter dem km-Stand bei Ankunft der Fahrt davor (1000).",
+             std::nullopt},
+        Fall{"KmUeberDerFolgendenAnkunft", nachgetragenMit([](Lage& l) { l.kmAn = 1091; }), {davor, luecke},
+             "ihr km-Stand bei Ankunft (1091) liegt über dem km-Stand bei Ankunft der folgenden Fahrt (1090).",
+             std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -107,6 +107,16 @@ std::optional<QString> ScriptedPrompts::input(const QString& title, const QStrin
     return take<std::optional<QString>>(shown);
 }
 
+std::optional<QString> ScriptedPrompts::inputWithSuggestions(const QString& title, const QString& label,
+                                                             const QStringList& suggestions)
+{
+    Shown shown{QStringLiteral("inputWithSuggestions"), PromptIcon::None, title, label, PromptButtons::OkCancel,
+                PromptAnswer::Ok};
+    shown.suggestions = suggestions;
+    shown_.push_back(shown);
+    return take<std::optional<QString>>(shown);
+}
+
 std::optional<QString> ScriptedPrompts::password(const QString& title, const QString& label)
 {
     Shown shown{QStringLiteral("password"), PromptIcon::None, title, label, PromptButtons::OkCancel, PromptAnswer::Ok};

@@ -13,13 +13,15 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "ask", "input", "password", "openFile", "saveFile", "chooseFolder", "beep"
+        // "ask", "input", "inputWithSuggestions", "password", "openFile", "saveFile", "chooseFolder", "beep"
+        QString kind;
         PromptIcon icon = PromptIcon::None;
         QString title;
         QString text;
         PromptButtons buttons = PromptButtons::Ok;
         PromptAnswer defaultAnswer = PromptAnswer::Ok;
         QString filter; // file dialogs only
+        QStringList suggestions; // inputWithSuggestions only
     };
 
     static ScriptedPrompts& get();
@@ -27,7 +29,7 @@ public:
     // Queue the answer of the next prompt. Message boxes with only "OK" need no answer unless
     // strict mode is on; they are recorded and answered with OK.
     void answer(PromptAnswer answer);
-    void answerInput(std::optional<QString> text); // input and password
+    void answerInput(std::optional<QString> text); // input, inputWithSuggestions and password
     void answerPath(const QString& path); // file and folder dialogs; "" = cancelled
 
     const std::vector<Shown>& shown() const { return shown_; }
@@ -41,6 +43,8 @@ public:
     PromptAnswer ask(PromptIcon icon, const QString& title, const QString& text, PromptButtons buttons,
                      PromptAnswer defaultAnswer) override;
     std::optional<QString> input(const QString& title, const QString& label, const QString& initial) override;
+    std::optional<QString> inputWithSuggestions(const QString& title, const QString& label,
+                                                const QStringList& suggestions) override;
     std::optional<QString> password(const QString& title, const QString& label) override;
     QString openFile(const QString& title, const QString& directory, const QString& filter) override;
     QString saveFile(const QString& title, const QString& directory, const QString& filter) override;

@@ -1,16 +1,18 @@
 #include "audit/ui/TF_Korrektur.h"
 
 #include "audit/KorrekturStore.h"
+#include "common/Clock.h"
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
+#include "db/FahrzeugStore.h"
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Zeitfeld.h"
-#include "entry/ui/Eingabefeldregeln.h"
 #include "entry/ui/Eingabefelder.h"
+#include "entry/ui/Eingabefeldregeln.h"
 #include "entry/ui/Radiogruppe.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "entry/ui/Vorschlagsliste.h"
@@ -29,10 +31,6 @@ namespace {
 
 const QStringList arten = {QStringLiteral("unzugeordnet"), QStringLiteral("privat"), QStringLiteral("Arbeitsweg"),
                            QStringLiteral("geschäftlich")};
-
-// What users most often correct, offered as the reason; any other text may be typed.
-const QStringList ueblicheGruende = {QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"),
-                                     QStringLiteral("falsches Fahrzeug"), QStringLiteral("falsche Fahrtart")};
 
 void fuellen(QComboBox* feld, const QStringList& eintraege)
 {
@@ -63,6 +61,7 @@ void TF_Korrektur::baueOberflaeche()
     Cbzweck = eingabefelder::auswahl("Cbzweck");
     CbKategorie = eingabefelder::auswahl("CbKategorie");
     CbFahrer = eingabefelder::auswahl("CbFahrer");
+    CbFahrzeug = benannt(new QComboBox, "CbFahrzeug");
     EkmAbfahrt = benannt(new QLineEdit, "EkmAbfahrt");
     EkmAbfahrt->setMaxLength(kilometerfeld::standBreite);
     EkmStand = benannt(new QLineEdit, "EkmStand");
@@ -75,7 +74,7 @@ void TF_Korrektur::baueOberflaeche()
     CbGrund = benannt(new QComboBox, "CbGrund");
     CbGrund->setEditable(true);
     CbGrund->setInsertPolicy(QComboBox::NoInsert);
-    CbGrund->addItems(ueblicheGruende);
+    CbGrund->addItems(korrektur::ueblicheGruende());
     EGrund = benannt(CbGrund->lineEdit(), "EGrund");
     btSpeichern = benannt(new QPushButton(QStringLiteral("&Speichern")), "btSpeichern");
     btAbbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen")), "btAbbrechen");
@@ -97,6 +96,7 @@ void TF_Korrektur::baueOberflaeche()
     QFormLayout::ItemRole rolle{};
     felder->getWidgetPosition(EkmStand, &zeile, &rolle);
     felder->insertRow(zeile, QStringLiteral("KM-Abfahrt"), EkmAbfahrt);
+    felder->insertRow(0, QStringLiteral("Fahrzeug:"), CbFahrzeug);
     auto* oben = new QHBoxLayout;
     oben->addLayout(felder);
     oben->addWidget(Kalender);
@@ -105,7 +105,8 @@ void TF_Korrektur::baueOberflaeche()
     layout->addWidget(RGFahrtart);
     layout->addWidget(new QLabel(QStringLiteral("Bemerkungen:")));
     layout->addWidget(MBemerkungen);
-    layout->addWidget(new QLabel(QStringLiteral("Grund der Korrektur:")));
+    grundBeschriftung_ = new QLabel(QStringLiteral("Grund der Korrektur:"));
+    layout->addWidget(grundBeschriftung_);
     layout->addWidget(CbGrund);
     layout->addLayout(knopfzeile({btSpeichern, btAbbrechen}));
 }
@@ -120,12 +121,29 @@ void TF_Korrektur::listenFuellen()
     fuellen(CbFahrer, stammdaten.fahrer.namen());
 }
 
+// A trip entered by hand may move to any vehicle entered by hand; a card trip stays where it is.
+void TF_Korrektur::fahrzeugeFuellen(int kfz, const QString& name)
+{
+    CbFahrzeug->clear();
+    if (!kartenfahrzeug_)
+        for (const auto& [id, fahrzeug] : KorrekturStore::handfahrzeuge())
+            CbFahrzeug->addItem(fahrzeug, id);
+    if (CbFahrzeug->findData(kfz) < 0)
+        CbFahrzeug->addItem(name, kfz);
+    CbFahrzeug->setCurrentIndex(CbFahrzeug->findData(kfz));
+    CbFahrzeug->setEnabled(alt_ && !kartenfahrzeug_);
+}
+
 bool TF_Korrektur::laden(int fahrtId)
 {
     alt_ = KorrekturStore::fassung(fahrtId);
     if (!alt_)
         return false;
     kartenfahrzeug_ = KorrekturStore::kartenfahrzeug(alt_->kfz);
+    setWindowTitle(QStringLiteral("Fahrt korrigieren"));
+    grundBeschriftung_->show();
+    CbGrund->show();
+    fahrzeugeFuellen(alt_->kfz, alt_->fahrzeug);
     listenFuellen();
     EAbfahrt->setText(german::time(alt_->abDat.time()));
     EAnkunft->setText(german::time(alt_->anDat.time()));
@@ -153,9 +171,36 @@ bool TF_Korrektur::korrigieren(int fahrtId)
     return laden(fahrtId) && exec() == QDialog::Accepted;
 }
 
+void TF_Korrektur::nachtragLaden(int kfz)
+{
+    alt_.reset();
+    kartenfahrzeug_ = false;
+    setWindowTitle(QStringLiteral("Fahrt nachtragen"));
+    // The trip is new: there is nothing it replaces, so nothing to give a reason for.
+    grundBeschriftung_->hide();
+    CbGrund->hide();
+    fahrzeugeFuellen(kfz, FahrzeugStore::kennzeichen(kfz));
+    listenFuellen();
+    for (QLineEdit* feld : {EAbfahrt, EAnkunft, EkmAbfahrt, EkmStand, Ekm})
+        feld->clear();
+    Kalender->setSelectedDate(Clock::today());
+    for (QComboBox* feld : {cbVon, Cbnach, Cbzweck, CbKategorie, CbFahrer})
+        feld->setEditText(QString());
+    RGFahrtart->setItemIndex(0);
+    MBemerkungen->clear();
+    for (QWidget* feld : std::initializer_list<QWidget*>{EAbfahrt, EAnkunft, Kalender, EkmAbfahrt, EkmStand, Ekm})
+        feld->setEnabled(true);
+}
+
+bool TF_Korrektur::nachtragen(int kfz)
+{
+    nachtragLaden(kfz);
+    return exec() == QDialog::Accepted;
+}
+
 void TF_Korrektur::kmAbfahrtVerlassen()
 {
-    if (!alt_ || !EkmAbfahrt->isEnabled())
+    if (!EkmAbfahrt->isEnabled())
         return;
     const auto stand = kmAbfahrt();
     if (!stand) {
@@ -201,33 +246,42 @@ Fassung TF_Korrektur::neueFassung() const
     neu.fahrer = CbFahrer->currentText();
     neu.kmAb = static_cast<int>(kmAbfahrt().value_or(alt_->kmAb));
     neu.kmAn = EkmStand->text().trimmed().toInt();
+    neu.fahrzeug = CbFahrzeug->currentText();
     neu.art = arten.value(RGFahrtart->itemIndex());
     neu.bemerkung = MBemerkungen->toPlainText();
     return neu;
 }
 
-void TF_Korrektur::btSpeichernClick()
+int TF_Korrektur::zielfahrzeug() const
+{
+    return CbFahrzeug->currentData().toInt();
+}
+
+bool TF_Korrektur::umsetzen() const
+{
+    return alt_ && zielfahrzeug() != alt_->kfz;
+}
+
+// The trip a refusal speaks of.
+QString TF_Korrektur::fahrtName(const fahrtspeicherung::Auftrag& neu) const
 {
     if (!alt_)
-        return;
-    if (const auto meldung = korrektur::ohneGrundKorrigiert(EGrund->text())) {
-        ablehnen(*meldung, EGrund);
-        return;
-    }
-    const auto kmAb = kmAbfahrt();
-    if (!kmAb) {
-        ablehnen(QStringLiteral("Fehler bei der Eingabe"), EkmAbfahrt);
-        return;
-    }
-    if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
-        ablehnen(*meldung, EAbfahrt);
-        return;
-    }
+        return korrektur::nachgetrageneFahrt(neu.abDat, CbFahrzeug->currentText());
+    return umsetzen() ? korrektur::umgesetzteFahrt(*alt_, CbFahrzeug->currentText()) : korrektur::fahrt(*alt_);
+}
+
+// The trip the fields describe, checked by the trip entry's rules for the chosen vehicle; nothing
+// when a rule refused it, which the user has been told.
+std::optional<fahrtspeicherung::Auftrag> TF_Korrektur::gepruefterAuftrag(qint64 kmAb)
+{
+    // A trip new to the chosen vehicle's logbook is placed among its trips by the neighbour check,
+    // which names the trip; the entry's own check would only compare it with the last one.
     const fahrtspeicherung::Stand stand{
-        .fahrzeug = alt_->kfz,
+        .fahrzeug = zielfahrzeug(),
         .kartenfahrzeug = kartenfahrzeug_,
-        .letzteAnkunft = KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id),
-        .letzterKmStand = *kmAb,
+        .letzteAnkunft =
+            alt_ && !umsetzen() ? KorrekturStore::letzteAnkunftVor(alt_->kfz, alt_->abDat, alt_->id) : QDateTime(),
+        .letzterKmStand = kmAb,
         .hoechsteFahrtdauer = EingabeStore::hoechsteFahrtdauer(),
         .hoechsteGeschwindigkeit = EingabeStore::hoechsteDurchschnittsgeschwindigkeit()};
     const auto nachfrage = [](const QString& frage) { return prompt::confirm(QStringLiteral("Bestätigung"), frage); };
@@ -239,19 +293,64 @@ void TF_Korrektur::btSpeichernClick()
                                   stand, nachfrage);
     if (const auto* ablehnung = std::get_if<speicherpruefung::Ablehnung>(&ergebnis)) {
         ablehnen(ablehnung->meldung, feld(ablehnung->feld));
+        return std::nullopt;
+    }
+    return std::get<fahrtspeicherung::Auftrag>(ergebnis);
+}
+
+nachbarpruefung::Befund TF_Korrektur::befund(const fahrtspeicherung::Auftrag& neu) const
+{
+    if (!alt_)
+        return KorrekturStore::nachtragbefund(neu);
+    return umsetzen() ? KorrekturStore::umsetzbefund(alt_->id, neu) : KorrekturStore::nachbarbefund(alt_->id, neu);
+}
+
+bool TF_Korrektur::folgefahrtBestaetigt(const nachbarpruefung::Lage& folgefahrt, const QDateTime& abfahrt) const
+{
+    const int bisher = KorrekturStore::fassung(folgefahrt.id)->kmAb;
+    const std::optional<QString> grund = alt_ ? std::nullopt : std::optional(korrektur::nachtragsgrund(abfahrt));
+    return prompt::confirm(QStringLiteral("Folgende Fahrt"),
+                           nachbarpruefung::folgefahrtFrage(folgefahrt, bisher, grund));
+}
+
+void TF_Korrektur::speichern(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkorrigieren)
+{
+    const QString grund = EGrund->text().trimmed();
+    if (!alt_)
+        KorrekturStore::nachtragen(neu, folgefahrtMitkorrigieren);
+    else if (umsetzen())
+        KorrekturStore::umsetzen(alt_->id, neu, grund, folgefahrtMitkorrigieren);
+    else
+        KorrekturStore::korrigieren(alt_->id, neu, grund, folgefahrtMitkorrigieren);
+}
+
+void TF_Korrektur::btSpeichernClick()
+{
+    if (alt_)
+        if (const auto meldung = korrektur::ohneGrundKorrigiert(EGrund->text())) {
+            ablehnen(*meldung, EGrund);
+            return;
+        }
+    const auto kmAb = kmAbfahrt();
+    if (!kmAb) {
+        ablehnen(QStringLiteral("Fehler bei der Eingabe"), EkmAbfahrt);
         return;
     }
-    const auto& auftrag = std::get<fahrtspeicherung::Auftrag>(ergebnis);
-    const nachbarpruefung::Befund befund = KorrekturStore::nachbarbefund(alt_->id, auftrag);
-    if (befund.ablehnung) {
-        ablehnen(QStringLiteral("%1: %2").arg(korrektur::fahrt(*alt_), *befund.ablehnung), EAbfahrt);
+    if (alt_)
+        if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
+            ablehnen(*meldung, EAbfahrt);
+            return;
+        }
+    const std::optional<fahrtspeicherung::Auftrag> auftrag = gepruefterAuftrag(*kmAb);
+    if (!auftrag)
+        return;
+    const nachbarpruefung::Befund gefunden = befund(*auftrag);
+    if (gefunden.ablehnung) {
+        ablehnen(QStringLiteral("%1: %2").arg(fahrtName(*auftrag), *gefunden.ablehnung), EAbfahrt);
         return;
     }
-    if (befund.folgefahrt &&
-        !prompt::confirm(QStringLiteral("Folgende Fahrt"),
-                         nachbarpruefung::folgefahrtFrage(*befund.folgefahrt, KorrekturStore::fassung(
-                                                                                   befund.folgefahrt->id)->kmAb)))
+    if (gefunden.folgefahrt && !folgefahrtBestaetigt(*gefunden.folgefahrt, auftrag->abDat))
         return;
-    KorrekturStore::korrigieren(alt_->id, auftrag, EGrund->text().trimmed(), befund.folgefahrt.has_value());
+    speichern(*auftrag, gefunden.folgefahrt.has_value());
     accept();
 }

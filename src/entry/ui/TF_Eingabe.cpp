@@ -94,6 +94,7 @@ void TF_Eingabe::verbindeFelder()
     verbinden(btAbbrechen, &QPushButton::clicked, this, &QWidget::close);
     verbinden(BtRueckfahrt, &QPushButton::clicked, this, &TF_Eingabe::BtRueckfahrtClick);
     verbinden(BtLetzteKorrigieren, &QPushButton::clicked, this, &TF_Eingabe::BtLetzteKorrigierenClick);
+    verbinden(BtNachtragen, &QPushButton::clicked, this, &TF_Eingabe::BtNachtragenClick);
     verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     verbinden(sgStammfahrten, &QTableWidget::cellDoubleClicked, this, &TF_Eingabe::StammfahrtUebernehmen);
     // The fields follow the current raw trip, whether a click or the keyboard moved it.
@@ -163,6 +164,8 @@ void TF_Eingabe::FormShow()
     else if (EAbfahrt->isEnabled())
         EAbfahrt->setFocus();
     BtRueckfahrt->setEnabled(!Kartenfahrzeug_);
+    // A card vehicle's trips come from its card only.
+    BtNachtragen->setEnabled(!Kartenfahrzeug_ && nachtragen_);
     StammfahrtenLesen();
 }
 
@@ -246,6 +249,18 @@ void TF_Eingabe::BtLetzteKorrigierenClick()
 {
     if (korrigieren_ && !letzteFahrten_.empty() && !letzteFahrten_.front().istStartdatensatz())
         korrigieren_(letzteFahrten_.front().id);
+}
+
+void TF_Eingabe::setNachtrag(std::function<bool(int kfz)> nachtragen)
+{
+    nachtragen_ = std::move(nachtragen);
+}
+
+// The entry announces the trip entered later; the last-trip line then follows and the typed fields stay.
+void TF_Eingabe::BtNachtragenClick()
+{
+    if (nachtragen_ && !Kartenfahrzeug_)
+        nachtragen_(sitzung_.aktuellesFahrzeug());
 }
 
 void TF_Eingabe::SGfuellen()

@@ -38,6 +38,9 @@ public:
     // How a stored trip is corrected (the program's correction window); without it the entry
     // offers no correction.
     void setKorrektur(std::function<bool(int fahrtId)> korrigieren);
+    // How a forgotten trip of a vehicle entered by hand is entered later; without it the entry
+    // offers none.
+    void setNachtrag(std::function<bool(int kfz)> nachtragen);
 
 public slots:
     void FormShow();
@@ -52,6 +55,7 @@ public slots:
     void BtRueckfahrtClick();
     void RGFahrtartClick();
     void BtLetzteKorrigierenClick();
+    void BtNachtragenClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -91,4 +95,5 @@ private:
     // Watched: the window may be hidden while its children are already gone.
     QPointer<Vorschlagsliste> vorschlagsliste_;
     std::function<bool(int fahrtId)> korrigieren_;
+    std::function<bool(int kfz)> nachtragen_;
 };

@@ -116,6 +116,7 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     BtRueckfahrt = benannt(new QPushButton(QStringLiteral("&Rückfahrt")), "BtRueckfahrt");
     BtLetzteKorrigieren =
         benannt(new QPushButton(QStringLiteral("&Letzte Fahrt korrigieren …")), "BtLetzteKorrigieren");
+    BtNachtragen = benannt(new QPushButton(QStringLiteral("Fahrt &nachtragen …")), "BtNachtragen");
 
     sgStammfahrten =
         tabelle("sgStammfahrten",
@@ -173,6 +174,7 @@ void Ui_TF_Eingabe::setupUi(QWidget* fenster, QAbstractItemModel* rohfahrten)
     knoepfe->addWidget(btAbbrechen, 1, 0);
     knoepfe->addWidget(BtRueckfahrt, 1, 1);
     knoepfe->addWidget(BtLetzteKorrigieren, 2, 0, 1, 2);
+    knoepfe->addWidget(BtNachtragen, 3, 0, 1, 2);
     auto* mitte = new QVBoxLayout;
     mitte->addWidget(new QLabel(QStringLiteral("Abfahrtsdatum:")));
     mitte->addWidget(Kalender);
@@ -211,7 +213,7 @@ void Ui_TF_Eingabe::tabReihenfolge(QWidget* fenster)
                                          cbxStammfahrt, RGFahrtart->knopf(0), RGFahrtart->knopf(1),
                                          RGFahrtart->knopf(2), RGFahrtart->knopf(3), MBemerkungen,
                                          btSchliessenSpeichern, Btverwerfen, btAbbrechen, BtRueckfahrt,
-                                         BtLetzteKorrigieren,
+                                         BtLetzteKorrigieren, BtNachtragen,
                                          sgStammfahrten, btUebernehmen, StringGrid1};
     for (qsizetype i = 1; i < reihenfolge.size(); ++i)
         fenster->setTabOrder(reihenfolge.at(i - 1), reihenfolge.at(i));

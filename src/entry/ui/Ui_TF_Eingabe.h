@@ -22,6 +22,7 @@ struct Ui_TF_Eingabe : Fahrtfelder {
     QPushButton* btAbbrechen;
     QPushButton* BtRueckfahrt;
     QPushButton* BtLetzteKorrigieren;
+    QPushButton* BtNachtragen;
     QTableWidget* sgStammfahrten;
     QPushButton* btUebernehmen;
     QLabel* lbUnbearbeitet;

@@ -1,5 +1,6 @@
 #include "evaluation/ui/TF_Details.h"
 
+#include "audit/KorrekturStore.h"
 #include "common/GermanFormat.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldanfang.h"
@@ -138,7 +139,9 @@ void TF_Details::FormShow()
     CbFahrer->setCurrentIndex(0);
     artWaehlen(zelle(Fahrtenliste::Art));
     MBemerkungen->setPlainText(AuswertungStore().bemerkung(fahrt_.id));
-    LErfasst->setText(AuswertungStore().erfasst(fahrt_.id));
+    const QString erfasst = AuswertungStore().erfasst(fahrt_.id);
+    LErfasst->setText(KorrekturStore::nachgetragen(fahrt_.id) ? QStringLiteral("%1 (nachgetragen)").arg(erfasst)
+                                                              : erfasst);
 }
 
 void TF_Details::zeitenFuellen()

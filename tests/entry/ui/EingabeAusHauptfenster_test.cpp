@@ -8,6 +8,8 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,40 @@ TF_Eingabe* fahrtenErfassen(Varno& varno)
     haupt->RBerfassen->click();
     haupt->BtOK->click();
     return varno.eingabe();
+}
+
+// The sample vehicle's odometer at its start.
+int anfangsstand()
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
+}
+
+// The correction window runs its own loop: `oeffnen` opens it, and a timer looks in until it is
+// open and does `bedienen` there. False when it never opened.
+bool imKorrekturfenster(Varno& varno, const std::function<void()>& oeffnen,
+                        const std::function<void(TF_Korrektur&)>& bedienen)
+{
+    QTimer warten;
+    QObject::connect(&warten, &QTimer::timeout, [&] {
+        TF_Korrektur* dialog = varno.korrektur();
+        if (!dialog->isVisible())
+            return;
+        warten.stop();
+        bedienen(*dialog);
+    });
+    warten.start(10);
+    oeffnen();
+    return QTest::qWaitFor([&warten] { return !warten.isActive(); });
+}
+
+// Saves the dialog; a refusal fails the test and closes it.
+void speichernMussGelingen(TF_Korrektur& dialog)
+{
+    dialog.btSpeichern->click();
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "nicht gespeichert: " << ScriptedPrompts::get().texts().join(u'|').toStdString();
+        dialog.reject();
+    }
 }
 
 } // namespace
@@ -114,7 +150,7 @@ TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
 {
     TestDatabase db;
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    const int anfang = SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
+    const int anfang = anfangsstand();
     build::fahrt({.kfz = 1,
                   .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
                   .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
@@ -130,29 +166,119 @@ TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
     eingabe->Cbnach->setEditText(QStringLiteral("Kunde Nord"));
     ASSERT_TRUE(eingabe->BtLetzteKorrigieren->isEnabled());
 
-    // The dialog runs its own loop; this looks in once it is open.
-    QTimer warten;
-    QObject::connect(&warten, &QTimer::timeout, [&] {
-        TF_Korrektur* dialog = varno.korrektur();
-        if (!dialog->isVisible())
-            return;
-        warten.stop();
-        dialog->EkmStand->setText(QString::number(anfang + 25));
-        dialog->EGrund->setText(QStringLiteral("Tippfehler"));
-        dialog->btSpeichern->click();
-        if (dialog->isVisible()) {
-            ADD_FAILURE() << "nicht gespeichert: " << ScriptedPrompts::get().texts().join(u'|').toStdString();
-            dialog->reject();
-        }
-    });
-    warten.start(10);
-    QTest::mouseClick(eingabe->BtLetzteKorrigieren, Qt::LeftButton);
-    ASSERT_FALSE(warten.isActive()) << "die Korrektur hat sich nicht geöffnet";
+    const bool geoeffnet = imKorrekturfenster(
+        varno, [eingabe] { QTest::mouseClick(eingabe->BtLetzteKorrigieren, Qt::LeftButton); },
+        [anfang](TF_Korrektur& dialog) {
+            dialog.EkmStand->setText(QString::number(anfang + 25));
+            dialog.EGrund->setText(QStringLiteral("Tippfehler"));
+            speichernMussGelingen(dialog);
+        });
+    ASSERT_TRUE(geoeffnet) << "die Korrektur hat sich nicht geöffnet";
     EXPECT_EQ(eingabe->sgLFahrt->item(0, 4)->text(), QString::number(anfang + 25));
     EXPECT_EQ(eingabe->Cbnach->currentText(), QStringLiteral("Kunde Nord"));
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE Grund = 'Tippfehler'")),
               anfang + 25);
     eingabe->close();
     haupt->hide();
+    Clock::reset();
+}
+
+// A trip forgotten between two others is entered later from the entry: a refused try names the
+// trip and the rule and stores nothing; the stored one carries its entry time, and the following
+// trip begins where it ended.
+TEST(EingabeAusHauptfenster, FahrtNachtragenZwischenZweiFahrten)
+{
+    TestDatabase db;
+    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+    const int anfang = anfangsstand();
+    const auto tag = [](int tag, int stunde) { return QDateTime(QDate(2006, 5, tag), QTime(stunde, 0)); };
+    build::fahrt({.kfz = 1, .ab = tag(30, 8), .an = tag(30, 9), .kmAb = anfang, .kmAn = anfang + 50});
+    const int folgende =
+        build::fahrt({.kfz = 1, .ab = tag(31, 8), .an = tag(31, 9), .kmAb = anfang + 50, .kmAn = anfang + 120});
+    Varno varno{db.file()};
+    TF_Eingabe* eingabe = fahrtenErfassen(varno);
+    ASSERT_TRUE(eingabe->BtNachtragen->isEnabled());
+    eingabe->Cbnach->setEditText(QStringLiteral("Kunde Nord"));
+    const int zeilen = SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL"));
+
+    QStringList abgelehnt;
+    int zeilenNachAblehnung = 0;
+    const bool geoeffnet = imKorrekturfenster(
+        varno, [eingabe] { QTest::mouseClick(eingabe->BtNachtragen, Qt::LeftButton); },
+        [&](TF_Korrektur& fenster) {
+            TF_Korrektur* dialog = &fenster;
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Fahrt nachtragen"));
+            EXPECT_FALSE(dialog->CbGrund->isVisible());
+            dialog->Kalender->setSelectedDate(QDate(2006, 5, 31));
+            dialog->EAbfahrt->setText(QStringLiteral("08:30"));
+            dialog->EAnkunft->setText(QStringLiteral("08:45"));
+            dialog->EkmAbfahrt->setText(QString::number(anfang + 50));
+            dialog->EkmStand->setText(QString::number(anfang + 80));
+            dialog->Ekm->setText(QStringLiteral("30"));
+            dialog->cbVon->setEditText(QStringLiteral("Werk"));
+            dialog->Cbnach->setEditText(QStringLiteral("Kunde"));
+            dialog->Cbzweck->setEditText(QStringLiteral("Besuch"));
+            dialog->CbKategorie->setEditText(QStringLiteral("Standard"));
+            dialog->CbFahrer->setEditText(QStringLiteral("keine Angabe"));
+            dialog->btSpeichern->click();
+            abgelehnt = ScriptedPrompts::get().texts();
+            zeilenNachAblehnung = SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL"));
+            // The day before, in the afternoon: between the two trips.
+            dialog->Kalender->setSelectedDate(QDate(2006, 5, 30));
+            dialog->EAbfahrt->setText(QStringLiteral("14:00"));
+            dialog->EAnkunft->setText(QStringLiteral("15:00"));
+            ScriptedPrompts::get().answer(PromptAnswer::Yes);
+            speichernMussGelingen(*dialog);
+        });
+    ASSERT_TRUE(geoeffnet) << "das Nachtragen hat sich nicht geöffnet";
+
+    EXPECT_EQ(abgelehnt, QStringList{QStringLiteral("Nachgetragene Fahrt vom 31.05.2006 08:30, Musterfahrzeug: sie "
+                                                    "beginnt vor der Ankunft der Fahrt davor (31.05.2006 09:00).")});
+    EXPECT_EQ(zeilenNachAblehnung, zeilen);
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 1 AND AbDat = "
+                                                     "'2006-05-30 14:00:00' AND Erfasst = '2006-06-01 10:00:00'")),
+              1);
+    EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT km_ab FROM T_MIREL WHERE ErsetztID = ? AND Grund = "
+                                                     "'Fahrt vom 30.05.2006 14:00 nachgetragen'"),
+                                      {folgende}),
+              anfang + 80);
+    // The entry keeps what was typed and still continues from the last trip.
+    EXPECT_EQ(eingabe->Cbnach->currentText(), QStringLiteral("Kunde Nord"));
+    EXPECT_EQ(eingabe->sgLFahrt->item(0, 4)->text(), QString::number(anfang + 120));
+    eingabe->close();
+    varno.hauptform()->hide();
+    Clock::reset();
+}
+
+// Alt+L, the mnemonic of "Letzte Fahrt korrigieren …", opens the correction of the last trip.
+TEST(EingabeAusHauptfenster, AltLOeffnetDieKorrekturDerLetztenFahrt)
+{
+    TestDatabase db;
+    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
+    const int anfang = anfangsstand();
+    build::fahrt({.kfz = 1,
+                  .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
+                  .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
+                  .kmAb = anfang,
+                  .kmAn = anfang + 250});
+    Varno varno{db.file()};
+    TF_Eingabe* eingabe = fahrtenErfassen(varno);
+    // Without a window manager the main window keeps the focus; the entry is made the active window.
+    eingabe->activateWindow();
+    QApplication::setActiveWindow(eingabe);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(eingabe));
+
+    QString kmStand;
+    // The button answers its letter as a click shown on screen, that is a moment later.
+    EXPECT_TRUE(imKorrekturfenster(
+        varno, [eingabe] { QTest::keyClick(eingabe->windowHandle(), Qt::Key_L, Qt::AltModifier); },
+        [&kmStand](TF_Korrektur& dialog) {
+            kmStand = dialog.EkmStand->text();
+            dialog.reject();
+        }))
+        << "Alt+L hat die Korrektur nicht geöffnet";
+    EXPECT_EQ(kmStand, QString::number(anfang + 250));
+    eingabe->close();
+    varno.hauptform()->hide();
     Clock::reset();
 }

@@ -3,6 +3,7 @@
 
 #include "app/Varno.h"
 #include "audit/Fahrtenbuchpruefung.h"
+#include "audit/KorrekturStore.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
 #include "common_ui/Kontrast.h"
@@ -237,6 +238,14 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     auswertung()->btStornieren->click();
     EXPECT_EQ(ScriptedPrompts::get().shown().front().text,
               QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf stornieren. Grund der Stornierung:"));
+    // The reasons the correction window offers, in the same order; any other text may be typed.
+    QStringList imKorrekturfenster;
+    for (int i = 0; i < varno.korrektur()->CbGrund->count(); ++i)
+        imKorrekturfenster << varno.korrektur()->CbGrund->itemText(i);
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().suggestions, imKorrekturfenster);
+    EXPECT_EQ(ScriptedPrompts::get().shown().front().suggestions,
+              (QStringList{QStringLiteral("Tippfehler"), QStringLiteral("doppelt erfasst"),
+                           QStringLiteral("falsches Fahrzeug"), QStringLiteral("falsche Fahrtart")}));
     EXPECT_EQ(liste()->model()->rowCount(), 1);
     EXPECT_EQ(auswertung()->sbAnzahl->text(), QStringLiteral("Anzahl Fahrten: 1"));
     EXPECT_EQ(auswertung()->sbKilometer->text(), QStringLiteral("Kilometer: 50"));
@@ -317,6 +326,39 @@ TEST_F(KorrekturFenster, DetailsNennenDieErfassungszeit)
     EXPECT_EQ(erfasst, QStringLiteral("10.03.2006 12:00:00"));
 }
 
+TEST_F(KorrekturFenster, DetailsZeigenDieNachgetrageneFahrt)
+{
+    // Entered a day later between the two trips; the second one then begins where it ended.
+    Clock::setFixed(QDateTime(QDate(2006, 3, 11), QTime(9, 15)));
+    fahrtspeicherung::Auftrag vergessen{.fahrzeug = d.golf,
+                                        .abDat = am(2006, 3, 1, 14),
+                                        .anDat = am(2006, 3, 1, 15),
+                                        .kmAb = 1050,
+                                        .kmAn = 1060,
+                                        .von = QStringLiteral("Büro"),
+                                        .nach = QStringLiteral("Zuhause"),
+                                        .art = 2,
+                                        .zweck = QStringLiteral("keine Angabe"),
+                                        .kategorie = QStringLiteral("Standard"),
+                                        .fahrer = QStringLiteral("Meier")};
+    KorrekturStore::nachtragen(vergessen, true);
+    varno.sitzung().fahrtenbuchGeaendertMelden();
+    ASSERT_EQ(liste()->model()->rowCount(), 3);
+    QStringList erfasst;
+    for (int zeile = 0; zeile < 3; ++zeile) {
+        waehlen(zeile);
+        QTimer::singleShot(0, [&] {
+            erfasst << varno.details()->LErfasst->text();
+            varno.details()->close();
+        });
+        auswertung()->btDetails->click();
+    }
+    // The corrected following trip is a correction, not a later entry.
+    EXPECT_EQ(erfasst, (QStringList{QStringLiteral("10.03.2006 12:00:00"),
+                                    QStringLiteral("11.03.2006 09:15:00 (nachgetragen)"),
+                                    QStringLiteral("11.03.2006 09:15:00")}));
+}
+
 TEST_F(KorrekturFenster, BerichtZeigtPruefwertErfassungUndKorrekturen)
 {
     korrigieren(0, [](TF_Korrektur& dialog) {
@@ -373,4 +415,52 @@ TEST_F(KorrekturFenster, FahrerUndFahrzeugsichtZaehlenNurAktuelleFassungen)
     ASSERT_EQ(fahrten.size(), 1u);
     EXPECT_EQ(fahrten.front().kmAn, 1045);
     EXPECT_EQ(store.tagesfahrten(d.meier, QDate(2006, 3, 2)).size(), 0u);
+}
+
+TEST_F(KorrekturFenster, FahrzeugAendernStorniertBeimEinenUndSpeichertBeimAnderen)
+{
+    // The Passat was on the road when the Golf's second trip began: refused, nothing stored.
+    const int passatfahrt = build::fahrt({.kfz = d.passat, .ab = am(2006, 3, 2, 7), .an = am(2006, 3, 2, 8, 30),
+                                          .kmAb = 1000, .kmAn = 1040});
+    bool offen = false;
+    korrigieren(1, [&offen, passatfahrt](TF_Korrektur& dialog) {
+        ASSERT_TRUE(dialog.CbFahrzeug->isEnabled());
+        dialog.CbFahrzeug->setCurrentIndex(dialog.CbFahrzeug->findText(QStringLiteral("M-AB 2, Passat")));
+        dialog.EGrund->setText(QStringLiteral("falsches Fahrzeug"));
+        dialog.btSpeichern->click();
+        offen = dialog.isVisible();
+        // Once the Passat's trip has gone, the move fits.
+        KorrekturStore::stornieren(passatfahrt, QStringLiteral("doppelt erfasst"));
+        dialog.btSpeichern->click();
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QStringLiteral("Fahrt vom 02.03.2006 08:00, B-XY 1, Golf unter M-AB 2, Passat: sie beginnt "
+                                         "vor der Ankunft der Fahrt davor (02.03.2006 08:30).")});
+    EXPECT_FALSE(KorrekturStore::aktuell(zweite));
+    EXPECT_EQ(zeile(QStringLiteral("SELECT Grund FROM T_MIREL WHERE ErsetztID = ? AND Storniert = 1"), {zweite}),
+              QStringList{QStringLiteral("falsches Fahrzeug")});
+    EXPECT_EQ(zeile(QStringLiteral("SELECT km_ab, km_an, Erfasst FROM T_MIREL WHERE KFZ = ? AND Storniert = 0 AND "
+                                   "ErsetztID IS NULL AND Art <> 99 AND ID <> ?"),
+                    {d.passat, passatfahrt}),
+              (QStringList{QStringLiteral("1050"), QStringLiteral("1090"), QStringLiteral("2006-03-10 12:00:00")}));
+    // The list of the Golf follows: one trip is left.
+    EXPECT_EQ(liste()->model()->rowCount(), 1);
+    EXPECT_EQ(zelle(0, 5), QStringLiteral("1050"));
+    EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
+}
+
+TEST_F(KorrekturFenster, KartenfahrtBleibtBeimFahrzeugIhresFahrtenschreibers)
+{
+    SqlStatement(QStringLiteral("UPDATE T_KFZ SET Eingabeart = 1 WHERE ID = ?")).bind(d.golf).exec();
+    bool frei = true;
+    QStringList fahrzeuge;
+    korrigieren(0, [&](TF_Korrektur& dialog) {
+        frei = dialog.CbFahrzeug->isEnabled();
+        for (int i = 0; i < dialog.CbFahrzeug->count(); ++i)
+            fahrzeuge << dialog.CbFahrzeug->itemText(i);
+        dialog.btAbbrechen->click();
+    });
+    EXPECT_FALSE(frei);
+    EXPECT_EQ(fahrzeuge, QStringList{QStringLiteral("B-XY 1, Golf")});
 }
