@@ -98,14 +98,24 @@ Fahrtenfilter einFahrzeugEinJahr()
     return filter;
 }
 
+// The trip grid as the window shows it.
+struct Fahrtenraster {
+    Fahrtenraster()
+    {
+        ansicht.setModel(&modell);
+        ansicht.resize(988, 300);
+        ansicht.show();
+    }
+
+    FahrtenlistenModell modell;
+    QTableView ansicht;
+};
+
 void fahrtenlisteFuellen(benchmark::State& state, const Fahrtenfilter& filter, const QString& messname = {})
 {
     Messung messung(messname);
-    QTableView ansicht;
-    FahrtenlistenModell modell;
-    ansicht.setModel(&modell);
-    ansicht.resize(988, 300);
-    ansicht.show();
+    Fahrtenraster raster;
+    FahrtenlistenModell& modell = raster.modell;
     std::size_t zeilen = 0;
     for (auto _ : state) {
         // As the window does: with progress reports.
@@ -139,17 +149,15 @@ void BM_FahrtenAlleStueckweise(benchmark::State& state)
 {
     Messung ersterBildschirm(QStringLiteral("fahrten_erster_bildschirm"));
     Messung ganz(QStringLiteral("fahrten_stueckweise"));
-    QTableView ansicht;
-    FahrtenlistenModell modell;
-    ansicht.setModel(&modell);
-    ansicht.resize(988, 300);
-    ansicht.show();
+    Fahrtenraster raster;
+    FahrtenlistenModell& modell = raster.modell;
     std::size_t zeilen = 0;
     for (auto _ : state) {
         QElapsedTimer uhr;
         uhr.start();
-        modell.lesen(std::make_unique<Fahrtenleser>(alleJahre(), [](int prozent) { benchmark::DoNotOptimize(prozent); }));
-        ansicht.repaint();
+        modell.lesen(std::make_unique<Fahrtenleser>(
+            alleJahre(), [](int prozent) { benchmark::DoNotOptimize(prozent); }, modell.stueck()));
+        raster.ansicht.repaint();
         ersterBildschirm.eintragen(uhr);
         while (!modell.ganzGelesen())
             QApplication::processEvents();
@@ -249,9 +257,8 @@ void BM_Fahrzeuge(benchmark::State& state)
 {
     Messung messung(QStringLiteral("fahrzeuge"));
     for (auto _ : state)
-        messung.messen([] {
-            benchmark::DoNotOptimize(fahrzeugauswertung::tabelle(AuswertungStore().fahrzeuge(alleJahre())));
-        });
+        messung.messen(
+            [] { benchmark::DoNotOptimize(fahrzeugauswertung::tabelle(AuswertungStore().fahrzeuge(alleJahre()))); });
 }
 
 void BM_Fahrzeuge_sqlite3(benchmark::State& state)

@@ -12,6 +12,7 @@
 
 #include <QVariantList>
 
+#include <limits>
 
 namespace {
 
@@ -141,8 +142,8 @@ AuswertungStore::Stammlisten AuswertungStore::stammlisten() const
 {
     Stammlisten listen;
     const QString name = namensordnung::spalte(u"Bezeichnung");
-    listen.fahrzeuge = eintraege(
-        QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
+    listen.fahrzeuge =
+        eintraege(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
     listen.orte = StammdatenStore::nachName(Stammtabelle::Orte);
     listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY %1").arg(name));
     listen.kategorien = StammdatenStore::nachName(Stammtabelle::Kategorien);
@@ -177,22 +178,24 @@ AuswertungStore::Abfrage AuswertungStore::fahrtenAbfrage(const Fahrtenfilter& fi
         b.werte};
 }
 
-qint64 AuswertungStore::geschaetzteAnzahl(const Fahrtenfilter& filter) const
+qint64 AuswertungStore::geschaetzteAnzahl(const Fahrtenfilter& filter, std::optional<qint64> hoechstens) const
 {
     Bedingungen b;
     b.wennGewaehlt(QStringLiteral("KFZ"), filter.fahrzeug);
     b.und(QStringLiteral("AbDat >= ? AND AbDat <= ?"), {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE 1 = 1") + b.sql, b.werte);
+    if (!hoechstens)
+        return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE 1 = 1") + b.sql, b.werte);
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM T_MIREL WHERE 1 = 1") + b.sql +
+                                       QStringLiteral(" LIMIT ?) AS bis"),
+                                   b.werte + QVariantList{*hoechstens});
 }
 
 Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortschritt& fortschritt) const
 {
-    constexpr std::size_t stueck = 65536;
     Fahrtenleser leser(filter, fortschritt);
-    Fahrtenliste liste = leser.leereListe();
-    while (!leser.fertig())
-        for (const GelisteteFahrt& f : leser.weiterlesen(stueck))
-            liste.anhaengen(f);
+    std::vector<GelisteteFahrt> fahrten;
+    leser.weiterlesen(fahrten, std::numeric_limits<std::size_t>::max());
+    Fahrtenliste liste = leser.liste(std::move(fahrten));
     liste.ordnen();
     return liste;
 }

@@ -60,8 +60,8 @@ public:
     Stammnamen stammnamen() const;
     // For the progress gauge only: the trips of the vehicle departing within the period, which the
     // vehicle-and-departure index counts without reading a single logbook row. Every listed trip
-    // is among them, since it departs before it arrives.
-    qint64 geschaetzteAnzahl(const Fahrtenfilter& filter) const;
+    // is among them, since it departs before it arrives. Counting stops at `hoechstens`.
+    qint64 geschaetzteAnzahl(const Fahrtenfilter& filter, std::optional<qint64> hoechstens = std::nullopt) const;
 
     // Every driver by name with his trips in the period, by departure (all vehicles).
     struct FahrerMitFahrten {
@@ -83,5 +83,4 @@ public:
     QString erfasst(int fahrtId) const;
     QString bemerkung(int fahrtId) const;
     std::optional<int> artNachKuerzel(const QString& kuerzel) const;
-
 };

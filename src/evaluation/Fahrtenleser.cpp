@@ -3,6 +3,7 @@
 #include "db/Rohabfrage.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -44,32 +45,39 @@ bool vollstaendig(const GelisteteFahrt& f, const Stammnamen& n)
 
 // The master rows are checked and the trips ordered here rather than joined and sorted by the
 // database: for a million trips that takes a fraction of the time.
-Fahrtenleser::Fahrtenleser(const Fahrtenfilter& filter, AuswertungStore::Fortschritt fortschritt)
-    : fortschritt_(std::move(fortschritt))
+Fahrtenleser::Fahrtenleser(const Fahrtenfilter& filter, AuswertungStore::Fortschritt fortschritt,
+                           std::optional<std::size_t> fortschrittUeber)
+    : filter_(filter), fortschritt_(std::move(fortschritt))
 {
     const AuswertungStore store;
     namen_ = store.stammnamen();
     if (filter.mitErsetzten)
         ersetzungen_ = store.ersetzungen();
     if (fortschritt_)
-        geschaetzt_ = store.geschaetzteAnzahl(filter);
+        geschaetzt_ =
+            store.geschaetzteAnzahl(filter, fortschrittUeber ? std::optional<qint64>(*fortschrittUeber) : std::nullopt);
     const AuswertungStore::Abfrage abfrage = AuswertungStore::fahrtenAbfrage(filter);
     abfrage_ = std::make_unique<Rohabfrage>(abfrage.sql, abfrage.werte);
 }
 
 Fahrtenleser::~Fahrtenleser() = default;
 
-Fahrtenliste Fahrtenleser::leereListe() const
+Fahrtenliste Fahrtenleser::liste(std::vector<GelisteteFahrt> fahrten) const
 {
-    Fahrtenliste liste({}, namen_, ersetzungen_);
-    liste.reservieren(static_cast<std::size_t>(geschaetzt_));
-    return liste;
+    return Fahrtenliste(std::move(fahrten), namen_, ersetzungen_);
 }
 
-std::vector<GelisteteFahrt> Fahrtenleser::weiterlesen(std::size_t anzahl)
+std::size_t Fahrtenleser::geschaetzteAnzahl() const
 {
-    std::vector<GelisteteFahrt> stueck;
-    while (abfrage_ && stueck.size() < anzahl) {
+    return static_cast<std::size_t>(AuswertungStore().geschaetzteAnzahl(filter_));
+}
+
+void Fahrtenleser::weiterlesen(std::vector<GelisteteFahrt>& stueck, std::size_t anzahl)
+{
+    const std::size_t ziel = stueck.size() + std::min(anzahl, std::numeric_limits<std::size_t>::max() - stueck.size());
+    stueck.reserve(
+        std::min(ziel, stueck.size() + static_cast<std::size_t>(std::max<qint64>(0, geschaetzt_ - gelesen_))));
+    while (abfrage_ && stueck.size() < ziel) {
         if (!abfrage_->next()) {
             abfrage_.reset();
             // The count is an estimate; the gauge ends full however many rows came.
@@ -83,7 +91,6 @@ std::vector<GelisteteFahrt> Fahrtenleser::weiterlesen(std::size_t anzahl)
         ++gelesen_;
         melden();
     }
-    return stueck;
 }
 
 // Whole percent steps only: the progress window repaints on every report.

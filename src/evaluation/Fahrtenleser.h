@@ -16,22 +16,28 @@ class Rohabfrage;
 // list in list order. The statement stays open between the pieces.
 class Fahrtenleser {
 public:
-    // `fortschritt` hears whole percent steps of an estimate of the rows to read.
-    explicit Fahrtenleser(const Fahrtenfilter& filter, AuswertungStore::Fortschritt fortschritt = {});
+    // `fortschritt` hears whole percent steps of an estimate of the rows to read, or of the first
+    // `fortschrittUeber` rows only: what a window reads under its progress window before it shows
+    // them. Counting a million rows for the estimate alone would cost more than reading that piece.
+    explicit Fahrtenleser(const Fahrtenfilter& filter, AuswertungStore::Fortschritt fortschritt = {},
+                          std::optional<std::size_t> fortschrittUeber = std::nullopt);
     ~Fahrtenleser();
     Fahrtenleser(const Fahrtenleser&) = delete;
     Fahrtenleser& operator=(const Fahrtenleser&) = delete;
 
-    // Without rows yet: the names and replacements the rows are shown with.
-    Fahrtenliste leereListe() const;
-    // The next `anzahl` listed trips, fewer only at the end of the result. A trip lacking one of
-    // its master rows is never listed.
-    std::vector<GelisteteFahrt> weiterlesen(std::size_t anzahl);
+    // The trips with the names and replacements they are shown with.
+    Fahrtenliste liste(std::vector<GelisteteFahrt> fahrten = {}) const;
+    // Appends the next `anzahl` listed trips to `stueck`, fewer only at the end of the result. A
+    // trip lacking one of its master rows is never listed.
+    void weiterlesen(std::vector<GelisteteFahrt>& stueck, std::size_t anzahl);
     bool fertig() const { return !abfrage_; }
+    // An estimate of the trips the whole result lists, at least as many (for reserving memory).
+    std::size_t geschaetzteAnzahl() const;
 
 private:
     void melden();
 
+    Fahrtenfilter filter_;
     Stammnamen namen_;
     QHash<int, Ersetzung> ersetzungen_;
     AuswertungStore::Fortschritt fortschritt_;

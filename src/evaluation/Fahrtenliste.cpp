@@ -19,16 +19,21 @@ bool Fahrtenliste::ohneZeiten(const GelisteteFahrt& fahrt)
 }
 
 Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen)
-    : namen_(std::move(namen)), ersetzungen_(std::move(ersetzungen))
+    : fahrten_(std::move(fahrten)), namen_(std::move(namen)), ersetzungen_(std::move(ersetzungen))
 {
-    reservieren(fahrten.size());
-    for (const GelisteteFahrt& f : fahrten)
-        anhaengen(f);
+    for (const GelisteteFahrt& f : fahrten_)
+        zaehlen(f);
 }
 
-void Fahrtenliste::anhaengen(const GelisteteFahrt& fahrt)
+void Fahrtenliste::anhaengen(const std::vector<GelisteteFahrt>& fahrten)
 {
-    fahrten_.push_back(fahrt);
+    fahrten_.insert(fahrten_.end(), fahrten.begin(), fahrten.end());
+    for (const GelisteteFahrt& f : fahrten)
+        zaehlen(f);
+}
+
+void Fahrtenliste::zaehlen(const GelisteteFahrt& fahrt)
+{
     if (!ersetzungen_.isEmpty() && ersetzungen_.contains(fahrt.id))
         return;
     ++anzahlAktuell_;

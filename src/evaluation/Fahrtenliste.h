@@ -62,8 +62,9 @@ public:
     // `ersetzungen` names the listed rows that are no longer current, by trip ID.
     Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen = {});
 
+    // Room for that many trips, so a growing list is not copied as it grows.
     void reservieren(std::size_t anzahl) { fahrten_.reserve(anzahl); }
-    void anhaengen(const GelisteteFahrt& fahrt);
+    void anhaengen(const std::vector<GelisteteFahrt>& fahrten);
     // Departure order, the list order; trips of the same departure by ID.
     bool geordnet() const;
     void ordnen();
@@ -84,6 +85,9 @@ public:
     KilometerJeArt kilometerJeArt() const;
 
 private:
+    // Adds the trip to the count and kilometres when it is current.
+    void zaehlen(const GelisteteFahrt& fahrt);
+
     std::vector<GelisteteFahrt> fahrten_;
     Stammnamen namen_;
     QHash<int, Ersetzung> ersetzungen_;

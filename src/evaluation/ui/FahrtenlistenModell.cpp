@@ -32,9 +32,9 @@ void FahrtenlistenModell::setzen(Fahrtenliste liste, QSet<qlonglong> auffaellig)
 
 void FahrtenlistenModell::lesen(std::unique_ptr<Fahrtenleser> leser, QSet<qlonglong> auffaellig)
 {
-    Fahrtenliste erste = leser->leereListe();
-    for (const GelisteteFahrt& f : leser->weiterlesen(std::max<std::size_t>(1, stueck_)))
-        erste.anhaengen(f);
+    std::vector<GelisteteFahrt> fahrten;
+    leser->weiterlesen(fahrten, stueckgroesse_);
+    Fahrtenliste erste = leser->liste(std::move(fahrten));
     if (leser->fertig())
         erste.ordnen();
     setzen(std::move(erste), std::move(auffaellig));
@@ -43,6 +43,14 @@ void FahrtenlistenModell::lesen(std::unique_ptr<Fahrtenleser> leser, QSet<qlongl
         leser_ = std::move(leser);
         naechstesStueck_.start();
     }
+}
+
+// Behind the shown rows, larger pieces: fewer updates of the view, still short enough for
+// scrolling to go on between them.
+void FahrtenlistenModell::weiterlesen()
+{
+    if (leser_)
+        stueckLesen(4 * stueckgroesse_);
 }
 
 const Fahrtenliste& FahrtenlistenModell::ganzeListe()
@@ -60,32 +68,30 @@ bool FahrtenlistenModell::canFetchMore(const QModelIndex& parent) const
 void FahrtenlistenModell::fetchMore(const QModelIndex& parent)
 {
     if (canFetchMore(parent))
-        stueckLesen(stueck_);
-}
-
-void FahrtenlistenModell::weiterlesen()
-{
-    fetchMore({});
+        stueckLesen(stueckgroesse_);
 }
 
 // A piece that fails ends the reading: the rows read so far stay, and the error is shown once.
 void FahrtenlistenModell::stueckLesen(std::size_t anzahl)
 {
-    std::vector<GelisteteFahrt> stueck;
+    stueck_.clear();
     try {
-        stueck = leser_->weiterlesen(std::max<std::size_t>(1, anzahl));
+        // Counting a large result costs less than copying the growing list, but only once the
+        // first rows are on screen.
+        if (stuecke_ == 1)
+            liste_.reservieren(leser_->geschaetzteAnzahl());
+        leser_->weiterlesen(stueck_, std::max<std::size_t>(1, anzahl));
     } catch (...) {
         naechstesStueck_.stop();
         leser_.reset();
         throw;
     }
     ++stuecke_;
-    if (!stueck.empty()) {
+    if (!stueck_.empty()) {
         // Only the last piece can be empty, so the list already holds rows: no empty row to replace.
         const int erste = static_cast<int>(liste_.anzahl());
-        beginInsertRows({}, erste, erste + static_cast<int>(stueck.size()) - 1);
-        for (const GelisteteFahrt& f : stueck)
-            liste_.anhaengen(f);
+        beginInsertRows({}, erste, erste + static_cast<int>(stueck_.size()) - 1);
+        liste_.anhaengen(stueck_);
         endInsertRows();
         emit gewachsen();
     }
@@ -99,6 +105,7 @@ void FahrtenlistenModell::abschliessen()
 {
     naechstesStueck_.stop();
     leser_.reset();
+    stueck_ = {};
     if (!liste_.geordnet()) {
         emit layoutAboutToBeChanged();
         const QModelIndexList vorher = persistentIndexList();

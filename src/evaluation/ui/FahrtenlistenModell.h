@@ -7,8 +7,10 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 class Fahrtenleser;
 
@@ -34,7 +36,8 @@ public:
     const Fahrtenliste& ganzeListe();
     bool ganzGelesen() const { return !leser_; }
     // Trips per piece.
-    void setStueck(std::size_t zeilen) { stueck_ = zeilen; }
+    void setStueck(std::size_t zeilen) { stueckgroesse_ = std::max<std::size_t>(1, zeilen); }
+    std::size_t stueck() const { return stueckgroesse_; }
     // Pieces read since the last lesen(), the first included.
     int gelesenStuecke() const { return stuecke_; }
 
@@ -65,7 +68,9 @@ private:
     std::unique_ptr<Fahrtenleser> leser_;
     // About 10 ms of reading on an ordinary desktop: a screenful many times over, and short
     // enough that scrolling stays smooth while the rest comes in.
-    std::size_t stueck_ = 10000;
+    std::size_t stueckgroesse_ = 10000;
+    // The piece being read, kept so its memory serves every piece.
+    std::vector<GelisteteFahrt> stueck_;
     int stuecke_ = 0;
     QTimer naechstesStueck_;
 };

@@ -307,7 +307,11 @@ void TF_AuswertungMirel::anzeigen(auswertungsanzeige::Ansicht ansicht)
         stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
         setzeBreite(breiteFahrer);
         zeigeTabelle(SGFahrer, fahrerModell_, abfragen(ansicht),
-                     {102, {107, muster::zahl}, {112, muster::zahl}, {110, muster::zahl}, {90, muster::zahl},
+                     {102,
+                      {107, muster::zahl},
+                      {112, muster::zahl},
+                      {110, muster::zahl},
+                      {90, muster::zahl},
                       {99, muster::zahl}});
         break;
     case Ansicht::FahrerAnEinemTag:
@@ -315,16 +319,30 @@ void TF_AuswertungMirel::anzeigen(auswertungsanzeige::Ansicht ansicht)
         setzeBreite(breiteTag);
         sgFahrten->setModel(tagesModell_);
         zeigeTabelle(sgFahrten, tagesModell_, abfragen(ansicht),
-                     {{45, muster::kurzeUhrzeit}, {45, muster::kurzeUhrzeit}, 150, 150, 150,
-                      {50, muster::kilometerstand}, {50, muster::kilometerstand}, {40, muster::strecke},
-                      {40, muster::kurzeUhrzeit}, 100, {20, muster::art}, 50});
+                     {{45, muster::kurzeUhrzeit},
+                      {45, muster::kurzeUhrzeit},
+                      150,
+                      150,
+                      150,
+                      {50, muster::kilometerstand},
+                      {50, muster::kilometerstand},
+                      {40, muster::strecke},
+                      {40, muster::kurzeUhrzeit},
+                      100,
+                      {20, muster::art},
+                      50});
         break;
     case Ansicht::FahrerJeTag:
         stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
         setzeBreite(breiteFahrer);
         zeigeTabelle(SGFahrerTab, fahrerTabModell_, abfragen(ansicht),
-                     {{95, muster::datum}, {83, muster::kurzeUhrzeit}, {77, muster::kurzeUhrzeit},
-                      {76, muster::zahl}, {78, muster::zahl}, {69, muster::zahl}, {80, muster::zahl}});
+                     {{95, muster::datum},
+                      {83, muster::kurzeUhrzeit},
+                      {77, muster::kurzeUhrzeit},
+                      {76, muster::zahl},
+                      {78, muster::zahl},
+                      {69, muster::zahl},
+                      {80, muster::zahl}});
         break;
     case Ansicht::Fahrzeuge:
         setzeBreite(breiteFahrer);
@@ -348,8 +366,7 @@ auswertungsanzeige::Ergebnis TF_AuswertungMirel::abfragen(auswertungsanzeige::An
 }
 
 void TF_AuswertungMirel::zeigeTabelle(QTableView* raster, TextTabellenModell* modell,
-                                      const auswertungsanzeige::Ergebnis& ergebnis,
-                                      const QList<Rasterspalte>& spalten)
+                                      const auswertungsanzeige::Ergebnis& ergebnis, const QList<Rasterspalte>& spalten)
 {
     stand_.fahrerTabelle = ergebnis.tabelle;
     stand_.dateiTabelle = ergebnis.dateiTabelle;
@@ -375,13 +392,24 @@ void TF_AuswertungMirel::zeigeFahrten()
         // The progress window stands while the first piece is read; the rest comes in behind
         // the shown rows, the count and kilometres following.
         const LangeArbeit arbeit(fortschritt_, this);
-        fahrtenModell_->lesen(std::make_unique<Fahrtenleser>(stand_.filter, arbeit.melder()), pruefungZeigen());
+        fahrtenModell_->lesen(std::make_unique<Fahrtenleser>(stand_.filter, arbeit.melder(), fahrtenModell_->stueck()),
+                              pruefungZeigen());
     }
     if (!gelesen().leer())
         sgFahrten->setCurrentIndex(fahrtenModell_->index(0, 0));
     summenZeigen();
-    zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
-                            {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
+    zeigeRaster(sgFahrten, {{60, muster::datumZeit},
+                            {60, muster::uhrzeit},
+                            130,
+                            130,
+                            {50, muster::kilometerstand},
+                            {50, muster::kilometerstand},
+                            100,
+                            100,
+                            100,
+                            100,
+                            {20, muster::art},
+                            50});
 }
 
 void TF_AuswertungMirel::summenZeigen()
