@@ -9,10 +9,11 @@ namespace fremdobjekte {
 
 namespace {
 
-// The engine's own bookkeeping and the server logbook's version table.
+// The engine's own bookkeeping, the server logbook's version table and a backup's note.
 bool eigeneTabelle(const QString& name)
 {
-    static const QStringList eigene = Schema::tableNames() + QStringList{QStringLiteral("varno_schema")};
+    static const QStringList eigene =
+        Schema::tableNames() + QStringList{QStringLiteral("varno_schema"), Schema::sicherungsvermerk};
     return eigene.contains(name, Qt::CaseInsensitive) || name.startsWith(QLatin1String("sqlite_"));
 }
 
