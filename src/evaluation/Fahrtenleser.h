@@ -31,6 +31,8 @@ public:
     // trip lacking one of its master rows is never listed.
     void weiterlesen(std::vector<GelisteteFahrt>& stueck, std::size_t anzahl);
     bool fertig() const { return !abfrage_; }
+    // The rest is read without reports, once the progress window that heard them is gone.
+    void ohneFortschritt() { fortschritt_ = {}; }
     // An estimate of the trips the whole result lists, at least as many (for reserving memory).
     std::size_t geschaetzteAnzahl() const;
 

@@ -40,6 +40,7 @@ void FahrtenlistenModell::lesen(std::unique_ptr<Fahrtenleser> leser, QSet<qlongl
     setzen(std::move(erste), std::move(auffaellig));
     stuecke_ = 1;
     if (!leser->fertig()) {
+        leser->ohneFortschritt();
         leser_ = std::move(leser);
         naechstesStueck_.start();
     }

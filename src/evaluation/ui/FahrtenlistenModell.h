@@ -28,7 +28,8 @@ public:
 
     // `auffaellig` holds the trips the last check of the logbook named.
     void setzen(Fahrtenliste liste, QSet<qlonglong> auffaellig = {});
-    // Reads the first piece before it returns, the rest afterwards.
+    // Reads the first piece before it returns, with the reader's progress reports, and the rest
+    // afterwards without them.
     void lesen(std::unique_ptr<Fahrtenleser> leser, QSet<qlonglong> auffaellig = {});
     // The rows read so far.
     const Fahrtenliste& liste() const { return liste_; }

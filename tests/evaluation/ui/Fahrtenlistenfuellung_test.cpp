@@ -39,9 +39,18 @@ protected:
 TEST_F(FahrtenlistenfuellungTest, ZeigtDasErsteStueckBevorDasGanzeErgebnisGelesenIst)
 {
     zehnFahrten();
+    QStringList ablauf;
+    fenster.setFortschritt({[&ablauf](const QWidget*) { ablauf << QStringLiteral("starten"); },
+                            [&ablauf](int prozent) { ablauf << QString::number(prozent); },
+                            [&ablauf] { ablauf << QStringLiteral("beenden"); }});
     oeffnen();
     anzeigen(fenster.RBFahrten);
 
+    // The progress window stands while the first piece is read and counts over that piece.
+    ASSERT_GE(ablauf.size(), 3);
+    EXPECT_EQ(ablauf.at(ablauf.size() - 2), QStringLiteral("100"));
+    EXPECT_EQ(ablauf.last(), QStringLiteral("beenden"));
+    const QStringList ersterBildschirm = ablauf;
     EXPECT_EQ(fenster.sgFahrten->model()->rowCount(), 4);
     EXPECT_EQ(modell().gelesenStuecke(), 1);
     EXPECT_FALSE(modell().ganzGelesen());
@@ -58,6 +67,7 @@ TEST_F(FahrtenlistenfuellungTest, ZeigtDasErsteStueckBevorDasGanzeErgebnisGelese
     EXPECT_EQ(gelisteteAbfahrten().last(), QStringLiteral("10.05.2006 08:00:00"));
     EXPECT_EQ(fenster.sbAnzahl->text(), QStringLiteral("Anzahl Fahrten: 10"));
     EXPECT_EQ(fenster.sbKilometer->text(), QStringLiteral("Kilometer: 100"));
+    EXPECT_EQ(ablauf, ersterBildschirm);
 }
 
 TEST_F(FahrtenlistenfuellungTest, DieViewHoltMehrWoSieAnsEndeKommt)
