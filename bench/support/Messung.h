@@ -19,6 +19,12 @@ public:
         QElapsedTimer uhr;
         uhr.start();
         schritt();
+        eintragen(uhr);
+    }
+
+    // One more measured time: what `uhr` took since it started.
+    void eintragen(const QElapsedTimer& uhr)
+    {
         gesamtMs_ += static_cast<double>(uhr.nsecsElapsed()) / 1e6;
         ++anzahl_;
     }

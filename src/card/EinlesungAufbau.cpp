@@ -1,5 +1,7 @@
 #include "card/EinlesungAufbau.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString zwischenstopp = QStringLiteral(" - Zwischenstopp");
@@ -60,6 +62,12 @@ Einlesung baueEinlesung(const std::vector<cardfile::CardRecord>& records, const 
                         const Fortschrittsmeldung& fortschritt)
 {
     Einlesung einlesung;
+    // Room for every row at once: a full card's lists are copied while they grow otherwise, and
+    // for a moment held twice.
+    const auto merkpunkte = static_cast<std::size_t>(
+        std::count_if(records.begin(), records.end(), [](const cardfile::CardRecord& r) { return r.isWaypoint(); }));
+    einlesung.merkpunkte.reserve(merkpunkte);
+    einlesung.fahrten.reserve(records.size() - merkpunkte);
     int gemeldet = 0;
     for (const cardfile::CardRecord& record : records) {
         const QString kfzSchluessel = benennen(record);

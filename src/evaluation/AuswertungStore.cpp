@@ -8,11 +8,11 @@
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
+#include "evaluation/Fahrtenleser.h"
 
 #include <QVariantList>
 
-#include <algorithm>
-#include <tuple>
+#include <limits>
 
 namespace {
 
@@ -123,7 +123,9 @@ SqlStatement ausfuehren(const QString& sql, const QVariantList& werte)
     return s;
 }
 
-Stammnamen stammnamen()
+} // namespace
+
+Stammnamen AuswertungStore::stammnamen() const
 {
     Stammnamen n;
     n.orte = StammdatenStore::namenNachId(Stammtabelle::Orte);
@@ -136,44 +138,12 @@ Stammnamen stammnamen()
     return n;
 }
 
-// Reports whole percent steps only: the progress window repaints on every report.
-class Gauge {
-public:
-    Gauge(const AuswertungStore::Fortschritt& melden, qint64 gesamt) : melden_(melden), gesamt_(gesamt) {}
-
-    void zeile(qint64 nummer)
-    {
-        if (!melden_ || gesamt_ <= 0)
-            return;
-        const int prozent = static_cast<int>(std::min<qint64>(100, (100 * nummer + gesamt_ / 2) / gesamt_));
-        if (prozent != gemeldet_) {
-            gemeldet_ = prozent;
-            melden_(prozent);
-        }
-    }
-
-private:
-    const AuswertungStore::Fortschritt& melden_;
-    qint64 gesamt_;
-    int gemeldet_ = -1;
-
-public:
-    // The count is an estimate; the gauge ends full however many rows came.
-    void fertig()
-    {
-        if (melden_ && gemeldet_ != 100)
-            melden_(100);
-    }
-};
-
-} // namespace
-
 AuswertungStore::Stammlisten AuswertungStore::stammlisten() const
 {
     Stammlisten listen;
     const QString name = namensordnung::spalte(u"Bezeichnung");
-    listen.fahrzeuge = eintraege(
-        QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
+    listen.fahrzeuge =
+        eintraege(QStringLiteral("SELECT ID, KZuFzg FROM T_KFZ ORDER BY %1, ID").arg(namensordnung::spalte(u"KZuFzg")));
     listen.orte = StammdatenStore::nachName(Stammtabelle::Orte);
     listen.arten = eintraege(QStringLiteral("SELECT ID, Bezeichnung FROM T_ART WHERE ID <> 99 ORDER BY %1").arg(name));
     listen.kategorien = StammdatenStore::nachName(Stammtabelle::Kategorien);
@@ -208,86 +178,26 @@ AuswertungStore::Abfrage AuswertungStore::fahrtenAbfrage(const Fahrtenfilter& fi
         b.werte};
 }
 
-namespace {
-
-std::optional<zeitpunkt::Sekunden> zeit(const Rohabfrage& s, int spalte)
-{
-    qsizetype laenge = 0;
-    const char* text = s.text(spalte, laenge);
-    return zeitpunkt::ausIso(text, laenge);
-}
-
-GelisteteFahrt gelistet(const Rohabfrage& s)
-{
-    GelisteteFahrt f;
-    f.id = s.zahl(0);
-    f.abfahrt = zeit(s, 1);
-    f.ankunft = zeit(s, 2);
-    f.kmAb = s.zahl(3);
-    f.kmAn = s.zahl(4);
-    f.start = s.zahl(5);
-    f.ziel = s.zahl(6);
-    f.fahrzeug = s.zahl(7);
-    f.fahrer = s.zahl(8);
-    f.zweck = s.zahl(9);
-    f.kategorie = s.zahl(10);
-    f.art = s.zahl(11);
-    f.mitBemerkung = s.zahl(12) != 0;
-    return f;
-}
-
-// Whether every master row of the trip exists, which the list has always demanded (inner joins).
-bool vollstaendig(const GelisteteFahrt& f, const Stammnamen& n)
-{
-    return n.orte.contains(f.start) && n.orte.contains(f.ziel) && n.fahrzeuge.contains(f.fahrzeug) &&
-           n.fahrer.contains(f.fahrer) && n.zwecke.contains(f.zweck) && n.kategorien.contains(f.kategorie) &&
-           n.artKuerzel.contains(f.art);
-}
-
-} // namespace
-
-namespace {
-
-// For the progress gauge only: the trips of the vehicle departing within the period, which the
-// vehicle-and-departure index counts without reading a single logbook row. Every listed trip is
-// among them, since it departs before it arrives.
-qint64 geschaetzteAnzahl(const Fahrtenfilter& filter)
+qint64 AuswertungStore::geschaetzteAnzahl(const Fahrtenfilter& filter, std::optional<qint64> hoechstens) const
 {
     Bedingungen b;
     b.wennGewaehlt(QStringLiteral("KFZ"), filter.fahrzeug);
     b.und(QStringLiteral("AbDat >= ? AND AbDat <= ?"), {iso(filter.abfahrtAb), iso(filter.ankunftBis)});
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE 1 = 1") + b.sql, b.werte);
+    if (!hoechstens)
+        return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL WHERE 1 = 1") + b.sql, b.werte);
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM T_MIREL WHERE 1 = 1") + b.sql +
+                                       QStringLiteral(" LIMIT ?) AS bis"),
+                                   b.werte + QVariantList{*hoechstens});
 }
 
-} // namespace
-
-// The master rows are checked and the trips sorted here rather than joined and sorted by the
-// database: for a million trips that takes a fraction of the time.
 Fahrtenliste AuswertungStore::fahrten(const Fahrtenfilter& filter, const Fortschritt& fortschritt) const
 {
-    Stammnamen namen = stammnamen();
-    const Abfrage abfrage = fahrtenAbfrage(filter);
-    const qint64 gesamt = fortschritt ? geschaetzteAnzahl(filter) : 0;
-    Rohabfrage s(abfrage.sql, abfrage.werte);
-    Gauge gauge(fortschritt, gesamt);
-    std::vector<GelisteteFahrt> liste;
-    liste.reserve(static_cast<std::size_t>(gesamt));
-    qint64 gelesen = 0;
-    while (s.next()) {
-        GelisteteFahrt f = gelistet(s);
-        if (vollstaendig(f, namen))
-            liste.push_back(f);
-        gauge.zeile(++gelesen);
-    }
-    gauge.fertig();
-    const auto frueher = [](const GelisteteFahrt& a, const GelisteteFahrt& b) {
-        return std::tie(a.abfahrt, a.id) < std::tie(b.abfahrt, b.id);
-    };
-    // Trips are mostly stored in the order they were made, and come in departure order by index.
-    if (!std::is_sorted(liste.begin(), liste.end(), frueher))
-        std::sort(liste.begin(), liste.end(), frueher);
-    return Fahrtenliste(std::move(liste), std::move(namen),
-                        filter.mitErsetzten ? ersetzungen() : QHash<int, Ersetzung>());
+    Fahrtenleser leser(filter, fortschritt);
+    std::vector<GelisteteFahrt> fahrten;
+    leser.weiterlesen(fahrten, std::numeric_limits<std::size_t>::max());
+    Fahrtenliste liste = leser.liste(std::move(fahrten));
+    liste.ordnen();
+    return liste;
 }
 
 QHash<int, Ersetzung> AuswertungStore::ersetzungen() const
@@ -316,6 +226,17 @@ AuswertungStore::Abfrage AuswertungStore::fahrerAbfrage(int fahrer, zeitpunkt::S
                 .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
             {fahrer, iso(abfahrtAb), iso(ankunftBis)}};
 }
+
+namespace {
+
+std::optional<zeitpunkt::Sekunden> zeit(const Rohabfrage& s, int spalte)
+{
+    qsizetype laenge = 0;
+    const char* text = s.text(spalte, laenge);
+    return zeitpunkt::ausIso(text, laenge);
+}
+
+} // namespace
 
 std::vector<fahrerauswertung::Fahrt> AuswertungStore::fahrtenEinesFahrers(int fahrer, zeitpunkt::Sekunden abfahrtAb,
                                                                           zeitpunkt::Sekunden ankunftBis) const

@@ -54,7 +54,14 @@ public:
     void filterMerken(const FilterTexte& texte) const;
 
     // The trips the filter lets through, by departure; start records (short form "n") never.
+    // Read all at once; Fahrtenleser reads the same list piece by piece.
     Fahrtenliste fahrten(const Fahrtenfilter& filter, const Fortschritt& fortschritt = {}) const;
+    // The names behind the IDs a trip list shows.
+    Stammnamen stammnamen() const;
+    // For the progress gauge only: the trips of the vehicle departing within the period, which the
+    // vehicle-and-departure index counts without reading a single logbook row. Every listed trip
+    // is among them, since it departs before it arrives. Counting stops at `hoechstens`.
+    qint64 geschaetzteAnzahl(const Fahrtenfilter& filter, std::optional<qint64> hoechstens = std::nullopt) const;
 
     // Every driver by name with his trips in the period, by departure (all vehicles).
     struct FahrerMitFahrten {
@@ -76,5 +83,4 @@ public:
     QString erfasst(int fahrtId) const;
     QString bemerkung(int fahrtId) const;
     std::optional<int> artNachKuerzel(const QString& kuerzel) const;
-
 };

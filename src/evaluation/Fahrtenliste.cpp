@@ -1,6 +1,7 @@
 #include "evaluation/Fahrtenliste.h"
 
 #include <algorithm>
+#include <tuple>
 
 const QStringList& Fahrtenliste::kopf()
 {
@@ -20,20 +21,50 @@ bool Fahrtenliste::ohneZeiten(const GelisteteFahrt& fahrt)
 Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen)
     : fahrten_(std::move(fahrten)), namen_(std::move(namen)), ersetzungen_(std::move(ersetzungen))
 {
+    for (const GelisteteFahrt& f : fahrten_)
+        zaehlen(f);
+}
+
+void Fahrtenliste::anhaengen(const std::vector<GelisteteFahrt>& fahrten)
+{
+    fahrten_.insert(fahrten_.end(), fahrten.begin(), fahrten.end());
+    for (const GelisteteFahrt& f : fahrten)
+        zaehlen(f);
+}
+
+void Fahrtenliste::zaehlen(const GelisteteFahrt& fahrt)
+{
+    if (!ersetzungen_.isEmpty() && ersetzungen_.contains(fahrt.id))
+        return;
+    ++anzahlAktuell_;
+    kilometer_ += fahrt.kmAn - fahrt.kmAb;
+}
+
+namespace {
+
+bool frueher(const GelisteteFahrt& a, const GelisteteFahrt& b)
+{
+    return std::tie(a.abfahrt, a.id) < std::tie(b.abfahrt, b.id);
+}
+
+} // namespace
+
+bool Fahrtenliste::geordnet() const
+{
+    return std::is_sorted(fahrten_.begin(), fahrten_.end(), frueher);
+}
+
+void Fahrtenliste::ordnen()
+{
+    // Trips are mostly stored in the order they were made, and come in departure order by index.
+    if (!geordnet())
+        std::sort(fahrten_.begin(), fahrten_.end(), frueher);
 }
 
 const Ersetzung* Fahrtenliste::ersetzung(std::size_t zeile) const
 {
     const auto gefunden = ersetzungen_.constFind(fahrten_.at(zeile).id);
     return gefunden == ersetzungen_.cend() ? nullptr : &gefunden.value();
-}
-
-std::size_t Fahrtenliste::anzahlAktuell() const
-{
-    if (ersetzungen_.isEmpty())
-        return fahrten_.size();
-    return static_cast<std::size_t>(std::count_if(
-        fahrten_.begin(), fahrten_.end(), [this](const GelisteteFahrt& f) { return !ersetzungen_.contains(f.id); }));
 }
 
 QString Fahrtenliste::zelle(std::size_t zeile, int spalte) const
@@ -67,15 +98,6 @@ QString Fahrtenliste::zelle(std::size_t zeile, int spalte) const
     default:
         return {};
     }
-}
-
-qint64 Fahrtenliste::kilometer() const
-{
-    qint64 summe = 0;
-    for (const GelisteteFahrt& f : fahrten_)
-        if (!ersetzungen_.contains(f.id))
-            summe += f.kmAn - f.kmAb;
-    return summe;
 }
 
 KilometerJeArt Fahrtenliste::kilometerJeArt() const

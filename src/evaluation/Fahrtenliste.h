@@ -48,7 +48,8 @@ struct Ersetzung {
 };
 
 // The result of the trip view: the trips in list order (their IDs are the row-to-trip list) and
-// the texts of the twelve columns.
+// the texts of the twelve columns. It may grow row by row while the logbook is read (Fahrtenleser);
+// the count and the kilometres follow each added row.
 class Fahrtenliste {
 public:
     enum Spalte { Abfahrt, Ankunft, Von, Nach, KmAbf, KmAnk, Fahrzeug, Fahrer, Zweck, Kategorie, Art, Bem, Spalten };
@@ -61,6 +62,13 @@ public:
     // `ersetzungen` names the listed rows that are no longer current, by trip ID.
     Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen, QHash<int, Ersetzung> ersetzungen = {});
 
+    // Room for that many trips, so a growing list is not copied as it grows.
+    void reservieren(std::size_t anzahl) { fahrten_.reserve(anzahl); }
+    void anhaengen(const std::vector<GelisteteFahrt>& fahrten);
+    // Departure order, the list order; trips of the same departure by ID.
+    bool geordnet() const;
+    void ordnen();
+
     const std::vector<GelisteteFahrt>& fahrten() const { return fahrten_; }
     std::size_t anzahl() const { return fahrten_.size(); }
     bool leer() const { return fahrten_.empty(); }
@@ -71,13 +79,18 @@ public:
     // What replaced the row; none for a current trip.
     const Ersetzung* ersetzung(std::size_t zeile) const;
     // The listed trips that count: current versions only.
-    std::size_t anzahlAktuell() const;
+    std::size_t anzahlAktuell() const { return anzahlAktuell_; }
     // Sum of "KM-Ank." minus "KM-Abf." over the listed current trips.
-    qint64 kilometer() const;
+    qint64 kilometer() const { return kilometer_; }
     KilometerJeArt kilometerJeArt() const;
 
 private:
+    // Adds the trip to the count and kilometres when it is current.
+    void zaehlen(const GelisteteFahrt& fahrt);
+
     std::vector<GelisteteFahrt> fahrten_;
     Stammnamen namen_;
     QHash<int, Ersetzung> ersetzungen_;
+    std::size_t anzahlAktuell_ = 0;
+    qint64 kilometer_ = 0;
 };

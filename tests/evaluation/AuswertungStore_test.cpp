@@ -3,6 +3,7 @@
 #include "db/SqlStatement.h"
 #include "db/StammfahrtStore.h"
 #include "evaluation/AuswertungStore.h"
+#include "evaluation/Fahrtenleser.h"
 
 #include <gtest/gtest.h>
 
@@ -212,4 +213,36 @@ TEST_P(AuswertungStoreTest, TagesfahrtenNachAnkunftstag)
     EXPECT_EQ(fahrten[0].fahrt.kmAn, 100);
     EXPECT_EQ(fahrten[1].von, QStringLiteral("Büro"));
     EXPECT_EQ(fahrten[1].art, QStringLiteral("G"));
+}
+
+TEST_P(AuswertungStoreTest, LiestStueckweiseDieselbeListe)
+{
+    // Stored against departure order, so the pieces come unordered.
+    for (int tag = 5; tag >= 1; --tag)
+        build::fahrt(d->fahrt(am(2006, 5, tag, 8), am(2006, 5, tag, 9), 1000 + tag * 10, 1005 + tag * 10));
+    const Fahrtenfilter filter = allesBis(QDate(2006, 6, 1));
+    std::vector<int> prozente;
+    Fahrtenleser leser(
+        filter, [&prozente](int prozent) { prozente.push_back(prozent); }, 2);
+    std::vector<GelisteteFahrt> fahrten;
+    std::vector<std::size_t> stuecke;
+    while (!leser.fertig()) {
+        const std::size_t vorher = fahrten.size();
+        leser.weiterlesen(fahrten, 2);
+        stuecke.push_back(fahrten.size() - vorher);
+    }
+    EXPECT_EQ(stuecke.front(), 2u);
+    EXPECT_EQ(fahrten.size(), 5u);
+    EXPECT_GE(leser.geschaetzteAnzahl(), 5u);
+    // The gauge counted over the first piece only and was full once it was read.
+    ASSERT_FALSE(prozente.empty());
+    EXPECT_EQ(prozente.back(), 100);
+    Fahrtenliste liste = leser.liste(std::move(fahrten));
+    liste.ordnen();
+    std::vector<int> gelesen;
+    for (const GelisteteFahrt& f : liste.fahrten())
+        gelesen.push_back(f.id);
+    EXPECT_EQ(gelesen, ids(filter));
+    EXPECT_EQ(liste.kilometer(), 25);
+    EXPECT_EQ(liste.anzahlAktuell(), 5u);
 }

@@ -12,6 +12,7 @@
 #include "db/Sitzung.h"
 #include "db/StammfahrtStore.h"
 #include "evaluation/Auswertungsanzeige.h"
+#include "evaluation/Fahrtenleser.h"
 #include "evaluation/ui/Auswertungsfilter.h"
 #include "evaluation/ui/FahrtenlistenModell.h"
 #include "evaluation/ui/FahrzeugDiagramm.h"
@@ -93,6 +94,8 @@ void TF_AuswertungMirel::verbindeHandler()
         connect(sgFahrten->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &TF_AuswertungMirel::ergebnisknoepfeAktualisieren, Qt::UniqueConnection);
     });
+    connect(fahrtenModell_, &FahrtenlistenModell::gewachsen, this, &TF_AuswertungMirel::summenZeigen);
+    connect(fahrtenModell_, &FahrtenlistenModell::ganzGelesenWorden, this, &TF_AuswertungMirel::summenZeigen);
 }
 
 void TF_AuswertungMirel::setDruckvorschau(std::function<void()> vorschau)
@@ -114,18 +117,23 @@ const Fahrtenfilter& TF_AuswertungMirel::filter() const
 
 const Fahrtenliste& TF_AuswertungMirel::fahrtenliste() const
 {
+    return fahrtenModell_->ganzeListe();
+}
+
+const Fahrtenliste& TF_AuswertungMirel::gelesen() const
+{
     return fahrtenModell_->liste();
 }
 
 const GelisteteFahrt* TF_AuswertungMirel::gewaehlteFahrt() const
 {
     if (stand_.fahrzeugansicht || stand_.ansichtsModus != Auswertungsstand::Fahrten ||
-        sgFahrten->model() != fahrtenModell_ || fahrtenliste().leer())
+        sgFahrten->model() != fahrtenModell_ || gelesen().leer())
         return nullptr;
     const int zeile = sgFahrten->currentIndex().row();
-    if (zeile < 0 || static_cast<std::size_t>(zeile) >= fahrtenliste().anzahl())
+    if (zeile < 0 || static_cast<std::size_t>(zeile) >= gelesen().anzahl())
         return nullptr;
-    return &fahrtenliste().fahrt(static_cast<std::size_t>(zeile));
+    return &gelesen().fahrt(static_cast<std::size_t>(zeile));
 }
 
 // --- Showing and closing ---
@@ -158,6 +166,8 @@ void TF_AuswertungMirel::closeEvent(QCloseEvent* event)
 
 void TF_AuswertungMirel::FormClose()
 {
+    // No statement stays open behind a closed window.
+    fahrtenModell_->ganzeListe();
     for (QComboBox* liste : {cbVon, cbNach, cbFahrzeug, cbFahrer, cbZweck, cbKategorie, cbArt, cbBemerkung}) {
         const QSignalBlocker sperre(liste);
         liste->clear();
@@ -298,7 +308,11 @@ void TF_AuswertungMirel::anzeigen(auswertungsanzeige::Ansicht ansicht)
         stand_.ansichtsModus = Auswertungsstand::AlleFahrer;
         setzeBreite(breiteFahrer);
         zeigeTabelle(SGFahrer, fahrerModell_, abfragen(ansicht),
-                     {102, {107, muster::zahl}, {112, muster::zahl}, {110, muster::zahl}, {90, muster::zahl},
+                     {102,
+                      {107, muster::zahl},
+                      {112, muster::zahl},
+                      {110, muster::zahl},
+                      {90, muster::zahl},
                       {99, muster::zahl}});
         break;
     case Ansicht::FahrerAnEinemTag:
@@ -306,16 +320,30 @@ void TF_AuswertungMirel::anzeigen(auswertungsanzeige::Ansicht ansicht)
         setzeBreite(breiteTag);
         sgFahrten->setModel(tagesModell_);
         zeigeTabelle(sgFahrten, tagesModell_, abfragen(ansicht),
-                     {{45, muster::kurzeUhrzeit}, {45, muster::kurzeUhrzeit}, 150, 150, 150,
-                      {50, muster::kilometerstand}, {50, muster::kilometerstand}, {40, muster::strecke},
-                      {40, muster::kurzeUhrzeit}, 100, {20, muster::art}, 50});
+                     {{45, muster::kurzeUhrzeit},
+                      {45, muster::kurzeUhrzeit},
+                      150,
+                      150,
+                      150,
+                      {50, muster::kilometerstand},
+                      {50, muster::kilometerstand},
+                      {40, muster::strecke},
+                      {40, muster::kurzeUhrzeit},
+                      100,
+                      {20, muster::art},
+                      50});
         break;
     case Ansicht::FahrerJeTag:
         stand_.ansichtsModus = Auswertungsstand::FahrerJeTag;
         setzeBreite(breiteFahrer);
         zeigeTabelle(SGFahrerTab, fahrerTabModell_, abfragen(ansicht),
-                     {{95, muster::datum}, {83, muster::kurzeUhrzeit}, {77, muster::kurzeUhrzeit},
-                      {76, muster::zahl}, {78, muster::zahl}, {69, muster::zahl}, {80, muster::zahl}});
+                     {{95, muster::datum},
+                      {83, muster::kurzeUhrzeit},
+                      {77, muster::kurzeUhrzeit},
+                      {76, muster::zahl},
+                      {78, muster::zahl},
+                      {69, muster::zahl},
+                      {80, muster::zahl}});
         break;
     case Ansicht::Fahrzeuge:
         setzeBreite(breiteFahrer);
@@ -339,8 +367,7 @@ auswertungsanzeige::Ergebnis TF_AuswertungMirel::abfragen(auswertungsanzeige::An
 }
 
 void TF_AuswertungMirel::zeigeTabelle(QTableView* raster, TextTabellenModell* modell,
-                                      const auswertungsanzeige::Ergebnis& ergebnis,
-                                      const QList<Rasterspalte>& spalten)
+                                      const auswertungsanzeige::Ergebnis& ergebnis, const QList<Rasterspalte>& spalten)
 {
     stand_.fahrerTabelle = ergebnis.tabelle;
     stand_.dateiTabelle = ergebnis.dateiTabelle;
@@ -363,18 +390,33 @@ void TF_AuswertungMirel::zeigeFahrten()
     sgFahrten->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     sgFahrten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
+        // The progress window stands while the first piece is read; the rest comes in behind
+        // the shown rows, the count and kilometres following.
         const LangeArbeit arbeit(fortschritt_, this);
-        Fahrtenliste liste =
-            auswertungsanzeige::abfragen(store_, auswertungsanzeige::Ansicht::Fahrten, stand_.filter, arbeit.melder())
-                .fahrten;
-        fahrtenModell_->setzen(std::move(liste), pruefungZeigen());
+        fahrtenModell_->lesen(std::make_unique<Fahrtenleser>(stand_.filter, arbeit.melder(), fahrtenModell_->stueck()),
+                              pruefungZeigen());
     }
-    if (!fahrtenliste().leer())
+    if (!gelesen().leer())
         sgFahrten->setCurrentIndex(fahrtenModell_->index(0, 0));
-    sbAnzahl->setText(QStringLiteral("Anzahl Fahrten: %1").arg(fahrtenliste().anzahlAktuell()));
-    sbKilometer->setText(QStringLiteral("Kilometer: %1").arg(fahrtenliste().kilometer()));
-    zeigeRaster(sgFahrten, {{60, muster::datumZeit}, {60, muster::uhrzeit}, 130, 130, {50, muster::kilometerstand},
-                            {50, muster::kilometerstand}, 100, 100, 100, 100, {20, muster::art}, 50});
+    summenZeigen();
+    zeigeRaster(sgFahrten, {{60, muster::datumZeit},
+                            {60, muster::uhrzeit},
+                            130,
+                            130,
+                            {50, muster::kilometerstand},
+                            {50, muster::kilometerstand},
+                            100,
+                            100,
+                            100,
+                            100,
+                            {20, muster::art},
+                            50});
+}
+
+void TF_AuswertungMirel::summenZeigen()
+{
+    sbAnzahl->setText(QStringLiteral("Anzahl Fahrten: %1").arg(gelesen().anzahlAktuell()));
+    sbKilometer->setText(QStringLiteral("Kilometer: %1").arg(gelesen().kilometer()));
 }
 
 void TF_AuswertungMirel::zeigeFahrzeuge()
@@ -398,7 +440,7 @@ void TF_AuswertungMirel::ergebnisknoepfeAktualisieren()
 {
     const bool fahrtenansicht =
         stand_.angezeigt && !stand_.fahrzeugansicht && stand_.ansichtsModus == Auswertungsstand::Fahrten;
-    const bool mitFahrten = fahrtenansicht && !fahrtenliste().leer();
+    const bool mitFahrten = fahrtenansicht && !gelesen().leer();
     btDetails->setEnabled(mitFahrten);
     btStammfahrt->setEnabled(gewaehlteFahrt() != nullptr);
     aKorrigieren->setEnabled(aktuelleFahrtGewaehlt() && korrekturen_.korrigieren != nullptr);
@@ -420,7 +462,7 @@ void TF_AuswertungMirel::btDetailsClick()
     TF_Details::Fahrt daten;
     daten.id = fahrt->id;
     for (int spalte = 0; spalte < Fahrtenliste::Spalten; ++spalte)
-        daten.zellen << fahrtenliste().zelle(zeile, spalte);
+        daten.zellen << gelesen().zelle(zeile, spalte);
     details_->setFahrt(daten);
     details_->exec();
 }
@@ -494,14 +536,18 @@ QSet<qlonglong> TF_AuswertungMirel::pruefungZeigen()
 // A listed version that no correction or cancellation has replaced yet.
 bool TF_AuswertungMirel::aktuelleFahrtGewaehlt() const
 {
-    return gewaehlteFahrt() && !fahrtenliste().ersetzung(static_cast<std::size_t>(sgFahrten->currentIndex().row()));
+    return gewaehlteFahrt() && !gelesen().ersetzung(static_cast<std::size_t>(sgFahrten->currentIndex().row()));
 }
 
 // The correction announces itself to every window; this one follows through fahrtenbuchGeaendert().
+// The list is read to its end first, so no statement is open while the correction writes.
 void TF_AuswertungMirel::ersetzen(const std::function<bool(int fahrtId)>& wie)
 {
-    if (aktuelleFahrtGewaehlt() && wie)
-        wie(gewaehlteFahrt()->id);
+    if (!aktuelleFahrtGewaehlt() || !wie)
+        return;
+    const int fahrtId = gewaehlteFahrt()->id;
+    fahrtenModell_->ganzeListe();
+    wie(fahrtId);
 }
 
 void TF_AuswertungMirel::fahrtenbuchGeaendert()
@@ -511,9 +557,12 @@ void TF_AuswertungMirel::fahrtenbuchGeaendert()
         return;
     const int zeile = sgFahrten->currentIndex().row();
     anzeigen(letzteAnsicht_);
-    if (letzteAnsicht_ == auswertungsanzeige::Ansicht::Fahrten && !fahrtenliste().leer() && zeile >= 0)
-        sgFahrten->setCurrentIndex(
-            fahrtenModell_->index(std::min(zeile, static_cast<int>(fahrtenliste().anzahl()) - 1), 0));
+    if (letzteAnsicht_ != auswertungsanzeige::Ansicht::Fahrten || gelesen().leer() || zeile < 0)
+        return;
+    // The same row again, or the last one where the list got shorter.
+    if (static_cast<std::size_t>(zeile) >= gelesen().anzahl())
+        fahrtenModell_->ganzeListe();
+    sgFahrten->setCurrentIndex(fahrtenModell_->index(std::min(zeile, static_cast<int>(gelesen().anzahl()) - 1), 0));
 }
 
 void TF_AuswertungMirel::FahrtKorrigieren()

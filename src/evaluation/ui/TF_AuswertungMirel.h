@@ -55,6 +55,7 @@ public:
     // Read-only state of the last result.
     const Auswertungsstand& stand() const { return stand_; }
     const Fahrtenfilter& filter() const;
+    // The whole trip list of the trip view; what is still to be read is read first.
     const Fahrtenliste& fahrtenliste() const;
     // The trip of the selected row of the trip list, if the trip view lists one.
     const GelisteteFahrt* gewaehlteFahrt() const;
@@ -77,6 +78,8 @@ public slots:
     void zeigeTabelle(QTableView* raster, TextTabellenModell* modell, const auswertungsanzeige::Ergebnis& ergebnis,
                       const QList<Rasterspalte>& spalten);
     void zeigeFahrzeuge();
+    // "Anzahl Fahrten" and "Kilometer" of the trips read so far; the last update is the whole list's.
+    void summenZeigen();
     void btDetailsClick();
     void sgFahrtenDblClick();
     void btStammfahrtClick();
@@ -95,6 +98,8 @@ protected:
 
 private:
     void verbindeHandler();
+    // The trips read so far, which the grid shows.
+    const Fahrtenliste& gelesen() const;
     void anzeigen(auswertungsanzeige::Ansicht ansicht);
     void FormClose();
     void ausklappen();
