@@ -4,7 +4,8 @@
 An auditor who does not want to trust the program checks the file with this script: it reads every
 chained table in the order of its IDs, rebuilds each row's value from its content and its
 predecessor, compares it with the stored values and the notes in T_Pruefkette, requires the
-numbers of storing (Laufnr) to run 1, 2, 3, ... across all chains, and prints the Prüfwert.
+numbers of storing (Laufnr) to run 1, 2, 3, ... across all chains, and prints the Prüfwert (all
+64 hex digits; reports print the first 32, earlier versions the first 16).
 The byte format is described at the top of src/db/Pruefkette.h.
 
 Exit status: 0 unchanged, 1 changed, 2 the file could not be read.
@@ -83,7 +84,8 @@ def pruefwert(koepfe):
     for tabelle, _ in KETTEN:
         anzahl, wert = koepfe[tabelle]
         bytes_ += tabelle.encode("ascii") + b"\n" + str(anzahl).encode("ascii") + b"\n" + wert
-    return hashlib.sha256(bytes_).hexdigest()[:16].upper()
+    ziffern = hashlib.sha256(bytes_).hexdigest().upper()
+    return " ".join(ziffern[i:i + 4] for i in range(0, len(ziffern), 4))
 
 
 def main(argv):
@@ -106,7 +108,8 @@ def main(argv):
             print("- " + befund)
     else:
         print("Alle %d Einträge sind unverändert." % sum(a for a, _ in koepfe.values()))
-    print("Prüfwert: " + pruefwert(koepfe))
+    # A changed logbook has no value that could vouch for it.
+    print("Prüfwert ungültig – Fahrtenbuch verändert" if befunde else "Prüfwert: " + pruefwert(koepfe))
     return 1 if befunde else 0
 
 

@@ -340,10 +340,13 @@ QString hilfe(Befehl befehl)
             "Aufruf: varno pruefen [--gegen PRÜFWERT] [--datenbank PFAD]\n"
             "\n"
             "Rechnet die Prüfkette des Fahrtenbuchs nach und nennt jede Fahrt, die seit dem Speichern verändert,\n"
-            "gelöscht oder eingefügt wurde, mit Fahrzeug, Datum und Uhrzeit, dazu den aktuellen Prüfwert. Die\n"
-            "Datei wird nur gelesen.\n"
+            "gelöscht oder eingefügt wurde, mit Fahrzeug, Datum und Uhrzeit, dazu den aktuellen Prüfwert mit allen\n"
+            "64 Hexadezimalziffern (Berichte drucken die ersten 32). Ist etwas verändert, gibt es keinen Prüfwert:\n"
+            "dann steht dort „Prüfwert ungültig – Fahrtenbuch verändert“. Die Datei wird nur gelesen.\n"
             "  --gegen PRÜFWERT  bestätigt außerdem, dass der Stand, zu dem dieser Prüfwert gedruckt oder gesichert\n"
-            "                    wurde, unverändert in der Datei enthalten ist.\n"
+            "                    wurde, unverändert in der Datei enthalten ist. Angenommen werden 32 oder 64\n"
+            "                    Hexadezimalziffern, mit oder ohne Leerzeichen, und die 16 Ziffern, die frühere\n"
+            "                    Versionen gedruckt haben.\n"
             "Rückgabewert: 0 unverändert, 1 verändert oder der Stand fehlt, 2 Fehler.\n");
     case Befehl::ServerBenutzer:
         return QStringLiteral(

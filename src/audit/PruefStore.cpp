@@ -86,8 +86,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
         if (zeile.mitWerten) {
             zeile.laufnr = s.grosseZahl(spalten - 1);
-            for (int spalte = 0; spalte < spalten; ++spalte)
-                bytes.ausAbfrage(s, spalte);
+            bytes.alleAusAbfrage(s, 0);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
             zeile.berechnet = QByteArray::fromRawData(berechnet.data(), berechnet.size());
         }

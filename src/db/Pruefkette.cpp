@@ -88,7 +88,7 @@ QVariant gespeichert(const QVariant& wert, Art art)
     return wert.toString();
 }
 
-Zeile::Zeile(Kette kette)
+Zeile::Zeile(Kette kette) : spalten_(static_cast<int>(spalten(kette).size()))
 {
     bytes_.reserve(512);
     bytes_.append(tabelle(kette).toLatin1().constData()).push_back('\n');
@@ -161,6 +161,12 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
     }
 }
 
+void Zeile::alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte)
+{
+    for (int spalte = ersteSpalte; spalte < ersteSpalte + spalten_; ++spalte)
+        ausAbfrage(abfrage, spalte);
+}
+
 QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)
 {
     QByteArray zeile = QByteArray::fromStdString(bytes_) + vorgaenger;
@@ -193,9 +199,27 @@ QByteArray gesamtwert(const Koepfe& koepfe)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
+namespace {
+
+QString inVierergruppen(const QByteArray& bytes)
+{
+    const QString hex = QString::fromLatin1(bytes.toHex()).toUpper();
+    QStringList gruppen;
+    for (qsizetype i = 0; i < hex.size(); i += 4)
+        gruppen << hex.mid(i, 4);
+    return gruppen.join(QLatin1Char(' '));
+}
+
+} // namespace
+
 QString anzeige(const QByteArray& gesamtwert)
 {
-    return QString::fromLatin1(gesamtwert.left(8).toHex()).toUpper();
+    return inVierergruppen(gesamtwert.left(16));
+}
+
+QString vollanzeige(const QByteArray& gesamtwert)
+{
+    return inVierergruppen(gesamtwert);
 }
 
 } // namespace pruefkette

@@ -51,7 +51,11 @@ class Rohabfrage;
 //   bytes = "Varno-Pruefwert\n", then for each chain in the order T_MIREL, T_basis, T_Protokoll:
 //           the table name, "\n", its number of rows in decimal, "\n" and its last value
 //           (32 zero bytes for an empty chain)
-//   Prüfwert = SHA-256(bytes), printed as the first 16 hex digits in capitals.
+//   Prüfwert = SHA-256(bytes) over the heads recomputed from the rows' content (never the stored
+//   values), printed as its first 32 hex digits in capitals in groups of four; `varno pruefen`
+//   shows all 64. A chain with any finding has no Prüfwert: "Prüfwert ungültig – Fahrtenbuch
+//   verändert" stands in its place. Values printed before were the first 16 digits of the same
+//   hash; `--gegen` still takes them.
 namespace pruefkette {
 
 enum class Kette { Fahrtenbuch, Rohfahrten, Protokoll };
@@ -91,6 +95,9 @@ public:
     void blob(const char* daten, qsizetype laenge);
     // Column `spalte` of the current row of a query, by the way SQLite stored it.
     void ausAbfrage(const Rohabfrage& abfrage, int spalte);
+    // Every column of the chain from the current row of a query that selects spaltenliste()
+    // from column `ersteSpalte` on.
+    void alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte);
 
     // The bytes of the row so far, closed with its predecessor's value; starts the next row.
     QByteArray abschliessen(const QByteArray& vorgaenger);
@@ -105,6 +112,7 @@ private:
     // A plain buffer: a million rows are built here, a few small pieces each.
     std::string bytes_;
     std::size_t kopfLaenge_ = 0;
+    int spalten_ = 0;
     Sha256 sha256_;
 };
 
@@ -124,7 +132,12 @@ inline std::size_t index(Kette kette)
 
 // The Prüfwert of the three chains, 32 bytes.
 QByteArray gesamtwert(const Koepfe& koepfe);
-// Its printed form: 16 hex digits in capitals.
+// Its printed form: the first 128 bits, 32 hex digits in capitals in groups of four ("1A2B 3C4D ...").
 QString anzeige(const QByteArray& gesamtwert);
+// All 256 bits in the same form, as the check reports them.
+QString vollanzeige(const QByteArray& gesamtwert);
+// What pages, exports and backups show instead of a value when the chains do not hold: a value
+// there would confirm a logbook that was changed.
+inline constexpr auto ungueltig = "ungültig";
 
 } // namespace pruefkette

@@ -1,16 +1,19 @@
 #include "evaluation/BerichtStore.h"
 
 #include "db/Fahrtfassung.h"
+#include "db/Pruefkette.h"
 #include "db/Rohabfrage.h"
 
 #include <QHash>
 #include <QStringList>
 #include <QVariantList>
 
+using pruefkette::Kette;
+
 namespace {
 
-// Column `spalte` of the listed trips in the given rows, each made a text by `text`; the other
-// rows stay empty.
+// Column `spalte` (or a list of columns) of the listed trips in the given rows, each made a text by
+// `text`; the other rows stay empty.
 std::vector<QString> spalteDerZeilen(const Fahrtenliste& liste, const std::vector<std::size_t>& zeilen,
                                      const QString& spalte, QString (*text)(const Rohabfrage& s))
 {
@@ -49,11 +52,28 @@ QString erfasst(const Rohabfrage& s)
     return fahrtfassung::erfasst(s.istNull(1) ? QVariant() : QVariant(s.qtext(1)));
 }
 
-QString pruefwert(const Rohabfrage& s)
+QByteArray bytes(const Rohabfrage& s, int spalte)
 {
     qsizetype laenge = 0;
-    const char* bytes = s.bytes(1, laenge);
-    return QString::fromLatin1(QByteArray::fromRawData(bytes, laenge).toHex()).toUpper();
+    const char* daten = s.bytes(spalte, laenge);
+    return QByteArray(daten, laenge);
+}
+
+// Recomputed from the row's content: a row changed after storing shows no value that would vouch
+// for it, whatever value it keeps.
+QString pruefwert(const Rohabfrage& s)
+{
+    const int inhalt = 1;
+    const int vorgaenger = inhalt + static_cast<int>(pruefkette::spalten(Kette::Fahrtenbuch).size());
+    const int gespeichert = vorgaenger + 1;
+    if (s.istNull(vorgaenger) || s.istNull(gespeichert))
+        return QString::fromUtf8(pruefkette::ungueltig);
+    pruefkette::Zeile zeile(Kette::Fahrtenbuch);
+    zeile.alleAusAbfrage(s, inhalt);
+    const QByteArray berechnet = zeile.pruefwert(bytes(s, vorgaenger));
+    if (berechnet != bytes(s, gespeichert))
+        return QString::fromUtf8(pruefkette::ungueltig);
+    return QString::fromLatin1(berechnet.toHex()).toUpper();
 }
 
 std::vector<std::size_t> alleZeilen(const Fahrtenliste& liste)
@@ -82,7 +102,9 @@ Erfassungen BerichtStore::erfassungen(const Fahrtenliste& liste) const
 
 Pruefwerte BerichtStore::pruefwerte(const Fahrtenliste& liste) const
 {
-    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Pruefwert"), pruefwert);
+    return spalteDerZeilen(liste, alleZeilen(liste),
+                           pruefkette::spaltenliste(Kette::Fahrtenbuch) + QStringLiteral(", Vorgaenger, Pruefwert"),
+                           pruefwert);
 }
 
 Fahrtenzusatz BerichtStore::fahrtenzusatz(const Fahrtenliste& liste) const
