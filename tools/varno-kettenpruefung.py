@@ -17,11 +17,13 @@ import sys
 KETTEN = [
     ("T_MIREL", ["ID", "KFZ", "AbDat", "AnDat", "km_ab", "km_an", "Start", "Ziel", "Art", "Zweck",
                  "Kategorie", "Fahrer", "Bemerkung", "Erfasst", "ErsetztID", "Grund", "Storniert",
-                 "Laufnr"]),
+                 "Benutzer", "Laufnr"]),
     ("T_basis", ["ID", "CFID", "Einlesedat", "Startzeit", "Startkm", "Zielzeit", "Zielkm", "KFZid",
-                 "CF", "Art", "Ort", "Grund", "Kat", "Erfasst", "Laufnr"]),
-    ("T_Protokoll", ["ID", "Zeit", "Ereignis", "Beschreibung", "Laufnr"]),
+                 "CF", "Art", "Ort", "Grund", "Kat", "Erfasst", "Benutzer", "Laufnr"]),
+    ("T_Protokoll", ["ID", "Zeit", "Ereignis", "Beschreibung", "Benutzer", "Laufnr"]),
 ]
+# Came with schema 4: rows stored before hold NULL there, and a NULL adds no field.
+NUR_MIT_WERT = "Benutzer"
 OHNE_VORGAENGER = bytes(32)
 
 
@@ -41,11 +43,14 @@ def feld(wert):
 
 def kette_pruefen(db, tabelle, spalten, befunde, laufnummern):
     """Walks one chain; returns its length and last value."""
-    abfrage = "SELECT %s, Pruefwert, Vorgaenger FROM %s ORDER BY ID" % (", ".join(spalten), tabelle)
+    vorhanden = {z[1] for z in db.execute("PRAGMA table_info(%s)" % tabelle)}
+    auswahl = [s if s in vorhanden else "NULL" for s in spalten]
+    abfrage = "SELECT %s, Pruefwert, Vorgaenger FROM %s ORDER BY ID" % (", ".join(auswahl), tabelle)
     vorgaenger, anzahl = OHNE_VORGAENGER, 0
     for zeile in db.execute(abfrage):
         werte, gespeichert, gespeicherter_vorgaenger = zeile[:-2], zeile[-2], zeile[-1]
-        bytes_ = tabelle.encode("ascii") + b"\n" + b"".join(feld(w) for w in werte) + vorgaenger
+        felder = [feld(w) for s, w in zip(spalten, werte) if not (s == NUR_MIT_WERT and w is None)]
+        bytes_ = tabelle.encode("ascii") + b"\n" + b"".join(felder) + vorgaenger
         wert = hashlib.sha256(bytes_).digest()
         wo = "%s, ID %s" % (tabelle, werte[0])
         if gespeichert is None:

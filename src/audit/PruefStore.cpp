@@ -74,8 +74,10 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
     const int spalten = static_cast<int>(pruefkette::spalten(kette).size());
     const int vorgaengerSpalte = spalten;
     const int pruefwertSpalte = spalten + 1;
+    // A logbook of an older schema is checked as it is, without the column of who stored a row.
+    const pruefkette::Form form = pruefkette::form(schemaversion());
     Rohabfrage s(QStringLiteral("SELECT %1, Vorgaenger, Pruefwert FROM %2 ORDER BY ID")
-                     .arg(pruefkette::spaltenliste(kette), pruefkette::tabelle(kette)),
+                     .arg(pruefkette::spaltenliste(kette, form), pruefkette::tabelle(kette)),
                  {});
     pruefkette::Zeile bytes(kette);
     Kettenpruefer::Zeile zeile;

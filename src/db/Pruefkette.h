@@ -32,10 +32,18 @@ class Rohabfrage;
 // The columns of each chain, in this order:
 //
 //   T_MIREL      ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer,
-//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr
+//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, Laufnr
 //   T_basis      ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort,
-//                Grund, Kat, Erfasst, Laufnr (not bearbeitet: the processed mark changes by design)
-//   T_Protokoll  ID, Zeit, Ereignis, Beschreibung, Laufnr
+//                Grund, Kat, Erfasst, Benutzer, Laufnr (not bearbeitet: the processed mark changes
+//                by design)
+//   T_Protokoll  ID, Zeit, Ereignis, Beschreibung, Benutzer, Laufnr
+//
+// Benutzer names who stored the row: the operating-system user for a logbook file, the database
+// role (current_user) on a server. It came with schema 4; a row stored before holds NULL there,
+// and a NULL Benutzer adds no field at all, so those rows keep the values they were stored with
+// and every Prüfwert printed before still confirms. (Any other NULL is "-" as above.) The step
+// to schema 4 records the heads and the Prüfwert of that moment in the protocol ("Prüfkette
+// erweitert").
 //
 // The row before a row is the row with the next lower ID in the same table.
 //
@@ -66,15 +74,26 @@ enum class Art { Zahl, Text };
 struct Spalte {
     const char* name;
     Art art;
+    // Came with a later schema step: an empty value adds no field, so rows stored before the
+    // step keep their values.
+    bool nurMitWert = false;
 };
+
+// Whether the chained tables have the column of who stored a row: logbooks of schema 4 and later.
+enum class Form { OhneBenutzer, MitBenutzer };
+inline constexpr int benutzerAbSchema = 4;
+Form form(int schemaversion);
 
 inline constexpr int wertLaenge = 32;
 
 QString tabelle(Kette kette);
 // The columns the value covers, in the order they are serialised; ID first, Laufnr last.
 const std::vector<Spalte>& spalten(Kette kette);
-// The columns as a list for a statement ("ID, KFZ, ...").
-QString spaltenliste(Kette kette);
+// The columns as a list for a SELECT ("ID, KFZ, ..."), in the order of spalten(); in a table
+// without the users' column NULL stands in its place.
+QString spaltenliste(Kette kette, Form form = Form::MitBenutzer);
+// The names of the columns the table has in that form, for an INSERT.
+QStringList spaltennamen(Kette kette, Form form);
 // The value before the first row.
 QByteArray ohneVorgaenger();
 
@@ -95,6 +114,8 @@ public:
     void blob(const char* daten, qsizetype laenge);
     // Column `spalte` of the current row of a query, by the way SQLite stored it.
     void ausAbfrage(const Rohabfrage& abfrage, int spalte);
+    // The same for a column of the chain `art`: an empty column that adds no field is left out.
+    void ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art);
     // Every column of the chain from the current row of a query that selects spaltenliste()
     // from column `ersteSpalte` on.
     void alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte);
@@ -112,7 +133,7 @@ private:
     // A plain buffer: a million rows are built here, a few small pieces each.
     std::string bytes_;
     std::size_t kopfLaenge_ = 0;
-    int spalten_ = 0;
+    const std::vector<Spalte>& spalten_;
     Sha256 sha256_;
 };
 

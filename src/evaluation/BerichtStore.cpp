@@ -52,6 +52,11 @@ QString erfasst(const Rohabfrage& s)
     return fahrtfassung::erfasst(s.istNull(1) ? QVariant() : QVariant(s.qtext(1)));
 }
 
+QString text(const Rohabfrage& s)
+{
+    return s.qtext(1);
+}
+
 QByteArray bytes(const Rohabfrage& s, int spalte)
 {
     qsizetype laenge = 0;
@@ -100,6 +105,11 @@ Erfassungen BerichtStore::erfassungen(const Fahrtenliste& liste) const
     return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Erfasst"), erfasst);
 }
 
+Speichernde BerichtStore::speichernde(const Fahrtenliste& liste) const
+{
+    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Benutzer"), text);
+}
+
 Pruefwerte BerichtStore::pruefwerte(const Fahrtenliste& liste) const
 {
     return spalteDerZeilen(liste, alleZeilen(liste),
@@ -109,5 +119,5 @@ Pruefwerte BerichtStore::pruefwerte(const Fahrtenliste& liste) const
 
 Fahrtenzusatz BerichtStore::fahrtenzusatz(const Fahrtenliste& liste) const
 {
-    return {bemerkungen(liste), erfassungen(liste), pruefwerte(liste)};
+    return {bemerkungen(liste), erfassungen(liste), speichernde(liste), pruefwerte(liste)};
 }

@@ -2,6 +2,7 @@
 #include "audit/KorrekturStore.h"
 #include "audit/Standsuche.h"
 #include "common/Clock.h"
+#include "db/Dialekt.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
@@ -85,6 +86,11 @@ TEST_P(KetteBeiderDatenbanken, FruehererPruefwertWirdGefunden)
 TEST(KetteBeiderDatenbankenGleich, GleicherInhaltGibtAufBeidenDenselbenPruefwert)
 {
     const FesteUhr uhr;
+    // Who stored the rows is part of the content: the same on both.
+    struct FesterBenutzer {
+        FesterBenutzer() { Dialekt::benutzerFestlegen(QStringLiteral("meier")); }
+        ~FesterBenutzer() { Dialekt::benutzerFestlegen(std::nullopt); }
+    } const benutzer;
     QString pruefwerte[2];
     for (Datenbankart art : {Datenbankart::SQLite, Datenbankart::PostgreSQL}) {
         std::optional<TestDatabase> db;

@@ -40,7 +40,7 @@ protected:
         QTableWidget* tabelle = varno.protokoll()->sgProtokoll;
         QStringList zeilen;
         for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
-            zeilen << tabelle->item(zeile, 1)->text() + QStringLiteral(": ") + tabelle->item(zeile, 2)->text();
+            zeilen << tabelle->item(zeile, 1)->text() + QStringLiteral(": ") + tabelle->item(zeile, 3)->text();
         return zeilen;
     }
 
