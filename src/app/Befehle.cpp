@@ -140,7 +140,7 @@ void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)
 // Answers 0 unchanged, 1 changed, 2 when the file cannot be checked; the file is only read.
 int Befehle::pruefen(const befehlszeile::Aufruf& aufruf)
 {
-    const pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(logbuchort(aufruf.datenbank).datei, aufruf.gegen);
+    const pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(logbuchort(aufruf.datenbank).datei, aufruf.gegen, aufruf.anker);
     if (ergebnis.rueckgabe == pruefbefehl::fehler)
         fehler_ << befehlszeile::aufruf(aufruf.befehl) << ": " << einzeilig(ergebnis.text) << '\n';
     else

@@ -154,7 +154,7 @@ Befehlsoptionen optionen(Befehl befehl)
     case Befehl::KarteEinlesen:
         return {{QStringLiteral("--kennung")}, {QStringLiteral("--uebernehmen")}};
     case Befehl::Pruefen:
-        return {{QStringLiteral("--gegen")}, {}};
+        return {{QStringLiteral("--gegen"), QStringLiteral("--anker")}, {}};
     default:
         return {};
     }
@@ -188,6 +188,7 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
         if (!a.woerter().isEmpty())
             return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
         aufruf.gegen = a.wert(QStringLiteral("--gegen"));
+        aufruf.anker = a.wert(QStringLiteral("--anker"));
         return std::nullopt;
     default:
         return std::nullopt;
@@ -337,7 +338,7 @@ QString hilfe(Befehl befehl)
             "                     nicht ermitteln kann, etwa bei einer kopierten Datendatei.\n");
     case Befehl::Pruefen:
         return QStringLiteral(
-            "Aufruf: varno pruefen [--gegen PRÜFWERT] [--datenbank PFAD]\n"
+            "Aufruf: varno pruefen [--gegen PRÜFWERT] [--anker DATEI] [--datenbank PFAD]\n"
             "\n"
             "Rechnet die Prüfkette des Fahrtenbuchs nach und nennt jede Fahrt, die seit dem Speichern verändert,\n"
             "gelöscht oder eingefügt wurde, mit Fahrzeug, Datum und Uhrzeit, dazu den aktuellen Prüfwert mit allen\n"
@@ -347,6 +348,10 @@ QString hilfe(Befehl befehl)
             "                    wurde, unverändert in der Datei enthalten ist. Angenommen werden 32 oder 64\n"
             "                    Hexadezimalziffern, mit oder ohne Leerzeichen, und die 16 Ziffern, die frühere\n"
             "                    Versionen gedruckt haben.\n"
+            "  --anker DATEI     prüft gegen den letzten Prüfwertanker dieser Datei (etwa die Kopie des\n"
+            "                    Steuerberaters) statt gegen die eigene Datei pruefwerte.txt.\n"
+            "Ohne --anker wird der zuletzt in pruefwerte.txt festgehaltene Stand dieses Fahrtenbuchs geprüft\n"
+            "und danach der geprüfte Stand dort festgehalten.\n"
             "Rückgabewert: 0 unverändert, 1 verändert oder der Stand fehlt, 2 Fehler.\n");
     case Befehl::ServerBenutzer:
         return QStringLiteral(

@@ -44,6 +44,8 @@ struct Aufruf {
 
     // pruefen: the Prüfwert of an earlier state that must still be contained
     std::optional<QString> gegen;
+    // pruefen: an anchor file to check against instead of the user's own
+    std::optional<QString> anker;
 };
 
 // Arguments that make no sense: the message names what is wrong; `befehl` says whose help to point to.

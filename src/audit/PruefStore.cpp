@@ -146,6 +146,19 @@ QByteArray Gliederleser::pruefwert() const
     return QByteArray(daten, laenge);
 }
 
+std::optional<QByteArray> wertNach(Kette kette, qint64 anzahl)
+{
+    if (anzahl == 0)
+        return pruefkette::ohneVorgaenger();
+    SqlStatement s(QStringLiteral("SELECT Pruefwert FROM %1 WHERE Pruefwert IS NOT NULL AND Vorgaenger IS NOT NULL "
+                                  "ORDER BY ID LIMIT 1 OFFSET ?")
+                       .arg(pruefkette::tabelle(kette)));
+    s.bind(anzahl - 1).exec();
+    if (!s.next())
+        return std::nullopt;
+    return s.value(0).toByteArray();
+}
+
 std::optional<QDateTime> kettenbeginn()
 {
     SqlStatement s(QStringLiteral("SELECT Zeit FROM T_Protokoll WHERE Ereignis = ? ORDER BY ID LIMIT 1"));

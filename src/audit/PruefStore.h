@@ -42,6 +42,10 @@ private:
     std::unique_ptr<Rohabfrage> abfrage_;
 };
 
+// The chain's value after its first `anzahl` rows that carry values, as stored; none when the
+// chain has fewer rows.
+std::optional<QByteArray> wertNach(pruefkette::Kette kette, qint64 anzahl);
+
 // When the chains began: the time of the protocol's entry "Prüfkette begonnen", itself chained;
 // none when that entry is gone.
 std::optional<QDateTime> kettenbeginn();

@@ -1,8 +1,10 @@
 #include "audit/Pruefbefehl.h"
 
+#include "audit/Ankerpruefung.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/PruefStore.h"
 #include "audit/Standsuche.h"
+#include "audit/Verankerung.h"
 #include "common/VarnoError.h"
 #include "common/Zaehlwoerter.h"
 #include "db/Database.h"
@@ -46,9 +48,21 @@ QString standText(const QString& pruefwert, const std::optional<qint64>& eintrae
         .arg(anzahl(*eintraege, zaehlwort::eintrag));
 }
 
+// Adds what the anchors say to `text`; false when the anchored state is gone.
+bool ankerVergleichen(const std::optional<QString>& anker, QString& text)
+{
+    const auto befund = anker ? ankerpruefung::letztenPruefen(Ankerdatei(*anker), std::nullopt, true)
+                              : ankerpruefung::letztenPruefen(Ankerdatei(Ankerdatei::benutzerdatei()),
+                                                              verankerung::logbuchname(), false);
+    if (!befund)
+        return true;
+    text += QLatin1Char('\n') + befund->text;
+    return befund->stimmt;
+}
+
 } // namespace
 
-Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen)
+Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen, const std::optional<QString>& anker)
 {
     std::optional<QString> gesucht;
     if (gegen) {
@@ -69,6 +83,12 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
             text += QLatin1Char('\n') + standText(pruefkette::vollanzeige(QByteArray::fromHex(gesucht->toLatin1())), stand);
             stimmt = stimmt && stand.has_value();
         }
+        stimmt = ankerVergleichen(anker, text) && stimmt;
+        // Only a check against the user's own anchors moves them on: a file given for the check
+        // is someone else's record.
+        if (!anker && stimmt)
+            for (const QString& fehlerText : verankerung::festhalten(ergebnis, QStringLiteral("Prüfung")))
+                text += QLatin1Char('\n') + fehlerText;
         return {stimmt ? unveraendert : veraendert, text};
     } catch (const VarnoError& fehlerText) {
         return {

@@ -18,6 +18,8 @@ struct Ergebnis {
     QString text; // for the standard output, or the error output when rueckgabe is fehler
 };
 
-Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen);
+// `anker`: an anchor file to check against (the tax adviser's copy) instead of the user's own.
+Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen,
+                    const std::optional<QString>& anker = std::nullopt);
 
 } // namespace pruefbefehl

@@ -86,7 +86,9 @@ INSTANTIATE_TEST_SUITE_P(Fenster, NichtsAbgeschnitten, ::testing::Combine(progra
 
 INSTANTIATE_TEST_SUITE_P(
     Angezeigt, NichtsAbgeschnitten,
-    ::testing::Combine(::testing::Values(Fensterfall{"Fahrten", angezeigt<&TF_AuswertungMirel::RBFahrten>}),
+    ::testing::Combine(::testing::Values(Fensterfall{"Fahrten", angezeigt<&TF_AuswertungMirel::RBFahrten>},
+                                         Fensterfall{"Fahrer", angezeigt<&TF_AuswertungMirel::RBFahrer>},
+                                         Fensterfall{"Fahrzeuge", angezeigt<&TF_AuswertungMirel::RBFahrzeug>}),
                        schriftfaelle()),
     fallName);
 

@@ -249,7 +249,7 @@ void TF_AuswertungMirel::ausklappen()
 
 void TF_AuswertungMirel::setzeBreite(int breite)
 {
-    setFixedSize(schriftmass::breite(breite), height());
+    setFixedSize(breiteMitTexten(breite), height());
 }
 
 int TF_AuswertungMirel::breiteMitTexten(int breite) const

@@ -105,13 +105,18 @@ QWidget* Ui_TF_AuswertungMirel::filterBauen()
     beschriftet(QStringLiteral("KM-Ank."), eKMAnk, 2, 2);
     beschriftet(QStringLiteral("Art"), cbArt, 2, 4);
     beschriftet(QStringLiteral("Bem."), cbBemerkung, 2, 6);
+    // The view choice and the buttons take a row each: side by side they need more than the
+    // window's described width at larger fonts.
     auto* ansicht = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{RBFahrten, RBFahrer, RBFahrzeug, cbxErsetzte})
         ansicht->addWidget(w);
     ansicht->addStretch();
-    for (QWidget* w : std::initializer_list<QWidget*>{btAnzeigen, btVerwerfen, btJahresfahrtenbuch, btSchliessen})
-        ansicht->addWidget(w);
     raster->addLayout(ansicht, 3, 0, 1, 8);
+    auto* befehle = new QHBoxLayout;
+    befehle->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{btAnzeigen, btVerwerfen, btJahresfahrtenbuch, btSchliessen})
+        befehle->addWidget(w);
+    raster->addLayout(befehle, 4, 0, 1, 8);
     for (int spalte : {3, 5, 7})
         raster->setColumnStretch(spalte, 1);
     return gbFilter;

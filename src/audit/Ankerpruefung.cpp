@@ -1,0 +1,65 @@
+#include "audit/Ankerpruefung.h"
+
+#include "audit/PruefStore.h"
+#include "db/Lesestand.h"
+
+namespace ankerpruefung {
+
+namespace {
+
+std::optional<Anker> letzter(const std::vector<Anker>& anker, const std::optional<QString>& logbuch)
+{
+    for (auto it = anker.rbegin(); it != anker.rend(); ++it)
+        if (!logbuch || it->logbuch == *logbuch)
+            return *it;
+    return std::nullopt;
+}
+
+Befund ergebnis(const Anker& anker)
+{
+    if (enthalten(anker))
+        return {true, QStringLiteral("Der zuletzt festgehaltene Stand %1 ist unverändert enthalten.")
+                          .arg(ankerzeile::beschreibung(anker))};
+    return {false, QStringLiteral("Der zuletzt festgehaltene Stand %1 ist in diesem Fahrtenbuch nicht mehr "
+                                  "enthalten: es wurde auf einen früheren Stand zurückgesetzt, durch eine ältere "
+                                  "Datei ersetzt, gekürzt oder neu berechnet.")
+                       .arg(ankerzeile::beschreibung(anker))};
+}
+
+} // namespace
+
+bool enthalten(const Anker& anker)
+{
+    const Lesestand stand;
+    pruefkette::Koepfe koepfe;
+    for (pruefkette::Kette kette : pruefkette::alleKetten) {
+        const std::size_t i = pruefkette::index(kette);
+        const auto wert = PruefStore::wertNach(kette, anker.anzahl[i]);
+        if (!wert)
+            return false;
+        koepfe[i] = {anker.anzahl[i], *wert};
+    }
+    return pruefkette::gesamtwert(koepfe) == anker.pruefwert;
+}
+
+std::optional<Befund> letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet)
+{
+    const Ankerdatei::Inhalt inhalt = datei.lesen();
+    const std::optional<Anker> anker = letzter(inhalt.anker, logbuch);
+    std::optional<Befund> befund;
+    if (anker)
+        befund = ergebnis(*anker);
+    else if (erwartet)
+        befund = Befund{false, inhalt.vorhanden
+                                   ? QStringLiteral("Die Datei %1 enthält keinen Prüfwertanker.").arg(datei.pfad())
+                                   : QStringLiteral("Die Datei %1 gibt es nicht.").arg(datei.pfad())};
+    if (inhalt.schaden) {
+        if (!befund)
+            befund = Befund{};
+        befund->text = (befund->text.isEmpty() ? QString() : befund->text + QLatin1Char('\n')) + *inhalt.schaden;
+        befund->stimmt = befund->stimmt && !erwartet;
+    }
+    return befund;
+}
+
+} // namespace ankerpruefung

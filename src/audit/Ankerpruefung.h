@@ -1,0 +1,27 @@
+#pragma once
+
+#include "audit/Ankerdatei.h"
+
+#include <optional>
+
+// Whether the open logbook still holds a state kept outside it. Inside the file a rollback to an
+// earlier consistent state, an older file put in its place or a full recompute cannot be told
+// from a logbook that was never longer; against an anchor they can.
+namespace ankerpruefung {
+
+// Every chain still has the anchored number of entries, and the Prüfwert of those entries is the
+// anchored one. Reads all chains in one snapshot.
+bool enthalten(const Anker& anker);
+
+struct Befund {
+    bool stimmt = true;
+    QString text; // German, for the check's report
+};
+
+// Checks the last anchor of `logbuch` in the file (the last of any logbook when none is named).
+// Nothing to say when the file holds no anchor of it and `erwartet` is false; a damaged file is
+// named, and counts against the logbook only when the anchors were `erwartet` (a file given for
+// the check).
+std::optional<Befund> letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet);
+
+} // namespace ankerpruefung
