@@ -9,10 +9,13 @@ namespace fremdobjekte {
 
 namespace {
 
-// The engine's own bookkeeping and the server logbook's version table.
+// The engine's own bookkeeping, the server logbook's version table and the notes a backup file
+// carries (its Prüfwert and checksum), which a restored logbook keeps.
 bool eigeneTabelle(const QString& name)
 {
-    static const QStringList eigene = Schema::tableNames() + QStringList{QStringLiteral("varno_schema")};
+    static const QStringList eigene =
+        Schema::tableNames() + QStringList{QStringLiteral("varno_schema"), QStringLiteral("T_Pruefwertvermerk"),
+                                           QStringLiteral("T_Pruefsumme")};
     return eigene.contains(name, Qt::CaseInsensitive) || name.startsWith(QLatin1String("sqlite_"));
 }
 

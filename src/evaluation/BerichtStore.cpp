@@ -71,7 +71,10 @@ QString pruefwert(const Rohabfrage& s)
     const int inhalt = 1;
     const int vorgaenger = inhalt + static_cast<int>(pruefkette::spalten(Kette::Fahrtenbuch).size());
     const int gespeichert = vorgaenger + 1;
-    if (s.istNull(vorgaenger) || s.istNull(gespeichert))
+    // A row without a value (stored by another tool) shows none.
+    if (s.istNull(gespeichert))
+        return {};
+    if (s.istNull(vorgaenger))
         return QString::fromUtf8(pruefkette::ungueltig);
     pruefkette::Zeile zeile(Kette::Fahrtenbuch);
     zeile.alleAusAbfrage(s, inhalt);

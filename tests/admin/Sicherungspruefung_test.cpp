@@ -154,6 +154,9 @@ TEST_P(UnveraenderteSicherung, WirdOhneRueckfrageZurueckgesichertUndImProtokollB
         return true;
     }));
     EXPECT_TRUE(fragen.isEmpty()) << fragen.join(u'\n').toStdString();
+    // The backup's own notes came along with it and are no foreign object.
+    const Pruefergebnis danach = fahrtenbuchpruefung::pruefen();
+    EXPECT_TRUE(danach.unveraendert()) << danach.bericht().toStdString();
     EXPECT_TRUE(letzterProtokolleintrag().contains(
         QStringLiteral("Die Sicherung ist unverändert: ihr Inhalt ergibt den vermerkten Prüfwert %1.").arg(pruefwert)))
         << letzterProtokolleintrag().toStdString();

@@ -94,7 +94,7 @@ TEST_F(BefehlPruefen, FehlerUndFalscheArgumenteGebenZwei)
 
     const Lauf falscherWert = varno({QStringLiteral("pruefen"), QStringLiteral("--gegen"), QStringLiteral("XYZ")});
     EXPECT_EQ(falscherWert.code, 2);
-    EXPECT_TRUE(falscherWert.fehler.contains(QStringLiteral("besteht nicht aus 16 Hexadezimalziffern")));
+    EXPECT_TRUE(falscherWert.fehler.contains(QStringLiteral("besteht nicht aus 32 Hexadezimalziffern")));
 
     const Lauf ueberzaehlig = varno({QStringLiteral("pruefen"), QStringLiteral("jetzt")});
     EXPECT_EQ(ueberzaehlig.code, 2);

@@ -1,3 +1,4 @@
+#include "audit/Ankerdatei.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
@@ -51,6 +52,9 @@ protected:
     {
         Database::close();
         Clock::reset();
+        // The checks noted this logbook's states in the user's anchor file; the next test on the
+        // same server database starts afresh.
+        QFile::remove(Ankerdatei::benutzerdatei());
     }
 
     QTemporaryDir verzeichnis;
