@@ -134,7 +134,7 @@ TEST_F(BefehleTest, ExportSchreibtCsvUndPdfDesJahres)
     EXPECT_EQ(csv.zeilen[1],
               (QStringList{"01.03.2005 08:00:00", "09:00:00", "Büro", "Köln", "10000", "10042", "Musterfahrzeug",
                            "Meier", "keine Angabe", "Standard", "P", "x", "privat", "42",
-                           "vor Einführung der Prüfkette", "Tanken; \"voll\"", ""}));
+                           "vor Einführung der Prüfkette", "", "Tanken; \"voll\"", ""}));
     EXPECT_TRUE(QFile(datei("j.pdf")).size() > 0);
 }
 
