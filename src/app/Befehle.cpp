@@ -4,6 +4,7 @@
 #include "admin/Sicherungsname.h"
 #include "app/Befehlszeile.h"
 #include "app/KarteEinlesen.h"
+#include "app/Sicherungsanker.h"
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "common/Exportziel.h"
@@ -125,6 +126,8 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
     SicherungStore::sichern(ziel, FileOperations::system());
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
+    for (const QString& fehler : sicherungFesthalten(ziel))
+        fehler_ << "varno sichern: " << einzeilig(fehler) << '\n';
 }
 
 void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)
@@ -140,7 +143,8 @@ void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)
 // Answers 0 unchanged, 1 changed, 2 when the file cannot be checked; the file is only read.
 int Befehle::pruefen(const befehlszeile::Aufruf& aufruf)
 {
-    const pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(logbuchort(aufruf.datenbank).datei, aufruf.gegen, aufruf.anker);
+    const pruefbefehl::Ergebnis ergebnis =
+        pruefbefehl::ausfuehren(logbuchort(aufruf.datenbank).datei, aufruf.gegen, aufruf.anker);
     if (ergebnis.rueckgabe == pruefbefehl::fehler)
         fehler_ << befehlszeile::aufruf(aufruf.befehl) << ": " << einzeilig(ergebnis.text) << '\n';
     else

@@ -3,12 +3,14 @@
 #include "admin/ui/TF_Datensicherung.h"
 #include "admin/ui/TF_Optionen.h"
 #include "admin/ui/TF_ueber.h"
+#include "app/Sicherungsanker.h"
 #include "app/TF_ProgressBar.h"
-#include "app/Wartefenster.h"
 #include "app/TF_Start.h"
 #include "app/THauptform.h"
+#include "app/Wartefenster.h"
 #include "audit/Pruefstand.h"
 #include "audit/Stornierung.h"
+#include "audit/Verankerung.h"
 #include "audit/ui/Startpruefung.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "audit/ui/TF_Protokoll.h"
@@ -17,6 +19,7 @@
 #include "card/ui/TF_Varno_Datei.h"
 #include "card/ui/TF_Varno_V_OK.h"
 #include "card/ui/TF_mirel_Verbindung.h"
+#include "common/Prompts.h"
 #include "common_ui/Handler.h"
 #include "db/Database.h"
 #include "db/Sitzung.h"
@@ -110,9 +113,27 @@ void Varno::verdrahten()
     ziele.pruefung = pruefung_;
     ziele.protokoll = protokoll_;
     hauptform_->setZiele(ziele);
+    verankerungVerdrahten();
     connect(hauptform_, &THauptform::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
     connect(datensicherung_, &TF_Datensicherung::beenden, qApp, &QApplication::quit, Qt::QueuedConnection);
     verbinden(datensicherung_, &TF_Datensicherung::datenbankBereit, hauptform_, &THauptform::DatenbankBereit);
+}
+
+// The program's end, a backup and a restore note the logbook's state outside it. At the end
+// nobody is left to read a failure; the next start and "varno pruefen" name a damaged file.
+void Varno::verankerungVerdrahten()
+{
+    connect(hauptform_, &THauptform::beenden, this, [this] {
+        if (Database::isOpen())
+            verankerung::festhalten(*pruefstand_, QStringLiteral("Programmende"));
+    });
+    connect(datensicherung_, &TF_Datensicherung::gesichert, this, [](const QString& sicherung) {
+        if (const QStringList fehler = sicherungFesthalten(sicherung); !fehler.isEmpty())
+            prompt::warning(fehler.join(QLatin1Char('\n')));
+    });
+    connect(datensicherung_, &TF_Datensicherung::zurueckgesichert, this, [this] {
+        verankerung::festhalten(*pruefstand_, QStringLiteral("Rücksicherung"), verankerung::Anschluss::Ruecksicherung);
+    });
 }
 
 void Varno::starten(bool mitStartbild)

@@ -62,6 +62,7 @@ public:
 
 private:
     void verdrahten();
+    void verankerungVerdrahten();
 
     // The last check of the logbook, shared by every window that shows it.
     std::unique_ptr<Pruefstand> pruefstand_;

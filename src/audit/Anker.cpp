@@ -83,8 +83,8 @@ std::optional<Gelesen> lesen(const QString& zeile)
 QString beschreibung(const Anker& anker)
 {
     return QStringLiteral("vom %1 (%2, %3, Prüfwert %4)")
-        .arg(german::dateTime(anker.zeit.toLocalTime()), anker.anlass,
-             anzahl(anker.eintraege(), zaehlwort::eintrag), pruefkette::anzeige(anker.pruefwert));
+        .arg(german::dateTime(anker.zeit.toLocalTime()), anker.anlass, anzahl(anker.eintraege(), zaehlwort::eintrag),
+             pruefkette::anzeige(anker.pruefwert));
 }
 
 } // namespace ankerzeile

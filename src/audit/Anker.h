@@ -12,10 +12,10 @@
 // rollback, an older file put in its place or a recompute of those entries is found without paper.
 struct Anker {
     QDateTime zeit;
-    QString anlass; // "Programmende", "Datensicherung", "Bericht", "Export", "Prüfung"
+    QString anlass;       // "Programmende", "Datensicherung", "Bericht", "Export", "Prüfung"
     QByteArray pruefwert; // the full 32 bytes
     std::array<qint64, pruefkette::alleKetten.size()> anzahl{}; // entries of each chain
-    QString logbuch; // file path or server address
+    QString logbuch;                                            // file path or server address
 
     qint64 eintraege() const;
     bool operator==(const Anker&) const = default;

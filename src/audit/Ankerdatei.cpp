@@ -82,9 +82,8 @@ void Ankerdatei::anhaengen(const Anker& anker) const
         throw fehler(*bisher.inhalt.schaden);
     const QString felder = ankerzeile::felder(anker);
     const QByteArray zeile =
-        (felder + QLatin1Char('\t') + QString::fromLatin1(ankerzeile::kettenwert(felder, bisher.letzterKettenwert)
-                                                              .toHex()
-                                                              .toUpper()) +
+        (felder + QLatin1Char('\t') +
+         QString::fromLatin1(ankerzeile::kettenwert(felder, bisher.letzterKettenwert).toHex().toUpper()) +
          QLatin1Char('\n'))
             .toUtf8();
     QFile datei(pfad_);

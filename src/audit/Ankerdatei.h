@@ -17,8 +17,8 @@ public:
     static QString benutzerdatei();
 
     struct Inhalt {
-        std::vector<Anker> anker; // the lines up to the first damage, in file order
-        bool vorhanden = false;   // whether the file exists
+        std::vector<Anker> anker;       // the lines up to the first damage, in file order
+        bool vorhanden = false;         // whether the file exists
         std::optional<QString> schaden; // in German: which line is no anchor or does not fit
     };
     Inhalt lesen() const;

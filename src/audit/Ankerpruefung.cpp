@@ -18,12 +18,14 @@ std::optional<Anker> letzter(const std::vector<Anker>& anker, const std::optiona
 Befund ergebnis(const Anker& anker)
 {
     if (enthalten(anker))
-        return {true, QStringLiteral("Der zuletzt festgehaltene Stand %1 ist unverändert enthalten.")
-                          .arg(ankerzeile::beschreibung(anker))};
-    return {false, QStringLiteral("Der zuletzt festgehaltene Stand %1 ist in diesem Fahrtenbuch nicht mehr "
-                                  "enthalten: es wurde auf einen früheren Stand zurückgesetzt, durch eine ältere "
-                                  "Datei ersetzt, gekürzt oder neu berechnet.")
-                       .arg(ankerzeile::beschreibung(anker))};
+        return {.stimmt = true,
+                .text = QStringLiteral("Der zuletzt festgehaltene Stand %1 ist unverändert enthalten.")
+                            .arg(ankerzeile::beschreibung(anker))};
+    return {.stimmt = false,
+            .text = QStringLiteral("Der zuletzt festgehaltene Stand %1 ist in diesem Fahrtenbuch nicht mehr "
+                                   "enthalten: es wurde auf einen früheren Stand zurückgesetzt, durch eine ältere "
+                                   "Datei ersetzt, gekürzt oder neu berechnet.")
+                        .arg(ankerzeile::beschreibung(anker))};
 }
 
 } // namespace
@@ -50,14 +52,16 @@ std::optional<Befund> letztenPruefen(const Ankerdatei& datei, const std::optiona
     if (anker)
         befund = ergebnis(*anker);
     else if (erwartet)
-        befund = Befund{false, inhalt.vorhanden
-                                   ? QStringLiteral("Die Datei %1 enthält keinen Prüfwertanker.").arg(datei.pfad())
-                                   : QStringLiteral("Die Datei %1 gibt es nicht.").arg(datei.pfad())};
+        befund = Befund{.stimmt = false,
+                        .text = inhalt.vorhanden
+                                    ? QStringLiteral("Die Datei %1 enthält keinen Prüfwertanker.").arg(datei.pfad())
+                                    : QStringLiteral("Die Datei %1 gibt es nicht.").arg(datei.pfad())};
     if (inhalt.schaden) {
         if (!befund)
             befund = Befund{};
         befund->text = (befund->text.isEmpty() ? QString() : befund->text + QLatin1Char('\n')) + *inhalt.schaden;
         befund->stimmt = befund->stimmt && !erwartet;
+        befund->beschaedigt = true;
     }
     return befund;
 }

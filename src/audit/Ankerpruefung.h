@@ -15,7 +15,8 @@ bool enthalten(const Anker& anker);
 
 struct Befund {
     bool stimmt = true;
-    QString text; // German, for the check's report
+    bool beschaedigt = false; // the file is damaged or unreadable
+    QString text;             // German, for the check's report
 };
 
 // Checks the last anchor of `logbuch` in the file (the last of any logbook when none is named).

@@ -9,13 +9,11 @@ namespace fremdobjekte {
 
 namespace {
 
-// The engine's own bookkeeping, the server logbook's version table and the notes a backup file
-// carries (its Prüfwert and checksum), which a restored logbook keeps.
+// The engine's own bookkeeping, the server logbook's version table and a backup's note.
 bool eigeneTabelle(const QString& name)
 {
     static const QStringList eigene =
-        Schema::tableNames() + QStringList{QStringLiteral("varno_schema"), QStringLiteral("T_Pruefwertvermerk"),
-                                           QStringLiteral("T_Pruefsumme")};
+        Schema::tableNames() + QStringList{QStringLiteral("varno_schema"), Schema::sicherungsvermerk};
     return eigene.contains(name, Qt::CaseInsensitive) || name.startsWith(QLatin1String("sqlite_"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "audit/Ankerdatei.h"
 #include "audit/Ankerpruefung.h"
+#include "audit/Pruefstand.h"
 #include "common/Clock.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
@@ -28,8 +29,7 @@ QStringList festhalten(const pruefkette::Koepfe& koepfe, const QString& anlass, 
     // Anchoring a state that lost the anchored one would make a rollback or a recompute the new
     // truth.
     if (anschluss == Anschluss::Fortsetzung)
-        if (const auto bisher = ankerpruefung::letztenPruefen(eigene, logbuchname(), false);
-            bisher && !bisher->stimmt)
+        if (const auto bisher = ankerpruefung::letztenPruefen(eigene, logbuchname(), false); bisher && !bisher->stimmt)
             return {QStringLiteral("Der Prüfwert wurde nicht festgehalten: ") + bisher->text};
     Anker anker{Clock::now(), anlass, pruefkette::gesamtwert(koepfe), {}, logbuchname()};
     for (pruefkette::Kette kette : pruefkette::alleKetten)
@@ -45,11 +45,21 @@ QStringList festhalten(const pruefkette::Koepfe& koepfe, const QString& anlass, 
     return fehler;
 }
 
-QStringList festhalten(const Pruefergebnis& ergebnis, const QString& anlass, const QStringList& weitereDateien)
+QStringList festhalten(const Pruefergebnis& ergebnis, const QString& anlass, const QStringList& weitereDateien,
+                       Anschluss anschluss)
 {
     if (!ergebnis.unveraendert())
         return {QStringLiteral("Der Prüfwert wurde nicht festgehalten: das Fahrtenbuch ist verändert.")};
-    return festhalten(ergebnis.koepfe, anlass, weitereDateien);
+    return festhalten(ergebnis.koepfe, anlass, weitereDateien, anschluss);
+}
+
+QStringList festhalten(Pruefstand& stand, const QString& anlass, Anschluss anschluss)
+{
+    try {
+        return festhalten(stand.aktuell(), anlass, {}, anschluss);
+    } catch (const VarnoError& fehler) {
+        return {QStringLiteral("Der Prüfwert wurde nicht festgehalten: ") + fehler.message()};
+    }
 }
 
 } // namespace verankerung

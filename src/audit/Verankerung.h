@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class Pruefstand;
+
 // Keeping the logbook's state outside it: the program's end, every backup, report and export and
 // every check of the command line note the full Prüfwert with the chains' counts in the user's
 // anchor file (audit/Ankerdatei.h).
@@ -13,7 +15,7 @@ namespace verankerung {
 QString logbuchname();
 
 enum class Anschluss {
-    Fortsetzung, // the state must hold the last anchored one: a rolled back state is never anchored
+    Fortsetzung,    // the state must hold the last anchored one: a rolled back state is never anchored
     Ruecksicherung, // a restore replaced the logbook on purpose; its protocol says so
 };
 
@@ -25,6 +27,10 @@ QStringList festhalten(const pruefkette::Koepfe& koepfe, const QString& anlass, 
 
 // The same for the state a check found; a logbook with a finding is not anchored, since its
 // state vouches for nothing.
-QStringList festhalten(const Pruefergebnis& ergebnis, const QString& anlass, const QStringList& weitereDateien = {});
+QStringList festhalten(const Pruefergebnis& ergebnis, const QString& anlass, const QStringList& weitereDateien = {},
+                       Anschluss anschluss = Anschluss::Fortsetzung);
+
+// The same for the state the program's check holds; a logbook that cannot be read is not anchored.
+QStringList festhalten(Pruefstand& stand, const QString& anlass, Anschluss anschluss = Anschluss::Fortsetzung);
 
 } // namespace verankerung

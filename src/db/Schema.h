@@ -25,4 +25,7 @@ QStringList definitionen(const Dialekt& dialekt);
 // Every table of a logbook of schema `version`.
 QStringList tableNames(int version = currentVersion);
 
+// The table in which a backup notes its Prüfwert; a restored logbook keeps it.
+inline const QString sicherungsvermerk = QStringLiteral("T_Pruefwertvermerk");
+
 } // namespace Schema

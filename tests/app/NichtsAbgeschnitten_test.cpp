@@ -49,14 +49,25 @@ protected:
     {
         Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
         const int kunde = build::ort(QStringLiteral("Potsdam, Kunde Müller GmbH, Eingang Gebäude C"));
-        build::fahrt({.kfz = kartenauto, .ab = um(7, 30), .an = um(8, 15), .kmAb = 1234500, .kmAn = 1234567,
-                      .start = kunde, .ziel = build::ort(QStringLiteral("Lager")),
+        build::fahrt({.kfz = kartenauto,
+                      .ab = um(7, 30),
+                      .an = um(8, 15),
+                      .kmAb = 1234500,
+                      .kmAn = 1234567,
+                      .start = kunde,
+                      .ziel = build::ort(QStringLiteral("Lager")),
                       .zweck = build::zweck(QStringLiteral("Kundenbesuch mit Vorführung")),
                       .fahrer = build::fahrer(QStringLiteral("Meier-Lüdenscheidt"))});
-        build::rohfahrt({.startzeit = um(9, 0), .startkm = 1234567, .zielzeit = um(9, 40), .zielkm = 1234610,
-                         .kfzSchluessel = schluessel, .ort = QStringLiteral("Kunde Müller GmbH"),
+        build::rohfahrt({.startzeit = um(9, 0),
+                         .startkm = 1234567,
+                         .zielzeit = um(9, 40),
+                         .zielkm = 1234610,
+                         .kfzSchluessel = schluessel,
+                         .ort = QStringLiteral("Kunde Müller GmbH"),
                          .grund = QStringLiteral("Abholung der Ersatzteile")});
-        build::merkpunkt({.zeit = um(9, 20), .km = 1234590, .bemerkung = QStringLiteral("Tankstelle an der B 1"),
+        build::merkpunkt({.zeit = um(9, 20),
+                          .km = 1234590,
+                          .bemerkung = QStringLiteral("Tankstelle an der B 1"),
                           .kfzSchluessel = schluessel});
         varno.starten(false);
         varno.sitzung().setAktuellesFahrzeug(kartenauto);
@@ -66,8 +77,10 @@ protected:
     Schriftwahl schrift{std::get<1>(GetParam()).schrift()};
     TestDatabase db;
     const QString schluessel = QStringLiteral("7 - K-CF 7");
-    const int kartenauto = build::fahrzeug({.kennzeichen = QStringLiteral("K-CF 7"), .anfKm = 1234500,
-                                            .eingabeart = 1, .kfzId = 7,
+    const int kartenauto = build::fahrzeug({.kennzeichen = QStringLiteral("K-CF 7"),
+                                            .anfKm = 1234500,
+                                            .eingabeart = 1,
+                                            .kfzId = 7,
                                             .start = QDateTime(QDate(2006, 1, 1), QTime(0, 0))});
     Varno varno{db.file()};
 };

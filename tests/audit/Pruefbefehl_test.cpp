@@ -4,8 +4,8 @@
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
+#include "support/Kettenangriffe.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
@@ -45,22 +45,6 @@ protected:
     {
         Database::close();
         return pruefbefehl::ausfuehren(db.file(), gegen);
-    }
-
-    // Someone who knows how the values are made changes a trip and computes every value anew.
-    static void ketteNeuBerechnen()
-    {
-        Transaction transaktion;
-        SqlStatement("UPDATE T_MIREL SET km_an = km_an - 10, Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL")
-            .exec();
-        SqlStatement("UPDATE T_basis SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
-        SqlStatement("UPDATE T_Protokoll SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
-        SqlStatement("DELETE FROM T_Pruefkette").exec();
-        Kettenanhang kette(Clock::now());
-        for (pruefkette::Kette k : pruefkette::alleKetten)
-            kette.aufnehmen(k);
-        kette.kopfSchreiben();
-        transaktion.commit();
     }
 
     TestDatabase db;
@@ -165,7 +149,7 @@ TEST_F(Pruefbefehl, NeuBerechneteKetteFaelltNurGegenDenGedrucktenWertAuf)
 {
     const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
     fahrt(3);
-    ketteNeuBerechnen();
+    kettenangriff::ketteNeuBerechnen();
     EXPECT_TRUE(fahrtenbuchpruefung::pruefen().unveraendert());
     const auto ergebnis = pruefen(damals);
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert);
@@ -278,8 +262,13 @@ TEST_P(PruefbefehlGegen, FindetDenFrueherenStandAufBeidenDatenbanken)
     const int golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
     const auto fahrt = [golf](int tag) {
         const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
-        build::fahrt({.kfz = golf, .ab = ab, .an = ab.addSecs(3600), .kmAb = 1000 + 50 * tag,
-                      .kmAn = 1050 + 50 * tag, .start = 1, .ziel = 1});
+        build::fahrt({.kfz = golf,
+                      .ab = ab,
+                      .an = ab.addSecs(3600),
+                      .kmAb = 1000 + 50 * tag,
+                      .kmAn = 1050 + 50 * tag,
+                      .start = 1,
+                      .ziel = 1});
     };
     fahrt(1);
     const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();

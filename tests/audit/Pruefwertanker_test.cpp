@@ -2,8 +2,7 @@
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
-#include "db/SqlStatement.h"
+#include "support/Kettenangriffe.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
@@ -34,8 +33,10 @@ void schreiben(const QString& pfad, const QStringList& zeilen)
 
 Anker anker(int n)
 {
-    return {QDateTime(QDate(2026, 12, n), QTime(9, n), QTimeZone::utc()), QStringLiteral("Prüfung"),
-            QByteArray(pruefkette::wertLaenge, static_cast<char>(n)), {n, 2 * n, 3 * n},
+    return {QDateTime(QDate(2026, 12, n), QTime(9, n), QTimeZone::utc()),
+            QStringLiteral("Prüfung"),
+            QByteArray(pruefkette::wertLaenge, static_cast<char>(n)),
+            {n, 2 * n, 3 * n},
             QStringLiteral("/home/anna/Fahrten\tbuch %1.db").arg(n)};
 }
 
@@ -78,7 +79,8 @@ TEST_P(Ankereingriff, WirdMitDerZeileGenanntUndSperrtDasAnhaengen)
 
     const Ankerdatei::Inhalt gelesen = datei.lesen();
     ASSERT_TRUE(gelesen.schaden);
-    EXPECT_TRUE(gelesen.schaden->startsWith(QStringLiteral("Zeile %1 der Datei ").arg(GetParam().ersteBeschaedigteZeile)))
+    EXPECT_TRUE(
+        gelesen.schaden->startsWith(QStringLiteral("Zeile %1 der Datei ").arg(GetParam().ersteBeschaedigteZeile)))
         << gelesen.schaden->toStdString();
     EXPECT_EQ(gelesen.anker.size(), static_cast<std::size_t>(GetParam().ersteBeschaedigteZeile - 1));
     EXPECT_THROW(datei.anhaengen(anker(4)), VarnoError);
@@ -87,12 +89,14 @@ TEST_P(Ankereingriff, WirdMitDerZeileGenanntUndSperrtDasAnhaengen)
 
 INSTANTIATE_TEST_SUITE_P(
     Eingriffe, Ankereingriff,
-    ::testing::Values(Eingriff{"MittlereZeileEntfernt", [](QStringList& z) { z.removeAt(1); }, 2},
-                      Eingriff{"ErsteZeileEntfernt", [](QStringList& z) { z.removeFirst(); }, 1},
-                      Eingriff{"AnzahlVerkleinert", [](QStringList& z) { z[1].replace(QStringLiteral("\t4\t6\t"), QStringLiteral("\t3\t6\t")); }, 2},
-                      Eingriff{"ZeilenVertauscht", [](QStringList& z) { z.swapItemsAt(1, 2); }, 2},
-                      Eingriff{"ZeileVerdoppelt", [](QStringList& z) { z.insert(1, z[1]); }, 3},
-                      Eingriff{"KeineAnkerzeile", [](QStringList& z) { z[2] = QStringLiteral("Prüfwert 1A2B"); }, 3}),
+    ::testing::Values(
+        Eingriff{"MittlereZeileEntfernt", [](QStringList& z) { z.removeAt(1); }, 2},
+        Eingriff{"ErsteZeileEntfernt", [](QStringList& z) { z.removeFirst(); }, 1},
+        Eingriff{"AnzahlVerkleinert",
+                 [](QStringList& z) { z[1].replace(QStringLiteral("\t4\t6\t"), QStringLiteral("\t3\t6\t")); }, 2},
+        Eingriff{"ZeilenVertauscht", [](QStringList& z) { z.swapItemsAt(1, 2); }, 2},
+        Eingriff{"ZeileVerdoppelt", [](QStringList& z) { z.insert(1, z[1]); }, 3},
+        Eingriff{"KeineAnkerzeile", [](QStringList& z) { z[2] = QStringLiteral("Prüfwert 1A2B"); }, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- a logbook checked against its anchors
@@ -120,8 +124,13 @@ protected:
     void fahrt(int tag)
     {
         const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
-        build::fahrt({.kfz = golf, .ab = ab, .an = ab.addSecs(3600), .kmAb = 1000 + 50 * tag,
-                      .kmAn = 1050 + 50 * tag, .start = 1, .ziel = 1});
+        build::fahrt({.kfz = golf,
+                      .ab = ab,
+                      .an = ab.addSecs(3600),
+                      .kmAb = 1000 + 50 * tag,
+                      .kmAn = 1050 + 50 * tag,
+                      .start = 1,
+                      .ziel = 1});
     }
 
     // The command line's check; the logbook is open again afterwards.
@@ -131,32 +140,6 @@ protected:
         pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(db().ort(), std::nullopt, anker);
         Database::open(db().ort());
         return ergebnis;
-    }
-
-    // The newest trip goes, and the chain's notes are set back to the trip before: inside the
-    // file the logbook looks as if it never had it.
-    static void letzteFahrtWegnehmen()
-    {
-        SqlStatement("UPDATE T_Pruefkette SET Anzahl = Anzahl - 1, Kopf = (SELECT Vorgaenger FROM T_MIREL WHERE ID = "
-                     "(SELECT MAX(ID) FROM T_MIREL)) WHERE Kette = 'T_MIREL'")
-            .exec();
-        SqlStatement("DELETE FROM T_MIREL WHERE ID = (SELECT MAX(ID) FROM T_MIREL)").exec();
-    }
-
-    // Someone who knows how the values are made changes a trip and computes every value anew.
-    static void ketteNeuBerechnen()
-    {
-        Transaction transaktion;
-        SqlStatement("UPDATE T_MIREL SET km_an = km_an - 10, Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL")
-            .exec();
-        SqlStatement("UPDATE T_basis SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
-        SqlStatement("UPDATE T_Protokoll SET Laufnr = NULL, Vorgaenger = NULL, Pruefwert = NULL").exec();
-        SqlStatement("DELETE FROM T_Pruefkette").exec();
-        Kettenanhang kette(Clock::now());
-        for (pruefkette::Kette k : pruefkette::alleKetten)
-            kette.aufnehmen(k);
-        kette.kopfSchreiben();
-        transaktion.commit();
     }
 
     static QStringList eigeneAnker() { return zeilen(Ankerdatei::benutzerdatei()); }
@@ -188,8 +171,8 @@ struct Zuruecksetzen {
 // is never anchored itself.
 TEST_P(Pruefwertanker, GekuerzteUndNeuBerechneteKettenFallenGegenDenAnkerAuf)
 {
-    for (const Zuruecksetzen& fall : {Zuruecksetzen{"gekürzt", letzteFahrtWegnehmen},
-                                      Zuruecksetzen{"neu berechnet", ketteNeuBerechnen}}) {
+    for (const Zuruecksetzen& fall : {Zuruecksetzen{"gekürzt", kettenangriff::letzteFahrtWegnehmen},
+                                      Zuruecksetzen{"neu berechnet", kettenangriff::ketteNeuBerechnen}}) {
         SCOPED_TRACE(fall.name);
         fahrt(5);
         ASSERT_EQ(pruefen().rueckgabe, pruefbefehl::unveraendert);
@@ -215,7 +198,7 @@ TEST_P(Pruefwertanker, DieKopieDesSteuerberatersPrueftUnabhaengigVonDerEigenen)
     ASSERT_TRUE(QFile::copy(Ankerdatei::benutzerdatei(), kopie));
     EXPECT_EQ(pruefen(kopie).rueckgabe, pruefbefehl::unveraendert);
 
-    letzteFahrtWegnehmen();
+    kettenangriff::letzteFahrtWegnehmen();
     QFile::remove(Ankerdatei::benutzerdatei()); // the taxpayer's own record is gone
     EXPECT_EQ(pruefen().rueckgabe, pruefbefehl::unveraendert);
     const auto ergebnis = pruefen(kopie);

@@ -12,8 +12,8 @@
 #include "common_ui/Schriftmass.h"
 #include "db/Database.h"
 #include "db/OptionenStore.h"
-#include "db/Sitzung.h"
 #include "db/Serveradresse.h"
+#include "db/Sitzung.h"
 #include "platform/FileOperations.h"
 
 #include <QCloseEvent>
@@ -111,9 +111,9 @@ void TF_Datensicherung::FormActivate()
 
 void TF_Datensicherung::BtAendernClick()
 {
-    const QString ordner = Prompts::instance().chooseFolder(
-        QStringLiteral("Wählen Sie ein Verzeichnis zur Datensicherung"),
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    const QString ordner =
+        Prompts::instance().chooseFolder(QStringLiteral("Wählen Sie ein Verzeichnis zur Datensicherung"),
+                                         QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     if (ordner.isEmpty())
         return;
     gewaehltesVerzeichnis_ = sicherungsname::verzeichnisMitTrennzeichen(ordner);
@@ -125,6 +125,7 @@ void TF_Datensicherung::BtSicherungClick()
     const QString ziel = sicherungsname::dateiname(EDSVerz->text(), Clock::now());
     if (!sicherungSchreiben(ziel))
         return;
+    emit gesichert(ziel);
     prompt::message(QStringLiteral("Die Datensicherung war erfolgreich."));
     close();
 }
@@ -149,8 +150,8 @@ bool TF_Datensicherung::sicherungSchreiben(const QString& ziel)
 
 void TF_Datensicherung::BtRueckSicherungClick()
 {
-    const QString sicherung =
-        Prompts::instance().openFile(QStringLiteral("Öffnen"), EDSVerz->text(), QStringLiteral("Varno Sicherung (*.sav)"));
+    const QString sicherung = Prompts::instance().openFile(QStringLiteral("Öffnen"), EDSVerz->text(),
+                                                           QStringLiteral("Varno Sicherung (*.sav)"));
     if (sicherung.isEmpty())
         return;
     try {
@@ -161,6 +162,7 @@ void TF_Datensicherung::BtRueckSicherungClick()
         fehlerBeimKopieren(fehler.message());
         return;
     }
+    emit zurueckgesichert();
     prompt::message(QStringLiteral("Die Rücksicherung war erfolgreich."));
     logbuchUebernommen();
 }
@@ -172,8 +174,8 @@ void TF_Datensicherung::BtNeueDatenbankClick()
     if (QFileInfo::exists(logbuch())) {
         const QString aufbewahrt = logbuch() + QStringLiteral(".unbrauchbar");
         dateien_->renameReplacing(logbuch(), aufbewahrt);
-        meldung += QStringLiteral("\nDie bisherige Datei wurde als %1 aufbewahrt.")
-                       .arg(QDir::toNativeSeparators(aufbewahrt));
+        meldung +=
+            QStringLiteral("\nDie bisherige Datei wurde als %1 aufbewahrt.").arg(QDir::toNativeSeparators(aufbewahrt));
     }
     Database::createNew(logbuch());
     prompt::message(meldung);

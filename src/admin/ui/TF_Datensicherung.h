@@ -43,6 +43,10 @@ signals:
     void datenbankBereit();
     // Closed while there still is no logbook: the program ends.
     void beenden();
+    // A backup was written to `sicherung`.
+    void gesichert(const QString& sicherung);
+    // A backup replaced the logbook.
+    void zurueckgesichert();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,7 +1,9 @@
 #include "audit/ui/Startpruefung.h"
 
+#include "audit/Ankerpruefung.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefstand.h"
+#include "audit/Verankerung.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
 #include "common/Zaehlwoerter.h"
@@ -28,6 +30,18 @@ QString warnung(const Pruefergebnis& ergebnis)
     return zeilen.join(QLatin1Char('\n'));
 }
 
+// The state noted outside the logbook at the last end, backup or report must still be in it.
+void ankerPruefen()
+{
+    const auto befund =
+        ankerpruefung::letztenPruefen(Ankerdatei(Ankerdatei::benutzerdatei()), verankerung::logbuchname(), false);
+    if (befund && !befund->stimmt)
+        prompt::warning(QStringLiteral("Das Fahrtenbuch ist nicht mehr auf dem festgehaltenen Stand.\n\n") +
+                        befund->text);
+    else if (befund && befund->beschaedigt)
+        prompt::warning(QStringLiteral("Die Datei der festgehaltenen Prüfwerte ist beschädigt.\n\n") + befund->text);
+}
+
 } // namespace
 
 namespace startpruefung {
@@ -43,6 +57,7 @@ void pruefenUndWarnen(Pruefstand& stand)
         stand.merken(*ergebnis);
         if (!ergebnis->unveraendert())
             prompt::warning(warnung(*ergebnis));
+        ankerPruefen();
     } catch (const VarnoError& fehler) {
         prompt::warning(QStringLiteral("Das Fahrtenbuch konnte nicht geprüft werden: ") + fehler.message());
     }
