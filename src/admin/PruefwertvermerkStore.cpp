@@ -23,6 +23,23 @@ void eintragen(const QString& sicherung, const QString& pruefwert)
     datei.ausfuehren("COMMIT");
 }
 
+pruefkette::Koepfe gesicherteKoepfe(const QString& sicherung)
+{
+    SqliteDatei datei(sicherung);
+    pruefkette::Koepfe koepfe;
+    SqliteDatei::Anweisung vermerke(datei, QStringLiteral("SELECT Kette, Anzahl, Kopf FROM T_Pruefkette"));
+    while (vermerke.schritt()) {
+        sqlite3_stmt* zeile = vermerke.handle();
+        const QString tabelle = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(zeile, 0)));
+        for (pruefkette::Kette kette : pruefkette::alleKetten)
+            if (tabelle == pruefkette::tabelle(kette))
+                koepfe[pruefkette::index(kette)] = {
+                    sqlite3_column_int64(zeile, 1),
+                    QByteArray(static_cast<const char*>(sqlite3_column_blob(zeile, 2)), sqlite3_column_bytes(zeile, 2))};
+    }
+    return koepfe;
+}
+
 QString gesicherterPruefwert(const QString& sicherung)
 {
     const auto ergebnis = dateipruefung::pruefen(sicherung);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/Pruefkette.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,6 +13,9 @@ namespace PruefwertvermerkStore {
 
 // Notes the Prüfwert in the backup at `sicherung`. Throws DatabaseError.
 void eintragen(const QString& sicherung, const QString& pruefwert);
+
+// The chains' notes inside the backup file: length and last value of each chain it holds.
+pruefkette::Koepfe gesicherteKoepfe(const QString& sicherung);
 
 // The Prüfwert the backup's content gives, recomputed row by row: the value of the backup's own
 // snapshot, whatever was stored in the live logbook since; "ungültig" when its chains do not hold.
