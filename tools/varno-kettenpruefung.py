@@ -4,7 +4,8 @@
 An auditor who does not want to trust the program checks the file with this script: it reads every
 chained table in the order of its IDs, rebuilds each row's value from its content and its
 predecessor, compares it with the stored values and the notes in T_Pruefkette, requires the
-numbers of storing (Laufnr) to run 1, 2, 3, ... across all chains, and prints the Prüfwert.
+numbers of storing (Laufnr) to run 1, 2, 3, ... across all chains, and prints the Prüfwert (all
+64 hex digits; reports print the first 32, earlier versions the first 16).
 The byte format is described at the top of src/db/Pruefkette.h.
 
 Exit status: 0 unchanged, 1 changed, 2 the file could not be read.
@@ -16,11 +17,13 @@ import sys
 KETTEN = [
     ("T_MIREL", ["ID", "KFZ", "AbDat", "AnDat", "km_ab", "km_an", "Start", "Ziel", "Art", "Zweck",
                  "Kategorie", "Fahrer", "Bemerkung", "Erfasst", "ErsetztID", "Grund", "Storniert",
-                 "Laufnr"]),
+                 "Benutzer", "Laufnr"]),
     ("T_basis", ["ID", "CFID", "Einlesedat", "Startzeit", "Startkm", "Zielzeit", "Zielkm", "KFZid",
-                 "CF", "Art", "Ort", "Grund", "Kat", "Erfasst", "Laufnr"]),
-    ("T_Protokoll", ["ID", "Zeit", "Ereignis", "Beschreibung", "Laufnr"]),
+                 "CF", "Art", "Ort", "Grund", "Kat", "Erfasst", "Benutzer", "Laufnr"]),
+    ("T_Protokoll", ["ID", "Zeit", "Ereignis", "Beschreibung", "Benutzer", "Laufnr"]),
 ]
+# Came with schema 4: rows stored before hold NULL there, and a NULL adds no field.
+NUR_MIT_WERT = "Benutzer"
 OHNE_VORGAENGER = bytes(32)
 
 
@@ -40,11 +43,14 @@ def feld(wert):
 
 def kette_pruefen(db, tabelle, spalten, befunde, laufnummern):
     """Walks one chain; returns its length and last value."""
-    abfrage = "SELECT %s, Pruefwert, Vorgaenger FROM %s ORDER BY ID" % (", ".join(spalten), tabelle)
+    vorhanden = {z[1] for z in db.execute("PRAGMA table_info(%s)" % tabelle)}
+    auswahl = [s if s in vorhanden else "NULL" for s in spalten]
+    abfrage = "SELECT %s, Pruefwert, Vorgaenger FROM %s ORDER BY ID" % (", ".join(auswahl), tabelle)
     vorgaenger, anzahl = OHNE_VORGAENGER, 0
     for zeile in db.execute(abfrage):
         werte, gespeichert, gespeicherter_vorgaenger = zeile[:-2], zeile[-2], zeile[-1]
-        bytes_ = tabelle.encode("ascii") + b"\n" + b"".join(feld(w) for w in werte) + vorgaenger
+        felder = [feld(w) for s, w in zip(spalten, werte) if not (s == NUR_MIT_WERT and w is None)]
+        bytes_ = tabelle.encode("ascii") + b"\n" + b"".join(felder) + vorgaenger
         wert = hashlib.sha256(bytes_).digest()
         wo = "%s, ID %s" % (tabelle, werte[0])
         if gespeichert is None:
@@ -83,7 +89,8 @@ def pruefwert(koepfe):
     for tabelle, _ in KETTEN:
         anzahl, wert = koepfe[tabelle]
         bytes_ += tabelle.encode("ascii") + b"\n" + str(anzahl).encode("ascii") + b"\n" + wert
-    return hashlib.sha256(bytes_).hexdigest()[:16].upper()
+    ziffern = hashlib.sha256(bytes_).hexdigest().upper()
+    return " ".join(ziffern[i:i + 4] for i in range(0, len(ziffern), 4))
 
 
 def main(argv):
@@ -106,7 +113,8 @@ def main(argv):
             print("- " + befund)
     else:
         print("Alle %d Einträge sind unverändert." % sum(a for a, _ in koepfe.values()))
-    print("Prüfwert: " + pruefwert(koepfe))
+    # A changed logbook has no value that could vouch for it.
+    print("Prüfwert ungültig – Fahrtenbuch verändert" if befunde else "Prüfwert: " + pruefwert(koepfe))
     return 1 if befunde else 0
 
 

@@ -1,6 +1,7 @@
 #include "admin/PruefwertvermerkStore.h"
 
 #include "admin/SqliteDatei.h"
+#include "audit/Dateipruefung.h"
 #include "common/Clock.h"
 #include "db/Pruefkette.h"
 #include "db/SqlDate.h"
@@ -41,7 +42,8 @@ pruefkette::Koepfe gesicherteKoepfe(const QString& sicherung)
 
 QString gesicherterPruefwert(const QString& sicherung)
 {
-    return pruefkette::anzeige(pruefkette::gesamtwert(gesicherteKoepfe(sicherung)));
+    const auto ergebnis = dateipruefung::pruefen(sicherung);
+    return ergebnis ? ergebnis->pruefwert() : QString::fromUtf8(pruefkette::ungueltig);
 }
 
 std::optional<QString> pruefwert(const QString& sicherung)

@@ -17,8 +17,9 @@ void eintragen(const QString& sicherung, const QString& pruefwert);
 // The chains' notes inside the backup file: length and last value of each chain it holds.
 pruefkette::Koepfe gesicherteKoepfe(const QString& sicherung);
 
-// The Prüfwert the chains' notes inside the backup file give: the value of the backup's own
-// snapshot, whatever was stored in the live logbook since. Throws DatabaseError.
+// The Prüfwert the backup's content gives, recomputed row by row: the value of the backup's own
+// snapshot, whatever was stored in the live logbook since; "ungültig" when its chains do not hold.
+// Throws VarnoError.
 QString gesicherterPruefwert(const QString& sicherung);
 
 // The Prüfwert a backup keeps; none for a backup without one. Throws DatabaseError.

@@ -1,10 +1,11 @@
 #include "admin/Ruecksicherung.h"
 
 #include "admin/PruefsummenStore.h"
-#include "admin/PruefwertvermerkStore.h"
 #include "admin/Ruecksicherungsverlust.h"
 #include "admin/Serversicherung.h"
 #include "admin/SicherungStore.h"
+#include "admin/Sicherungsbefund.h"
+#include "audit/Fahrtenbuchpruefung.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/Kettenanhang.h"
@@ -26,16 +27,19 @@ QString Ruecksicherung::sicherheitskopie(const QString& logbuch)
 
 Ruecksicherung::Vorher Ruecksicherung::vergleichen(const QString& kopie, const Bestaetigung& bestaetigen)
 {
+    const Sicherungsbefund befund = sicherungsbefund(kopie);
+    if (befund.mangel() && !bestaetigen(befund.frage()))
+        return {true, {}};
+    const QString gesichert = QLatin1Char(' ') + befund.protokoll();
     if (!Database::isOpen())
-        return {};
-    pruefkette::Koepfe lebend;
-    const auto vermerkt = vermerkteKoepfe();
-    for (std::size_t i = 0; i < lebend.size(); ++i)
-        lebend[i] = vermerkt[i].value_or(pruefkette::Kopf{});
-    const auto verlust = ruecksicherungsverlust::berechnen(lebend, PruefwertvermerkStore::gesicherteKoepfe(kopie));
+        return {false, gesichert};
+    // The live logbook's value as its content gives it, not as its notes claim.
+    const Pruefergebnis lebend = fahrtenbuchpruefung::pruefen();
+    const auto verlust = ruecksicherungsverlust::berechnen(lebend.koepfe, befund.pruefung ? befund.pruefung->koepfe
+                                                                                          : pruefkette::Koepfe{});
     if (verlust.summe() > 0 && !bestaetigen(ruecksicherungsverlust::frage(verlust)))
         return {true, {}};
-    return {false, QLatin1Char(' ') + ruecksicherungsverlust::ersetzt(lebend)};
+    return {false, gesichert + QLatin1Char(' ') + ruecksicherungsverlust::ersetzt(lebend)};
 }
 
 bool Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen)

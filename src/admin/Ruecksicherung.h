@@ -15,10 +15,12 @@ class Ruecksicherung {
 public:
     explicit Ruecksicherung(FileOperations& dateien);
 
-    // Asks `bestaetigen` before entries the open logbook holds beyond the backup are discarded;
-    // false when the user keeps the logbook. Throws VarnoError with the reason when the backup
-    // cannot be restored; the logbook is then unchanged and open again if it was open before. The
-    // protocol of the restored logbook names the replaced one's Prüfwert and entries.
+    // Asks `bestaetigen` before a backup whose content no longer gives the Prüfwert it notes (or
+    // whose chains do not hold) is restored, and before entries the open logbook holds beyond the
+    // backup are discarded; false when the user keeps the logbook. Throws VarnoError with the
+    // reason when the backup cannot be restored; the logbook is then unchanged and open again if it
+    // was open before. The protocol of the restored logbook names the outcome of the backup's
+    // check and the replaced one's Prüfwert and entries.
     using Bestaetigung = std::function<bool(const QString& frage)>;
     bool zuruecksichern(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen);
 
@@ -26,9 +28,9 @@ public:
 
 private:
     bool aufDenServer(const QString& sicherung, const QString& logbuch, const Bestaetigung& bestaetigen);
-    // The open logbook against the checked copy: whether the user declined to lose entries the
-    // copy lacks, and what the protocol keeps of the logbook it replaces. Nothing without an open
-    // logbook.
+    // The checked copy against its own note and against the open logbook: whether the user
+    // declined a changed backup or to lose entries the copy lacks, and what the protocol keeps of
+    // both.
     struct Vorher {
         bool abgelehnt = false;
         QString protokoll; // what the protocol adds about the replaced logbook

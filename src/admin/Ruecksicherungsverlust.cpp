@@ -56,11 +56,11 @@ QString frage(const Verlust& verlust)
         .arg(aufzaehlung([&verlust](pruefkette::Kette k) { return verlust.mehr[pruefkette::index(k)]; }));
 }
 
-QString ersetzt(const pruefkette::Koepfe& lebend)
+QString ersetzt(const Pruefergebnis& lebend)
 {
     return QStringLiteral("Ersetzt wurde das Fahrtenbuch mit Prüfwert %1 (%2).")
-        .arg(pruefkette::anzeige(pruefkette::gesamtwert(lebend)),
-             aufzaehlung([&lebend](pruefkette::Kette k) { return lebend[pruefkette::index(k)].anzahl; }));
+        .arg(lebend.pruefwert(),
+             aufzaehlung([&lebend](pruefkette::Kette k) { return lebend.koepfe[pruefkette::index(k)].anzahl; }));
 }
 
 } // namespace ruecksicherungsverlust

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Pruefkette.h"
+#include "audit/Pruefergebnis.h"
 
 #include <QString>
 
@@ -21,6 +21,6 @@ Verlust berechnen(const pruefkette::Koepfe& lebend, const pruefkette::Koepfe& ge
 QString frage(const Verlust& verlust);
 
 // What the protocol notes about the replaced logbook: its Prüfwert and its entries.
-QString ersetzt(const pruefkette::Koepfe& lebend);
+QString ersetzt(const Pruefergebnis& lebend);
 
 } // namespace ruecksicherungsverlust

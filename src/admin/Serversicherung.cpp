@@ -5,14 +5,12 @@
 #include "db/Dialekt.h"
 #include "db/Einfuegeanweisung.h"
 #include "db/Masseneinfuegung.h"
+#include "db/Nebenverbindung.h"
 #include "db/Rohabfrage.h"
 #include "db/Schema.h"
 #include "db/SqlStatement.h"
 
 #include <sqlite3.h>
-
-#include <exception>
-#include <thread>
 
 namespace {
 
@@ -122,18 +120,7 @@ int schemaversion(const QString& pfad)
 // opened, on a connection of its own: this thread's connection is the server's.
 void dateiMigrieren(const QString& pfad)
 {
-    std::exception_ptr fehler;
-    std::thread migration([&] {
-        try {
-            Database::open(pfad);
-        } catch (...) {
-            fehler = std::current_exception();
-        }
-        Database::close();
-    });
-    migration.join();
-    if (fehler)
-        std::rethrow_exception(fehler);
+    aufEigenerVerbindung([&pfad] { Database::open(pfad); });
 }
 
 } // namespace

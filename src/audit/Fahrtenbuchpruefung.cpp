@@ -36,7 +36,7 @@ Pruefergebnis pruefen()
             benennen(befund);
             ergebnis.befunde.push_back(std::move(befund));
         }
-        ergebnis.koepfe[pruefkette::index(kette)] = pruefer.kopf();
+        ergebnis.koepfe[pruefkette::index(kette)] = pruefer.berechneterKopf();
     }
     ergebnis.kettenbeginn = PruefStore::kettenbeginn();
     const bool kettenStimmen = ergebnis.befunde.empty();

@@ -9,11 +9,13 @@ namespace fremdobjekte {
 
 namespace {
 
-// The engine's own bookkeeping, the server logbook's version table and a backup's note.
+// The engine's own bookkeeping, the server logbook's version table and a backup's notes (its
+// Prüfwert and, in the backup file itself, its checksum).
 bool eigeneTabelle(const QString& name)
 {
     static const QStringList eigene =
-        Schema::tableNames() + QStringList{QStringLiteral("varno_schema"), Schema::sicherungsvermerk};
+        Schema::tableNames() +
+        QStringList{QStringLiteral("varno_schema"), Schema::sicherungsvermerk, QStringLiteral("T_Pruefsumme")};
     return eigene.contains(name, Qt::CaseInsensitive) || name.startsWith(QLatin1String("sqlite_"));
 }
 

@@ -6,6 +6,13 @@
 
 namespace {
 
+void kopieren(QByteArray& ziel, const QByteArray& wert)
+{
+    ziel.fill('\0');
+    std::memcpy(ziel.data(), wert.constData(),
+                std::min<std::size_t>(pruefkette::wertLaenge, static_cast<std::size_t>(wert.size())));
+}
+
 quint64 kennung(const QByteArray& wert)
 {
     quint64 k = 0;
@@ -37,10 +44,9 @@ void Kettenpruefer::pruefen(const Zeile& z)
         brueche_.push_back({ids_.size(), kennung(z.vorgaenger), veraendert, letzterVeraendert_});
     ids_.push_back(z.id);
     werte_.push_back(kennung(z.pruefwert));
-    // The value belongs to the current row of the reader; keep a copy of our own.
-    letzterWert_.fill('\0');
-    std::memcpy(letzterWert_.data(), z.pruefwert.constData(),
-                std::min<std::size_t>(pruefkette::wertLaenge, static_cast<std::size_t>(z.pruefwert.size())));
+    // The values belong to the current row of the reader; keep copies of our own.
+    kopieren(letzterWert_, z.pruefwert);
+    kopieren(letzterBerechnet_, z.berechnet);
     letzterVeraendert_ = veraendert;
     ++anzahl_;
 }

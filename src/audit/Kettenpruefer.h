@@ -30,8 +30,9 @@ public:
     // Compares the end of the chain with its notes (none: T_Pruefkette has no row for the chain)
     // and returns every finding in ID order of the rows named.
     std::vector<Pruefbefund> abschliessen(const std::optional<pruefkette::Kopf>& vermerkt);
-    // The chain's length and last value as found; valid after abschliessen().
-    const pruefkette::Kopf& kopf() const { return kopf_; }
+    // The chain's length and the last value recomputed from the content, not the stored one;
+    // valid after abschliessen(). Without a finding both agree along the whole chain.
+    pruefkette::Kopf berechneterKopf() const { return {anzahl_, letzterBerechnet_}; }
 
 private:
     // Values are told apart by their first 8 bytes, which keeps a million rows in a few megabytes.
@@ -54,8 +55,9 @@ private:
     pruefkette::Kette kette_;
     qint64 anzahl_ = 0;
     QByteArray letzterWert_ = pruefkette::ohneVorgaenger();
+    QByteArray letzterBerechnet_ = pruefkette::ohneVorgaenger();
     bool letzterVeraendert_ = false;
-    pruefkette::Kopf kopf_;
+    pruefkette::Kopf kopf_;      // as stored
     std::vector<qlonglong> ids_; // rows with values, in order
     std::vector<Kennung> werte_; // their values
     std::vector<Bruch> brueche_;

@@ -9,6 +9,7 @@ struct Protokollzeile {
     QString zeit; // German date and time
     QString ereignis;
     QString beschreibung;
+    QString benutzer; // who stored it; empty before that was recorded
 };
 
 // Reading the protocol; entries are written with the change they record (db/Kettenanhang.h).

@@ -74,8 +74,10 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
     const int spalten = static_cast<int>(pruefkette::spalten(kette).size());
     const int vorgaengerSpalte = spalten;
     const int pruefwertSpalte = spalten + 1;
+    // A logbook of an older schema is checked as it is, without the column of who stored a row.
+    const pruefkette::Form form = pruefkette::form(schemaversion());
     Rohabfrage s(QStringLiteral("SELECT %1, Vorgaenger, Pruefwert FROM %2 ORDER BY ID")
-                     .arg(pruefkette::spaltenliste(kette), pruefkette::tabelle(kette)),
+                     .arg(pruefkette::spaltenliste(kette, form), pruefkette::tabelle(kette)),
                  {});
     pruefkette::Zeile bytes(kette);
     Kettenpruefer::Zeile zeile;
@@ -86,8 +88,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
         zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
         if (zeile.mitWerten) {
             zeile.laufnr = s.grosseZahl(spalten - 1);
-            for (int spalte = 0; spalte < spalten; ++spalte)
-                bytes.ausAbfrage(s, spalte);
+            bytes.alleAusAbfrage(s, 0);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
             zeile.berechnet = QByteArray::fromRawData(berechnet.data(), berechnet.size());
         }

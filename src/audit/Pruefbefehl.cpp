@@ -66,7 +66,9 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
     if (gegen) {
         gesucht = standsuche::pruefwertLesen(*gegen);
         if (!gesucht)
-            return {fehler, QStringLiteral("Der Prüfwert „%1“ besteht nicht aus 16 Hexadezimalziffern.").arg(*gegen)};
+            return {fehler, QStringLiteral("Der Prüfwert „%1“ besteht nicht aus 32 Hexadezimalziffern (oder den 16 "
+                                           "früher gedruckten).")
+                                .arg(*gegen)};
     }
     try {
         const Geoeffnet datei(datenbank);
@@ -76,7 +78,8 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
         bool stimmt = ankerVergleichen(anker, text) && ergebnis.unveraendert();
         if (gesucht) {
             const std::optional<qint64> stand = standsuche::finden(*gesucht, ergebnis);
-            text += QLatin1Char('\n') + standText(*gesucht, stand);
+            text +=
+                QLatin1Char('\n') + standText(pruefkette::vollanzeige(QByteArray::fromHex(gesucht->toLatin1())), stand);
             stimmt = stimmt && stand.has_value();
         }
         // Only a check against the user's own anchors moves them on: a file given for the check

@@ -68,7 +68,16 @@ qint64 Pruefergebnis::eintraege() const
 
 QString Pruefergebnis::pruefwert() const
 {
+    if (!unveraendert())
+        return QString::fromUtf8(pruefkette::ungueltig);
     return pruefkette::anzeige(pruefkette::gesamtwert(koepfe));
+}
+
+QString Pruefergebnis::vermerk() const
+{
+    if (!unveraendert())
+        return QStringLiteral("Prüfwert %1 – Fahrtenbuch verändert").arg(pruefwert());
+    return QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: unverändert").arg(pruefwert());
 }
 
 QSet<qlonglong> Pruefergebnis::betroffeneFahrten() const
@@ -101,6 +110,9 @@ QString Pruefergebnis::bericht() const
         for (const Pruefbefund& befund : befunde)
             zeilen << QStringLiteral("- ") + befund.text();
     }
-    zeilen << QStringLiteral("Prüfwert: ") + pruefwert();
+    if (unveraendert())
+        zeilen << QStringLiteral("Prüfwert: ") + pruefkette::vollanzeige(pruefkette::gesamtwert(koepfe));
+    else
+        zeilen << vermerk();
     return zeilen.join(QLatin1Char('\n'));
 }

@@ -34,19 +34,24 @@ struct Pruefbefund {
 
 // The result of checking all chains of a logbook.
 struct Pruefergebnis {
-    pruefkette::Koepfe koepfe; // length and last value of each chain as found
+    pruefkette::Koepfe koepfe; // length and last value recomputed from the content of each chain
     std::vector<Pruefbefund> befunde;
     std::optional<QDateTime> kettenbeginn; // since when the logbook's entries are chained
 
     bool unveraendert() const { return befunde.empty(); }
     qint64 eintraege() const;
-    // The Prüfwert of the logbook as it stands, 16 hex digits.
+    // The Prüfwert of the logbook as it stands, 128 bits in groups of four hex digits; "ungültig"
+    // when anything was found, so no printed value vouches for a changed logbook.
     QString pruefwert() const;
+    // For page footers and backups: "Prüfwert <value> – Fahrtenbuch geprüft: unverändert", or
+    // "Prüfwert ungültig – Fahrtenbuch verändert".
+    QString vermerk() const;
     // The logbook rows a finding names.
     QSet<qlonglong> betroffeneFahrten() const;
     // "unverändert" or "verändert", for page footers and status bars.
     QString zustand() const;
-    // The full report: every finding, or that all entries are unchanged; the Prüfwert last.
+    // The full report: every finding, or that all entries are unchanged; the Prüfwert last, all
+    // 256 bits.
     QString bericht() const;
 };
 

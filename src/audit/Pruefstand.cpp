@@ -25,8 +25,7 @@ QString Pruefstand::vermerk()
 {
     try {
         const Pruefergebnis& ergebnis = aktuell();
-        QString vermerk =
-            QStringLiteral("Prüfwert %1 – Fahrtenbuch geprüft: %2").arg(ergebnis.pruefwert(), ergebnis.zustand());
+        QString vermerk = ergebnis.vermerk();
         // A Prüfwert vouches for entries stored since the chains began, not for older ones.
         if (ergebnis.kettenbeginn)
             vermerk += QStringLiteral("\nPrüfkette seit ") + german::date(ergebnis.kettenbeginn->date());

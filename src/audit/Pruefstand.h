@@ -13,7 +13,7 @@ public:
     const Pruefergebnis& aktuell();
     // Takes a result just computed (the start-up check, "Fahrtenbuch prüfen").
     void merken(const Pruefergebnis& ergebnis);
-    // For page footers: "Prüfwert <value> – Fahrtenbuch geprüft: <state>" and on a line of its own
+    // For page footers: Pruefergebnis::vermerk() and on a line of its own
     // "Prüfkette seit <date>", or why there is none.
     QString vermerk();
 

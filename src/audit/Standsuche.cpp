@@ -31,13 +31,19 @@ std::optional<QString> pruefwertLesen(const QString& eingabe)
     QString wert = eingabe;
     wert.remove(QRegularExpression(QStringLiteral("[\\s-]")));
     wert = wert.toUpper();
-    if (!QRegularExpression(QStringLiteral("^[0-9A-F]{16}$")).match(wert).hasMatch())
+    static const QRegularExpression form(QStringLiteral("^(?:[0-9A-F]{16}|[0-9A-F]{32}|[0-9A-F]{64})$"));
+    if (!form.match(wert).hasMatch())
         return std::nullopt;
     return wert;
 }
 
 std::optional<qint64> finden(const QString& pruefwert, const Pruefergebnis& ergebnis)
 {
+    const auto gelesen = pruefwertLesen(pruefwert);
+    if (!gelesen)
+        return std::nullopt;
+    // Every printed form is the beginning of the same hash.
+    const QByteArray gesucht = gelesen->toLatin1().toLower();
     std::array<std::unique_ptr<PruefStore::Gliederleser>, pruefkette::alleKetten.size()> leser;
     std::array<bool, pruefkette::alleKetten.size()> offen{};
     for (Kette kette : pruefkette::alleKetten) {
@@ -48,7 +54,7 @@ std::optional<qint64> finden(const QString& pruefwert, const Pruefergebnis& erge
     pruefkette::Koepfe koepfe;
     qint64 eintraege = 0;
     for (;;) {
-        if (pruefkette::anzeige(pruefkette::gesamtwert(koepfe)) == pruefwert)
+        if (pruefkette::gesamtwert(koepfe).toHex().startsWith(gesucht))
             return eintraege;
         std::optional<std::size_t> naechste;
         for (std::size_t i = 0; i < leser.size(); ++i)

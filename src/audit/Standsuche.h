@@ -10,11 +10,13 @@
 // who changed a row and computed every later value anew still cannot bring back the printed value.
 namespace standsuche {
 
-// "3F2A 9C01-B7E4d5a6" and the like in the printed form (16 hex digits in capitals); none for
-// anything else.
+// A printed Prüfwert as typed: 32 hex digits (printed now), 64 (the check's full value) or 16
+// (printed by earlier versions), in any case, with or without spaces and dashes. Gives the digits
+// in capitals without separators; none for anything else.
 std::optional<QString> pruefwertLesen(const QString& eingabe);
 
-// The number of entries the logbook had at that moment; none when that state is not contained.
+// The number of entries the logbook had when `pruefwert` (in any form pruefwertLesen takes) was
+// printed; none when that state is not contained.
 std::optional<qint64> finden(const QString& pruefwert, const Pruefergebnis& ergebnis);
 
 } // namespace standsuche

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QSqlError;
 
 enum class Datenbankart { SQLite, PostgreSQL };
@@ -24,6 +26,12 @@ public:
     // bytes, {ZEILE} (after the last column) the row number of a table without key, which SQLite
     // keeps as rowid by itself.
     QString tabelle(const QString& definition) const;
+
+    // Who stores: the operating-system user for a file, the database role (current_user) on a server.
+    QString benutzer() const;
+    // Tests that compare both engines give both the same name, as Clock::setFixed gives the same
+    // time; none: the real one again.
+    static void benutzerFestlegen(const std::optional<QString>& name);
 
     // The schema version: PRAGMA user_version in SQLite, a table of its own on a server.
     int schemaversion() const;

@@ -13,9 +13,9 @@ using pruefkette::Kette;
 
 namespace {
 
-std::unique_ptr<Kettenzeilen> zeilenweg(Kette kette, bool stapel)
+std::unique_ptr<Kettenzeilen> zeilenweg(Kette kette, pruefkette::Form form, bool stapel)
 {
-    const QStringList spalten = pruefkette::spaltenliste(kette).split(QStringLiteral(", "))
+    const QStringList spalten = pruefkette::spaltennamen(kette, form)
                                 << QStringLiteral("Vorgaenger") << QStringLiteral("Pruefwert");
     return std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), spalten, stapel);
 }
@@ -41,6 +41,8 @@ QString ereignisText(Ereignis ereignis)
         return QStringLiteral("Korrektur");
     case Ereignis::Stornierung:
         return QStringLiteral("Stornierung");
+    case Ereignis::BenutzerErfasst:
+        return QStringLiteral("Prüfkette erweitert");
     }
     return {};
 }
@@ -61,10 +63,9 @@ std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> verme
 // IDs are given rather than left to the engine, because the chain value covers them. A number
 // once used is never used again, as with AUTOINCREMENT.
 struct Kettenanhang::Stand {
-    Stand(Kette kette, bool stapel)
+    Stand(Kette kette, pruefkette::Form form, bool stapel)
         : naechsteId(Database::dialekt().hoechsterSchluessel(pruefkette::tabelle(kette)) + 1),
-          einfuegen(zeilenweg(kette, stapel)),
-          zeile(kette)
+          einfuegen(zeilenweg(kette, form, stapel)), zeile(kette)
     {
     }
 
@@ -73,7 +74,9 @@ struct Kettenanhang::Stand {
     pruefkette::Zeile zeile;
 };
 
-Kettenanhang::Kettenanhang(const QDateTime& erfasst) : erfasst_(sqldate::toSql(erfasst))
+Kettenanhang::Kettenanhang(const QDateTime& erfasst, pruefkette::Form form)
+    : erfasst_(sqldate::toSql(erfasst)), form_(form),
+      benutzer_(form == pruefkette::Form::MitBenutzer ? QVariant(Database::dialekt().benutzer()) : QVariant())
 {
     // Two users appending at once on a server would both continue the same head: the second
     // waits here until the first has committed, then reads the head it left. SQLite's write
@@ -92,7 +95,7 @@ Kettenanhang::Stand& Kettenanhang::stand(Kette kette)
 {
     std::unique_ptr<Stand>& stand = staende_[pruefkette::index(kette)];
     if (!stand)
-        stand = std::make_unique<Stand>(kette, stapel_);
+        stand = std::make_unique<Stand>(kette, form_, stapel_);
     return *stand;
 }
 
@@ -113,7 +116,7 @@ void Kettenanhang::wegWechseln(bool stapel)
         if (!staende_[i])
             continue;
         staende_[i]->einfuegen->abschliessen();
-        staende_[i]->einfuegen = zeilenweg(pruefkette::alleKetten[i], stapel);
+        staende_[i]->einfuegen = zeilenweg(pruefkette::alleKetten[i], form_, stapel);
     }
     stapel_ = stapel;
 }
@@ -124,12 +127,17 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
     pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
     const qlonglong id = s.naechsteId;
     werte.prepend(id);
+    werte.append(benutzer_);
     werte.append(laufnr_ + 1);
     const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
     // Each value goes into the row's bytes exactly as it is bound, so the stored row gives the value.
     for (std::size_t i = 0; i < spalten.size(); ++i) {
         const QVariant wert = pruefkette::gespeichert(werte.at(static_cast<qsizetype>(i)), spalten[i].art);
-        if (wert.isNull()) {
+        if (wert.isNull() && spalten[i].nurMitWert) {
+            // Adds no field; bound only where the table has the column.
+            if (form_ == pruefkette::Form::MitBenutzer)
+                s.einfuegen->null();
+        } else if (wert.isNull()) {
             s.zeile.null();
             s.einfuegen->null();
         } else if (spalten[i].art == pruefkette::Art::Zahl) {
@@ -181,7 +189,8 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
     // In slices, so the rows read are never the rows being written.
     constexpr int scheibe = 10'000;
     const QString tabelle = pruefkette::tabelle(kette);
-    const int inhalt = static_cast<int>(pruefkette::spalten(kette).size()) - 1; // all but Laufnr
+    const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
+    const int inhalt = static_cast<int>(spalten.size()) - 1; // all but Laufnr
     SqlStatement setzen(
         QStringLiteral("UPDATE %1 SET Laufnr = ?, Vorgaenger = ?, Pruefwert = ? WHERE ID = ?").arg(tabelle));
     pruefkette::Zeile zeile(kette);
@@ -193,12 +202,12 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
     for (;;) {
         std::vector<Werte> werte;
         Rohabfrage s(QStringLiteral("SELECT %1 FROM %2 WHERE ID > ? ORDER BY ID LIMIT %3")
-                         .arg(pruefkette::spaltenliste(kette), tabelle)
+                         .arg(pruefkette::spaltenliste(kette, form_), tabelle)
                          .arg(scheibe),
                      {nachId});
         while (s.next()) {
             for (int spalte = 0; spalte < inhalt; ++spalte)
-                zeile.ausAbfrage(s, spalte);
+                zeile.ausAbfrage(s, spalte, spalten[static_cast<std::size_t>(spalte)]);
             zeile.zahl(++laufnr_);
             const QByteArray pruefwert = zeile.pruefwert(kopf.wert);
             werte.push_back({s.grosseZahl(0), laufnr_, kopf.wert, pruefwert});

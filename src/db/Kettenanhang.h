@@ -31,7 +31,8 @@ enum class Ereignis {
     KarteUebernommen,
     Ruecksicherung,
     Korrektur,
-    Stornierung
+    Stornierung,
+    BenutzerErfasst
 };
 QString ereignisText(Ereignis ereignis);
 
@@ -39,8 +40,10 @@ QString ereignisText(Ereignis ereignis);
 // it is created and keeps them while rows are appended; kopfSchreiben() stores them.
 class Kettenanhang {
 public:
-    // `erfasst` is the entry time of every row appended (the program's clock).
-    explicit Kettenanhang(const QDateTime& erfasst);
+    // `erfasst` is the entry time of every row appended (the program's clock). Each row names who
+    // stored it, in a table that has the column for it (`form`; only the schema steps before it
+    // append rows without).
+    explicit Kettenanhang(const QDateTime& erfasst, pruefkette::Form form = pruefkette::Form::MitBenutzer);
     ~Kettenanhang();
     Kettenanhang(const Kettenanhang&) = delete;
     Kettenanhang& operator=(const Kettenanhang&) = delete;
@@ -73,6 +76,8 @@ private:
     void wegWechseln(bool stapel);
 
     QString erfasst_;
+    pruefkette::Form form_;
+    QVariant benutzer_; // who stores the rows; none in a table without the column
     pruefkette::Koepfe koepfe_;
     std::array<bool, pruefkette::alleKetten.size()> geaendert_{}; // only these heads are written back
     qint64 laufnr_ = 0;

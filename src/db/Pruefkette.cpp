@@ -12,24 +12,26 @@ namespace pruefkette {
 namespace {
 
 const std::vector<Spalte> fahrtenbuchSpalten = {
-    {"ID", Art::Zahl},        {"KFZ", Art::Zahl},     {"AbDat", Art::Text},     {"AnDat", Art::Text},
-    {"km_ab", Art::Zahl},     {"km_an", Art::Zahl},   {"Start", Art::Zahl},     {"Ziel", Art::Zahl},
-    {"Art", Art::Zahl},       {"Zweck", Art::Zahl},   {"Kategorie", Art::Zahl}, {"Fahrer", Art::Zahl},
-    {"Bemerkung", Art::Text}, {"Erfasst", Art::Text}, {"ErsetztID", Art::Zahl}, {"Grund", Art::Text},
-    {"Storniert", Art::Zahl}, {"Laufnr", Art::Zahl}};
+    {"ID", Art::Zahl},        {"KFZ", Art::Zahl},       {"AbDat", Art::Text},
+    {"AnDat", Art::Text},     {"km_ab", Art::Zahl},     {"km_an", Art::Zahl},
+    {"Start", Art::Zahl},     {"Ziel", Art::Zahl},      {"Art", Art::Zahl},
+    {"Zweck", Art::Zahl},     {"Kategorie", Art::Zahl}, {"Fahrer", Art::Zahl},
+    {"Bemerkung", Art::Text}, {"Erfasst", Art::Text},   {"ErsetztID", Art::Zahl},
+    {"Grund", Art::Text},     {"Storniert", Art::Zahl}, {"Benutzer", Art::Text, true},
+    {"Laufnr", Art::Zahl}};
 
 // Everything the recorder delivered; the processed mark (bearbeitet) changes by design.
 const std::vector<Spalte> rohfahrtSpalten = {
-    {"ID", Art::Zahl},      {"CFID", Art::Text},     {"Einlesedat", Art::Text}, {"Startzeit", Art::Text},
-    {"Startkm", Art::Zahl}, {"Zielzeit", Art::Text}, {"Zielkm", Art::Zahl},     {"KFZid", Art::Text},
-    {"CF", Art::Zahl},      {"Art", Art::Text},      {"Ort", Art::Text},        {"Grund", Art::Text},
-    {"Kat", Art::Text},     {"Erfasst", Art::Text},  {"Laufnr", Art::Zahl}};
+    {"ID", Art::Zahl},        {"CFID", Art::Text},    {"Einlesedat", Art::Text},
+    {"Startzeit", Art::Text}, {"Startkm", Art::Zahl}, {"Zielzeit", Art::Text},
+    {"Zielkm", Art::Zahl},    {"KFZid", Art::Text},   {"CF", Art::Zahl},
+    {"Art", Art::Text},       {"Ort", Art::Text},     {"Grund", Art::Text},
+    {"Kat", Art::Text},       {"Erfasst", Art::Text}, {"Benutzer", Art::Text, true},
+    {"Laufnr", Art::Zahl}};
 
-const std::vector<Spalte> protokollSpalten = {{"ID", Art::Zahl},
-                                              {"Zeit", Art::Text},
-                                              {"Ereignis", Art::Text},
-                                              {"Beschreibung", Art::Text},
-                                              {"Laufnr", Art::Zahl}};
+const std::vector<Spalte> protokollSpalten = {
+    {"ID", Art::Zahl},           {"Zeit", Art::Text},           {"Ereignis", Art::Text},
+    {"Beschreibung", Art::Text}, {"Benutzer", Art::Text, true}, {"Laufnr", Art::Zahl}};
 
 bool leer(const QVariant& wert)
 {
@@ -66,12 +68,27 @@ const std::vector<Spalte>& spalten(Kette kette)
     return protokollSpalten;
 }
 
-QString spaltenliste(Kette kette)
+Form form(int schemaversion)
+{
+    return schemaversion >= benutzerAbSchema ? Form::MitBenutzer : Form::OhneBenutzer;
+}
+
+QString spaltenliste(Kette kette, Form form)
 {
     QStringList namen;
     for (const Spalte& spalte : spalten(kette))
-        namen << QString::fromLatin1(spalte.name);
+        namen << (spalte.nurMitWert && form == Form::OhneBenutzer ? QStringLiteral("NULL")
+                                                                  : QString::fromLatin1(spalte.name));
     return namen.join(QStringLiteral(", "));
+}
+
+QStringList spaltennamen(Kette kette, Form form)
+{
+    QStringList namen;
+    for (const Spalte& spalte : spalten(kette))
+        if (!spalte.nurMitWert || form == Form::MitBenutzer)
+            namen << QString::fromLatin1(spalte.name);
+    return namen;
 }
 
 QByteArray ohneVorgaenger()
@@ -88,7 +105,7 @@ QVariant gespeichert(const QVariant& wert, Art art)
     return wert.toString();
 }
 
-Zeile::Zeile(Kette kette)
+Zeile::Zeile(Kette kette) : spalten_(spalten(kette))
 {
     bytes_.reserve(512);
     bytes_.append(tabelle(kette).toLatin1().constData()).push_back('\n');
@@ -161,6 +178,18 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
     }
 }
 
+void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art)
+{
+    if (!art.nurMitWert || abfrage.typ(spalte) != Rohabfrage::Wertart::Null)
+        ausAbfrage(abfrage, spalte);
+}
+
+void Zeile::alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte)
+{
+    for (std::size_t i = 0; i < spalten_.size(); ++i)
+        ausAbfrage(abfrage, ersteSpalte + static_cast<int>(i), spalten_[i]);
+}
+
 QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)
 {
     QByteArray zeile = QByteArray::fromStdString(bytes_) + vorgaenger;
@@ -193,9 +222,27 @@ QByteArray gesamtwert(const Koepfe& koepfe)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
+namespace {
+
+QString inVierergruppen(const QByteArray& bytes)
+{
+    const QString hex = QString::fromLatin1(bytes.toHex()).toUpper();
+    QStringList gruppen;
+    for (qsizetype i = 0; i < hex.size(); i += 4)
+        gruppen << hex.mid(i, 4);
+    return gruppen.join(QLatin1Char(' '));
+}
+
+} // namespace
+
 QString anzeige(const QByteArray& gesamtwert)
 {
-    return QString::fromLatin1(gesamtwert.left(8).toHex()).toUpper();
+    return inVierergruppen(gesamtwert.left(16));
+}
+
+QString vollanzeige(const QByteArray& gesamtwert)
+{
+    return inVierergruppen(gesamtwert);
 }
 
 } // namespace pruefkette

@@ -32,10 +32,18 @@ class Rohabfrage;
 // The columns of each chain, in this order:
 //
 //   T_MIREL      ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer,
-//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr
+//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, Laufnr
 //   T_basis      ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort,
-//                Grund, Kat, Erfasst, Laufnr (not bearbeitet: the processed mark changes by design)
-//   T_Protokoll  ID, Zeit, Ereignis, Beschreibung, Laufnr
+//                Grund, Kat, Erfasst, Benutzer, Laufnr (not bearbeitet: the processed mark changes
+//                by design)
+//   T_Protokoll  ID, Zeit, Ereignis, Beschreibung, Benutzer, Laufnr
+//
+// Benutzer names who stored the row: the operating-system user for a logbook file, the database
+// role (current_user) on a server. It came with schema 4; a row stored before holds NULL there,
+// and a NULL Benutzer adds no field at all, so those rows keep the values they were stored with
+// and every Prüfwert printed before still confirms. (Any other NULL is "-" as above.) The step
+// to schema 4 records the heads and the Prüfwert of that moment in the protocol ("Prüfkette
+// erweitert").
 //
 // The row before a row is the row with the next lower ID in the same table.
 //
@@ -51,7 +59,11 @@ class Rohabfrage;
 //   bytes = "Varno-Pruefwert\n", then for each chain in the order T_MIREL, T_basis, T_Protokoll:
 //           the table name, "\n", its number of rows in decimal, "\n" and its last value
 //           (32 zero bytes for an empty chain)
-//   Prüfwert = SHA-256(bytes), printed as the first 16 hex digits in capitals.
+//   Prüfwert = SHA-256(bytes) over the heads recomputed from the rows' content (never the stored
+//   values), printed as its first 32 hex digits in capitals in groups of four; `varno pruefen`
+//   shows all 64. A chain with any finding has no Prüfwert: "Prüfwert ungültig – Fahrtenbuch
+//   verändert" stands in its place. Values printed before were the first 16 digits of the same
+//   hash; `--gegen` still takes them.
 namespace pruefkette {
 
 enum class Kette { Fahrtenbuch, Rohfahrten, Protokoll };
@@ -62,15 +74,26 @@ enum class Art { Zahl, Text };
 struct Spalte {
     const char* name;
     Art art;
+    // Came with a later schema step: an empty value adds no field, so rows stored before the
+    // step keep their values.
+    bool nurMitWert = false;
 };
+
+// Whether the chained tables have the column of who stored a row: logbooks of schema 4 and later.
+enum class Form { OhneBenutzer, MitBenutzer };
+inline constexpr int benutzerAbSchema = 4;
+Form form(int schemaversion);
 
 inline constexpr int wertLaenge = 32;
 
 QString tabelle(Kette kette);
 // The columns the value covers, in the order they are serialised; ID first, Laufnr last.
 const std::vector<Spalte>& spalten(Kette kette);
-// The columns as a list for a statement ("ID, KFZ, ...").
-QString spaltenliste(Kette kette);
+// The columns as a list for a SELECT ("ID, KFZ, ..."), in the order of spalten(); in a table
+// without the users' column NULL stands in its place.
+QString spaltenliste(Kette kette, Form form = Form::MitBenutzer);
+// The names of the columns the table has in that form, for an INSERT.
+QStringList spaltennamen(Kette kette, Form form);
 // The value before the first row.
 QByteArray ohneVorgaenger();
 
@@ -91,6 +114,11 @@ public:
     void blob(const char* daten, qsizetype laenge);
     // Column `spalte` of the current row of a query, by the way SQLite stored it.
     void ausAbfrage(const Rohabfrage& abfrage, int spalte);
+    // The same for a column of the chain `art`: an empty column that adds no field is left out.
+    void ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art);
+    // Every column of the chain from the current row of a query that selects spaltenliste()
+    // from column `ersteSpalte` on.
+    void alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte);
 
     // The bytes of the row so far, closed with its predecessor's value; starts the next row.
     QByteArray abschliessen(const QByteArray& vorgaenger);
@@ -105,6 +133,7 @@ private:
     // A plain buffer: a million rows are built here, a few small pieces each.
     std::string bytes_;
     std::size_t kopfLaenge_ = 0;
+    const std::vector<Spalte>& spalten_;
     Sha256 sha256_;
 };
 
@@ -124,7 +153,12 @@ inline std::size_t index(Kette kette)
 
 // The Prüfwert of the three chains, 32 bytes.
 QByteArray gesamtwert(const Koepfe& koepfe);
-// Its printed form: 16 hex digits in capitals.
+// Its printed form: the first 128 bits, 32 hex digits in capitals in groups of four ("1A2B 3C4D ...").
 QString anzeige(const QByteArray& gesamtwert);
+// All 256 bits in the same form, as the check reports them.
+QString vollanzeige(const QByteArray& gesamtwert);
+// What pages, exports and backups show instead of a value when the chains do not hold: a value
+// there would confirm a logbook that was changed.
+inline constexpr auto ungueltig = "ungültig";
 
 } // namespace pruefkette

@@ -5,6 +5,7 @@
 #include "db/Dialekt.h"
 #include "db/Schemaversion2.h"
 #include "db/Schemaversion3.h"
+#include "db/Schemaversion4.h"
 #include "db/SqlStatement.h"
 
 #include <QStringList>
@@ -96,6 +97,9 @@ void migrationSteps(int from, int to)
         schemaversion2::anlegen();
     if (from < 3 && to >= 3)
         schemaversion3::anlegen();
+    // A new logbook's chains begin in this same run: it has no earlier state to record.
+    if (from < 4 && to >= 4)
+        schemaversion4::anlegen(from >= 2);
 }
 
 } // namespace
@@ -145,6 +149,8 @@ QStringList definitionen(const Dialekt& dialekt)
     for (const QString& definition : version1Tables + schemaversion2::definitionen())
         sql << dialekt.tabelle(definition);
     sql << schemaversion3::kartenschluessel;
+    for (const QString& definition : schemaversion4::definitionen())
+        sql << dialekt.tabelle(definition);
     return sql;
 }
 

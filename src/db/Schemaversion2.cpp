@@ -45,7 +45,8 @@ void anlegen()
 {
     for (const QString& sql : statements)
         SqlStatement::direkt(Database::dialekt().tabelle(sql));
-    Kettenanhang kette(Clock::now());
+    // The rows of this step have no column for who stored them yet.
+    Kettenanhang kette(Clock::now(), pruefkette::Form::OhneBenutzer);
     const qint64 fahrten = kette.aufnehmen(pruefkette::Kette::Fahrtenbuch);
     const qint64 rohfahrten = kette.aufnehmen(pruefkette::Kette::Rohfahrten);
     kette.protokollieren(Ereignis::KetteBegonnen,

@@ -218,6 +218,14 @@ QString AuswertungStore::erfasst(int fahrtId) const
     return s.next() ? fahrtfassung::erfasst(s.value(0)) : QString();
 }
 
+QString AuswertungStore::gespeichertVon(int fahrtId) const
+{
+    SqlStatement s = ausfuehren(QStringLiteral("SELECT Benutzer FROM T_MIREL WHERE ID = ?"), {fahrtId});
+    if (!s.next())
+        return {};
+    return s.isNull(QStringLiteral("Benutzer")) ? QStringLiteral("nicht erfasst") : s.text(QStringLiteral("Benutzer"));
+}
+
 AuswertungStore::Abfrage AuswertungStore::fahrerAbfrage(int fahrer, zeitpunkt::Sekunden abfahrtAb,
                                                         zeitpunkt::Sekunden ankunftBis)
 {

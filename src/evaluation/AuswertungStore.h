@@ -81,6 +81,9 @@ public:
     QHash<int, Ersetzung> ersetzungen() const;
     // When the trip was stored, as shown (see fahrtfassung::erfasst).
     QString erfasst(int fahrtId) const;
+    // Who stored the trip (a user of the system or of the server); "nicht erfasst" for a trip stored
+    // before the program recorded it.
+    QString gespeichertVon(int fahrtId) const;
     QString bemerkung(int fahrtId) const;
     std::optional<int> artNachKuerzel(const QString& kuerzel) const;
 };

@@ -1,16 +1,19 @@
 #include "evaluation/BerichtStore.h"
 
 #include "db/Fahrtfassung.h"
+#include "db/Pruefkette.h"
 #include "db/Rohabfrage.h"
 
 #include <QHash>
 #include <QStringList>
 #include <QVariantList>
 
+using pruefkette::Kette;
+
 namespace {
 
-// Column `spalte` of the listed trips in the given rows, each made a text by `text`; the other
-// rows stay empty.
+// Column `spalte` (or a list of columns) of the listed trips in the given rows, each made a text by
+// `text`; the other rows stay empty.
 std::vector<QString> spalteDerZeilen(const Fahrtenliste& liste, const std::vector<std::size_t>& zeilen,
                                      const QString& spalte, QString (*text)(const Rohabfrage& s))
 {
@@ -49,11 +52,36 @@ QString erfasst(const Rohabfrage& s)
     return fahrtfassung::erfasst(s.istNull(1) ? QVariant() : QVariant(s.qtext(1)));
 }
 
-QString pruefwert(const Rohabfrage& s)
+QString text(const Rohabfrage& s)
+{
+    return s.qtext(1);
+}
+
+QByteArray bytes(const Rohabfrage& s, int spalte)
 {
     qsizetype laenge = 0;
-    const char* bytes = s.bytes(1, laenge);
-    return QString::fromLatin1(QByteArray::fromRawData(bytes, laenge).toHex()).toUpper();
+    const char* daten = s.bytes(spalte, laenge);
+    return QByteArray(daten, laenge);
+}
+
+// Recomputed from the row's content: a row changed after storing shows no value that would vouch
+// for it, whatever value it keeps.
+QString pruefwert(const Rohabfrage& s)
+{
+    const int inhalt = 1;
+    const int vorgaenger = inhalt + static_cast<int>(pruefkette::spalten(Kette::Fahrtenbuch).size());
+    const int gespeichert = vorgaenger + 1;
+    // A row without a value (stored by another tool) shows none.
+    if (s.istNull(gespeichert))
+        return {};
+    if (s.istNull(vorgaenger))
+        return QString::fromUtf8(pruefkette::ungueltig);
+    pruefkette::Zeile zeile(Kette::Fahrtenbuch);
+    zeile.alleAusAbfrage(s, inhalt);
+    const QByteArray berechnet = zeile.pruefwert(bytes(s, vorgaenger));
+    if (berechnet != bytes(s, gespeichert))
+        return QString::fromUtf8(pruefkette::ungueltig);
+    return QString::fromLatin1(berechnet.toHex()).toUpper();
 }
 
 std::vector<std::size_t> alleZeilen(const Fahrtenliste& liste)
@@ -80,12 +108,19 @@ Erfassungen BerichtStore::erfassungen(const Fahrtenliste& liste) const
     return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Erfasst"), erfasst);
 }
 
+Speichernde BerichtStore::speichernde(const Fahrtenliste& liste) const
+{
+    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Benutzer"), text);
+}
+
 Pruefwerte BerichtStore::pruefwerte(const Fahrtenliste& liste) const
 {
-    return spalteDerZeilen(liste, alleZeilen(liste), QStringLiteral("Pruefwert"), pruefwert);
+    return spalteDerZeilen(liste, alleZeilen(liste),
+                           pruefkette::spaltenliste(Kette::Fahrtenbuch) + QStringLiteral(", Vorgaenger, Pruefwert"),
+                           pruefwert);
 }
 
 Fahrtenzusatz BerichtStore::fahrtenzusatz(const Fahrtenliste& liste) const
 {
-    return {bemerkungen(liste), erfassungen(liste), pruefwerte(liste)};
+    return {bemerkungen(liste), erfassungen(liste), speichernde(liste), pruefwerte(liste)};
 }

@@ -11,6 +11,9 @@ using Bemerkungen = std::vector<QString>;
 // When each listed trip was stored, as shown (see fahrtfassung::erfasst), in list order.
 using Erfassungen = std::vector<QString>;
 
+// Who stored each listed trip, in list order; empty for a trip stored before that was recorded.
+using Speichernde = std::vector<QString>;
+
 // The chain value of each listed trip as 64 hex digits in capitals, in list order.
 using Pruefwerte = std::vector<QString>;
 
@@ -18,6 +21,7 @@ using Pruefwerte = std::vector<QString>;
 struct Fahrtenzusatz {
     Bemerkungen bemerkungen;
     Erfassungen erfassungen;
+    Speichernde speichernde;
     Pruefwerte pruefwerte;
 };
 
@@ -26,6 +30,7 @@ class BerichtStore {
 public:
     Bemerkungen bemerkungen(const Fahrtenliste& liste) const;
     Erfassungen erfassungen(const Fahrtenliste& liste) const;
+    Speichernde speichernde(const Fahrtenliste& liste) const;
     Pruefwerte pruefwerte(const Fahrtenliste& liste) const;
     Fahrtenzusatz fahrtenzusatz(const Fahrtenliste& liste) const;
 };

@@ -88,9 +88,9 @@ namespace fahrtenexport {
 const QStringList& kopf()
 {
     static const QStringList texte =
-        Fahrtenliste::kopf() +
-        QStringList{QStringLiteral("Fahrtart"), QStringLiteral("Kilometer"), QStringLiteral("Erfasst"),
-                    QStringLiteral("Bemerkung"), QStringLiteral("Prüfwert")};
+        Fahrtenliste::kopf() + QStringList{QStringLiteral("Fahrtart"),  QStringLiteral("Kilometer"),
+                                           QStringLiteral("Erfasst"),   QStringLiteral("Gespeichert von"),
+                                           QStringLiteral("Bemerkung"), QStringLiteral("Prüfwert")};
     return texte;
 }
 
@@ -116,6 +116,7 @@ void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Fahrtenzusatz
         csv.vorbereitetesFeld(namen.artNamen[fahrt.art]);
         csv.zahl(qint64(fahrt.kmAn) - fahrt.kmAb);
         csv.feld(QStringView(zusatz.erfassungen.at(zeile)));
+        csv.feld(QStringView(zusatz.speichernde.at(zeile)));
         csv.feld(QStringView(zusatz.bemerkungen.at(zeile)));
         csv.feld(QStringView(zusatz.pruefwerte.at(zeile)));
         csv.zeileBeenden();

@@ -232,7 +232,12 @@ TEST_F(Serversicherung, SicherungEinesAelterenSchemasWirdBeimEinspielenNachgezog
 
     Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, db.ort(), zustimmen);
 
-    EXPECT_EQ(ohneRuecksicherungsvermerk(tabelleninhalt()), ohneProtokollkopf(datei));
+    // The later schema steps ran on the backup; the step that records who stores notes itself.
+    QStringList inhalt = tabelleninhalt();
+    EXPECT_EQ(
+        inhalt.removeIf([](const QString& zeile) { return zeile.contains(QStringLiteral("|Prüfkette erweitert|")); }),
+        1);
+    EXPECT_EQ(ohneRuecksicherungsvermerk(inhalt), ohneProtokollkopf(datei));
     EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
     EXPECT_THROW(build::rohfahrt({.startzeit = QDateTime(QDate(2006, 4, 1), QTime(7, 0)),
                                   .kfzSchluessel = QStringLiteral("7 - K-CF 7")}),

@@ -32,8 +32,6 @@ protected:
     Ankerstellen()
     {
         Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
-        // The test process's data folder outlives each test; every test starts without anchors.
-        QFile::remove(Ankerdatei::benutzerdatei());
         build::optionen(QStringLiteral("DS_Pfad"), sicherungen.path() + QLatin1Char('/'));
         for (int tag : {1, 2})
             fahrt(tag);

@@ -238,7 +238,8 @@ TEST_P(ZweiBenutzer, SicherungVermerktDenPruefwertIhresEigenenStands)
         for (int nummer = 0; !fertig || nummer == 0; ++nummer) {
             const QString ziel = QDir(ablage.path()).filePath(QStringLiteral("%1.sav").arg(nummer));
             SicherungStore::sichern(ziel, FileOperations::system());
-            if (PruefwertvermerkStore::pruefwert(ziel) != PruefwertvermerkStore::gesicherterPruefwert(ziel))
+            const auto vermerkt = PruefwertvermerkStore::pruefwert(ziel);
+            if (vermerkt != PruefwertvermerkStore::gesicherterPruefwert(ziel) || vermerkt == QStringLiteral("ungültig"))
                 abweichend << ziel;
         }
         return abweichend.isEmpty() ? QStringLiteral("stimmt") : abweichend.join(QLatin1Char(' '));

@@ -122,7 +122,7 @@ TEST_F(Kettenpruefung, UnveraendertesLogbuchBestehtDiePruefung)
         QStringLiteral("Alle 9 Einträge sind unverändert, seit sie gespeichert wurden (5 Fahrtenbucheinträge, "
                        "2 Rohfahrten, 2 Protokolleinträge).\nPrüfwert: ")))
         << ergebnis.bericht().toStdString();
-    EXPECT_EQ(ergebnis.pruefwert().size(), 16);
+    EXPECT_EQ(ergebnis.pruefwert().size(), 39); // 32 hex digits in groups of four
     EXPECT_EQ(ergebnis.kettenbeginn, QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
 }
 
@@ -137,6 +137,10 @@ TEST_P(Eingriffe, WirdGefundenUndBenannt)
     for (const QString& sql : QString::fromUtf8(GetParam().sql).split(QLatin1Char(';')))
         SqlStatement(sql).exec();
     EXPECT_EQ(befunde(), GetParam().befunde);
+    // Whatever was found, no printed value vouches for the changed logbook.
+    const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
+    EXPECT_EQ(ergebnis.pruefwert(), QStringLiteral("ungültig"));
+    EXPECT_EQ(ergebnis.vermerk(), QStringLiteral("Prüfwert ungültig – Fahrtenbuch verändert"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,6 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         spalteVonFahrt4("Start", "UPDATE T_MIREL SET Start = Ziel WHERE ID = 4"),
         spalteVonFahrt4("Ziel", "UPDATE T_MIREL SET Ziel = Start WHERE ID = 4"),
         spalteVonFahrt4("Art", "UPDATE T_MIREL SET Art = 2 WHERE ID = 4"),
+        spalteVonFahrt4("Benutzer", "UPDATE T_MIREL SET Benutzer = 'mallory' WHERE ID = 4"),
+        spalteVonFahrt4("BenutzerEntfernt", "UPDATE T_MIREL SET Benutzer = NULL WHERE ID = 4"),
         spalteVonFahrt4("Zweck", "UPDATE T_MIREL SET Zweck = NULL WHERE ID = 4"),
         spalteVonFahrt4("Kategorie", "UPDATE T_MIREL SET Kategorie = 2 WHERE ID = 4"),
         spalteVonFahrt4("Fahrer", "UPDATE T_MIREL SET Fahrer = 2 WHERE ID = 4"),
@@ -183,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         Eingriff{"MitWertenKopiert",
                  "INSERT INTO T_MIREL SELECT 6, KFZ, '2006-03-04 10:00:00', AnDat, km_ab, km_an, Start, Ziel, Art, "
                  "Zweck, Kategorie, Fahrer, Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr, Vorgaenger, "
-                 "Pruefwert FROM T_MIREL WHERE ID = 4",
+                 "Pruefwert, Benutzer FROM T_MIREL WHERE ID = 4",
                  {QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 04.03.2006 10:00: ") + veraendert,
                   QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 04.03.2006 10:00: steht nicht mehr an "
                                  "seiner Stelle (Reihenfolge verändert).")}},
@@ -210,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {QStringLiteral("Rohfahrten, Fahrzeug 3 - B-VA 3, Sprinter, Rohfahrt vom 01.03.2006 07:11:05: ") +
                   veraendert}},
         spalteVonRohfahrt1("Startkm", "UPDATE T_basis SET Startkm = 901 WHERE ID = 1"),
+        spalteVonRohfahrt1("Benutzer", "UPDATE T_basis SET Benutzer = 'mallory' WHERE ID = 1"),
         spalteVonRohfahrt1("Zielzeit", "UPDATE T_basis SET Zielzeit = NULL WHERE ID = 1"),
         spalteVonRohfahrt1("Zielkm", "UPDATE T_basis SET Zielkm = 0 WHERE ID = 1"),
         Eingriff{"Fahrzeug",
@@ -232,6 +239,11 @@ INSTANTIATE_TEST_SUITE_P(
         Eingriff{"Beschreibung",
                  "UPDATE T_Protokoll SET Beschreibung = 'Fahrer Schulze gelöscht.' WHERE ID = 2",
                  {protokoll2}},
+        Eingriff{"Benutzer", "UPDATE T_Protokoll SET Benutzer = 'mallory' WHERE ID = 2", {protokoll2}},
+        // A row stored before users were recorded cannot be given one afterwards.
+        Eingriff{"BenutzerNachgetragen",
+                 "UPDATE T_Protokoll SET Benutzer = 'mallory' WHERE ID = 1",
+                 {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Prüfkette begonnen): ") + veraendert}},
         Eingriff{"Ereignis",
                  "UPDATE T_Protokoll SET Ereignis = 'Fahrer umbenannt' WHERE ID = 2",
                  {QStringLiteral("Protokoll, Eintrag vom 10.03.2006 12:00:00 (Fahrer umbenannt): ") + veraendert}},
@@ -296,7 +308,7 @@ TEST_F(Kettenpruefung, NeuesteEintraegeZurueckgeschnittenFindetNurEinPruefwertVo
     EXPECT_NE(ergebnis.pruefwert(), vorher);
 }
 
-TEST_F(Kettenpruefung, BerichtNenntJedenBefundUndDenPruefwert)
+TEST_F(Kettenpruefung, BerichtNenntJedenBefundUndKeinenPruefwert)
 {
     SqlStatement("UPDATE T_MIREL SET km_an = 1111 WHERE ID = 4").exec();
     SqlStatement("DELETE FROM T_basis WHERE ID = 1").exec();
@@ -307,8 +319,7 @@ TEST_F(Kettenpruefung, BerichtNenntJedenBefundUndDenPruefwert)
         ergebnis.bericht(),
         QStringLiteral("Das Fahrtenbuch wurde verändert. Befunde (2):\n- ") + fahrt4 + veraendert +
             QStringLiteral("\n- Rohfahrten, Fahrzeug 3 - B-VA 3, Sprinter, Rohfahrt vom 01.03.2006 07:40:05: davor "
-                           "fehlt mindestens ein Eintrag (gelöscht).\nPrüfwert: ") +
-            ergebnis.pruefwert());
+                           "fehlt mindestens ein Eintrag (gelöscht).\nPrüfwert ungültig – Fahrtenbuch verändert"));
 }
 
 TEST_F(Kettenpruefung, NeuGespeicherteZeilenSetzenDieKetteFort)

@@ -6,9 +6,11 @@
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "support/Kettenangriffe.h"
+#include "support/Pruefwertzeile.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -49,8 +51,11 @@ TEST_F(Pruefbefehl, UnveraendertesFahrtenbuchGibtNullUndDenPruefwert)
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert);
     EXPECT_TRUE(ergebnis.text.startsWith(QStringLiteral("Alle 5 Einträge sind unverändert")))
         << ergebnis.text.toStdString();
-    EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("\nPrüfwert: ") + pruefwert + QLatin1Char('\n')))
-        << ergebnis.text.toStdString();
+    // All 256 bits on a line of their own, beginning with the 128 that pages print.
+    const QString zeile = pruefwertzeile(ergebnis.text);
+    EXPECT_TRUE(zeile.startsWith(QStringLiteral("Prüfwert: ") + pruefwert + QLatin1Char(' '))) << zeile.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Prüfwert: [0-9A-F]{4}( [0-9A-F]{4}){15}$")).match(zeile).hasMatch())
+        << zeile.toStdString();
     EXPECT_FALSE(Database::isOpen());
 }
 
@@ -62,6 +67,60 @@ TEST_F(Pruefbefehl, VeraenderteFahrtGibtEinsUndNenntSie)
     EXPECT_TRUE(ergebnis.text.contains(QStringLiteral(
         "- Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 02.03.2006 08:00: nach dem Speichern verändert.")))
         << ergebnis.text.toStdString();
+    // No value that would vouch for the changed logbook.
+    EXPECT_TRUE(ergebnis.text.endsWith(QStringLiteral("\nPrüfwert ungültig – Fahrtenbuch verändert")))
+        << ergebnis.text.toStdString();
+    EXPECT_FALSE(ergebnis.text.contains(QStringLiteral("Prüfwert: ")));
+}
+
+namespace {
+
+// How a printed Prüfwert reaches `--gegen`: from the hash of the state, 32 bytes in hex.
+struct Wertform {
+    const char* name;
+    std::function<QString(const QString& hex)> form;
+};
+
+void PrintTo(const Wertform& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
+class PruefbefehlWertform : public Pruefbefehl, public ::testing::WithParamInterface<Wertform> {};
+
+} // namespace
+
+TEST_P(PruefbefehlWertform, GegenBestaetigtDenFrueherenStandInJederGedrucktenForm)
+{
+    const Pruefergebnis damals = fahrtenbuchpruefung::pruefen();
+    const QString hex = QString::fromLatin1(pruefkette::gesamtwert(damals.koepfe).toHex()).toUpper();
+    fahrt(3);
+    const auto ergebnis = pruefen(GetParam().form(hex));
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();
+    EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("(5 Einträge) ist unverändert in dieser Datei enthalten.")))
+        << ergebnis.text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formen, PruefbefehlWertform,
+    ::testing::Values(
+        Wertform{"Gedruckt",
+                 [](const QString& hex) { return pruefkette::anzeige(QByteArray::fromHex(hex.toLatin1())); }},
+        Wertform{"OhneLeerzeichen", [](const QString& hex) { return hex.left(32); }},
+        Wertform{"KleinMitBindestrichen",
+                 [](const QString& hex) { return hex.left(16).toLower() + QLatin1Char('-') + hex.mid(16, 16); }},
+        Wertform{"AlleZiffernDerPruefung", [](const QString& hex) { return hex; }},
+        Wertform{"FruehereSechzehnZiffern", [](const QString& hex) { return hex.left(16); }}),
+    [](const ::testing::TestParamInfo<Wertform>& info) { return std::string(info.param.name); });
+
+TEST_F(Pruefbefehl, GegenEinenNieGedrucktenWertVerneint)
+{
+    const QString hex = QString::fromLatin1(pruefkette::gesamtwert(fahrtenbuchpruefung::pruefen().koepfe).toHex());
+    // The same digits with the last one changed.
+    QString falsch = hex.left(32);
+    falsch[31] = falsch[31] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+    const auto ergebnis = pruefen(falsch);
+    EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert) << ergebnis.text.toStdString();
 }
 
 TEST_F(Pruefbefehl, GegenEinenFrueherenStandBestaetigtIhn)
@@ -167,7 +226,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "Die Datenbank enthält kein Fahrtenbuch von Varno."},
         Fehlerfall{"OhneKette", altesSchema, std::nullopt, "Die Datei hat noch keine Prüfkette (Schema 1)."},
         Fehlerfall{"FalscherPruefwert", [](const TestDatabase& db) { return db.file(); }, QStringLiteral("12345"),
-                   "Der Prüfwert „12345“ besteht nicht aus 16 Hexadezimalziffern."}));
+                   "Der Prüfwert „12345“ besteht nicht aus 32 Hexadezimalziffern (oder den 16 früher gedruckten)."},
+        Fehlerfall{"SiebzehnZiffern", [](const TestDatabase& db) { return db.file(); },
+                   QStringLiteral("0123456789ABCDEF0"), "besteht nicht aus 32 Hexadezimalziffern"},
+        Fehlerfall{"EineZifferZuviel", [](const TestDatabase& db) { return db.file(); },
+                   QStringLiteral("0123 4567 89AB CDEF 0123 4567 89AB CDEF 0"),
+                   "besteht nicht aus 32 Hexadezimalziffern"},
+        Fehlerfall{"KeineHexziffer", [](const TestDatabase& db) { return db.file(); },
+                   QStringLiteral("0123 4567 89AB CDEF 0123 4567 89AB CDEG"),
+                   "besteht nicht aus 32 Hexadezimalziffern"},
+        Fehlerfall{"Ungueltig", [](const TestDatabase& db) { return db.file(); }, QStringLiteral("ungültig"),
+                   "besteht nicht aus 32 Hexadezimalziffern"}));
 
 namespace {
 

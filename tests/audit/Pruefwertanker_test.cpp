@@ -109,8 +109,6 @@ protected:
         if (IsSkipped())
             return;
         Clock::setFixed(QDateTime(QDate(2006, 3, 10), QTime(12, 0)));
-        // The test process's data folder outlives each test; every test starts without anchors.
-        QFile::remove(Ankerdatei::benutzerdatei());
         golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
         for (int tag : {1, 2, 3})
             fahrt(tag);

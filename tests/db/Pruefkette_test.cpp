@@ -1,6 +1,7 @@
 #include "common/Clock.h"
 #include "db/Kettenanhang.h"
 #include "db/Pruefkette.h"
+#include "db/Rohabfrage.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
@@ -40,7 +41,11 @@ TEST(Pruefkette, WertFolgtDerBeschriebenenFolgeVonBytes)
 
     pruefkette::Koepfe koepfe;
     koepfe[pruefkette::index(Kette::Protokoll)] = {1, erster};
-    EXPECT_EQ(pruefkette::anzeige(pruefkette::gesamtwert(koepfe)), QStringLiteral("6FDD22AC77923FC8"));
+    // Printed: the first 128 bits in groups of four; the 16 digits printed before begin it.
+    EXPECT_EQ(pruefkette::anzeige(pruefkette::gesamtwert(koepfe)),
+              QStringLiteral("6FDD 22AC 7792 3FC8 BAA1 10BC 1F18 BA59"));
+    EXPECT_EQ(pruefkette::vollanzeige(pruefkette::gesamtwert(koepfe)),
+              QStringLiteral("6FDD 22AC 7792 3FC8 BAA1 10BC 1F18 BA59 7EAB 6892 BF06 7159 6B8A 43C3 7982 9F56"));
 }
 
 // The order of the columns is part of every stored value: an auditor recomputes it from the
@@ -49,12 +54,49 @@ TEST(Pruefkette, SpaltenfolgeIstDieDokumentierte)
 {
     EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Fahrtenbuch),
               QStringLiteral("ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                             "Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr"));
+                             "Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, Laufnr"));
     EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Rohfahrten),
               QStringLiteral("ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort, Grund, "
-                             "Kat, Erfasst, Laufnr"));
+                             "Kat, Erfasst, Benutzer, Laufnr"));
     EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Protokoll),
-              QStringLiteral("ID, Zeit, Ereignis, Beschreibung, Laufnr"));
+              QStringLiteral("ID, Zeit, Ereignis, Beschreibung, Benutzer, Laufnr"));
+    // A logbook from before the users' column is read with NULL in its place, and written without it.
+    EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Protokoll, pruefkette::Form::OhneBenutzer),
+              QStringLiteral("ID, Zeit, Ereignis, Beschreibung, NULL, Laufnr"));
+    EXPECT_EQ(pruefkette::spaltennamen(pruefkette::Kette::Protokoll, pruefkette::Form::OhneBenutzer),
+              (QStringList{"ID", "Zeit", "Ereignis", "Beschreibung", "Laufnr"}));
+}
+
+// Who stored a row is part of its value; a row without (stored before that was recorded) keeps the
+// value it was stored with. Values computed with Python's hashlib over the documented bytes.
+TEST(Pruefkette, BenutzerZaehltNurMitWert)
+{
+    TestDatabase db;
+    SqlStatement("INSERT INTO T_Protokoll (ID, Zeit, Ereignis, Beschreibung, Benutzer, Laufnr) VALUES "
+                 "(1001, '2006-03-10 12:00:00', 'Korrektur', 'Grund: Tippfehler ä', ?, 7)")
+        .bind(QStringLiteral("alice"))
+        .exec();
+    SqlStatement("INSERT INTO T_Protokoll (ID, Zeit, Ereignis, Beschreibung, Benutzer, Laufnr) VALUES "
+                 "(1002, '2006-03-10 12:00:00', 'Korrektur', 'Grund: Tippfehler ä', NULL, 7)")
+        .exec();
+    const auto wert = [](qlonglong id) {
+        Rohabfrage s(
+            QStringLiteral("SELECT %1 FROM T_Protokoll WHERE ID = ?").arg(pruefkette::spaltenliste(Kette::Protokoll)),
+            {id});
+        EXPECT_TRUE(s.next());
+        pruefkette::Zeile zeile(Kette::Protokoll);
+        zeile.alleAusAbfrage(s, 0);
+        return zeile.pruefwert(pruefkette::ohneVorgaenger()).toHex();
+    };
+    EXPECT_EQ(wert(1001), QByteArray("f3680d277bc8cc68fcfd968e1bb36723b580fd4a940ea0d9e3ade49a90b27318"));
+    // The same row without a user: the bytes of a row stored before (ID 1002 instead of 1).
+    pruefkette::Zeile ohne(Kette::Protokoll);
+    ohne.zahl(1002);
+    text(ohne, QStringLiteral("2006-03-10 12:00:00"));
+    text(ohne, QStringLiteral("Korrektur"));
+    text(ohne, QStringLiteral("Grund: Tippfehler ä"));
+    ohne.zahl(7);
+    EXPECT_EQ(wert(1002), ohne.pruefwert(pruefkette::ohneVorgaenger()).toHex());
 }
 
 TEST(Pruefkette, GespeicherterWertFolgtDerSpaltenart)

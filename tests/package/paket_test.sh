@@ -26,6 +26,8 @@ for package in libqt6widgets6 libqt6sql6 libsqlite3-0 libqt6sql6-sqlite libqt6sq
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
 grep -q "\blibsecret-tools\b" <<<"$recommends" || fail "Recommends nennt libsecret-tools nicht: $recommends"
+# The chain verifier in share/varno runs on Python's standard library.
+grep -q "\bpython3\b" <<<"$recommends" || fail "Recommends nennt python3 nicht: $recommends"
 
 for file in usr/bin/varno usr/bin/varno-card usr/share/varno/varno-cf.dat usr/share/varno/logo.gif \
   usr/share/varno/varno-kettenpruefung.py \

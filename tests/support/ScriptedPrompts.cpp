@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Schluesselbund.h"
+#include "support/Testkonfiguration.h"
 
 namespace {
 ScriptedPrompts* installed = nullptr;
@@ -13,6 +14,7 @@ class ResetListener : public ::testing::EmptyTestEventListener {
         ScriptedPrompts::get().clear();
         Clock::reset();
         Schluesselbund::install(nullptr, Schluesselbund::Nutzung::NurLesen);
+        Testkonfiguration::datenordnerLeeren();
     }
     void OnTestEnd(const ::testing::TestInfo& info) override
     {

@@ -90,11 +90,13 @@ void TF_Details::baueOberflaeche()
     MBemerkungen->setReadOnly(true);
     MBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LErfasst = benannt(new QLabel, "LErfasst");
+    LBenutzer = benannt(new QLabel, "LBenutzer");
     btAbbrechen = benannt(new QPushButton(QStringLiteral("&Schliessen")), "btAbbrechen");
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Details::btAbbrechenClick);
 
     QFormLayout* felder = eingabefelder::formular(*this);
     felder->addRow(QStringLiteral("Erfasst:"), LErfasst);
+    felder->addRow(QStringLiteral("Gespeichert von:"), LBenutzer);
 
     auto* datum = new QVBoxLayout;
     datum->addWidget(LDatum);
@@ -142,6 +144,7 @@ void TF_Details::FormShow()
     const QString erfasst = AuswertungStore().erfasst(fahrt_.id);
     LErfasst->setText(KorrekturStore::nachgetragen(fahrt_.id) ? QStringLiteral("%1 (nachgetragen)").arg(erfasst)
                                                               : erfasst);
+    LBenutzer->setText(AuswertungStore().gespeichertVon(fahrt_.id));
 }
 
 void TF_Details::zeitenFuellen()

@@ -29,6 +29,7 @@ public:
     QLabel* LDatum;
     QButtonGroup* RGFahrtart;
     QLabel* LErfasst; // when the trip was stored
+    QLabel* LBenutzer; // who stored it
     QPushButton* btAbbrechen;
 
     // The selected kind as its radio position (0 "unzugeordnet" to 3 "geschäftlich"), -1 for none.

@@ -3,6 +3,8 @@
 #include "audit/ui/TF_Protokoll.h"
 #include "audit/ui/TF_Pruefung.h"
 #include "common/Clock.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/FahrzeugStore.h"
 #include "db/SqlStatement.h"
 #include "master/FahrerStore.h"
@@ -40,7 +42,7 @@ protected:
         QTableWidget* tabelle = varno.protokoll()->sgProtokoll;
         QStringList zeilen;
         for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
-            zeilen << tabelle->item(zeile, 1)->text() + QStringLiteral(": ") + tabelle->item(zeile, 2)->text();
+            zeilen << tabelle->item(zeile, 1)->text() + QStringLiteral(": ") + tabelle->item(zeile, 3)->text();
         return zeilen;
     }
 
@@ -115,6 +117,10 @@ TEST_F(Pruefungsfenster, ProtokollNenntDieAenderungenAusserhalbDerFahrten)
                                           QStringLiteral("Fahrzeug abgeschlossen: Fahrzeug „B-XY 1, Golf“ "
                                                          "abgeschlossen.")}));
     EXPECT_EQ(varno.protokoll()->sgProtokoll->item(3, 0)->text(), QStringLiteral("10.03.2006 12:00:00"));
+    // Who stored each entry; the chain's first entry was stored before users were recorded.
+    EXPECT_EQ(varno.protokoll()->sgProtokoll->horizontalHeaderItem(2)->text(), QStringLiteral("Gespeichert von"));
+    EXPECT_EQ(varno.protokoll()->sgProtokoll->item(3, 2)->text(), Database::dialekt().benutzer());
+    EXPECT_EQ(varno.protokoll()->sgProtokoll->item(0, 2)->text(), QString());
 }
 
 TEST_F(Pruefungsfenster, FahrerMitFahrtenWirdWederGeloeschtNochProtokolliert)

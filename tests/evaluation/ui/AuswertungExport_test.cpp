@@ -2,6 +2,8 @@
 #include "ReportTestSupport.h"
 
 #include "common/GermanFormat.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/PythonCsv.h"
@@ -84,22 +86,22 @@ TEST_F(ExportTest, FahrtenlisteKommtBeiPythonsCsvLeserUnversehrtAn)
     const PythonCsv csv = mitPythonLesen(ziel(QStringLiteral("fahrten.csv")));
     EXPECT_TRUE(csv.mitBytereihenfolge);
     ASSERT_EQ(csv.zeilen.size(), 3);
-    EXPECT_EQ(csv.zeilen[0],
-              (QStringList{"Abfahrt", "Ankunft", "von", "nach", "KM-Abf.", "KM-Ank.", "Fahrzeug", "Fahrer", "Zweck",
-                           "Kategorie", "Art", "Bem", "Fahrtart", "Kilometer", "Erfasst", "Bemerkung", "Prüfwert"}));
+    EXPECT_EQ(csv.zeilen[0], (QStringList{"Abfahrt", "Ankunft", "von", "nach", "KM-Abf.", "KM-Ank.", "Fahrzeug",
+                                          "Fahrer", "Zweck", "Kategorie", "Art", "Bem", "Fahrtart", "Kilometer",
+                                          "Erfasst", "Gespeichert von", "Bemerkung", "Prüfwert"}));
+    const QString benutzer = Database::dialekt().benutzer();
     const QStringList geschaeftlich = erfasstUndPruefwert(1234567);
     const QStringList privatGespeichert = erfasstUndPruefwert(1234609);
     ASSERT_EQ(geschaeftlich.size(), 2);
     ASSERT_EQ(privatGespeichert.size(), 2);
     EXPECT_EQ(geschaeftlich[1].size(), 64);
-    EXPECT_EQ(csv.zeilen[1], (QStringList{"01.02.2006 08:15:00", "09:02:30", schwierigerOrt, "D'dorf Kunde", "1234567",
-                                          "1234609", "B-XY 1, Golf", "O'Brien", "Besuch", "Standard", "G", "x",
-                                          "geschäftlich", "42", geschaeftlich[0], schwierigeBemerkung,
-                                          geschaeftlich[1]}));
-    EXPECT_EQ(csv.zeilen[2],
-              (QStringList{"04.03.2006 17:00:00", "18:00:00", "Büro", "D'dorf Kunde", "1234609", "1234630",
-                           "B-XY 1, Golf", "Meier", "Besuch", "Standard", "P", "", "privat", "21",
-                           privatGespeichert[0], "", privatGespeichert[1]}));
+    EXPECT_EQ(csv.zeilen[1],
+              (QStringList{"01.02.2006 08:15:00", "09:02:30", schwierigerOrt, "D'dorf Kunde", "1234567", "1234609",
+                           "B-XY 1, Golf", "O'Brien", "Besuch", "Standard", "G", "x", "geschäftlich", "42",
+                           geschaeftlich[0], benutzer, schwierigeBemerkung, geschaeftlich[1]}));
+    EXPECT_EQ(csv.zeilen[2], (QStringList{"04.03.2006 17:00:00", "18:00:00", "Büro", "D'dorf Kunde", "1234609",
+                                          "1234630", "B-XY 1, Golf", "Meier", "Besuch", "Standard", "P", "", "privat",
+                                          "21", privatGespeichert[0], benutzer, "", privatGespeichert[1]}));
     // Rows end in CRLF; the line break inside the remark stays as typed.
     const QByteArray roh = dateiinhalt(ziel(QStringLiteral("fahrten.csv")));
     EXPECT_TRUE(roh.endsWith(";;" + privatGespeichert[1].toLatin1() + "\r\n"));

@@ -6,6 +6,7 @@
 #include "common/Clock.h"
 #include "common/GermanFormat.h"
 #include "common/VarnoError.h"
+#include "db/SqlStatement.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "support/PythonCsv.h"
 
@@ -137,4 +138,31 @@ TEST_F(FahrtenbuchdateienTest, PdfMitPruefwertErfassungUndKorrekturen)
     EXPECT_TRUE(text.contains(QStringLiteral("Korrekturen")));
     EXPECT_TRUE(text.contains(QStringLiteral("storniert am 02.01.2006 09:30:00")));
     EXPECT_TRUE(text.contains(QStringLiteral("Gesamt 0 km")));
+}
+
+// A logbook changed outside the program prints no value that would vouch for it, neither in the
+// footer nor beside the changed trip in the CSV file; an untouched trip keeps its value.
+TEST_F(FahrtenbuchdateienTest, VeraendertesFahrtenbuchDrucktKeinenPruefwert)
+{
+    build::fahrt(d.fahrt(am(2005, 5, 2, 8), am(2005, 5, 2, 9), 1000, 1042));
+    build::fahrt(d.fahrt(am(2005, 5, 3, 8), am(2005, 5, 3, 9), 1042, 1050));
+    SqlStatement("UPDATE T_MIREL SET km_an = 1041 WHERE km_an = 1042").exec();
+    SqlStatement unberuehrt("SELECT Pruefwert FROM T_MIREL WHERE km_an = 1050");
+    unberuehrt.exec();
+    ASSERT_TRUE(unberuehrt.next());
+    const QString unberuehrterWert = QString::fromLatin1(unberuehrt.value(0).toByteArray().toHex()).toUpper();
+
+    const auto auftrag = jahr2005();
+    fahrtenbuchdateien::schreiben(auftrag);
+
+    const QString text = reporttest::pdfText(auftrag.pdf).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("Prüfwert ungültig – Fahrtenbuch verändert"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("geprüft: unverändert"))) << text.toStdString();
+    const auto zeilen = mitPythonLesen(auftrag.csv).zeilen;
+    ASSERT_GE(zeilen.size(), 3);
+    QStringList pruefwerte;
+    for (const QStringList& zeile : zeilen.mid(1))
+        pruefwerte << zeile.back();
+    EXPECT_TRUE(pruefwerte.contains(QStringLiteral("ungültig"))) << pruefwerte.join(u' ').toStdString();
+    EXPECT_TRUE(pruefwerte.contains(unberuehrterWert)) << pruefwerte.join(u' ').toStdString();
 }

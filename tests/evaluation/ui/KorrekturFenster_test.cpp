@@ -7,6 +7,8 @@
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
 #include "common_ui/Kontrast.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/KFZEintrag.h"
 #include "db/SqlStatement.h"
 #include "db/TDataBase.h"
@@ -314,16 +316,20 @@ TEST_F(KorrekturFenster, VeraenderteZeileIstMarkiertUndDieStatuszeileSagtEs)
     EXPECT_FALSE(liste()->model()->index(1, 3).data(Qt::BackgroundRole).isValid());
 }
 
-TEST_F(KorrekturFenster, DetailsNennenDieErfassungszeit)
+TEST_F(KorrekturFenster, DetailsNennenDieErfassungszeitUndWerGespeichertHat)
 {
     waehlen(0);
     QString erfasst;
+    QString benutzer;
     QTimer::singleShot(0, [&] {
         erfasst = varno.details()->LErfasst->text();
+        benutzer = varno.details()->LBenutzer->text();
         varno.details()->close();
     });
     auswertung()->btDetails->click();
     EXPECT_EQ(erfasst, QStringLiteral("10.03.2006 12:00:00"));
+    EXPECT_EQ(benutzer, Database::dialekt().benutzer());
+    EXPECT_FALSE(benutzer.isEmpty());
 }
 
 TEST_F(KorrekturFenster, DetailsZeigenDieNachgetrageneFahrt)
