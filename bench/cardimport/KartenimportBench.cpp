@@ -78,8 +78,8 @@ public:
         optionen.waypoints = datensaetze / 20;
         optionen.continuations = datensaetze / 10;
         optionen.vehicles = fahrzeuge;
-        writeCardFile(pfad().toStdString(), makeSyntheticCard(optionen));
-        karte_ = readAll(pfad());
+        writeCardFile(urzustand().toStdString(), makeSyntheticCard(optionen));
+        karteWiederherstellen();
     }
 
     QString pfad() const { return verzeichnis_.filePath(QStringLiteral("daten.txt")); }
@@ -95,9 +95,7 @@ public:
     // The card as the recorder left it, and a database without the rows of an earlier run.
     void zuruecksetzen()
     {
-        QFile datei(pfad());
-        datei.open(QIODevice::WriteOnly);
-        datei.write(karte_);
+        karteWiederherstellen();
         SqlStatement("DELETE FROM T_basis").exec();
         SqlStatement("DELETE FROM T_Merkpunkte").exec();
     }
@@ -105,16 +103,19 @@ public:
     TF_Varno_V_OK& fenster() { return fenster_; }
 
 private:
-    static QByteArray readAll(const QString& pfad)
+    // The card as written, kept in a file: a copy in memory would count its 64 MiB towards the peak
+    // memory of every reading measured.
+    QString urzustand() const { return verzeichnis_.filePath(QStringLiteral("daten.urzustand")); }
+
+    void karteWiederherstellen() const
     {
-        QFile datei(pfad);
-        datei.open(QIODevice::ReadOnly);
-        return datei.readAll();
+        QFile::remove(pfad());
+        if (!QFile::copy(urzustand(), pfad()))
+            std::abort();
     }
 
     QTemporaryDir verzeichnis_;
     QString ort_;
-    QByteArray karte_;
     TF_Varno_V_OK fenster_{std::make_unique<FakeVolumeSerial>(karteId)};
 };
 

@@ -1,17 +1,14 @@
 #include "card/EinlesungAufbau.h"
 
+#include "card/GeteilteTexte.h"
+
 #include <algorithm>
 
 namespace {
 
 const QString zwischenstopp = QStringLiteral(" - Zwischenstopp");
 
-QString text(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
-ImportFahrt fahrtAus(const cardfile::CardRecord& record, const QString& kfzSchluessel)
+ImportFahrt fahrtAus(const cardfile::CardRecord& record, const QString& kfzSchluessel, GeteilteTexte& texte)
 {
     return ImportFahrt{.startzeit = importZeit(record.startTime),
                        .startKm = record.startKm,
@@ -19,10 +16,10 @@ ImportFahrt fahrtAus(const cardfile::CardRecord& record, const QString& kfzSchlu
                        .zielKm = record.endKm,
                        .kfzSchluessel = kfzSchluessel,
                        .cfOk = record.isOk(),
-                       .art = text(record.kindOrUnassigned()),
-                       .ort = text(record.place),
-                       .grund = text(record.reason),
-                       .kategorie = text(record.category)};
+                       .art = texte.text(record.kindOrUnassigned()),
+                       .ort = texte.text(record.place),
+                       .grund = texte.text(record.reason),
+                       .kategorie = texte.text(record.category)};
 }
 
 ImportMerkpunkt merkpunktAus(const cardfile::CardRecord& record, const QString& kfzSchluessel)
@@ -68,13 +65,14 @@ Einlesung baueEinlesung(const std::vector<cardfile::CardRecord>& records, const 
         std::count_if(records.begin(), records.end(), [](const cardfile::CardRecord& r) { return r.isWaypoint(); }));
     einlesung.merkpunkte.reserve(merkpunkte);
     einlesung.fahrten.reserve(records.size() - merkpunkte);
+    GeteilteTexte texte;
     int gemeldet = 0;
     for (const cardfile::CardRecord& record : records) {
         const QString kfzSchluessel = benennen(record);
         if (record.isWaypoint())
             einlesung.merkpunkte.push_back(merkpunktAus(record, kfzSchluessel));
         else
-            fuegeFahrtAn(einlesung.fahrten, fahrtAus(record, kfzSchluessel), record.isContinuation());
+            fuegeFahrtAn(einlesung.fahrten, fahrtAus(record, kfzSchluessel, texte), record.isContinuation());
         ++einlesung.bloecke;
         const int prozent = static_cast<int>(einlesung.bloecke * 100 / records.size());
         if (fortschritt && prozent > gemeldet)

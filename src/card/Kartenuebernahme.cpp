@@ -21,6 +21,9 @@ Einlesung lesen(const QString& pfad, const FahrzeugBenennung& benennen, const Fo
 Pruefung pruefen(const QString& cfid, const std::vector<ImportFahrt>& fahrten)
 {
     const QSet<QString> gespeichert = KartenimportStore::gespeicherteFahrten(cfid);
+    // A card none of whose trips are stored yet needs no identification of each trip.
+    if (gespeichert.isEmpty())
+        return pruefeFahrten(fahrten, {});
     return pruefeFahrten(fahrten, [&gespeichert](const ImportFahrt& fahrt) {
         return gespeichert.contains(KartenimportStore::fahrtKennung(fahrt));
     });

@@ -135,22 +135,26 @@ SyntheticCard makeSyntheticCard(const SyntheticCardOptions& options)
     return card;
 }
 
-std::vector<std::uint8_t> cardFileBytes(const SyntheticCard& card)
-{
-    const HeaderBytes header = encodeHeader(card.lists);
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    bytes.reserve(HeaderSize + (card.records.size() + 1) * BlockSize);
-    for (const CardRecord& record : card.records) {
-        const BlockBytes block = encodeRecord(record);
-        bytes.insert(bytes.end(), block.begin(), block.end());
-    }
-    bytes.resize(bytes.size() + BlockSize, FreeByte);
-    return bytes;
-}
-
 void writeCardFile(const std::filesystem::path& path, const SyntheticCard& card)
 {
+    // A chunk of blocks at a time: a full card's 64 MiB need not sit in memory at once.
+    constexpr std::size_t ChunkBlocks = 512;
     FileHandle file(path, FileHandle::Access::CreateOrReplace);
-    file.writeAt(0, cardFileBytes(card));
+    file.writeAt(0, encodeHeader(card.lists));
+    std::vector<std::uint8_t> chunk;
+    chunk.reserve(ChunkBlocks * BlockSize);
+    std::uint64_t offset = HeaderSize;
+    for (std::size_t first = 0; first < card.records.size(); first += ChunkBlocks) {
+        chunk.clear();
+        const std::size_t end = std::min(first + ChunkBlocks, card.records.size());
+        for (std::size_t i = first; i < end; ++i) {
+            const BlockBytes block = encodeRecord(card.records[i]);
+            chunk.insert(chunk.end(), block.begin(), block.end());
+        }
+        file.writeAt(offset, chunk);
+        offset += chunk.size();
+    }
+    // The free block that ends the records.
+    file.writeAt(offset, std::vector<std::uint8_t>(BlockSize, FreeByte));
     file.close();
 }

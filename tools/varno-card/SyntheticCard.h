@@ -32,5 +32,4 @@ struct SyntheticCard {
 SyntheticCard makeSyntheticCard(const SyntheticCardOptions& options);
 
 // Header, records and one free block that ends them, as the recorder leaves a card.
-std::vector<std::uint8_t> cardFileBytes(const SyntheticCard& card);
 void writeCardFile(const std::filesystem::path& path, const SyntheticCard& card);
