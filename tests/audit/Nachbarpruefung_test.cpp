@@ -42,8 +42,9 @@ TEST_P(Nachbarpruefung, Befund)
     const auto befund = nachbarpruefung::pruefen(alt, GetParam().neu, GetParam().nachbarn);
     EXPECT_EQ(befund.ablehnung.value_or(QString()), QString::fromUtf8(GetParam().ablehnung));
     EXPECT_EQ(befund.folgefahrt ? std::optional<int>(befund.folgefahrt->kmAb) : std::nullopt, GetParam().folgeKm);
-    if (befund.folgefahrt)
+    if (befund.folgefahrt) {
         EXPECT_EQ(befund.folgefahrt->id, danach.id);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
