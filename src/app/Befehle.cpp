@@ -6,6 +6,7 @@
 #include "app/KarteEinlesen.h"
 #include "app/Sicherungsanker.h"
 #include "audit/Pruefbefehl.h"
+#include "audit/export/Datentraegerueberlassung.h"
 #include "common/Clock.h"
 #include "common/Exportziel.h"
 #include "common/VarnoError.h"
@@ -17,6 +18,7 @@
 #include "db/Serveradresse.h"
 #include "db/ServerrechteStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
+#include "evaluation/report/Verfahrensdokumentation.h"
 #include "platform/FileOperations.h"
 
 #include <QCoreApplication>
@@ -71,8 +73,12 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
         return pruefen(aufruf);
     try {
         logbuchOeffnen(aufruf);
-        if (aufruf.befehl == Befehl::Export)
+        if (aufruf.befehl == Befehl::Export && !aufruf.betriebspruefung.isEmpty())
+            betriebspruefung(aufruf);
+        else if (aufruf.befehl == Befehl::Export)
             exportieren(aufruf);
+        else if (aufruf.befehl == Befehl::Verfahrensdokumentation)
+            verfahrensdokumentation(aufruf);
         else if (aufruf.befehl == Befehl::Sichern)
             sichern(aufruf);
         else if (aufruf.befehl == Befehl::ServerBenutzer)
@@ -113,6 +119,28 @@ void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
     for (const QString& datei : {aufruf.pdf, aufruf.csv})
         if (!datei.isEmpty())
             aus_ << "Geschrieben: " << nativ(datei) << '\n';
+}
+
+void Befehle::betriebspruefung(const befehlszeile::Aufruf& aufruf)
+{
+    Exportzeitraum zeitraum{aufruf.von, aufruf.bis, std::nullopt, {}};
+    if (!aufruf.fahrzeug.isEmpty()) {
+        const auto fahrzeug = FahrzeugStore::nachKennzeichen(aufruf.fahrzeug);
+        if (!fahrzeug)
+            throw VarnoError(QStringLiteral("Das Fahrzeug „%1“ ist nicht angelegt.").arg(aufruf.fahrzeug));
+        zeitraum.fahrzeug = fahrzeug->id;
+        zeitraum.kennzeichen = fahrzeug->kennzeichen;
+    }
+    datentraegerueberlassung::schreiben(aufruf.betriebspruefung, zeitraum);
+    aus_ << "Geschrieben: " << nativ(aufruf.betriebspruefung) << '\n';
+}
+
+void Befehle::verfahrensdokumentation(const befehlszeile::Aufruf& aufruf)
+{
+    // Judged before the logbook is read, so a refused target costs nothing.
+    exportziel::aufloesen(aufruf.dokument, false);
+    verfahrensdokumentation::schreiben(aufruf.dokument);
+    aus_ << "Geschrieben: " << nativ(aufruf.dokument) << '\n';
 }
 
 void Befehle::sichern(const befehlszeile::Aufruf& aufruf)

@@ -26,6 +26,8 @@ private:
     int ausfuehren(const befehlszeile::Aufruf& aufruf);
     void logbuchOeffnen(const befehlszeile::Aufruf& aufruf);
     void exportieren(const befehlszeile::Aufruf& aufruf);
+    void betriebspruefung(const befehlszeile::Aufruf& aufruf);
+    void verfahrensdokumentation(const befehlszeile::Aufruf& aufruf);
     void sichern(const befehlszeile::Aufruf& aufruf);
     void serverBenutzer(const befehlszeile::Aufruf& aufruf);
     int pruefen(const befehlszeile::Aufruf& aufruf);

@@ -117,10 +117,25 @@ std::optional<QString> zeitraumLesen(const Argumente& a, Aufruf& aufruf, const Q
     return std::nullopt;
 }
 
+// The auditor's export takes a period and, if it is to be narrowed, a vehicle; the files of the
+// plain export make no sense with it.
+std::optional<QString> betriebspruefungLesen(const Argumente& a, Aufruf& aufruf, const QDate& heute)
+{
+    for (const QString& option : {QStringLiteral("--csv"), QStringLiteral("--pdf"), QStringLiteral("--folgen")})
+        if (a.hat(option))
+            return QStringLiteral("%1 und %2 schließen sich aus")
+                .arg(zitiert(option), zitiert(QStringLiteral("--betriebspruefung")));
+    aufruf.betriebspruefung = *a.wert(QStringLiteral("--betriebspruefung"));
+    aufruf.fahrzeug = a.wert(QStringLiteral("--fahrzeug")).value_or(QString());
+    return zeitraumLesen(a, aufruf, heute);
+}
+
 std::optional<QString> exportLesen(const Argumente& a, Aufruf& aufruf, const QDate& heute)
 {
     if (!a.woerter().isEmpty())
         return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
+    if (a.hat(QStringLiteral("--betriebspruefung")))
+        return betriebspruefungLesen(a, aufruf, heute);
     if (!a.hat(QStringLiteral("--fahrzeug")))
         return QStringLiteral("%1 fehlt").arg(zitiert(QStringLiteral("--fahrzeug KENNZEICHEN")));
     aufruf.fahrzeug = *a.wert(QStringLiteral("--fahrzeug"));
@@ -149,7 +164,8 @@ Befehlsoptionen optionen(Befehl befehl)
     switch (befehl) {
     case Befehl::Export:
         return {{QStringLiteral("--fahrzeug"), QStringLiteral("--von"), QStringLiteral("--bis"),
-                 QStringLiteral("--jahr"), QStringLiteral("--csv"), QStringLiteral("--pdf")},
+                 QStringLiteral("--jahr"), QStringLiteral("--csv"), QStringLiteral("--pdf"),
+                 QStringLiteral("--betriebspruefung")},
                 {QStringLiteral("--folgen")}};
     case Befehl::KarteEinlesen:
         return {{QStringLiteral("--kennung")}, {QStringLiteral("--uebernehmen")}};
@@ -184,6 +200,11 @@ std::optional<QString> befehlLesen(Befehl befehl, const Argumente& a, Aufruf& au
             return fehler;
         aufruf.benutzer = a.woerter().first();
         return std::nullopt;
+    case Befehl::Verfahrensdokumentation:
+        if (auto fehler = genauEinWort(a, QStringLiteral("die PDF-Datei")))
+            return fehler;
+        aufruf.dokument = a.woerter().first();
+        return std::nullopt;
     case Befehl::Pruefen:
         if (!a.woerter().isEmpty())
             return QStringLiteral("überzähliges Argument %1").arg(zitiert(a.woerter().first()));
@@ -205,6 +226,8 @@ std::optional<Befehl> befehlswort(QStringList& argumente)
         return Befehl::Sichern;
     if (wort == QLatin1String("pruefen"))
         return Befehl::Pruefen;
+    if (wort == QLatin1String("verfahrensdokumentation"))
+        return Befehl::Verfahrensdokumentation;
     if (wort == QLatin1String("karte") && !argumente.isEmpty() && argumente.first() == QLatin1String("einlesen")) {
         argumente.removeFirst();
         return Befehl::KarteEinlesen;
@@ -296,6 +319,8 @@ QString aufruf(Befehl befehl)
         return QStringLiteral("varno pruefen");
     case Befehl::ServerBenutzer:
         return QStringLiteral("varno server benutzer");
+    case Befehl::Verfahrensdokumentation:
+        return QStringLiteral("varno verfahrensdokumentation");
     default:
         return QStringLiteral("varno");
     }
@@ -308,6 +333,8 @@ QString hilfe(Befehl befehl)
         return QStringLiteral(
             "Aufruf: varno export --fahrzeug KENNZEICHEN (--jahr JJJJ | --von TT.MM.JJJJ --bis TT.MM.JJJJ)\n"
             "                     [--csv DATEI] [--pdf DATEI] [--folgen] [--datenbank PFAD]\n"
+            "        varno export --betriebspruefung ORDNER (--jahr JJJJ | --von TT.MM.JJJJ --bis TT.MM.JJJJ)\n"
+            "                     [--fahrzeug KENNZEICHEN] [--datenbank PFAD]\n"
             "\n"
             "Schreibt das Fahrtenbuch eines Fahrzeugs: alle Fahrten, die im Zeitraum beginnen, jeder Fahrtart.\n"
             "  --fahrzeug KENNZEICHEN  das Fahrzeug, wie es im Programm heißt (z. B. \"B-XY 1\")\n"
@@ -318,7 +345,20 @@ QString hilfe(Befehl befehl)
             "  --folgen                ist DATEI eine symbolische Verknüpfung, wird in ihr Ziel geschrieben\n"
             "Mindestens eine der beiden Dateien ist anzugeben; beide zusammen ergeben das Jahresfahrtenbuch.\n"
             "Geschrieben werden nur gewöhnliche Dateien: ein Ordner, ein Gerät, eine Pipe oder ein Socket\n"
-            "unter dem Namen wird abgelehnt, eine symbolische Verknüpfung ohne --folgen ebenso.\n");
+            "unter dem Namen wird abgelehnt, eine symbolische Verknüpfung ohne --folgen ebenso.\n"
+            "\n"
+            "Mit --betriebspruefung ORDNER entsteht der Export für die Betriebsprüfung (Datenträgerüberlassung)\n"
+            "in einem neuen oder leeren Ordner: die Fahrten des Zeitraums in jeder Fassung (aktuell, ersetzt,\n"
+            "storniert), die Stammdaten, die Rohfahrten, das Protokoll und die Prüfwertanker als CSV-Dateien,\n"
+            "beschrieben in index.xml nach dem Beschreibungsstandard, mit dessen DTD gdpdu-01-09-2004.dtd.\n"
+            "Ohne --fahrzeug gilt er für alle Fahrzeuge. Scheitert er, bleibt nichts halb geschrieben zurück.\n");
+    case Befehl::Verfahrensdokumentation:
+        return QStringLiteral(
+            "Aufruf: varno verfahrensdokumentation DATEI.pdf [--datenbank PFAD]\n"
+            "\n"
+            "Schreibt die Verfahrensdokumentation des Fahrtenbuchs als PDF: Programmversion, Ablage, Erfassung\n"
+            "der Fahrten, Korrekturen und Stornierungen, Prüfkette, Prüfwertanker, Datensicherungen, Benutzer\n"
+            "und Zeitraum, wie sie im Fahrtenbuch stehen. Markierte Stellen ergänzt das Unternehmen.\n");
     case Befehl::Sichern:
         return QStringLiteral(
             "Aufruf: varno sichern ZIELORDNER [--datenbank PFAD]\n"
@@ -374,6 +414,10 @@ QString hilfe(Befehl befehl)
             "  varno pruefen [--gegen PRÜFWERT]\n"
             "                             prüft, ob das Fahrtenbuch seit dem Speichern unverändert ist\n"
             "  varno server benutzer NAME gibt einem Kollegen die Rechte am Fahrtenbuch auf dem Server\n"
+            "  varno export --betriebspruefung ORDNER --jahr JJJJ\n"
+            "                             schreibt den Export für die Betriebsprüfung\n"
+            "  varno verfahrensdokumentation DATEI.pdf\n"
+            "                             schreibt die Verfahrensdokumentation\n"
             "  varno --version            zeigt die Programmversion\n"
             "  varno --neue-datenbank     legt eine neue Datenbank an, mit --datenbank auch in einer leeren\n"
             "                             Datenbank auf einem PostgreSQL-Server\n"

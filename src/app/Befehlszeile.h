@@ -11,7 +11,17 @@
 // of the commands for scripts. Reading the arguments changes nothing; Befehle runs them.
 namespace befehlszeile {
 
-enum class Befehl { Fenster, Version, NeueDatenbank, Export, Sichern, KarteEinlesen, Pruefen, ServerBenutzer };
+enum class Befehl {
+    Fenster,
+    Version,
+    NeueDatenbank,
+    Export,
+    Sichern,
+    KarteEinlesen,
+    Pruefen,
+    ServerBenutzer,
+    Verfahrensdokumentation
+};
 
 struct Aufruf {
     Befehl befehl = Befehl::Fenster;
@@ -30,6 +40,12 @@ struct Aufruf {
     QString pdf;
     // "--folgen": a target that is a symbolic link is written through instead of refused.
     bool folgen = false;
+    // "--betriebspruefung ORDNER": the auditor's export into this new folder instead of the files
+    // above; "--fahrzeug" is then optional.
+    QString betriebspruefung;
+
+    // verfahrensdokumentation: the PDF file
+    QString dokument;
 
     // sichern
     QString zielordner;

@@ -5,13 +5,16 @@
 #include "common_ui/Feldanfang.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
+#include "common_ui/Sanduhr.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Signalfarbe.h"
 #include "db/Database.h"
 #include "db/FahrzeugStore.h"
-#include "db/Sitzung.h"
 #include "db/Serveradresse.h"
+#include "db/Sitzung.h"
 #include "db/TDataBase.h"
+#include "evaluation/Exportname.h"
+#include "evaluation/report/Verfahrensdokumentation.h"
 #include "master/Inspektionsanzeige.h"
 #include "platform/Programmdateien.h"
 
@@ -195,6 +198,7 @@ void THauptform::baueMenue()
     aOptionen_ = menuePunkt(extras, QStringLiteral("&Optionen"));
     aPruefung_ = menuePunkt(extras, QStringLiteral("Fahrtenbuch &prüfen"));
     aProtokoll_ = menuePunkt(extras, QStringLiteral("P&rotokoll"));
+    aVerfahrensdokumentation_ = menuePunkt(extras, QStringLiteral("&Verfahrensdokumentation …"));
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     aInhalt_ = hilfe->addAction(QStringLiteral("&Inhalt"));
     aStichwort_ = hilfe->addAction(QStringLiteral("&Stichwort"));
@@ -212,6 +216,7 @@ void THauptform::baueMenue()
     verbinden(aOptionen_, &QAction::triggered, this, [this] { ziele_.optionen->exec(); });
     verbinden(aPruefung_, &QAction::triggered, this, [this] { ziele_.pruefung->show(); });
     verbinden(aProtokoll_, &QAction::triggered, this, [this] { ziele_.protokoll->show(); });
+    verbinden(aVerfahrensdokumentation_, &QAction::triggered, this, &THauptform::verfahrensdokumentationSchreiben);
     verbinden(aInhalt_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
     verbinden(aStichwort_, &QAction::triggered, this, &THauptform::zeigeHilfeHinweis);
     verbinden(aUeber_, &QAction::triggered, this, [this] { ziele_.ueber->show(); });
@@ -495,6 +500,26 @@ void THauptform::zeigeDatensicherung()
 void THauptform::zeigeHilfeHinweis()
 {
     prompt::message(QStringLiteral("Die Hilfefunktion ist noch nicht implementiert."));
+}
+
+void THauptform::verfahrensdokumentationSchreiben()
+{
+    if (!Database::isOpen()) {
+        prompt::warning(QStringLiteral("Es ist kein Fahrtenbuch geöffnet."));
+        return;
+    }
+    const QString gewaehlt = Prompts::instance().saveFile(
+        QStringLiteral("Verfahrensdokumentation"), QDir::home().filePath(QStringLiteral("Verfahrensdokumentation.pdf")),
+        QStringLiteral("PDF-Datei (*.pdf)"));
+    if (gewaehlt.isEmpty())
+        return;
+    const QString pfad = exportname::mitEndung(gewaehlt, QStringLiteral("pdf"));
+    {
+        const Sanduhr sanduhr;
+        verfahrensdokumentation::schreiben(pfad);
+    }
+    prompt::information(
+        QStringLiteral("Die Verfahrensdokumentation wurde geschrieben:\n%1").arg(QDir::toNativeSeparators(pfad)));
 }
 
 void THauptform::BtEndeClick()

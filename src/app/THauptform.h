@@ -93,6 +93,7 @@ private:
     void fahrtenerfassungBeendet();
     void zeigeDatensicherung();
     void zeigeHilfeHinweis();
+    void verfahrensdokumentationSchreiben();
     std::optional<Startbefund> logbuchPruefen(const QString& logbuch) const;
     void logbuchOeffnen(const QString& logbuch, const Startbefund& befund);
     void serverlogbuchOeffnen(const QString& adresse);
@@ -118,6 +119,7 @@ private:
     QAction* aOptionen_;
     QAction* aPruefung_;
     QAction* aProtokoll_;
+    QAction* aVerfahrensdokumentation_;
     QAction* aInhalt_;
     QAction* aStichwort_;
     QAction* aUeber_;

@@ -1,5 +1,6 @@
 #include "evaluation/ui/Auswertungsexport.h"
 
+#include "audit/export/Datentraegerueberlassung.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
@@ -37,6 +38,21 @@ bool Auswertungsexport::ansicht(const Auswertungsstand& stand, const Fahrtenlist
     return true;
 }
 
+std::optional<int> Auswertungsexport::jahrErfragen(const QString& titel) const
+{
+    const QDate heute = Clock::today();
+    const auto eingabe =
+        Prompts::instance().input(titel, QStringLiteral("Für welches Jahr?"), QString::number(heute.year()));
+    if (!eingabe)
+        return std::nullopt;
+    const auto jahr = fahrtenbuchdateien::jahr(*eingabe, heute);
+    if (!jahr) {
+        prompt::beep();
+        prompt::error(fahrtenbuchdateien::jahrFehler(heute));
+    }
+    return jahr;
+}
+
 void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen)
 {
     if (!fahrzeug) {
@@ -44,17 +60,9 @@ void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QSt
                                        "geschrieben werden soll."));
         return;
     }
-    const QDate heute = Clock::today();
-    const auto eingabe = Prompts::instance().input(QStringLiteral("Jahresfahrtenbuch"),
-                                                   QStringLiteral("Für welches Jahr?"), QString::number(heute.year()));
-    if (!eingabe)
+    const auto jahr = jahrErfragen(QStringLiteral("Jahresfahrtenbuch"));
+    if (!jahr)
         return;
-    const auto jahr = fahrtenbuchdateien::jahr(*eingabe, heute);
-    if (!jahr) {
-        prompt::beep();
-        prompt::error(fahrtenbuchdateien::jahrFehler(heute));
-        return;
-    }
     const QString ordner =
         Prompts::instance().chooseFolder(QStringLiteral("Ordner für das Jahresfahrtenbuch"), verzeichnis());
     if (ordner.isEmpty())
@@ -76,4 +84,32 @@ void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QSt
         QStringLiteral("Das Jahresfahrtenbuch %1 für %2 wurde geschrieben:\n%3\n%4")
             .arg(*jahr)
             .arg(auftrag.kennzeichen, QDir::toNativeSeparators(auftrag.pdf), QDir::toNativeSeparators(auftrag.csv)));
+}
+
+void Auswertungsexport::betriebspruefung(std::optional<int> fahrzeug, const QString& kennzeichen,
+                                         const Fortschritt& fortschritt, const QWidget* fenster)
+{
+    const QString titel = QStringLiteral("Export für die Betriebsprüfung");
+    const auto jahr = jahrErfragen(titel);
+    if (!jahr)
+        return;
+    const QString ordner = Prompts::instance().chooseFolder(
+        QStringLiteral("Neuer, leerer Ordner für den Export für die Betriebsprüfung"), verzeichnis());
+    if (ordner.isEmpty())
+        return;
+    if (const auto mangel = datentraegerueberlassung::zielMangel(ordner)) {
+        prompt::error(*mangel);
+        return;
+    }
+    const Exportzeitraum zeitraum{QDate(*jahr, 1, 1), QDate(*jahr, 12, 31), fahrzeug, kennzeichen};
+    try {
+        const LangeArbeit arbeit(fortschritt, fenster);
+        datentraegerueberlassung::schreiben(ordner, zeitraum, arbeit.melder());
+    } catch (const VarnoError& fehler) {
+        prompt::error(fehler.message());
+        return;
+    }
+    verzeichnis_ = QFileInfo(ordner).absolutePath();
+    prompt::information(QStringLiteral("Der Export für die Betriebsprüfung %1 wurde geschrieben:\n%2")
+                            .arg(QString::number(*jahr), QDir::toNativeSeparators(ordner)));
 }

@@ -81,6 +81,7 @@ void TF_AuswertungMirel::verbindeHandler()
     verbinden(btExport, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportClick);
     verbinden(btExportieren, &QPushButton::clicked, this, &TF_AuswertungMirel::btExportierenClick);
     verbinden(btJahresfahrtenbuch, &QPushButton::clicked, this, &TF_AuswertungMirel::btJahresfahrtenbuchClick);
+    verbinden(btBetriebspruefung, &QPushButton::clicked, this, &TF_AuswertungMirel::btBetriebspruefungClick);
     verbinden(aKorrigieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtKorrigieren);
     verbinden(aStornieren, &QAction::triggered, this, &TF_AuswertungMirel::FahrtStornieren);
     connect(btKorrigieren, &QPushButton::clicked, aKorrigieren, &QAction::trigger);
@@ -498,6 +499,13 @@ void TF_AuswertungMirel::btExportierenClick()
 void TF_AuswertungMirel::btJahresfahrtenbuchClick()
 {
     export_.jahresfahrtenbuch(filter().fahrzeug, cbFahrzeug->currentText());
+}
+
+// Of the vehicle chosen in the filter, or of all vehicles when none is.
+void TF_AuswertungMirel::btBetriebspruefungClick()
+{
+    const auto fahrzeug = filter().fahrzeug;
+    export_.betriebspruefung(fahrzeug, fahrzeug ? cbFahrzeug->currentText() : QString(), fortschritt_, this);
 }
 
 void TF_AuswertungMirel::btExportClick()

@@ -87,6 +87,7 @@ public slots:
     void btExportierenClick();
     void standFesthalten(const QString& anlass);
     void btJahresfahrtenbuchClick();
+    void btBetriebspruefungClick();
     void FahrtKorrigieren();
     void FahrtStornieren();
     void btVerwerfenClick();

@@ -134,6 +134,10 @@ QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
     btExportieren = benannt(new QPushButton(QStringLiteral("&Exportieren …")), "btExportieren");
     btExportieren->setToolTip(QStringLiteral("Das angezeigte Ergebnis als CSV-Datei speichern"));
     btExportieren->setEnabled(false);
+    btBetriebspruefung =
+        benannt(new QPushButton(QStringLiteral("Export für die &Betriebsprüfung …")), "btBetriebspruefung");
+    btBetriebspruefung->setToolTip(QStringLiteral("Fahrtenbuch, Stammdaten, Rohfahrten, Protokoll und Prüfwertanker "
+                                                  "eines Jahres für den Prüfer in einen neuen Ordner schreiben"));
     sgFahrten = raster("sgFahrten");
     SGFahrer = raster("SGFahrer");
     SGFahrerTab = raster("SGFahrerTab");
@@ -162,6 +166,7 @@ QWidget* Ui_TF_AuswertungMirel::ergebnisBauen()
     knoepfe->addWidget(btStornieren);
     knoepfe->addWidget(btExport);
     knoepfe->addWidget(btExportieren);
+    knoepfe->addWidget(btBetriebspruefung);
     knoepfe->addStretch();
     auto* layout = new QVBoxLayout(ergebnis);
     layout->setContentsMargins(0, 0, 0, 0);

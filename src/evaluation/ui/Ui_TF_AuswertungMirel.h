@@ -47,6 +47,7 @@ struct Ui_TF_AuswertungMirel {
     QPushButton* btStornieren;
     QPushButton* btExport;
     QPushButton* btExportieren;
+    QPushButton* btBetriebspruefung;
     QPushButton* btJahresfahrtenbuch;
     QTableView* sgFahrten;
     QTableView* SGFahrer;
