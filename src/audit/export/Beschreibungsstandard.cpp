@@ -75,7 +75,11 @@ void tabelleSchreiben(QXmlStreamWriter& xml, const Exporttabelle& tabelle, const
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("VariableLength"));
     xml.writeTextElement(QStringLiteral("ColumnDelimiter"), QStringLiteral(";"));
-    xml.writeTextElement(QStringLiteral("RecordDelimiter"), QStringLiteral("\r\n"));
+    // As character references: a parser reads a literal CR LF as a single line feed.
+    xml.writeStartElement(QStringLiteral("RecordDelimiter"));
+    xml.writeEntityReference(QStringLiteral("#13"));
+    xml.writeEntityReference(QStringLiteral("#10"));
+    xml.writeEndElement();
     xml.writeTextElement(QStringLiteral("TextEncapsulator"), QStringLiteral("\""));
     for (std::size_t i = 0; i < tabelle.spalten.size(); ++i)
         spalteSchreiben(xml, tabelle.spalten[i], static_cast<int>(i) < tabelle.schluesselspalten);

@@ -1,0 +1,92 @@
+#include "Pruefungslogbuch.h"
+
+#include "audit/KorrekturStore.h"
+#include "card/KartenimportStore.h"
+#include "support/TestDatabase.h"
+
+namespace {
+
+QDateTime um(int jahr, int monat, int tag, int stunde)
+{
+    return QDateTime(QDate(jahr, monat, tag), QTime(stunde, 0));
+}
+
+// An hour's trip from Köln to Köln for the purpose `zweck`, with every master row a stored trip has.
+struct Fahrtenbauer {
+    int ort = build::ort(QStringLiteral("Köln"));
+    int zweck = build::zweck(Pruefungslogbuch::zweck);
+    int fahrer = build::fahrer(QStringLiteral("Anna Berg"));
+    int kategorie = build::kategorie(QStringLiteral("Standard"));
+
+    int operator()(int kfz, const QDateTime& ab, int kmAb, int kmAn, const QString& bemerkung = {}) const
+    {
+        return build::fahrt({.kfz = kfz,
+                             .ab = ab,
+                             .an = ab.addSecs(3600),
+                             .kmAb = kmAb,
+                             .kmAn = kmAn,
+                             .start = ort,
+                             .ziel = ort,
+                             .zweck = zweck,
+                             .kategorie = kategorie,
+                             .fahrer = fahrer,
+                             .bemerkung = bemerkung});
+    }
+};
+
+void karteUebernehmen()
+{
+    const QString schluessel = QStringLiteral("7 - ") + Pruefungslogbuch::kartenkennzeichen;
+    const ImportFahrt vorjahr{um(2024, 11, 4, 9),
+                              5000,
+                              um(2024, 11, 4, 10),
+                              5040,
+                              schluessel,
+                              true,
+                              QStringLiteral("G"),
+                              QStringLiteral("Bonn"),
+                              QStringLiteral("Kunde"),
+                              QString()};
+    const ImportFahrt diesjahr{um(2025, 4, 1, 9),
+                               5040,
+                               um(2025, 4, 1, 10),
+                               5100,
+                               schluessel,
+                               true,
+                               QStringLiteral("G"),
+                               QStringLiteral("Bonn"),
+                               QStringLiteral("Kunde"),
+                               QString()};
+    KartenimportStore::uebernehmen(QStringLiteral("4711"), um(2025, 4, 2, 12), {&vorjahr, &diesjahr}, {});
+}
+
+} // namespace
+
+Pruefungslogbuch Pruefungslogbuch::fuellen()
+{
+    Pruefungslogbuch l;
+    l.handfahrzeug = build::fahrzeug({.kennzeichen = handkennzeichen, .anfKm = 1000});
+    l.kartenfahrzeug = build::fahrzeug({.kennzeichen = kartenkennzeichen, .anfKm = 5000, .eingabeart = 1, .kfzId = 7});
+    const Fahrtenbauer fahrt;
+    fahrt(l.handfahrzeug, um(2024, 12, 30, 8), 1000, 1020);
+    l.korrigiert = fahrt(l.handfahrzeug, um(2025, 3, 1, 8), 1020, 1050);
+    l.storniert = fahrt(l.handfahrzeug, um(2025, 3, 2, 8), 1050, 1080);
+    fahrt(l.handfahrzeug, um(2025, 5, 1, 8), 1080, 1100, QStringLiteral("erste Zeile\nzweite Zeile"));
+    karteUebernehmen();
+    l.kartenfahrt = fahrt(l.kartenfahrzeug, um(2025, 4, 1, 9), 5040, 5100);
+    l.korrektur = static_cast<int>(KorrekturStore::korrigieren(l.korrigiert,
+                                                               {.fahrzeug = l.handfahrzeug,
+                                                                .abDat = um(2025, 3, 1, 8),
+                                                                .anDat = um(2025, 3, 1, 9),
+                                                                .kmAb = 1020,
+                                                                .kmAn = 1050,
+                                                                .von = QStringLiteral("Köln"),
+                                                                .nach = QStringLiteral("Bonn"),
+                                                                .art = 4,
+                                                                .zweck = zweck,
+                                                                .kategorie = QStringLiteral("Standard"),
+                                                                .fahrer = QStringLiteral("Öztürk")},
+                                                               QStringLiteral("Tacho abgelesen")));
+    KorrekturStore::stornieren(l.storniert, QStringLiteral("doppelt erfasst"));
+    return l;
+}
