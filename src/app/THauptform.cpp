@@ -198,7 +198,7 @@ void THauptform::baueMenue()
     aOptionen_ = menuePunkt(extras, QStringLiteral("&Optionen"));
     aPruefung_ = menuePunkt(extras, QStringLiteral("Fahrtenbuch &prüfen"));
     aProtokoll_ = menuePunkt(extras, QStringLiteral("P&rotokoll"));
-    aVerfahrensdokumentation_ = menuePunkt(extras, QStringLiteral("&Verfahrensdokumentation …"));
+    aVerfahrensdokumentation_ = extras->addAction(QStringLiteral("&Verfahrensdokumentation …"));
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     aInhalt_ = hilfe->addAction(QStringLiteral("&Inhalt"));
     aStichwort_ = hilfe->addAction(QStringLiteral("&Stichwort"));
