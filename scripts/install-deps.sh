@@ -8,7 +8,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3
   postgresql libpq-dev libssl-dev
-  fonts-dejavu-core poppler-utils python3
+  fonts-dejavu-core poppler-utils python3 libxml2-utils
   librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )
 

@@ -58,6 +58,26 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_TRUE(a.hilfe);
                     }},
         GueltigFall{"version", "--version", [](const Aufruf& a) { EXPECT_EQ(a.befehl, Befehl::Version); }},
+        GueltigFall{"betriebspruefungJahrAlleFahrzeuge", "export --betriebspruefung bp --jahr 2024",
+                    [](const Aufruf& a) {
+                        EXPECT_EQ(a.befehl, Befehl::Export);
+                        EXPECT_EQ(a.betriebspruefung, QStringLiteral("bp"));
+                        EXPECT_TRUE(a.fahrzeug.isEmpty());
+                        EXPECT_EQ(a.von, QDate(2024, 1, 1));
+                        EXPECT_EQ(a.bis, QDate(2024, 12, 31));
+                    }},
+        GueltigFall{"betriebspruefungZeitraumEinFahrzeug",
+                    "export --betriebspruefung bp --von 1.7.2024 --bis 31.12.2024 --fahrzeug X",
+                    [](const Aufruf& a) {
+                        EXPECT_EQ(a.fahrzeug, QStringLiteral("X"));
+                        EXPECT_EQ(a.von, QDate(2024, 7, 1));
+                        EXPECT_EQ(a.bis, QDate(2024, 12, 31));
+                    }},
+        GueltigFall{"verfahrensdokumentation", "verfahrensdokumentation vd.pdf",
+                    [](const Aufruf& a) {
+                        EXPECT_EQ(a.befehl, Befehl::Verfahrensdokumentation);
+                        EXPECT_EQ(a.dokument, QStringLiteral("vd.pdf"));
+                    }},
         GueltigFall{"neueDatenbank", "--neue-datenbank",
                     [](const Aufruf& a) { EXPECT_EQ(a.befehl, Befehl::NeueDatenbank); }},
         GueltigFall{"datenbankFuerDieFenster", "--datenbank x.db",
@@ -167,6 +187,14 @@ INSTANTIATE_TEST_SUITE_P(
         FehlerFall{"exportWort", "export X --jahr 2024 --csv a", Befehl::Export, "überzähliges Argument „X“"},
         FehlerFall{"exportFremdeOption", "export --fahrzeug X --jahr 2024 --csv a --uebernehmen", Befehl::Export,
                    "unbekannte Option „--uebernehmen“"},
+        FehlerFall{"betriebspruefungOhneZeitraum", "export --betriebspruefung bp", Befehl::Export,
+                   "der Zeitraum fehlt: „--jahr JJJJ“ oder „--von TT.MM.JJJJ --bis TT.MM.JJJJ“"},
+        FehlerFall{"betriebspruefungMitPdf", "export --betriebspruefung bp --jahr 2024 --pdf a.pdf", Befehl::Export,
+                   "„--pdf“ und „--betriebspruefung“ schließen sich aus"},
+        FehlerFall{"verfahrensdokumentationOhneDatei", "verfahrensdokumentation", Befehl::Verfahrensdokumentation,
+                   "die PDF-Datei fehlt"},
+        FehlerFall{"verfahrensdokumentationZweiDateien", "verfahrensdokumentation a.pdf b.pdf",
+                   Befehl::Verfahrensdokumentation, "überzähliges Argument „b.pdf“"},
         FehlerFall{"sichernOhneOrdner", "sichern", Befehl::Sichern, "der Zielordner fehlt"},
         FehlerFall{"sichernZweiOrdner", "sichern a b", Befehl::Sichern, "überzähliges Argument „b“"},
         FehlerFall{"karteOhneDatei", "karte einlesen --uebernehmen", Befehl::KarteEinlesen, "die Datendatei fehlt"},

@@ -12,9 +12,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -298,4 +301,66 @@ TEST_F(JahresfahrtenbuchTest, VorhandeneDateienNurNachRueckfrageErsetzt)
     EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Achtung"));
     EXPECT_EQ(dateiinhalt(csv()), QByteArray("alt"));
     EXPECT_FALSE(QFile::exists(pdf()));
+}
+
+namespace {
+
+class BetriebspruefungTest : public ExportTest {
+protected:
+    QString prueferordner() const { return ziel(QStringLiteral("Prüfung 2005")); }
+
+    void jahrUndOrdner(const QString& jahr)
+    {
+        ScriptedPrompts::get().answerInput(jahr);
+        ScriptedPrompts::get().answerPath(prueferordner());
+    }
+
+    // Starting, each percentage, the end: -1 stands for the end.
+    std::vector<int> fortschritt_;
+};
+
+} // namespace
+
+TEST_F(BetriebspruefungTest, SchreibtDenOrdnerMitFortschrittDesGewaehltenFahrzeugs)
+{
+    build::fahrt(d.fahrt(am(2005, 3, 1, 8), am(2005, 3, 1, 9), 1000, 1042));
+    build::fahrt(d.fahrt(am(2006, 1, 2, 8), am(2006, 1, 2, 9), 1042, 1100));
+    fenster.setFortschritt({[this](const QWidget*) { fortschritt_.push_back(0); },
+                            [this](int p) { fortschritt_.push_back(p); }, [this] { fortschritt_.push_back(-1); }});
+    oeffnen();
+    jahrUndOrdner(QStringLiteral("2005"));
+
+    fenster.btBetriebspruefung->click();
+
+    ASSERT_TRUE(QFileInfo::exists(QDir(prueferordner()).filePath(QStringLiteral("index.xml"))));
+    const PythonCsv fahrten = mitPythonLesen(QDir(prueferordner()).filePath(QStringLiteral("fahrtenbuch.csv")));
+    ASSERT_EQ(fahrten.zeilen.size(), 2);
+    EXPECT_EQ(fahrten.zeilen[1][2], QStringLiteral("01.03.2005 08:00:00"));
+    ASSERT_GE(fortschritt_.size(), 3u);
+    EXPECT_EQ(fortschritt_.front(), 0);
+    EXPECT_EQ(fortschritt_[fortschritt_.size() - 2], 100);
+    EXPECT_EQ(fortschritt_.back(), -1);
+    EXPECT_TRUE(std::is_sorted(fortschritt_.begin(), fortschritt_.end() - 1));
+    EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Information"));
+    EXPECT_TRUE(ScriptedPrompts::get().shown().back().text.startsWith(
+        QStringLiteral("Der Export für die Betriebsprüfung 2005 wurde geschrieben:")));
+}
+
+TEST_F(BetriebspruefungTest, EinOrdnerMitInhaltWirdAbgewiesen)
+{
+    ASSERT_TRUE(QDir().mkpath(prueferordner()));
+    QFile fremd(QDir(prueferordner()).filePath(QStringLiteral("notiz.txt")));
+    ASSERT_TRUE(fremd.open(QIODevice::WriteOnly));
+    fremd.close();
+    oeffnen();
+    jahrUndOrdner(QStringLiteral("2005"));
+
+    fenster.btBetriebspruefung->click();
+
+    EXPECT_EQ(ScriptedPrompts::get().shown().back().title, QStringLiteral("Fehler"));
+    EXPECT_TRUE(ScriptedPrompts::get().texts().last().contains(QStringLiteral("ist nicht leer")));
+    EXPECT_EQ(QDir(prueferordner()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("notiz.txt")});
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Prüfung 2005")});
 }
