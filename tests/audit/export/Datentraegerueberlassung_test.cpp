@@ -5,6 +5,7 @@
 #include "audit/export/Datentraegerueberlassung.h"
 #include "common/VarnoError.h"
 #include "db/SqlStatement.h"
+#include "support/Spaltenwerte.h"
 #include "support/TestDatabase.h"
 
 #include <QDir>
@@ -55,16 +56,6 @@ QString text(const Datensatz& satz, const char* spalte)
 qint64 zahl(const Datensatz& satz, const char* spalte)
 {
     return satz.at(QString::fromLatin1(spalte)).toLongLong();
-}
-
-QStringList spalteAusDb(const QString& sql)
-{
-    SqlStatement s(sql);
-    s.exec();
-    QStringList werte;
-    while (s.next())
-        werte << s.value(0).toString();
-    return werte;
 }
 
 QStringList spalteAusExport(const Tabelle& t, const char* spalte)
@@ -226,7 +217,7 @@ TEST_P(Datentraegerueberlassung, StammdatenProtokollUndRohfahrtenWieGespeichert)
     for (const auto& v : vergleiche) {
         const Tabelle* t = beschreibungsleser::tabelle(tabellen, QString::fromLatin1(v.datei));
         ASSERT_NE(t, nullptr);
-        const QStringList erwartet = spalteAusDb(QString::fromLatin1(v.sql));
+        const QStringList erwartet = spalte(QString::fromLatin1(v.sql));
         EXPECT_FALSE(erwartet.isEmpty()) << v.datei;
         EXPECT_EQ(spalteAusExport(*t, v.spalte), erwartet) << v.datei;
     }

@@ -34,29 +34,25 @@ struct Fahrtenbauer {
     }
 };
 
+// An hour's business trip to Bonn the recorder of vehicle 7 recorded.
+ImportFahrt kartenfahrt(const QDateTime& ab, int kmAb, int kmAn)
+{
+    return {ab,
+            kmAb,
+            ab.addSecs(3600),
+            kmAn,
+            QStringLiteral("7 - ") + Pruefungslogbuch::kartenkennzeichen,
+            true,
+            QStringLiteral("G"),
+            QStringLiteral("Bonn"),
+            QStringLiteral("Kunde"),
+            QString()};
+}
+
 void karteUebernehmen()
 {
-    const QString schluessel = QStringLiteral("7 - ") + Pruefungslogbuch::kartenkennzeichen;
-    const ImportFahrt vorjahr{um(2024, 11, 4, 9),
-                              5000,
-                              um(2024, 11, 4, 10),
-                              5040,
-                              schluessel,
-                              true,
-                              QStringLiteral("G"),
-                              QStringLiteral("Bonn"),
-                              QStringLiteral("Kunde"),
-                              QString()};
-    const ImportFahrt diesjahr{um(2025, 4, 1, 9),
-                               5040,
-                               um(2025, 4, 1, 10),
-                               5100,
-                               schluessel,
-                               true,
-                               QStringLiteral("G"),
-                               QStringLiteral("Bonn"),
-                               QStringLiteral("Kunde"),
-                               QString()};
+    const ImportFahrt vorjahr = kartenfahrt(um(2024, 11, 4, 9), 5000, 5040);
+    const ImportFahrt diesjahr = kartenfahrt(um(2025, 4, 1, 9), 5040, 5100);
     KartenimportStore::uebernehmen(QStringLiteral("4711"), um(2025, 4, 2, 12), {&vorjahr, &diesjahr}, {});
 }
 
