@@ -20,6 +20,13 @@ namespace datentraegerueberlassung {
 
 namespace {
 
+// The folder as a clean absolute path: a trailing slash, as the shell completes it, names the
+// same folder.
+QString zielpfad(const QString& ordner)
+{
+    return QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
+}
+
 QString nativ(const QString& pfad)
 {
     return QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
@@ -93,7 +100,7 @@ void umbenennen(QTemporaryDir& arbeit, const QString& ordner)
 
 std::optional<QString> zielMangel(const QString& ordner)
 {
-    const QFileInfo ziel(ordner);
+    const QFileInfo ziel(zielpfad(ordner));
     if (!ziel.exists() && !ziel.isSymLink())
         return std::nullopt;
     if (!ziel.isDir() || ziel.isSymLink())
@@ -109,13 +116,13 @@ void schreiben(const QString& ordner, const Exportzeitraum& zeitraum, const std:
 {
     if (const auto mangel = zielMangel(ordner))
         throw VarnoError(*mangel);
-    const QFileInfo ziel(ordner);
+    const QFileInfo ziel(zielpfad(ordner));
     QTemporaryDir arbeit(ziel.absolutePath() + QStringLiteral("/.") + ziel.fileName() + QStringLiteral("-XXXXXX"));
     if (!arbeit.isValid())
         throw VarnoError(QStringLiteral("Im Ordner %1 kann nichts angelegt werden: %2")
                              .arg(nativ(ziel.absolutePath()), arbeit.errorString()));
     inhaltSchreiben(QDir(arbeit.path()), zeitraum, fortschritt);
-    umbenennen(arbeit, ordner);
+    umbenennen(arbeit, ziel.filePath());
 }
 
 } // namespace datentraegerueberlassung

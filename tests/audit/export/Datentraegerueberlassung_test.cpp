@@ -311,6 +311,15 @@ TEST(LeeresExportziel, EinLeererOrdnerNimmtDenExportAuf)
     EXPECT_EQ(arbeit.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{QStringLiteral("leer")});
 }
 
+TEST(LeeresExportziel, EinSchraegstrichAmEndeNenntDenselbenOrdner)
+{
+    TestDatabase db;
+    const QDir arbeit(db.directory());
+    datentraegerueberlassung::schreiben(arbeit.filePath(QStringLiteral("neu/")), jahr2025);
+    EXPECT_TRUE(QFileInfo::exists(arbeit.filePath(QStringLiteral("neu/index.xml"))));
+    EXPECT_EQ(arbeit.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{QStringLiteral("neu")});
+}
+
 } // namespace
 
 MIT_BEIDEN_DATENBANKEN(Datentraegerueberlassung);
