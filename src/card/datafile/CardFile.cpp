@@ -50,6 +50,23 @@ bool holdsBlocks(const FileHandle& file, std::uint64_t end, std::uint64_t digest
     return found.value() == digest;
 }
 
+// Opens the file and decodes its record area chunk by chunk until the block that ends the records
+// or the end of the file. `expect` is told first how many records the file can hold at most.
+template <typename Reading, typename Expect>
+void readRecordArea(const std::filesystem::path& path, Reading& reading, Expect expect)
+{
+    FileHandle file(path, FileHandle::Access::Read);
+    const std::size_t expected = expectedRecords(file.size());
+    expect(expected);
+    const std::size_t chunkSize = readChunkSize(expected);
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
+        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
+        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
+            break;
+    }
+}
+
 } // namespace
 
 FileIdentity checkIdentity(const std::filesystem::path& path)
@@ -83,18 +100,16 @@ void writeCardLists(const std::filesystem::path& path, const CardLists& lists)
 
 RecordReading readRecords(const std::filesystem::path& path)
 {
-    FileHandle file(path, FileHandle::Access::Read);
     RecordReading reading;
-    const std::size_t expected = expectedRecords(file.size());
-    reading.records.reserve(expected);
-    const std::size_t chunkSize = readChunkSize(expected);
-    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
-    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
-        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
-        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
-            break;
-    }
+    readRecordArea(path, reading, [&reading](std::size_t expected) { reading.records.reserve(expected); });
     return reading;
+}
+
+ReadBlocks streamRecords(const std::filesystem::path& path, RecordSink& sink)
+{
+    StreamedReading reading(sink);
+    readRecordArea(path, reading, [&sink](std::size_t expected) { sink.expect(expected); });
+    return reading.consumed();
 }
 
 EraseResult eraseRecords(const std::filesystem::path& path, const ReadBlocks& read)
