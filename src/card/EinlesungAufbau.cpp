@@ -65,6 +65,7 @@ void EinlesungAufbau::expect(std::size_t records)
     erwartet_ = records;
     // Room for every trip at once: a full card's list is copied while it grows otherwise, and for
     // a moment held twice. Room the waypoints leave unused is never touched, so it costs no memory.
+    // A file written to while it is read may bring more records: the list then grows.
     einlesung_.fahrten.reserve(records);
 }
 

@@ -12,8 +12,8 @@ class RecordSink {
 public:
     virtual ~RecordSink() = default;
 
-    // Told once before the first record: the most records the file can hold, as room to reserve
-    // and as the whole of a progress display. The records may end sooner.
+    // Told once before the first record: how many records the file holds, as room to reserve and
+    // as the whole of a progress display.
     virtual void expect(std::size_t records) = 0;
     // Each record in file order. The same object comes back refilled with the next record: copy
     // what must stay.
