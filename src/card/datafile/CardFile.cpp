@@ -66,7 +66,7 @@ std::size_t countRecords(const FileHandle& file, std::size_t chunkSize)
 }
 
 // Opens the file and decodes its record area chunk by chunk until the block that ends the records
-// or the end of the file. `expect` is told first how many records the file can hold at most.
+// or the end of the file. `expect` is given the open file and the most records it can hold first.
 template <typename Reading, typename Expect>
 void readRecordArea(const std::filesystem::path& path, Reading& reading, Expect expect)
 {
