@@ -1,6 +1,9 @@
 #include "db/OptionenStore.h"
 
+#include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
+#include "db/Schemaversion6.h"
 #include "db/SqlStatement.h"
 
 namespace {
@@ -61,6 +64,22 @@ void mirelVerbindungSpeichern(const MirelVerbindung& verbindung)
     SqlStatement("UPDATE T_Optionen SET Betriebssystem = ?, Schnittstelle = ?")
         .bind(verbindung.Betriebssystem)
         .bind(verbindung.Schnittstelle)
+        .exec();
+}
+
+Zeitstempelung zeitstempelung()
+{
+    if (Database::dialekt().schemaversion() < schemaversion6::version)
+        return {};
+    const SqlStatement zeile = einzigeZeile("SELECT Zeitstempeldienst, Zeitstempelzertifikat FROM T_Optionen");
+    return {.dienst = zeile.text("Zeitstempeldienst"), .zertifikat = zeile.text("Zeitstempelzertifikat")};
+}
+
+void zeitstempelungSpeichern(const Zeitstempelung& zeitstempelung)
+{
+    SqlStatement("UPDATE T_Optionen SET Zeitstempeldienst = ?, Zeitstempelzertifikat = ?")
+        .bind(zeitstempelung.dienst)
+        .bind(zeitstempelung.zertifikat)
         .exec();
 }
 

@@ -497,7 +497,7 @@ void TF_AuswertungMirel::btExportierenClick()
 
 void TF_AuswertungMirel::btJahresfahrtenbuchClick()
 {
-    export_.jahresfahrtenbuch(filter().fahrzeug, cbFahrzeug->currentText());
+    export_.jahresfahrtenbuch(filter().fahrzeug, cbFahrzeug->currentText(), fortschritt_, this);
 }
 
 void TF_AuswertungMirel::btExportClick()
