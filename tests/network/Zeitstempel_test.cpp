@@ -1,5 +1,3 @@
-#include "Testdienst.h"
-
 #include "audit/Dienstadresse.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefbefehl.h"
@@ -15,6 +13,7 @@
 #include "network/Zeitstempeldienst.h"
 #include "network/Zeitstempelung.h"
 #include "support/TestDatabase.h"
+#include "support/Testdienst.h"
 
 #include <QFile>
 #include <QTcpServer>
@@ -23,10 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-#define DIENST_ERFORDERLICH()                                                                                          \
-    if (testdienst::adresse().isEmpty())                                                                               \
-    GTEST_SKIP() << testdienst::fehlt
 
 QByteArray pruefwert(char fuellung)
 {

@@ -17,3 +17,8 @@ QString ca();
 void einstellen(const QString& pfad = {});
 
 } // namespace testdienst
+
+// Skips a test that needs the service when none runs, as the server tests do without a cluster.
+#define DIENST_ERFORDERLICH()                                                                                          \
+    if (testdienst::adresse().isEmpty())                                                                               \
+    GTEST_SKIP() << testdienst::fehlt

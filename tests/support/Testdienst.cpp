@@ -1,4 +1,4 @@
-#include "Testdienst.h"
+#include "support/Testdienst.h"
 
 #include "db/OptionenStore.h"
 
