@@ -43,21 +43,16 @@ QByteArray anfrageDer(const QByteArray& pruefwert, const ASN1_INTEGER* nonce)
     Abdruck abdruck(TS_MSG_IMPRINT_new());
     const QByteArray wert = zeitstempelpruefung::abdruck(pruefwert);
     Anfrage anfrage(TS_REQ_new());
-    unsigned char* der = nullptr;
-    const int laenge =
+    const bool gebildet =
         TS_MSG_IMPRINT_set_algo(abdruck.get(), sha256.get()) &&
-                TS_MSG_IMPRINT_set_msg(abdruck.get(),
-                                       reinterpret_cast<unsigned char*>(const_cast<char*>(wert.constData())),
-                                       static_cast<int>(wert.size())) &&
-                TS_REQ_set_version(anfrage.get(), 1) && TS_REQ_set_msg_imprint(anfrage.get(), abdruck.get()) &&
-                TS_REQ_set_nonce(anfrage.get(), nonce) && TS_REQ_set_cert_req(anfrage.get(), 1)
-            ? i2d_TS_REQ(anfrage.get(), &der)
-            : -1;
-    if (laenge <= 0)
+        TS_MSG_IMPRINT_set_msg(abdruck.get(), reinterpret_cast<unsigned char*>(const_cast<char*>(wert.constData())),
+                               static_cast<int>(wert.size())) &&
+        TS_REQ_set_version(anfrage.get(), 1) && TS_REQ_set_msg_imprint(anfrage.get(), abdruck.get()) &&
+        TS_REQ_set_nonce(anfrage.get(), nonce) && TS_REQ_set_cert_req(anfrage.get(), 1);
+    const QByteArray der = gebildet ? derBytes(anfrage.get(), i2d_TS_REQ) : QByteArray();
+    if (der.isEmpty())
         throw VarnoError(QStringLiteral("Die Anfrage an den Zeitstempeldienst ließ sich nicht bilden."));
-    QByteArray ergebnis(reinterpret_cast<const char*>(der), laenge);
-    OPENSSL_free(der);
-    return ergebnis;
+    return der;
 }
 
 // The service's own words, when it gave any.
@@ -86,13 +81,10 @@ Antwort antwortLesen(const QByteArray& antwort)
 
 QByteArray tokenDer(PKCS7* token)
 {
-    unsigned char* der = nullptr;
-    const int laenge = i2d_PKCS7(token, &der);
-    if (laenge <= 0)
+    const QByteArray der = derBytes(token, i2d_PKCS7);
+    if (der.isEmpty())
         throw fehler(QStringLiteral("der Zeitstempel der Antwort lässt sich nicht lesen."));
-    QByteArray ergebnis(reinterpret_cast<const char*>(der), laenge);
-    OPENSSL_free(der);
-    return ergebnis;
+    return der;
 }
 
 } // namespace

@@ -77,9 +77,11 @@ Zeitstempelung zeitstempelung()
 
 void zeitstempelungSpeichern(const Zeitstempelung& zeitstempelung)
 {
+    // A null text would be bound as NULL; the columns hold an empty text for "none".
+    const auto text = [](const QString& wert) { return wert.isNull() ? QStringLiteral("") : wert; };
     SqlStatement("UPDATE T_Optionen SET Zeitstempeldienst = ?, Zeitstempelzertifikat = ?")
-        .bind(zeitstempelung.dienst)
-        .bind(zeitstempelung.zertifikat)
+        .bind(text(zeitstempelung.dienst))
+        .bind(text(zeitstempelung.zertifikat))
         .exec();
 }
 

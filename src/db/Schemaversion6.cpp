@@ -23,8 +23,13 @@ const QStringList& definitionen()
 
 void anlegen()
 {
+    SqlStatement leer(QStringLiteral("SELECT * FROM T_Optionen WHERE 1 = 0"));
+    leer.exec();
+    const QStringList vorhanden = leer.spalten();
     for (const QString& sql : statements)
-        SqlStatement::direkt(Database::dialekt().tabelle(sql));
+        // A logbook set back to an older version number by hand may have the column already.
+        if (!vorhanden.contains(sql.section(QLatin1Char(' '), 5, 5), Qt::CaseInsensitive))
+            SqlStatement::direkt(Database::dialekt().tabelle(sql));
 }
 
 } // namespace schemaversion6

@@ -272,7 +272,8 @@ TEST_P(OptionenZeitstempel, GueltigesWirdGespeichertFalschesGemeldet)
         EXPECT_EQ(gespeicherteWahl.zertifikat, zertifikat);
         return;
     }
-    EXPECT_EQ(ScriptedPrompts::get().texts(), QStringList{QString::fromUtf8(fall.meldung).arg(zertifikat)});
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QString::fromUtf8(fall.meldung).replace(QStringLiteral("%1"), zertifikat)});
     EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
     EXPECT_TRUE(dialog.isVisible() || dialog.result() != QDialog::Accepted);
     EXPECT_EQ(gespeicherteWahl.dienst, QString());
