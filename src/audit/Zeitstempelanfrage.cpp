@@ -89,8 +89,8 @@ QByteArray tokenDer(PKCS7* token)
 
 } // namespace
 
-Zeitstempelanfrage::Zeitstempelanfrage(QByteArray pruefwert)
-    : pruefwert_(std::move(pruefwert)), nonce_(zufallsnonce()), der_(anfrageDer(pruefwert_, nonce_.get()))
+Zeitstempelanfrage::Zeitstempelanfrage(const QByteArray& pruefwert)
+    : nonce_(zufallsnonce()), der_(anfrageDer(pruefwert, nonce_.get()))
 {
 }
 

@@ -11,7 +11,7 @@
 // asked for so the token can be checked without it.
 class Zeitstempelanfrage {
 public:
-    explicit Zeitstempelanfrage(QByteArray pruefwert);
+    explicit Zeitstempelanfrage(const QByteArray& pruefwert);
 
     // The request as the service takes it (application/timestamp-query).
     const QByteArray& der() const { return der_; }
@@ -22,7 +22,6 @@ public:
     QByteArray token(const QByteArray& antwort) const;
 
 private:
-    QByteArray pruefwert_;
     OpenSslZeiger<ASN1_INTEGER, ASN1_INTEGER_free> nonce_;
     QByteArray der_;
 };
