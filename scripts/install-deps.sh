@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n qt6-qpa-plugins libgl-dev
   qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3
-  postgresql libpq-dev libssl-dev
+  postgresql libpq-dev libssl-dev openssl ca-certificates
   fonts-dejavu-core poppler-utils python3 libxml2-utils
   librsvg2-bin dpkg-dev file desktop-file-utils appstream
 )

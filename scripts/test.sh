@@ -13,6 +13,9 @@ cmake --build "$build" -j"$(nproc)" || { echo "FEHLER: Der Build ist fehlgeschla
 # The store and window tests run against both engines: SQLite files and a throwaway PostgreSQL cluster.
 source "$root/scripts/pg-testcluster.sh"
 pg_testcluster_start || exit 1
+# The time stamps are requested from a throwaway local time-stamping service with its own CA.
+source "$root/scripts/tsa-testdienst.sh"
+tsa_testdienst_start || exit 1
 
 export QT_QPA_PLATFORM=offscreen
 if ctest --test-dir "$build" --output-on-failure -j"$(nproc)"; then

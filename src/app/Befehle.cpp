@@ -114,11 +114,12 @@ void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
     for (const QString& datei : {aufruf.pdf, aufruf.csv})
         if (!datei.isEmpty())
             exportziel::aufloesen(datei, aufruf.folgen);
-    fahrtenbuchdateien::schreiben(
+    const auto zeitstempel = fahrtenbuchdateien::schreiben(
         {fahrzeug->id, fahrzeug->kennzeichen, aufruf.von, aufruf.bis, aufruf.pdf, aufruf.csv});
     for (const QString& datei : {aufruf.pdf, aufruf.csv})
         if (!datei.isEmpty())
             aus_ << "Geschrieben: " << nativ(datei) << '\n';
+    zeitstempelMelden(zeitstempel, QStringLiteral("varno export"));
 }
 
 void Befehle::betriebspruefung(const befehlszeile::Aufruf& aufruf)
@@ -154,8 +155,21 @@ void Befehle::sichern(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Sicherung %1 ist bereits vorhanden.").arg(nativ(ziel)));
     SicherungStore::sichern(ziel, FileOperations::system());
     aus_ << "Gesichert: " << nativ(ziel) << '\n';
-    for (const QString& fehler : sicherungFesthalten(ziel))
+    const Sicherungsvermerke vermerke = sicherungFesthalten(ziel);
+    for (const QString& fehler : vermerke.fehler)
         fehler_ << "varno sichern: " << einzeilig(fehler) << '\n';
+    zeitstempelMelden(vermerke.zeitstempel, QStringLiteral("varno sichern"));
+}
+
+// The backup or export is done either way: a time stamp that failed is said, not an exit code.
+void Befehle::zeitstempelMelden(const std::optional<zeitstempelung::Ergebnis>& zeitstempel, const QString& aufruf)
+{
+    if (!zeitstempel)
+        return;
+    if (zeitstempel->gespeichert)
+        aus_ << einzeilig(zeitstempel->text) << '\n';
+    else
+        fehler_ << aufruf << ": " << einzeilig(zeitstempel->text) << '\n';
 }
 
 void Befehle::serverBenutzer(const befehlszeile::Aufruf& aufruf)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "network/Zeitstempelung.h"
+
 #include <QStringList>
+
+#include <optional>
 
 class QTextStream;
 class VolumeSerial;
@@ -29,6 +33,7 @@ private:
     void betriebspruefung(const befehlszeile::Aufruf& aufruf);
     void verfahrensdokumentation(const befehlszeile::Aufruf& aufruf);
     void sichern(const befehlszeile::Aufruf& aufruf);
+    void zeitstempelMelden(const std::optional<zeitstempelung::Ergebnis>& zeitstempel, const QString& aufruf);
     void serverBenutzer(const befehlszeile::Aufruf& aufruf);
     int pruefen(const befehlszeile::Aufruf& aufruf);
     int neueDatenbank(const QString& pfad);

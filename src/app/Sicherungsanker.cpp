@@ -4,13 +4,18 @@
 #include "audit/Verankerung.h"
 #include "common/VarnoError.h"
 
-QStringList sicherungFesthalten(const QString& sicherung)
+Sicherungsvermerke sicherungFesthalten(const QString& sicherung, const std::function<void(int)>& fortschritt)
 {
+    pruefkette::Koepfe koepfe;
     try {
-        return verankerung::festhalten(PruefwertvermerkStore::gesicherteKoepfe(sicherung),
-                                       QStringLiteral("Datensicherung"),
-                                       {sicherung + QStringLiteral(".pruefwerte.txt")});
+        koepfe = PruefwertvermerkStore::gesicherteKoepfe(sicherung);
     } catch (const VarnoError& fehler) {
-        return {QStringLiteral("Der Prüfwert der Sicherung wurde nicht festgehalten: ") + fehler.message()};
+        return {{QStringLiteral("Der Prüfwert der Sicherung wurde nicht festgehalten: ") + fehler.message()}, {}};
     }
+    Sicherungsvermerke vermerke;
+    vermerke.fehler = verankerung::festhalten(koepfe, QStringLiteral("Datensicherung"),
+                                              {sicherung + QStringLiteral(".pruefwerte.txt")});
+    vermerke.zeitstempel = zeitstempelung::anfordern(
+        {.koepfe = koepfe, .anlass = QStringLiteral("Datensicherung"), .datei = sicherung, .fortschritt = fortschritt});
+    return vermerke;
 }

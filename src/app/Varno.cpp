@@ -21,6 +21,7 @@
 #include "card/ui/TF_mirel_Verbindung.h"
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
+#include "common_ui/LangeArbeit.h"
 #include "db/Database.h"
 #include "db/Sitzung.h"
 #include "entry/ui/TF_Eingabe.h"
@@ -128,9 +129,19 @@ void Varno::verankerungVerdrahten()
         if (Database::isOpen())
             verankerung::festhalten(*pruefstand_, QStringLiteral("Programmende"));
     });
-    connect(datensicherung_, &TF_Datensicherung::gesichert, this, [](const QString& sicherung) {
-        if (const QStringList fehler = sicherungFesthalten(sicherung); !fehler.isEmpty())
-            prompt::warning(fehler.join(QLatin1Char('\n')));
+    connect(datensicherung_, &TF_Datensicherung::gesichert, this, [this](const QString& sicherung) {
+        Sicherungsvermerke vermerke;
+        {
+            const Fortschritt fortschritt = Fortschritt::von(fortschritt_);
+            const LangeArbeit arbeit(fortschritt, datensicherung_);
+            vermerke = sicherungFesthalten(sicherung, arbeit.melder());
+        }
+        // The backup is written either way; a time stamp that failed is only said.
+        if (vermerke.zeitstempel && !vermerke.zeitstempel->gespeichert)
+            vermerke.fehler << vermerke.zeitstempel->text +
+                                   QStringLiteral(" Die Datensicherung selbst ist geschrieben.");
+        if (!vermerke.fehler.isEmpty())
+            prompt::warning(vermerke.fehler.join(QLatin1Char('\n')));
     });
     connect(datensicherung_, &TF_Datensicherung::zurueckgesichert, this, [this] {
         verankerung::festhalten(*pruefstand_, QStringLiteral("Rücksicherung"), verankerung::Anschluss::Ruecksicherung);

@@ -30,18 +30,23 @@ Befund ergebnis(const Anker& anker)
 
 } // namespace
 
-bool enthalten(const Anker& anker)
+std::optional<QByteArray> pruefwertBei(const std::array<qint64, pruefkette::alleKetten.size()>& anzahl)
 {
-    const Lesestand stand;
     pruefkette::Koepfe koepfe;
     for (pruefkette::Kette kette : pruefkette::alleKetten) {
         const std::size_t i = pruefkette::index(kette);
-        const auto wert = PruefStore::wertNach(kette, anker.anzahl[i]);
+        const auto wert = PruefStore::wertNach(kette, anzahl[i]);
         if (!wert)
-            return false;
-        koepfe[i] = {anker.anzahl[i], *wert};
+            return std::nullopt;
+        koepfe[i] = {anzahl[i], *wert};
     }
-    return pruefkette::gesamtwert(koepfe) == anker.pruefwert;
+    return pruefkette::gesamtwert(koepfe);
+}
+
+bool enthalten(const Anker& anker)
+{
+    const Lesestand stand;
+    return pruefwertBei(anker.anzahl) == anker.pruefwert;
 }
 
 Befund letztenPruefen(const Ankerdatei& datei, const std::optional<QString>& logbuch, bool erwartet)

@@ -9,6 +9,10 @@
 // from a logbook that was never longer; against an anchor they can.
 namespace ankerpruefung {
 
+// The Prüfwert of the logbook's first `anzahl` entries of each chain, from the chains' values as
+// stored; none when a chain has fewer entries. Reads in the caller's snapshot.
+std::optional<QByteArray> pruefwertBei(const std::array<qint64, pruefkette::alleKetten.size()>& anzahl);
+
 // Every chain still has the anchored number of entries, and the Prüfwert of those entries is the
 // anchored one. Reads all chains in one snapshot.
 bool enthalten(const Anker& anker);

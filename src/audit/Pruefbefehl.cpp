@@ -5,6 +5,7 @@
 #include "audit/PruefStore.h"
 #include "audit/Standsuche.h"
 #include "audit/Verankerung.h"
+#include "audit/Zeitstempelpruefung.h"
 #include "common/VarnoError.h"
 #include "common/Zaehlwoerter.h"
 #include "db/Database.h"
@@ -58,6 +59,15 @@ bool ankerVergleichen(const std::optional<QString>& anker, QString& text)
     return befund.stimmt;
 }
 
+// Names every stored time stamp with what its check found; false when one does not hold.
+bool zeitstempelPruefen(QString& text)
+{
+    const zeitstempelpruefung::Gesamtbefund befund = zeitstempelpruefung::allePruefen();
+    for (const QString& zeile : befund.zeilen)
+        text += QLatin1Char('\n') + zeile;
+    return befund.stimmt;
+}
+
 } // namespace
 
 Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gegen, const std::optional<QString>& anker)
@@ -75,7 +85,8 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
         schemaPruefen();
         const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
         QString text = ergebnis.bericht();
-        bool stimmt = ankerVergleichen(anker, text) && ergebnis.unveraendert();
+        const bool ankerStimmt = ankerVergleichen(anker, text);
+        bool stimmt = zeitstempelPruefen(text) && ankerStimmt && ergebnis.unveraendert();
         if (gesucht) {
             const std::optional<qint64> stand = standsuche::finden(*gesucht, ergebnis);
             text +=

@@ -10,7 +10,8 @@
 namespace pruefbefehl {
 
 inline constexpr int unveraendert = 0;
-inline constexpr int veraendert = 1; // a finding, or the state of --gegen is not contained
+inline constexpr int veraendert =
+    1; // a finding, a time stamp that does not hold, or the state of --gegen is not contained
 inline constexpr int fehler = 2;     // the file cannot be checked, or the Prüfwert is malformed
 
 struct Ergebnis {

@@ -2,6 +2,7 @@
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/PruefStore.h"
+#include "audit/Zeitstempelpruefung.h"
 #include "common/GermanFormat.h"
 #include "common/VarnoError.h"
 
@@ -29,6 +30,10 @@ QString Pruefstand::vermerk()
         // A Prüfwert vouches for entries stored since the chains began, not for older ones.
         if (ergebnis.kettenbeginn)
             vermerk += QStringLiteral("\nPrüfkette seit ") + german::date(ergebnis.kettenbeginn->date());
+        // Only a logbook that holds vouches for a time stamp of its state.
+        if (ergebnis.unveraendert())
+            if (const auto zeitstempel = zeitstempelpruefung::allePruefen().letzter)
+                vermerk += QLatin1Char('\n') + zeitstempeleintrag::vermerk(*zeitstempel);
         return vermerk;
     } catch (const VarnoError& fehler) {
         return QStringLiteral("Prüfwert nicht ermittelbar: ") + fehler.message();

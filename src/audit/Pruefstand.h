@@ -14,7 +14,8 @@ public:
     // Takes a result just computed (the start-up check, "Fahrtenbuch prüfen").
     void merken(const Pruefergebnis& ergebnis);
     // For page footers: Pruefergebnis::vermerk() and on a line of its own
-    // "Prüfkette seit <date>", or why there is none.
+    // "Prüfkette seit <date>", or why there is none; then the latest time stamp that holds,
+    // "Zeitstempel vom <time> (Dienst <address>)".
     QString vermerk();
 
 private:

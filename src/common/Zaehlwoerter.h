@@ -12,6 +12,7 @@ inline const Zaehlwort fahrt{QStringLiteral("Fahrt"), QStringLiteral("Fahrten")}
 inline const Zaehlwort fahrtenbucheintrag{QStringLiteral("Fahrtenbucheintrag"), QStringLiteral("Fahrtenbucheinträge")};
 inline const Zaehlwort merkpunkt{QStringLiteral("Merkpunkt"), QStringLiteral("Merkpunkte")};
 inline const Zaehlwort protokolleintrag{QStringLiteral("Protokolleintrag"), QStringLiteral("Protokolleinträge")};
+inline const Zaehlwort sekunde{QStringLiteral("Sekunde"), QStringLiteral("Sekunden")};
 inline const Zaehlwort rohfahrt{QStringLiteral("Rohfahrt"), QStringLiteral("Rohfahrten")};
 
 } // namespace zaehlwort

@@ -43,6 +43,8 @@ QString ereignisText(Ereignis ereignis)
         return QStringLiteral("Stornierung");
     case Ereignis::BenutzerErfasst:
         return QStringLiteral("Prüfkette erweitert");
+    case Ereignis::Zeitstempel:
+        return QStringLiteral("Zeitstempel");
     }
     return {};
 }

@@ -32,7 +32,8 @@ enum class Ereignis {
     Ruecksicherung,
     Korrektur,
     Stornierung,
-    BenutzerErfasst
+    BenutzerErfasst,
+    Zeitstempel // a trusted time stamp over the Prüfwert of a backup or an export
 };
 QString ereignisText(Ereignis ereignis);
 

@@ -1,6 +1,9 @@
 #include "db/OptionenStore.h"
 
+#include "db/Database.h"
 #include "db/DatabaseError.h"
+#include "db/Dialekt.h"
+#include "db/Schemaversion6.h"
 #include "db/SqlStatement.h"
 
 namespace {
@@ -61,6 +64,24 @@ void mirelVerbindungSpeichern(const MirelVerbindung& verbindung)
     SqlStatement("UPDATE T_Optionen SET Betriebssystem = ?, Schnittstelle = ?")
         .bind(verbindung.Betriebssystem)
         .bind(verbindung.Schnittstelle)
+        .exec();
+}
+
+Zeitstempelung zeitstempelung()
+{
+    if (Database::dialekt().schemaversion() < schemaversion6::version)
+        return {};
+    const SqlStatement zeile = einzigeZeile("SELECT Zeitstempeldienst, Zeitstempelzertifikat FROM T_Optionen");
+    return {.dienst = zeile.text("Zeitstempeldienst"), .zertifikat = zeile.text("Zeitstempelzertifikat")};
+}
+
+void zeitstempelungSpeichern(const Zeitstempelung& zeitstempelung)
+{
+    // A null text would be bound as NULL; the columns hold an empty text for "none".
+    const auto text = [](const QString& wert) { return wert.isNull() ? QStringLiteral("") : wert; };
+    SqlStatement("UPDATE T_Optionen SET Zeitstempeldienst = ?, Zeitstempelzertifikat = ?")
+        .bind(text(zeitstempelung.dienst))
+        .bind(text(zeitstempelung.zertifikat))
         .exec();
 }
 

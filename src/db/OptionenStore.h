@@ -30,4 +30,15 @@ struct MirelVerbindung {
 MirelVerbindung mirelVerbindung();
 void mirelVerbindungSpeichern(const MirelVerbindung& verbindung);
 
+// The time-stamping service every user of the logbook asks (none: empty) and a PEM file of the
+// certificates its signatures are checked against (empty: the system's).
+struct Zeitstempelung {
+    QString dienst;
+    QString zertifikat;
+};
+
+// A logbook of an older schema, opened as it is for a check, has no service.
+Zeitstempelung zeitstempelung();
+void zeitstempelungSpeichern(const Zeitstempelung& zeitstempelung);
+
 } // namespace OptionenStore

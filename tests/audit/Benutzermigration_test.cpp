@@ -87,7 +87,7 @@ TEST_P(Benutzermigration, FrueherGedruckterPruefwertBestaetigtDenStandNachDerUms
     Database::close();
 
     Database::open(ort);
-    EXPECT_EQ(Database::dialekt().schemaversion(), 4);
+    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
     const QString benutzer = Database::dialekt().benutzer();
     EXPECT_FALSE(benutzer.isEmpty());
     const QString schritt = letzterProtokolleintrag();

@@ -28,6 +28,8 @@ recommends="$(dpkg-deb -f "$deb" Recommends)"
 grep -q "\blibsecret-tools\b" <<<"$recommends" || fail "Recommends nennt libsecret-tools nicht: $recommends"
 # The chain verifier in share/varno runs on Python's standard library.
 grep -q "\bpython3\b" <<<"$recommends" || fail "Recommends nennt python3 nicht: $recommends"
+# Time stamps are checked against the system's CA certificates unless the options name one.
+grep -q "\bca-certificates\b" <<<"$recommends" || fail "Recommends nennt ca-certificates nicht: $recommends"
 
 for file in usr/bin/varno usr/bin/varno-card usr/share/varno/varno-cf.dat usr/share/varno/logo.gif \
   usr/share/varno/varno-kettenpruefung.py \

@@ -1,6 +1,7 @@
 #include "admin/ui/TF_Optionen.h"
 
 #include "admin/Optionenauswahl.h"
+#include "audit/Dienstadresse.h"
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
 #include "db/Datenbankwahl.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -79,6 +81,7 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     layout->addWidget(cbxLKFZ);
     layout->addLayout(grenzen);
     layout->addWidget(datenbankAbschnitt());
+    layout->addWidget(zeitstempelAbschnitt());
     layout->addLayout(knoepfe);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -128,6 +131,42 @@ QGroupBox* TF_Optionen::datenbankAbschnitt()
     return gbDatenbank;
 }
 
+QGroupBox* TF_Optionen::zeitstempelAbschnitt()
+{
+    gbZeitstempel = new QGroupBox(QStringLiteral("Zeitstempel"), this);
+    gbZeitstempel->setObjectName(QStringLiteral("gbZeitstempel"));
+    eZeitstempeldienst = feld(QStringLiteral("eZeitstempeldienst"), gbZeitstempel);
+    eZeitstempeldienst->setPlaceholderText(QStringLiteral("keiner"));
+    eZeitstempelzertifikat = feld(QStringLiteral("eZeitstempelzertifikat"), gbZeitstempel);
+    eZeitstempelzertifikat->setPlaceholderText(QStringLiteral("die Zertifikate des Systems"));
+    btZertifikat = knopf(QStringLiteral("btZertifikat"), QStringLiteral("Aus&wählen …"), gbZeitstempel);
+    auto* zertifikat = new QHBoxLayout;
+    zertifikat->addWidget(eZeitstempelzertifikat);
+    zertifikat->addWidget(btZertifikat);
+    auto* felder = new QFormLayout(gbZeitstempel);
+    felder->addRow(QStringLiteral("Zeitstempeldienst (URL):"), eZeitstempeldienst);
+    felder->addRow(QStringLiteral("Zertifikat des Dienstes:"), zertifikat);
+    felder->addRow(new QLabel(QStringLiteral("Jede Datensicherung und jedes Jahresfahrtenbuch erhält dann einen "
+                                             "Zeitstempel des Dienstes.\nDie Einstellung gilt für alle Benutzer "
+                                             "dieses Fahrtenbuchs."),
+                              gbZeitstempel));
+    for (QLineEdit* eingabe : {eZeitstempeldienst, eZeitstempelzertifikat})
+        verbinden(eingabe, &QLineEdit::textEdited, this, &TF_Optionen::geaendert);
+    verbinden(btZertifikat, &QPushButton::clicked, this, &TF_Optionen::btZertifikatClick);
+    return gbZeitstempel;
+}
+
+void TF_Optionen::btZertifikatClick()
+{
+    const QString datei = Prompts::instance().openFile(
+        QStringLiteral("Zertifikat des Zeitstempeldienstes"), QFileInfo(eZeitstempelzertifikat->text()).absolutePath(),
+        QStringLiteral("Zertifikate (*.pem *.crt *.cer);;Alle Dateien (*)"));
+    if (datei.isEmpty())
+        return;
+    eZeitstempelzertifikat->setText(datei);
+    geaendert();
+}
+
 void TF_Optionen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -149,6 +188,9 @@ void TF_Optionen::Reload()
         cbTFahrt->setCurrentIndex(*index);
     cbV->setCurrentIndex(optionenauswahl::geschwindigkeitIndex(einstellungen.V));
     datenbankwahlZeigen();
+    const OptionenStore::Zeitstempelung zeitstempelung = OptionenStore::zeitstempelung();
+    eZeitstempeldienst->setText(zeitstempelung.dienst);
+    eZeitstempelzertifikat->setText(zeitstempelung.zertifikat);
     btUebernehmen->setEnabled(false);
 }
 
@@ -186,10 +228,32 @@ bool TF_Optionen::datenbankwahlSpeichern()
     return true;
 }
 
+// A wrong address or a missing certificate file is refused before anything is stored.
+bool TF_Optionen::zeitstempelungPruefen()
+{
+    const QString dienst = eZeitstempeldienst->text().trimmed();
+    const QString zertifikat = eZeitstempelzertifikat->text().trimmed();
+    std::optional<QString> meldung = dienstadresse::fehler(dienst);
+    QLineEdit* feld = eZeitstempeldienst;
+    if (!meldung && !zertifikat.isEmpty() && !QFileInfo(zertifikat).isFile()) {
+        meldung = QStringLiteral("Die Zertifikatsdatei %1 gibt es nicht.").arg(zertifikat);
+        feld = eZeitstempelzertifikat;
+    }
+    if (meldung) {
+        prompt::beep();
+        prompt::error(*meldung);
+        feld->setFocus();
+        return false;
+    }
+    return true;
+}
+
 bool TF_Optionen::Speichern()
 {
-    if (!datenbankwahlSpeichern())
+    if (!zeitstempelungPruefen() || !datenbankwahlSpeichern())
         return false;
+    OptionenStore::zeitstempelungSpeichern(
+        {.dienst = eZeitstempeldienst->text().trimmed(), .zertifikat = eZeitstempelzertifikat->text().trimmed()});
     OptionenStore::speichern({
         .lKFZ = cbxLKFZ->isChecked() ? angekreuzt : nichtAngekreuzt,
         .Muster = cbxMusterKFZ->isChecked() ? angekreuzt : nichtAngekreuzt,

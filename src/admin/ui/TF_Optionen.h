@@ -12,7 +12,9 @@ class QRadioButton;
 // The options: sample vehicle in evaluations, start with the last vehicle, and the limits of one
 // trip (longest duration, highest average speed). Shown modally by the main window; reads the
 // options row on every showing and writes it only on "OK" or "Übernehmen". The section
-// "Datenbank" chooses the logbook of the next start (see Datenbankwahl).
+// "Datenbank" chooses the logbook of the next start (see Datenbankwahl); the section
+// "Zeitstempel" names the time-stamping service of this logbook and the certificate its
+// signatures are checked against.
 class TF_Optionen : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +31,10 @@ public:
     QLineEdit* ePort;
     QLineEdit* eDatenbank;
     QLineEdit* eBenutzer;
+    QGroupBox* gbZeitstempel;
+    QLineEdit* eZeitstempeldienst;
+    QLineEdit* eZeitstempelzertifikat;
+    QPushButton* btZertifikat;
     QPushButton* btOK;
     QPushButton* btAbbrechen;
     QPushButton* btUebernehmen;
@@ -41,6 +47,7 @@ public slots:
     void btOKClick();
     void btUebernehmenClick();
     void btAbbrechenClick();
+    void btZertifikatClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,4 +58,6 @@ private:
     void datenbankwahlZeigen();
     bool datenbankwahlSpeichern();
     void serverfelderFreigeben();
+    QGroupBox* zeitstempelAbschnitt();
+    bool zeitstempelungPruefen();
 };

@@ -3,6 +3,7 @@
 #include "audit/Pruefstand.h"
 #include "audit/Verankerung.h"
 #include "common/CsvSchreiber.h"
+#include "common/VarnoError.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/BerichtStore.h"
 #include "evaluation/Exportname.h"
@@ -81,7 +82,23 @@ void berichtSchreiben(const Auftrag& auftrag, const Fahrtenliste& liste, const F
 
 } // namespace
 
-void schreiben(const Auftrag& auftrag)
+namespace {
+
+// The state the files show; none when the logbook is changed or cannot be checked.
+std::optional<pruefkette::Koepfe> geprueft(Pruefstand& stand)
+{
+    try {
+        const Pruefergebnis& ergebnis = stand.aktuell();
+        if (ergebnis.unveraendert())
+            return ergebnis.koepfe;
+    } catch (const VarnoError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<zeitstempelung::Ergebnis> schreiben(const Auftrag& auftrag, const std::function<void(int)>& fortschritt)
 {
     const Fahrtenliste liste = AuswertungStore().fahrten(filter(auftrag.fahrzeug, auftrag.von, auftrag.bis));
     const Fahrtenzusatz zusatz = BerichtStore().fahrtenzusatz(liste);
@@ -92,6 +109,10 @@ void schreiben(const Auftrag& auftrag)
         CsvSchreiber::inDatei(auftrag.csv, [&](CsvSchreiber& csv) { fahrtenexport::schreiben(csv, liste, zusatz); });
     // The next start and "varno pruefen" name what went wrong with the anchor file.
     verankerung::festhalten(stand, QStringLiteral("Jahresfahrtenbuch"));
+    return zeitstempelung::anfordern({.koepfe = geprueft(stand),
+                                      .anlass = QStringLiteral("Jahresfahrtenbuch"),
+                                      .datei = auftrag.pdf.isEmpty() ? auftrag.csv : auftrag.pdf,
+                                      .fortschritt = fortschritt});
 }
 
 } // namespace fahrtenbuchdateien

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/Fahrtenfilter.h"
+#include "network/Zeitstempelung.h"
 
 #include <QDate>
 #include <QString>
@@ -33,7 +34,11 @@ QString jahrFehler(const QDate& heute);
 // The whole year into the folder, as "Fahrtenbuch_B-XY-1_2025.pdf" and ".csv" side by side.
 Auftrag jahresauftrag(int fahrzeug, const QString& kennzeichen, int jahr, const QString& ordner);
 
-// Throws VarnoError (a file cannot be written) or DatabaseError.
-void schreiben(const Auftrag& auftrag);
+// Writes the files and, when the options name a time-stamping service, asks it for a time stamp
+// over the logbook's state (beside the PDF, or the CSV without one); what came of that is
+// returned, none without a service. `fortschritt` hears the wait for the service. Throws
+// VarnoError (a file cannot be written) or DatabaseError.
+std::optional<zeitstempelung::Ergebnis> schreiben(const Auftrag& auftrag,
+                                                  const std::function<void(int)>& fortschritt = {});
 
 } // namespace fahrtenbuchdateien

@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/LangeArbeit.h"
 #include "common_ui/Sanduhr.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/Exportname.h"
@@ -53,7 +54,8 @@ std::optional<int> Auswertungsexport::jahrErfragen(const QString& titel) const
     return jahr;
 }
 
-void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen)
+void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen,
+                                          const Fortschritt& fortschritt, const QWidget* fenster)
 {
     if (!fahrzeug) {
         prompt::warning(QStringLiteral("Bitte wählen Sie unter „Fahrzeug“ das Fahrzeug, dessen Fahrtenbuch "
@@ -72,18 +74,24 @@ void Auswertungsexport::jahresfahrtenbuch(std::optional<int> fahrzeug, const QSt
         !prompt::confirmDestructive(
             QStringLiteral("Das Jahresfahrtenbuch %1 liegt dort bereits. Wollen Sie es ersetzen?").arg(*jahr)))
         return;
+    std::optional<zeitstempelung::Ergebnis> zeitstempel;
     try {
-        const Sanduhr sanduhr;
-        fahrtenbuchdateien::schreiben(auftrag);
+        const LangeArbeit arbeit(fortschritt, fenster);
+        zeitstempel = fahrtenbuchdateien::schreiben(auftrag, arbeit.melder());
     } catch (const VarnoError& fehler) {
         prompt::error(fehler.message());
         return;
     }
     verzeichnis_ = ordner;
-    prompt::information(
+    QString meldung =
         QStringLiteral("Das Jahresfahrtenbuch %1 für %2 wurde geschrieben:\n%3\n%4")
             .arg(*jahr)
-            .arg(auftrag.kennzeichen, QDir::toNativeSeparators(auftrag.pdf), QDir::toNativeSeparators(auftrag.csv)));
+            .arg(auftrag.kennzeichen, QDir::toNativeSeparators(auftrag.pdf), QDir::toNativeSeparators(auftrag.csv));
+    if (zeitstempel && zeitstempel->gespeichert)
+        meldung += QLatin1Char('\n') + zeitstempel->text;
+    prompt::information(meldung);
+    if (zeitstempel && !zeitstempel->gespeichert)
+        prompt::warning(zeitstempel->text);
 }
 
 void Auswertungsexport::betriebspruefung(std::optional<int> fahrzeug, const QString& kennzeichen,

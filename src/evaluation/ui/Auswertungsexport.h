@@ -6,6 +6,9 @@
 
 #include <QString>
 
+struct Fortschritt;
+class QWidget;
+
 #include <optional>
 
 // The evaluation's files: "Exportieren …" saves the shown view as CSV, "Jahresfahrtenbuch …"
@@ -17,8 +20,10 @@ public:
     // Whether the file was written.
     bool ansicht(const Auswertungsstand& stand, const Fahrtenliste& fahrten, const QString& fahrzeug,
                  const QString& fahrer);
-    // The vehicle chosen in the filter; none asks the user to choose one.
-    void jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen);
+    // The vehicle chosen in the filter; none asks the user to choose one. The progress window
+    // stands over `fenster` while the files are written and a time stamp is awaited.
+    void jahresfahrtenbuch(std::optional<int> fahrzeug, const QString& kennzeichen, const Fortschritt& fortschritt,
+                           const QWidget* fenster);
     // Of that vehicle, or of all vehicles without one; the progress window shows over `fenster`.
     void betriebspruefung(std::optional<int> fahrzeug, const QString& kennzeichen, const Fortschritt& fortschritt,
                           const QWidget* fenster);

@@ -498,7 +498,7 @@ void TF_AuswertungMirel::btExportierenClick()
 
 void TF_AuswertungMirel::btJahresfahrtenbuchClick()
 {
-    export_.jahresfahrtenbuch(filter().fahrzeug, cbFahrzeug->currentText());
+    export_.jahresfahrtenbuch(filter().fahrzeug, cbFahrzeug->currentText(), fortschritt_, this);
 }
 
 // Of the vehicle chosen in the filter, or of all vehicles when none is.

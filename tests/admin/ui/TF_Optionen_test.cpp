@@ -238,3 +238,69 @@ TEST_F(OptionenDatenbank, FalscherPortWirdGemeldetUndNichtsGespeichert)
     EXPECT_EQ(gespeichert("lKFZ"), lKFZ);
     EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
 }
+
+// ---- the time-stamping service of the logbook
+
+struct Zeitstempelfall {
+    const char* name;
+    const char* dienst;
+    bool zertifikatDa;   // an existing file or one that is missing
+    const char* meldung; // "" = stored
+};
+
+class OptionenZeitstempel : public OptionenTest, public ::testing::WithParamInterface<Zeitstempelfall> {};
+
+TEST_P(OptionenZeitstempel, GueltigesWirdGespeichertFalschesGemeldet)
+{
+    const Zeitstempelfall& fall = GetParam();
+    const QString zertifikat = db.directory() + QStringLiteral("/tsa.pem");
+    if (fall.zertifikatDa) {
+        QFile datei(zertifikat);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    }
+    zeigen();
+    dialog.cbxLKFZ->click();
+    dialog.eZeitstempeldienst->setText(QString::fromUtf8(fall.dienst));
+    dialog.eZeitstempelzertifikat->setText(zertifikat);
+    const int lKFZ = gespeichert("lKFZ");
+    dialog.btOK->click();
+
+    const OptionenStore::Zeitstempelung gespeicherteWahl = OptionenStore::zeitstempelung();
+    if (*fall.meldung == '\0') {
+        EXPECT_TRUE(ScriptedPrompts::get().texts().isEmpty());
+        EXPECT_EQ(gespeicherteWahl.dienst, QString::fromUtf8(fall.dienst));
+        EXPECT_EQ(gespeicherteWahl.zertifikat, zertifikat);
+        return;
+    }
+    EXPECT_EQ(ScriptedPrompts::get().texts(),
+              QStringList{QString::fromUtf8(fall.meldung).replace(QStringLiteral("%1"), zertifikat)});
+    EXPECT_EQ(ScriptedPrompts::get().beeps(), 1);
+    EXPECT_TRUE(dialog.isVisible() || dialog.result() != QDialog::Accepted);
+    EXPECT_EQ(gespeicherteWahl.dienst, QString());
+    EXPECT_EQ(gespeichert("lKFZ"), lKFZ);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, OptionenZeitstempel,
+    ::testing::Values(Zeitstempelfall{"Https", "https://freetsa.org/tsr", true, ""},
+                      Zeitstempelfall{"Http", "http://zeitstempel.dfn.de", true, ""},
+                      Zeitstempelfall{"Ftp", "ftp://freetsa.org/tsr", true,
+                                      "Die Adresse des Zeitstempeldienstes „ftp://freetsa.org/tsr“ ist keine http- "
+                                      "oder https-Adresse (zum Beispiel https://freetsa.org/tsr)."},
+                      Zeitstempelfall{"OhneSchema", "freetsa.org", true,
+                                      "Die Adresse des Zeitstempeldienstes „freetsa.org“ ist keine http- oder "
+                                      "https-Adresse (zum Beispiel https://freetsa.org/tsr)."},
+                      Zeitstempelfall{"ZertifikatFehlt", "https://freetsa.org/tsr", false,
+                                      "Die Zertifikatsdatei %1 gibt es nicht."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OptionenTest, ZertifikatWirdAusgewaehlt)
+{
+    zeigen();
+    ScriptedPrompts::get().answerPath(QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
+    dialog.btZertifikat->click();
+    EXPECT_EQ(dialog.eZeitstempelzertifikat->text(), QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
+    EXPECT_TRUE(dialog.btUebernehmen->isEnabled());
+    dialog.btUebernehmen->click();
+    EXPECT_EQ(OptionenStore::zeitstempelung().zertifikat, QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
+}
