@@ -5,7 +5,9 @@
 #include "app/Befehle.h"
 #include "app/THauptform.h"
 #include "audit/Ankerdatei.h"
+#include "audit/ZeitstempelStore.h"
 #include "common/Clock.h"
+#include "db/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
@@ -79,7 +81,8 @@ TEST_P(Pruefunterlagen, VerfahrensdokumentationNenntAbschnitteUndZahlenDesFahrte
           QStringLiteral("Musterfahrzeug: 0 Fahrten"), QStringLiteral("als Rohfahrt (bisher 2)"),
           QStringLiteral("1 Korrekturen, 1 Stornierungen"), QStringLiteral("Fahrten vom 30.12.2024 bis 01.05.2025"),
           QStringLiteral("Stand vom 01.02.2026"), QStringLiteral("[Vom Unternehmen zu ergänzen: Name und Anschrift]"),
-          QStringLiteral("Fahrtenbuch geprüft: unverändert")})
+          QStringLiteral("Fahrtenbuch geprüft: unverändert"),
+          QStringLiteral("(RFC 3161): in den Optionen ist kein Dienst eingestellt.")})
         EXPECT_TRUE(text.contains(zahl)) << zahl.toStdString() << "\n" << text.toStdString();
     // Hand and card vehicles are told apart.
     EXPECT_LT(text.indexOf(QStringLiteral("K-CD 2: 1 Fahrten")),
@@ -101,6 +104,29 @@ TEST_P(Pruefunterlagen, VerfahrensdokumentationNenntAbschnitteUndZahlenDesFahrte
         << text.toStdString();
 }
 
+TEST_P(Pruefunterlagen, VerfahrensdokumentationNenntDenDienstUndDenLetztenZeitstempel)
+{
+    const QString dienst = QStringLiteral("http://127.0.0.1:9/tsr");
+    OptionenStore::zeitstempelungSpeichern({dienst, {}});
+    Zeitstempel zeitstempel;
+    zeitstempel.dienst = dienst;
+    zeitstempel.anlass = QStringLiteral("Datensicherung");
+    zeitstempel.pruefwert = QByteArray(32, '\x01');
+    zeitstempel.token = QByteArrayLiteral("\x30\x00");
+    for (int tag : {3, 17}) {
+        zeitstempel.zeit = QDateTime(QDate(2026, 1, tag), QTime(8, 0), Qt::UTC);
+        ZeitstempelStore::speichern(zeitstempel);
+    }
+    const Lauf lauf = befehl({QStringLiteral("verfahrensdokumentation"), pfad(QStringLiteral("vd.pdf"))});
+    ASSERT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
+
+    const QString text = fliesstext(pfad(QStringLiteral("vd.pdf")));
+    for (const QString& erwartet :
+         {QStringLiteral("eingestellter Dienst: ") + dienst, QStringLiteral("Im Fahrtenbuch stehen 2 Zeitstempel."),
+          QStringLiteral("Zuletzt: ") + zeitstempeleintrag::vermerk(zeitstempel)})
+        EXPECT_TRUE(text.contains(erwartet)) << erwartet.toStdString() << "\n" << text.toStdString();
+}
+
 TEST_P(Pruefunterlagen, ExportFuerDieBetriebspruefungVonDerBefehlszeile)
 {
     const Lauf lauf = befehl({QStringLiteral("export"), QStringLiteral("--betriebspruefung"),
@@ -109,7 +135,7 @@ TEST_P(Pruefunterlagen, ExportFuerDieBetriebspruefungVonDerBefehlszeile)
     ASSERT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
     EXPECT_TRUE(lauf.aus.startsWith(QStringLiteral("Geschrieben: ")));
     for (const char* datei : {"index.xml", "gdpdu-01-09-2004.dtd", "fahrtenbuch.csv", "rohfahrten.csv", "protokoll.csv",
-                              "anker.csv", "fahrzeuge.csv"})
+                              "anker.csv", "zeitstempel.csv", "fahrzeuge.csv"})
         EXPECT_TRUE(QFileInfo::exists(QDir(pfad(QStringLiteral("bp"))).filePath(QString::fromLatin1(datei)))) << datei;
 }
 

@@ -2,6 +2,7 @@
 
 #include "audit/Ankerdatei.h"
 #include "audit/Verankerung.h"
+#include "audit/export/Kettenanzahlspalten.h"
 #include "common/CsvSchreiber.h"
 #include "common/GermanFormat.h"
 
@@ -46,16 +47,17 @@ QString beschreibung()
 
 Exporttabelle ankertabelle()
 {
+    std::vector<Exportspalte> spalten{
+        {QStringLiteral("Zeit"), QStringLiteral("wann der Stand festgehalten wurde"), Art::Zeitpunkt},
+        {QStringLiteral("Anlass"), QStringLiteral("Programmende, Datensicherung, Bericht, Export, Prüfung …")},
+        {QStringLiteral("Pruefwert"), QStringLiteral("der volle Prüfwert des Stands (64 Hexadezimalziffern)")}};
+    for (Exportspalte& anzahl : kettenanzahlspalten())
+        spalten.push_back(std::move(anzahl));
+    spalten.push_back({QStringLiteral("Logbuch"), QStringLiteral("Datei oder Server des Fahrtenbuchs")});
     return {QStringLiteral("anker.csv"),
             QStringLiteral("Prüfwertanker"),
             beschreibung(),
-            {{QStringLiteral("Zeit"), QStringLiteral("wann der Stand festgehalten wurde"), Art::Zeitpunkt},
-             {QStringLiteral("Anlass"), QStringLiteral("Programmende, Datensicherung, Bericht, Export, Prüfung …")},
-             {QStringLiteral("Pruefwert"), QStringLiteral("der volle Prüfwert des Stands (64 Hexadezimalziffern)")},
-             {QStringLiteral("Eintraege_Fahrtenbuch"), QStringLiteral("Glieder der Kette des Fahrtenbuchs"), Art::Zahl},
-             {QStringLiteral("Eintraege_Rohfahrten"), QStringLiteral("Glieder der Kette der Rohfahrten"), Art::Zahl},
-             {QStringLiteral("Eintraege_Protokoll"), QStringLiteral("Glieder der Kette des Protokolls"), Art::Zahl},
-             {QStringLiteral("Logbuch"), QStringLiteral("Datei oder Server des Fahrtenbuchs")}},
+            std::move(spalten),
             0,
             ankerzeilen};
 }

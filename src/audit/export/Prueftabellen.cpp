@@ -3,6 +3,7 @@
 #include "audit/export/Ankertabelle.h"
 #include "audit/export/Fahrtfassungen.h"
 #include "audit/export/UeberlassungStore.h"
+#include "audit/export/Zeitstempeltabelle.h"
 
 namespace {
 
@@ -126,5 +127,6 @@ std::vector<Exporttabelle> prueftabellen()
     tabellen.push_back(rohfahrten());
     tabellen.push_back(protokoll());
     tabellen.push_back(ankertabelle());
+    tabellen.push_back(zeitstempeltabelle());
     return tabellen;
 }

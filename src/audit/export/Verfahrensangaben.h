@@ -2,6 +2,7 @@
 
 #include "audit/Anker.h"
 #include "audit/Pruefergebnis.h"
+#include "audit/Zeitstempel.h"
 
 #include <QDate>
 #include <QString>
@@ -44,4 +45,6 @@ struct Verfahrensangaben {
     std::vector<Anker> anker;       // this logbook's, oldest first
     std::vector<Anker> sicherungen; // the anchors the backups left
     std::vector<Ruecksicherung> ruecksicherungen;
+    QString zeitstempeldienst;            // the service the options name; empty for none
+    std::vector<Zeitstempel> zeitstempel; // the stored ones, oldest first
 };

@@ -3,12 +3,14 @@
 #include "audit/Ankerdatei.h"
 #include "audit/Pruefstand.h"
 #include "audit/Verankerung.h"
+#include "audit/ZeitstempelStore.h"
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "db/Fahrtfassung.h"
 #include "db/Kettenanhang.h"
 #include "db/Lesestand.h"
+#include "db/OptionenStore.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 
@@ -89,6 +91,14 @@ void ankerLesen(Angaben& angaben)
     }
 }
 
+void zeitstempelLesen(Angaben& angaben)
+{
+    angaben.zeitstempeldienst = OptionenStore::zeitstempelung().dienst;
+    for (const ZeitstempelStore::Eintrag& eintrag : ZeitstempelStore::alle())
+        if (eintrag.zeitstempel)
+            angaben.zeitstempel.push_back(*eintrag.zeitstempel);
+}
+
 } // namespace
 
 namespace VerfahrensangabenStore {
@@ -111,6 +121,7 @@ Verfahrensangaben lesen()
     angaben.ruecksicherungen = ruecksicherungen();
     angaben.pruefung = Pruefstand().aktuell();
     ankerLesen(angaben);
+    zeitstempelLesen(angaben);
     return angaben;
 }
 

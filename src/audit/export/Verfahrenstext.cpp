@@ -116,6 +116,21 @@ QString ankerzeile(const Anker& anker)
                  .arg(german::dateTime(anker.zeit.toLocalTime()), anker.anlass, pruefwertText(anker.pruefwert)));
 }
 
+QString zeitstempel(const Verfahrensangaben& a)
+{
+    if (a.zeitstempeldienst.isEmpty() && a.zeitstempel.empty())
+        return absatz(QStringLiteral("Zeitstempel eines Zeitstempeldienstes (RFC 3161): in den Optionen ist kein "
+                                     "Dienst eingestellt."));
+    QString text = absatz(e(QStringLiteral("Zeitstempel eines Zeitstempeldienstes (RFC 3161): Jede Datensicherung und "
+                                           "jedes Jahresfahrtenbuch erhält einen Zeitstempel über seinen Prüfwert, "
+                                           "eingestellter Dienst: %1. Im Fahrtenbuch stehen %2 Zeitstempel.")
+                                .arg(a.zeitstempeldienst.isEmpty() ? QStringLiteral("keiner") : a.zeitstempeldienst,
+                                     QString::number(a.zeitstempel.size()))));
+    if (!a.zeitstempel.empty())
+        text += absatz(e(QStringLiteral("Zuletzt: %1").arg(zeitstempeleintrag::vermerk(a.zeitstempel.back()))));
+    return text;
+}
+
 QString anker(const Verfahrensangaben& a)
 {
     QString text = absatz(e(
@@ -128,8 +143,7 @@ QString anker(const Verfahrensangaben& a)
             .arg(a.ankerdatei, QString::number(a.anker.size()))));
     if (!a.anker.empty())
         text += absatz(QStringLiteral("Zuletzt: ") + ankerzeile(a.anker.back()));
-    return text + absatz(QStringLiteral("Zeitstempel eines Zeitstempeldienstes (RFC 3161): %1")
-                             .arg(zuErgaenzen(QStringLiteral("genutzter Dienst, falls in den Optionen eingestellt"))));
+    return text + zeitstempel(a);
 }
 
 QString sicherungen(const Verfahrensangaben& a)

@@ -1,6 +1,7 @@
 #include "Beschreibungsleser.h"
 #include "Pruefungslogbuch.h"
 #include "audit/Ankerdatei.h"
+#include "audit/ZeitstempelStore.h"
 #include "audit/export/Beschreibungsstandard.h"
 #include "audit/export/Datentraegerueberlassung.h"
 #include "common/VarnoError.h"
@@ -240,6 +241,35 @@ TEST_P(Datentraegerueberlassung, DieAnkerEnthaltenDenStandDesExports)
     EXPECT_EQ(text(letzter, "Anlass"), QStringLiteral("Betriebsprüfung"));
     EXPECT_EQ(text(letzter, "Pruefwert"), QString::fromLatin1(datei.anker.back().pruefwert.toHex().toUpper()));
     EXPECT_EQ(zahl(letzter, "Eintraege_Protokoll"), SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll"));
+}
+
+// The export writes what the protocol holds; whether a token verifies is the check's matter, so a
+// made-up one does here.
+TEST_P(Datentraegerueberlassung, DieZeitstempelMitIhremStandUndToken)
+{
+    Zeitstempel zeitstempel;
+    zeitstempel.zeit = QDateTime(QDate(2026, 1, 5), QTime(9, 30, 15), Qt::UTC);
+    zeitstempel.dienst = QStringLiteral("http://127.0.0.1:9/tsr");
+    zeitstempel.anlass = QStringLiteral("Datensicherung /tmp/a;b \"c\".db");
+    zeitstempel.pruefwert = QByteArray(32, '\x5a');
+    zeitstempel.anzahl = {7, 3, 11};
+    zeitstempel.token = QByteArray::fromHex("3082010a0201ff00ee");
+    ZeitstempelStore::speichern(zeitstempel);
+
+    datentraegerueberlassung::schreiben(ordner(), jahr2025);
+    const auto tabellen = beschreibungsleser::lesen(ordner());
+    const Tabelle* tabelle = beschreibungsleser::tabelle(tabellen, QStringLiteral("zeitstempel.csv"));
+    ASSERT_NE(tabelle, nullptr);
+    ASSERT_EQ(tabelle->datensaetze.size(), 1U);
+    const Datensatz& satz = tabelle->datensaetze.front();
+    EXPECT_EQ(zahl(satz, "ID"), ZeitstempelStore::alle().front().id);
+    EXPECT_EQ(satz.at(QStringLiteral("Zeit")).toDateTime(), zeitstempel.zeit.toLocalTime());
+    EXPECT_EQ(text(satz, "Dienst"), zeitstempel.dienst);
+    EXPECT_EQ(text(satz, "Anlass"), zeitstempel.anlass);
+    EXPECT_EQ(text(satz, "Pruefwert"), QStringLiteral("5A").repeated(32));
+    EXPECT_EQ(zahl(satz, "Eintraege_Fahrtenbuch"), 7);
+    EXPECT_EQ(zahl(satz, "Eintraege_Protokoll"), 11);
+    EXPECT_EQ(QByteArray::fromBase64(text(satz, "Token").toLatin1()), zeitstempel.token);
 }
 
 // What the folder must not be; nothing is written then, not even beside it.
