@@ -247,7 +247,7 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
     durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
-    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
+    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu, transaktion), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
     transaktion.commit();
@@ -278,7 +278,7 @@ qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QStr
     durchsetzen(korrektur::umgesetzteFahrt(alt, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
                 folgefahrtMitkorrigieren);
     ersetzendeZeile(transaktion, alt, stornozeile(fahrtId), grund);
-    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu, transaktion));
     transaktion.protokollieren(Ereignis::Stornierung,
                                korrektur::umsetzungstext(alt, *fassung(static_cast<int>(id)), grund));
     if (gefunden.folgefahrt)
@@ -299,7 +299,7 @@ qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkor
     const nachbarpruefung::Befund gefunden = einordnung(neu);
     durchsetzen(korrektur::nachgetrageneFahrt(neu.abDat, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
                 folgefahrtMitkorrigieren);
-    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu, transaktion));
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, korrektur::nachtragsgrund(neu.abDat));
     transaktion.commit();

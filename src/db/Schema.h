@@ -8,7 +8,7 @@ class Dialekt;
 namespace Schema {
 
 // The schema version this program writes; where it is kept is the dialect's business.
-inline constexpr int currentVersion = 4;
+inline constexpr int currentVersion = 5;
 
 // Creates every table and the delivered rows in the open database, which must be empty, in the
 // schema `version` (currentVersion unless a test wants an older logbook). Throws DatabaseError.

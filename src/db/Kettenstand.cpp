@@ -1,0 +1,36 @@
+#include "db/Kettenstand.h"
+
+#include "db/Kettenanhang.h"
+
+#include <QStringList>
+
+namespace kettenstand {
+
+pruefkette::Koepfe vermerkt()
+{
+    pruefkette::Koepfe koepfe;
+    const auto notiert = vermerkteKoepfe();
+    for (std::size_t i = 0; i < koepfe.size(); ++i)
+        koepfe[i] = notiert[i].value_or(pruefkette::Kopf{});
+    return koepfe;
+}
+
+QString text(const pruefkette::Koepfe& koepfe)
+{
+    QStringList koepfeText;
+    qint64 eintraege = 0;
+    for (pruefkette::Kette kette : pruefkette::alleKetten) {
+        const pruefkette::Kopf& kopf = koepfe[pruefkette::index(kette)];
+        koepfeText << QStringLiteral("%1 %2 Einträge, letzter Wert %3")
+                          .arg(pruefkette::tabelle(kette))
+                          .arg(kopf.anzahl)
+                          .arg(QString::fromLatin1(kopf.wert.toHex()).toUpper());
+        eintraege += kopf.anzahl;
+    }
+    return QStringLiteral("Prüfwert %1 (%2 Einträge; %3)")
+        .arg(pruefkette::vollanzeige(pruefkette::gesamtwert(koepfe)))
+        .arg(eintraege)
+        .arg(koepfeText.join(QStringLiteral("; ")));
+}
+
+} // namespace kettenstand
