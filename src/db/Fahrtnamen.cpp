@@ -99,7 +99,22 @@ QString ausdruck(Feld feld, const QString& alias)
 
 QString platzhalter(Feld feld, qint64 id)
 {
-    return QStringLiteral("(fehlt: %1 %2)").arg(QLatin1String(quelle(feld).wort)).arg(id);
+    return QStringLiteral("(fehlt: %1)").arg(stammeintrag(feld, id));
+}
+
+QString tabelle(Feld feld)
+{
+    return QLatin1String(quelle(feld).tabelle);
+}
+
+QString verweisspalte(Feld feld)
+{
+    return QLatin1String(quelle(feld).verweis);
+}
+
+QString stammeintrag(Feld feld, qint64 id)
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(quelle(feld).wort)).arg(id);
 }
 
 } // namespace fahrtnamen

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <array>
+
 struct Fahrtenbucheintrag;
 
 // The names a logbook row prints, kept in the row when it is stored (see Pruefkette.h), and how a
@@ -29,5 +31,14 @@ QString ausdruck(Feld feld, const QString& alias);
 
 // "(fehlt: Zweck 3)": a row names a master row that is gone.
 QString platzhalter(Feld feld, qint64 id);
+
+// The master rows a logbook row names, one field per reference (the kind of trip once).
+inline constexpr std::array<Feld, 7> verweisfelder = {Feld::Start, Feld::Ziel,      Feld::ArtName,    Feld::Zweck,
+                                                      Feld::Kategorie, Feld::Fahrer, Feld::Kennzeichen};
+// The master table ("T_ZWECK"), the logbook row's column that names its row ("Zweck"), and one of
+// its rows in words ("Zweck 3").
+QString tabelle(Feld feld);
+QString verweisspalte(Feld feld);
+QString stammeintrag(Feld feld, qint64 id);
 
 } // namespace fahrtnamen
