@@ -13,20 +13,22 @@ void Stammverweispruefung::pruefen(const Kettenpruefer::Zeile& zeile)
             letzterGefunden_[i] = id;
             continue;
         }
-        Fehlend& fehlend = fehlend_[{i, id}];
-        if (fehlend.zeilen++ == 0)
+        auto& [feld, fehlend] = fehlend_[{fahrtnamen::tabelle(fahrtnamen::verweisfelder[i]), id}];
+        if (fehlend.zeilen++ == 0) {
+            feld = i;
             fehlend.ersteZeile = zeile.id;
+        }
     }
 }
 
 std::vector<Pruefbefund> Stammverweispruefung::befunde() const
 {
     std::vector<Pruefbefund> befunde;
-    for (const auto& [wo, fehlend] : fehlend_) {
-        const fahrtnamen::Feld feld = fahrtnamen::verweisfelder[wo.first];
+    for (const auto& [wo, eintrag] : fehlend_) {
+        const auto& [index, fehlend] = eintrag;
+        const fahrtnamen::Feld feld = fahrtnamen::verweisfelder[index];
         Pruefbefund befund{pruefkette::Kette::Fahrtenbuch, Pruefbefund::Art::StammFehlt, fehlend.ersteZeile, {}};
-        befund.stammeintrag = QStringLiteral("%1 (%2), dort nicht mehr vorhanden (gelöscht); Einträge mit diesem "
-                                             "Verweis: %3")
+        befund.stammeintrag = QStringLiteral("%1 (%2), dort nicht mehr vorhanden (gelöscht); Verweise darauf: %3")
                                   .arg(fahrtnamen::stammeintrag(feld, wo.second), fahrtnamen::tabelle(feld))
                                   .arg(fehlend.zeilen);
         befunde.push_back(std::move(befund));

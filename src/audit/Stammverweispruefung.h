@@ -4,6 +4,7 @@
 #include "db/Fahrtnamen.h"
 
 #include <QSet>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -30,5 +31,6 @@ private:
 
     Ids vorhanden_;
     std::array<qint64, fahrtnamen::verweisfelder.size()> letzterGefunden_{}; // consecutive rows repeat
-    std::map<std::pair<std::size_t, qint64>, Fehlend> fehlend_; // by field and ID
+    // By master table and ID (places from and to share one table), with the field that named it first.
+    std::map<std::pair<QString, qint64>, std::pair<std::size_t, Fehlend>> fehlend_;
 };

@@ -24,6 +24,7 @@ protected:
         const int essen = build::ort(QStringLiteral("Essen"));
         const int bonn = build::ort(QStringLiteral("Bonn"));
         const int meier = build::fahrer(QStringLiteral("Meier"));
+        const int standard = build::kategorie(QStringLiteral("Standard"));
         int km = 1000;
         for (const QDateTime& ab :
              {QDateTime(QDate(2006, 3, 1), QTime(8, 0)), QDateTime(QDate(2006, 3, 2), QTime(9, 15)),
@@ -35,7 +36,7 @@ protected:
                           .kmAn = km + 50,
                           .start = essen,
                           .ziel = bonn,
-                          .kategorie = 1,
+                          .kategorie = standard,
                           .fahrer = meier,
                           .bemerkung = QStringLiteral("Kunde")});
             km += 50;

@@ -116,9 +116,7 @@ int maerzfahrt(int kfz, int tag)
                   .ab = ab,
                   .an = ab.addSecs(3600),
                   .kmAb = 1000 + 50 * tag,
-                  .kmAn = 1050 + 50 * tag,
-                  .start = 1,
-                  .ziel = 1});
+                  .kmAn = 1050 + 50 * tag});
 }
 
 int rohfahrt(const Rohfahrt& r)
