@@ -1,4 +1,5 @@
 #include "audit/Fahrtenbuchpruefung.h"
+#include "audit/KorrekturStore.h"
 #include "common/Clock.h"
 #include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
@@ -124,6 +125,11 @@ TEST_P(Stammdatenangriff, FahrtDruecktIhreNamenUndDiePruefungNenntFehlendeStammd
     EXPECT_EQ(liste.zelle(2, angriff.spalte), QString::fromUtf8(angriff.altGedruckt));
     EXPECT_EQ(liste.kilometerJeArt(), summen);
     EXPECT_EQ(liste.kilometer(), 300);
+    const auto details = KorrekturStore::fassung(liste.fahrt(0).id);
+    ASSERT_TRUE(details);
+    EXPECT_EQ(QStringList({details->fahrzeug, details->von, details->zweck, details->fahrer, details->art}),
+              QStringList({QStringLiteral("B-XY 1, Golf"), QStringLiteral("Essen"), QStringLiteral("Urlaub"),
+                           QStringLiteral("Meier"), QStringLiteral("privat")}));
     const QString datei = csv(liste);
     EXPECT_EQ(datei.count(QLatin1Char('\n')), 4) << datei.toStdString();
     EXPECT_TRUE(datei.contains(QString::fromUtf8(angriff.gedruckt))) << datei.toStdString();
