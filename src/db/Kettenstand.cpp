@@ -1,6 +1,8 @@
 #include "db/Kettenstand.h"
 
+#include "common/Clock.h"
 #include "db/Kettenanhang.h"
+#include "db/Spaltenzugabe.h"
 
 #include <QStringList>
 
@@ -31,6 +33,17 @@ QString text(const pruefkette::Koepfe& koepfe)
         .arg(pruefkette::vollanzeige(pruefkette::gesamtwert(koepfe)))
         .arg(eintraege)
         .arg(koepfeText.join(QStringLiteral("; ")));
+}
+
+void erweitern(const QStringList& spalten, bool mitKette, const QString& was)
+{
+    spaltenHinzufuegen(spalten);
+    if (!mitKette)
+        return;
+    Kettenanhang kette(Clock::now());
+    kette.protokollieren(Ereignis::KetteErweitert,
+                         QStringLiteral("%1 Stand davor laut den Vermerken der Prüfkette: %2.").arg(was, text(vermerkt())));
+    kette.kopfSchreiben();
 }
 
 } // namespace kettenstand

@@ -1,9 +1,6 @@
 #include "db/Schemaversion4.h"
 
-#include "common/Clock.h"
-#include "db/Kettenanhang.h"
 #include "db/Kettenstand.h"
-#include "db/Spaltenzugabe.h"
 
 namespace {
 
@@ -25,15 +22,8 @@ const QStringList& definitionen()
 
 void anlegen(bool mitKette)
 {
-    spaltenHinzufuegen(statements);
-    if (!mitKette)
-        return;
-    Kettenanhang kette(Clock::now());
-    kette.protokollieren(Ereignis::KetteErweitert,
-                         QStringLiteral("Von nun an nennt jeder Eintrag, wer ihn gespeichert hat. Stand davor laut den "
-                                        "Vermerken der Prüfkette: %1.")
-                             .arg(kettenstand::text(kettenstand::vermerkt())));
-    kette.kopfSchreiben();
+    kettenstand::erweitern(statements, mitKette,
+                           QStringLiteral("Von nun an nennt jeder Eintrag, wer ihn gespeichert hat."));
 }
 
 } // namespace schemaversion4

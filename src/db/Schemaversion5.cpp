@@ -1,9 +1,6 @@
 #include "db/Schemaversion5.h"
 
-#include "common/Clock.h"
-#include "db/Kettenanhang.h"
 #include "db/Kettenstand.h"
-#include "db/Spaltenzugabe.h"
 #include "db/SqlStatement.h"
 
 namespace {
@@ -60,16 +57,10 @@ const QStringList& definitionen()
 
 void anlegen(bool mitKette)
 {
-    spaltenHinzufuegen(statements);
-    if (!mitKette)
-        return;
-    Kettenanhang kette(Clock::now());
-    kette.protokollieren(Ereignis::KetteErweitert,
-                         QStringLiteral("Von nun an behält jede Fahrt die Namen, die sie druckt. Fahrten davor drucken "
-                                        "die Namen der Stammdaten, die in diesem Moment lauten: %1. Stand davor laut "
-                                        "den Vermerken der Prüfkette: %2.")
-                             .arg(stammnamen(), kettenstand::text(kettenstand::vermerkt())));
-    kette.kopfSchreiben();
+    kettenstand::erweitern(statements, mitKette,
+                           QStringLiteral("Von nun an behält jede Fahrt die Namen, die sie druckt. Fahrten davor drucken "
+                                          "die Namen der Stammdaten, die in diesem Moment lauten: %1.")
+                               .arg(stammnamen()));
 }
 
 } // namespace schemaversion5
