@@ -103,7 +103,10 @@ TEST_P(Kettenerweiterung, FrueherGedruckterPruefwertBestaetigtDenStandNachDerUms
     ASSERT_TRUE(vorher.unveraendert()) << vorher.bericht().toStdString();
     const QString gedruckt = vorher.pruefwert();
     const QString frueherGedruckt = QString::fromLatin1(pruefkette::gesamtwert(vorher.koepfe).toHex().left(16));
-    const int mitBenutzerVorher = SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Benutzer IS NOT NULL");
+    const int mitBenutzerVorher =
+        schritt().form == pruefkette::Form::OhneBenutzer
+            ? 0
+            : SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Benutzer IS NOT NULL");
     Database::close();
 
     Database::open(ort);
