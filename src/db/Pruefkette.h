@@ -111,7 +111,7 @@ QString tabelle(Kette kette);
 const std::vector<Spalte>& spalten(Kette kette);
 // The columns as a list for a SELECT ("ID, KFZ, ..."), in the order of spalten(); in a table
 // without the users' column NULL stands in its place.
-QString spaltenliste(Kette kette, Form form = Form::MitBenutzer);
+QString spaltenliste(Kette kette, Form form = Form::MitNamen);
 // The names of the columns the table has in that form, for an INSERT.
 QStringList spaltennamen(Kette kette, Form form);
 // The value before the first row.
