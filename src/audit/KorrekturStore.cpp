@@ -22,16 +22,17 @@ QString fassungAbfrage()
 {
     using fahrtnamen::Feld;
     const std::array<std::tuple<Feld, const char*, const char*>, 7> felder = {{{Feld::Kennzeichen, "k", "KZuFzg"},
-                                                                              {Feld::Start, "s", "Von"},
-                                                                              {Feld::Ziel, "d", "Nach"},
-                                                                              {Feld::Zweck, "z", "Zweck"},
-                                                                              {Feld::Kategorie, "c", "Kategorie"},
-                                                                              {Feld::Fahrer, "f", "Fahrer"},
-                                                                              {Feld::ArtName, "a", "Art"}}};
+                                                                               {Feld::Start, "s", "Von"},
+                                                                               {Feld::Ziel, "d", "Nach"},
+                                                                               {Feld::Zweck, "z", "Zweck"},
+                                                                               {Feld::Kategorie, "c", "Kategorie"},
+                                                                               {Feld::Fahrer, "f", "Fahrer"},
+                                                                               {Feld::ArtName, "a", "Art"}}};
     QString namen;
     QString verbindungen;
     for (const auto& [feld, alias, name] : felder) {
-        namen += QStringLiteral(", %1 AS %2").arg(fahrtnamen::ausdruck(feld, QLatin1String(alias)), QLatin1String(name));
+        namen +=
+            QStringLiteral(", %1 AS %2").arg(fahrtnamen::ausdruck(feld, QLatin1String(alias)), QLatin1String(name));
         verbindungen += fahrtnamen::verbindung(feld, QLatin1String(alias));
     }
     return QStringLiteral("SELECT m.ID, m.KFZ, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Bemerkung, m.Erfasst, m.Grund, "
@@ -265,7 +266,8 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
     durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
-    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu, transaktion), grund, Ereignis::Korrektur);
+    const qlonglong id =
+        ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu, transaktion), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
     transaktion.commit();

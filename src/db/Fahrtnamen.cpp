@@ -10,11 +10,11 @@ namespace fahrtnamen {
 namespace {
 
 struct Quelle {
-    const char* tabelle;    // the master table
-    const char* name;       // its column with the name
-    const char* verweis;    // the logbook row's column that names the master row
+    const char* tabelle;     // the master table
+    const char* name;        // its column with the name
+    const char* verweis;     // the logbook row's column that names the master row
     const char* gespeichert; // the logbook row's column that keeps the name
-    const char* wort;       // the master row in words, for the placeholder
+    const char* wort;        // the master row in words, for the placeholder
 };
 
 // In the order of Feld and of the name columns.
@@ -60,8 +60,8 @@ QString lesenAnweisung()
 {
     QStringList teile;
     for (const Quelle& q : quellen)
-        teile << QStringLiteral("(SELECT %1 FROM %2 WHERE ID = ?)")
-                     .arg(QLatin1String(q.name), QLatin1String(q.tabelle));
+        teile
+            << QStringLiteral("(SELECT %1 FROM %2 WHERE ID = ?)").arg(QLatin1String(q.name), QLatin1String(q.tabelle));
     return QStringLiteral("SELECT ") + teile.join(QStringLiteral(", "));
 }
 

@@ -33,7 +33,7 @@ QString ausdruck(Feld feld, const QString& alias);
 QString platzhalter(Feld feld, qint64 id);
 
 // The master rows a logbook row names, one field per reference (the kind of trip once).
-inline constexpr std::array<Feld, 7> verweisfelder = {Feld::Start, Feld::Ziel,      Feld::ArtName,    Feld::Zweck,
+inline constexpr std::array<Feld, 7> verweisfelder = {Feld::Start,     Feld::Ziel,   Feld::ArtName,    Feld::Zweck,
                                                       Feld::Kategorie, Feld::Fahrer, Feld::Kennzeichen};
 // The master table ("T_ZWECK"), the logbook row's column that names its row ("Zweck"), and one of
 // its rows in words ("Zweck 3").

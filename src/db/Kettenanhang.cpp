@@ -1,11 +1,11 @@
 #include "db/Kettenanhang.h"
 
 #include "common/Clock.h"
-#include "db/Rohabfrage.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "db/Fahrtnamen.h"
 #include "db/Kettenzeilen.h"
+#include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
 
 #include <limits>
@@ -172,7 +172,8 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte, const QVarian
 qlonglong Kettenanhang::anhaengen(const Fahrtenbucheintrag& e)
 {
     // Every writer of trips comes through here, so every row keeps the names it prints.
-    const QVariantList namen = form_ >= pruefkette::Form::MitNamen ? fahrtnamen::lesen(e) : QVariantList(fahrtnamen::anzahl);
+    const QVariantList namen =
+        form_ >= pruefkette::Form::MitNamen ? fahrtnamen::lesen(e) : QVariantList(fahrtnamen::anzahl);
     return einfuegen(Kette::Fahrtenbuch,
                      {e.kfz, e.abDat, e.anDat, e.kmAb, e.kmAn, e.start, e.ziel, e.art, e.zweck, e.kategorie, e.fahrer,
                       e.bemerkung, erfasst_, e.ersetztId, e.grund, e.storniert ? 1 : 0},

@@ -41,8 +41,9 @@ void erweitern(const QStringList& spalten, bool mitKette, const QString& was)
     if (!mitKette)
         return;
     Kettenanhang kette(Clock::now());
-    kette.protokollieren(Ereignis::KetteErweitert,
-                         QStringLiteral("%1 Stand davor laut den Vermerken der Prüfkette: %2.").arg(was, text(vermerkt())));
+    kette.protokollieren(
+        Ereignis::KetteErweitert,
+        QStringLiteral("%1 Stand davor laut den Vermerken der Prüfkette: %2.").arg(was, text(vermerkt())));
     kette.kopfSchreiben();
 }
 

@@ -11,19 +11,34 @@ namespace pruefkette {
 
 namespace {
 
-const std::vector<Spalte> fahrtenbuchSpalten = {
-    {"ID", Art::Zahl},        {"KFZ", Art::Zahl},       {"AbDat", Art::Text},
-    {"AnDat", Art::Text},     {"km_ab", Art::Zahl},     {"km_an", Art::Zahl},
-    {"Start", Art::Zahl},     {"Ziel", Art::Zahl},      {"Art", Art::Zahl},
-    {"Zweck", Art::Zahl},     {"Kategorie", Art::Zahl}, {"Fahrer", Art::Zahl},
-    {"Bemerkung", Art::Text}, {"Erfasst", Art::Text},   {"ErsetztID", Art::Zahl},
-    {"Grund", Art::Text},     {"Storniert", Art::Zahl}, {"Benutzer", Art::Text, Form::MitBenutzer},
-    // The names the row prints, as they were when it was stored.
-    {"StartName", Art::Text, Form::MitNamen},     {"ZielName", Art::Text, Form::MitNamen},
-    {"ArtName", Art::Text, Form::MitNamen},       {"ArtKurz", Art::Text, Form::MitNamen},
-    {"ZweckName", Art::Text, Form::MitNamen},     {"KategorieName", Art::Text, Form::MitNamen},
-    {"FahrerName", Art::Text, Form::MitNamen},    {"Kennzeichen", Art::Text, Form::MitNamen},
-    {"Laufnr", Art::Zahl}};
+const std::vector<Spalte> fahrtenbuchSpalten = {{"ID", Art::Zahl},
+                                                {"KFZ", Art::Zahl},
+                                                {"AbDat", Art::Text},
+                                                {"AnDat", Art::Text},
+                                                {"km_ab", Art::Zahl},
+                                                {"km_an", Art::Zahl},
+                                                {"Start", Art::Zahl},
+                                                {"Ziel", Art::Zahl},
+                                                {"Art", Art::Zahl},
+                                                {"Zweck", Art::Zahl},
+                                                {"Kategorie", Art::Zahl},
+                                                {"Fahrer", Art::Zahl},
+                                                {"Bemerkung", Art::Text},
+                                                {"Erfasst", Art::Text},
+                                                {"ErsetztID", Art::Zahl},
+                                                {"Grund", Art::Text},
+                                                {"Storniert", Art::Zahl},
+                                                {"Benutzer", Art::Text, Form::MitBenutzer},
+                                                // The names the row prints, as they were when it was stored.
+                                                {"StartName", Art::Text, Form::MitNamen},
+                                                {"ZielName", Art::Text, Form::MitNamen},
+                                                {"ArtName", Art::Text, Form::MitNamen},
+                                                {"ArtKurz", Art::Text, Form::MitNamen},
+                                                {"ZweckName", Art::Text, Form::MitNamen},
+                                                {"KategorieName", Art::Text, Form::MitNamen},
+                                                {"FahrerName", Art::Text, Form::MitNamen},
+                                                {"Kennzeichen", Art::Text, Form::MitNamen},
+                                                {"Laufnr", Art::Zahl}};
 
 // Everything the recorder delivered; the processed mark (bearbeitet) changes by design.
 const std::vector<Spalte> rohfahrtSpalten = {
@@ -34,9 +49,12 @@ const std::vector<Spalte> rohfahrtSpalten = {
     {"Kat", Art::Text},       {"Erfasst", Art::Text}, {"Benutzer", Art::Text, Form::MitBenutzer},
     {"Laufnr", Art::Zahl}};
 
-const std::vector<Spalte> protokollSpalten = {
-    {"ID", Art::Zahl},           {"Zeit", Art::Text},           {"Ereignis", Art::Text},
-    {"Beschreibung", Art::Text}, {"Benutzer", Art::Text, Form::MitBenutzer}, {"Laufnr", Art::Zahl}};
+const std::vector<Spalte> protokollSpalten = {{"ID", Art::Zahl},
+                                              {"Zeit", Art::Text},
+                                              {"Ereignis", Art::Text},
+                                              {"Beschreibung", Art::Text},
+                                              {"Benutzer", Art::Text, Form::MitBenutzer},
+                                              {"Laufnr", Art::Zahl}};
 
 bool leer(const QVariant& wert)
 {

@@ -57,10 +57,11 @@ const QStringList& definitionen()
 
 void anlegen(bool mitKette)
 {
-    kettenstand::erweitern(statements, mitKette,
-                           QStringLiteral("Von nun an behält jede Fahrt die Namen, die sie druckt. Fahrten davor drucken "
-                                          "die Namen der Stammdaten, die in diesem Moment lauten: %1.")
-                               .arg(stammnamen()));
+    kettenstand::erweitern(
+        statements, mitKette,
+        QStringLiteral("Von nun an behält jede Fahrt die Namen, die sie druckt. Fahrten davor drucken "
+                       "die Namen der Stammdaten, die in diesem Moment lauten: %1.")
+            .arg(stammnamen()));
 }
 
 } // namespace schemaversion5

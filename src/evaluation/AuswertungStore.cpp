@@ -322,12 +322,14 @@ AuswertungStore::Abfrage AuswertungStore::fahrzeugAbfrage(const Fahrtenfilter& f
 {
     const Bedingungen b = bedingungen(filter);
     const QString kennzeichen = fahrtnamen::ausdruck(Feld::Kennzeichen, QStringLiteral("k"));
-    const QString kmDerArt = QStringLiteral(", SUM(CASE WHEN substr(%1, 1, 1) = '%2' THEN m.km_an - m.km_ab ELSE 0 END)");
+    const QString kmDerArt =
+        QStringLiteral(", SUM(CASE WHEN substr(%1, 1, 1) = '%2' THEN m.km_an - m.km_ab ELSE 0 END)");
     QString sql = QStringLiteral("SELECT %1, COUNT(*)").arg(kennzeichen);
     for (const char kuerzel : {'U', 'P', 'A', 'G'})
         sql += kmDerArt.arg(fahrtnamen::ausdruck(Feld::ArtKurz, QStringLiteral("a")), QString(QLatin1Char(kuerzel)));
     return {sql + gefilterteFahrten() + b.sql +
-                QStringLiteral(" GROUP BY m.KFZ, %1 ORDER BY %2, m.KFZ").arg(kennzeichen, namensordnung::spalte(QStringLiteral("(%1)").arg(kennzeichen))),
+                QStringLiteral(" GROUP BY m.KFZ, %1 ORDER BY %2, m.KFZ")
+                    .arg(kennzeichen, namensordnung::spalte(QStringLiteral("(%1)").arg(kennzeichen))),
             b.werte};
 }
 

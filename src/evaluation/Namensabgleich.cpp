@@ -60,9 +60,9 @@ int Namensabgleich::neu(int verweis, const Rohabfrage& abfrage, int ersteSpalte)
 }
 
 Fahrtnamenabgleich::Fahrtnamenabgleich(Stammnamen& n)
-    : orte_({&n.orte}, Feld::Start), art_({&n.artNamen, &n.artKuerzel}, Feld::ArtName), zwecke_({&n.zwecke}, Feld::Zweck),
-      kategorien_({&n.kategorien}, Feld::Kategorie), fahrer_({&n.fahrer}, Feld::Fahrer),
-      fahrzeuge_({&n.fahrzeuge}, Feld::Kennzeichen)
+    : orte_({&n.orte}, Feld::Start), art_({&n.artNamen, &n.artKuerzel}, Feld::ArtName),
+      zwecke_({&n.zwecke}, Feld::Zweck), kategorien_({&n.kategorien}, Feld::Kategorie),
+      fahrer_({&n.fahrer}, Feld::Fahrer), fahrzeuge_({&n.fahrzeuge}, Feld::Kennzeichen)
 {
 }
 

@@ -26,7 +26,7 @@ namespace {
 struct Schritt {
     const char* name;
     int schemaDavor;
-    pruefkette::Form form; // what the program of that schema stored
+    pruefkette::Form form;  // what the program of that schema stored
     const char* einleitung; // how the step's protocol entry begins
     int spaetereSchritte;   // steps after it, each with an entry of its own
 };

@@ -71,18 +71,17 @@ protected:
     {
         Transaction transaktion;
         Kettenanhang kette(Clock::now(), pruefkette::Form::MitBenutzer);
-        kette.anhaengen(Fahrtenbucheintrag{.kfz = f.kfz,
-                                           .abDat = QStringLiteral("2006-03-%1 08:00:00").arg(f.ab.date().day(), 2, 10,
-                                                                                              QLatin1Char('0')),
-                                           .anDat = QStringLiteral("2006-03-%1 09:00:00").arg(f.ab.date().day(), 2, 10,
-                                                                                              QLatin1Char('0')),
-                                           .kmAb = f.kmAb,
-                                           .kmAn = f.kmAn,
-                                           .start = f.start,
-                                           .ziel = f.ziel,
-                                           .art = f.art,
-                                           .zweck = f.zweck,
-                                           .fahrer = f.fahrer});
+        kette.anhaengen(Fahrtenbucheintrag{
+            .kfz = f.kfz,
+            .abDat = QStringLiteral("2006-03-%1 08:00:00").arg(f.ab.date().day(), 2, 10, QLatin1Char('0')),
+            .anDat = QStringLiteral("2006-03-%1 09:00:00").arg(f.ab.date().day(), 2, 10, QLatin1Char('0')),
+            .kmAb = f.kmAb,
+            .kmAn = f.kmAn,
+            .start = f.start,
+            .ziel = f.ziel,
+            .art = f.art,
+            .zweck = f.zweck,
+            .fahrer = f.fahrer});
         kette.kopfSchreiben();
         transaktion.commit();
     }

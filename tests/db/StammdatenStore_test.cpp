@@ -1,5 +1,5 @@
-#include "db/SqlStatement.h"
 #include "db/Kettenanhang.h"
+#include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "db/StammfahrtStore.h"
 #include "support/TestDatabase.h"

@@ -52,8 +52,8 @@ TEST_P(Fahrerumbenennung, FruehereFahrtDruecktDenGespeichertenNamen)
     FahrerStore::aendern(d.meier, QStringLiteral("Meyer"), QString());
     build::fahrt(d.fahrt(am(2005, 3, 2, 8), am(2005, 3, 2, 9), 1040, 1080));
 
-    const Fahrtenliste liste = AuswertungStore().fahrten(fahrtenbuchdateien::filter(d.golf, QDate(2005, 1, 1),
-                                                                                       QDate(2005, 12, 31)));
+    const Fahrtenliste liste =
+        AuswertungStore().fahrten(fahrtenbuchdateien::filter(d.golf, QDate(2005, 1, 1), QDate(2005, 12, 31)));
     ASSERT_EQ(liste.anzahl(), 2U);
     EXPECT_EQ(liste.zelle(0, Fahrtenliste::Fahrer), QStringLiteral("Meier"));
     EXPECT_EQ(liste.zelle(1, Fahrtenliste::Fahrer), QStringLiteral("Meyer"));
