@@ -184,15 +184,21 @@ void BM_FahrtSpeichern(benchmark::State& state)
 }
 BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
+// The name's row, which the chained store of the same trip has created on its first run.
+int nameId(Stammtabelle tabelle, const QString& name)
+{
+    return StammdatenStore::id(tabelle, name).value_or(0);
+}
+
 // The same trip as it was stored before the chain: names resolved, one plain insert.
 void ohneKetteSpeichern(const fahrtspeicherung::Auftrag& f)
 {
     Transaction transaktion;
-    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
-    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
-    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
-    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
-    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
+    const int start = nameId(Stammtabelle::Orte, f.von);
+    const int ziel = nameId(Stammtabelle::Orte, f.nach);
+    const int zweck = nameId(Stammtabelle::Zwecke, f.zweck);
+    const int kategorie = nameId(Stammtabelle::Kategorien, f.kategorie);
+    const int fahrer = nameId(Stammtabelle::Fahrer, f.fahrer);
     SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
                  "Fahrer, Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
         .bind(f.fahrzeug)
