@@ -10,6 +10,7 @@
 #include "db/Kettenanhang.h"
 #include "db/Rohabfrage.h"
 #include "db/Sha256.h"
+#include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
@@ -33,8 +34,31 @@ QString zeit(int minuten)
     return QDateTime(QDate(2020, 1, 1), QTime(6, 0)).addSecs(60LL * minuten).toString(Qt::ISODate).replace(u'T', u' ');
 }
 
+// The master rows the trips name, so each trip keeps its names as the program stores them.
+void stammdatenFuellen()
+{
+    const auto zeilen = [](const QString& tabelle, const QString& spalte, int anzahl, const QString& wort) {
+        for (int i = 1; i <= anzahl; ++i)
+            SqlStatement(QStringLiteral("INSERT INTO %1 (ID, %2) VALUES (?, ?)").arg(tabelle, spalte))
+                .bind(i)
+                .bind(QStringLiteral("%1 %2").arg(wort).arg(i))
+                .exec();
+    };
+    SqlStatement("DELETE FROM T_ZWECK").exec();
+    zeilen(QStringLiteral("T_ORTE"), QStringLiteral("Bezeichnung"), 40, QStringLiteral("Ort"));
+    zeilen(QStringLiteral("T_ZWECK"), QStringLiteral("Bezeichnung"), 12, QStringLiteral("Zweck"));
+    zeilen(QStringLiteral("T_Kategorie"), QStringLiteral("Bezeichnung"), 3, QStringLiteral("Kategorie"));
+    zeilen(QStringLiteral("T_Fahrer"), QStringLiteral("Bezeichnung"), 5, QStringLiteral("Fahrer"));
+    for (int i = 2; i < 2 + fahrzeuge; ++i)
+        SqlStatement("INSERT INTO T_KFZ (ID, KZuFzg, AnfKM) VALUES (?, ?, 10000)")
+            .bind(i)
+            .bind(QStringLiteral("B-VA %1, Fahrzeug").arg(i))
+            .exec();
+}
+
 void logbuchFuellen()
 {
+    stammdatenFuellen();
     Kettentransaktion kette;
     for (int i = 0; i < fahrtenbuchzeilen; ++i)
         kette.anhaengen(
