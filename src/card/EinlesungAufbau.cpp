@@ -1,7 +1,5 @@
 #include "card/EinlesungAufbau.h"
 
-#include "card/GeteilteTexte.h"
-
 #include <algorithm>
 
 namespace {
@@ -33,7 +31,9 @@ std::optional<QDateTime> importZeit(const std::optional<cardfile::RecorderTime>&
 {
     if (!zeit)
         return std::nullopt;
-    return QDateTime(QDate(zeit->year, zeit->month, zeit->day), QTime(zeit->hour, zeit->minute, zeit->second), Qt::UTC);
+    // Counted from the seconds rather than built from date and time: a full card converts a quarter
+    // of a million times, and the calendar's checks cost more than the rest of a row.
+    return QDateTime::fromSecsSinceEpoch(cardfile::secondsSince1970(*zeit), Qt::UTC);
 }
 
 void fuegeFahrtAn(std::vector<ImportFahrt>& fahrten, ImportFahrt fahrt, bool fortsetzung)
@@ -55,28 +55,47 @@ void fuegeFahrtAn(std::vector<ImportFahrt>& fahrten, ImportFahrt fahrt, bool for
     fahrten.push_back(std::move(fahrt));
 }
 
+EinlesungAufbau::EinlesungAufbau(const FahrzeugBenennung& benennen, const Fortschrittsmeldung& fortschritt)
+    : benennen_(benennen), fortschritt_(fortschritt)
+{
+}
+
+void EinlesungAufbau::expect(std::size_t records)
+{
+    erwartet_ = records;
+    // Room for every trip at once: a full card's list is copied while it grows otherwise, and for
+    // a moment held twice. Room the waypoints leave unused is never touched, so it costs no memory.
+    // A file written to while it is read may bring more records: the list then grows.
+    einlesung_.fahrten.reserve(records);
+}
+
+void EinlesungAufbau::take(const cardfile::CardRecord& record)
+{
+    const QString kfzSchluessel = benennen_(record);
+    if (record.isWaypoint())
+        einlesung_.merkpunkte.push_back(merkpunktAus(record, kfzSchluessel));
+    else
+        fuegeFahrtAn(einlesung_.fahrten, fahrtAus(record, kfzSchluessel, texte_), record.isContinuation());
+    ++einlesung_.bloecke;
+    fortschrittMelden();
+}
+
+void EinlesungAufbau::fortschrittMelden()
+{
+    if (!fortschritt_)
+        return;
+    const auto prozent =
+        static_cast<int>(std::min<std::size_t>(einlesung_.bloecke * 100 / std::max<std::size_t>(erwartet_, 1), 100));
+    if (prozent > gemeldet_)
+        fortschritt_(gemeldet_ = prozent);
+}
+
 Einlesung baueEinlesung(const std::vector<cardfile::CardRecord>& records, const FahrzeugBenennung& benennen,
                         const Fortschrittsmeldung& fortschritt)
 {
-    Einlesung einlesung;
-    // Room for every row at once: a full card's lists are copied while they grow otherwise, and
-    // for a moment held twice.
-    const auto merkpunkte = static_cast<std::size_t>(
-        std::count_if(records.begin(), records.end(), [](const cardfile::CardRecord& r) { return r.isWaypoint(); }));
-    einlesung.merkpunkte.reserve(merkpunkte);
-    einlesung.fahrten.reserve(records.size() - merkpunkte);
-    GeteilteTexte texte;
-    int gemeldet = 0;
-    for (const cardfile::CardRecord& record : records) {
-        const QString kfzSchluessel = benennen(record);
-        if (record.isWaypoint())
-            einlesung.merkpunkte.push_back(merkpunktAus(record, kfzSchluessel));
-        else
-            fuegeFahrtAn(einlesung.fahrten, fahrtAus(record, kfzSchluessel, texte), record.isContinuation());
-        ++einlesung.bloecke;
-        const int prozent = static_cast<int>(einlesung.bloecke * 100 / records.size());
-        if (fortschritt && prozent > gemeldet)
-            fortschritt(gemeldet = prozent);
-    }
-    return einlesung;
+    EinlesungAufbau aufbau(benennen, fortschritt);
+    aufbau.expect(records.size());
+    for (const cardfile::CardRecord& record : records)
+        aufbau.take(record);
+    return aufbau.ergebnis();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "card/GeteilteTexte.h"
 #include "card/ImportZeilen.h"
 #include "card/datafile/CardRecord.h"
+#include "card/datafile/RecordSink.h"
 
 #include <functional>
 #include <vector>
@@ -16,6 +18,29 @@ using FahrzeugBenennung = std::function<QString(const cardfile::CardRecord&)>;
 using Fortschrittsmeldung = std::function<void(int)>;
 
 std::optional<QDateTime> importZeit(const std::optional<cardfile::RecorderTime>& zeit);
+
+// Builds the rows record by record as the card is read, so a full card's records are never held
+// beside the rows made of them.
+class EinlesungAufbau : public cardfile::RecordSink {
+public:
+    EinlesungAufbau(const FahrzeugBenennung& benennen, const Fortschrittsmeldung& fortschritt);
+
+    void expect(std::size_t records) override;
+    void take(const cardfile::CardRecord& record) override;
+
+    // The rows built so far; the builder is left empty.
+    Einlesung ergebnis() { return std::move(einlesung_); }
+
+private:
+    void fortschrittMelden();
+
+    const FahrzeugBenennung& benennen_;
+    const Fortschrittsmeldung& fortschritt_;
+    Einlesung einlesung_;
+    GeteilteTexte texte_;
+    std::size_t erwartet_ = 0;
+    int gemeldet_ = 0;
+};
 
 Einlesung baueEinlesung(const std::vector<cardfile::CardRecord>& records, const FahrzeugBenennung& benennen,
                         const Fortschrittsmeldung& fortschritt = {});

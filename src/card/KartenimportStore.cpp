@@ -33,34 +33,55 @@ QString merkpunktKennung(const ImportMerkpunkt& merkpunkt)
     return merkpunktKennung(zeit(merkpunkt.zeit), merkpunkt.km, merkpunkt.kfzSchluessel);
 }
 
-// The card's stored waypoints by their identification: one read for all of them rather than one
-// round trip to the server per waypoint. T_Merkpunkte.Fahrer holds the card.
-QHash<QString, qlonglong> gespeicherteMerkpunkte(const QString& cfid)
+// The card's stored waypoints: one read for all of them rather than one round trip to the server
+// per waypoint. T_Merkpunkte.Fahrer holds the card.
+struct GespeicherteMerkpunkte {
+    QHash<QString, qlonglong> zeileNachKennung;
+    // So a remark that stands already is not written again: reading a card a second time stores
+    // the waypoints of the first reading, thousands on a full card, mostly unchanged.
+    QHash<qlonglong, QVariant> bemerkungNachZeile;
+
+    bool bemerkungSteht(qlonglong zeile, const QString& bemerkung) const
+    {
+        const auto steht = bemerkungNachZeile.constFind(zeile);
+        // A remark without text is written as NULL, one with text as that text.
+        return steht != bemerkungNachZeile.cend() && steht->isNull() == bemerkung.isNull() &&
+               steht->toString() == bemerkung;
+    }
+};
+
+GespeicherteMerkpunkte gespeicherteMerkpunkte(const QString& cfid)
 {
-    SqlStatement s(QStringLiteral("SELECT rowid, Zeit, KM, KFZ FROM T_Merkpunkte WHERE Fahrer = ?"));
+    SqlStatement s(QStringLiteral("SELECT rowid, Zeit, KM, KFZ, Bemerkung FROM T_Merkpunkte WHERE Fahrer = ?"));
     s.bind(cfid).exec();
-    QHash<QString, qlonglong> zeilen;
-    while (s.next())
-        zeilen.insert(merkpunktKennung(s.value(1), s.value(2).toInt(), s.value(3).toString()), s.value(0).toLongLong());
-    return zeilen;
+    GespeicherteMerkpunkte gespeichert;
+    while (s.next()) {
+        const qlonglong zeile = s.value(0).toLongLong();
+        gespeichert.zeileNachKennung.insert(merkpunktKennung(s.value(1), s.value(2).toInt(), s.value(3).toString()),
+                                            zeile);
+        gespeichert.bemerkungNachZeile.insert(zeile, s.value(4));
+    }
+    return gespeichert;
 }
 
 // A waypoint already stored (known by its row, or the same time, odometer and vehicle) gets its
 // remark written; the others are new, each identification once, the last remark given winning.
 std::vector<const ImportMerkpunkt*> bemerkungenSchreibenUndNeueSammeln(const std::vector<ImportMerkpunkt>& merkpunkte,
-                                                                 const QHash<QString, qlonglong>& gespeichert)
+                                                                       const GespeicherteMerkpunkte& gespeichert)
 {
     SqlStatement bemerkung(QStringLiteral("UPDATE T_Merkpunkte SET Bemerkung = ? WHERE rowid = ?"));
     std::vector<const ImportMerkpunkt*> neue;
     QHash<QString, std::size_t> neuNachKennung;
     for (const ImportMerkpunkt& merkpunkt : merkpunkte) {
         const QString kennung = merkpunktKennung(merkpunkt);
+        const auto gefunden = gespeichert.zeileNachKennung.constFind(kennung);
         const std::optional<qlonglong> zeile =
             merkpunkt.zeile ? merkpunkt.zeile
-                            : (gespeichert.contains(kennung) ? std::optional<qlonglong>(gespeichert.value(kennung))
-                                                             : std::nullopt);
+                            : (gefunden != gespeichert.zeileNachKennung.cend() ? std::optional<qlonglong>(*gefunden)
+                                                                               : std::nullopt);
         if (zeile) {
-            bemerkung.bind(merkpunkt.bemerkung).bind(*zeile).exec();
+            if (!gespeichert.bemerkungSteht(*zeile, merkpunkt.bemerkung))
+                bemerkung.bind(merkpunkt.bemerkung).bind(*zeile).exec();
         } else if (neuNachKennung.contains(kennung)) {
             neue[neuNachKennung.value(kennung)] = &merkpunkt;
         } else {
@@ -88,14 +109,15 @@ std::vector<qlonglong> merkpunkteSpeichern(const QString& cfid, const std::vecto
     std::vector<qlonglong> zeilen;
     if (merkpunkte.empty())
         return zeilen;
-    QHash<QString, qlonglong> gespeichert = gespeicherteMerkpunkte(cfid);
+    GespeicherteMerkpunkte gespeichert = gespeicherteMerkpunkte(cfid);
     const std::vector<const ImportMerkpunkt*> neue = bemerkungenSchreibenUndNeueSammeln(merkpunkte, gespeichert);
     neueMerkpunkteEinfuegen(cfid, neue);
     if (!neue.empty())
         gespeichert = gespeicherteMerkpunkte(cfid);
     zeilen.reserve(merkpunkte.size());
     for (const ImportMerkpunkt& merkpunkt : merkpunkte)
-        zeilen.push_back(merkpunkt.zeile ? *merkpunkt.zeile : gespeichert.value(merkpunktKennung(merkpunkt)));
+        zeilen.push_back(merkpunkt.zeile ? *merkpunkt.zeile
+                                         : gespeichert.zeileNachKennung.value(merkpunktKennung(merkpunkt)));
     return zeilen;
 }
 

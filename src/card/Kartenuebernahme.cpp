@@ -12,9 +12,10 @@ namespace kartenuebernahme {
 
 Einlesung lesen(const QString& pfad, const FahrzeugBenennung& benennen, const Fortschrittsmeldung& fortschritt)
 {
-    const cardfile::RecordReading lesung = cardfile::readRecords(datendatei::pfad(pfad));
-    Einlesung einlesung = baueEinlesung(lesung.records, benennen, fortschritt);
-    einlesung.gelesen = lesung.consumed();
+    EinlesungAufbau aufbau(benennen, fortschritt);
+    const cardfile::ReadBlocks gelesen = cardfile::streamRecords(datendatei::pfad(pfad), aufbau);
+    Einlesung einlesung = aufbau.ergebnis();
+    einlesung.gelesen = gelesen;
     return einlesung;
 }
 

@@ -215,3 +215,63 @@ TEST_F(CardDataFileRecordsFile, MissingFileIsAnError)
 {
     EXPECT_THROW(readRecords(path()), CardFileError);
 }
+
+// Keeps copies of what a streamed reading hands over.
+class CollectingSink : public RecordSink {
+public:
+    void expect(std::size_t records) override { expected.push_back(records); }
+    void take(const CardRecord& record) override { records.push_back(record); }
+
+    std::vector<std::size_t> expected;
+    std::vector<CardRecord> records;
+};
+
+struct StreamCase {
+    const char* name;
+    std::function<CardFileBuilder()> card;
+    std::size_t records;
+};
+
+class CardDataFileStream : public CardDataFileRecordsFile, public ::testing::WithParamInterface<StreamCase> {};
+
+TEST_P(CardDataFileStream, HandsOverWhatTheReaderKeeps)
+{
+    write(GetParam().card());
+    CollectingSink sink;
+    const ReadBlocks streamed = streamRecords(path(), sink);
+    const RecordReading kept = readRecords(path());
+    EXPECT_EQ(sink.records, kept.records);
+    EXPECT_EQ(streamed, kept.consumed());
+    EXPECT_EQ(sink.expected, std::vector{GetParam().records});
+}
+
+CardFileBuilder largeCard()
+{
+    // More blocks than one read of the reader takes, with a waypoint between trips of other texts.
+    CardFileBuilder card;
+    for (int i = 0; i < 1500; ++i)
+        i % 7 == 3 ? card.waypoint(at(2006, 1, 2, 10), 1000 + i, 3) : card.record(trip(i));
+    return card.freeBlock().record(trip(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cards, CardDataFileStream,
+    ::testing::Values(
+        StreamCase{"NoRecordArea", [] { return CardFileBuilder(); }, 0},
+        StreamCase{"EndBlock",
+                   [] { return CardFileBuilder().record(trip(1)).record(trip(2)).freeBlock().record(trip(3)); }, 2},
+        StreamCase{"IncompleteLastBlock",
+                   [] {
+                       const BlockBytes block = encodeRecord(trip(2));
+                       return CardFileBuilder().record(trip(1)).bytes(std::span(block).first(BlockSize - 1));
+                   },
+                   1},
+        StreamCase{"AcrossReads", largeCard, 1500}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CardDataFileRecordsFile, StreamingAMissingFileIsAnError)
+{
+    CollectingSink sink;
+    EXPECT_THROW(streamRecords(path(), sink), CardFileError);
+    EXPECT_TRUE(sink.records.empty());
+}

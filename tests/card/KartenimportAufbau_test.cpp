@@ -117,6 +117,24 @@ TEST(EinlesungTest, ZeittexteBehaltenSekundenUndMitternachtIstNurDasDatum)
     EXPECT_EQ(importZeittext(importZeit(at(2005, 3, 27, 2, 30))), QStringLiteral("27.03.2005 02:30:00"));
 }
 
+class ImportZeitTest : public ::testing::TestWithParam<cardfile::RecorderTime> {};
+
+TEST_P(ImportZeitTest, IstDatumUndUhrzeitInUtc)
+{
+    const cardfile::RecorderTime t = GetParam();
+    const QDateTime erwartet(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::UTC);
+    const std::optional<QDateTime> zeit = importZeit(t);
+    ASSERT_TRUE(zeit);
+    EXPECT_EQ(*zeit, erwartet);
+    EXPECT_EQ(zeit->timeSpec(), Qt::UTC);
+    EXPECT_EQ(zeit->date(), erwartet.date());
+    EXPECT_EQ(zeit->time(), erwartet.time());
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeiten, ImportZeitTest,
+                         ::testing::Values(at(1980, 1, 1, 0, 0, 1), at(2004, 2, 29, 23, 59, 59), at(2005, 3, 27, 2, 30),
+                                           at(2005, 10, 30, 2, 30), at(2100, 3, 1), at(2116, 2, 7, 6, 28, 15)));
+
 TEST(EinlesungTest, FortschrittSteigtBisHundert)
 {
     std::vector<CardRecord> records(7, fahrt(7, "Werk 2"));

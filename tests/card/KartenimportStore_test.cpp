@@ -108,6 +108,27 @@ TEST_P(KartenimportStoreTest, MerkpunkteWerdenNichtDoppeltGespeichertUndBehalten
               1);
 }
 
+TEST_P(KartenimportStoreTest, NurGeaenderteBemerkungenWerdenGeschrieben)
+{
+    if (GetParam() != Datenbankart::SQLite)
+        GTEST_SKIP() << "counts the writes with an SQLite trigger";
+    std::vector<ImportMerkpunkt> gelesen = punkte;
+    const std::vector<qlonglong> zeilen = KartenimportStore::merkpunkteSichern(karte, gelesen);
+    SqlStatement("CREATE TABLE Schreibzaehler (Zeile INTEGER)").exec();
+    SqlStatement("CREATE TRIGGER Bemerkungszaehler AFTER UPDATE OF Bemerkung ON T_Merkpunkte "
+                 "BEGIN INSERT INTO Schreibzaehler VALUES (NEW.rowid); END")
+        .exec();
+    // Read again (rows not known yet) and once more as stored, the second waypoint's remark changed.
+    EXPECT_EQ(KartenimportStore::merkpunkteSichern(karte, punkte), zeilen);
+    gelesen[0].zeile = zeilen[0];
+    gelesen[1].zeile = zeilen[1];
+    gelesen[1].bemerkung = QStringLiteral("Stau auf der A3");
+    EXPECT_EQ(KartenimportStore::merkpunkteSichern(karte, gelesen), zeilen);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM Schreibzaehler"), 1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT Zeile FROM Schreibzaehler"), zeilen[1]);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Merkpunkte WHERE Bemerkung = 'Stau auf der A3'"), 1);
+}
+
 TEST_P(KartenimportStoreTest, FahrerDerKarteWirdOhneRuecksichtAufGrossUndKleinGefunden)
 {
     const int meier = build::fahrer(QStringLiteral("Meier"));

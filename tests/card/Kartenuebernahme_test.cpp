@@ -1,4 +1,5 @@
 #include "card/Kartenuebernahme.h"
+#include "card/datafile/CardFile.h"
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
 #include "support/CardFileBuilder.h"
@@ -87,6 +88,31 @@ TEST_F(Kartenuebernahme, LiestFahrtenUndMerkpunkt)
     EXPECT_EQ(einlesung.fahrten.front().kfzSchluessel, QStringLiteral("7 - Lieferwagen"));
     EXPECT_EQ(einlesung.merkpunkte.size(), 1u);
     EXPECT_EQ(kartenuebernahme::pruefen(kartenId, einlesung.fahrten).rot, (std::vector<bool>{false, false, false}));
+}
+
+// The rows are built while the file is read; they are those of the record list read whole.
+TEST_F(Kartenuebernahme, LiestDieZeilenDerGanzGelesenenDatensaetze)
+{
+    const cardfile::RecordReading ganz = cardfile::readRecords(pfad.toStdString());
+    const Einlesung erwartet = baueEinlesung(ganz.records, schluessel);
+    const auto texte = [](const auto& zeilen, int spalten) {
+        QStringList ergebnis;
+        for (const auto& zeile : zeilen)
+            for (int spalte = 0; spalte < spalten; ++spalte)
+                ergebnis << zelltext(zeile, spalte);
+        return ergebnis;
+    };
+    EXPECT_EQ(texte(einlesung.fahrten, FahrtSpalten), texte(erwartet.fahrten, FahrtSpalten));
+    EXPECT_EQ(texte(einlesung.merkpunkte, MerkpunktSpalten), texte(erwartet.merkpunkte, MerkpunktSpalten));
+    EXPECT_EQ(einlesung.bloecke, 4u);
+    EXPECT_EQ(einlesung.gelesen, ganz.consumed());
+}
+
+TEST_F(Kartenuebernahme, FortschrittZaehltDieDatensaetzeNichtDieFreienBloecke)
+{
+    std::vector<int> gemeldet;
+    kartenuebernahme::lesen(pfad, schluessel, [&gemeldet](int prozent) { gemeldet.push_back(prozent); });
+    EXPECT_EQ(gemeldet, (std::vector{25, 50, 75, 100}));
 }
 
 TEST_F(Kartenuebernahme, SpeichertUndLoeschtDieGelesenenBloecke)

@@ -50,6 +50,38 @@ bool holdsBlocks(const FileHandle& file, std::uint64_t end, std::uint64_t digest
     return found.value() == digest;
 }
 
+// The records up to the block that ends them, counted without decoding them.
+std::size_t countRecords(const FileHandle& file, std::size_t chunkSize)
+{
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    std::size_t records = 0;
+    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
+        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
+        for (std::size_t block = 0; block + BlockSize <= count; block += BlockSize, ++records)
+            if (!startsRecord(chunk[block]))
+                return records;
+        if (count < chunkSize)
+            return records;
+    }
+}
+
+// Opens the file and decodes its record area chunk by chunk until the block that ends the records
+// or the end of the file. `expect` is given the open file and the most records it can hold first.
+template <typename Reading, typename Expect>
+void readRecordArea(const std::filesystem::path& path, Reading& reading, Expect expect)
+{
+    FileHandle file(path, FileHandle::Access::Read);
+    const std::size_t expected = expectedRecords(file.size());
+    expect(file, expected);
+    const std::size_t chunkSize = readChunkSize(expected);
+    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
+        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
+        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
+            break;
+    }
+}
+
 } // namespace
 
 FileIdentity checkIdentity(const std::filesystem::path& path)
@@ -83,18 +115,21 @@ void writeCardLists(const std::filesystem::path& path, const CardLists& lists)
 
 RecordReading readRecords(const std::filesystem::path& path)
 {
-    FileHandle file(path, FileHandle::Access::Read);
     RecordReading reading;
-    const std::size_t expected = expectedRecords(file.size());
-    reading.records.reserve(expected);
-    const std::size_t chunkSize = readChunkSize(expected);
-    const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
-    for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
-        const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
-        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
-            break;
-    }
+    readRecordArea(path, reading,
+                   [&reading](const FileHandle&, std::size_t expected) { reading.records.reserve(expected); });
     return reading;
+}
+
+ReadBlocks streamRecords(const std::filesystem::path& path, RecordSink& sink)
+{
+    StreamedReading reading(sink);
+    // Counted first, so a progress display knows the whole; the blocks are in the system's cache
+    // for the reading that follows.
+    readRecordArea(path, reading, [&sink](const FileHandle& file, std::size_t expected) {
+        sink.expect(countRecords(file, readChunkSize(expected)));
+    });
+    return reading.consumed();
 }
 
 EraseResult eraseRecords(const std::filesystem::path& path, const ReadBlocks& read)

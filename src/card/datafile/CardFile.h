@@ -31,6 +31,11 @@ void writeCardLists(const std::filesystem::path& path, const CardLists& lists);
 // incomplete last block is not a record.
 RecordReading readRecords(const std::filesystem::path& path);
 
+// Reads the same records, but hands each to `sink` as it is decoded instead of keeping them all.
+// The records are counted before the first is handed over, which reads the blocks twice (the
+// second time from the system's cache).
+ReadBlocks streamRecords(const std::filesystem::path& path, RecordSink& sink);
+
 enum class EraseResult {
     Erased,
     // The file no longer holds the blocks read (another card, or records changed): nothing written.

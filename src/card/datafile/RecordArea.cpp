@@ -2,16 +2,37 @@
 
 namespace cardfile {
 
-bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading)
+namespace {
+
+using RecordData = std::span<const std::uint8_t, RecordDataSize>;
+
+// Calls `decode` with the data part of each whole block up to the one that ends the records.
+template <typename Decode> bool decodeEach(std::span<const std::uint8_t> blocks, BlockDigest& digest, Decode decode)
 {
     for (std::size_t offset = 0; offset + BlockSize <= blocks.size(); offset += BlockSize) {
         if (!startsRecord(blocks[offset]))
             return false;
-        reading.digest.add(std::span<const std::uint8_t, BlockSize>(blocks.data() + offset, BlockSize));
-        decodeRecordInto(std::span<const std::uint8_t, RecordDataSize>(blocks.data() + offset, RecordDataSize),
-                         reading.records.emplace_back());
+        digest.add(std::span<const std::uint8_t, BlockSize>(blocks.data() + offset, BlockSize));
+        decode(RecordData(blocks.data() + offset, RecordDataSize));
     }
     return true;
+}
+
+} // namespace
+
+bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading)
+{
+    return decodeEach(blocks, reading.digest,
+                      [&reading](RecordData data) { decodeRecordInto(data, reading.records.emplace_back()); });
+}
+
+bool decodeBlocks(std::span<const std::uint8_t> blocks, StreamedReading& reading)
+{
+    return decodeEach(blocks, reading.digest, [&reading](RecordData data) {
+        decodeRecordInto(data, reading.record);
+        ++reading.count;
+        reading.sink.take(reading.record);
+    });
 }
 
 RecordReading decodeRecordArea(std::span<const std::uint8_t> area)

@@ -106,6 +106,12 @@ std::uint32_t secondsSince1980(const std::optional<RecorderTime>& time)
     return static_cast<std::uint32_t>(seconds);
 }
 
+std::int64_t secondsSince1970(const RecorderTime& time)
+{
+    return daysFromCivil(time.year, time.month, time.day) * SecondsPerDay + time.hour * 3600 + time.minute * 60 +
+           time.second;
+}
+
 std::string germanDateTime(const RecorderTime& time)
 {
     char text[32];

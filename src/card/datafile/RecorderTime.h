@@ -33,6 +33,10 @@ void assignRecorderTime(std::uint32_t seconds, std::optional<RecorderTime>& time
 // std::invalid_argument for a date or time of day that does not exist.
 std::uint32_t secondsSince1980(const std::optional<RecorderTime>& time);
 
+// The seconds from 01.01.1970 00:00 to `time` on the same wall clock, no zone applied; `time` must
+// be a date and time that exists, as every time read from a card is.
+std::int64_t secondsSince1970(const RecorderTime& time);
+
 // "14.03.2005 08:15:30"
 std::string germanDateTime(const RecorderTime& time);
 
