@@ -17,13 +17,16 @@ import sys
 KETTEN = [
     ("T_MIREL", ["ID", "KFZ", "AbDat", "AnDat", "km_ab", "km_an", "Start", "Ziel", "Art", "Zweck",
                  "Kategorie", "Fahrer", "Bemerkung", "Erfasst", "ErsetztID", "Grund", "Storniert",
-                 "Benutzer", "Laufnr"]),
+                 "Benutzer", "StartName", "ZielName", "ArtName", "ArtKurz", "ZweckName",
+                 "KategorieName", "FahrerName", "Kennzeichen", "Laufnr"]),
     ("T_basis", ["ID", "CFID", "Einlesedat", "Startzeit", "Startkm", "Zielzeit", "Zielkm", "KFZid",
                  "CF", "Art", "Ort", "Grund", "Kat", "Erfasst", "Benutzer", "Laufnr"]),
     ("T_Protokoll", ["ID", "Zeit", "Ereignis", "Beschreibung", "Benutzer", "Laufnr"]),
 ]
-# Came with schema 4: rows stored before hold NULL there, and a NULL adds no field.
-NUR_MIT_WERT = "Benutzer"
+# Came with later schema steps (who stored a row: 4; the names a trip prints: 5): rows stored
+# before hold NULL there, and a NULL adds no field.
+NUR_MIT_WERT = {"Benutzer", "StartName", "ZielName", "ArtName", "ArtKurz", "ZweckName",
+                "KategorieName", "FahrerName", "Kennzeichen"}
 OHNE_VORGAENGER = bytes(32)
 
 
@@ -49,7 +52,7 @@ def kette_pruefen(db, tabelle, spalten, befunde, laufnummern):
     vorgaenger, anzahl = OHNE_VORGAENGER, 0
     for zeile in db.execute(abfrage):
         werte, gespeichert, gespeicherter_vorgaenger = zeile[:-2], zeile[-2], zeile[-1]
-        felder = [feld(w) for s, w in zip(spalten, werte) if not (s == NUR_MIT_WERT and w is None)]
+        felder = [feld(w) for s, w in zip(spalten, werte) if not (s in NUR_MIT_WERT and w is None)]
         bytes_ = tabelle.encode("ascii") + b"\n" + b"".join(felder) + vorgaenger
         wert = hashlib.sha256(bytes_).digest()
         wo = "%s, ID %s" % (tabelle, werte[0])

@@ -10,6 +10,7 @@
 #include "db/Kettenanhang.h"
 #include "db/Rohabfrage.h"
 #include "db/Sha256.h"
+#include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
@@ -33,8 +34,31 @@ QString zeit(int minuten)
     return QDateTime(QDate(2020, 1, 1), QTime(6, 0)).addSecs(60LL * minuten).toString(Qt::ISODate).replace(u'T', u' ');
 }
 
+// The master rows the trips name, so each trip keeps its names as the program stores them.
+void stammdatenFuellen()
+{
+    const auto zeilen = [](const QString& tabelle, const QString& spalte, int anzahl, const QString& wort) {
+        for (int i = 1; i <= anzahl; ++i)
+            SqlStatement(QStringLiteral("INSERT INTO %1 (ID, %2) VALUES (?, ?)").arg(tabelle, spalte))
+                .bind(i)
+                .bind(QStringLiteral("%1 %2").arg(wort).arg(i))
+                .exec();
+    };
+    SqlStatement("DELETE FROM T_ZWECK").exec();
+    zeilen(QStringLiteral("T_ORTE"), QStringLiteral("Bezeichnung"), 40, QStringLiteral("Ort"));
+    zeilen(QStringLiteral("T_ZWECK"), QStringLiteral("Bezeichnung"), 12, QStringLiteral("Zweck"));
+    zeilen(QStringLiteral("T_Kategorie"), QStringLiteral("Bezeichnung"), 3, QStringLiteral("Kategorie"));
+    zeilen(QStringLiteral("T_Fahrer"), QStringLiteral("Bezeichnung"), 5, QStringLiteral("Fahrer"));
+    for (int i = 2; i < 2 + fahrzeuge; ++i)
+        SqlStatement("INSERT INTO T_KFZ (ID, KZuFzg, AnfKM) VALUES (?, ?, 10000)")
+            .bind(i)
+            .bind(QStringLiteral("B-VA %1, Fahrzeug").arg(i))
+            .exec();
+}
+
 void logbuchFuellen()
 {
+    stammdatenFuellen();
     Kettentransaktion kette;
     for (int i = 0; i < fahrtenbuchzeilen; ++i)
         kette.anhaengen(
@@ -184,15 +208,21 @@ void BM_FahrtSpeichern(benchmark::State& state)
 }
 BENCHMARK(BM_FahrtSpeichern)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
+// The name's row, which the chained store of the same trip has created on its first run.
+int nameId(Stammtabelle tabelle, const QString& name)
+{
+    return StammdatenStore::id(tabelle, name).value_or(0);
+}
+
 // The same trip as it was stored before the chain: names resolved, one plain insert.
 void ohneKetteSpeichern(const fahrtspeicherung::Auftrag& f)
 {
     Transaction transaktion;
-    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
-    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
-    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
-    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
-    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
+    const int start = nameId(Stammtabelle::Orte, f.von);
+    const int ziel = nameId(Stammtabelle::Orte, f.nach);
+    const int zweck = nameId(Stammtabelle::Zwecke, f.zweck);
+    const int kategorie = nameId(Stammtabelle::Kategorien, f.kategorie);
+    const int fahrer = nameId(Stammtabelle::Fahrer, f.fahrer);
     SqlStatement("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, "
                  "Fahrer, Bemerkung) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
         .bind(f.fahrzeug)

@@ -3,12 +3,21 @@
 #include "audit/Fremdobjekte.h"
 #include "audit/Laufnummernpruefung.h"
 #include "audit/PruefStore.h"
+#include "audit/Stammverweispruefung.h"
 #include "db/Kettenanhang.h"
 #include "db/Lesestand.h"
 
 namespace fahrtenbuchpruefung {
 
 namespace {
+
+Stammverweispruefung::Ids stammIds()
+{
+    Stammverweispruefung::Ids ids;
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        ids[i] = PruefStore::stammIds(fahrtnamen::verweisfelder[i]);
+    return ids;
+}
 
 void benennen(Pruefbefund& befund)
 {
@@ -25,12 +34,15 @@ Pruefergebnis pruefen()
     Pruefergebnis ergebnis;
     Laufnummernpruefung folge;
     const auto vermerkt = vermerkteKoepfe();
+    Stammverweispruefung verweise(stammIds());
     for (pruefkette::Kette kette : pruefkette::alleKetten) {
         Kettenpruefer pruefer(kette);
-        PruefStore::zeilenLesen(kette, [&pruefer, &folge, kette](const Kettenpruefer::Zeile& zeile) {
+        PruefStore::zeilenLesen(kette, [&pruefer, &folge, &verweise, kette](const Kettenpruefer::Zeile& zeile) {
             pruefer.pruefen(zeile);
             if (zeile.mitWerten)
                 folge.zeile(kette, zeile.id, zeile.laufnr);
+            if (kette == pruefkette::Kette::Fahrtenbuch)
+                verweise.pruefen(zeile);
         });
         for (Pruefbefund& befund : pruefer.abschliessen(vermerkt[pruefkette::index(kette)])) {
             benennen(befund);
@@ -53,6 +65,12 @@ Pruefergebnis pruefen()
             benennen(befund);
             ergebnis.befunde.push_back(std::move(befund));
         }
+    // A trip keeps the names it prints; a master row gone says the master tables were changed
+    // outside the program, and rows stored before names were kept print a placeholder now.
+    for (Pruefbefund& befund : verweise.befunde()) {
+        benennen(befund);
+        ergebnis.befunde.push_back(std::move(befund));
+    }
     for (const QString& objekt : fremdobjekte::finden())
         ergebnis.befunde.push_back({pruefkette::Kette::Fahrtenbuch, Pruefbefund::Art::FremdesObjekt, 0, objekt});
     return ergebnis;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QHash>
 
+#include <array>
+
 #include <optional>
 #include <vector>
 
@@ -22,6 +24,9 @@ public:
         QByteArray vorgaenger;
         QByteArray pruefwert;
         QByteArray berechnet;
+        // A logbook row's references to master rows, in the order of fahrtnamen::verweisfelder;
+        // 0 for none.
+        std::array<qint64, 7> verweise{};
     };
 
     explicit Kettenpruefer(pruefkette::Kette kette);

@@ -2,6 +2,7 @@
 
 #include "common/VarnoError.h"
 #include "db/Fahrtfassung.h"
+#include "db/Fahrtnamen.h"
 #include "db/FahrzeugStore.h"
 #include "db/KFZEintrag.h"
 #include "db/Kettenanhang.h"
@@ -9,17 +10,35 @@
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 
+#include <array>
+#include <tuple>
+
 namespace KorrekturStore {
 
 namespace {
 
-const QString fassungAbfrage = QStringLiteral(
-    "SELECT m.ID, m.KFZ, k.KZuFzg, m.AbDat, m.AnDat, m.km_ab, m.km_an, s.Bezeichnung AS Von, d.Bezeichnung AS Nach, "
-    "z.Bezeichnung AS Zweck, c.Bezeichnung AS Kategorie, f.Bezeichnung AS Fahrer, a.Bezeichnung AS Art, m.Bemerkung, "
-    "m.Erfasst, m.Grund, m.Storniert FROM T_MIREL m LEFT JOIN T_KFZ k ON k.ID = m.KFZ "
-    "LEFT JOIN T_ORTE s ON s.ID = m.Start LEFT JOIN T_ORTE d ON d.ID = m.Ziel LEFT JOIN T_ZWECK z ON z.ID = m.Zweck "
-    "LEFT JOIN T_Kategorie c ON c.ID = m.Kategorie LEFT JOIN T_Fahrer f ON f.ID = m.Fahrer "
-    "LEFT JOIN T_ART a ON a.ID = m.Art WHERE m.ID = ?");
+// The row with the names it was stored with (see fahrtnamen).
+QString fassungAbfrage()
+{
+    using fahrtnamen::Feld;
+    const std::array<std::tuple<Feld, const char*, const char*>, 7> felder = {{{Feld::Kennzeichen, "k", "KZuFzg"},
+                                                                               {Feld::Start, "s", "Von"},
+                                                                               {Feld::Ziel, "d", "Nach"},
+                                                                               {Feld::Zweck, "z", "Zweck"},
+                                                                               {Feld::Kategorie, "c", "Kategorie"},
+                                                                               {Feld::Fahrer, "f", "Fahrer"},
+                                                                               {Feld::ArtName, "a", "Art"}}};
+    QString namen;
+    QString verbindungen;
+    for (const auto& [feld, alias, name] : felder) {
+        namen +=
+            QStringLiteral(", %1 AS %2").arg(fahrtnamen::ausdruck(feld, QLatin1String(alias)), QLatin1String(name));
+        verbindungen += fahrtnamen::verbindung(feld, QLatin1String(alias));
+    }
+    return QStringLiteral("SELECT m.ID, m.KFZ, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Bemerkung, m.Erfasst, m.Grund, "
+                          "m.Storniert%1 FROM T_MIREL m%2 WHERE m.ID = ?")
+        .arg(namen, verbindungen);
+}
 
 QDateTime zeit(const QVariant& wert)
 {
@@ -169,7 +188,7 @@ void folgefahrtKorrigieren(Kettenanhang& anhang, const nachbarpruefung::Lage& fo
 
 std::optional<Fassung> fassung(int fahrtId)
 {
-    SqlStatement s(fassungAbfrage);
+    SqlStatement s(fassungAbfrage());
     s.bind(fahrtId).exec();
     if (!s.next())
         return std::nullopt;
@@ -247,7 +266,8 @@ qlonglong korrigieren(int fahrtId, const fahrtspeicherung::Auftrag& neu, const Q
     const Fassung alt = vorhandeneFassung(fahrtId);
     const nachbarpruefung::Befund gefunden = befund(alt, neu);
     durchsetzen(korrektur::fahrt(alt), gefunden, folgefahrtMitkorrigieren);
-    const qlonglong id = ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu), grund, Ereignis::Korrektur);
+    const qlonglong id =
+        ersetzen(transaktion, alt, EingabeStore::fahrtenbucheintrag(neu, transaktion), grund, Ereignis::Korrektur);
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, grund);
     transaktion.commit();
@@ -278,7 +298,7 @@ qlonglong umsetzen(int fahrtId, const fahrtspeicherung::Auftrag& neu, const QStr
     durchsetzen(korrektur::umgesetzteFahrt(alt, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
                 folgefahrtMitkorrigieren);
     ersetzendeZeile(transaktion, alt, stornozeile(fahrtId), grund);
-    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu, transaktion));
     transaktion.protokollieren(Ereignis::Stornierung,
                                korrektur::umsetzungstext(alt, *fassung(static_cast<int>(id)), grund));
     if (gefunden.folgefahrt)
@@ -299,7 +319,7 @@ qlonglong nachtragen(const fahrtspeicherung::Auftrag& neu, bool folgefahrtMitkor
     const nachbarpruefung::Befund gefunden = einordnung(neu);
     durchsetzen(korrektur::nachgetrageneFahrt(neu.abDat, FahrzeugStore::kennzeichen(neu.fahrzeug)), gefunden,
                 folgefahrtMitkorrigieren);
-    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu));
+    const qlonglong id = transaktion.anhaengen(EingabeStore::fahrtenbucheintrag(neu, transaktion));
     if (gefunden.folgefahrt)
         folgefahrtKorrigieren(transaktion, *gefunden.folgefahrt, korrektur::nachtragsgrund(neu.abDat));
     transaktion.commit();

@@ -3,6 +3,7 @@
 #include "common/GermanFormat.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
+#include "db/Fahrtnamen.h"
 #include "db/Kettenanhang.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
@@ -65,9 +66,35 @@ QString protokollzeile(qlonglong id)
         .arg(zeit(s.value(QStringLiteral("Zeit")), true), s.text(QStringLiteral("Ereignis")));
 }
 
+// Where a logbook row's references to master rows stand among the chain's columns; none in the
+// other chains.
+std::vector<int> verweisspalten(Kette kette)
+{
+    std::vector<int> spalten;
+    if (kette != Kette::Fahrtenbuch)
+        return spalten;
+    const std::vector<pruefkette::Spalte>& kettenspalten = pruefkette::spalten(kette);
+    for (fahrtnamen::Feld feld : fahrtnamen::verweisfelder) {
+        const QByteArray name = fahrtnamen::verweisspalte(feld).toLatin1();
+        for (std::size_t i = 0; i < kettenspalten.size(); ++i)
+            if (name == kettenspalten[i].name)
+                spalten.push_back(static_cast<int>(i));
+    }
+    return spalten;
+}
+
 } // namespace
 
 namespace PruefStore {
+
+QSet<qint64> stammIds(fahrtnamen::Feld feld)
+{
+    Rohabfrage s(QStringLiteral("SELECT ID FROM %1").arg(fahrtnamen::tabelle(feld)), {});
+    QSet<qint64> ids;
+    while (s.next())
+        ids.insert(s.grosseZahl(0));
+    return ids;
+}
 
 void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeile&)>& melden)
 {
@@ -81,7 +108,10 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
                  {});
     pruefkette::Zeile bytes(kette);
     Kettenpruefer::Zeile zeile;
+    const std::vector<int> verweise = verweisspalten(kette);
     while (s.next()) {
+        for (std::size_t i = 0; i < verweise.size(); ++i)
+            zeile.verweise[i] = s.istNull(verweise[i]) ? 0 : s.grosseZahl(verweise[i]);
         zeile.id = s.grosseZahl(0);
         zeile.mitWerten = !s.istNull(pruefwertSpalte) && !s.istNull(vorgaengerSpalte);
         zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);

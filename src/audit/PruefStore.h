@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audit/Kettenpruefer.h"
+#include "db/Fahrtnamen.h"
 
 class Rohabfrage;
 
@@ -18,6 +19,9 @@ namespace PruefStore {
 
 // Every row of the chain in ID order. The row handed over is valid during the call only.
 void zeilenLesen(pruefkette::Kette kette, const std::function<void(const Kettenpruefer::Zeile&)>& zeile);
+
+// The IDs of the master table a logbook row names by that field.
+QSet<qint64> stammIds(fahrtnamen::Feld feld);
 
 // The row in words: vehicle, date and time ("Fahrzeug B-XY 1, Golf, Fahrt vom 01.03.2024 08:00").
 QString zeilenname(pruefkette::Kette kette, qlonglong id);

@@ -28,6 +28,8 @@ QString was(const Pruefbefund& befund)
         return QStringLiteral("die Vermerke der Prüfkette fehlen oder wurden verändert.");
     case Pruefbefund::Art::FolgeLuecke:
         return QStringLiteral("davor fehlen in der Reihenfolge des Speicherns Einträge (gelöscht).");
+    case Pruefbefund::Art::StammFehlt:
+        return QStringLiteral("nennt %1.").arg(befund.stammeintrag);
     case Pruefbefund::Art::FremdesObjekt:
         return QStringLiteral("nicht von Varno angelegt; es kann beim Speichern Einträge verändern oder das "
                               "Fahrtenbuch vortäuschen.");

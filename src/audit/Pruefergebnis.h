@@ -21,12 +21,14 @@ struct Pruefbefund {
         VermerkFehlt,  // the chain's notes (T_Pruefkette) are gone or do not match the rows
         FolgeLuecke,   // rows stored before this one, in any chain, are gone
         FremdesObjekt, // a trigger, view, rule or table the program did not create; `zeile` names it
+        StammFehlt,    // the row names a master row that is gone; `stammeintrag` names it
     };
 
     pruefkette::Kette kette;
     Art art;
     qlonglong id = 0; // the row the finding names; 0 when it names none
     QString zeile;    // the row in words, for example "Fahrzeug B-XY 1, Fahrt vom 01.03.2024 08:00"
+    QString stammeintrag; // a missing master row and how many rows name it
 
     // The finding as the user reads it.
     QString text() const;

@@ -221,8 +221,8 @@ std::vector<qlonglong> merkpunkteSichern(const QString& cfid, const std::vector<
 
 void fahrerZuordnen(const QString& cfid, const QString& name)
 {
-    Transaction transaction;
-    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, name);
+    Kettentransaktion transaction;
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, name, transaction);
     SqlStatement(QStringLiteral("INSERT INTO T_CF (CF, Fahrer) VALUES (?, ?)")).bind(cfid).bind(fahrer).exec();
     transaction.commit();
 }

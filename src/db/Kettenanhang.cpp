@@ -1,10 +1,11 @@
 #include "db/Kettenanhang.h"
 
 #include "common/Clock.h"
-#include "db/Rohabfrage.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
+#include "db/Fahrtnamen.h"
 #include "db/Kettenzeilen.h"
+#include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
 
 #include <limits>
@@ -31,6 +32,8 @@ QString ereignisText(Ereignis ereignis)
         return QStringLiteral("Fahrzeug abgeschlossen");
     case Ereignis::FahrerUmbenannt:
         return QStringLiteral("Fahrer umbenannt");
+    case Ereignis::StammeintragAngelegt:
+        return QStringLiteral("Stammdaten angelegt");
     case Ereignis::FahrerGeloescht:
         return QStringLiteral("Fahrer gelöscht");
     case Ereignis::KarteUebernommen:
@@ -41,12 +44,17 @@ QString ereignisText(Ereignis ereignis)
         return QStringLiteral("Korrektur");
     case Ereignis::Stornierung:
         return QStringLiteral("Stornierung");
-    case Ereignis::BenutzerErfasst:
+    case Ereignis::KetteErweitert:
         return QStringLiteral("Prüfkette erweitert");
     case Ereignis::Zeitstempel:
         return QStringLiteral("Zeitstempel");
     }
     return {};
+}
+
+QString angelegt(const QString& zeilenwort, const QString& name, qlonglong id)
+{
+    return QStringLiteral("%1 „%2“ (ID %3) angelegt.").arg(zeilenwort, name).arg(id);
 }
 
 std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> vermerkteKoepfe()
@@ -78,7 +86,7 @@ struct Kettenanhang::Stand {
 
 Kettenanhang::Kettenanhang(const QDateTime& erfasst, pruefkette::Form form)
     : erfasst_(sqldate::toSql(erfasst)), form_(form),
-      benutzer_(form == pruefkette::Form::MitBenutzer ? QVariant(Database::dialekt().benutzer()) : QVariant())
+      benutzer_(form >= pruefkette::Form::MitBenutzer ? QVariant(Database::dialekt().benutzer()) : QVariant())
 {
     // Two users appending at once on a server would both continue the same head: the second
     // waits here until the first has committed, then reads the head it left. SQLite's write
@@ -123,21 +131,22 @@ void Kettenanhang::wegWechseln(bool stapel)
     stapel_ = stapel;
 }
 
-qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
+qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte, const QVariantList& nachBenutzer)
 {
     Stand& s = stand(kette);
     pruefkette::Kopf& kopf = koepfe_[pruefkette::index(kette)];
     const qlonglong id = s.naechsteId;
     werte.prepend(id);
     werte.append(benutzer_);
+    werte.append(nachBenutzer);
     werte.append(laufnr_ + 1);
     const std::vector<pruefkette::Spalte>& spalten = pruefkette::spalten(kette);
     // Each value goes into the row's bytes exactly as it is bound, so the stored row gives the value.
     for (std::size_t i = 0; i < spalten.size(); ++i) {
         const QVariant wert = pruefkette::gespeichert(werte.at(static_cast<qsizetype>(i)), spalten[i].art);
-        if (wert.isNull() && spalten[i].nurMitWert) {
+        if (wert.isNull() && spalten[i].nurMitWert()) {
             // Adds no field; bound only where the table has the column.
-            if (form_ == pruefkette::Form::MitBenutzer)
+            if (form_ >= spalten[i].ab)
                 s.einfuegen->null();
         } else if (wert.isNull()) {
             s.zeile.null();
@@ -164,9 +173,13 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte)
 
 qlonglong Kettenanhang::anhaengen(const Fahrtenbucheintrag& e)
 {
+    // Every writer of trips comes through here, so every row keeps the names it prints.
+    const QVariantList namen =
+        form_ >= pruefkette::Form::MitNamen ? fahrtnamen::lesen(e) : QVariantList(fahrtnamen::anzahl);
     return einfuegen(Kette::Fahrtenbuch,
                      {e.kfz, e.abDat, e.anDat, e.kmAb, e.kmAn, e.start, e.ziel, e.art, e.zweck, e.kategorie, e.fahrer,
-                      e.bemerkung, erfasst_, e.ersetztId, e.grund, e.storniert ? 1 : 0});
+                      e.bemerkung, erfasst_, e.ersetztId, e.grund, e.storniert ? 1 : 0},
+                     namen);
 }
 
 qlonglong Kettenanhang::anhaengen(const Rohfahrteintrag& e)

@@ -27,15 +27,18 @@ enum class Ereignis {
     KetteBegonnen,
     FahrzeugAbgeschlossen,
     FahrerUmbenannt,
+    StammeintragAngelegt,
     FahrerGeloescht,
     KarteUebernommen,
     Ruecksicherung,
     Korrektur,
     Stornierung,
-    BenutzerErfasst,
+    KetteErweitert,
     Zeitstempel // a trusted time stamp over the Prüfwert of a backup or an export
 };
 QString ereignisText(Ereignis ereignis);
+// What the protocol records when a master row is created: "Ort „Büro“ (ID 3) angelegt."
+QString angelegt(const QString& zeilenwort, const QString& name, qlonglong id);
 
 // Appends rows to the chained tables. Lives inside one transaction: it reads the chain heads when
 // it is created and keeps them while rows are appended; kopfSchreiben() stores them.
@@ -44,7 +47,7 @@ public:
     // `erfasst` is the entry time of every row appended (the program's clock). Each row names who
     // stored it, in a table that has the column for it (`form`; only the schema steps before it
     // append rows without).
-    explicit Kettenanhang(const QDateTime& erfasst, pruefkette::Form form = pruefkette::Form::MitBenutzer);
+    explicit Kettenanhang(const QDateTime& erfasst, pruefkette::Form form = pruefkette::Form::MitNamen);
     ~Kettenanhang();
     Kettenanhang(const Kettenanhang&) = delete;
     Kettenanhang& operator=(const Kettenanhang&) = delete;
@@ -71,7 +74,8 @@ public:
 
 private:
     struct Stand;
-    qlonglong einfuegen(pruefkette::Kette kette, QVariantList werte);
+    // `werte` from the column after ID up to Benutzer, `nachBenutzer` the columns after it but Laufnr.
+    qlonglong einfuegen(pruefkette::Kette kette, QVariantList werte, const QVariantList& nachBenutzer = {});
     Stand& stand(pruefkette::Kette kette);
     // Ends what the rows' current way still holds and sends the next rows the other way.
     void wegWechseln(bool stapel);

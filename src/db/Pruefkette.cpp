@@ -11,14 +11,34 @@ namespace pruefkette {
 
 namespace {
 
-const std::vector<Spalte> fahrtenbuchSpalten = {
-    {"ID", Art::Zahl},        {"KFZ", Art::Zahl},       {"AbDat", Art::Text},
-    {"AnDat", Art::Text},     {"km_ab", Art::Zahl},     {"km_an", Art::Zahl},
-    {"Start", Art::Zahl},     {"Ziel", Art::Zahl},      {"Art", Art::Zahl},
-    {"Zweck", Art::Zahl},     {"Kategorie", Art::Zahl}, {"Fahrer", Art::Zahl},
-    {"Bemerkung", Art::Text}, {"Erfasst", Art::Text},   {"ErsetztID", Art::Zahl},
-    {"Grund", Art::Text},     {"Storniert", Art::Zahl}, {"Benutzer", Art::Text, true},
-    {"Laufnr", Art::Zahl}};
+const std::vector<Spalte> fahrtenbuchSpalten = {{"ID", Art::Zahl},
+                                                {"KFZ", Art::Zahl},
+                                                {"AbDat", Art::Text},
+                                                {"AnDat", Art::Text},
+                                                {"km_ab", Art::Zahl},
+                                                {"km_an", Art::Zahl},
+                                                {"Start", Art::Zahl},
+                                                {"Ziel", Art::Zahl},
+                                                {"Art", Art::Zahl},
+                                                {"Zweck", Art::Zahl},
+                                                {"Kategorie", Art::Zahl},
+                                                {"Fahrer", Art::Zahl},
+                                                {"Bemerkung", Art::Text},
+                                                {"Erfasst", Art::Text},
+                                                {"ErsetztID", Art::Zahl},
+                                                {"Grund", Art::Text},
+                                                {"Storniert", Art::Zahl},
+                                                {"Benutzer", Art::Text, Form::MitBenutzer},
+                                                // The names the row prints, as they were when it was stored.
+                                                {"StartName", Art::Text, Form::MitNamen},
+                                                {"ZielName", Art::Text, Form::MitNamen},
+                                                {"ArtName", Art::Text, Form::MitNamen},
+                                                {"ArtKurz", Art::Text, Form::MitNamen},
+                                                {"ZweckName", Art::Text, Form::MitNamen},
+                                                {"KategorieName", Art::Text, Form::MitNamen},
+                                                {"FahrerName", Art::Text, Form::MitNamen},
+                                                {"Kennzeichen", Art::Text, Form::MitNamen},
+                                                {"Laufnr", Art::Zahl}};
 
 // Everything the recorder delivered; the processed mark (bearbeitet) changes by design.
 const std::vector<Spalte> rohfahrtSpalten = {
@@ -26,12 +46,15 @@ const std::vector<Spalte> rohfahrtSpalten = {
     {"Startzeit", Art::Text}, {"Startkm", Art::Zahl}, {"Zielzeit", Art::Text},
     {"Zielkm", Art::Zahl},    {"KFZid", Art::Text},   {"CF", Art::Zahl},
     {"Art", Art::Text},       {"Ort", Art::Text},     {"Grund", Art::Text},
-    {"Kat", Art::Text},       {"Erfasst", Art::Text}, {"Benutzer", Art::Text, true},
+    {"Kat", Art::Text},       {"Erfasst", Art::Text}, {"Benutzer", Art::Text, Form::MitBenutzer},
     {"Laufnr", Art::Zahl}};
 
-const std::vector<Spalte> protokollSpalten = {
-    {"ID", Art::Zahl},           {"Zeit", Art::Text},           {"Ereignis", Art::Text},
-    {"Beschreibung", Art::Text}, {"Benutzer", Art::Text, true}, {"Laufnr", Art::Zahl}};
+const std::vector<Spalte> protokollSpalten = {{"ID", Art::Zahl},
+                                              {"Zeit", Art::Text},
+                                              {"Ereignis", Art::Text},
+                                              {"Beschreibung", Art::Text},
+                                              {"Benutzer", Art::Text, Form::MitBenutzer},
+                                              {"Laufnr", Art::Zahl}};
 
 bool leer(const QVariant& wert)
 {
@@ -70,6 +93,8 @@ const std::vector<Spalte>& spalten(Kette kette)
 
 Form form(int schemaversion)
 {
+    if (schemaversion >= namenAbSchema)
+        return Form::MitNamen;
     return schemaversion >= benutzerAbSchema ? Form::MitBenutzer : Form::OhneBenutzer;
 }
 
@@ -77,8 +102,7 @@ QString spaltenliste(Kette kette, Form form)
 {
     QStringList namen;
     for (const Spalte& spalte : spalten(kette))
-        namen << (spalte.nurMitWert && form == Form::OhneBenutzer ? QStringLiteral("NULL")
-                                                                  : QString::fromLatin1(spalte.name));
+        namen << (form < spalte.ab ? QStringLiteral("NULL") : QString::fromLatin1(spalte.name));
     return namen.join(QStringLiteral(", "));
 }
 
@@ -86,7 +110,7 @@ QStringList spaltennamen(Kette kette, Form form)
 {
     QStringList namen;
     for (const Spalte& spalte : spalten(kette))
-        if (!spalte.nurMitWert || form == Form::MitBenutzer)
+        if (form >= spalte.ab)
             namen << QString::fromLatin1(spalte.name);
     return namen;
 }
@@ -180,7 +204,7 @@ void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
 
 void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art)
 {
-    if (!art.nurMitWert || abfrage.typ(spalte) != Rohabfrage::Wertart::Null)
+    if (!art.nurMitWert() || abfrage.typ(spalte) != Rohabfrage::Wertart::Null)
         ausAbfrage(abfrage, spalte);
 }
 

@@ -32,7 +32,8 @@ class Rohabfrage;
 // The columns of each chain, in this order:
 //
 //   T_MIREL      ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer,
-//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, Laufnr
+//                Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, StartName, ZielName,
+//                ArtName, ArtKurz, ZweckName, KategorieName, FahrerName, Kennzeichen, Laufnr
 //   T_basis      ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort,
 //                Grund, Kat, Erfasst, Benutzer, Laufnr (not bearbeitet: the processed mark changes
 //                by design)
@@ -45,9 +46,24 @@ class Rohabfrage;
 // to schema 4 records the heads and the Prüfwert of that moment in the protocol ("Prüfkette
 // erweitert").
 //
+// The names a logbook row prints (places from and to, kind of trip and its short form, purpose,
+// category, driver, plate) are kept in the row itself, copied from the master tables when the
+// row is stored, and covered like every other column: renaming, swapping or deleting a master
+// row later changes no trip's printed text, and changing a stored name changes the row's value.
+// The choice over chaining versioned master tables: a row then states everything it prints on
+// its own, reading and checking stay one scan of the row's table, and every writer of trips gets
+// the names through the one place that appends rows. A raw trip (T_basis) prints nothing from a
+// master table: its vehicle key, place, reason and category are the recorder's own texts.
+// The names came with schema 5; a row stored before holds NULL there and, as with Benutzer, a
+// NULL name adds no field: such rows keep their values and print the current master names. The
+// step to schema 5 records every master name of that moment in a chained protocol entry, which
+// covers what those rows printed then, together with the heads and the Prüfwert before the step.
+// Creating, renaming and deleting a master row through the program are chained protocol entries
+// naming the row with its old and new name.
+//
 // The row before a row is the row with the next lower ID in the same table.
 //
-// Fields are the values as stored (ISO date-times, IDs of places and drivers, not their names).
+// Fields are the values as stored (ISO date-times, IDs of places and drivers, the stored names).
 // The row keeps its value in Pruefwert and its predecessor's value in Vorgaenger, both 32-byte
 // blobs (`SELECT hex(Pruefwert)` shows them). Laufnr numbers the rows of all three tables in the
 // order they were stored, 1, 2, 3, ... without a gap; the check requires that, so the newest rows
@@ -71,18 +87,22 @@ inline constexpr std::array<Kette, 3> alleKetten = {Kette::Fahrtenbuch, Kette::R
 
 enum class Art { Zahl, Text };
 
+// Which of the later columns the chained tables have: who stored a row (schema 4), the names a
+// logbook row prints (schema 5). Ordered: each form has the columns of those before it.
+enum class Form { OhneBenutzer, MitBenutzer, MitNamen };
+inline constexpr int benutzerAbSchema = 4;
+inline constexpr int namenAbSchema = 5;
+Form form(int schemaversion);
+
 struct Spalte {
     const char* name;
     Art art;
-    // Came with a later schema step: an empty value adds no field, so rows stored before the
-    // step keep their values.
-    bool nurMitWert = false;
-};
+    // The form the column came with. A column that came with a later schema step adds no field
+    // when it is empty, so rows stored before the step keep their values.
+    Form ab = Form::OhneBenutzer;
 
-// Whether the chained tables have the column of who stored a row: logbooks of schema 4 and later.
-enum class Form { OhneBenutzer, MitBenutzer };
-inline constexpr int benutzerAbSchema = 4;
-Form form(int schemaversion);
+    bool nurMitWert() const { return ab != Form::OhneBenutzer; }
+};
 
 inline constexpr int wertLaenge = 32;
 
@@ -91,7 +111,7 @@ QString tabelle(Kette kette);
 const std::vector<Spalte>& spalten(Kette kette);
 // The columns as a list for a SELECT ("ID, KFZ, ..."), in the order of spalten(); in a table
 // without the users' column NULL stands in its place.
-QString spaltenliste(Kette kette, Form form = Form::MitBenutzer);
+QString spaltenliste(Kette kette, Form form = Form::MitNamen);
 // The names of the columns the table has in that form, for an INSERT.
 QStringList spaltennamen(Kette kette, Form form);
 // The value before the first row.

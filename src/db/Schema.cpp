@@ -6,6 +6,7 @@
 #include "db/Schemaversion2.h"
 #include "db/Schemaversion3.h"
 #include "db/Schemaversion4.h"
+#include "db/Schemaversion5.h"
 #include "db/Schemaversion6.h"
 #include "db/SqlStatement.h"
 
@@ -101,6 +102,8 @@ void migrationSteps(int from, int to)
     // A new logbook's chains begin in this same run: it has no earlier state to record.
     if (from < 4 && to >= 4)
         schemaversion4::anlegen(from >= 2);
+    if (from < 5 && to >= 5)
+        schemaversion5::anlegen(from >= 2);
     if (from < 6 && to >= 6)
         schemaversion6::anlegen();
 }
@@ -152,7 +155,8 @@ QStringList definitionen(const Dialekt& dialekt)
     for (const QString& definition : version1Tables + schemaversion2::definitionen())
         sql << dialekt.tabelle(definition);
     sql << schemaversion3::kartenschluessel;
-    for (const QString& definition : schemaversion4::definitionen() + schemaversion6::definitionen())
+    for (const QString& definition : schemaversion4::definitionen() + schemaversion5::definitionen() +
+                                       schemaversion6::definitionen())
         sql << dialekt.tabelle(definition);
     return sql;
 }

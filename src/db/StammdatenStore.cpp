@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/Dialekt.h"
+#include "db/Kettenanhang.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 
@@ -21,6 +22,22 @@ QString tabellenname(Stammtabelle tabelle)
         return QStringLiteral("T_Fahrer");
     }
     return {};
+}
+
+// "Ort", "Zweck", ...: one row of the table in words.
+QString zeilenwort(Stammtabelle tabelle)
+{
+    switch (tabelle) {
+    case Stammtabelle::Orte:
+        return QStringLiteral("Ort");
+    case Stammtabelle::Zwecke:
+        return QStringLiteral("Zweck");
+    case Stammtabelle::Kategorien:
+        return QStringLiteral("Kategorie");
+    case Stammtabelle::Fahrer:
+        break;
+    }
+    return QStringLiteral("Fahrer");
 }
 
 std::vector<Stammeintrag> eintraege(const QString& sql)
@@ -85,14 +102,16 @@ std::optional<int> id(Stammtabelle tabelle, const QString& name)
     return suche.intValue("ID");
 }
 
-int idFuer(Stammtabelle tabelle, const QString& name)
+int idFuer(Stammtabelle tabelle, const QString& name, Kettenanhang& kette)
 {
     Database::dialekt().tabelleSperren(tabellenname(tabelle));
     if (const auto vorhanden = id(tabelle, name))
         return *vorhanden;
     SqlStatement neu(QStringLiteral("INSERT INTO %1 (Bezeichnung) VALUES (?) RETURNING ID").arg(tabellenname(tabelle)));
     neu.bind(name).exec();
-    return static_cast<int>(neu.neueId());
+    const int id = static_cast<int>(neu.neueId());
+    kette.protokollieren(Ereignis::StammeintragAngelegt, angelegt(zeilenwort(tabelle), name, id));
+    return id;
 }
 
 QString name(Stammtabelle tabelle, int id)

@@ -9,6 +9,8 @@
 
 // The master tables of places, purposes, categories and drivers: the statements every window that
 // lists, resolves or names their rows runs, in one place.
+class Kettenanhang;
+
 enum class Stammtabelle { Orte, Zwecke, Kategorien, Fahrer };
 
 // One row of a master table.
@@ -34,9 +36,10 @@ std::vector<Stammeintrag> fahrtarten();
 
 // The ID of the first row of this name, compared as names are, if there is one.
 std::optional<int> id(Stammtabelle tabelle, const QString& name);
-// The ID of the row named so; a missing row is created. Runs inside the caller's transaction,
-// which it keeps from creating the same name twice when two users save at once.
-int idFuer(Stammtabelle tabelle, const QString& name);
+// The ID of the row named so; a missing row is created and recorded in the protocol. Runs inside
+// the caller's transaction, which it keeps from creating the same name twice when two users save
+// at once.
+int idFuer(Stammtabelle tabelle, const QString& name, Kettenanhang& kette);
 QString name(Stammtabelle tabelle, int id);
 
 } // namespace StammdatenStore

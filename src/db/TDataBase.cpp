@@ -94,6 +94,8 @@ int TDataBase::KFZAnlegen(const NeuesKFZ& kfz)
         .bind(kfz.kfzid)
         .exec();
     const int id = static_cast<int>(fahrzeug.neueId());
+    transaction.protokollieren(Ereignis::StammeintragAngelegt,
+                               angelegt(QStringLiteral("Fahrzeug"), kfz.kennzeichen, id));
     const QString start = sqldate::toSql(kfz.start);
     transaction.anhaengen(
         Fahrtenbucheintrag{.kfz = id, .abDat = start, .anDat = start, .kmAn = kfz.anfkm, .art = 99, .zweck = 1});

@@ -125,14 +125,14 @@ int hoechsteDurchschnittsgeschwindigkeit()
     return SqlStatement::scalarInt("SELECT V FROM T_Optionen LIMIT 1");
 }
 
-Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& f)
+Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& f, Kettenanhang& kette)
 {
     // In the order the program has always created new names in.
-    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von);
-    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach);
-    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck);
-    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie);
-    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer);
+    const int start = StammdatenStore::idFuer(Stammtabelle::Orte, f.von, kette);
+    const int ziel = StammdatenStore::idFuer(Stammtabelle::Orte, f.nach, kette);
+    const int zweck = StammdatenStore::idFuer(Stammtabelle::Zwecke, f.zweck, kette);
+    const int kategorie = StammdatenStore::idFuer(Stammtabelle::Kategorien, f.kategorie, kette);
+    const int fahrer = StammdatenStore::idFuer(Stammtabelle::Fahrer, f.fahrer, kette);
     return {.kfz = f.fahrzeug,
             .abDat = zeitOderNull(f.abDat),
             .anDat = zeitOderNull(f.anDat),
@@ -153,7 +153,7 @@ bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
     const bool vonHand = fahrzeugSperren(f.fahrzeug) == EingabeManuell;
     if (!f.rohfahrt)
         folgtDerLetztenFahrt(f, vonHand);
-    const Fahrtenbucheintrag eintrag = fahrtenbucheintrag(f);
+    const Fahrtenbucheintrag eintrag = fahrtenbucheintrag(f, transaktion);
     transaktion.anhaengen(eintrag);
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
     if (f.rohfahrt)

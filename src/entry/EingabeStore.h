@@ -71,9 +71,9 @@ std::vector<Rohfahrt> unbearbeiteteRohfahrten(int kfz);
 int hoechsteFahrtdauer();                   // T_Optionen.tFahrt, hours
 int hoechsteDurchschnittsgeschwindigkeit(); // T_Optionen.V, km/h
 
-// The logbook row of the trip with its names resolved (a new name becomes a new row); called
-// inside the transaction that stores the row.
-Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& fahrt);
+// The logbook row of the trip with its names resolved (a new name becomes a new row, recorded in
+// the protocol); called inside the transaction that stores the row.
+Fahrtenbucheintrag fahrtenbucheintrag(const fahrtspeicherung::Auftrag& fahrt, Kettenanhang& kette);
 
 // Resolves the trip's names (a new name becomes a new row), stores the trip, marks its raw trip
 // completed and stores the standard trip: all or nothing. Returns false when an equal standard

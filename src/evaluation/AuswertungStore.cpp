@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "db/Fahrtfassung.h"
+#include "db/Fahrtnamen.h"
 #include "db/Namensordnung.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
@@ -11,6 +12,8 @@
 #include "evaluation/Fahrtenleser.h"
 
 #include <QVariantList>
+
+#include <array>
 
 #include <limits>
 
@@ -67,16 +70,17 @@ struct Bedingungen {
     }
 };
 
-// For the vehicle view a logbook row counts when all its master rows exist (inner joins); the start record
-// kind (short form "n") never does. In SQLite CROSS JOIN keeps the logbook the outer loop: left to itself
-// the planner may loop over the small master tables first and search the logbook thousands of times.
-// The join conditions stand in WHERE, where both engines take them.
-const QString gefilterteFahrten = QStringLiteral(" FROM T_MIREL m CROSS JOIN T_KFZ k CROSS JOIN T_Fahrer f"
-                                                 " CROSS JOIN T_ZWECK z CROSS JOIN T_Kategorie c CROSS JOIN T_ART a"
-                                                 " CROSS JOIN T_ORTE s CROSS JOIN T_ORTE d"
-                                                 " WHERE k.ID = m.KFZ AND f.ID = m.Fahrer AND z.ID = m.Zweck"
-                                                 " AND c.ID = m.Kategorie AND a.ID = m.Art AND s.ID = m.Start"
-                                                 " AND d.ID = m.Ziel AND a.Abkuerzung <> 'n'");
+using fahrtnamen::Feld;
+
+// The vehicle view counts every logbook row but the start records (short form "n") under the plate
+// and the kind of trip it was stored with; a master row that is gone drops no trip. SQLite keeps
+// the logbook the outer loop of a LEFT JOIN.
+QString gefilterteFahrten()
+{
+    return QStringLiteral(" FROM T_MIREL m") + fahrtnamen::verbindung(Feld::Kennzeichen, QStringLiteral("k")) +
+           fahrtnamen::verbindung(Feld::ArtKurz, QStringLiteral("a")) + QStringLiteral(" WHERE ") +
+           fahrtnamen::ausdruck(Feld::ArtKurz, QStringLiteral("a")) + QStringLiteral(" <> 'n'");
+}
 
 // The trip list reads the logbook alone and checks the master rows itself.
 const QString fahrtenOhneStartsatz =
@@ -173,7 +177,9 @@ AuswertungStore::Abfrage AuswertungStore::fahrtenAbfrage(const Fahrtenfilter& fi
     const Bedingungen b = bedingungen(filter);
     return {
         QStringLiteral("SELECT m.ID, m.AbDat, m.AnDat, m.km_ab, m.km_an, m.Start, m.Ziel, m.KFZ, m.Fahrer, m.Zweck, "
-                       "m.Kategorie, m.Art, CASE WHEN COALESCE(m.Bemerkung, '') <> '' THEN 1 ELSE 0 END") +
+                       "m.Kategorie, m.Art, CASE WHEN COALESCE(m.Bemerkung, '') <> '' THEN 1 ELSE 0 END, "
+                       "m.StartName, m.ZielName, m.ArtName, m.ArtKurz, m.ZweckName, m.KategorieName, m.FahrerName, "
+                       "m.Kennzeichen") +
             fahrtenOhneStartsatz + b.sql,
         b.werte};
 }
@@ -272,14 +278,22 @@ std::vector<AuswertungStore::FahrerMitFahrten> AuswertungStore::fahrerFahrten(ze
 
 AuswertungStore::Abfrage AuswertungStore::tagesAbfrage(int fahrer, const QDate& tag)
 {
-    return {QStringLiteral("SELECT m.AbDat, m.AnDat, m.km_ab, m.km_an, k.KZuFzg, s.Bezeichnung, d.Bezeichnung, "
-                           "z.Bezeichnung, a.Abkuerzung, m.Bemerkung FROM T_MIREL m"
-                           " CROSS JOIN T_KFZ k CROSS JOIN T_ZWECK z CROSS JOIN T_ART a CROSS JOIN T_ORTE s"
-                           " CROSS JOIN T_ORTE d"
-                           " WHERE k.ID = m.KFZ AND z.ID = m.Zweck AND a.ID = m.Art AND s.ID = m.Start"
-                           " AND d.ID = m.Ziel AND m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? AND %1"
+    // Every trip of the driver with the names it was stored with; a master row that is gone drops none.
+    const std::array<std::pair<Feld, QString>, 5> felder = {{{Feld::Kennzeichen, QStringLiteral("k")},
+                                                             {Feld::Start, QStringLiteral("s")},
+                                                             {Feld::Ziel, QStringLiteral("d")},
+                                                             {Feld::Zweck, QStringLiteral("z")},
+                                                             {Feld::ArtKurz, QStringLiteral("a")}}};
+    QStringList namen;
+    QString verbindungen;
+    for (const auto& [feld, alias] : felder) {
+        namen << fahrtnamen::ausdruck(feld, alias);
+        verbindungen += fahrtnamen::verbindung(feld, alias);
+    }
+    return {QStringLiteral("SELECT m.AbDat, m.AnDat, m.km_ab, m.km_an, %1, m.Bemerkung FROM T_MIREL m%2"
+                           " WHERE m.Fahrer = ? AND m.AnDat >= ? AND m.AnDat <= ? AND %3"
                            " ORDER BY m.AbDat, m.ID")
-                .arg(fahrtfassung::aktuell(QStringLiteral("m"))),
+                .arg(namen.join(QStringLiteral(", ")), verbindungen, fahrtfassung::aktuell(QStringLiteral("m"))),
             {fahrer, iso(filtergrenzen::abfahrtAb(tag)), iso(filtergrenzen::ankunftBis(tag))}};
 }
 
@@ -307,13 +321,15 @@ std::vector<fahrerauswertung::Tagesfahrt> AuswertungStore::tagesfahrten(int fahr
 AuswertungStore::Abfrage AuswertungStore::fahrzeugAbfrage(const Fahrtenfilter& filter)
 {
     const Bedingungen b = bedingungen(filter);
+    const QString kennzeichen = fahrtnamen::ausdruck(Feld::Kennzeichen, QStringLiteral("k"));
     const QString kmDerArt =
-        QStringLiteral(", SUM(CASE WHEN substr(a.Abkuerzung, 1, 1) = '%1' THEN m.km_an - m.km_ab ELSE 0 END)");
-    QString sql = QStringLiteral("SELECT k.KZuFzg, COUNT(*)");
+        QStringLiteral(", SUM(CASE WHEN substr(%1, 1, 1) = '%2' THEN m.km_an - m.km_ab ELSE 0 END)");
+    QString sql = QStringLiteral("SELECT %1, COUNT(*)").arg(kennzeichen);
     for (const char kuerzel : {'U', 'P', 'A', 'G'})
-        sql += kmDerArt.arg(QLatin1Char(kuerzel));
-    return {sql + gefilterteFahrten + b.sql +
-                QStringLiteral(" GROUP BY m.KFZ, k.KZuFzg ORDER BY %1, m.KFZ").arg(namensordnung::spalte(u"k.KZuFzg")),
+        sql += kmDerArt.arg(fahrtnamen::ausdruck(Feld::ArtKurz, QStringLiteral("a")), QString(QLatin1Char(kuerzel)));
+    return {sql + gefilterteFahrten() + b.sql +
+                QStringLiteral(" GROUP BY m.KFZ, %1 ORDER BY %2, m.KFZ")
+                    .arg(kennzeichen, namensordnung::spalte(QStringLiteral("(%1)").arg(kennzeichen))),
             b.werte};
 }
 

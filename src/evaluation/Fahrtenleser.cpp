@@ -33,24 +33,18 @@ GelisteteFahrt gelistet(const Rohabfrage& s)
     return f;
 }
 
-// Whether every master row of the trip exists, which the list has always demanded (inner joins).
-bool vollstaendig(const GelisteteFahrt& f, const Stammnamen& n)
-{
-    return n.orte.contains(f.start) && n.orte.contains(f.ziel) && n.fahrzeuge.contains(f.fahrzeug) &&
-           n.fahrer.contains(f.fahrer) && n.zwecke.contains(f.zweck) && n.kategorien.contains(f.kategorie) &&
-           n.artKuerzel.contains(f.art);
-}
+// The stored names follow the columns gelistet() reads.
+constexpr int ersteNamensspalte = 13;
 
 } // namespace
 
-// The master rows are checked and the trips ordered here rather than joined and sorted by the
-// database: for a million trips that takes a fraction of the time.
+// The names are matched and the trips ordered here rather than joined and sorted by the database:
+// for a million trips that takes a fraction of the time.
 Fahrtenleser::Fahrtenleser(const Fahrtenfilter& filter, AuswertungStore::Fortschritt fortschritt,
                            std::optional<std::size_t> fortschrittUeber)
-    : filter_(filter), fortschritt_(std::move(fortschritt))
+    : filter_(filter), namen_(AuswertungStore().stammnamen()), abgleich_(namen_), fortschritt_(std::move(fortschritt))
 {
     const AuswertungStore store;
-    namen_ = store.stammnamen();
     if (filter.mitErsetzten)
         ersetzungen_ = store.ersetzungen();
     if (fortschritt_)
@@ -85,9 +79,9 @@ void Fahrtenleser::weiterlesen(std::vector<GelisteteFahrt>& stueck, std::size_t 
                 fortschritt_(100);
             break;
         }
-        const GelisteteFahrt f = gelistet(*abfrage_);
-        if (vollstaendig(f, namen_))
-            stueck.push_back(f);
+        GelisteteFahrt f = gelistet(*abfrage_);
+        abgleich_.abgleichen(f, *abfrage_, ersteNamensspalte);
+        stueck.push_back(f);
         ++gelesen_;
         melden();
     }

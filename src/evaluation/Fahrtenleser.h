@@ -2,6 +2,7 @@
 
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrtenliste.h"
+#include "evaluation/Namensabgleich.h"
 
 #include <QHash>
 
@@ -27,10 +28,12 @@ public:
 
     // The trips with the names and replacements they are shown with.
     Fahrtenliste liste(std::vector<GelisteteFahrt> fahrten = {}) const;
-    // Appends the next `anzahl` listed trips to `stueck`, fewer only at the end of the result. A
-    // trip lacking one of its master rows is never listed.
+    // Appends the next `anzahl` listed trips to `stueck`, fewer only at the end of the result. Every
+    // trip is listed with the names it was stored with (see Namensabgleich).
     void weiterlesen(std::vector<GelisteteFahrt>& stueck, std::size_t anzahl);
     bool fertig() const { return !abfrage_; }
+    // The names of the trips read so far, for a list that grows piece by piece.
+    const Stammnamen& namen() const { return namen_; }
     // The rest is read without reports, once the progress window that heard them is gone.
     void ohneFortschritt() { fortschritt_ = {}; }
     // An estimate of the trips the whole result lists, at least as many (for reserving memory).
@@ -41,6 +44,7 @@ private:
 
     Fahrtenfilter filter_;
     Stammnamen namen_;
+    Fahrtnamenabgleich abgleich_; // adds to namen_
     QHash<int, Ersetzung> ersetzungen_;
     AuswertungStore::Fortschritt fortschritt_;
     qint64 geschaetzt_ = 0;

@@ -25,8 +25,9 @@ Fahrtenliste::Fahrtenliste(std::vector<GelisteteFahrt> fahrten, Stammnamen namen
         zaehlen(f);
 }
 
-void Fahrtenliste::anhaengen(const std::vector<GelisteteFahrt>& fahrten)
+void Fahrtenliste::anhaengen(const std::vector<GelisteteFahrt>& fahrten, const Stammnamen& namen)
 {
+    namen_ = namen;
     fahrten_.insert(fahrten_.end(), fahrten.begin(), fahrten.end());
     for (const GelisteteFahrt& f : fahrten)
         zaehlen(f);

@@ -64,7 +64,8 @@ public:
 
     // Room for that many trips, so a growing list is not copied as it grows.
     void reservieren(std::size_t anzahl) { fahrten_.reserve(anzahl); }
-    void anhaengen(const std::vector<GelisteteFahrt>& fahrten);
+    // `namen`: the names of the list so far, the new trips' included.
+    void anhaengen(const std::vector<GelisteteFahrt>& fahrten, const Stammnamen& namen);
     // Departure order, the list order; trips of the same departure by ID.
     bool geordnet() const;
     void ordnen();

@@ -52,9 +52,13 @@ bool nameVergeben(const QString& name, int ausserId)
 
 int anlegen(const QString& name, const QString& bemerkung)
 {
+    Kettentransaktion transaktion;
     SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?) RETURNING ID");
     s.bind(name).bind(bemerkung).exec();
-    return static_cast<int>(s.neueId());
+    const int id = static_cast<int>(s.neueId());
+    transaktion.protokollieren(Ereignis::StammeintragAngelegt, angelegt(QStringLiteral("Fahrer"), name, id));
+    transaktion.commit();
+    return id;
 }
 
 void aendern(int id, const QString& name, const QString& bemerkung)

@@ -24,6 +24,7 @@ protected:
         const int essen = build::ort(QStringLiteral("Essen"));
         const int bonn = build::ort(QStringLiteral("Bonn"));
         const int meier = build::fahrer(QStringLiteral("Meier"));
+        const int standard = build::kategorie(QStringLiteral("Standard"));
         int km = 1000;
         for (const QDateTime& ab :
              {QDateTime(QDate(2006, 3, 1), QTime(8, 0)), QDateTime(QDate(2006, 3, 2), QTime(9, 15)),
@@ -35,7 +36,7 @@ protected:
                           .kmAn = km + 50,
                           .start = essen,
                           .ziel = bonn,
-                          .kategorie = 1,
+                          .kategorie = standard,
                           .fahrer = meier,
                           .bemerkung = QStringLiteral("Kunde")});
             km += 50;
@@ -161,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         spalteVonFahrt4("Benutzer", "UPDATE T_MIREL SET Benutzer = 'mallory' WHERE ID = 4"),
         spalteVonFahrt4("BenutzerEntfernt", "UPDATE T_MIREL SET Benutzer = NULL WHERE ID = 4"),
         spalteVonFahrt4("Zweck", "UPDATE T_MIREL SET Zweck = NULL WHERE ID = 4"),
-        spalteVonFahrt4("Kategorie", "UPDATE T_MIREL SET Kategorie = 2 WHERE ID = 4"),
-        spalteVonFahrt4("Fahrer", "UPDATE T_MIREL SET Fahrer = 2 WHERE ID = 4"),
+        spalteVonFahrt4("Kategorie", "UPDATE T_MIREL SET Kategorie = NULL WHERE ID = 4"),
+        spalteVonFahrt4("Fahrer", "UPDATE T_MIREL SET Fahrer = NULL WHERE ID = 4"),
         spalteVonFahrt4("Bemerkung", "UPDATE T_MIREL SET Bemerkung = 'Kunde.' WHERE ID = 4"),
         spalteVonFahrt4("BemerkungAlsNull", "UPDATE T_MIREL SET Bemerkung = NULL WHERE ID = 4"),
         spalteVonFahrt4("ZahlAlsText", "UPDATE T_MIREL SET km_an = 'tausend' WHERE ID = 4"),
@@ -189,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
         Eingriff{"MitWertenKopiert",
                  "INSERT INTO T_MIREL SELECT 6, KFZ, '2006-03-04 10:00:00', AnDat, km_ab, km_an, Start, Ziel, Art, "
                  "Zweck, Kategorie, Fahrer, Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Laufnr, Vorgaenger, "
-                 "Pruefwert, Benutzer FROM T_MIREL WHERE ID = 4",
+                 "Pruefwert, Benutzer, StartName, ZielName, ArtName, ArtKurz, ZweckName, KategorieName, "
+                 "FahrerName, Kennzeichen FROM T_MIREL WHERE ID = 4",
                  {QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 04.03.2006 10:00: ") + veraendert,
                   QStringLiteral("Fahrtenbuch, Fahrzeug B-XY 1, Golf, Fahrt vom 04.03.2006 10:00: steht nicht mehr an "
                                  "seiner Stelle (Reihenfolge verändert).")}},

@@ -18,6 +18,8 @@ const QStringList altesFahrtenbuch = {
     QStringLiteral("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_an, Art, Zweck) "
                    "VALUES (2, '2005-12-24 00:00:00', '2005-12-24 00:00:00', 1000, 99, 1)"),
     QStringLiteral("INSERT INTO T_ORTE (Bezeichnung) VALUES ('Essen')"),
+    QStringLiteral("INSERT INTO T_Kategorie (Bezeichnung) VALUES ('Standard')"),
+    QStringLiteral("INSERT INTO T_Fahrer (Bezeichnung) VALUES ('Meier')"),
     QStringLiteral("INSERT INTO T_MIREL (KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
                    "Bemerkung) VALUES (2, '2006-03-01 08:00:00', '2006-03-01 09:00:00', 1000, 1050, 1, 1, 4, 1, 1, 1, "
                    "'Kunde')"),

@@ -54,7 +54,11 @@ TEST(Pruefkette, SpaltenfolgeIstDieDokumentierte)
 {
     EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Fahrtenbuch),
               QStringLiteral("ID, KFZ, AbDat, AnDat, km_ab, km_an, Start, Ziel, Art, Zweck, Kategorie, Fahrer, "
-                             "Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, Laufnr"));
+                             "Bemerkung, Erfasst, ErsetztID, Grund, Storniert, Benutzer, StartName, ZielName, ArtName, "
+                             "ArtKurz, ZweckName, KategorieName, FahrerName, Kennzeichen, Laufnr"));
+    // A logbook from before the stored names is read with NULL in their place.
+    EXPECT_TRUE(pruefkette::spaltenliste(pruefkette::Kette::Fahrtenbuch, pruefkette::Form::MitBenutzer)
+                    .endsWith(QStringLiteral("Benutzer, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, Laufnr")));
     EXPECT_EQ(pruefkette::spaltenliste(pruefkette::Kette::Rohfahrten),
               QStringLiteral("ID, CFID, Einlesedat, Startzeit, Startkm, Zielzeit, Zielkm, KFZid, CF, Art, Ort, Grund, "
                              "Kat, Erfasst, Benutzer, Laufnr"));

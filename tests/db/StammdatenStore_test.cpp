@@ -1,3 +1,4 @@
+#include "db/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "db/StammdatenStore.h"
 #include "db/StammfahrtStore.h"
@@ -29,12 +30,17 @@ TEST_P(Aufloesung, FindetNamenWieDieDatenbankSieVergleichtUndLegtFehlendeAn)
 {
     TestDatabase db;
     const auto& fall = GetParam();
-    const int gespeichert = StammdatenStore::idFuer(fall.tabelle, QString::fromUtf8(fall.gespeichert));
+    Kettentransaktion kette;
+    const int gespeichert = StammdatenStore::idFuer(fall.tabelle, QString::fromUtf8(fall.gespeichert), kette);
     const int vorher = zeilen(QString::fromLatin1(fall.tabellenname));
+    const int protokolliert = zeilen(QStringLiteral("T_Protokoll"));
     EXPECT_EQ(StammdatenStore::id(fall.tabelle, QString::fromUtf8(fall.gesucht)).has_value(), !fall.neu);
-    const int id = StammdatenStore::idFuer(fall.tabelle, QString::fromUtf8(fall.gesucht));
+    const int id = StammdatenStore::idFuer(fall.tabelle, QString::fromUtf8(fall.gesucht), kette);
+    kette.commit();
     EXPECT_EQ(id == gespeichert, !fall.neu);
     EXPECT_EQ(zeilen(QString::fromLatin1(fall.tabellenname)), vorher + (fall.neu ? 1 : 0));
+    // A new master row is a chained entry that names it.
+    EXPECT_EQ(zeilen(QStringLiteral("T_Protokoll")), protokolliert + (fall.neu ? 1 : 0));
     EXPECT_EQ(StammdatenStore::name(fall.tabelle, id),
               QString::fromUtf8(fall.neu ? fall.gesucht : fall.gespeichert));
 }

@@ -94,6 +94,14 @@ TEST_P(TDataBaseStore, KFZAnlegenSchreibtStartsatz)
     EXPECT_EQ(start.intValue("Zweck"), 1);
     EXPECT_TRUE(start.isNull("Start"));
     EXPECT_FALSE(start.next());
+    // The start record keeps the plate it prints; the new vehicle is a chained protocol entry.
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = ? AND Kennzeichen = ?",
+                                      {id, QStringLiteral("O'Neil, Golf")}),
+              1);
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Ereignis = ? AND Beschreibung = ?",
+                                      {QStringLiteral("Stammdaten angelegt"),
+                                       QStringLiteral("Fahrzeug „O'Neil, Golf“ (ID %1) angelegt.").arg(id)}),
+              1);
 
     EXPECT_EQ(eintrag(liste(), QStringLiteral("O'Neil, Golf")).KmStand, 12345);
 }

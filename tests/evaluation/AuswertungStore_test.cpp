@@ -74,7 +74,8 @@ TEST_P(AuswertungStoreTest, NamenMitApostrophWerdenGefiltert)
     EXPECT_EQ(ids(filter), std::vector<int>{rueck});
 }
 
-TEST_P(AuswertungStoreTest, StartsatzUndWaisenFehlen)
+// The start record never counts; a trip whose driver is gone is listed with a marked placeholder.
+TEST_P(AuswertungStoreTest, StartsatzFehltWaiseMitPlatzhalter)
 {
     const int gut = build::fahrt(d->fahrt(am(2006, 5, 2, 8), am(2006, 5, 2, 9), 0, 10));
     // Kind 99 ("n") with every master row present.
@@ -84,9 +85,13 @@ TEST_P(AuswertungStoreTest, StartsatzUndWaisenFehlen)
     // A driver that no longer exists.
     auto waise = d->fahrt(am(2006, 5, 4, 8), am(2006, 5, 4, 9), 20, 30);
     waise.fahrer = 999;
-    build::fahrt(waise);
 
-    EXPECT_EQ(ids(allesBis(QDate(2006, 6, 1))), std::vector<int>{gut});
+    const int gelistet = build::fahrt(waise);
+
+    EXPECT_EQ(ids(allesBis(QDate(2006, 6, 1))), (std::vector<int>{gut, gelistet}));
+    const Fahrtenliste liste = store.fahrten(allesBis(QDate(2006, 6, 1)));
+    EXPECT_EQ(liste.zelle(1, Fahrtenliste::Fahrer), QStringLiteral("(fehlt: Fahrer 999)"));
+    EXPECT_EQ(liste.kilometer(), 20);
 }
 
 struct OhneBemerkungsfeldFall {

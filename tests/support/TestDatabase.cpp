@@ -112,13 +112,7 @@ int fahrt(const Fahrt& f)
 int maerzfahrt(int kfz, int tag)
 {
     const QDateTime ab(QDate(2006, 3, tag), QTime(8, 0));
-    return fahrt({.kfz = kfz,
-                  .ab = ab,
-                  .an = ab.addSecs(3600),
-                  .kmAb = 1000 + 50 * tag,
-                  .kmAn = 1050 + 50 * tag,
-                  .start = 1,
-                  .ziel = 1});
+    return fahrt({.kfz = kfz, .ab = ab, .an = ab.addSecs(3600), .kmAb = 1000 + 50 * tag, .kmAn = 1050 + 50 * tag});
 }
 
 int rohfahrt(const Rohfahrt& r)

@@ -92,7 +92,7 @@ void FahrtenlistenModell::stueckLesen(std::size_t anzahl)
         // Only the last piece can be empty, so the list already holds rows: no empty row to replace.
         const int erste = static_cast<int>(liste_.anzahl());
         beginInsertRows({}, erste, erste + static_cast<int>(stueck_.size()) - 1);
-        liste_.anhaengen(stueck_);
+        liste_.anhaengen(stueck_, leser_->namen());
         endInsertRows();
         emit gewachsen();
     }
