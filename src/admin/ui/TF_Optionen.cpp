@@ -4,8 +4,8 @@
 #include "audit/Dienstadresse.h"
 #include "common/Prompts.h"
 #include "common_ui/Handler.h"
-#include "db/Datenbankwahl.h"
-#include "db/OptionenStore.h"
+#include "start/Datenbankwahl.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QEvent>
 #include <QGroupBox>
