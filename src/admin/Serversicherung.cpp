@@ -7,7 +7,8 @@
 #include "db/Masseneinfuegung.h"
 #include "db/Nebenverbindung.h"
 #include "db/Rohabfrage.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 
 #include <sqlite3.h>
@@ -120,7 +121,7 @@ int schemaversion(const QString& pfad)
 // opened, on a connection of its own: this thread's connection is the server's.
 void dateiMigrieren(const QString& pfad)
 {
-    aufEigenerVerbindung([&pfad] { Database::open(pfad); });
+    aufEigenerVerbindung([&pfad] { Logbuch::oeffnen(pfad); });
 }
 
 } // namespace

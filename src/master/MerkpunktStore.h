@@ -4,8 +4,8 @@
 
 #include <vector>
 
-// The waypoints the vehicle window lists; the vehicle statements are in FahrzeugStore and TDataBase.
-namespace KFZStore {
+// The waypoints the vehicle window lists; the vehicle statements are in FahrzeugStore.
+namespace MerkpunktStore {
 
 struct Merkpunkt {
     QString zeit; // German date-time, empty when the recorder stored none
@@ -18,4 +18,4 @@ struct Merkpunkt {
 // waypoints of a card without a driver are left out.
 std::vector<Merkpunkt> merkpunkte(const QString& fahrzeugSchluessel);
 
-} // namespace KFZStore
+} // namespace MerkpunktStore

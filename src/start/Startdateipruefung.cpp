@@ -1,6 +1,6 @@
-#include "app/Startpruefung.h"
+#include "start/Startdateipruefung.h"
 
-#include "db/Logbuchpruefung.h"
+#include "start/Logbuchpruefung.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,12 +24,12 @@ Startbefund unbrauchbar(const QString& pfad, const QString& grund)
 
 } // namespace
 
-Startpruefung::Startpruefung(Beschreibbar beschreibbar, int sperrWartezeitMs)
+Startdateipruefung::Startdateipruefung(Beschreibbar beschreibbar, int sperrWartezeitMs)
     : beschreibbar_(std::move(beschreibbar)), sperrWartezeitMs_(sperrWartezeitMs)
 {
 }
 
-Startbefund Startpruefung::pruefen(const QString& pfad) const
+Startbefund Startdateipruefung::pruefen(const QString& pfad) const
 {
     using Befund = Logbuchpruefung::Befund;
     const Logbuchpruefung::Ergebnis pruefung =
@@ -60,7 +60,7 @@ Startbefund Startpruefung::pruefen(const QString& pfad) const
     return {};
 }
 
-bool Startpruefung::dateiUndOrdnerBeschreibbar(const QString& pfad)
+bool Startdateipruefung::dateiUndOrdnerBeschreibbar(const QString& pfad)
 {
     const QFileInfo datei(pfad);
     return datei.isWritable() && QFileInfo(datei.absolutePath()).isWritable();

@@ -1,10 +1,14 @@
-#include "db/FahrzeugStore.h"
+#include "logbuch/FahrzeugStore.h"
 
-#include "db/Kettenanhang.h"
-
-#include "db/KFZEintrag.h"
+#include "db/Database.h"
+#include "db/Dialekt.h"
 #include "db/Namensordnung.h"
+#include "db/SqlDate.h"
 #include "db/SqlStatement.h"
+#include "logbuch/KFZEintrag.h"
+#include "logbuch/NeuesFahrzeug.h"
+#include "logbuch/kette/Fahrtfassung.h"
+#include "logbuch/kette/Kettenanhang.h"
 
 namespace FahrzeugStore {
 
@@ -79,6 +83,58 @@ int unbearbeiteteFahrten(const QString& schluessel)
 {
     return SqlStatement::scalarInt(
         "SELECT COUNT(*) FROM T_basis WHERE KFZid = ? AND NOT Art = 'M' AND bearbeitet = 0", {schluessel});
+}
+
+std::vector<KFZEintrag> offeneFahrzeuge()
+{
+    SqlStatement statement(
+        QStringLiteral("SELECT k.KZuFzg, k.ID, k.InspKM, k.InspDat, k.Eingabeart, k.KFZID, k.Abgeschlossen, "
+                       "COALESCE((SELECT MAX(m.km_an) FROM T_MIREL m WHERE m.KFZ = k.ID AND %2), k.AnfKM) AS KmStand "
+                       "FROM T_KFZ k WHERE k.Abgeschlossen = 0 ORDER BY %1")
+            .arg(namensordnung::spalte(u"k.KZuFzg"), fahrtfassung::aktuell(QStringLiteral("m"))));
+    statement.exec();
+    std::vector<KFZEintrag> fahrzeuge;
+    while (statement.next()) {
+        KFZEintrag eintrag;
+        eintrag.KZuFzg = statement.text("KZuFzg");
+        eintrag.ID = statement.intValue("ID");
+        eintrag.InspKM = statement.intValue("InspKM");
+        eintrag.InspDat = sqldate::germanDate(statement.value("InspDat"));
+        eintrag.Eingabeart = statement.intValue("Eingabeart");
+        eintrag.KFZID = statement.intValue("KFZID");
+        eintrag.Abgeschlossen = statement.intValue("Abgeschlossen") != 0;
+        eintrag.KmStand = statement.intValue("KmStand");
+        fahrzeuge.push_back(eintrag);
+    }
+    return fahrzeuge;
+}
+
+void sperren()
+{
+    Database::dialekt().tabelleSperren(QStringLiteral("T_KFZ"));
+}
+
+int einfuegen(const NeuesFahrzeug& fahrzeug)
+{
+    SqlStatement statement("INSERT INTO T_KFZ (KZuFzg, AnfKM, InspKM, InspDat, Eingabeart, KFZID) "
+                           "VALUES (?, ?, ?, ?, ?, ?) RETURNING ID");
+    statement.bind(fahrzeug.kennzeichen)
+        .bind(fahrzeug.anfkm)
+        .bind(fahrzeug.inspkm)
+        .bind(sqldate::toSql(fahrzeug.inspdat))
+        .bind(fahrzeug.eingabeart)
+        .bind(fahrzeug.kfzid)
+        .exec();
+    return static_cast<int>(statement.neueId());
+}
+
+void inspektionSpeichern(int kfzId, int km, const QDate& datum)
+{
+    SqlStatement("UPDATE T_KFZ SET InspKM = ?, InspDat = ? WHERE ID = ?")
+        .bind(km)
+        .bind(sqldate::toSql(datum))
+        .bind(kfzId)
+        .exec();
 }
 
 } // namespace FahrzeugStore

@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// The settings of the single options row that the options, backup and recorder windows edit.
-// The window position and the last vehicle are kept by TDataBase.
+#include <optional>
+
+// The settings of the single options row that the options, backup and recorder windows and the main
+// window edit.
 namespace OptionenStore {
 
 // Check boxes are stored as -1 (ticked) and 0.
@@ -16,6 +18,18 @@ struct Einstellungen {
 
 Einstellungen lesen();
 void speichern(const Einstellungen& einstellungen);
+
+// Where the main window stood and the vehicle it showed last; none when it starts with the first
+// vehicle (lKFZ off) or the options row is missing.
+struct Hauptfenster {
+    int x = 0;
+    int y = 0;
+    std::optional<int> letztesFahrzeug;
+};
+
+Hauptfenster hauptfenster();
+void fahrzeugMerken(int kfzId);
+void fensterposSpeichern(int x, int y);
 
 QString datensicherungsVerzeichnis();
 void datensicherungsVerzeichnisSpeichern(const QString& verzeichnis);

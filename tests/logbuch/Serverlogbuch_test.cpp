@@ -2,10 +2,11 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 #include "db/Serveranmeldung.h"
 #include "db/SqlStatement.h"
-#include "db/TDataBase.h"
+#include "logbuch/Fahrzeuganlage.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Tabelleninhalt.h"
 #include "support/TestDatabase.h"
@@ -23,7 +24,7 @@ protected:
             GTEST_SKIP() << testserver::fehlt;
         Serveranmeldung::passwoerterVergessen();
     }
-    void TearDown() override { Database::close(); }
+    void TearDown() override { Database::schliessen(); }
 };
 
 } // namespace
@@ -47,7 +48,7 @@ TEST_F(Serverlogbuch, GleichtEinemNeuenDateilogbuch)
 TEST_F(Serverlogbuch, NeueZeilenBekommenSchluesselHinterDenGeliefertenZeilen)
 {
     TestDatabase db(Datenbankart::PostgreSQL);
-    EXPECT_EQ(TDataBase::KFZAnlegen(
+    EXPECT_EQ(fahrzeuganlage::anlegen(
                   {.kennzeichen = QStringLiteral("B-AB 2, Polo"), .start = QDateTime(QDate(2006, 2, 1), QTime(0, 0))}),
               2);
     EXPECT_EQ(build::zweck(QStringLiteral("Kundenbesuch")), 2);
@@ -56,13 +57,13 @@ TEST_F(Serverlogbuch, NeueZeilenBekommenSchluesselHinterDenGeliefertenZeilen)
 TEST_F(Serverlogbuch, LeereDatenbankWirdBeimOeffnenNichtStillAngelegt)
 {
     const QString adresse = testserver::leereDatenbank();
-    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    EXPECT_THROW(Logbuch::oeffnen(adresse), Logbuch::LeereDatenbank);
     EXPECT_FALSE(Database::isOpen());
 
-    Database::createNew(adresse);
+    Logbuch::anlegen(adresse);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
-    Database::close();
-    Database::open(adresse);
+    Database::schliessen();
+    Logbuch::oeffnen(adresse);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
 }
 
@@ -70,14 +71,14 @@ TEST_F(Serverlogbuch, NeuesLogbuchNurInEinerLeerenDatenbank)
 {
     TestDatabase db(Datenbankart::PostgreSQL);
     build::ort(QStringLiteral("Büro"));
-    Database::close();
+    Database::schliessen();
     try {
-        Database::createNew(db.ort());
+        Logbuch::anlegen(db.ort());
         FAIL() << "über ein vorhandenes Fahrtenbuch angelegt";
     } catch (const DatabaseError& fehler) {
         EXPECT_TRUE(fehler.message().contains(QStringLiteral("ist nicht leer"))) << fehler.message().toStdString();
     }
-    Database::open(db.ort());
+    Logbuch::oeffnen(db.ort());
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_ORTE"), 1);
 }
 
@@ -85,8 +86,8 @@ TEST_F(Serverlogbuch, NeuereSchemaversionWirdAbgelehnt)
 {
     TestDatabase db(Datenbankart::PostgreSQL);
     Database::dialekt().schemaversionSetzen(Schema::currentVersion + 1);
-    Database::close();
-    EXPECT_THROW(Database::open(db.ort()), DatabaseError);
+    Database::schliessen();
+    EXPECT_THROW(Logbuch::oeffnen(db.ort()), DatabaseError);
     EXPECT_FALSE(Database::isOpen());
 }
 
@@ -96,7 +97,7 @@ TEST_F(Serverlogbuch, FragtNachDemPasswortBisEsPasst)
     ScriptedPrompts::get().answerInput(QStringLiteral("falsch"));
     ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
     // Logged in: the empty database is what stops the opening.
-    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    EXPECT_THROW(Logbuch::oeffnen(adresse), Logbuch::LeereDatenbank);
 
     const auto& gezeigt = ScriptedPrompts::get().shown();
     ASSERT_EQ(gezeigt.size(), 2U);
@@ -111,7 +112,7 @@ TEST_F(Serverlogbuch, AbgebrocheneAnmeldungOeffnetNichts)
     const QString adresse = testserver::passwortAdresse();
     ScriptedPrompts::get().answerInput(std::nullopt);
     try {
-        Database::open(adresse);
+        Logbuch::oeffnen(adresse);
         FAIL() << "ohne Passwort angemeldet";
     } catch (const DatabaseError& fehler) {
         EXPECT_EQ(fehler.message(), QStringLiteral("Die Anmeldung am Datenbankserver wurde abgebrochen."));
@@ -122,7 +123,7 @@ TEST_F(Serverlogbuch, AbgebrocheneAnmeldungOeffnetNichts)
 TEST_F(Serverlogbuch, UnerreichbarerServerWirdAufDeutschGemeldet)
 {
     try {
-        Database::open(QStringLiteral("postgresql://varno@127.0.0.1:1/varno"));
+        Logbuch::oeffnen(QStringLiteral("postgresql://varno@127.0.0.1:1/varno"));
         FAIL() << "verbunden";
     } catch (const DatabaseError& fehler) {
         EXPECT_TRUE(fehler.message().startsWith(QStringLiteral(
@@ -138,17 +139,17 @@ TEST_F(Serverlogbuch, AbgerisseneVerbindungWirdGemeldetUndBeimNaechstenVersuchEr
     const int sitzung = SqlStatement::scalarInt("SELECT pg_backend_pid()");
     testserver::alsVerwalter(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(sitzung));
 
-    const TDataBase::NeuesKFZ neu{.kennzeichen = QStringLiteral("B-NEU 1"),
+    const NeuesFahrzeug neu{.kennzeichen = QStringLiteral("B-NEU 1"),
                                   .start = QDateTime(QDate(2006, 2, 1), QTime(0, 0))};
     try {
-        TDataBase::KFZAnlegen(neu);
+        fahrzeuganlage::anlegen(neu);
         FAIL() << "trotz abgerissener Verbindung gespeichert";
     } catch (const DatabaseError& fehler) {
         EXPECT_EQ(fehler.message(), QStringLiteral("Die Verbindung zum Datenbankserver ist abgerissen; es wurde nichts "
                                                    "gespeichert. Bitte versuchen Sie es noch einmal, sobald der Server "
                                                    "wieder erreichbar ist."));
     }
-    EXPECT_EQ(TDataBase::KFZAnlegen(neu), 2);
+    EXPECT_EQ(fahrzeuganlage::anlegen(neu), 2);
     EXPECT_NE(SqlStatement::scalarInt("SELECT pg_backend_pid()"), sitzung);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_MIREL WHERE KFZ = 2"), 1);
 }
@@ -157,8 +158,8 @@ TEST_F(Serverlogbuch, PasswortWirdImLaufNurEinmalGefragt)
 {
     const QString adresse = testserver::passwortAdresse();
     ScriptedPrompts::get().answerInput(QStringLiteral("geheim"));
-    EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank);
+    EXPECT_THROW(Logbuch::oeffnen(adresse), Logbuch::LeereDatenbank);
     // A new logbook right after finding the database empty logs in again without asking.
-    EXPECT_THROW(Database::createNew(adresse), DatabaseError); // no right to create tables there
+    EXPECT_THROW(Logbuch::anlegen(adresse), DatabaseError); // no right to create tables there
     EXPECT_EQ(ScriptedPrompts::get().shown().size(), 1U);
 }

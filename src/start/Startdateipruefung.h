@@ -25,12 +25,12 @@ struct Startbefund {
     QString meldung;
 };
 
-class Startpruefung {
+class Startdateipruefung {
 public:
     // Whether the program may change the file, which SQLite also needs its folder for.
     using Beschreibbar = std::function<bool(const QString& pfad)>;
 
-    explicit Startpruefung(Beschreibbar beschreibbar = dateiUndOrdnerBeschreibbar,
+    explicit Startdateipruefung(Beschreibbar beschreibbar = dateiUndOrdnerBeschreibbar,
                            int sperrWartezeitMs = Database::sperrWartezeitMs);
 
     Startbefund pruefen(const QString& pfad) const;

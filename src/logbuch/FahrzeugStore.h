@@ -1,8 +1,14 @@
 #pragma once
 
+#include "logbuch/KFZEintrag.h"
+
+#include <QDate>
 #include <QString>
 
 #include <optional>
+#include <vector>
+
+struct NeuesFahrzeug;
 
 // The statements on single vehicles that the windows, the card import and the command line share.
 namespace FahrzeugStore {
@@ -27,6 +33,16 @@ QString kennzeichen(int kfzId);
 std::optional<QString> kennzeichenZurKfzNummer(int kfzNummer);
 // How the vehicle's trips come in (Eingabeart); 0 for an unknown ID.
 int eingabeart(int kfzId);
+
+// The vehicles not closed, in the German order of their plate texts. The odometer is the largest
+// arrival reading of the current trips, or the initial one without logbook rows.
+std::vector<KFZEintrag> offeneFahrzeuge();
+// Keeps every other user from creating a vehicle until the caller's write transaction ends.
+void sperren();
+// Inserts the vehicle row alone, inside the caller's transaction that adds its start record; the
+// new vehicle's ID.
+int einfuegen(const NeuesFahrzeug& fahrzeug);
+void inspektionSpeichern(int kfzId, int km, const QDate& datum);
 
 // Number of vehicles not closed.
 int offene();

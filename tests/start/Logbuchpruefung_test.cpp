@@ -1,5 +1,5 @@
 #include "db/Database.h"
-#include "db/Logbuchpruefung.h"
+#include "start/Logbuchpruefung.h"
 #include "support/Dateieingriff.h"
 #include "support/TestDatabase.h"
 
@@ -95,7 +95,7 @@ QString abgeschnitten(const QString& logbuch)
 class LogbuchpruefungTest : public ::testing::TestWithParam<std::tuple<Datei, Tiefe>> {
 protected:
     // The checks run on files the program has not open.
-    void SetUp() override { Database::close(); }
+    void SetUp() override { Database::schliessen(); }
 
     TestDatabase db;
 };
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Logbuchpruefung, GesperrtSolangeEinAnderesProgrammDieDateiHaelt)
 {
     TestDatabase db;
-    Database::close();
+    Database::schliessen();
     dateieingriff::Sperre sperre(db.file());
 
     const auto gesperrt = Logbuchpruefung::pruefen(db.file(), Tiefe::Schnell, 0);

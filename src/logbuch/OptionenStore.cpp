@@ -1,9 +1,9 @@
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
-#include "db/Schemaversion6.h"
+#include "logbuch/schema/Schemaversion6.h"
 #include "db/SqlStatement.h"
 
 namespace {
@@ -41,6 +41,30 @@ void speichern(const Einstellungen& einstellungen)
         .bind(einstellungen.tFahrt)
         .bind(einstellungen.V)
         .exec();
+}
+
+Hauptfenster hauptfenster()
+{
+    SqlStatement statement("SELECT lKFZ, KFZ, Fensterpos_X, Fensterpos_Y FROM T_Optionen");
+    statement.exec();
+    Hauptfenster fenster;
+    if (!statement.next())
+        return fenster;
+    fenster.x = statement.intValue("Fensterpos_X");
+    fenster.y = statement.intValue("Fensterpos_Y");
+    if (statement.intValue("lKFZ") != 0)
+        fenster.letztesFahrzeug = statement.intValue("KFZ");
+    return fenster;
+}
+
+void fahrzeugMerken(int kfzId)
+{
+    SqlStatement("UPDATE T_Optionen SET KFZ = ?").bind(kfzId).exec();
+}
+
+void fensterposSpeichern(int x, int y)
+{
+    SqlStatement("UPDATE T_Optionen SET Fensterpos_X = ?, Fensterpos_Y = ?").bind(x).bind(y).exec();
 }
 
 QString datensicherungsVerzeichnis()

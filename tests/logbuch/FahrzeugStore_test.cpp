@@ -1,6 +1,8 @@
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
-#include "db/TDataBase.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/Fahrzeuganlage.h"
+#include "logbuch/OptionenStore.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +10,21 @@
 namespace {
 std::vector<KFZEintrag> liste()
 {
-    TDataBase db;
-    db.ListenOeffnen();
-    std::vector<KFZEintrag> result(static_cast<std::size_t>(db.KFZAnzahl()));
-    db.KFZLesen(result);
-    return result;
+    return FahrzeugStore::offeneFahrzeuge();
+}
+
+// The main window's start as it reads the options: its position and the place of the remembered
+// vehicle in the list.
+struct Fensterstart {
+    int x = 0;
+    int y = 0;
+    int index = 0;
+};
+
+Fensterstart fensterstart(const std::vector<KFZEintrag>& l)
+{
+    const OptionenStore::Hauptfenster fenster = OptionenStore::hauptfenster();
+    return {fenster.x, fenster.y, listenplatz(l, fenster.letztesFahrzeug)};
 }
 
 const KFZEintrag& eintrag(const std::vector<KFZEintrag>& l, const QString& name)
@@ -24,10 +36,10 @@ const KFZEintrag& eintrag(const std::vector<KFZEintrag>& l, const QString& name)
 }
 } // namespace
 
-class TDataBaseStore : public BeideDatenbanken {};
-MIT_BEIDEN_DATENBANKEN(TDataBaseStore);
+class FahrzeugStoreTest : public BeideDatenbanken {};
+MIT_BEIDEN_DATENBANKEN(FahrzeugStoreTest);
 
-TEST_P(TDataBaseStore, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZielstand)
+TEST_P(FahrzeugStoreTest, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZielstand)
 {
     SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM) VALUES ('A-OHNE 1', 4711)").exec();
     const int mit = build::fahrzeug({.kennzeichen = QStringLiteral("B-MIT 2"), .anfKm = 1000});
@@ -42,7 +54,7 @@ TEST_P(TDataBaseStore, KmStandOhneFahrtenIstAnfangsstandMitFahrtenDerGroessteZie
     EXPECT_EQ(eintrag(l, QStringLiteral("A-OHNE 1")).InspDat, QStringLiteral("01.01.2002"));
 }
 
-TEST_P(TDataBaseStore, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
+TEST_P(FahrzeugStoreTest, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
 {
     build::fahrzeug({.kennzeichen = QStringLiteral("Z-LETZT 9")});
     const int zu = build::fahrzeug({.kennzeichen = QStringLiteral("A-ZU 1")});
@@ -54,35 +66,34 @@ TEST_P(TDataBaseStore, ListeEnthaeltNurOffeneFahrzeugeNachKennzeichen)
     EXPECT_EQ(l[1].KZuFzg, QStringLiteral("Z-LETZT 9"));
 }
 
-TEST_P(TDataBaseStore, OptionenLesenWaehltGemerktesOderErstesFahrzeug)
+TEST_P(FahrzeugStoreTest, OptionenLesenWaehltGemerktesOderErstesFahrzeug)
 {
     const int zweites = build::fahrzeug({.kennzeichen = QStringLiteral("Z-ZWEI 2")});
-    TDataBase::KFZMerken(zweites);
-    TDataBase::FensterposSpeichern(123, 45);
+    OptionenStore::fahrzeugMerken(zweites);
+    OptionenStore::fensterposSpeichern(123, 45);
 
-    TDataBase leser;
     auto l = liste();
-    auto optionen = leser.OptionenLesen(l);
+    auto optionen = fensterstart(l);
     EXPECT_EQ(optionen.index, 1);
     EXPECT_EQ(optionen.x, 123);
     EXPECT_EQ(optionen.y, 45);
 
     build::optionen(QStringLiteral("lKFZ"), 0);
-    EXPECT_EQ(leser.OptionenLesen(l).index, 0);
+    EXPECT_EQ(fensterstart(l).index, 0);
 
     build::optionen(QStringLiteral("lKFZ"), 1);
     SqlStatement("UPDATE T_KFZ SET Abgeschlossen = 1 WHERE ID = ?").bind(zweites).exec();
     l = liste();
-    EXPECT_EQ(leser.OptionenLesen(l).index, 0);
+    EXPECT_EQ(fensterstart(l).index, 0);
 }
 
-TEST_P(TDataBaseStore, KFZAnlegenSchreibtStartsatz)
+TEST_P(FahrzeugStoreTest, KFZAnlegenSchreibtStartsatz)
 {
-    TDataBase::NeuesKFZ neu;
+    NeuesFahrzeug neu;
     neu.kennzeichen = QStringLiteral("O'Neil, Golf");
     neu.start = QDateTime(QDate(2005, 12, 24), QTime(0, 0));
     neu.anfkm = 12345;
-    const int id = TDataBase::KFZAnlegen(neu);
+    const int id = fahrzeuganlage::anlegen(neu).value();
 
     SqlStatement start("SELECT AbDat, AnDat, km_an, Art, Zweck, Start, Ziel FROM T_MIREL WHERE KFZ = ?");
     start.bind(id).exec();
@@ -106,20 +117,20 @@ TEST_P(TDataBaseStore, KFZAnlegenSchreibtStartsatz)
     EXPECT_EQ(eintrag(liste(), QStringLiteral("O'Neil, Golf")).KmStand, 12345);
 }
 
-TEST_P(TDataBaseStore, KFZAnlegenLaesstOhneStartsatzNichtsZurueck)
+TEST_P(FahrzeugStoreTest, KFZAnlegenLaesstOhneStartsatzNichtsZurueck)
 {
     // A broken logbook table makes the second insert fail; the vehicle must not remain alone.
     SqlStatement::direkt(QStringLiteral("DROP TABLE T_MIREL"));
-    TDataBase::NeuesKFZ neu;
+    NeuesFahrzeug neu;
     neu.kennzeichen = QStringLiteral("X-FEHL 1");
     neu.start = QDateTime(QDate(2006, 1, 1), QTime(0, 0));
-    EXPECT_ANY_THROW(TDataBase::KFZAnlegen(neu));
+    EXPECT_ANY_THROW(fahrzeuganlage::anlegen(neu));
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ WHERE KZuFzg = 'X-FEHL 1'"), 0);
 }
 
-TEST_P(TDataBaseStore, InspektionSpeichern)
+TEST_P(FahrzeugStoreTest, InspektionSpeichern)
 {
-    TDataBase::InspektionSpeichern(1, 15000, QDate(2007, 3, 1));
+    FahrzeugStore::inspektionSpeichern(1, 15000, QDate(2007, 3, 1));
     const auto e = eintrag(liste(), QStringLiteral("Musterfahrzeug"));
     EXPECT_EQ(e.InspKM, 15000);
     EXPECT_EQ(e.InspDat, QStringLiteral("01.03.2007"));

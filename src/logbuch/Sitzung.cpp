@@ -1,14 +1,10 @@
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 
-#include "db/TDataBase.h"
+#include "logbuch/FahrzeugStore.h"
 
 void Sitzung::fahrzeugeLaden()
 {
-    TDataBase db;
-    db.ListenOeffnen();
-    fahrzeuge_.resize(static_cast<std::size_t>(db.KFZAnzahl()));
-    db.KFZLesen(fahrzeuge_);
-    db.ListenSchliessen();
+    fahrzeuge_ = FahrzeugStore::offeneFahrzeuge();
 }
 
 const KFZEintrag* Sitzung::fahrzeug(int id) const

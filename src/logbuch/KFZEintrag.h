@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 // One open vehicle as the main window and the vehicle window list it.
 struct KFZEintrag {
     QString KZuFzg;
@@ -19,3 +22,7 @@ enum Eingabeart { EingabeManuell = 0, EingabeVarno = 1, EingabeMirel = 2 };
 
 // "<KFZID> - <KZuFzg>": how raw trips and waypoints name their vehicle.
 QString fahrzeugSchluessel(int kfzId, const QString& kzuFzg);
+
+// Where the vehicle with this ID stands in `liste`; 0 (the first) when it is not there or none is
+// given.
+int listenplatz(const std::vector<KFZEintrag>& liste, std::optional<int> id);

@@ -1,4 +1,4 @@
-#include "app/Startpruefung.h"
+#include "start/Startdateipruefung.h"
 #include "db/Database.h"
 #include "support/Dateieingriff.h"
 #include "support/TestDatabase.h"
@@ -24,7 +24,7 @@ bool schreibgeschuetzt(const QString&)
 class StartpruefungTest : public ::testing::Test {
 protected:
     // The program checks the file before it opens it.
-    void SetUp() override { Database::close(); }
+    void SetUp() override { Database::schliessen(); }
 
     QString angezeigt() const { return QDir::toNativeSeparators(db.file()); }
 
@@ -35,14 +35,14 @@ protected:
 
 TEST_F(StartpruefungTest, GesundesLogbuchWirdStillGeoeffnet)
 {
-    const Startbefund befund = Startpruefung(beschreibbar, 0).pruefen(db.file());
+    const Startbefund befund = Startdateipruefung(beschreibbar, 0).pruefen(db.file());
     EXPECT_EQ(befund.weiter, Weiter::Oeffnen);
     EXPECT_TRUE(befund.meldung.isEmpty());
 }
 
 TEST_F(StartpruefungTest, SchreibgeschuetztesLogbuchWirdNurLesendGeoeffnet)
 {
-    const Startbefund befund = Startpruefung(schreibgeschuetzt, 0).pruefen(db.file());
+    const Startbefund befund = Startdateipruefung(schreibgeschuetzt, 0).pruefen(db.file());
     EXPECT_EQ(befund.weiter, Weiter::NurLesendOeffnen);
     EXPECT_EQ(befund.meldung,
               QStringLiteral("Das Fahrtenbuch %1 ist schreibgeschützt (die Datei oder ihr Verzeichnis). "
@@ -54,7 +54,7 @@ TEST_F(StartpruefungTest, SchreibgeschuetztesLogbuchWirdNurLesendGeoeffnet)
 TEST_F(StartpruefungTest, FehlendesLogbuchBietetDieRuecksicherung)
 {
     ASSERT_TRUE(QFile::remove(db.file()));
-    const Startbefund befund = Startpruefung(beschreibbar, 0).pruefen(db.file());
+    const Startbefund befund = Startdateipruefung(beschreibbar, 0).pruefen(db.file());
     EXPECT_EQ(befund.weiter, Weiter::Sicherungsfenster);
     EXPECT_EQ(
         befund.meldung,
@@ -65,7 +65,7 @@ TEST_F(StartpruefungTest, BeschaedigtesLogbuchNenntDenGrundUndBietetRuecksicheru
 {
     dateieingriff::tabellenseiteZerstoeren(db.file(), QStringLiteral("T_KFZ"));
     // Not even a write-protected opening is offered.
-    const Startbefund befund = Startpruefung(schreibgeschuetzt, 0).pruefen(db.file());
+    const Startbefund befund = Startdateipruefung(schreibgeschuetzt, 0).pruefen(db.file());
     EXPECT_EQ(befund.weiter, Weiter::Sicherungsfenster);
     EXPECT_EQ(befund.meldung, QStringLiteral("Das Fahrtenbuch %1 kann nicht geöffnet werden:\nDie Datenbank ist "
                                              "beschädigt.\n\nSie können jetzt eine bestehende Datensicherung "
@@ -76,7 +76,7 @@ TEST_F(StartpruefungTest, BeschaedigtesLogbuchNenntDenGrundUndBietetRuecksicheru
 TEST_F(StartpruefungTest, GesperrtesLogbuchBietetDenNeuenVersuch)
 {
     dateieingriff::Sperre sperre(db.file());
-    const Startbefund befund = Startpruefung(beschreibbar, 0).pruefen(db.file());
+    const Startbefund befund = Startdateipruefung(beschreibbar, 0).pruefen(db.file());
     EXPECT_EQ(befund.weiter, Weiter::WiederholenAnbieten);
     EXPECT_EQ(befund.meldung, QStringLiteral("Das Fahrtenbuch %1 wird gerade von einem anderen Programm benutzt. "
                                              "Wollen Sie es erneut versuchen?")

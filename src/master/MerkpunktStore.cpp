@@ -1,9 +1,9 @@
-#include "master/KFZStore.h"
+#include "master/MerkpunktStore.h"
 
 #include "db/SqlStatement.h"
 #include "master/Zeitanzeige.h"
 
-namespace KFZStore {
+namespace MerkpunktStore {
 
 std::vector<Merkpunkt> merkpunkte(const QString& fahrzeugSchluessel)
 {
@@ -20,4 +20,4 @@ std::vector<Merkpunkt> merkpunkte(const QString& fahrzeugSchluessel)
     return liste;
 }
 
-} // namespace KFZStore
+} // namespace MerkpunktStore

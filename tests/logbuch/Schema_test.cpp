@@ -1,7 +1,8 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
@@ -64,14 +65,14 @@ class KeinLogbuch : public ::testing::TestWithParam<std::pair<const char*, QByte
 TEST_P(KeinLogbuch, WirdNichtAlsLogbuchGeoeffnetUndBleibtWieSieIst)
 {
     TestDatabase db;
-    Database::close();
+    Database::schliessen();
     const QString fremd = db.directory() + QStringLiteral("/fremd.db");
     {
         QFile datei(fremd);
         ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
         datei.write(GetParam().second);
     }
-    EXPECT_THROW(Database::open(fremd), DatabaseError);
+    EXPECT_THROW(Logbuch::oeffnen(fremd), DatabaseError);
     EXPECT_FALSE(Database::isOpen());
     QFile datei(fremd);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
@@ -89,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Schema, SchreibgeschuetztGeoeffnetLiestUndVerweigertDasSchreibenAufDeutsch)
 {
     TestDatabase db;
-    Database::close();
-    Database::open(db.file(), Database::Access::ReadOnly);
+    Database::schliessen();
+    Logbuch::oeffnen(db.file(), Database::Access::ReadOnly);
     EXPECT_TRUE(Database::isReadOnly());
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
     try {
@@ -116,7 +117,7 @@ TEST(Schema, FehlerhafteAnweisungMeldetDieMeldungDerDatenbank)
 TEST(Schema, NeueDatenbankUeberschreibtKeineVorhandene)
 {
     TestDatabase db;
-    EXPECT_THROW(Database::createNew(db.file()), DatabaseError);
+    EXPECT_THROW(Logbuch::anlegen(db.file()), DatabaseError);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_KFZ"), 1);
 }
 
@@ -131,8 +132,8 @@ void ohneKartenschluesselOeffnen(const TestDatabase& db)
 {
     SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
     Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
-    Database::close();
-    Database::open(db.ort());
+    Database::schliessen();
+    Logbuch::oeffnen(db.ort());
 }
 
 build::Rohfahrt kartenfahrt(int startkm)
@@ -163,9 +164,9 @@ TEST_P(Lieferzustand, DoppelteKartenfahrtImAelterenLogbuchWirdBenannt)
     build::rohfahrt(kartenfahrt(12000));
     build::rohfahrt(kartenfahrt(12001));
     Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
-    Database::close();
+    Database::schliessen();
     try {
-        Database::open(db().ort());
+        Logbuch::oeffnen(db().ort());
         FAIL() << "geöffnet";
     } catch (const DatabaseError& fehler) {
         EXPECT_EQ(fehler.message(), QStringLiteral("Die Fahrt der Speicherkarte 4711 vom 03.04.2006 07:00:00 für "
