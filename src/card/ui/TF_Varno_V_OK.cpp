@@ -11,6 +11,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
@@ -32,7 +33,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -85,6 +85,7 @@ TF_Varno_V_OK::TF_Varno_V_OK(std::unique_ptr<VolumeSerial> kartenkennung, QWidge
     baueOberflaeche();
     setMinimumSize(schriftmass::groesse(mindestBreite, mindestHoehe));
     resize(schriftmass::groesse(800, 500));
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormActivate(); });
 }
 
 TF_Varno_V_OK::~TF_Varno_V_OK() = default;
@@ -191,15 +192,6 @@ QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Ra
     liste->verticalHeader()->hide();
     rasterspalten::setzen(liste, spalten);
     return liste;
-}
-
-void TF_Varno_V_OK::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Only when the program shows the window; coming back from a minimised state or from the
-    // dialogs of a reading keeps the lists.
-    if (!event->spontaneous())
-        geschuetzt([this] { FormActivate(); });
 }
 
 void TF_Varno_V_OK::closeEvent(QCloseEvent* event)
