@@ -1,5 +1,7 @@
 #include "card/EinlesungAufbau.h"
 
+#include "card/datafile/HugePages.h"
+
 #include <algorithm>
 
 namespace {
@@ -67,6 +69,7 @@ void EinlesungAufbau::expect(std::size_t records)
     // a moment held twice. Room the waypoints leave unused is never touched, so it costs no memory.
     // A file written to while it is read may bring more records: the list then grows.
     einlesung_.fahrten.reserve(records);
+    cardfile::preferHugePages(einlesung_.fahrten.data(), einlesung_.fahrten.capacity() * sizeof(ImportFahrt));
 }
 
 void EinlesungAufbau::take(const cardfile::CardRecord& record)
