@@ -43,6 +43,10 @@ const QString keinFahrerFrage =
     QStringLiteral("Die Speicherkarte ist noch keinen Fahrer zugeordnet. Wollen Sie dies jetzt tun?");
 constexpr int mindestBreite = 760;
 constexpr int mindestHoehe = 250;
+// Rows whose texts a column's width takes in, the visible ones first (Qt's default is a thousand).
+// A card's times, kilometres and kinds all follow their columns' patterns, which answer for the
+// rest; measuring a thousand rows of each list took longer than reading the whole card.
+constexpr int gemesseneZeilen = 100;
 
 QFrame* legendenFeld(const QColor& farbe, const QString& name, QWidget* parent)
 {
@@ -190,6 +194,7 @@ QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Ra
     liste->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     liste->verticalHeader()->setDefaultSectionSize(liste->fontMetrics().height() + 6);
     liste->verticalHeader()->hide();
+    liste->horizontalHeader()->setResizeContentsPrecision(gemesseneZeilen);
     rasterspalten::setzen(liste, spalten);
     return liste;
 }
