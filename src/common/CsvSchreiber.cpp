@@ -26,10 +26,18 @@ bool brauchtAnfuehrung(const char* text, qsizetype laenge)
     return std::any_of(text, text + laenge, [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; });
 }
 
-// Most free texts (times, chain values, many remarks) are plain ASCII without anything to quote:
-// narrowed byte for byte they need neither the encoder nor quoting. Both loops run to the end
-// without a branch and sum up in whole numbers, so the compiler takes many characters at a time.
-bool schlichtesAscii(char* ziel, QStringView text)
+// What one pass over a field's UTF-16 text found.
+struct Durchsicht {
+    bool ascii;
+    bool zuQuotieren;
+};
+
+// Most free texts (times, chain values, many remarks) are plain ASCII: narrowed byte for byte they
+// need no encoder. One pass narrows the text into `ziel` and notes, for any text, whether it is
+// ASCII and whether it must be quoted (";", quote, line break are single UTF-16 units and single
+// UTF-8 bytes alike). The loop runs to the end without a branch and gathers its findings in whole
+// numbers, so the compiler takes many characters at a time. `ziel` must have room for the text's length.
+Durchsicht durchsehen(char* ziel, QStringView text)
 {
     const char16_t* zeichen = text.utf16();
     const qsizetype laenge = text.size();
@@ -38,13 +46,10 @@ bool schlichtesAscii(char* ziel, QStringView text)
     for (qsizetype i = 0; i < laenge; ++i) {
         const unsigned c = zeichen[i];
         alleBits |= c;
-        zuQuotieren += (c == ';') + (c == '"') + (c == '\n') + (c == '\r');
+        zuQuotieren |= unsigned(c == ';') | unsigned(c == '"') | unsigned(c == '\n') | unsigned(c == '\r');
+        ziel[i] = static_cast<char>(c);
     }
-    if (alleBits >= 0x80 || zuQuotieren != 0)
-        return false;
-    for (qsizetype i = 0; i < laenge; ++i)
-        ziel[i] = static_cast<char>(zeichen[i]);
-    return true;
+    return {alleBits < 0x80, zuQuotieren != 0};
 }
 
 VarnoError dateifehler(const QString& pfad, const QString& grund)
@@ -91,16 +96,11 @@ void CsvSchreiber::roh(QByteArrayView bytes)
     belegt_ += bytes.size();
 }
 
-// The field's text stands one byte behind `anfang`, where the opening quote would go: either it
-// moves to `anfang`, or it is quoted where it stands, from the end so nothing is overwritten.
-void CsvSchreiber::feldSetzen(char* anfang, qsizetype laenge)
+// The field's text stands one byte behind `anfang`, where the opening quote goes; it is quoted
+// where it stands, from the end so nothing is overwritten.
+void CsvSchreiber::anfuehren(char* anfang, qsizetype laenge)
 {
     const char* text = anfang + 1;
-    if (!brauchtAnfuehrung(text, laenge)) {
-        std::memmove(anfang, text, static_cast<std::size_t>(laenge));
-        belegt_ += laenge;
-        return;
-    }
     const qsizetype anfuehrungen = std::count(text, text + laenge, '"');
     char* ziel = anfang + laenge + anfuehrungen + 1;
     *ziel = '"';
@@ -117,11 +117,12 @@ void CsvSchreiber::feld(QStringView text)
 {
     // UTF-8 takes at most three bytes for a UTF-16 unit; quoting at most doubles them, plus two quotes.
     char* anfang = feldanfang(2 * 3 * text.size() + 2);
-    if (schlichtesAscii(anfang, text)) {
-        belegt_ += text.size();
+    const Durchsicht gefunden = durchsehen(anfang, text);
+    if (!gefunden.zuQuotieren) {
+        belegt_ += gefunden.ascii ? text.size() : utf8_.appendToBuffer(anfang, text) - anfang;
         return;
     }
-    feldSetzen(anfang, utf8_.appendToBuffer(anfang + 1, text) - (anfang + 1));
+    anfuehren(anfang, utf8_.appendToBuffer(anfang + 1, text) - (anfang + 1));
 }
 
 void CsvSchreiber::feld(QByteArrayView utf8)
@@ -132,7 +133,7 @@ void CsvSchreiber::feld(QByteArrayView utf8)
     }
     char* anfang = feldanfang(2 * utf8.size() + 2);
     std::memcpy(anfang + 1, utf8.data(), static_cast<std::size_t>(utf8.size()));
-    feldSetzen(anfang, utf8.size());
+    anfuehren(anfang, utf8.size());
 }
 
 void CsvSchreiber::zahl(qint64 wert)
