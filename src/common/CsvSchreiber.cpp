@@ -13,6 +13,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include <string.h>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr qsizetype pufferGroesse = 256 * 1024;
@@ -34,16 +40,36 @@ struct Durchsicht {
 
 // Most free texts (times, chain values, many remarks) are plain ASCII: narrowed byte for byte they
 // need no encoder. One pass narrows the text into `ziel` and notes, for any text, whether it is
-// ASCII and whether it must be quoted (";", quote, line break are single UTF-16 units and single
-// UTF-8 bytes alike). The loop runs to the end without a branch and gathers its findings in whole
-// numbers, so the compiler takes many characters at a time. `ziel` must have room for the text's length.
+// ASCII and whether it must be quoted (";", quote and line breaks are single UTF-16 units and single
+// UTF-8 bytes alike). Where the text is not ASCII, what it left in `ziel` is to be overwritten.
+// `ziel` must have room for the text's length.
 Durchsicht durchsehen(char* ziel, QStringView text)
 {
     const char16_t* zeichen = text.utf16();
     const qsizetype laenge = text.size();
+    qsizetype i = 0;
     unsigned alleBits = 0;
     unsigned zuQuotieren = 0;
-    for (qsizetype i = 0; i < laenge; ++i) {
+#ifdef __SSE2__
+    // Sixteen units at a time. Narrowing saturates, so a unit above 0xFF never looks like one of
+    // the four signs; whether all are ASCII is read from the units themselves.
+    __m128i einheiten = _mm_setzero_si128();
+    __m128i zeichenZuQuotieren = _mm_setzero_si128();
+    const auto gleich = [](__m128i bytes, char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+    for (; i + 16 <= laenge; i += 16) {
+        const __m128i vorne = _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen + i));
+        const __m128i hinten = _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen + i + 8));
+        const __m128i bytes = _mm_packus_epi16(vorne, hinten);
+        einheiten = _mm_or_si128(einheiten, _mm_or_si128(vorne, hinten));
+        zeichenZuQuotieren = _mm_or_si128(zeichenZuQuotieren, _mm_or_si128(_mm_or_si128(gleich(bytes, ';'), gleich(bytes, '"')),
+                                                                       _mm_or_si128(gleich(bytes, '\n'), gleich(bytes, '\r'))));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), bytes);
+    }
+    const __m128i nichtAscii = _mm_and_si128(einheiten, _mm_set1_epi16(static_cast<short>(0xFF80)));
+    alleBits = _mm_movemask_epi8(_mm_cmpeq_epi16(nichtAscii, _mm_setzero_si128())) == 0xFFFF ? 0 : 0x80;
+    zuQuotieren = static_cast<unsigned>(_mm_movemask_epi8(zeichenZuQuotieren));
+#endif
+    for (; i < laenge; ++i) {
         const unsigned c = zeichen[i];
         alleBits |= c;
         zuQuotieren |= unsigned(c == ';') | unsigned(c == '"') | unsigned(c == '\n') | unsigned(c == '\r');
@@ -97,20 +123,23 @@ void CsvSchreiber::roh(QByteArrayView bytes)
 }
 
 // The field's text stands one byte behind `anfang`, where the opening quote goes; it is quoted
-// where it stands, from the end so nothing is overwritten.
+// where it stands. From the end, each piece after a quote moves right by the number of quotes up
+// to it, so nothing is overwritten before it has moved.
 void CsvSchreiber::anfuehren(char* anfang, qsizetype laenge)
 {
-    const char* text = anfang + 1;
-    const qsizetype anfuehrungen = std::count(text, text + laenge, '"');
-    char* ziel = anfang + laenge + anfuehrungen + 1;
-    *ziel = '"';
-    for (const char* c = text + laenge - 1; c >= text; --c) {
-        *--ziel = *c;
-        if (*c == '"')
-            *--ziel = '"';
+    char* text = anfang + 1;
+    qsizetype schub = std::count(text, text + laenge, '"');
+    belegt_ += laenge + schub + 2;
+    text[laenge + schub] = '"';
+    char* stueckEnde = text + laenge;
+    for (; schub > 0; --schub) {
+        char* anfuehrung = static_cast<char*>(memrchr(text, '"', static_cast<std::size_t>(stueckEnde - text)));
+        std::memmove(anfuehrung + 1 + schub, anfuehrung + 1, static_cast<std::size_t>(stueckEnde - anfuehrung - 1));
+        anfuehrung[schub] = '"';
+        anfuehrung[schub - 1] = '"';
+        stueckEnde = anfuehrung;
     }
     *anfang = '"';
-    belegt_ += laenge + anfuehrungen + 2;
 }
 
 void CsvSchreiber::feld(QStringView text)

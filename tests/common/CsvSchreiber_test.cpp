@@ -69,7 +69,16 @@ INSTANTIATE_TEST_SUITE_P(Faelle, CsvFeldTest,
                                            FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
                                            FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""},
                                            FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
-                                           FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"}),
+                                           FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"},
+                                           FeldFall{"umlautUndAnfuehrung", "Köln; \"Ost\"", "\"Köln; \"\"Ost\"\"\""},
+                                           FeldFall{"langMitAnfuehrungenHinten", "Abfahrt 08:15 am Tor \"Nord\" \"2\"",
+                                                    "\"Abfahrt 08:15 am Tor \"\"Nord\"\" \"\"2\"\"\""},
+                                           FeldFall{"langMitBreitemSemikolon", "Umleitung ueber das Kreuz；Ost und weiter",
+                                                    "Umleitung ueber das Kreuz；Ost und weiter"},
+                                           FeldFall{"langMitEmoji", "Umleitung ueber das Kreuz 😀 Ost; weiter",
+                                                    "\"Umleitung ueber das Kreuz 😀 Ost; weiter\""},
+                                           FeldFall{"langMitUmlautVorn", "Ärger: Umleitung ueber das Kreuz Ost weiter",
+                                                    "Ärger: Umleitung ueber das Kreuz Ost weiter"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvSchreiber, BeginntMitBytereihenfolgeUndTrenntMitSemikolonUndCrLf)
