@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 
+#include <iterator>
 #include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -46,47 +49,40 @@ private:
 
 using Quelle = Fahrtspalte::Quelle;
 
-// One column of the file, with what its fields need made ready before the first row.
+// One column of the file, with what its fields need made ready before the first row. Which column
+// it is, is known at compile time: the row is written without asking each column what it holds.
 class Dateispalte {
 public:
     Dateispalte(const Fahrtspalte& spalte, const Stammnamen& namen, const Fahrtenzusatz& zusatz)
-        : spalte_(spalte), zusatz_(spalte.quelle == Quelle::Zusatz ? &(zusatz.*spalte.zusatz) : nullptr)
+        : zusatz_(spalte.quelle == Quelle::Zusatz ? &(zusatz.*spalte.zusatz) : nullptr)
     {
         if (spalte.quelle == Quelle::Name)
             namen_ = Namensfelder(namen.*spalte.namen);
     }
 
-    void schreiben(CsvSchreiber& csv, const GelisteteFahrt& fahrt, std::size_t zeile)
+    template <std::size_t nummer> void schreiben(CsvSchreiber& csv, const GelisteteFahrt& fahrt, std::size_t zeile)
     {
-        switch (spalte_.quelle) {
-        case Quelle::DatumUndZeit:
-            datumUndZeit(csv, fahrt);
-            return;
-        case Quelle::Uhrzeit:
-            uhrzeit(csv, fahrt);
-            return;
-        case Quelle::Name:
-            csv.vorbereitetesFeld(namen_[fahrt.*spalte_.id]);
-            return;
-        case Quelle::Zahl:
-            csv.zahl(spalte_.zahl(fahrt));
-            return;
-        case Quelle::Zeichen:
+        constexpr const Fahrtspalte& spalte = fahrtspalten[nummer];
+        if constexpr (spalte.quelle == Quelle::DatumUndZeit)
+            datumUndZeit(csv, spalte.gezeigteZeit(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Uhrzeit)
+            uhrzeit(csv, spalte.gezeigteZeit(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Name)
+            csv.vorbereitetesFeld(namen_[fahrt.*spalte.id]);
+        else if constexpr (spalte.quelle == Quelle::Zahl)
+            csv.zahl(spalte.zahl(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Zeichen)
             // A spreadsheet's filter would take the list's blank for a value: the file leaves it empty.
-            csv.vorbereitetesFeld(fahrt.*spalte_.zeichen ? QByteArrayView("x") : QByteArrayView());
-            return;
-        case Quelle::Zusatz:
+            csv.vorbereitetesFeld(fahrt.*spalte.zeichen ? QByteArrayView("x") : QByteArrayView());
+        else
             csv.feld(QStringView(zusatz_->at(zeile)));
-            return;
-        }
     }
 
 private:
     // Consecutive trips mostly share their day, so its date is written once per day. Digits, dots,
     // colons and a blank need no quotes.
-    void datumUndZeit(CsvSchreiber& csv, const GelisteteFahrt& fahrt)
+    void datumUndZeit(CsvSchreiber& csv, std::optional<zeitpunkt::Sekunden> zeit)
     {
-        const auto zeit = spalte_.gezeigteZeit(fahrt);
         if (!zeit) {
             csv.vorbereitetesFeld(QByteArrayView());
             return;
@@ -100,9 +96,8 @@ private:
         csv.vorbereitetesFeld(QByteArrayView(text_, zeitpunkt::laengeDeutschMitZeit));
     }
 
-    void uhrzeit(CsvSchreiber& csv, const GelisteteFahrt& fahrt)
+    static void uhrzeit(CsvSchreiber& csv, std::optional<zeitpunkt::Sekunden> zeit)
     {
-        const auto zeit = spalte_.gezeigteZeit(fahrt);
         if (!zeit) {
             csv.vorbereitetesFeld(QByteArrayView());
             return;
@@ -113,12 +108,19 @@ private:
 
     static constexpr int datumMitLeerzeichen = zeitpunkt::laengeDeutschMitZeit - zeitpunkt::laengeUhrzeitMitSekunden;
 
-    const Fahrtspalte& spalte_;
     const std::vector<QString>* zusatz_;
     Namensfelder namen_;
     char text_[zeitpunkt::laengeDeutschMitZeit] = {};
     qint64 tag_ = std::numeric_limits<qint64>::min();
 };
+
+template <std::size_t... nummer>
+void zeileSchreiben(CsvSchreiber& csv, std::vector<Dateispalte>& spalten, const GelisteteFahrt& fahrt,
+                    std::size_t zeile, std::index_sequence<nummer...>)
+{
+    (spalten[nummer].schreiben<nummer>(csv, fahrt, zeile), ...);
+    csv.zeileBeenden();
+}
 
 } // namespace
 
@@ -137,12 +139,8 @@ void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Fahrtenzusatz
     spalten.reserve(Fahrtspalte::datei().size());
     for (const Fahrtspalte& spalte : Fahrtspalte::datei())
         spalten.emplace_back(spalte, liste.namen(), zusatz);
-    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile) {
-        const GelisteteFahrt& fahrt = liste.fahrt(zeile);
-        for (Dateispalte& spalte : spalten)
-            spalte.schreiben(csv, fahrt, zeile);
-        csv.zeileBeenden();
-    }
+    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile)
+        zeileSchreiben(csv, spalten, liste.fahrt(zeile), zeile, std::make_index_sequence<std::size(fahrtspalten)>());
 }
 
 } // namespace fahrtenexport

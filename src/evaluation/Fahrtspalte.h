@@ -50,3 +50,29 @@ struct Fahrtspalte {
     // The time a time column shows; none for a trip without real times.
     std::optional<zeitpunkt::Sekunden> gezeigteZeit(const GelisteteFahrt& fahrt) const;
 };
+
+// The columns in the file's order, the list's first. A constant, so a writer can run through it at
+// compile time and each row costs no more than writing its fields by hand.
+inline constexpr Fahrtspalte fahrtspalten[] = {
+    {.titel = "Abfahrt", .quelle = Fahrtspalte::Quelle::DatumUndZeit, .zeit = &GelisteteFahrt::abfahrt},
+    {.titel = "Ankunft", .quelle = Fahrtspalte::Quelle::Uhrzeit, .zeit = &GelisteteFahrt::ankunft},
+    {.titel = "von", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::start, .namen = &Stammnamen::orte},
+    {.titel = "nach", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::ziel, .namen = &Stammnamen::orte},
+    {.titel = "KM-Abf.", .quelle = Fahrtspalte::Quelle::Zahl, .zahl = [](const GelisteteFahrt& f) -> qint64 { return f.kmAb; }},
+    {.titel = "KM-Ank.", .quelle = Fahrtspalte::Quelle::Zahl, .zahl = [](const GelisteteFahrt& f) -> qint64 { return f.kmAn; }},
+    {.titel = "Fahrzeug", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::fahrzeug, .namen = &Stammnamen::fahrzeuge},
+    {.titel = "Fahrer", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::fahrer, .namen = &Stammnamen::fahrer},
+    {.titel = "Zweck", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::zweck, .namen = &Stammnamen::zwecke},
+    {.titel = "Kategorie", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::kategorie, .namen = &Stammnamen::kategorien},
+    {.titel = "Art", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::art, .namen = &Stammnamen::artKuerzel},
+    {.titel = "Bem", .quelle = Fahrtspalte::Quelle::Zeichen, .zeichen = &GelisteteFahrt::mitBemerkung},
+    // Only in the file:
+    {.titel = "Fahrtart", .quelle = Fahrtspalte::Quelle::Name, .id = &GelisteteFahrt::art, .namen = &Stammnamen::artNamen},
+    {.titel = "Kilometer",
+     .quelle = Fahrtspalte::Quelle::Zahl,
+     .zahl = [](const GelisteteFahrt& f) { return qint64(f.kmAn) - f.kmAb; }},
+    {.titel = "Erfasst", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::erfassungen},
+    {.titel = "Gespeichert von", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::speichernde},
+    {.titel = "Bemerkung", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::bemerkungen},
+    {.titel = "Prüfwert", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::pruefwerte},
+};
