@@ -61,8 +61,9 @@ Durchsicht durchsehen(char* ziel, QStringView text)
         const __m128i hinten = _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen + i + 8));
         const __m128i bytes = _mm_packus_epi16(vorne, hinten);
         einheiten = _mm_or_si128(einheiten, _mm_or_si128(vorne, hinten));
-        zeichenZuQuotieren = _mm_or_si128(zeichenZuQuotieren, _mm_or_si128(_mm_or_si128(gleich(bytes, ';'), gleich(bytes, '"')),
-                                                                       _mm_or_si128(gleich(bytes, '\n'), gleich(bytes, '\r'))));
+        zeichenZuQuotieren =
+            _mm_or_si128(zeichenZuQuotieren, _mm_or_si128(_mm_or_si128(gleich(bytes, ';'), gleich(bytes, '"')),
+                                                          _mm_or_si128(gleich(bytes, '\n'), gleich(bytes, '\r'))));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), bytes);
     }
     const __m128i nichtAscii = _mm_and_si128(einheiten, _mm_set1_epi16(static_cast<short>(0xFF80)));

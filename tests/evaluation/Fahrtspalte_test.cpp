@@ -68,7 +68,8 @@ TEST_F(FahrtspalteTest, JedeDateizeileHatDieSpaltenDesKopfsMitDenWertenDerListe)
         for (int spalte = 0; spalte < Fahrtenliste::Spalten; ++spalte) {
             const QString gezeigt = liste.zelle(zeile, spalte);
             const QString& titel = Fahrtenliste::kopf().at(spalte);
-            const QString erwartet = spalte == Fahrtenliste::Bem && gezeigt == QStringLiteral(" ") ? QString() : gezeigt;
+            const QString erwartet =
+                spalte == Fahrtenliste::Bem && gezeigt == QStringLiteral(" ") ? QString() : gezeigt;
             EXPECT_EQ(felder.at(kopf.indexOf(titel)), erwartet) << "Zeile " << zeile << ", " << titel.toStdString();
         }
         const GelisteteFahrt& fahrt = liste.fahrt(zeile);
