@@ -25,7 +25,13 @@ public:
     // One more measured time: what `uhr` took since it started.
     void eintragen(const QElapsedTimer& uhr)
     {
-        gesamtMs_ += static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+        eintragen(static_cast<double>(uhr.nsecsElapsed()) / 1e6);
+    }
+
+    // One more measured time in milliseconds, however it was taken (the CPU time of a step).
+    void eintragen(double ms)
+    {
+        gesamtMs_ += ms;
         ++anzahl_;
     }
 

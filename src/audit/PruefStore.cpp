@@ -111,7 +111,7 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
     const std::vector<int> verweise = verweisspalten(kette);
     while (s.next()) {
         for (std::size_t i = 0; i < verweise.size(); ++i)
-            zeile.verweise[i] = s.istNull(verweise[i]) ? 0 : s.grosseZahl(verweise[i]);
+            zeile.verweise[i] = s.grosseZahl(verweise[i]); // 0 for none
         zeile.id = s.grosseZahl(0);
         zeile.mitWerten = !s.istNull(pruefwertSpalte) && !s.istNull(vorgaengerSpalte);
         zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);

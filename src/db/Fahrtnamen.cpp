@@ -1,7 +1,7 @@
 #include "db/Fahrtnamen.h"
 
 #include "db/Kettenanhang.h"
-#include "db/SqlStatement.h"
+#include "db/Rohabfrage.h"
 
 #include <array>
 
@@ -69,15 +69,16 @@ QString lesenAnweisung()
 
 QVariantList lesen(const Fahrtenbucheintrag& eintrag)
 {
+    // Read for every trip stored: straight from the engine, without a QVariant per cell.
     static const QString anweisung = lesenAnweisung();
-    SqlStatement s(anweisung);
+    QVariantList verweise;
     for (std::size_t i = 0; i < quellen.size(); ++i)
-        s.bind(pruefkette::gespeichert(verweis(eintrag, static_cast<Feld>(i)), pruefkette::Art::Zahl));
-    s.exec();
+        verweise << pruefkette::gespeichert(verweis(eintrag, static_cast<Feld>(i)), pruefkette::Art::Zahl);
+    Rohabfrage s(anweisung, verweise);
     QVariantList namen;
     s.next();
     for (int i = 0; i < anzahl; ++i)
-        namen << s.value(i);
+        namen << (s.istNull(i) ? QVariant() : QVariant(s.qtext(i)));
     return namen;
 }
 

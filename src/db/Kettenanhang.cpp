@@ -60,13 +60,15 @@ QString angelegt(const QString& zeilenwort, const QString& name, qlonglong id)
 std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> vermerkteKoepfe()
 {
     std::array<std::optional<pruefkette::Kopf>, pruefkette::alleKetten.size()> koepfe;
-    SqlStatement s(QStringLiteral("SELECT Kette, Anzahl, Kopf FROM T_Pruefkette"));
-    s.exec();
+    // Read on every store of a trip: straight from the engine.
+    Rohabfrage s(QStringLiteral("SELECT Kette, Anzahl, Kopf FROM T_Pruefkette"), {});
     while (s.next())
         for (Kette kette : pruefkette::alleKetten)
-            if (s.text(QStringLiteral("Kette")) == pruefkette::tabelle(kette))
-                koepfe[pruefkette::index(kette)] = pruefkette::Kopf{s.value(QStringLiteral("Anzahl")).toLongLong(),
-                                                                    s.value(QStringLiteral("Kopf")).toByteArray()};
+            if (s.qtext(0) == pruefkette::tabelle(kette)) {
+                qsizetype laenge = 0;
+                const char* kopf = s.bytes(2, laenge);
+                koepfe[pruefkette::index(kette)] = pruefkette::Kopf{s.grosseZahl(1), QByteArray(kopf, laenge)};
+            }
     return koepfe;
 }
 

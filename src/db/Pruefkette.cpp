@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -129,34 +130,60 @@ QVariant gespeichert(const QVariant& wert, Art art)
     return wert.toString();
 }
 
-Zeile::Zeile(Kette kette) : spalten_(spalten(kette))
+Zeile::Zeile(Kette kette) : puffer_(512), spalten_(spalten(kette))
 {
-    bytes_.reserve(512);
-    bytes_.append(tabelle(kette).toLatin1().constData()).push_back('\n');
-    kopfLaenge_ = bytes_.size();
+    const QByteArray kopf = tabelle(kette).toLatin1() + '\n';
+    char* ende = platz(static_cast<std::size_t>(kopf.size()));
+    laenge_ = kopfLaenge_ = static_cast<std::size_t>(std::copy(kopf.cbegin(), kopf.cend(), ende) - puffer_.data());
 }
+
+char* Zeile::platz(std::size_t hoechstens)
+{
+    if (laenge_ + hoechstens > puffer_.size())
+        puffer_.resize(std::max(2 * puffer_.size(), laenge_ + hoechstens));
+    return puffer_.data() + laenge_;
+}
+
+QByteArrayView Zeile::bytes() const
+{
+    return QByteArrayView(puffer_.data(), static_cast<qsizetype>(laenge_));
+}
+
+namespace {
+
+// The longest number in decimal, sign included.
+constexpr std::size_t zahlstellen = 20;
+
+} // namespace
 
 void Zeile::feld(char kennung, const char* daten, qsizetype laenge)
 {
-    bytes_.push_back(kennung);
-    char zahl[24];
-    const auto ende = std::to_chars(zahl, zahl + sizeof zahl, laenge).ptr;
-    bytes_.append(zahl, ende).push_back(':');
-    if (laenge > 0)
-        bytes_.append(daten, static_cast<std::size_t>(laenge));
-    bytes_.push_back('\n');
+    const auto bytes = static_cast<std::size_t>(laenge);
+    char* stelle = platz(bytes + zahlstellen + 3);
+    *stelle++ = kennung;
+    stelle = std::to_chars(stelle, stelle + zahlstellen, laenge).ptr;
+    *stelle++ = ':';
+    if (bytes > 0)
+        stelle = std::copy_n(daten, bytes, stelle);
+    *stelle++ = '\n';
+    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
 }
 
 void Zeile::null()
 {
-    bytes_.append("-\n", 2);
+    char* stelle = platz(2);
+    stelle[0] = '-';
+    stelle[1] = '\n';
+    laenge_ += 2;
 }
 
 void Zeile::zahl(qint64 wert)
 {
-    char text[24];
-    const auto ende = std::to_chars(text, text + sizeof text, wert).ptr;
-    bytes_.append(1, 'i').append(text, ende).push_back('\n');
+    char* stelle = platz(zahlstellen + 2);
+    *stelle++ = 'i';
+    stelle = std::to_chars(stelle, stelle + zahlstellen, wert).ptr;
+    *stelle++ = '\n';
+    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
 }
 
 void Zeile::text(const char* utf8, qsizetype laenge)
@@ -168,7 +195,11 @@ void Zeile::kommazahl(double wert)
 {
     char text[40];
     const int laenge = std::snprintf(text, sizeof text, "%.17g", wert);
-    bytes_.append(1, 'r').append(text, static_cast<std::size_t>(laenge)).push_back('\n');
+    char* stelle = platz(static_cast<std::size_t>(laenge) + 2);
+    *stelle++ = 'r';
+    stelle = std::copy_n(text, laenge, stelle);
+    *stelle++ = '\n';
+    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
 }
 
 void Zeile::blob(const char* daten, qsizetype laenge)
@@ -176,36 +207,41 @@ void Zeile::blob(const char* daten, qsizetype laenge)
     feld('b', daten, laenge);
 }
 
-void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
+namespace {
+
+void aufnehmen(Zeile& zeile, const Rohabfrage::Wert& wert)
 {
-    qsizetype laenge = 0;
-    switch (abfrage.typ(spalte)) {
+    switch (wert.art) {
     case Rohabfrage::Wertart::Null:
-        null();
+        zeile.null();
         break;
     case Rohabfrage::Wertart::Zahl:
-        zahl(abfrage.grosseZahl(spalte));
+        zeile.zahl(wert.zahl);
         break;
     case Rohabfrage::Wertart::Kommazahl:
-        kommazahl(abfrage.kommazahl(spalte));
+        zeile.kommazahl(wert.kommazahl);
         break;
-    case Rohabfrage::Wertart::Bytes: {
-        const char* daten = abfrage.bytes(spalte, laenge);
-        blob(daten, laenge);
+    case Rohabfrage::Wertart::Bytes:
+        zeile.blob(wert.daten, wert.laenge);
         break;
-    }
-    case Rohabfrage::Wertart::Text: {
-        const char* daten = abfrage.text(spalte, laenge);
-        text(daten, laenge);
+    case Rohabfrage::Wertart::Text:
+        zeile.text(wert.daten, wert.laenge);
         break;
     }
-    }
+}
+
+} // namespace
+
+void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
+{
+    aufnehmen(*this, abfrage.wert(spalte));
 }
 
 void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art)
 {
-    if (!art.nurMitWert() || abfrage.typ(spalte) != Rohabfrage::Wertart::Null)
-        ausAbfrage(abfrage, spalte);
+    const Rohabfrage::Wert wert = abfrage.wert(spalte);
+    if (!art.nurMitWert() || wert.art != Rohabfrage::Wertart::Null)
+        aufnehmen(*this, wert);
 }
 
 void Zeile::alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte)
@@ -216,8 +252,8 @@ void Zeile::alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte)
 
 QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)
 {
-    QByteArray zeile = QByteArray::fromStdString(bytes_) + vorgaenger;
-    bytes_.resize(kopfLaenge_);
+    QByteArray zeile = bytes().toByteArray() + vorgaenger;
+    laenge_ = kopfLaenge_;
     return zeile;
 }
 
@@ -228,9 +264,8 @@ QByteArray Zeile::pruefwert(const QByteArray& vorgaenger)
 
 QByteArrayView Zeile::pruefwertAnsicht(const QByteArray& vorgaenger)
 {
-    const QByteArrayView wert =
-        sha256_.wert(QByteArrayView(bytes_.data(), static_cast<qsizetype>(bytes_.size())), vorgaenger);
-    bytes_.resize(kopfLaenge_);
+    const QByteArrayView wert = sha256_.wert(bytes(), vorgaenger);
+    laenge_ = kopfLaenge_;
     return wert;
 }
 

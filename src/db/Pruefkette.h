@@ -7,7 +7,6 @@
 #include <QVariant>
 
 #include <array>
-#include <string>
 #include <vector>
 
 class Rohabfrage;
@@ -149,9 +148,13 @@ public:
 
 private:
     void feld(char kennung, const char* daten, qsizetype laenge);
+    // Room for `hoechstens` more bytes at the end of the row; the caller sets the new end.
+    char* platz(std::size_t hoechstens);
+    QByteArrayView bytes() const;
 
-    // A plain buffer: a million rows are built here, a few small pieces each.
-    std::string bytes_;
+    // A plain buffer written in place: a million rows are built here, a few small pieces each.
+    std::vector<char> puffer_;
+    std::size_t laenge_ = 0;
     std::size_t kopfLaenge_ = 0;
     const std::vector<Spalte>& spalten_;
     Sha256 sha256_;

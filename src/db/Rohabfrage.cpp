@@ -66,3 +66,30 @@ const char* Rohabfrage::bytes(int spalte, qsizetype& laenge) const
 {
     return leser_->bytes(spalte, laenge);
 }
+
+Rohabfrage::Wert Rohabfrage::wert(int spalte) const
+{
+    return leser_->wert(spalte);
+}
+
+Rohabfrage::Wert Rohabfrage::Leser::wert(int spalte) const
+{
+    Wert w{.art = typ(spalte)};
+    switch (w.art) {
+    case Wertart::Null:
+        break;
+    case Wertart::Zahl:
+        w.zahl = grosseZahl(spalte);
+        break;
+    case Wertart::Kommazahl:
+        w.kommazahl = kommazahl(spalte);
+        break;
+    case Wertart::Text:
+        w.daten = text(spalte, w.laenge);
+        break;
+    case Wertart::Bytes:
+        w.daten = bytes(spalte, w.laenge);
+        break;
+    }
+    return w;
+}

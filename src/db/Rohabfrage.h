@@ -13,6 +13,16 @@ public:
     // What a value is as the engine holds it.
     enum class Wertart { Null, Zahl, Kommazahl, Text, Bytes };
 
+    // One value with its kind, read in one step: for readers of every column of a million rows.
+    struct Wert {
+        Wertart art = Wertart::Null;
+        qint64 zahl = 0;      // Zahl
+        double kommazahl = 0; // Kommazahl
+        // Text (UTF-8) and Bytes, valid until the next step.
+        const char* daten = nullptr;
+        qsizetype laenge = 0;
+    };
+
     Rohabfrage(const QString& sql, const QVariantList& werte);
     ~Rohabfrage();
     Rohabfrage(const Rohabfrage&) = delete;
@@ -31,6 +41,7 @@ public:
     QString qtext(int spalte) const;
     // The stored bytes of a blob, valid until the next step; length in laenge.
     const char* bytes(int spalte, qsizetype& laenge) const;
+    Wert wert(int spalte) const;
 
     // How one engine steps through its result.
     class Leser {
@@ -42,6 +53,8 @@ public:
         virtual double kommazahl(int spalte) const = 0;
         virtual const char* text(int spalte, qsizetype& laenge) const = 0;
         virtual const char* bytes(int spalte, qsizetype& laenge) const = 0;
+        // By default from the calls above; an engine may read it with fewer.
+        virtual Wert wert(int spalte) const;
     };
 
 private:

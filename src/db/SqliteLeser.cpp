@@ -93,3 +93,26 @@ const char* SqliteLeser::bytes(int spalte, qsizetype& laenge) const
     laenge = sqlite3_column_bytes(anweisung_, spalte);
     return daten;
 }
+
+Rohabfrage::Wert SqliteLeser::wert(int spalte) const
+{
+    // What sqlite3_column_text() and its kin do, with the statement's bookkeeping once instead of
+    // per call. The value is read right away, on the thread that owns the connection.
+    sqlite3_value* w = sqlite3_column_value(anweisung_, spalte);
+    switch (sqlite3_value_type(w)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return {.art = Rohabfrage::Wertart::Zahl, .zahl = sqlite3_value_int64(w)};
+    case SQLITE_FLOAT:
+        return {.art = Rohabfrage::Wertart::Kommazahl, .kommazahl = sqlite3_value_double(w)};
+    case SQLITE_BLOB: {
+        const auto* daten = static_cast<const char*>(sqlite3_value_blob(w));
+        return {.art = Rohabfrage::Wertart::Bytes, .daten = daten, .laenge = sqlite3_value_bytes(w)};
+    }
+    default: {
+        const auto* daten = reinterpret_cast<const char*>(sqlite3_value_text(w));
+        return {.art = Rohabfrage::Wertart::Text, .daten = daten, .laenge = sqlite3_value_bytes(w)};
+    }
+    }
+}

@@ -18,6 +18,7 @@ public:
     double kommazahl(int spalte) const override;
     const char* text(int spalte, qsizetype& laenge) const override;
     const char* bytes(int spalte, qsizetype& laenge) const override;
+    Rohabfrage::Wert wert(int spalte) const override;
 
 private:
     sqlite3_stmt* anweisung_ = nullptr;

@@ -5,7 +5,11 @@
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 
+#include <QCryptographicHash>
+
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using pruefkette::Kette;
 
@@ -46,6 +50,32 @@ TEST(Pruefkette, WertFolgtDerBeschriebenenFolgeVonBytes)
               QStringLiteral("6FDD 22AC 7792 3FC8 BAA1 10BC 1F18 BA59"));
     EXPECT_EQ(pruefkette::vollanzeige(pruefkette::gesamtwert(koepfe)),
               QStringLiteral("6FDD 22AC 7792 3FC8 BAA1 10BC 1F18 BA59 7EAB 6892 BF06 7159 6B8A 43C3 7982 9F56"));
+}
+
+// Fields of every kind, with a text far longer than a usual row, give the documented bytes; the
+// next row starts again from the table name.
+TEST(Pruefkette, JedeFeldartAuchLangeTexteErgibtDieBeschriebenenBytes)
+{
+    const QByteArray lang = QStringLiteral("Kunde Müller, Angebot; ").toUtf8().repeated(300);
+    const QByteArray blob("\x00\x01\xff\n", 4);
+    const QByteArray vorgaenger(pruefkette::wertLaenge, '\x5a');
+    const auto felder = [&](pruefkette::Zeile& zeile) {
+        zeile.zahl(std::numeric_limits<qint64>::min());
+        zeile.text(lang.constData(), lang.size());
+        zeile.kommazahl(0.1);
+        zeile.blob(blob.constData(), blob.size());
+        zeile.null();
+    };
+    const QByteArray erwartet = "T_Protokoll\ni-9223372036854775808\nt" + QByteArray::number(lang.size()) + ':' +
+                                lang + "\nr0.10000000000000001\nb4:" + blob + "\n-\n" + vorgaenger;
+
+    pruefkette::Zeile zeile(Kette::Protokoll);
+    felder(zeile);
+    EXPECT_EQ(zeile.abschliessen(vorgaenger), erwartet);
+    felder(zeile);
+    EXPECT_EQ(zeile.pruefwert(vorgaenger), QCryptographicHash::hash(erwartet, QCryptographicHash::Sha256));
+    zeile.zahl(1);
+    EXPECT_EQ(zeile.abschliessen(vorgaenger), "T_Protokoll\ni1\n" + vorgaenger);
 }
 
 // The order of the columns is part of every stored value: an auditor recomputes it from the
