@@ -34,8 +34,7 @@ public:
     {
         sqlite3* db = sqliteVerbindung();
         const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) !=
-            SQLITE_OK)
+        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
             throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
     }
 
