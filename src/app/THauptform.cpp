@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Sanduhr.h"
@@ -33,6 +34,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -171,6 +174,13 @@ THauptform::THauptform(Sitzung& sitzung, QWidget* parent) : QMainWindow(parent),
     const QSize groesse = schriftmass::groesse(430, 480);
     resize(groesse);
     setFixedSize(sizeHint().expandedTo(groesse));
+    Fensterereignisse::fuer(this)
+        .beimZeigen([this] {
+            if (std::exchange(ersteAnzeige_, false))
+                FormShow();
+        })
+        .beimAktivieren([this] { FormActivate(); })
+        .beimVerlassen([this] { FormDeactivate(); });
 }
 
 QAction* THauptform::menuePunkt(QMenu* menu, const QString& text)
@@ -244,31 +254,12 @@ void THauptform::aktualisiereMenue()
     aUeber_->setEnabled(ziele_.ueber != nullptr);
 }
 
-void THauptform::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (ersteAnzeige_) {
-        ersteAnzeige_ = false;
-        geschuetzt([this] { FormShow(); });
-    }
-}
-
 void THauptform::closeEvent(QCloseEvent* event)
 {
     // The title bar's close ends the program as "Varno beenden" does; the windows without a parent
     // (card import, backup) would otherwise keep it running with the main window gone.
     geschuetzt([this] { BtEndeClick(); });
     QMainWindow::closeEvent(event);
-}
-
-bool THauptform::event(QEvent* event)
-{
-    const bool result = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    else if (event->type() == QEvent::WindowDeactivate)
-        geschuetzt([this] { FormDeactivate(); });
-    return result;
 }
 
 bool THauptform::eventFilter(QObject* watched, QEvent* event)

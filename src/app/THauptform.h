@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Startpruefung.h"
-#include "common_ui/Aktivierung.h"
 
 #include <QMainWindow>
 
@@ -77,9 +76,7 @@ signals:
     void beenden();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -106,7 +103,6 @@ private:
     bool ersteAnzeige_ = true;
     // The user chose to end rather than wait for another program that holds the logbook.
     bool startAbgebrochen_ = false;
-    Aktivierung aktivierung_;
 
     QAction* aDatensicherung_;
     QAction* aBenutzer_;

@@ -1,5 +1,7 @@
 #include "card/EinlesungAufbau.h"
 
+#include "card/datafile/HugePages.h"
+
 #include <algorithm>
 
 namespace {
@@ -64,9 +66,11 @@ void EinlesungAufbau::expect(std::size_t records)
 {
     erwartet_ = records;
     // Room for every trip at once: a full card's list is copied while it grows otherwise, and for
-    // a moment held twice. Room the waypoints leave unused is never touched, so it costs no memory.
-    // A file written to while it is read may bring more records: the list then grows.
+    // a moment held twice. Room the waypoints leave unused is never touched, so it costs no memory
+    // beyond the rest of the huge page the last trips share. A file written to while it is read may
+    // bring more records: the list then grows.
     einlesung_.fahrten.reserve(records);
+    cardfile::preferHugePages(einlesung_.fahrten.data(), einlesung_.fahrten.capacity() * sizeof(ImportFahrt));
 }
 
 void EinlesungAufbau::take(const cardfile::CardRecord& record)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 TEST(GeteilteTexte, GleicheTexteTeilenIhrenSpeicher)
 {
     GeteilteTexte texte;
@@ -30,4 +33,20 @@ TEST(GeteilteTexte, EinGeaenderterTextAendertDieAnderenNicht)
     QString ort = texte.text("Werk 2");
     ort += QStringLiteral(" - Zwischenstopp");
     EXPECT_EQ(texte.text("Werk 2"), QStringLiteral("Werk 2"));
+}
+
+// More distinct texts than the table first holds, alike but for one byte somewhere in the middle,
+// as the places of a long card may be.
+TEST(GeteilteTexte, VieleAehnlicheTexteBleibenGetrenntUndGeteilt)
+{
+    GeteilteTexte texte;
+    std::vector<QString> erste;
+    const auto ort = [](int nummer) { return "Baustelle " + std::to_string(nummer) + " Süd, Eingang C"; };
+    for (int nummer = 0; nummer < 1000; ++nummer)
+        erste.push_back(texte.text(ort(nummer)));
+    for (int nummer = 0; nummer < 1000; ++nummer) {
+        const QString wieder = texte.text(ort(nummer));
+        EXPECT_EQ(wieder, QString::fromStdString(ort(nummer)));
+        EXPECT_TRUE(wieder.isSharedWith(erste[static_cast<std::size_t>(nummer)]));
+    }
 }

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
@@ -64,21 +65,7 @@ TF_Datensicherung::TF_Datensicherung(Sitzung& sitzung, QWidget* parent)
     verbinden(BtRueckSicherung, &QPushButton::clicked, this, &TF_Datensicherung::BtRueckSicherungClick);
     verbinden(BtNeueDatenbank, &QPushButton::clicked, this, &TF_Datensicherung::BtNeueDatenbankClick);
     verbinden(btSchliessen, &QPushButton::clicked, this, &TF_Datensicherung::btSchliessenClick);
-}
-
-bool TF_Datensicherung::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
-}
-
-void TF_Datensicherung::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Shown but not (yet) active, the window must still not offer an empty directory to store.
-    aktivierung_.ausfuehren([this] { FormActivate(); });
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormActivate(); }).beimAktivieren([this] { FormActivate(); });
 }
 
 void TF_Datensicherung::hideEvent(QHideEvent* event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -49,8 +47,6 @@ signals:
     void zurueckgesichert();
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -67,5 +63,4 @@ private:
     QString AktVerz; // the logbook's folder; a restore puts the logbook there
     // A folder chosen with "Ändern" counts until the window closes; only "Schliessen" stores it.
     std::optional<QString> gewaehltesVerzeichnis_;
-    Aktivierung aktivierung_;
 };

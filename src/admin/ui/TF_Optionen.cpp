@@ -3,6 +3,7 @@
 #include "admin/Optionenauswahl.h"
 #include "audit/Dienstadresse.h"
 #include "common/Prompts.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "db/Datenbankwahl.h"
 #include "db/OptionenStore.h"
@@ -92,6 +93,7 @@ TF_Optionen::TF_Optionen(QWidget* parent) : QDialog(parent)
     verbinden(btOK, &QPushButton::clicked, this, &TF_Optionen::btOKClick);
     verbinden(btUebernehmen, &QPushButton::clicked, this, &TF_Optionen::btUebernehmenClick);
     verbinden(btAbbrechen, &QPushButton::clicked, this, &TF_Optionen::btAbbrechenClick);
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); });
 }
 
 QGroupBox* TF_Optionen::datenbankAbschnitt()
@@ -165,12 +167,6 @@ void TF_Optionen::btZertifikatClick()
         return;
     eZeitstempelzertifikat->setText(datei);
     geaendert();
-}
-
-void TF_Optionen::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    geschuetzt([this] { FormShow(); });
 }
 
 void TF_Optionen::FormShow()

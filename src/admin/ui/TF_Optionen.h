@@ -50,8 +50,6 @@ public slots:
     void btZertifikatClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void geaendert();
     QGroupBox* datenbankAbschnitt();

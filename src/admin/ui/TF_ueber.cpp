@@ -2,13 +2,13 @@
 
 #include "admin/Programmversion.h"
 #include "admin/ui/Ueberbild.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftgroesse.h"
 #include "db/Sitzung.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -47,14 +47,7 @@ TF_ueber::TF_ueber(const Sitzung& sitzung, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     verbinden(BtSchliessen, &QPushButton::clicked, this, &QWidget::close);
-}
-
-bool TF_ueber::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
-    return result;
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); });
 }
 
 void TF_ueber::FormActivate()

@@ -21,8 +21,6 @@ public slots:
     void FormActivate();
 
 protected:
-    bool event(QEvent* event) override;
-
 private:
     const Sitzung& sitzung_;
 };

@@ -1,13 +1,13 @@
 #include "audit/ui/TF_Protokoll.h"
 
 #include "audit/ProtokollStore.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,13 +33,7 @@ TF_Protokoll::TF_Protokoll(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(sgProtokoll);
     layout->addWidget(btSchliessen, 0, Qt::AlignRight);
     resize(schriftmass::groesse(870, 420));
-}
-
-void TF_Protokoll::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        geschuetzt([this] { FormShow(); });
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); });
 }
 
 void TF_Protokoll::FormShow()

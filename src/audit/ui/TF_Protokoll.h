@@ -19,5 +19,4 @@ public slots:
     void FormShow();
 
 protected:
-    void showEvent(QShowEvent* event) override;
 };

@@ -3,6 +3,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/Pruefstand.h"
 #include "common/VarnoError.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Sanduhr.h"
@@ -10,7 +11,6 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Qt::Window), stand_(stand)
@@ -27,13 +27,7 @@ TF_Pruefung::TF_Pruefung(Pruefstand& stand, QWidget* parent) : QWidget(parent, Q
     layout->addWidget(MBericht);
     layout->addWidget(btSchliessen, 0, Qt::AlignRight);
     resize(schriftmass::groesse(640, 360));
-}
-
-void TF_Pruefung::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        geschuetzt([this] { FormShow(); });
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); });
 }
 
 void TF_Pruefung::FormShow()

@@ -20,8 +20,6 @@ public slots:
     void FormShow();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     Pruefstand& stand_;
 };

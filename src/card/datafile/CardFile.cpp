@@ -2,6 +2,7 @@
 
 #include "card/datafile/CardFileError.h"
 #include "card/datafile/FileHandle.h"
+#include "card/datafile/HugePages.h"
 
 #include <algorithm>
 #include <array>
@@ -116,8 +117,10 @@ void writeCardLists(const std::filesystem::path& path, const CardLists& lists)
 RecordReading readRecords(const std::filesystem::path& path)
 {
     RecordReading reading;
-    readRecordArea(path, reading,
-                   [&reading](const FileHandle&, std::size_t expected) { reading.records.reserve(expected); });
+    readRecordArea(path, reading, [&reading](const FileHandle&, std::size_t expected) {
+        reading.records.reserve(expected);
+        preferHugePages(reading.records.data(), reading.records.capacity() * sizeof(CardRecord));
+    });
     return reading;
 }
 

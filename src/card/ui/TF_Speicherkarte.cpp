@@ -4,6 +4,7 @@
 #include "card/SpeicherkartenStore.h"
 #include "card/datafile/ResetTemplate.h"
 #include "common/Prompts.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
@@ -13,7 +14,6 @@
 #include "platform/Programmdateien.h"
 #include "platform/RemovableMedia.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -89,6 +89,7 @@ TF_Speicherkarte::TF_Speicherkarte(std::unique_ptr<RemovableMedia> datentraeger,
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, BtFormat, &QPushButton::click);
     setFenster(nullptr, nullptr);
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); });
 }
 
 TF_Speicherkarte::~TF_Speicherkarte() = default;
@@ -134,14 +135,6 @@ void TF_Speicherkarte::setFenster(QWidget* kartenimport, QWidget* kartenlisten)
 void TF_Speicherkarte::setVorlage(const QString& pfad)
 {
     vorlage_ = pfad;
-}
-
-bool TF_Speicherkarte::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
 }
 
 void TF_Speicherkarte::FormActivate()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
-
 #include <QWidget>
 
 #include <memory>
@@ -43,8 +41,6 @@ public slots:
     void BtEndeClick();
 
 protected:
-    bool event(QEvent* event) override;
-
 private:
     void baueOberflaeche();
     bool anbieten(const RemovableDrive& laufwerk);
@@ -54,5 +50,4 @@ private:
     QWidget* kartenimport_ = nullptr;
     QWidget* kartenlisten_ = nullptr;
     QString vorlage_;
-    Aktivierung aktivierung_;
 };

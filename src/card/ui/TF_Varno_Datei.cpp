@@ -8,6 +8,7 @@
 #include "card/datafile/CardFileError.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
@@ -15,7 +16,6 @@
 #include "platform/VolumeSerial.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -193,6 +193,7 @@ TF_Varno_Datei::TF_Varno_Datei(std::unique_ptr<VolumeSerial> kartenkennung, QWid
     setWindowTitle(QStringLiteral("Daten der Speicherkarte verwalten"));
     baueOberflaeche();
     verbindeKnoepfe();
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); });
 }
 
 TF_Varno_Datei::~TF_Varno_Datei() = default;
@@ -287,14 +288,6 @@ void TF_Varno_Datei::verbindeKnoepfe()
     verbinden(BthochK, &QPushButton::clicked, this, &TF_Varno_Datei::BthochKClick);
     verbinden(BttieferK, &QPushButton::clicked, this, &TF_Varno_Datei::BttieferKClick);
     verbinden(BtloeschenK, &QPushButton::clicked, this, &TF_Varno_Datei::BtloeschenKClick);
-}
-
-bool TF_Varno_Datei::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
 }
 
 void TF_Varno_Datei::FormActivate()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
-
 #include <QWidget>
 
 #include <memory>
@@ -83,8 +81,6 @@ public slots:
     void BtloeschenKClick();
 
 protected:
-    bool event(QEvent* event) override;
-
 private:
     void baueOberflaeche();
     void verbindeKnoepfe();
@@ -94,5 +90,4 @@ private:
 
     std::unique_ptr<VolumeSerial> kartenkennung_;
     QString dialogverzeichnis_;
-    Aktivierung aktivierung_;
 };

@@ -11,6 +11,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Rasterspalten.h"
@@ -32,7 +33,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -43,6 +43,10 @@ const QString keinFahrerFrage =
     QStringLiteral("Die Speicherkarte ist noch keinen Fahrer zugeordnet. Wollen Sie dies jetzt tun?");
 constexpr int mindestBreite = 760;
 constexpr int mindestHoehe = 250;
+// Rows whose texts a column's width takes in, the visible ones first (Qt's default is a thousand).
+// A card's times, kilometres and kinds all follow their columns' patterns, which answer for the
+// rest; measuring a thousand rows of each list took longer than reading the whole card.
+constexpr int gemesseneZeilen = 100;
 
 QFrame* legendenFeld(const QColor& farbe, const QString& name, QWidget* parent)
 {
@@ -85,6 +89,7 @@ TF_Varno_V_OK::TF_Varno_V_OK(std::unique_ptr<VolumeSerial> kartenkennung, QWidge
     baueOberflaeche();
     setMinimumSize(schriftmass::groesse(mindestBreite, mindestHoehe));
     resize(schriftmass::groesse(800, 500));
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormActivate(); });
 }
 
 TF_Varno_V_OK::~TF_Varno_V_OK() = default;
@@ -189,17 +194,9 @@ QTableView* TF_Varno_V_OK::baueListe(QAbstractTableModel* modell, const QList<Ra
     liste->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     liste->verticalHeader()->setDefaultSectionSize(liste->fontMetrics().height() + 6);
     liste->verticalHeader()->hide();
+    liste->horizontalHeader()->setResizeContentsPrecision(gemesseneZeilen);
     rasterspalten::setzen(liste, spalten);
     return liste;
-}
-
-void TF_Varno_V_OK::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Only when the program shows the window; coming back from a minimised state or from the
-    // dialogs of a reading keeps the lists.
-    if (!event->spontaneous())
-        geschuetzt([this] { FormActivate(); });
 }
 
 void TF_Varno_V_OK::closeEvent(QCloseEvent* event)

@@ -74,7 +74,6 @@ public slots:
     void BtabbruchClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

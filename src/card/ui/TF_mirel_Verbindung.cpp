@@ -1,10 +1,10 @@
 #include "card/ui/TF_mirel_Verbindung.h"
 
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "db/OptionenStore.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,14 +76,7 @@ TF_mirel_Verbindung::TF_mirel_Verbindung(QWidget* parent) : QDialog(parent)
 
     verbinden(BtOK, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtOKClick);
     verbinden(BtAbbrechen, &QPushButton::clicked, this, &TF_mirel_Verbindung::BtAbbrechenClick);
-}
-
-bool TF_mirel_Verbindung::event(QEvent* event)
-{
-    const bool result = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); });
 }
 
 void TF_mirel_Verbindung::FormActivate()

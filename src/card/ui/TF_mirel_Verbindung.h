@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
-
 #include <QDialog>
 
 class QPushButton;
@@ -28,8 +26,5 @@ public slots:
     void BtAbbrechenClick();
 
 protected:
-    bool event(QEvent* event) override;
-
 private:
-    Aktivierung aktivierung_;
 };

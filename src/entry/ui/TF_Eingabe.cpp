@@ -3,7 +3,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
-#include "common_ui/Fensterplatz.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Schriftmass.h"
 #include "db/FahrzeugStore.h"
@@ -76,6 +76,7 @@ TF_Eingabe::TF_Eingabe(Sitzung& sitzung, QWidget* parent)
     setupUi(this, rohfahrten_);
     verbindeFelder();
     keineAenderung();
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); }).mittigUeberDemAufrufer();
 }
 
 void TF_Eingabe::verbindeFelder()
@@ -105,28 +106,12 @@ void TF_Eingabe::verbindeFelder()
 
 // ---- showing and loading ----
 
-void TF_Eingabe::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
-    geschuetzt([this] { FormShow(); });
-    zentrieren();
-}
-
 void TF_Eingabe::hideEvent(QHideEvent* event)
 {
     // The typing list is a window of its own and would outlive the closed entry.
     if (vorschlagsliste_)
         vorschlagsliste_->schliessen();
     QWidget::hideEvent(event);
-}
-
-void TF_Eingabe::zentrieren()
-{
-    const QWidget* haupt = parentWidget();
-    if (haupt)
-        fensterplatz::zentrieren(this, haupt);
 }
 
 void TF_Eingabe::platzFuerRohfahrten()

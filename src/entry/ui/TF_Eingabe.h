@@ -58,7 +58,6 @@ public slots:
     void BtNachtragenClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -77,7 +76,6 @@ private:
     QString letztesZiel() const;
     std::optional<int> gewaehlteRohfahrt() const;
     bool inDenFeldern(int zeile) const;
-    void zentrieren();
     // Grows the window so the raw-trip grid shows several rows, as far as the screen allows.
     void platzFuerRohfahrten();
 

@@ -5,6 +5,7 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/VarnoError.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Fensterplatz.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Rasterspalten.h"
@@ -66,6 +67,7 @@ TF_AuswertungMirel::TF_AuswertungMirel(const Sitzung& sitzung, QWidget* parent)
     verbindeHandler();
     verbinden(&sitzung, &Sitzung::fahrtenbuchGeaendert, this, &TF_AuswertungMirel::fahrtenbuchGeaendert);
     setFixedSize(breiteMitTexten(breiteFahrer), schriftmass::hoehe(kompakteHoehe));
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); });
 }
 
 void TF_AuswertungMirel::verbindeHandler()
@@ -138,13 +140,6 @@ const GelisteteFahrt* TF_AuswertungMirel::gewaehlteFahrt() const
 }
 
 // --- Showing and closing ---
-
-void TF_AuswertungMirel::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        geschuetzt([this] { FormShow(); });
-}
 
 void TF_AuswertungMirel::FormShow()
 {

@@ -94,7 +94,6 @@ public slots:
     void btSchliessenClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

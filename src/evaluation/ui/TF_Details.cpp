@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common_ui/Benannt.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "entry/ui/Eingabefelder.h"
 #include "evaluation/AuswertungStore.h"
@@ -54,6 +55,7 @@ TF_Details::TF_Details(QWidget* parent)
     setModal(true);
     baueOberflaeche();
     setFixedSize(sizeHint());
+    Fensterereignisse::fuer(this).beimZeigen([this] { FormShow(); });
 }
 
 void TF_Details::baueOberflaeche()
@@ -113,12 +115,6 @@ void TF_Details::baueOberflaeche()
     layout->addWidget(new QLabel(QStringLiteral("Bemerkungen:")));
     layout->addWidget(MBemerkungen);
     layout->addWidget(btAbbrechen, 0, Qt::AlignRight);
-}
-
-void TF_Details::showEvent(QShowEvent* event)
-{
-    geschuetzt([this] { FormShow(); });
-    QDialog::showEvent(event);
 }
 
 QString TF_Details::zelle(int spalte) const

@@ -40,8 +40,6 @@ public slots:
     void btAbbrechenClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void baueOberflaeche();
     void zeitenFuellen();

@@ -1,12 +1,12 @@
 #include "master/ui/TF_Fahrer.h"
 
 #include "common/Prompts.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "master/Fahrername.h"
 #include "master/ui/Bedienelemente.h"
-#include "common_ui/Fensterplatz.h"
 #include "master/ui/Tabellenspalten.h"
 
 #include <QGridLayout>
@@ -86,20 +86,7 @@ TF_Fahrer::TF_Fahrer(QWidget* parent)
 
     resize(sizeHint().width(), schriftmass::hoehe(400));
     setFixedSize(size());
-}
-
-bool TF_Fahrer::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
-}
-
-void TF_Fahrer::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    fensterplatz::zentrieren(this, parentWidget());
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); }).mittigUeberDemAufrufer();
 }
 
 void TF_Fahrer::FormActivate()

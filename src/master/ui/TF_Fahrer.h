@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
 #include "master/FahrerStore.h"
 
 #include <QWidget>
@@ -44,9 +43,6 @@ public slots:
     void BtSchliessenClick();
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     void tabelleFuellen();
     void felderSetzen(const QString& name, const QString& bemerkung);
@@ -57,5 +53,4 @@ private:
     QString gewaehlterName_;
     bool bearbeitet_ = false;
     bool felderSetzen_ = false;
-    Aktivierung aktivierung_;
 };

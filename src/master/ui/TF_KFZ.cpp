@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldanfang.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
@@ -14,7 +15,6 @@
 #include "master/Inspektionspruefung.h"
 #include "master/KFZStore.h"
 #include "master/ui/Bedienelemente.h"
-#include "common_ui/Fensterplatz.h"
 #include "master/ui/Kilometerstandfeld.h"
 #include "master/ui/TF_KFZNeu.h"
 #include "master/ui/Tabellenspalten.h"
@@ -81,6 +81,7 @@ TF_KFZ::TF_KFZ(Sitzung& sitzung, QWidget* parent)
 
     merkpunktseite_->hide();
     setFixedSize(schriftmass::breite(seitenbreite), sizeHint().height());
+    Fensterereignisse::fuer(this).beimAktivieren([this] { FormActivate(); }).mittigUeberDemAufrufer();
 }
 
 QWidget* TF_KFZ::baueFahrzeugseite()
@@ -177,20 +178,6 @@ void TF_KFZ::setKartenliste(QWidget* fenster)
 {
     kartenliste_ = fenster;
     BtEichen->setEnabled(kartenliste_ != nullptr);
-}
-
-bool TF_KFZ::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        aktivierung_.ausfuehren([this] { FormActivate(); });
-    return result;
-}
-
-void TF_KFZ::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    fensterplatz::zentrieren(this, parentWidget());
 }
 
 void TF_KFZ::closeEvent(QCloseEvent* event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common_ui/Aktivierung.h"
-
 #include <QWidget>
 
 class Kilometerstandfeld;
@@ -65,8 +63,6 @@ public slots:
     void FormClose();
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -83,6 +79,5 @@ private:
     QWidget* kartenliste_ = nullptr;
     QWidget* merkpunktseite_;
     Sitzung& sitzung_;
-    Aktivierung aktivierung_;
     bool einlesen_ = false;
 };

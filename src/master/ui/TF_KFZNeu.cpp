@@ -4,6 +4,7 @@
 #include "common/GermanFormat.h"
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
+#include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "db/FahrzeugStore.h"
@@ -13,7 +14,6 @@
 #include "master/Inspektionspruefung.h"
 #include "master/Kennzeichen.h"
 #include "master/ui/Bedienelemente.h"
-#include "common_ui/Fensterplatz.h"
 #include "master/ui/Kilometerstandfeld.h"
 
 #include <QCloseEvent>
@@ -86,27 +86,16 @@ TF_KFZNeu::TF_KFZNeu(QWidget* parent)
 
     nummerFreigeben(false);
     setFixedSize(sizeHint());
+    Fensterereignisse::fuer(this)
+        .beimZeigen([this] { FormShow(); })
+        .beimAktivieren([this] { FormActivate(); })
+        .mittigUeberDemAufrufer();
 }
 
 void TF_KFZNeu::setMirelVerbindung(QWidget* fenster)
 {
     mirelVerbindung_ = fenster;
     nummerFreigeben(EID->isEnabled());
-}
-
-bool TF_KFZNeu::event(QEvent* event)
-{
-    const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        geschuetzt([this] { FormActivate(); });
-    return result;
-}
-
-void TF_KFZNeu::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    fensterplatz::zentrieren(this, parentWidget());
-    geschuetzt([this] { FormShow(); });
 }
 
 void TF_KFZNeu::closeEvent(QCloseEvent* event)

@@ -52,8 +52,6 @@ signals:
     void abgebrochen();
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
