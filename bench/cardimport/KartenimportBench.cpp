@@ -2,7 +2,7 @@
 // all known), read, listed and checked by the window (next to parsing the card alone: the floor),
 // then taken over, into a logbook file and into a logbook on a PostgreSQL server (the cluster of
 // scripts/bench.sh). Next to each, the floor: the same raw-trip rows inserted by one prepared
-// statement in one transaction, and by psql's COPY.
+// statement in one transaction, and by psql's COPY; and the row writer's own COPY of those rows.
 #include "Benchserver.h"
 #include "Messung.h"
 #include "SyntheticCard.h"
@@ -12,6 +12,7 @@
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "db/SqlStatement.h"
+#include "db/Zeilenschreiber.h"
 #include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 
@@ -338,6 +339,36 @@ void BM_CopyPsql(benchmark::State& state)
 }
 BENCHMARK(BM_CopyPsql)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The rows the take-over stored, through the row writer's COPY alone: no chain values, no window.
+void BM_CopyZeilenschreiber(benchmark::State& state)
+{
+    if (!serverumgebung()) {
+        state.SkipWithError("VARNO_TEST_PG fehlt: scripts/bench.sh startet den PostgreSQL-Cluster");
+        return;
+    }
+    const std::vector<QVariantList>& zeilen = uebernommeneZeilen();
+    const QStringList spalten = {QStringLiteral("CFID"),    QStringLiteral("Einlesedat"), QStringLiteral("Startzeit"),
+                                 QStringLiteral("Startkm"), QStringLiteral("Zielzeit"),   QStringLiteral("Zielkm"),
+                                 QStringLiteral("KFZid"),   QStringLiteral("CF"),         QStringLiteral("Art"),
+                                 QStringLiteral("Ort"),     QStringLiteral("Grund"),      QStringLiteral("Kat")};
+    Messung messung(QStringLiteral("copy_zeilenschreiber"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        SqlStatement("DELETE FROM T_basis").exec();
+        state.ResumeTiming();
+        messung.messen([&] {
+            Transaction transaktion;
+            Zeilenschreiber rohfahrten(QStringLiteral("T_basis"), spalten, Zeilenschreiber::Menge::Stapel);
+            for (const QVariantList& werte : zeilen)
+                rohfahrten.zeile(werte);
+            rohfahrten.abschliessen();
+            transaktion.commit();
+        });
+    }
+    state.counters["Fahrten"] = static_cast<double>(zeilen.size());
+}
+BENCHMARK(BM_CopyZeilenschreiber)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -357,5 +388,7 @@ int main(int argc, char** argv)
                       QStringLiteral("uebernehmen_sqlite"), QStringLiteral("einfuegen_sqlite"));
     verhaeltnisZeigen(QStringLiteral("Kartenübernahme PostgreSQL gegen COPY mit psql"),
                       QStringLiteral("uebernehmen_postgresql"), QStringLiteral("copy_postgresql"), 3);
+    verhaeltnisZeigen(QStringLiteral("COPY des Zeilenschreibers gegen COPY mit psql"),
+                      QStringLiteral("copy_zeilenschreiber"), QStringLiteral("copy_postgresql"));
     return 0;
 }

@@ -3,13 +3,12 @@
 #include "admin/SqliteDatei.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Einfuegeanweisung.h"
-#include "db/Masseneinfuegung.h"
 #include "db/Nebenverbindung.h"
 #include "db/Rohabfrage.h"
 #include "logbuch/Logbuch.h"
 #include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
+#include "db/Zeilenschreiber.h"
 
 #include <sqlite3.h>
 
@@ -52,7 +51,7 @@ void tabelleSichern(SqliteDatei& ziel, const QString& tabelle)
     const QStringList spalten = gemeinsameSpalten(ziel, tabelle);
     const QString liste = spalten.join(QStringLiteral(", "));
     Rohabfrage quelle(QStringLiteral("SELECT %1 FROM %2").arg(liste, tabelle), {});
-    SqliteDatei::Anweisung einfuegen(ziel, einfuegeanweisung(tabelle, spalten));
+    SqliteDatei::Anweisung einfuegen(ziel, Zeilenschreiber::einfuegeanweisung(tabelle, spalten));
     // Every value but bytes goes as the server's text; the columns' affinity stores numbers as
     // numbers, as the program itself would have stored them.
     while (quelle.next()) {
@@ -96,7 +95,7 @@ void tabelleEinspielen(SqliteDatei& quelle, const QString& tabelle)
     const QStringList spalten = gemeinsameSpalten(quelle, tabelle);
     SqliteDatei::Anweisung zeilen(
         quelle, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(spalten.join(QStringLiteral(", ")), tabelle));
-    Masseneinfuegung ziel(tabelle, spalten);
+    Zeilenschreiber ziel(tabelle, spalten, Zeilenschreiber::Menge::Stapel);
     QVariantList werte;
     while (zeilen.schritt()) {
         werte.clear();

@@ -2,13 +2,13 @@
 
 #include "common/Zaehlwoerter.h"
 #include "db/DatabaseError.h"
-#include "logbuch/kette/Kettenanhang.h"
-#include "db/Masseneinfuegung.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
-#include "logbuch/StammdatenStore.h"
+#include "db/Zeilenschreiber.h"
 #include "logbuch/Fahrzeuganlage.h"
+#include "logbuch/StammdatenStore.h"
+#include "logbuch/kette/Kettenanhang.h"
 
 #include <QHash>
 
@@ -96,9 +96,10 @@ void neueMerkpunkteEinfuegen(const QString& cfid, const std::vector<const Import
 {
     if (neue.empty())
         return;
-    Masseneinfuegung einfuegen(QStringLiteral("T_Merkpunkte"),
-                               {QStringLiteral("Zeit"), QStringLiteral("KM"), QStringLiteral("Bemerkung"),
-                                QStringLiteral("Fahrer"), QStringLiteral("KFZ")});
+    Zeilenschreiber einfuegen(QStringLiteral("T_Merkpunkte"),
+                              {QStringLiteral("Zeit"), QStringLiteral("KM"), QStringLiteral("Bemerkung"),
+                               QStringLiteral("Fahrer"), QStringLiteral("KFZ")},
+                              Zeilenschreiber::Menge::Stapel);
     for (const ImportMerkpunkt* merkpunkt : neue)
         einfuegen.zeile({zeit(merkpunkt->zeit), merkpunkt->km, merkpunkt->bemerkung, cfid, merkpunkt->kfzSchluessel});
     einfuegen.abschliessen();

@@ -94,7 +94,7 @@ private:
     }
     void roh(QByteArrayView bytes);
     void auslagern();
-    void feldSetzen(char* anfang, qsizetype laenge);
+    void anfuehren(char* anfang, qsizetype laenge);
 
     QIODevice& ziel_;
     // Stateless: half a surrogate pair at a field's end becomes a replacement character in that

@@ -126,6 +126,13 @@ void Dialekt::namensordnungEinrichten() const
                                         "deterministic = false)"));
 }
 
+Schreibweg Dialekt::schreibweg(bool stapel) const
+{
+    if (istSqlite(art_))
+        return Schreibweg::EigeneAnweisung;
+    return stapel ? Schreibweg::Copy : Schreibweg::Gebunden;
+}
+
 QString Dialekt::transaktionsbeginn() const
 {
     return istSqlite(art_) ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");

@@ -8,6 +8,10 @@ class QSqlError;
 
 enum class Datenbankart { SQLite, PostgreSQL };
 
+// How the row writer brings rows to the engine: a statement prepared on the engine's own handle,
+// a statement bound through Qt's driver, or one COPY stream.
+enum class Schreibweg { EigeneAnweisung, Gebunden, Copy };
+
 // What the two engines do differently; every other statement is written in the SQL both
 // understand. Statements that run on the open connection throw DatabaseError.
 class Dialekt {
@@ -42,6 +46,11 @@ public:
     // Makes German name order ("COLLATE DEUTSCH") known: SQLite per connection, a server once per
     // database.
     void namensordnungEinrichten() const;
+
+    // SQLite: one statement prepared on the engine itself, run per row, single rows and batches
+    // alike. A server: a bound INSERT per row, or for a batch one COPY stream instead of a round
+    // trip each.
+    Schreibweg schreibweg(bool stapel) const;
 
     // Starts a transaction that will write. SQLite takes its write lock at once, so two programs
     // reading before writing cannot lock each other out halfway.

@@ -4,6 +4,7 @@
 #include "db/DatabaseError.h"
 #include "db/PostgresVerbindung.h"
 #include "db/Servermeldung.h"
+#include "db/Textwert.h"
 
 #include <libpq-fe.h>
 
@@ -32,7 +33,7 @@ Werte alsText(const QVariantList& werte)
     Werte ergebnis;
     ergebnis.texte.reserve(static_cast<std::size_t>(werte.size()));
     for (const QVariant& wert : werte)
-        ergebnis.texte.push_back(wert.isNull() ? QByteArray() : wert.toString().toUtf8());
+        ergebnis.texte.push_back(wert.isNull() ? QByteArray() : textwert::utf8(wert.toString()));
     for (qsizetype i = 0; i < werte.size(); ++i)
         ergebnis.zeiger.push_back(werte.at(i).isNull() ? nullptr
                                                        : ergebnis.texte[static_cast<std::size_t>(i)].constData());

@@ -6,6 +6,7 @@
 #include "db/PostgresVerbindung.h"
 #include "db/Servermeldung.h"
 #include "db/SqlDate.h"
+#include "db/Textwert.h"
 
 #include <QDateTime>
 #include <QSqlError>
@@ -59,7 +60,11 @@ SqlStatement::SqlStatement(const QString& sql) : query_(Database::connection()),
 
 SqlStatement& SqlStatement::bind(const QVariant& value)
 {
-    query_.addBindValue(value);
+    // The driver converts texts on its own; it gets them as the row writer stores them.
+    if (value.typeId() == QMetaType::QString)
+        query_.addBindValue(textwert::gebunden(value.toString()));
+    else
+        query_.addBindValue(value);
     return *this;
 }
 

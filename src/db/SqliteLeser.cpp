@@ -2,6 +2,7 @@
 
 #include "db/DatabaseError.h"
 #include "db/SqliteVerbindung.h"
+#include "db/Textwert.h"
 
 #include <sqlite3.h>
 
@@ -28,7 +29,7 @@ SqliteLeser::SqliteLeser(const QString& sql, const QVariantList& werte)
         } else if (wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong) {
             ergebnis = sqlite3_bind_int64(anweisung_, i + 1, wert.toLongLong());
         } else {
-            const QByteArray utf8 = wert.toString().toUtf8();
+            const QByteArray utf8 = textwert::utf8(wert.toString());
             ergebnis =
                 sqlite3_bind_text(anweisung_, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
         }

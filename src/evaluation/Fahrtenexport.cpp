@@ -1,10 +1,14 @@
 #include "evaluation/Fahrtenexport.h"
 
 #include "common/CsvSchreiber.h"
+#include "evaluation/Fahrtspalte.h"
 
 #include <QByteArray>
 
+#include <iterator>
 #include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -13,6 +17,7 @@ namespace {
 // small counters, so an array by ID finds a name fastest; an odd large ID is still found.
 class Namensfelder {
 public:
+    Namensfelder() = default;
     explicit Namensfelder(const QHash<int, QString>& namen)
     {
         constexpr int dicht = 1 << 16;
@@ -42,44 +47,80 @@ private:
     QByteArray leer_;
 };
 
-struct Stammfelder {
-    explicit Stammfelder(const Stammnamen& namen)
-        : orte(namen.orte), fahrzeuge(namen.fahrzeuge), fahrer(namen.fahrer), zwecke(namen.zwecke),
-          kategorien(namen.kategorien), artKuerzel(namen.artKuerzel), artNamen(namen.artNamen)
+using Quelle = Fahrtspalte::Quelle;
+
+// One column of the file, with what its fields need made ready before the first row. Which column
+// it is, is known at compile time: the row is written without asking each column what it holds.
+class Dateispalte {
+public:
+    Dateispalte(const Fahrtspalte& spalte, const Stammnamen& namen, const Fahrtenzusatz& zusatz)
+        : zusatz_(spalte.quelle == Quelle::Zusatz ? &(zusatz.*spalte.zusatz) : nullptr)
     {
+        if (spalte.quelle == Quelle::Name)
+            namen_ = Namensfelder(namen.*spalte.namen);
     }
 
-    Namensfelder orte, fahrzeuge, fahrer, zwecke, kategorien, artKuerzel, artNamen;
-};
-
-// "Abfahrt" and "Ankunft" as the list shows them. Consecutive trips mostly share their day, so its
-// date is written once per day. Digits, dots, colons and a blank need no quotes.
-class Zeitfelder {
-public:
-    void schreiben(CsvSchreiber& csv, const GelisteteFahrt& fahrt)
+    template <std::size_t nummer> void schreiben(CsvSchreiber& csv, const GelisteteFahrt& fahrt, std::size_t zeile)
     {
-        if (Fahrtenliste::ohneZeiten(fahrt)) {
-            csv.vorbereitetesFeld(QByteArrayView());
-            csv.vorbereitetesFeld(QByteArrayView());
-            return;
-        }
-        const zeitpunkt::Sekunden abfahrt = *fahrt.abfahrt;
-        if (zeitpunkt::tag(abfahrt) != tag_) {
-            zeitpunkt::schreibeDeutschMitZeit(abfahrt_, abfahrt);
-            tag_ = zeitpunkt::tag(abfahrt);
-        } else {
-            zeitpunkt::schreibeUhrzeitMitSekunden(abfahrt_ + datumMitLeerzeichen, abfahrt);
-        }
-        csv.vorbereitetesFeld(QByteArrayView(abfahrt_, zeitpunkt::laengeDeutschMitZeit));
-        char ankunft[zeitpunkt::laengeUhrzeitMitSekunden];
-        csv.vorbereitetesFeld(QByteArrayView(ankunft, zeitpunkt::schreibeUhrzeitMitSekunden(ankunft, *fahrt.ankunft)));
+        constexpr const Fahrtspalte& spalte = fahrtspalten[nummer];
+        if constexpr (spalte.quelle == Quelle::DatumUndZeit)
+            datumUndZeit(csv, spalte.gezeigteZeit(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Uhrzeit)
+            uhrzeit(csv, spalte.gezeigteZeit(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Name)
+            csv.vorbereitetesFeld(namen_[fahrt.*spalte.id]);
+        else if constexpr (spalte.quelle == Quelle::Zahl)
+            csv.zahl(spalte.zahl(fahrt));
+        else if constexpr (spalte.quelle == Quelle::Zeichen)
+            // A spreadsheet's filter would take the list's blank for a value: the file leaves it empty.
+            csv.vorbereitetesFeld(fahrt.*spalte.zeichen ? QByteArrayView("x") : QByteArrayView());
+        else
+            csv.feld(QStringView(zusatz_->at(zeile)));
     }
 
 private:
+    // Consecutive trips mostly share their day, so its date is written once per day. Digits, dots,
+    // colons and a blank need no quotes.
+    void datumUndZeit(CsvSchreiber& csv, std::optional<zeitpunkt::Sekunden> zeit)
+    {
+        if (!zeit) {
+            csv.vorbereitetesFeld(QByteArrayView());
+            return;
+        }
+        if (zeitpunkt::tag(*zeit) != tag_) {
+            zeitpunkt::schreibeDeutschMitZeit(text_, *zeit);
+            tag_ = zeitpunkt::tag(*zeit);
+        } else {
+            zeitpunkt::schreibeUhrzeitMitSekunden(text_ + datumMitLeerzeichen, *zeit);
+        }
+        csv.vorbereitetesFeld(QByteArrayView(text_, zeitpunkt::laengeDeutschMitZeit));
+    }
+
+    static void uhrzeit(CsvSchreiber& csv, std::optional<zeitpunkt::Sekunden> zeit)
+    {
+        if (!zeit) {
+            csv.vorbereitetesFeld(QByteArrayView());
+            return;
+        }
+        char text[zeitpunkt::laengeUhrzeitMitSekunden];
+        csv.vorbereitetesFeld(QByteArrayView(text, zeitpunkt::schreibeUhrzeitMitSekunden(text, *zeit)));
+    }
+
     static constexpr int datumMitLeerzeichen = zeitpunkt::laengeDeutschMitZeit - zeitpunkt::laengeUhrzeitMitSekunden;
-    char abfahrt_[zeitpunkt::laengeDeutschMitZeit] = {};
+
+    const std::vector<QString>* zusatz_;
+    Namensfelder namen_;
+    char text_[zeitpunkt::laengeDeutschMitZeit] = {};
     qint64 tag_ = std::numeric_limits<qint64>::min();
 };
+
+template <std::size_t... nummer>
+void zeileSchreiben(CsvSchreiber& csv, std::vector<Dateispalte>& spalten, const GelisteteFahrt& fahrt,
+                    std::size_t zeile, std::index_sequence<nummer...>)
+{
+    (spalten[nummer].schreiben<nummer>(csv, fahrt, zeile), ...);
+    csv.zeileBeenden();
+}
 
 } // namespace
 
@@ -87,40 +128,19 @@ namespace fahrtenexport {
 
 const QStringList& kopf()
 {
-    static const QStringList texte =
-        Fahrtenliste::kopf() + QStringList{QStringLiteral("Fahrtart"),  QStringLiteral("Kilometer"),
-                                           QStringLiteral("Erfasst"),   QStringLiteral("Gespeichert von"),
-                                           QStringLiteral("Bemerkung"), QStringLiteral("Prüfwert")};
+    static const QStringList texte = Fahrtspalte::kopf(Fahrtspalte::datei());
     return texte;
 }
 
 void schreiben(CsvSchreiber& csv, const Fahrtenliste& liste, const Fahrtenzusatz& zusatz)
 {
     csv.zeile(kopf());
-    const Stammfelder namen(liste.namen());
-    const QByteArrayView markiert("x");
-    Zeitfelder zeiten;
-    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile) {
-        const GelisteteFahrt& fahrt = liste.fahrt(zeile);
-        zeiten.schreiben(csv, fahrt);
-        csv.vorbereitetesFeld(namen.orte[fahrt.start]);
-        csv.vorbereitetesFeld(namen.orte[fahrt.ziel]);
-        csv.zahl(fahrt.kmAb);
-        csv.zahl(fahrt.kmAn);
-        csv.vorbereitetesFeld(namen.fahrzeuge[fahrt.fahrzeug]);
-        csv.vorbereitetesFeld(namen.fahrer[fahrt.fahrer]);
-        csv.vorbereitetesFeld(namen.zwecke[fahrt.zweck]);
-        csv.vorbereitetesFeld(namen.kategorien[fahrt.kategorie]);
-        csv.vorbereitetesFeld(namen.artKuerzel[fahrt.art]);
-        csv.vorbereitetesFeld(fahrt.mitBemerkung ? markiert : QByteArrayView());
-        csv.vorbereitetesFeld(namen.artNamen[fahrt.art]);
-        csv.zahl(qint64(fahrt.kmAn) - fahrt.kmAb);
-        csv.feld(QStringView(zusatz.erfassungen.at(zeile)));
-        csv.feld(QStringView(zusatz.speichernde.at(zeile)));
-        csv.feld(QStringView(zusatz.bemerkungen.at(zeile)));
-        csv.feld(QStringView(zusatz.pruefwerte.at(zeile)));
-        csv.zeileBeenden();
-    }
+    std::vector<Dateispalte> spalten;
+    spalten.reserve(Fahrtspalte::datei().size());
+    for (const Fahrtspalte& spalte : Fahrtspalte::datei())
+        spalten.emplace_back(spalte, liste.namen(), zusatz);
+    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile)
+        zeileSchreiben(csv, spalten, liste.fahrt(zeile), zeile, std::make_index_sequence<std::size(fahrtspalten)>());
 }
 
 } // namespace fahrtenexport

@@ -1,14 +1,13 @@
 #include "evaluation/Fahrtenliste.h"
 
+#include "evaluation/Fahrtspalte.h"
+
 #include <algorithm>
 #include <tuple>
 
 const QStringList& Fahrtenliste::kopf()
 {
-    static const QStringList texte = {QStringLiteral("Abfahrt"),   QStringLiteral("Ankunft"), QStringLiteral("von"),
-                                      QStringLiteral("nach"),      QStringLiteral("KM-Abf."), QStringLiteral("KM-Ank."),
-                                      QStringLiteral("Fahrzeug"),  QStringLiteral("Fahrer"),  QStringLiteral("Zweck"),
-                                      QStringLiteral("Kategorie"), QStringLiteral("Art"),     QStringLiteral("Bem")};
+    static const QStringList texte = Fahrtspalte::kopf(Fahrtspalte::liste());
     return texte;
 }
 
@@ -70,35 +69,11 @@ const Ersetzung* Fahrtenliste::ersetzung(std::size_t zeile) const
 
 QString Fahrtenliste::zelle(std::size_t zeile, int spalte) const
 {
-    const GelisteteFahrt& f = fahrten_.at(zeile);
-    switch (spalte) {
-    case Abfahrt:
-        return ohneZeiten(f) ? QString() : zeitpunkt::deutschMitZeit(*f.abfahrt);
-    case Ankunft:
-        return ohneZeiten(f) ? QString() : zeitpunkt::uhrzeitMitSekunden(*f.ankunft);
-    case Von:
-        return namen_.orte.value(f.start);
-    case Nach:
-        return namen_.orte.value(f.ziel);
-    case KmAbf:
-        return QString::number(f.kmAb);
-    case KmAnk:
-        return QString::number(f.kmAn);
-    case Fahrzeug:
-        return namen_.fahrzeuge.value(f.fahrzeug);
-    case Fahrer:
-        return namen_.fahrer.value(f.fahrer);
-    case Zweck:
-        return namen_.zwecke.value(f.zweck);
-    case Kategorie:
-        return namen_.kategorien.value(f.kategorie);
-    case Art:
-        return namen_.artKuerzel.value(f.art);
-    case Bem:
-        return f.mitBemerkung ? QStringLiteral("x") : QStringLiteral(" ");
-    default:
+    const GelisteteFahrt& fahrt = fahrten_.at(zeile);
+    const auto spalten = Fahrtspalte::liste();
+    if (spalte < 0 || static_cast<std::size_t>(spalte) >= spalten.size())
         return {};
-    }
+    return spalten[static_cast<std::size_t>(spalte)].zelle(fahrt, namen_);
 }
 
 KilometerJeArt Fahrtenliste::kilometerJeArt() const

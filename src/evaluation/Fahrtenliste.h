@@ -52,6 +52,7 @@ struct Ersetzung {
 // the count and the kilometres follow each added row.
 class Fahrtenliste {
 public:
+    // The list's columns in the order of Fahrtspalte::liste(), which holds their titles and values.
     enum Spalte { Abfahrt, Ankunft, Von, Nach, KmAbf, KmAnk, Fahrzeug, Fahrer, Zweck, Kategorie, Art, Bem, Spalten };
 
     static const QStringList& kopf();

@@ -1,5 +1,7 @@
 #include "card/KartenimportStore.h"
 #include "common/VarnoError.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/KFZEintrag.h"
 #include "db/SqlStatement.h"
 #include "support/MerkpunktBuilder.h"
 #include "support/TestDatabase.h"
@@ -95,6 +97,22 @@ TEST_P(KartenimportStoreTest, ZweiteUebernahmeDerselbenFahrtenScheitertOhneSpure
     }
     EXPECT_EQ(rohfahrten(), 3);
     EXPECT_EQ(merkpunkte(), 2);
+}
+
+// A plate typed for a vehicle first met on the card, holding a lone UTF-16 surrogate: the vehicle
+// row and the raw trips' vehicle key are stored alike, so the trips show for their vehicle.
+TEST_P(KartenimportStoreTest, FahrtenEinesKennzeichensMitEinsamemSurrogatGehoerenZuSeinemFahrzeug)
+{
+    const QString kennzeichen = QString(QChar(0xDC01)) + QStringLiteral("x");
+    KartenimportStore::fahrzeugAnlegen(kennzeichen, 77, 12000, utc(3, 6));
+    for (ImportFahrt& fahrt : fahrten)
+        fahrt.kfzSchluessel = fahrzeugSchluessel(77, kennzeichen);
+    KartenimportStore::uebernehmen(karte, eingelesen, alle(), {});
+
+    const auto fahrzeug = FahrzeugStore::nachKennzeichen(kennzeichen);
+    ASSERT_TRUE(fahrzeug);
+    EXPECT_EQ(FahrzeugStore::unbearbeiteteFahrten(FahrzeugStore::schluessel(fahrzeug->id)), 3);
+    EXPECT_EQ(FahrzeugStore::kennzeichenZurKfzNummer(77), fahrzeug->kennzeichen);
 }
 
 TEST_P(KartenimportStoreTest, MerkpunkteWerdenNichtDoppeltGespeichertUndBehaltenIhreBemerkung)

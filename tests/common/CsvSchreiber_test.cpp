@@ -60,17 +60,25 @@ TEST_P(CsvFeldTest, SchreibtDasFeldInUtf8UndQuotiertNurWennNoetig)
               erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faelle, CsvFeldTest,
-                         ::testing::Values(FeldFall{"schlicht", "Büro", "Büro"}, FeldFall{"leer", "", ""},
-                                           FeldFall{"apostroph", "D'dorf", "D'dorf"},
-                                           FeldFall{"komma", "Golf, blau", "Golf, blau"},
-                                           FeldFall{"semikolon", "a;b", "\"a;b\""},
-                                           FeldFall{"anfuehrung", "Lager \"Nord\"", "\"Lager \"\"Nord\"\"\""},
-                                           FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
-                                           FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""},
-                                           FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
-                                           FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, CsvFeldTest,
+    ::testing::Values(FeldFall{"schlicht", "Büro", "Büro"}, FeldFall{"leer", "", ""},
+                      FeldFall{"apostroph", "D'dorf", "D'dorf"}, FeldFall{"komma", "Golf, blau", "Golf, blau"},
+                      FeldFall{"semikolon", "a;b", "\"a;b\""},
+                      FeldFall{"anfuehrung", "Lager \"Nord\"", "\"Lager \"\"Nord\"\"\""},
+                      FeldFall{"zeilenumbruch", "Zeile 1\nZeile 2", "\"Zeile 1\nZeile 2\""},
+                      FeldFall{"wagenruecklauf", "a\r\nb", "\"a\r\nb\""}, FeldFall{"nurAnfuehrung", "\"", "\"\"\"\""},
+                      FeldFall{"umlauteUndEuro", "Ärger über 5 €", "Ärger über 5 €"},
+                      FeldFall{"umlautUndAnfuehrung", "Köln; \"Ost\"", "\"Köln; \"\"Ost\"\"\""},
+                      FeldFall{"langMitAnfuehrungenHinten", "Abfahrt 08:15 am Tor \"Nord\" \"2\"",
+                               "\"Abfahrt 08:15 am Tor \"\"Nord\"\" \"\"2\"\"\""},
+                      FeldFall{"langMitBreitemSemikolon", "Umleitung ueber das Kreuz；Ost und weiter",
+                               "Umleitung ueber das Kreuz；Ost und weiter"},
+                      FeldFall{"langMitEmoji", "Umleitung ueber das Kreuz 😀 Ost; weiter",
+                               "\"Umleitung ueber das Kreuz 😀 Ost; weiter\""},
+                      FeldFall{"langMitUmlautVorn", "Ärger: Umleitung ueber das Kreuz Ost weiter",
+                               "Ärger: Umleitung ueber das Kreuz Ost weiter"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvSchreiber, BeginntMitBytereihenfolgeUndTrenntMitSemikolonUndCrLf)
 {

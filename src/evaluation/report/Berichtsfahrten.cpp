@@ -1,6 +1,7 @@
 #include "evaluation/report/Berichtsfahrten.h"
 
 #include "audit/KorrekturStore.h"
+#include "evaluation/Fahrtspalte.h"
 
 namespace {
 
@@ -14,21 +15,26 @@ QDateTime alsDatumZeit(const std::optional<zeitpunkt::Sekunden>& zeit)
 
 } // namespace
 
+// The values come through the list's columns; the report prints both times in full, also for a
+// trip whose times the list leaves empty.
 std::vector<FahrtenZeile> berichtsfahrten(const Fahrtenliste& liste, const Bemerkungen& bemerkungen,
                                           const Erfassungen& erfassungen)
 {
     const Stammnamen& namen = liste.namen();
+    const auto spalten = Fahrtspalte::liste();
     std::vector<FahrtenZeile> zeilen;
     zeilen.reserve(liste.anzahl());
     for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile) {
         if (liste.ersetzung(zeile))
             continue;
         const GelisteteFahrt& fahrt = liste.fahrt(zeile);
-        zeilen.push_back(FahrtenZeile{
-            alsDatumZeit(fahrt.abfahrt), alsDatumZeit(fahrt.ankunft), namen.orte.value(fahrt.start),
-            namen.orte.value(fahrt.ziel), fahrt.kmAb, fahrt.kmAn, namen.fahrzeuge.value(fahrt.fahrzeug),
-            namen.fahrer.value(fahrt.fahrer), namen.zwecke.value(fahrt.zweck), namen.kategorien.value(fahrt.kategorie),
-            namen.artKuerzel.value(fahrt.art), bemerkungen.at(zeile), erfassungen.at(zeile)});
+        const auto zeit = [&](Fahrtenliste::Spalte spalte) { return alsDatumZeit(fahrt.*spalten[spalte].zeit); };
+        const auto name = [&](Fahrtenliste::Spalte spalte) { return spalten[spalte].name(fahrt, namen); };
+        const auto zahl = [&](Fahrtenliste::Spalte spalte) { return static_cast<int>(spalten[spalte].zahl(fahrt)); };
+        using L = Fahrtenliste;
+        zeilen.push_back(FahrtenZeile{zeit(L::Abfahrt), zeit(L::Ankunft), name(L::Von), name(L::Nach), zahl(L::KmAbf),
+                                      zahl(L::KmAnk), name(L::Fahrzeug), name(L::Fahrer), name(L::Zweck),
+                                      name(L::Kategorie), name(L::Art), bemerkungen.at(zeile), erfassungen.at(zeile)});
     }
     return zeilen;
 }

@@ -4,9 +4,10 @@
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "logbuch/kette/Fahrtnamen.h"
-#include "db/Kettenzeilen.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
+#include "db/Textwert.h"
+#include "db/Zeilenschreiber.h"
 
 #include <limits>
 
@@ -14,11 +15,12 @@ using pruefkette::Kette;
 
 namespace {
 
-std::unique_ptr<Kettenzeilen> zeilenweg(Kette kette, pruefkette::Form form, bool stapel)
+std::unique_ptr<Zeilenschreiber> zeilenweg(Kette kette, pruefkette::Form form, bool stapel)
 {
     const QStringList spalten = pruefkette::spaltennamen(kette, form)
                                 << QStringLiteral("Vorgaenger") << QStringLiteral("Pruefwert");
-    return std::make_unique<Kettenzeilen>(pruefkette::tabelle(kette), spalten, stapel);
+    return std::make_unique<Zeilenschreiber>(pruefkette::tabelle(kette), spalten,
+                                             stapel ? Zeilenschreiber::Menge::Stapel : Zeilenschreiber::Menge::Einzeln);
 }
 
 } // namespace
@@ -82,7 +84,7 @@ struct Kettenanhang::Stand {
     }
 
     qlonglong naechsteId;
-    std::unique_ptr<Kettenzeilen> einfuegen;
+    std::unique_ptr<Zeilenschreiber> einfuegen;
     pruefkette::Zeile zeile;
 };
 
@@ -157,7 +159,7 @@ qlonglong Kettenanhang::einfuegen(Kette kette, QVariantList werte, const QVarian
             s.zeile.zahl(wert.toLongLong());
             s.einfuegen->zahl(wert.toLongLong());
         } else {
-            const QByteArray utf8 = wert.toString().toUtf8();
+            const QByteArray utf8 = textwert::utf8(wert.toString());
             s.zeile.text(utf8.constData(), utf8.size());
             s.einfuegen->text(utf8);
         }
