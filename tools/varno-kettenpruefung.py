@@ -6,7 +6,7 @@ chained table in the order of its IDs, rebuilds each row's value from its conten
 predecessor, compares it with the stored values and the notes in T_Pruefkette, requires the
 numbers of storing (Laufnr) to run 1, 2, 3, ... across all chains, and prints the Prüfwert (all
 64 hex digits; reports print the first 32, earlier versions the first 16).
-The byte format is described at the top of src/db/Pruefkette.h.
+The byte format is described at the top of src/logbuch/kette/Pruefkette.h.
 
 Exit status: 0 unchanged, 1 changed, 2 the file could not be read.
 """

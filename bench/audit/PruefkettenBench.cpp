@@ -8,11 +8,12 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/Rohabfrage.h"
 #include "db/Sha256.h"
 #include "db/SqlStatement.h"
-#include "db/StammdatenStore.h"
+#include "logbuch/StammdatenStore.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
 
@@ -118,10 +119,10 @@ public:
     {
         Clock::setFixed(QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
         QDir::setCurrent(verzeichnis_.path());
-        Database::createNew(verzeichnis_.filePath(QString::fromLatin1(Database::fileName)));
+        Logbuch::anlegen(verzeichnis_.filePath(QString::fromLatin1(Database::fileName)));
         logbuchFuellen();
     }
-    ~Umgebung() { Database::close(); }
+    ~Umgebung() { Database::schliessen(); }
 
 private:
     QTemporaryDir verzeichnis_;

@@ -13,6 +13,7 @@
 #include "db/Dialekt.h"
 #include "db/SqlStatement.h"
 #include "db/Zeilenschreiber.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ public:
     {
         Prompts::install(std::make_unique<StillePrompts>());
         QDir::setCurrent(verzeichnis_.path());
-        Database::createNew(ort_);
+        Logbuch::anlegen(ort_);
         for (int nummer = 1; nummer <= fahrzeuge; ++nummer)
             SqlStatement("INSERT INTO T_KFZ (KZuFzg, AnfKM, Eingabeart, KFZID) VALUES (?, 0, 1, ?)")
                 .bind(QStringLiteral("B-VA %1, Fahrzeug").arg(nummer))
@@ -90,7 +91,7 @@ public:
     void aktivieren()
     {
         if (Database::ort() != ort_)
-            Database::open(ort_);
+            Logbuch::oeffnen(ort_);
     }
 
     // The card as the recorder left it, and a database without the rows of an earlier run.
@@ -124,7 +125,7 @@ private:
 // torn down after the QApplication (as a static would be) stops its timers on a dead event loop.
 class Umgebungen {
 public:
-    ~Umgebungen() { Database::close(); }
+    ~Umgebungen() { Database::schliessen(); }
 
     Umgebung& datei()
     {

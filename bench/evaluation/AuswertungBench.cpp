@@ -10,6 +10,7 @@
 #include "admin/Ruecksicherung.h"
 #include "admin/SicherungStore.h"
 #include "db/Database.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FileOperations.h"
 
 #include "evaluation/AuswertungStore.h"
@@ -73,13 +74,13 @@ std::optional<QString> serverlogbuch()
         QTemporaryDir ordner;
         const QString sicherung = ordner.filePath(QStringLiteral("grosslogbuch.sav"));
         SicherungStore::sichern(sicherung, FileOperations::system());
-        Database::createNew(*leer);
+        Logbuch::anlegen(*leer);
         Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, *leer, [](const QString&) { return true; });
         benchserver::psql(*leer, {QStringLiteral("-c"), QStringLiteral("VACUUM ANALYZE")});
         return leer;
     }();
     if (adresse && Database::ort() != *adresse)
-        Database::open(*adresse);
+        Logbuch::oeffnen(*adresse);
     return adresse;
 }
 

@@ -14,6 +14,7 @@
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/BerichtStore.h"
 #include "evaluation/Fahrtenexport.h"
+#include "logbuch/Logbuch.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -72,14 +73,14 @@ class Umgebung {
 public:
     Umgebung()
     {
-        Database::createNew(ordner_.filePath(QStringLiteral("varno.db")));
+        Logbuch::anlegen(ordner_.filePath(QStringLiteral("varno.db")));
         logbuchErzeugen();
         Fahrtenfilter filter = Fahrtenfilter::zurueckgesetzt(QDate(2030, 1, 1), true);
         filter.fahrzeug = fahrzeug;
         liste_ = AuswertungStore().fahrten(filter);
         zusatz_ = BerichtStore().fahrtenzusatz(liste_);
     }
-    ~Umgebung() { Database::close(); }
+    ~Umgebung() { Database::schliessen(); }
 
     QString datei(const QString& name) const { return ordner_.filePath(name); }
     const Fahrtenliste& liste() const { return liste_; }

@@ -5,7 +5,8 @@
 #include "Messung.h"
 #include "Sqlite3Shell.h"
 
-#include "app/Startpruefung.h"
+#include "logbuch/Logbuch.h"
+#include "start/Startdateipruefung.h"
 #include "db/Database.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ const QString& datei()
 
 void BM_Startpruefung(benchmark::State& state)
 {
-    const Startpruefung pruefung;
+    const Startdateipruefung pruefung;
     Messung messung(QStringLiteral("startpruefung"));
     for (auto _ : state) {
         bool gesund = false;
@@ -36,8 +37,8 @@ void BM_Startpruefung(benchmark::State& state)
 void BM_Oeffnen(benchmark::State& state)
 {
     for (auto _ : state) {
-        Database::close();
-        Database::open(datei());
+        Database::schliessen();
+        Logbuch::oeffnen(datei());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "logbuch/Logbuch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,14 +62,14 @@ Grosslogbuch::Grosslogbuch()
 {
     datei_ = qEnvironmentVariable("VARNO_BENCH_DB", QDir(verzeichnis_.path()).filePath(QStringLiteral("varno.db")));
     if (QFileInfo::exists(datei_)) {
-        Database::open(datei_);
+        Logbuch::oeffnen(datei_);
         return;
     }
-    Database::createNew(datei_);
+    Logbuch::anlegen(datei_);
     logbuchErzeugen();
 }
 
 Grosslogbuch::~Grosslogbuch()
 {
-    Database::close();
+    Database::schliessen();
 }

@@ -1,7 +1,7 @@
 #include "admin/PruefsummenStore.h"
 
 #include "admin/SqliteDatei.h"
-#include "db/Schema.h"
+#include "logbuch/schema/Schema.h"
 
 #include <QCryptographicHash>
 #include <QtEndian>

@@ -3,7 +3,7 @@
 #include "admin/SqliteDatei.h"
 #include "audit/Dateipruefung.h"
 #include "common/Clock.h"
-#include "db/Pruefkette.h"
+#include "logbuch/kette/Pruefkette.h"
 #include "db/SqlDate.h"
 
 #include <sqlite3.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Pruefkette.h"
+#include "logbuch/kette/Pruefkette.h"
 
 #include <QString>
 

@@ -8,8 +8,9 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
-#include "db/Logbuchpruefung.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/kette/Kettenanhang.h"
+#include "start/Logbuchpruefung.h"
 #include "db/Serveradresse.h"
 #include "platform/FileOperations.h"
 
@@ -67,11 +68,11 @@ bool Ruecksicherung::zuruecksichern(const QString& sicherung, const QString& log
     } catch (...) {
         dateien_.removeIfExists(kopie);
         if (warOffen && !Database::isOpen())
-            Database::open(logbuch);
+            Logbuch::oeffnen(logbuch);
         throw;
     }
     try {
-        Database::open(logbuch);
+        Logbuch::oeffnen(logbuch);
     } catch (...) {
         vorherigenStandHerstellen(logbuch, hatteLogbuch, warOffen);
         throw;
@@ -89,7 +90,7 @@ bool Ruecksicherung::aufDenServer(const QString& sicherung, const QString& logbu
     Vorher vorher;
     try {
         if (!Database::isOpen())
-            Database::open(logbuch);
+            Logbuch::oeffnen(logbuch);
         vorher = vergleichen(kopie, bestaetigen);
         if (!vorher.abgelehnt)
             Serversicherung::einspielen(kopie);
@@ -133,7 +134,7 @@ void Ruecksicherung::sicherheitskopieAnlegen(const QString& logbuch)
 
 void Ruecksicherung::austauschen(const QString& kopie, const QString& logbuch)
 {
-    Database::close();
+    Database::schliessen();
     // Left over from the replaced file they would be applied to the restored one.
     for (const QString& begleitdatei : Database::companionFiles(logbuch))
         dateien_.removeIfExists(begleitdatei);
@@ -149,5 +150,5 @@ void Ruecksicherung::vorherigenStandHerstellen(const QString& logbuch, bool hatt
     }
     dateien_.copyReplacing(sicherheitskopie(logbuch), logbuch);
     if (warOffen)
-        Database::open(logbuch);
+        Logbuch::oeffnen(logbuch);
 }

@@ -5,7 +5,8 @@
 #include "db/Dialekt.h"
 #include "db/Nebenverbindung.h"
 #include "db/Rohabfrage.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 #include "db/Zeilenschreiber.h"
 
@@ -119,7 +120,7 @@ int schemaversion(const QString& pfad)
 // opened, on a connection of its own: this thread's connection is the server's.
 void dateiMigrieren(const QString& pfad)
 {
-    aufEigenerVerbindung([&pfad] { Database::open(pfad); });
+    aufEigenerVerbindung([&pfad] { Logbuch::oeffnen(pfad); });
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
-#include "db/Logbuchpruefung.h"
+#include "start/Logbuchpruefung.h"
 #include "db/SqliteVerbindung.h"
 #include "platform/FileOperations.h"
 #include "platform/LeftoverTemporaries.h"

@@ -12,11 +12,13 @@
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/FahrzeugStore.h"
-#include "db/Logbuchordner.h"
-#include "db/Logbuchort.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/Logbuch.h"
+#include "start/Logbuchordner.h"
+#include "start/Logbuchoeffnung.h"
+#include "start/Logbuchort.h"
 #include "db/Serveradresse.h"
-#include "db/ServerrechteStore.h"
+#include "logbuch/ServerrechteStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "evaluation/report/Verfahrensdokumentation.h"
 #include "platform/FileOperations.h"
@@ -102,7 +104,7 @@ void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
         throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
     // A script never waits without end for a colleague's stalled program.
     Database::setServerWartezeit(aufruf.wartenSekunden);
-    Database::open(pfad);
+    logbuchoeffnung::oeffnen(pfad, Database::Access::ReadWrite);
 }
 
 void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)
@@ -200,8 +202,8 @@ int Befehle::neueDatenbank(const QString& pfad)
         if (!istServeradresse(pfad))
             if (const auto mangel = logbuchordnerBereitstellen(pfad))
                 throw VarnoError(*mangel);
-        Database::createNew(pfad);
-        Database::close();
+        Logbuch::anlegen(pfad);
+        Database::schliessen();
     } catch (const VarnoError& fehler) {
         fehler_ << "varno: " << einzeilig(fehler.message()) << '\n';
         return fehlschlag;

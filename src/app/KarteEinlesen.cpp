@@ -8,8 +8,8 @@
 #include "card/datafile/CardRecord.h"
 #include "common/VarnoError.h"
 #include "common/Zaehlwoerter.h"
-#include "db/FahrzeugStore.h"
-#include "db/KFZEintrag.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/KFZEintrag.h"
 #include "platform/VolumeSerial.h"
 
 #include <QDir>

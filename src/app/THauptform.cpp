@@ -10,14 +10,15 @@
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Signalfarbe.h"
 #include "db/Database.h"
-#include "db/FahrzeugStore.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/OptionenStore.h"
 #include "db/Serveradresse.h"
-#include "db/Sitzung.h"
-#include "db/TDataBase.h"
+#include "logbuch/Sitzung.h"
 #include "evaluation/Exportname.h"
 #include "evaluation/report/Verfahrensdokumentation.h"
 #include "master/Inspektionsanzeige.h"
 #include "platform/Programmdateien.h"
+#include "start/Logbuchoeffnung.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,19 +71,10 @@ QLineEdit* anzeigefeld(const QString& name, QWidget* parent)
 bool serverlogbuchBereit(const QString& adresse)
 {
     try {
-        Database::open(adresse);
-        return true;
-    } catch (const Database::LeereDatenbank& leer) {
-        if (!prompt::confirm(QStringLiteral("Bestätigung"),
-                             leer.message() + QStringLiteral("\nSoll dort ein neues Fahrtenbuch angelegt werden?")))
-            return false;
-    } catch (const DatabaseError& fehler) {
-        prompt::error(fehler.message());
-        return false;
-    }
-    try {
-        Database::createNew(adresse);
-        return true;
+        return logbuchoeffnung::oeffnen(adresse, Database::Access::ReadWrite, [](const QString& meldung) {
+            return prompt::confirm(QStringLiteral("Bestätigung"),
+                                   meldung + QStringLiteral("\nSoll dort ein neues Fahrtenbuch angelegt werden?"));
+        });
     } catch (const DatabaseError& fehler) {
         prompt::error(fehler.message());
         return false;
@@ -282,7 +274,7 @@ void THauptform::FormShow()
         serverlogbuchOeffnen(logbuch);
         return;
     }
-    const std::optional<Startbefund> befund = logbuchPruefen(logbuch);
+    const std::optional<Startbefund> befund = logbuchoeffnung::dateiPruefen(startpruefung_, logbuch);
     if (!befund) {
         startAbgebrochen_ = true;
         emit beenden();
@@ -310,25 +302,13 @@ void THauptform::serverlogbuchOeffnen(const QString& adresse)
     CbKFZ->setEnabled(true);
 }
 
-// Asks to try again as long as another program holds the logbook; none when the user gives up.
-std::optional<Startbefund> THauptform::logbuchPruefen(const QString& logbuch) const
-{
-    Startbefund befund = startpruefung_.pruefen(logbuch);
-    while (befund.weiter == Startbefund::Weiter::WiederholenAnbieten) {
-        if (!prompt::confirm(QStringLiteral("Warnung"), befund.meldung, PromptIcon::Warning))
-            return std::nullopt;
-        befund = startpruefung_.pruefen(logbuch);
-    }
-    return befund;
-}
-
 void THauptform::logbuchOeffnen(const QString& logbuch, const Startbefund& befund)
 {
     if (befund.weiter == Startbefund::Weiter::NurLesendOeffnen) {
-        Database::open(logbuch, Database::Access::ReadOnly);
+        logbuchoeffnung::oeffnen(logbuch, Database::Access::ReadOnly);
         prompt::warning(befund.meldung);
     } else if (!Database::isOpen()) {
-        Database::open(logbuch);
+        logbuchoeffnung::oeffnen(logbuch, Database::Access::ReadWrite);
     }
 }
 
@@ -357,9 +337,9 @@ void THauptform::FormActivate()
 void THauptform::Reload()
 {
     sitzung_.fahrzeugeLaden();
-    const TDataBase::Optionen optionen = TDataBase().OptionenLesen(sitzung_.fahrzeuge());
-    move(optionen.x, optionen.y);
-    fahrzeugeZeigen(optionen.index);
+    const OptionenStore::Hauptfenster fenster = OptionenStore::hauptfenster();
+    move(fenster.x, fenster.y);
+    fahrzeugeZeigen(listenplatz(sitzung_.fahrzeuge(), fenster.letztesFahrzeug));
 }
 
 void THauptform::fahrzeugeZeigen(int index)
@@ -424,7 +404,7 @@ void THauptform::CbKFZChange(int)
     KFZDetails();
     const KFZEintrag* eintrag = angezeigtesFahrzeug();
     if (eintrag && logbuchBeschreibbar())
-        TDataBase::KFZMerken(eintrag->ID);
+        OptionenStore::fahrzeugMerken(eintrag->ID);
 }
 
 void THauptform::RBerfassenClick()
@@ -516,14 +496,14 @@ void THauptform::verfahrensdokumentationSchreiben()
 void THauptform::BtEndeClick()
 {
     if (logbuchBeschreibbar())
-        TDataBase::FensterposSpeichern(x(), y());
+        OptionenStore::fensterposSpeichern(x(), y());
     emit beenden();
 }
 
 void THauptform::FormDeactivate()
 {
     if (logbuchBeschreibbar())
-        TDataBase::FensterposSpeichern(x(), y());
+        OptionenStore::fensterposSpeichern(x(), y());
 }
 
 // The window position and the last vehicle are remembered only in a logbook that is open for

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Startpruefung.h"
+#include "start/Startdateipruefung.h"
 
 #include <QMainWindow>
 
@@ -41,7 +41,7 @@ public:
 
     void setZiele(const Hauptfensterziele& ziele);
     // Tests hand in a check that sees a write-protected file or waits less for a locked one.
-    void setStartpruefung(Startpruefung pruefung) { startpruefung_ = std::move(pruefung); }
+    void setStartdateipruefung(Startdateipruefung pruefung) { startpruefung_ = std::move(pruefung); }
 
     QComboBox* CbKFZ;
     QLineEdit* eKmStand;
@@ -91,7 +91,6 @@ private:
     void zeigeDatensicherung();
     void zeigeHilfeHinweis();
     void verfahrensdokumentationSchreiben();
-    std::optional<Startbefund> logbuchPruefen(const QString& logbuch) const;
     void logbuchOeffnen(const QString& logbuch, const Startbefund& befund);
     void serverlogbuchOeffnen(const QString& adresse);
     bool logbuchBeschreibbar() const;
@@ -99,7 +98,7 @@ private:
 
     Sitzung& sitzung_;
     Hauptfensterziele ziele_;
-    Startpruefung startpruefung_;
+    Startdateipruefung startpruefung_;
     bool ersteAnzeige_ = true;
     // The user chose to end rather than wait for another program that holds the logbook.
     bool startAbgebrochen_ = false;

@@ -23,7 +23,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/LangeArbeit.h"
 #include "db/Database.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "evaluation/ui/Druckvorschau.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"

@@ -4,6 +4,7 @@
 #include "audit/PruefStore.h"
 #include "db/Database.h"
 #include "db/Nebenverbindung.h"
+#include "logbuch/Logbuch.h"
 
 namespace dateipruefung {
 
@@ -11,7 +12,7 @@ std::optional<Pruefergebnis> pruefen(const QString& pfad)
 {
     std::optional<Pruefergebnis> ergebnis;
     aufEigenerVerbindung([&] {
-        Database::openAsIs(pfad, Database::Access::ReadOnly);
+        Logbuch::wieVorgefunden(pfad, Database::Access::ReadOnly);
         if (PruefStore::schemaversion() >= 2)
             ergebnis = fahrtenbuchpruefung::pruefen();
     });

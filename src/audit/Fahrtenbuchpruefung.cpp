@@ -4,7 +4,7 @@
 #include "audit/Laufnummernpruefung.h"
 #include "audit/PruefStore.h"
 #include "audit/Stammverweispruefung.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/Lesestand.h"
 
 namespace fahrtenbuchpruefung {

@@ -2,7 +2,7 @@
 
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Schema.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 
 namespace fremdobjekte {

@@ -12,7 +12,7 @@ struct Protokollzeile {
     QString benutzer; // who stored it; empty before that was recorded
 };
 
-// Reading the protocol; entries are written with the change they record (db/Kettenanhang.h).
+// Reading the protocol; entries are written with the change they record (logbuch/kette/Kettenanhang.h).
 namespace ProtokollStore {
 
 // Every entry in the order it was stored.

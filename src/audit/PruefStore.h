@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audit/Kettenpruefer.h"
-#include "db/Fahrtnamen.h"
+#include "logbuch/kette/Fahrtnamen.h"
 
 class Rohabfrage;
 

@@ -9,7 +9,8 @@
 #include "common/VarnoError.h"
 #include "common/Zaehlwoerter.h"
 #include "db/Database.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 
 namespace pruefbefehl {
 
@@ -18,8 +19,8 @@ namespace {
 // Closes the file however the check ends.
 class Geoeffnet {
 public:
-    explicit Geoeffnet(const QString& pfad) { Database::openAsIs(pfad, Database::Access::ReadOnly); }
-    ~Geoeffnet() { Database::close(); }
+    explicit Geoeffnet(const QString& pfad) { Logbuch::wieVorgefunden(pfad, Database::Access::ReadOnly); }
+    ~Geoeffnet() { Database::schliessen(); }
     Geoeffnet(const Geoeffnet&) = delete;
     Geoeffnet& operator=(const Geoeffnet&) = delete;
 };

@@ -1,6 +1,6 @@
 #include "audit/ZeitstempelStore.h"
 
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 

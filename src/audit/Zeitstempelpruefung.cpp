@@ -5,7 +5,7 @@
 #include "common/GermanFormat.h"
 #include "common/Zaehlwoerter.h"
 #include "db/Lesestand.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QFileInfo>
 #include <QTimeZone>

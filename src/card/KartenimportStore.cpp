@@ -2,13 +2,13 @@
 
 #include "common/Zaehlwoerter.h"
 #include "db/DatabaseError.h"
-#include "db/Kettenanhang.h"
 #include "db/Namensordnung.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
-#include "db/StammdatenStore.h"
-#include "db/TDataBase.h"
 #include "db/Zeilenschreiber.h"
+#include "logbuch/Fahrzeuganlage.h"
+#include "logbuch/StammdatenStore.h"
+#include "logbuch/kette/Kettenanhang.h"
 
 #include <QHash>
 
@@ -166,10 +166,15 @@ std::optional<QString> kartenfahrer(const QString& cfid)
     return fahrer.next() ? fahrer.text(QStringLiteral("Bezeichnung")) : QString();
 }
 
-void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start)
+bool fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start)
 {
-    TDataBase::KFZAnlegen(TDataBase::NeuesKFZ{
-        .kennzeichen = kennzeichen, .start = start, .anfkm = startKm, .eingabeart = EingabeVarno, .kfzid = kfzId});
+    return fahrzeuganlage::anlegen(NeuesFahrzeug{
+                                       .kennzeichen = kennzeichen,
+                                       .start = start,
+                                       .anfkm = startKm,
+                                       .eingabeart = EingabeVarno,
+                                       .kfzid = kfzId})
+        .has_value();
 }
 
 QString fahrtKennung(const std::optional<QDateTime>& startzeit, int startKm, const QString& kfzSchluessel)

@@ -21,8 +21,9 @@ void datendateiPfadMerken(const QString& pfad);
 // is gone has a driver without name.
 std::optional<QString> kartenfahrer(const QString& cfid);
 
-// A vehicle met on a card: memory-card input, its logbook starting at the record's odometer.
-void fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start);
+// A vehicle met on a card: memory-card input, its logbook starting at the record's odometer. False
+// when a vehicle has this plate text already.
+bool fahrzeugAnlegen(const QString& kennzeichen, int kfzId, int startKm, const QDateTime& start);
 
 // What identifies a taken-over trip: start time, start odometer and vehicle key.
 QString fahrtKennung(const std::optional<QDateTime>& startzeit, int startKm, const QString& kfzSchluessel);

@@ -2,14 +2,11 @@
 
 #include "db/Dialekt.h"
 #include "db/PostgresVerbindung.h"
-#include "db/Schema.h"
 #include "db/Serveradresse.h"
 #include "db/Serveranmeldung.h"
 #include "db/Servermeldung.h"
-#include "db/ServerrechteStore.h"
 #include "db/SqlStatement.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QThread>
@@ -71,7 +68,7 @@ int& serverWartezeit()
     return sekunden;
 }
 
-void sitzungEinrichten()
+void serverEinstellen()
 {
     SqlStatement::direkt(QStringLiteral("SET client_min_messages = warning"));
     // A number of the program's own; SET takes no bound value.
@@ -89,64 +86,7 @@ void serverVerbinden(const QString& ort, Database::Access access)
     servermeldung::hinweiseUmleiten(postgresVerbindung(db));
     offen() = Verbindungsdaten{ort, anmeldung, Dialekt(Datenbankart::PostgreSQL),
                                access == Database::Access::ReadOnly};
-    sitzungEinrichten();
-}
-
-void verbinden(const QString& ort, Database::Access access)
-{
-    Database::close();
-    if (istServeradresse(ort))
-        serverVerbinden(ort, access);
-    else
-        dateiVerbinden(ort, access);
-}
-
-// Brings the schema of the fresh connection up to date or, for a new logbook, creates it; closes
-// the connection again when that fails.
-void einrichten(bool neuAnlegen)
-{
-    try {
-        const Dialekt& dialekt = Database::dialekt();
-        if (offen()->server && !neuAnlegen && dialekt.leer())
-            throw Database::LeereDatenbank(
-                QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(Database::ort()));
-        // A colleague without rights sees the tables but cannot use them: say which right is missing.
-        if (offen()->server && !neuAnlegen)
-            if (const auto recht = ServerrechteStore::fehlendesRecht(offen()->nurLesen))
-                throw DatabaseError(*recht);
-        if (offen()->server && neuAnlegen && !dialekt.leer())
-            throw DatabaseError(QStringLiteral("Die Datenbank %1 ist nicht leer; ein neues Fahrtenbuch wird nur in "
-                                               "einer leeren Datenbank angelegt.")
-                                    .arg(Database::ort()));
-        dialekt.namensordnungEinrichten();
-        if (neuAnlegen)
-            Schema::create();
-        else
-            Schema::migrate();
-    } catch (...) {
-        Database::close();
-        throw;
-    }
-}
-
-void neueDateiAnlegen(const QString& path)
-{
-    if (QFileInfo::exists(path))
-        throw DatabaseError(QStringLiteral("Die Datei %1 ist bereits vorhanden.").arg(path));
-    QFile file(path);
-    // The logbook holds personal data: only its owner may read it.
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
-        throw DatabaseError(
-            QStringLiteral("Die Datei %1 konnte nicht angelegt werden: %2").arg(path, file.errorString()));
-    file.close();
-    try {
-        dateiVerbinden(path, Database::Access::ReadWrite);
-        einrichten(true);
-    } catch (...) {
-        Database::close();
-        QFile::remove(path);
-        throw;
-    }
+    serverEinstellen();
 }
 
 void wiederVerbinden(QSqlDatabase& db)
@@ -154,29 +94,32 @@ void wiederVerbinden(QSqlDatabase& db)
     db.close();
     if (!db.open())
         throw DatabaseError(servermeldung::verbindungsfehler(db.lastError().text()));
-    sitzungEinrichten();
+    serverEinstellen();
 }
 
 } // namespace
 
 namespace Database {
 
-void open(const QString& ort, Access access)
-{
-    openAsIs(ort, access);
-    einrichten(false);
-}
-
-void openAsIs(const QString& ort, Access access)
+void verbinden(const QString& ort, Access access)
 {
     if (!istServeradresse(ort) && !QFileInfo::exists(ort))
         throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(ort));
-    verbinden(ort, access);
+    Database::schliessen();
+    if (istServeradresse(ort))
+        serverVerbinden(ort, access);
+    else
+        dateiVerbinden(ort, access);
 }
 
 bool isOpen()
 {
     return QSqlDatabase::contains(verbindungsname()) && QSqlDatabase::database(verbindungsname(), false).isOpen();
+}
+
+bool isServer()
+{
+    return offen() && offen()->server.has_value();
 }
 
 bool isReadOnly()
@@ -189,7 +132,7 @@ void setServerWartezeit(int sekunden)
     serverWartezeit() = sekunden;
 }
 
-void close()
+void schliessen()
 {
     offen().reset();
     if (!QSqlDatabase::contains(verbindungsname()))
@@ -221,16 +164,6 @@ const Dialekt& dialekt()
 QString ort()
 {
     return offen() ? offen()->ort : QString();
-}
-
-void createNew(const QString& ort)
-{
-    if (!istServeradresse(ort)) {
-        neueDateiAnlegen(ort);
-        return;
-    }
-    verbinden(ort, Access::ReadWrite);
-    einrichten(true);
 }
 
 QStringList companionFiles(const QString& path)

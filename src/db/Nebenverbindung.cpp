@@ -14,7 +14,7 @@ void aufEigenerVerbindung(const std::function<void()>& arbeit)
         } catch (...) {
             fehler = std::current_exception();
         }
-        Database::close();
+        Database::schliessen();
     });
     faden.join();
     if (fehler)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/VarnoError.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "entry/Stammdaten.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/StammdatenStore.h"
+#include "logbuch/StammdatenStore.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,13 +2,13 @@
 
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Fahrtfassung.h"
-#include "db/Fahrtnamen.h"
+#include "logbuch/kette/Fahrtfassung.h"
+#include "logbuch/kette/Fahrtnamen.h"
 #include "db/Namensordnung.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
-#include "db/StammdatenStore.h"
+#include "logbuch/StammdatenStore.h"
 #include "evaluation/Fahrtenleser.h"
 
 #include <QVariantList>

@@ -1,7 +1,7 @@
 #include "evaluation/BerichtStore.h"
 
-#include "db/Fahrtfassung.h"
-#include "db/Pruefkette.h"
+#include "logbuch/kette/Fahrtfassung.h"
+#include "logbuch/kette/Pruefkette.h"
 #include "db/Rohabfrage.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/Fahrtnamen.h"
+#include "logbuch/kette/Fahrtnamen.h"
 #include "evaluation/Fahrtenliste.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "master/FahrerStore.h"
 
-#include "db/Fahrtfassung.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Fahrtfassung.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/Namensordnung.h"
 #include "db/SqlStatement.h"
 #include "master/Zeitanzeige.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/KFZEintrag.h"
+#include "logbuch/KFZEintrag.h"
 
 #include <QDate>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "audit/Zeitstempelanfrage.h"
 #include "audit/Zeitstempelpruefung.h"
 #include "common/VarnoError.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 #include "network/Zeitstempeldienst.h"
 
 #include <QDir>

@@ -29,7 +29,7 @@ TEST(Pruefwertvermerk, SicherungBehaeltDenPruefwertIhresStandesUndLaesstDasLogbu
     EXPECT_EQ(logbuchinhalt(db.file()), vorher);
     // The value kept with the backup confirms the logbook of that moment later.
     build::fahrt({.kfz = 1, .kmAb = 10042, .kmAn = 10050});
-    Database::close();
+    Database::schliessen();
     const auto ergebnis = pruefbefehl::ausfuehren(db.file(), pruefwert);
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();
 }

@@ -4,7 +4,7 @@
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Schema.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 #include "platform/FileOperations.h"
 #include "support/MerkpunktBuilder.h"

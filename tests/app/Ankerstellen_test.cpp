@@ -10,6 +10,7 @@
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
+#include "logbuch/Logbuch.h"
 #include "support/Dateieingriff.h"
 #include "support/Kettenangriffe.h"
 #include "support/ScriptedPrompts.h"
@@ -122,7 +123,7 @@ TEST_F(Ankerstellen, EineRuecksicherungSetztDenFestgehaltenenStandBewusstZurueck
 
 TEST_F(Ankerstellen, DieSicherungDerBefehlszeileHaeltIhrenStandDanebenFest)
 {
-    Database::close();
+    Database::schliessen();
     const Lauf lauf = ::varno({QStringLiteral("sichern"), sicherungen.path()});
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
     const QString sicherung = QDir(sicherungen.path()).filePath(QStringLiteral("20060310_120000.sav"));
@@ -131,7 +132,7 @@ TEST_F(Ankerstellen, DieSicherungDerBefehlszeileHaeltIhrenStandDanebenFest)
     EXPECT_EQ(daneben.anker.front().pruefwert,
               pruefkette::gesamtwert(PruefwertvermerkStore::gesicherteKoepfe(sicherung)));
     EXPECT_EQ(eigeneAnker().back(), daneben.anker.front());
-    Database::open(db.file());
+    Logbuch::oeffnen(db.file());
 }
 
 TEST_F(Ankerstellen, ExportUndJahresfahrtenbuchHaltenDenStandFest)
@@ -145,11 +146,11 @@ TEST_F(Ankerstellen, ExportUndJahresfahrtenbuchHaltenDenStandFest)
     ASSERT_EQ(eigeneAnker().size(), 1U);
     EXPECT_EQ(eigeneAnker().back().anlass, QStringLiteral("Export"));
 
-    Database::close();
+    Database::schliessen();
     const Lauf lauf = ::varno({QStringLiteral("export"), QStringLiteral("--fahrzeug"), QStringLiteral("B-XY 1, Golf"),
                                QStringLiteral("--jahr"), QStringLiteral("2006"), QStringLiteral("--csv"),
                                sicherungen.filePath(QStringLiteral("2006.csv"))});
-    Database::open(db.file());
+    Logbuch::oeffnen(db.file());
     ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
     ASSERT_EQ(eigeneAnker().size(), 2U);
     EXPECT_EQ(eigeneAnker().back().anlass, QStringLiteral("Jahresfahrtenbuch"));

@@ -3,6 +3,7 @@
 #include "db/DatabaseError.h"
 #include "db/Serveradresse.h"
 #include "db/Serveranmeldung.h"
+#include "logbuch/Logbuch.h"
 #include "support/FakeSchluesselbund.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Testserver.h"
@@ -39,7 +40,7 @@ protected:
     }
     void TearDown() override
     {
-        Database::close();
+        Database::schliessen();
         qputenv("PGPASSFILE", vorherPgpass);
         if (vorherePrompts)
             Prompts::install(std::move(vorherePrompts));
@@ -83,9 +84,9 @@ TEST_P(Anmeldeursache, NenntDieUrsache)
         ScriptedPrompts::get().answerInput(std::nullopt);
 
     try {
-        Database::open(adresse);
+        Logbuch::oeffnen(adresse);
         FAIL() << "angemeldet";
-    } catch (const Database::LeereDatenbank&) {
+    } catch (const Logbuch::LeereDatenbank&) {
         FAIL() << "angemeldet";
     } catch (const DatabaseError& fehler) {
         EXPECT_TRUE(fehler.message().contains(QString::fromUtf8(fall.ursache))) << fehler.message().toStdString();

@@ -5,6 +5,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/PythonCsv.h"
 #include "support/TestDatabase.h"
@@ -178,7 +179,7 @@ TEST_F(BefehleTest, NeueDatenbankLegtOrdnerUndLogbuchAmGewaehltenOrtAn)
     const Lauf lauf = varno({"--datenbank", logbuch, "--neue-datenbank"});
     ASSERT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, QStringLiteral("Neue Datenbank %1 angelegt.\n").arg(logbuch));
-    Database::open(logbuch);
+    Logbuch::oeffnen(logbuch);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
 
     const qint64 groesse = QFile(logbuch).size();
@@ -212,7 +213,7 @@ TEST_F(BefehleTest, NeueDatenbankAufDemServerUndExportVonDort)
     EXPECT_EQ(nochmal.code, Befehle::fehlschlag);
     EXPECT_TRUE(nochmal.fehler.contains(QStringLiteral("ist nicht leer"))) << nochmal.fehler.toStdString();
 
-    Database::open(server);
+    Logbuch::oeffnen(server);
     build::fahrt({.kfz = 1,
                   .ab = QDateTime(QDate(2005, 3, 1), QTime(8, 0)),
                   .an = QDateTime(QDate(2005, 3, 1), QTime(9, 0)),
@@ -237,7 +238,7 @@ TEST_F(BefehleTest, NeueDatenbankAufDemServerUndExportVonDort)
 
     const Lauf pruefen = varno({"pruefen", "--datenbank", server});
     EXPECT_EQ(pruefen.code, Befehle::erfolg) << pruefen.fehler.toStdString();
-    Database::open(server);
+    Logbuch::oeffnen(server);
     SqlStatement("UPDATE T_MIREL SET km_an = 10043 WHERE km_an = 10042").exec();
     const Lauf verraten = varno({"pruefen", "--datenbank", server});
     EXPECT_EQ(verraten.code, Befehle::fehlschlag);

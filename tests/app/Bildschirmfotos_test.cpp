@@ -4,7 +4,7 @@
 #include "card/ui/TF_Speicherkarte.h"
 #include "card/ui/TF_Varno_V_OK.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
 #include "master/ui/TF_Fahrer.h"

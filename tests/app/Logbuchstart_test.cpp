@@ -2,7 +2,7 @@
 #include "app/THauptform.h"
 #include "app/Varno.h"
 #include "db/Database.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "db/SqlStatement.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/Dateieingriff.h"
@@ -119,7 +119,7 @@ TEST_F(LogbuchstartTest, BeschaedigtesLogbuchWirdDurchDieRuecksicherungErsetzt)
 
 TEST_F(LogbuchstartTest, SchreibgeschuetztesLogbuchWirdGemeldetUndBleibtAuswertbar)
 {
-    varno.hauptform()->setStartpruefung(Startpruefung([](const QString&) { return false; }));
+    varno.hauptform()->setStartdateipruefung(Startdateipruefung([](const QString&) { return false; }));
     const QByteArray vorher = inhalt(db.file());
 
     starten();
@@ -144,13 +144,13 @@ TEST_F(LogbuchstartTest, SchreibgeschuetztesLogbuchWirdGemeldetUndBleibtAuswertb
 TEST(LogbuchstartGesperrt, BietetDenNeuenVersuchUndEndetAufWunsch)
 {
     TestDatabase db;
-    Database::close();
+    Database::schliessen();
     dateieingriff::Sperre sperre(db.file());
     Sitzung sitzung{db.file()};
     THauptform fenster{sitzung};
     QWidget datensicherung;
     fenster.setZiele({.datensicherung = &datensicherung});
-    fenster.setStartpruefung(Startpruefung(Startpruefung::dateiUndOrdnerBeschreibbar, 0));
+    fenster.setStartdateipruefung(Startdateipruefung(Startdateipruefung::dateiUndOrdnerBeschreibbar, 0));
     QSignalSpy beenden(&fenster, &THauptform::beenden);
     ScriptedPrompts::get().answer(PromptAnswer::Yes);
     ScriptedPrompts::get().answer(PromptAnswer::No);

@@ -2,7 +2,7 @@
 
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
 #include "support/MerkpunktBuilder.h"
 #include "support/TestDatabase.h"

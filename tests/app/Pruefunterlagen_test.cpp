@@ -7,7 +7,7 @@
 #include "audit/Ankerdatei.h"
 #include "audit/ZeitstempelStore.h"
 #include "common/Clock.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"

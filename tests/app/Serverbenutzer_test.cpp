@@ -5,6 +5,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/SqlStatement.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"
 #include "support/TestDatabase.h"
@@ -39,7 +40,7 @@ protected:
         kollege = neueRolle(QStringLiteral("kollege"));
         eigentuemer = db->ort();
         alsKollege = QString(eigentuemer).replace(QStringLiteral("://varno@"), QStringLiteral("://%1@").arg(kollege));
-        Database::close();
+        Database::schliessen();
     }
     void TearDown() override { Clock::reset(); }
 
@@ -63,14 +64,14 @@ TEST_P(FehlendeRechte, NennenDasRechtUndBietenKeinNeuesFahrtenbuchAn)
 {
     if (IsSkipped())
         return;
-    Database::open(eigentuemer);
+    Logbuch::oeffnen(eigentuemer);
     for (const QString& anweisung : QString::fromUtf8(GetParam().gewaehrt).split(';', Qt::SkipEmptyParts))
         SqlStatement::direkt(anweisung.arg(kollege));
-    Database::close();
+    Database::schliessen();
     try {
-        Database::open(alsKollege);
+        Logbuch::oeffnen(alsKollege);
         FAIL() << "Ohne Rechte geöffnet";
-    } catch (const Database::LeereDatenbank&) {
+    } catch (const Logbuch::LeereDatenbank&) {
         FAIL() << "Ein Fahrtenbuch ohne Rechte gilt als leer";
     } catch (const DatabaseError& fehler) {
         EXPECT_TRUE(fehler.message().contains(QString::fromUtf8(GetParam().meldung))) << fehler.message().toStdString();
@@ -102,16 +103,16 @@ TEST_F(ServerbenutzerTest, EingerichteterKollegeUebernimmtEineKarte)
     EXPECT_EQ(einrichten.aus,
               QStringLiteral("Der Benutzer „%1“ kann das Fahrtenbuch jetzt lesen und Fahrten speichern.\n").arg(kollege));
 
-    Database::open(alsKollege);
+    Logbuch::oeffnen(alsKollege);
     build::fahrzeug({.kennzeichen = "HH-AB 123", .eingabeart = 1, .kfzId = 7});
-    Database::close();
+    Database::schliessen();
     const QString karte = QDir(db->directory()).filePath(QStringLiteral("daten.txt"));
     CardFileBuilder().record(karte::fahrt(0, 10)).record(karte::fahrt(20, 12)).write(karte);
     const Lauf uebernahme = varno({"karte", "einlesen", karte, "--uebernehmen", "--datenbank", alsKollege},
                                   FakeVolumeSerial(QStringLiteral("2882343476")));
     ASSERT_EQ(uebernahme.code, Befehle::erfolg) << uebernahme.fehler.toStdString();
 
-    Database::open(eigentuemer);
+    Logbuch::oeffnen(eigentuemer);
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_basis")), 2);
     const Lauf pruefen = varno({"pruefen", "--datenbank", alsKollege});
     EXPECT_EQ(pruefen.code, 0) << pruefen.fehler.toStdString() << pruefen.aus.toStdString();
@@ -135,7 +136,7 @@ TEST_F(ServerbenutzerTest, EinNameWirdNieAlsSqlAusgefuehrt)
     const QString name = neueRolle(QStringLiteral("x; DROP TABLE t_mirel; --"));
     const Lauf lauf = varno({"server", "benutzer", name, "--datenbank", eigentuemer});
     EXPECT_EQ(lauf.code, Befehle::erfolg) << lauf.fehler.toStdString();
-    Database::open(eigentuemer);
+    Logbuch::oeffnen(eigentuemer);
     EXPECT_NO_THROW(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_MIREL")));
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM information_schema.table_privileges "
                                                      "WHERE grantee = ? AND privilege_type = 'DELETE'"),

@@ -50,7 +50,7 @@ TEST(SichernAbbruch, BeendeteSitzungGibtEineDeutscheZeileUndKeineReste)
         return;
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0, 5)));
     const QString logbuch = db->ort();
-    Database::close();
+    Database::schliessen();
 
     // Another session holds a table, so the backup waits in the middle of its snapshot.
     PGconn* sperre = PQconnectdb((logbuch + QStringLiteral("?application_name=sperre")).toUtf8().constData());

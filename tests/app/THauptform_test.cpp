@@ -3,12 +3,12 @@
 #include "app/Varno.h"
 #include "card/ui/TF_Varno_V_OK.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "db/Database.h"
-#include "db/Datenbankwahl.h"
-#include "db/Logbuchort.h"
+#include "start/Datenbankwahl.h"
+#include "start/Logbuchort.h"
 #include "db/SqlStatement.h"
-#include "db/TDataBase.h"
+#include "logbuch/OptionenStore.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 #include "support/Testserver.h"
@@ -247,7 +247,7 @@ TEST_F(HauptformTest, PositionWirdBeimDeaktivierenGespeichertUndBeimAktivierenGe
     fenster.move(321, 123);
     fenster.FormDeactivate();
     EXPECT_EQ(SqlStatement::scalarInt("SELECT Fensterpos_X FROM T_Optionen"), fenster.x());
-    TDataBase::FensterposSpeichern(50, 60);
+    OptionenStore::fensterposSpeichern(50, 60);
     aktivieren(fenster);
     EXPECT_EQ(fenster.pos(), QPoint(50, 60));
 }
@@ -341,7 +341,7 @@ protected:
     void TearDown() override
     {
         QFile::remove(Datenbankwahl::datei());
-        Database::close();
+        Database::schliessen();
     }
 
     QString adresse;

@@ -3,7 +3,7 @@
 #include "app/THauptform.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "support/TestDatabase.h"
 #include "support/ui/Tastenkuerzel.h"
 

@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/CardFileBuilder.h"
 #include "support/TestDatabase.h"
@@ -26,7 +27,7 @@ TEST(Warten, BefehlGibtNachDerWartezeitAufUndSpeichertNichts)
     Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0, 5)));
     build::fahrzeug({.kennzeichen = "HH-AB 123", .eingabeart = 1, .kfzId = 7});
     const QString logbuch = db->ort();
-    Database::close();
+    Database::schliessen();
     const QString karte = QDir(db->directory()).filePath(QStringLiteral("daten.txt"));
     CardFileBuilder().record(karte::fahrt(0, 10)).write(karte);
 
@@ -52,7 +53,7 @@ TEST(Warten, BefehlGibtNachDerWartezeitAufUndSpeichertNichts)
         << fehler.toStdString();
     EXPECT_GE(gewartet, 2000);
     EXPECT_LT(gewartet, 30000);
-    Database::open(logbuch);
+    Logbuch::oeffnen(logbuch);
     EXPECT_EQ(SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_basis")), 0);
 }
 

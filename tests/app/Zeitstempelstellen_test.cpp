@@ -5,7 +5,7 @@
 #include "app/Varno.h"
 #include "audit/ZeitstempelStore.h"
 #include "common/Clock.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 #include "support/Testdienst.h"

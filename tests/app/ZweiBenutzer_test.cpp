@@ -6,6 +6,7 @@
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FileOperations.h"
 #include "support/TestDatabase.h"
 
@@ -33,13 +34,13 @@ protected:
         std::latch start(2);
         auto benutzer = [&](int nummer) {
             try {
-                Database::open(db().ort());
+                Logbuch::oeffnen(db().ort());
                 start.arrive_and_wait();
                 berichte[static_cast<std::size_t>(nummer)] = arbeit(nummer);
             } catch (const VarnoError& fehler) {
                 berichte[static_cast<std::size_t>(nummer)] = fehler.message();
             }
-            Database::close();
+            Database::schliessen();
         };
         std::thread erster(benutzer, 0);
         std::thread zweiter(benutzer, 1);

@@ -1,7 +1,8 @@
 #include "AltesLogbuch.h"
 
 #include "db/Database.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,8 @@ QString altesLogbuch(const QString& verzeichnis, const QString& name)
         QFile datei(pfad);
         EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
     }
-    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Logbuch::wieVorgefunden(pfad, Database::Access::ReadWrite);
     Schema::create(1);
-    Database::close();
+    Database::schliessen();
     return pfad;
 }

@@ -3,7 +3,7 @@
 #include "audit/Standsuche.h"
 #include "common/Clock.h"
 #include "db/Dialekt.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 

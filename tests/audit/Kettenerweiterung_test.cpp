@@ -4,8 +4,9 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Kettenanhang.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/kette/Kettenanhang.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 #include "support/Testserver.h"
@@ -55,7 +56,7 @@ protected:
         } else {
             ort = testserver::leereDatenbank();
         }
-        Database::openAsIs(ort, Database::Access::ReadWrite);
+        Logbuch::wieVorgefunden(ort, Database::Access::ReadWrite);
         Schema::create(schritt().schemaDavor);
         // What the program of that schema stored.
         Transaction transaktion;
@@ -73,7 +74,7 @@ protected:
     }
     void TearDown() override
     {
-        Database::close();
+        Database::schliessen();
         Clock::reset();
         // The checks noted this logbook's states in the user's anchor file; the next test on the
         // same server database starts afresh.
@@ -107,9 +108,9 @@ TEST_P(Kettenerweiterung, FrueherGedruckterPruefwertBestaetigtDenStandNachDerUms
         schritt().form == pruefkette::Form::OhneBenutzer
             ? 0
             : SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll WHERE Benutzer IS NOT NULL");
-    Database::close();
+    Database::schliessen();
 
-    Database::open(ort);
+    Logbuch::oeffnen(ort);
     EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
     const QString benutzer = Database::dialekt().benutzer();
     EXPECT_FALSE(benutzer.isEmpty());
@@ -133,7 +134,7 @@ TEST_P(Kettenerweiterung, FrueherGedruckterPruefwertBestaetigtDenStandNachDerUms
     const Pruefergebnis nachher = fahrtenbuchpruefung::pruefen();
     EXPECT_TRUE(nachher.unveraendert()) << nachher.bericht().toStdString();
     EXPECT_EQ(nachher.eintraege(), vorher.eintraege() + schritte + 2);
-    Database::close();
+    Database::schliessen();
 
     for (const QString& wert : {gedruckt, frueherGedruckt}) {
         const auto ergebnis = pruefbefehl::ausfuehren(ort, wert);
@@ -152,7 +153,7 @@ TEST(KettenerweiterungSkript, SkriptRechnetBeideFormenNach)
     protokollEintragen(Ereignis::FahrerGeloescht, QStringLiteral("Fahrer Maier gelöscht."));
     build::maerzfahrt(1, 5);
     const Pruefergebnis ergebnis = fahrtenbuchpruefung::pruefen();
-    Database::close();
+    Database::schliessen();
     QProcess python;
     python.start(QStringLiteral("python3"), {QStringLiteral(VARNO_KETTENPRUEFUNG), db.file()});
     python.waitForFinished(60000);

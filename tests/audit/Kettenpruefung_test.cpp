@@ -1,6 +1,6 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
 

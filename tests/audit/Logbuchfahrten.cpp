@@ -1,6 +1,6 @@
 #include "Logbuchfahrten.h"
 
-#include "db/Fahrtfassung.h"
+#include "logbuch/kette/Fahrtfassung.h"
 #include "db/SqlStatement.h"
 
 namespace logbuchfahrten {

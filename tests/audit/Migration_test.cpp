@@ -4,7 +4,8 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
-#include "db/Schema.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 
 #include <QTemporaryDir>
@@ -56,15 +57,15 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
 {
     QTemporaryDir verzeichnis;
     const QString pfad = altesLogbuch(verzeichnis.path());
-    Database::openAsIs(pfad, Database::Access::ReadWrite);
+    Logbuch::wieVorgefunden(pfad, Database::Access::ReadWrite);
     for (const QString& sql : altesFahrtenbuch)
         SqlStatement(sql).exec();
     const QStringList fahrtenVorher = zeilen(fahrtenbuchInhalt);
     const QStringList rohfahrtenVorher = zeilen(rohfahrtenInhalt);
-    Database::close();
+    Database::schliessen();
 
     Clock::setFixed(QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
-    Database::open(pfad);
+    Logbuch::oeffnen(pfad);
     Clock::reset();
 
     EXPECT_EQ(SqlStatement::scalarInt("PRAGMA user_version"), Schema::currentVersion);
@@ -84,7 +85,7 @@ TEST(Migration, LogbuchDesBisherigenSchemasBekommtDiePruefkette)
     // A change to a row stored before the chain began is found like any other.
     SqlStatement("UPDATE T_MIREL SET km_an = 1049 WHERE ID = 3").exec();
     EXPECT_EQ(fahrtenbuchpruefung::pruefen().betroffeneFahrten(), QSet<qlonglong>{3});
-    Database::close();
+    Database::schliessen();
 }
 
 TEST(Migration, SchreibgeschuetztesAltesLogbuchWirdMitGrundAbgelehnt)
@@ -92,7 +93,7 @@ TEST(Migration, SchreibgeschuetztesAltesLogbuchWirdMitGrundAbgelehnt)
     QTemporaryDir verzeichnis;
     const QString pfad = altesLogbuch(verzeichnis.path());
     try {
-        Database::open(pfad, Database::Access::ReadOnly);
+        Logbuch::oeffnen(pfad, Database::Access::ReadOnly);
         FAIL() << "keine Ausnahme";
     } catch (const DatabaseError& fehler) {
         EXPECT_TRUE(fehler.message().startsWith(QStringLiteral("Das Fahrtenbuch ist schreibgeschützt und stammt aus "

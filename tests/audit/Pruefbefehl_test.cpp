@@ -34,7 +34,7 @@ protected:
 
     pruefbefehl::Ergebnis pruefen(const std::optional<QString>& gegen = std::nullopt)
     {
-        Database::close();
+        Database::schliessen();
         return pruefbefehl::ausfuehren(db.file(), gegen);
     }
 
@@ -173,7 +173,7 @@ class Fehlerfaelle : public Pruefbefehl, public ::testing::WithParamInterface<Fe
 
 TEST_P(Fehlerfaelle, GebenZweiUndEinenGrund)
 {
-    Database::close();
+    Database::schliessen();
     const auto ergebnis = pruefbefehl::ausfuehren(GetParam().datei(db), GetParam().gegen);
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::fehler);
     EXPECT_TRUE(ergebnis.text.contains(QString::fromUtf8(GetParam().meldung))) << ergebnis.text.toStdString();
@@ -256,7 +256,7 @@ TEST_P(PruefbefehlGegen, FindetDenFrueherenStandAufBeidenDatenbanken)
     fahrt(1);
     const QString damals = fahrtenbuchpruefung::pruefen().pruefwert();
     fahrt(2);
-    Database::close();
+    Database::schliessen();
     const auto ergebnis = pruefbefehl::ausfuehren(db().ort(), damals);
     Clock::reset();
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "logbuch/Logbuch.h"
 #include "support/Dateieingriff.h"
 #include "support/TestDatabase.h"
 
@@ -65,9 +66,9 @@ TEST(Pruefstand, SiehtAufDemServerDieAenderungEinesAnderenBenutzers)
     EXPECT_EQ(PruefStore::datenstand(), vorher);
 
     std::thread anderer([&] {
-        Database::open(db->ort());
+        Logbuch::oeffnen(db->ort());
         SqlStatement("UPDATE T_MIREL SET km_an = 10041 WHERE ID = ?").bind(fahrt).exec();
-        Database::close();
+        Database::schliessen();
     });
     anderer.join();
 

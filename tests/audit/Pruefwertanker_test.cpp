@@ -2,6 +2,7 @@
 #include "audit/Pruefbefehl.h"
 #include "common/Clock.h"
 #include "db/Database.h"
+#include "logbuch/Logbuch.h"
 #include "support/Kettenangriffe.h"
 #include "support/TestDatabase.h"
 
@@ -124,9 +125,9 @@ protected:
     // The command line's check; the logbook is open again afterwards.
     pruefbefehl::Ergebnis pruefen(const std::optional<QString>& anker = std::nullopt)
     {
-        Database::close();
+        Database::schliessen();
         pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(db().ort(), std::nullopt, anker);
-        Database::open(db().ort());
+        Logbuch::oeffnen(db().ort());
         return ergebnis;
     }
 
@@ -219,17 +220,17 @@ class Pruefwertankerdatei : public Pruefwertanker {};
 TEST_P(Pruefwertankerdatei, EineAeltereDateiAnSeinerStelleFaelltAuf)
 {
     ASSERT_EQ(pruefen().rueckgabe, pruefbefehl::unveraendert);
-    Database::close();
+    Database::schliessen();
     const QString alt = db().directory() + QStringLiteral("/alt.db");
     ASSERT_TRUE(QFile::copy(db().file(), alt));
-    Database::open(db().ort());
+    Logbuch::oeffnen(db().ort());
     fahrt(6);
     ASSERT_EQ(pruefen().rueckgabe, pruefbefehl::unveraendert);
 
-    Database::close();
+    Database::schliessen();
     ASSERT_TRUE(QFile::remove(db().file()));
     ASSERT_TRUE(QFile::copy(alt, db().file()));
-    Database::open(db().ort());
+    Logbuch::oeffnen(db().ort());
     const auto ergebnis = pruefen();
     EXPECT_EQ(ergebnis.rueckgabe, pruefbefehl::veraendert);
     EXPECT_TRUE(ergebnis.text.contains(nichtMehrEnthalten)) << ergebnis.text.toStdString();

@@ -1,7 +1,7 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/Clock.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/AuswertungStore.h"

@@ -1,4 +1,4 @@
-#include "db/FahrzeugStore.h"
+#include "logbuch/FahrzeugStore.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

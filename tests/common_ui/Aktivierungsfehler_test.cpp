@@ -3,6 +3,7 @@
 #include "card/ui/TF_Varno_Datei.h"
 #include "card/ui/TF_mirel_Verbindung.h"
 #include "db/Database.h"
+#include "logbuch/Logbuch.h"
 #include "platform/FakeVolumeSerial.h"
 #include "support/FakeRemovableMedia.h"
 #include "support/ScriptedPrompts.h"
@@ -80,13 +81,13 @@ protected:
 TEST_P(Aktivierungsfehler, FehlermeldungKommtNurEinmalUndDieNaechsteAktivierungLiestWieder)
 {
     const std::unique_ptr<QWidget> offen = GetParam().oeffnen(db);
-    Database::close();
+    Database::schliessen();
     aktivieren(*offen);
     aktivieren(*offen); // the error box closes
     ASSERT_EQ(ScriptedPrompts::get().texts(), QStringList{QStringLiteral("Es besteht keine Verbindung zur Datenbank.")});
     EXPECT_FALSE(GetParam().zeigtGelesenes(*offen));
 
-    Database::open(db.ort());
+    Logbuch::oeffnen(db.ort());
     aktivieren(*offen);
     EXPECT_EQ(ScriptedPrompts::get().shown().size(), 1U);
     EXPECT_TRUE(GetParam().zeigtGelesenes(*offen));

@@ -1,6 +1,7 @@
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Serveranmeldung.h"
+#include "logbuch/Logbuch.h"
 #include "support/FakeSchluesselbund.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Testserver.h"
@@ -22,7 +23,7 @@ protected:
         Serveranmeldung::passwoerterVergessen();
         adresse = testserver::passwortAdresse();
     }
-    void TearDown() override { Database::close(); }
+    void TearDown() override { Database::schliessen(); }
 
     FakeSchluesselbund& mitGespeichertem(const QString& passwort)
     {
@@ -30,7 +31,7 @@ protected:
         bund.speichern(testserver::passwortZugang(), passwort);
         return bund;
     }
-    void anmelden() { EXPECT_THROW(Database::open(adresse), Database::LeereDatenbank); }
+    void anmelden() { EXPECT_THROW(Logbuch::oeffnen(adresse), Logbuch::LeereDatenbank); }
 
     QString adresse;
 };
@@ -61,14 +62,14 @@ TEST_F(SchluesselbundAnmeldung, AbgelehntesGespeichertesGehtAuchBeiAbbruch)
 {
     FakeSchluesselbund& bund = mitGespeichertem(QStringLiteral("veraltet"));
     ScriptedPrompts::get().answerInput(std::nullopt);
-    EXPECT_THROW(Database::open(adresse), DatabaseError);
+    EXPECT_THROW(Logbuch::oeffnen(adresse), DatabaseError);
     EXPECT_EQ(bund.einziges(), std::nullopt);
 }
 
 TEST_F(SchluesselbundAnmeldung, ServerOhnePasswortLiestDenSchluesselbundNicht)
 {
     FakeSchluesselbund& bund = FakeSchluesselbund::einsetzen(Schluesselbund::Nutzung::SpeichernAnbieten);
-    EXPECT_THROW(Database::open(testserver::leereDatenbank()), Database::LeereDatenbank);
+    EXPECT_THROW(Logbuch::oeffnen(testserver::leereDatenbank()), Logbuch::LeereDatenbank);
     EXPECT_EQ(bund.nachgeschlagen(), 0);
     EXPECT_TRUE(ScriptedPrompts::get().shown().empty());
 }
@@ -107,7 +108,7 @@ TEST_P(GetipptesPasswortAblegen, NurAufJaImSchluesselbund)
     EXPECT_EQ(bund.einziges(), fall.gespeichert ? std::optional(QStringLiteral("geheim")) : std::nullopt);
 
     // A second login of this run takes the password from memory.
-    Database::close();
+    Database::schliessen();
     ScriptedPrompts::get().clear();
     anmelden();
     EXPECT_TRUE(ScriptedPrompts::get().shown().empty());

@@ -1,5 +1,5 @@
 #include "db/SqlStatement.h"
-#include "db/StammfahrtStore.h"
+#include "logbuch/StammfahrtStore.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
 #include "support/MerkpunktBuilder.h"

@@ -1,7 +1,7 @@
 #include "Auswertungsdaten.h"
 
 #include "db/SqlStatement.h"
-#include "db/StammfahrtStore.h"
+#include "logbuch/StammfahrtStore.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/Fahrtenleser.h"
 

@@ -1,4 +1,4 @@
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "master/FahrerStore.h"
 #include "support/TestDatabase.h"
 

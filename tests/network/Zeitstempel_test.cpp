@@ -8,7 +8,8 @@
 #include "common/Clock.h"
 #include "common/VarnoError.h"
 #include "db/Database.h"
-#include "db/OptionenStore.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "network/Zeitstempeldienst.h"
 #include "network/Zeitstempelung.h"
@@ -166,9 +167,9 @@ protected:
     static pruefbefehl::Ergebnis pruefen()
     {
         const QString ort = Database::ort();
-        Database::close();
+        Database::schliessen();
         pruefbefehl::Ergebnis ergebnis = pruefbefehl::ausfuehren(ort, std::nullopt);
-        Database::open(ort);
+        Logbuch::oeffnen(ort);
         return ergebnis;
     }
 

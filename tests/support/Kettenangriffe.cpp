@@ -1,7 +1,7 @@
 #include "support/Kettenangriffe.h"
 
 #include "common/Clock.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlStatement.h"
 
 namespace kettenangriff {

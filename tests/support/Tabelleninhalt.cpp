@@ -1,7 +1,7 @@
 #include "support/Tabelleninhalt.h"
 
 #include "db/Database.h"
-#include "db/Schema.h"
+#include "logbuch/schema/Schema.h"
 #include "db/SqlStatement.h"
 
 #include <QSqlQuery>

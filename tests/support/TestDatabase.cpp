@@ -1,7 +1,8 @@
 #include "support/TestDatabase.h"
 
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/Testserver.h"
@@ -34,7 +35,7 @@ TestDatabase::TestDatabase(Datenbankart art) : art_(art), previousDirectory_(QDi
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
     ort_ = art == Datenbankart::SQLite ? file() : testserver::leereDatenbank();
-    Database::createNew(ort_);
+    Logbuch::anlegen(ort_);
     sitzung_.setLogbuch(ort_);
     sitzung_.setDatenbankVorhanden(true);
     sitzung_.setAktuellesFahrzeug(1);
@@ -42,7 +43,7 @@ TestDatabase::TestDatabase(Datenbankart art) : art_(art), previousDirectory_(QDi
 
 TestDatabase::~TestDatabase()
 {
-    Database::close();
+    Database::schliessen();
     QDir::setCurrent(previousDirectory_);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/Dialekt.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,7 +29,7 @@ public:
     // The SQLite file in the working directory (on PostgreSQL none is there).
     QString file() const;
     Sitzung& sitzung() { return sitzung_; }
-    // What Database::open takes for this logbook: the file or the server address.
+    // What Logbuch::oeffnen takes for this logbook: the file or the server address.
     QString ort() const { return ort_; }
 
 private:

@@ -1,6 +1,6 @@
 #include "support/Testdienst.h"
 
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 
 namespace testdienst {
 

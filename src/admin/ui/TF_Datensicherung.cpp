@@ -12,9 +12,10 @@
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "db/Database.h"
-#include "db/OptionenStore.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/OptionenStore.h"
 #include "db/Serveradresse.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "platform/FileOperations.h"
 
 #include <QCloseEvent>
@@ -164,7 +165,7 @@ void TF_Datensicherung::BtNeueDatenbankClick()
         meldung +=
             QStringLiteral("\nDie bisherige Datei wurde als %1 aufbewahrt.").arg(QDir::toNativeSeparators(aufbewahrt));
     }
-    Database::createNew(logbuch());
+    Logbuch::anlegen(logbuch());
     prompt::message(meldung);
     logbuchUebernommen();
     close();

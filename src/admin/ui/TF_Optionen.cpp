@@ -5,8 +5,8 @@
 #include "common/Prompts.h"
 #include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
-#include "db/Datenbankwahl.h"
-#include "db/OptionenStore.h"
+#include "start/Datenbankwahl.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftgroesse.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 
 #include <QDir>
 #include <QGridLayout>

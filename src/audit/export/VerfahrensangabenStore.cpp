@@ -7,10 +7,10 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/Fahrtfassung.h"
-#include "db/Kettenanhang.h"
+#include "logbuch/kette/Fahrtfassung.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "db/Lesestand.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 

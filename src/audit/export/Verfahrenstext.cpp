@@ -1,7 +1,7 @@
 #include "audit/export/Verfahrenstext.h"
 
 #include "common/GermanFormat.h"
-#include "db/KFZEintrag.h"
+#include "logbuch/KFZEintrag.h"
 
 #include <QStringList>
 

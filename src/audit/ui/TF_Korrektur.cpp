@@ -7,7 +7,7 @@
 #include "common_ui/Benannt.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
-#include "db/FahrzeugStore.h"
+#include "logbuch/FahrzeugStore.h"
 #include "entry/Fahrtspeicherung.h"
 #include "entry/Kilometerfeld.h"
 #include "entry/Zeitfeld.h"

@@ -12,7 +12,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
-#include "db/StammdatenStore.h"
+#include "logbuch/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
 #include <QComboBox>

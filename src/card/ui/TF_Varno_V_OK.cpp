@@ -17,9 +17,9 @@
 #include "common_ui/Rasterspalten.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Signalfarbe.h"
-#include "db/FahrzeugStore.h"
-#include "db/KFZEintrag.h"
-#include "db/StammdatenStore.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/KFZEintrag.h"
+#include "logbuch/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
 #include <QCloseEvent>
@@ -344,14 +344,13 @@ QString TF_Varno_V_OK::neuesFahrzeug(const cardfile::CardRecord& record)
             prompt::message(QStringLiteral("leere Zeichenfolge"));
             continue;
         }
-        if (FahrzeugStore::kennzeichenVergeben(kennzeichen)) {
+        // A record without time still starts the logbook somewhere: at the moment of the reading.
+        const QDateTime start = importZeit(record.startTime).value_or(Clock::now());
+        if (!KartenimportStore::fahrzeugAnlegen(kennzeichen, record.vehicleNumber, record.startKm, start)) {
             prompt::message(QStringLiteral("doppelter Eintrag"));
             continue;
         }
         letztesKennzeichen_ = kennzeichen;
-        // A record without time still starts the logbook somewhere: at the moment of the reading.
-        const QDateTime start = importZeit(record.startTime).value_or(Clock::now());
-        KartenimportStore::fahrzeugAnlegen(kennzeichen, record.vehicleNumber, record.startKm, start);
         return fahrzeugSchluessel(record.vehicleNumber, kennzeichen);
     }
 }

@@ -3,7 +3,7 @@
 #include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "common/Prompts.h"
 #include "common_ui/Feldverlassen.h"
 #include "common_ui/Handler.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/ui/Ui_TF_AuswertungMirel.h"
 

@@ -9,11 +9,10 @@
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
 #include "common_ui/Signalfarbe.h"
-#include "db/FahrzeugStore.h"
-#include "db/Sitzung.h"
-#include "db/TDataBase.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/Sitzung.h"
 #include "master/Inspektionspruefung.h"
-#include "master/KFZStore.h"
+#include "master/MerkpunktStore.h"
 #include "master/ui/Bedienelemente.h"
 #include "master/ui/Kilometerstandfeld.h"
 #include "master/ui/TF_KFZNeu.h"
@@ -290,10 +289,10 @@ void TF_KFZ::MerkPunkte()
     SGMP->setRowCount(0);
     if (!karte)
         return;
-    const auto punkte = KFZStore::merkpunkte(fahrzeugSchluessel(eintrag->KFZID, eintrag->KZuFzg));
+    const auto punkte = MerkpunktStore::merkpunkte(fahrzeugSchluessel(eintrag->KFZID, eintrag->KZuFzg));
     SGMP->setRowCount(static_cast<int>(punkte.size()));
     for (int zeile = 0; zeile < SGMP->rowCount(); ++zeile) {
-        const KFZStore::Merkpunkt& punkt = punkte[static_cast<std::size_t>(zeile)];
+        const MerkpunktStore::Merkpunkt& punkt = punkte[static_cast<std::size_t>(zeile)];
         const QStringList zellen = {punkt.zeit, QString::number(punkt.km), punkt.fahrer, punkt.bemerkung};
         for (int spalte = 0; spalte < zellen.size(); ++spalte)
             SGMP->setItem(zeile, spalte, new QTableWidgetItem(zellen[spalte]));
@@ -371,7 +370,7 @@ void TF_KFZ::BtSpeichernClick()
             return;
         }
     }
-    TDataBase::InspektionSpeichern(eintrag->ID, km, datum);
+    FahrzeugStore::inspektionSpeichern(eintrag->ID, km, datum);
     Reload();
 }
 

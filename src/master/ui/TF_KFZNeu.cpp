@@ -7,9 +7,8 @@
 #include "common_ui/Fensterereignisse.h"
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
-#include "db/FahrzeugStore.h"
-#include "db/KFZEintrag.h"
-#include "db/TDataBase.h"
+#include "logbuch/KFZEintrag.h"
+#include "logbuch/Fahrzeuganlage.h"
 #include "master/Ganzzahl.h"
 #include "master/Inspektionspruefung.h"
 #include "master/Kennzeichen.h"
@@ -228,7 +227,7 @@ void TF_KFZNeu::btSpeichernClick()
     eKFZExit();
     if (eKFZ->text().isEmpty() || eAnfKM->text().isEmpty())
         return;
-    TDataBase::NeuesKFZ kfz;
+    NeuesFahrzeug kfz;
     kfz.kennzeichen = eKFZ->text();
     kfz.anfkm = eAnfKM->wert();
     kfz.start = QDateTime(dtpStartDat->date(), QTime(0, 0));
@@ -238,14 +237,13 @@ void TF_KFZNeu::btSpeichernClick()
     if (!fahrzeugnummer(kfz.kfzid) || !inspektionPruefen(kfz.anfkm, kfz.inspkm))
         return;
 
-    if (FahrzeugStore::kennzeichenVergeben(kfz.kennzeichen)) {
+    if (fahrzeuganlage::anlegen(kfz)) {
+        close();
+        emit angelegt();
+    } else {
         prompt::beep();
         prompt::error(QStringLiteral("Das Fahrzeug ist bereits vorhanden."));
         eKFZ->setFocus();
-    } else {
-        TDataBase::KFZAnlegen(kfz);
-        close();
-        emit angelegt();
     }
     if (kfz.eingabeart == EingabeMirel)
         eichenAnbieten();

@@ -3,7 +3,7 @@
 #include "app/THauptform.h"
 #include "app/Varno.h"
 #include "db/Database.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "platform/FileOperations.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"

@@ -5,8 +5,9 @@
 #include "audit/Fahrtenbuchpruefung.h"
 #include "common/Clock.h"
 #include "db/Database.h"
-#include "db/Kettenanhang.h"
-#include "db/OptionenStore.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/kette/Kettenanhang.h"
+#include "logbuch/OptionenStore.h"
 #include "db/SqlStatement.h"
 #include "platform/PosixFileOperations.h"
 #include "support/Dateieingriff.h"
@@ -206,7 +207,7 @@ TEST_F(DatensicherungTest, OhneVerzeichnisSichertNebenDasLogbuch)
     QTemporaryDir datenordner;
     const QString logbuch = QDir(datenordner.path()).filePath(QStringLiteral("varno.db"));
     ASSERT_TRUE(QFile::copy(db.file(), logbuch));
-    Database::open(logbuch);
+    Logbuch::oeffnen(logbuch);
     db.sitzung().setLogbuch(logbuch);
     build::optionen(QStringLiteral("DS_Pfad"), QStringLiteral(""));
 

@@ -1,5 +1,5 @@
 #include "admin/ui/TF_ueber.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 
 #include <QApplication>
 #include <QDir>

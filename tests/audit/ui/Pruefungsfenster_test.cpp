@@ -5,7 +5,7 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/FahrzeugStore.h"
+#include "logbuch/FahrzeugStore.h"
 #include "db/SqlStatement.h"
 #include "master/FahrerStore.h"
 #include "support/ScriptedPrompts.h"

@@ -1,5 +1,5 @@
 #include "card/ui/TF_mirel_Verbindung.h"
-#include "db/OptionenStore.h"
+#include "logbuch/OptionenStore.h"
 #include "support/TestDatabase.h"
 #include "support/ui/Tastenkuerzel.h"
 

@@ -2,7 +2,7 @@
 #include "app/Varno.h"
 #include "audit/ui/TF_Korrektur.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "db/SqlStatement.h"
 #include "entry/ui/TF_Eingabe.h"
 #include "support/ScriptedPrompts.h"

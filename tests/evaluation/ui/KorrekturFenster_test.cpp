@@ -9,9 +9,9 @@
 #include "common_ui/Kontrast.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "db/KFZEintrag.h"
+#include "logbuch/KFZEintrag.h"
 #include "db/SqlStatement.h"
-#include "db/TDataBase.h"
+#include "logbuch/FahrzeugStore.h"
 #include "evaluation/report/PdfExport.h"
 #include "evaluation/report/ReportLayout.h"
 #include "evaluation/ui/Druckvorschau.h"
@@ -274,10 +274,7 @@ TEST_F(KorrekturFenster, StornierteFahrtZaehltNirgendsUndBleibtAlsFassungSichtba
     EXPECT_FALSE(auswertung()->btStornieren->isEnabled());
 
     // The vehicle's odometer is the last current trip's again.
-    TDataBase liste;
-    liste.ListenOeffnen();
-    std::vector<KFZEintrag> fahrzeuge(static_cast<std::size_t>(liste.KFZAnzahl()));
-    liste.KFZLesen(fahrzeuge);
+    const std::vector<KFZEintrag> fahrzeuge = FahrzeugStore::offeneFahrzeuge();
     const auto golf =
         std::find_if(fahrzeuge.begin(), fahrzeuge.end(), [this](const KFZEintrag& f) { return f.ID == d.golf; });
     ASSERT_NE(golf, fahrzeuge.end());

@@ -4,7 +4,7 @@
 #include "app/THauptform.h"
 #include "app/Varno.h"
 #include "common/Clock.h"
-#include "db/Sitzung.h"
+#include "logbuch/Sitzung.h"
 #include "evaluation/ui/TF_AuswertungMirel.h"
 #include "evaluation/ui/TF_Details.h"
 #include "support/ui/Fensterhilfen.h"

@@ -1,5 +1,4 @@
 #include "common/Clock.h"
-#include "db/TDataBase.h"
 #include "master/ui/TF_KFZ.h"
 #include "support/MerkpunktBuilder.h"
 #include "support/TestDatabase.h"

@@ -1,6 +1,5 @@
 #include "common/Clock.h"
 #include "db/SqlStatement.h"
-#include "db/TDataBase.h"
 #include "master/ui/Kilometerstandfeld.h"
 #include "master/ui/TF_KFZ.h"
 #include "master/ui/TF_KFZNeu.h"

@@ -13,7 +13,7 @@ void Programmstart::SetUp()
     build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf")});
     sicherung = QDir(ablage.path()).filePath(QStringLiteral("20060105_090307.sav"));
     SicherungStore::sichern(sicherung, FileOperations::system());
-    Database::close();
+    Database::schliessen();
 }
 
 void Programmstart::starten()

@@ -1,0 +1,3 @@
+#include "db/Motor.h"
+
+#include "logbuch/Logbuch.h"

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "common/Text.h"
+
+class Motor {};

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "b/B.h"
+
+class A {};

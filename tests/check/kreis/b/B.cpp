@@ -1,0 +1,3 @@
+#include "b/B.h"
+
+#include "a/A.h"
