@@ -95,11 +95,10 @@ const char* SqliteLeser::bytes(int spalte, qsizetype& laenge) const
     return daten;
 }
 
-Rohabfrage::Wert SqliteLeser::wert(int spalte) const
+namespace {
+
+Rohabfrage::Wert gelesen(sqlite3_value* w)
 {
-    // What sqlite3_column_text() and its kin do, with the statement's bookkeeping once instead of
-    // per call. The value is read right away, on the thread that owns the connection.
-    sqlite3_value* w = sqlite3_column_value(anweisung_, spalte);
     switch (sqlite3_value_type(w)) {
     case SQLITE_NULL:
         return {};
@@ -116,4 +115,19 @@ Rohabfrage::Wert SqliteLeser::wert(int spalte) const
         return {.art = Rohabfrage::Wertart::Text, .daten = daten, .laenge = sqlite3_value_bytes(w)};
     }
     }
+}
+
+} // namespace
+
+// What sqlite3_column_text() and its kin do, with the statement's bookkeeping once instead of per
+// call. The value is read right away, on the thread that owns the connection.
+Rohabfrage::Wert SqliteLeser::wert(int spalte) const
+{
+    return gelesen(sqlite3_column_value(anweisung_, spalte));
+}
+
+void SqliteLeser::werte(int erste, std::span<Rohabfrage::Wert> ziel) const
+{
+    for (std::size_t i = 0; i < ziel.size(); ++i)
+        ziel[i] = gelesen(sqlite3_column_value(anweisung_, erste + static_cast<int>(i)));
 }
