@@ -19,15 +19,10 @@ class FahrtspalteTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto lager = d.fahrt(am(2006, 2, 1, 8, 15), am(2006, 2, 1, 9, 2), 1000, 1042);
-        lager.start = build::ort(QStringLiteral("Lager \"Nord\"; Tor 2"));
-        lager.fahrer = d.obrien;
+        auto lager = d.lagerfahrt();
         lager.bemerkung = QStringLiteral("Kunde sagte: \"bitte\";\nzweite Zeile");
         build::fahrt(lager);
-        auto privat = d.fahrt(am(2006, 3, 4, 17), am(2006, 3, 4, 18), 1042, 1063);
-        privat.art = 2;
-        privat.ziel = d.zuhause;
-        build::fahrt(privat);
+        build::fahrt(d.heimfahrt());
         // Arriving on 1 January 2002: a trip without real times.
         build::fahrt(d.fahrt(am(2002, 1, 1), am(2002, 1, 1), 900, 1000));
         liste = AuswertungStore().fahrten(Fahrtenfilter::zurueckgesetzt(QDate(2007, 1, 1), true));
