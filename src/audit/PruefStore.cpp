@@ -13,12 +13,30 @@ using pruefkette::Kette;
 
 namespace {
 
-QByteArray bytesOhneKopie(const Rohabfrage& s, int spalte)
-{
-    qsizetype laenge = 0;
-    const char* daten = s.bytes(spalte, laenge);
-    return QByteArray::fromRawData(daten, laenge);
-}
+// The values of the current row, read in one call, as numbers and bytes. A value stored in another
+// kind than the column's (a changed row) is converted by the engine as when read alone.
+struct Zeilenwerte {
+    const Rohabfrage& abfrage;
+    const std::vector<Rohabfrage::Wert>& werte;
+
+    qint64 zahl(int spalte) const
+    {
+        const Rohabfrage::Wert& wert = werte[static_cast<std::size_t>(spalte)];
+        if (wert.art == Rohabfrage::Wertart::Zahl || wert.art == Rohabfrage::Wertart::Null)
+            return wert.zahl;
+        return abfrage.grosseZahl(spalte);
+    }
+
+    QByteArray bytes(int spalte) const
+    {
+        const Rohabfrage::Wert& wert = werte[static_cast<std::size_t>(spalte)];
+        if (wert.art == Rohabfrage::Wertart::Bytes || wert.art == Rohabfrage::Wertart::Text)
+            return QByteArray::fromRawData(wert.daten, wert.laenge);
+        qsizetype laenge = 0;
+        const char* daten = abfrage.bytes(spalte, laenge);
+        return QByteArray::fromRawData(daten, laenge);
+    }
+};
 
 // The stored time in German form; what is not a time is shown as it is.
 QString zeit(const QVariant& wert, bool mitSekunden)
@@ -109,16 +127,21 @@ void zeilenLesen(Kette kette, const std::function<void(const Kettenpruefer::Zeil
     pruefkette::Zeile bytes(kette);
     Kettenpruefer::Zeile zeile;
     const std::vector<int> verweise = verweisspalten(kette);
+    // Every column of a row read once: the serialised fields give ID, number and references too.
+    std::vector<Rohabfrage::Wert> werte(static_cast<std::size_t>(spalten) + 2);
+    const Zeilenwerte gelesen{s, werte};
     while (s.next()) {
+        s.werte(0, werte);
         for (std::size_t i = 0; i < verweise.size(); ++i)
-            zeile.verweise[i] = s.grosseZahl(verweise[i]); // 0 for none
-        zeile.id = s.grosseZahl(0);
-        zeile.mitWerten = !s.istNull(pruefwertSpalte) && !s.istNull(vorgaengerSpalte);
-        zeile.vorgaenger = bytesOhneKopie(s, vorgaengerSpalte);
-        zeile.pruefwert = bytesOhneKopie(s, pruefwertSpalte);
+            zeile.verweise[i] = gelesen.zahl(verweise[i]); // 0 for none
+        zeile.id = gelesen.zahl(0);
+        zeile.mitWerten = werte[pruefwertSpalte].art != Rohabfrage::Wertart::Null &&
+                          werte[vorgaengerSpalte].art != Rohabfrage::Wertart::Null;
+        zeile.vorgaenger = gelesen.bytes(vorgaengerSpalte);
+        zeile.pruefwert = gelesen.bytes(pruefwertSpalte);
         if (zeile.mitWerten) {
-            zeile.laufnr = s.grosseZahl(spalten - 1);
-            bytes.alleAusAbfrage(s, 0);
+            zeile.laufnr = gelesen.zahl(spalten - 1);
+            bytes.alleAus(werte);
             const QByteArrayView berechnet = bytes.pruefwertAnsicht(zeile.vorgaenger);
             zeile.berechnet = QByteArray::fromRawData(berechnet.data(), berechnet.size());
         }

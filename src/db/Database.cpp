@@ -1,5 +1,6 @@
 #include "db/Database.h"
 
+#include "db/Anweisungsvorrat.h"
 #include "db/Dialekt.h"
 #include "db/PostgresVerbindung.h"
 #include "db/Serveradresse.h"
@@ -134,6 +135,8 @@ void setServerWartezeit(int sekunden)
 
 void schliessen()
 {
+    // SQLite keeps the file open while a statement on it lives.
+    anweisungsvorrat::leeren();
     offen().reset();
     if (!QSqlDatabase::contains(verbindungsname()))
         return;

@@ -72,6 +72,17 @@ Rohabfrage::Wert Rohabfrage::wert(int spalte) const
     return leser_->wert(spalte);
 }
 
+void Rohabfrage::werte(int erste, std::span<Wert> ziel) const
+{
+    leser_->werte(erste, ziel);
+}
+
+void Rohabfrage::Leser::werte(int erste, std::span<Wert> ziel) const
+{
+    for (std::size_t i = 0; i < ziel.size(); ++i)
+        ziel[i] = wert(erste + static_cast<int>(i));
+}
+
 Rohabfrage::Wert Rohabfrage::Leser::wert(int spalte) const
 {
     Wert w{.art = typ(spalte)};

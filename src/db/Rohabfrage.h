@@ -4,6 +4,7 @@
 #include <QVariantList>
 
 #include <memory>
+#include <span>
 
 // A query run straight on the engine of the shared connection, for the lists that can hold a
 // million rows and for the chain check: no value is wrapped per cell, texts are read in place.
@@ -42,6 +43,9 @@ public:
     // The stored bytes of a blob, valid until the next step; length in laenge.
     const char* bytes(int spalte, qsizetype& laenge) const;
     Wert wert(int spalte) const;
+    // The values of the columns from `erste` on, one for each place of `ziel`: for readers of
+    // every column of a million rows, one call a row.
+    void werte(int erste, std::span<Wert> ziel) const;
 
     // How one engine steps through its result.
     class Leser {
@@ -53,8 +57,9 @@ public:
         virtual double kommazahl(int spalte) const = 0;
         virtual const char* text(int spalte, qsizetype& laenge) const = 0;
         virtual const char* bytes(int spalte, qsizetype& laenge) const = 0;
-        // By default from the calls above; an engine may read it with fewer.
+        // By default from the calls above; an engine may read them with fewer.
         virtual Wert wert(int spalte) const;
+        virtual void werte(int erste, std::span<Wert> ziel) const;
     };
 
 private:

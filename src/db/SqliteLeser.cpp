@@ -1,5 +1,6 @@
 #include "db/SqliteLeser.h"
 
+#include "db/Anweisungsvorrat.h"
 #include "db/DatabaseError.h"
 #include "db/SqliteVerbindung.h"
 #include "db/Textwert.h"
@@ -18,9 +19,7 @@ namespace {
 SqliteLeser::SqliteLeser(const QString& sql, const QVariantList& werte)
 {
     sqlite3* db = sqliteVerbindung();
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
-        fehler(db);
+    anweisung_ = anweisungsvorrat::nehmen(db, sql.toUtf8());
     for (int i = 0; i < werte.size(); ++i) {
         const QVariant& wert = werte.at(i);
         int ergebnis = SQLITE_OK;
@@ -34,15 +33,16 @@ SqliteLeser::SqliteLeser(const QString& sql, const QVariantList& werte)
                 sqlite3_bind_text(anweisung_, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
         }
         if (ergebnis != SQLITE_OK) {
-            sqlite3_finalize(anweisung_);
-            fehler(db);
+            const DatabaseError fehlschlag(QString::fromUtf8(sqlite3_errmsg(db)));
+            anweisungsvorrat::zurueckgeben(anweisung_);
+            throw fehlschlag;
         }
     }
 }
 
 SqliteLeser::~SqliteLeser()
 {
-    sqlite3_finalize(anweisung_);
+    anweisungsvorrat::zurueckgeben(anweisung_);
 }
 
 bool SqliteLeser::next()
@@ -95,11 +95,10 @@ const char* SqliteLeser::bytes(int spalte, qsizetype& laenge) const
     return daten;
 }
 
-Rohabfrage::Wert SqliteLeser::wert(int spalte) const
+namespace {
+
+Rohabfrage::Wert gelesen(sqlite3_value* w)
 {
-    // What sqlite3_column_text() and its kin do, with the statement's bookkeeping once instead of
-    // per call. The value is read right away, on the thread that owns the connection.
-    sqlite3_value* w = sqlite3_column_value(anweisung_, spalte);
     switch (sqlite3_value_type(w)) {
     case SQLITE_NULL:
         return {};
@@ -116,4 +115,19 @@ Rohabfrage::Wert SqliteLeser::wert(int spalte) const
         return {.art = Rohabfrage::Wertart::Text, .daten = daten, .laenge = sqlite3_value_bytes(w)};
     }
     }
+}
+
+} // namespace
+
+// What sqlite3_column_text() and its kin do, with the statement's bookkeeping once instead of per
+// call. The value is read right away, on the thread that owns the connection.
+Rohabfrage::Wert SqliteLeser::wert(int spalte) const
+{
+    return gelesen(sqlite3_column_value(anweisung_, spalte));
+}
+
+void SqliteLeser::werte(int erste, std::span<Rohabfrage::Wert> ziel) const
+{
+    for (std::size_t i = 0; i < ziel.size(); ++i)
+        ziel[i] = gelesen(sqlite3_column_value(anweisung_, erste + static_cast<int>(i)));
 }

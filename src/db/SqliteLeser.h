@@ -19,6 +19,7 @@ public:
     const char* text(int spalte, qsizetype& laenge) const override;
     const char* bytes(int spalte, qsizetype& laenge) const override;
     Rohabfrage::Wert wert(int spalte) const override;
+    void werte(int erste, std::span<Rohabfrage::Wert> ziel) const override;
 
 private:
     sqlite3_stmt* anweisung_ = nullptr;

@@ -1,5 +1,6 @@
 #include "db/Zeilenschreiber.h"
 
+#include "db/Anweisungsvorrat.h"
 #include "db/Database.h"
 #include "db/DatabaseError.h"
 #include "db/Dialekt.h"
@@ -31,14 +32,11 @@ namespace {
 class EigeneAnweisung : public Zeilenschreiber::Weg {
 public:
     explicit EigeneAnweisung(const QString& sql)
+        : anweisung_(anweisungsvorrat::nehmen(sqliteVerbindung(), sql.toUtf8()))
     {
-        sqlite3* db = sqliteVerbindung();
-        const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &anweisung_, nullptr) != SQLITE_OK)
-            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
     }
 
-    ~EigeneAnweisung() override { sqlite3_finalize(anweisung_); }
+    ~EigeneAnweisung() override { anweisungsvorrat::zurueckgeben(anweisung_); }
 
     void null() override { pruefen(sqlite3_bind_null(anweisung_, ++stelle_)); }
     void zahl(qint64 wert) override { pruefen(sqlite3_bind_int64(anweisung_, ++stelle_, wert)); }

@@ -108,3 +108,29 @@ TEST_P(RohabfrageWert, LiestJedeArtInEinemSchritt)
         wieEinzeln(s, spalte);
     EXPECT_FALSE(s.next());
 }
+
+// A row's values read in one call are the values read one by one, from any first column on.
+TEST_P(RohabfrageWert, ZeileInEinemAufrufWieJederWertAllein)
+{
+    if (IsSkipped())
+        return;
+    zeile(1, qlonglong(-7), 0.5, QStringLiteral("Köln"), QByteArray("\x01\x00", 2));
+    zeile(2, QVariant(), 1e300, QVariant(), QByteArray());
+    Rohabfrage s(QStringLiteral("SELECT ID, z, k, t, b FROM werte ORDER BY ID"), {});
+    int zeilen = 0;
+    while (s.next()) {
+        ++zeilen;
+        for (int erste : {0, 2}) {
+            std::vector<Rohabfrage::Wert> werte(static_cast<std::size_t>(5 - erste));
+            s.werte(erste, werte);
+            for (std::size_t i = 0; i < werte.size(); ++i) {
+                const Rohabfrage::Wert allein = s.wert(erste + static_cast<int>(i));
+                EXPECT_EQ(werte[i].art, allein.art) << "Spalte " << erste + static_cast<int>(i);
+                EXPECT_EQ(werte[i].zahl, allein.zahl);
+                EXPECT_EQ(werte[i].kommazahl, allein.kommazahl);
+                EXPECT_EQ(inhalt(werte[i]), inhalt(allein));
+            }
+        }
+    }
+    EXPECT_EQ(zeilen, 2);
+}

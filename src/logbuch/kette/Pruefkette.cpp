@@ -130,7 +130,7 @@ QVariant gespeichert(const QVariant& wert, Art art)
     return wert.toString();
 }
 
-Zeile::Zeile(Kette kette) : puffer_(512), spalten_(spalten(kette))
+Zeile::Zeile(Kette kette) : puffer_(512), spalten_(spalten(kette)), werte_(spalten_.size())
 {
     const QByteArray kopf = tabelle(kette).toLatin1() + '\n';
     char* ende = platz(static_cast<std::size_t>(kopf.size()));
@@ -151,103 +151,110 @@ QByteArrayView Zeile::bytes() const
 
 namespace {
 
-// The longest number in decimal, sign included.
+// The longest number in decimal, sign included; the longest %.17g of a double.
 constexpr std::size_t zahlstellen = 20;
+constexpr std::size_t kommastellen = 40;
 
-} // namespace
-
-void Zeile::feld(char kennung, const char* daten, qsizetype laenge)
+char* mitLaenge(char* stelle, char kennung, const char* daten, qsizetype laenge)
 {
-    const auto bytes = static_cast<std::size_t>(laenge);
-    char* stelle = platz(bytes + zahlstellen + 3);
     *stelle++ = kennung;
     stelle = std::to_chars(stelle, stelle + zahlstellen, laenge).ptr;
     *stelle++ = ':';
-    if (bytes > 0)
-        stelle = std::copy_n(daten, bytes, stelle);
+    if (laenge > 0)
+        stelle = std::copy_n(daten, laenge, stelle);
     *stelle++ = '\n';
-    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
+    return stelle;
+}
+
+} // namespace
+
+std::size_t Zeile::hoechstensBytes(const Rohabfrage::Wert& wert)
+{
+    return static_cast<std::size_t>(wert.laenge) + kommastellen + 3;
+}
+
+char* Zeile::feld(char* stelle, const Rohabfrage::Wert& wert)
+{
+    switch (wert.art) {
+    case Rohabfrage::Wertart::Null:
+        *stelle++ = '-';
+        break;
+    case Rohabfrage::Wertart::Zahl:
+        *stelle++ = 'i';
+        stelle = std::to_chars(stelle, stelle + zahlstellen, wert.zahl).ptr;
+        break;
+    case Rohabfrage::Wertart::Kommazahl:
+        *stelle++ = 'r';
+        stelle += std::snprintf(stelle, kommastellen, "%.17g", wert.kommazahl);
+        break;
+    case Rohabfrage::Wertart::Bytes:
+        return mitLaenge(stelle, 'b', wert.daten, wert.laenge);
+    case Rohabfrage::Wertart::Text:
+        return mitLaenge(stelle, 't', wert.daten, wert.laenge);
+    }
+    *stelle++ = '\n';
+    return stelle;
+}
+
+void Zeile::anhaengen(const Rohabfrage::Wert& wert)
+{
+    laenge_ = static_cast<std::size_t>(feld(platz(hoechstensBytes(wert)), wert) - puffer_.data());
 }
 
 void Zeile::null()
 {
-    char* stelle = platz(2);
-    stelle[0] = '-';
-    stelle[1] = '\n';
-    laenge_ += 2;
+    anhaengen({});
 }
 
 void Zeile::zahl(qint64 wert)
 {
-    char* stelle = platz(zahlstellen + 2);
-    *stelle++ = 'i';
-    stelle = std::to_chars(stelle, stelle + zahlstellen, wert).ptr;
-    *stelle++ = '\n';
-    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
+    anhaengen({.art = Rohabfrage::Wertart::Zahl, .zahl = wert});
 }
 
 void Zeile::text(const char* utf8, qsizetype laenge)
 {
-    feld('t', utf8, laenge);
+    anhaengen({.art = Rohabfrage::Wertart::Text, .daten = utf8, .laenge = laenge});
 }
 
 void Zeile::kommazahl(double wert)
 {
-    char text[40];
-    const int laenge = std::snprintf(text, sizeof text, "%.17g", wert);
-    char* stelle = platz(static_cast<std::size_t>(laenge) + 2);
-    *stelle++ = 'r';
-    stelle = std::copy_n(text, laenge, stelle);
-    *stelle++ = '\n';
-    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
+    anhaengen({.art = Rohabfrage::Wertart::Kommazahl, .kommazahl = wert});
 }
 
 void Zeile::blob(const char* daten, qsizetype laenge)
 {
-    feld('b', daten, laenge);
+    anhaengen({.art = Rohabfrage::Wertart::Bytes, .daten = daten, .laenge = laenge});
 }
-
-namespace {
-
-void aufnehmen(Zeile& zeile, const Rohabfrage::Wert& wert)
-{
-    switch (wert.art) {
-    case Rohabfrage::Wertart::Null:
-        zeile.null();
-        break;
-    case Rohabfrage::Wertart::Zahl:
-        zeile.zahl(wert.zahl);
-        break;
-    case Rohabfrage::Wertart::Kommazahl:
-        zeile.kommazahl(wert.kommazahl);
-        break;
-    case Rohabfrage::Wertart::Bytes:
-        zeile.blob(wert.daten, wert.laenge);
-        break;
-    case Rohabfrage::Wertart::Text:
-        zeile.text(wert.daten, wert.laenge);
-        break;
-    }
-}
-
-} // namespace
 
 void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte)
 {
-    aufnehmen(*this, abfrage.wert(spalte));
+    anhaengen(abfrage.wert(spalte));
 }
 
 void Zeile::ausAbfrage(const Rohabfrage& abfrage, int spalte, const Spalte& art)
 {
     const Rohabfrage::Wert wert = abfrage.wert(spalte);
     if (!art.nurMitWert() || wert.art != Rohabfrage::Wertart::Null)
-        aufnehmen(*this, wert);
+        anhaengen(wert);
 }
 
 void Zeile::alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte)
 {
+    abfrage.werte(ersteSpalte, werte_);
+    alleAus(werte_);
+}
+
+void Zeile::alleAus(std::span<const Rohabfrage::Wert> werte)
+{
+    // Room for the whole row at once: a million rows, a few dozen fields each.
+    std::size_t hoechstens = 0;
+    for (const Rohabfrage::Wert& wert : werte)
+        hoechstens += hoechstensBytes(wert);
+    char* stelle = platz(hoechstens);
     for (std::size_t i = 0; i < spalten_.size(); ++i)
-        ausAbfrage(abfrage, ersteSpalte + static_cast<int>(i), spalten_[i]);
+        if (!spalten_[i].nurMitWert() || werte[i].art != Rohabfrage::Wertart::Null)
+            stelle = feld(stelle, werte[i]);
+    laenge_ = static_cast<std::size_t>(stelle - puffer_.data());
 }
 
 QByteArray Zeile::abschliessen(const QByteArray& vorgaenger)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Rohabfrage.h"
 #include "db/Sha256.h"
 
 #include <QByteArray>
@@ -7,9 +8,8 @@
 #include <QVariant>
 
 #include <array>
+#include <span>
 #include <vector>
-
-class Rohabfrage;
 
 // The chains that make a later change to a stored row visible. Every logbook row (T_MIREL), raw
 // trip (T_basis) and protocol entry (T_Protokoll) carries a value over its content and the value
@@ -138,6 +138,8 @@ public:
     // Every column of the chain from the current row of a query that selects spaltenliste()
     // from column `ersteSpalte` on.
     void alleAusAbfrage(const Rohabfrage& abfrage, int ersteSpalte);
+    // The same from the values of those columns, read already.
+    void alleAus(std::span<const Rohabfrage::Wert> werte);
 
     // The bytes of the row so far, closed with its predecessor's value; starts the next row.
     QByteArray abschliessen(const QByteArray& vorgaenger);
@@ -147,9 +149,12 @@ public:
     QByteArrayView pruefwertAnsicht(const QByteArray& vorgaenger);
 
 private:
-    void feld(char kennung, const char* daten, qsizetype laenge);
     // Room for `hoechstens` more bytes at the end of the row; the caller sets the new end.
     char* platz(std::size_t hoechstens);
+    // Writes one field at `stelle`, which has room for it; returns its end.
+    static char* feld(char* stelle, const Rohabfrage::Wert& wert);
+    static std::size_t hoechstensBytes(const Rohabfrage::Wert& wert);
+    void anhaengen(const Rohabfrage::Wert& wert);
     QByteArrayView bytes() const;
 
     // A plain buffer written in place: a million rows are built here, a few small pieces each.
@@ -157,6 +162,7 @@ private:
     std::size_t laenge_ = 0;
     std::size_t kopfLaenge_ = 0;
     const std::vector<Spalte>& spalten_;
+    std::vector<Rohabfrage::Wert> werte_; // one row's values, read in one call
     Sha256 sha256_;
 };
 
