@@ -7,6 +7,7 @@
 #include "start/Logbuchoeffnung.h"
 #include "support/TestDatabase.h"
 #include "support/Testserver.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST_F(Serverlogbuchoeffnung, LeereDatenbankBekommtEinLogbuchNurMitZustimmung)
     EXPECT_EQ(fragen, QStringList{QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(adresse)});
 
     EXPECT_TRUE(logbuchoeffnung::oeffnen(adresse, Database::Access::ReadWrite, antwort(true)));
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
     Database::schliessen();
 
@@ -66,5 +67,5 @@ TEST(Logbuchoeffnung, OeffnetDieDateiMitDemVerlangtenZugriff)
     EXPECT_TRUE(Database::isReadOnly());
     ASSERT_TRUE(logbuchoeffnung::oeffnen(db.ort(), Database::Access::ReadWrite));
     EXPECT_FALSE(Database::isReadOnly());
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
 }
