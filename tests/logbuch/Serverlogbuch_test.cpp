@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Tabelleninhalt.h"
 #include "support/TestDatabase.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
 #include "logbuch/schema/Schemastand.h"
 
@@ -17,16 +18,7 @@
 
 namespace {
 
-class Serverlogbuch : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
-    }
-    void TearDown() override { Database::schliessen(); }
-};
+class Serverlogbuch : public Servertest<> {};
 
 } // namespace
 

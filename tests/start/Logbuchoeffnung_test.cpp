@@ -6,6 +6,7 @@
 #include "logbuch/schema/Schema.h"
 #include "start/Logbuchoeffnung.h"
 #include "support/TestDatabase.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
 #include "logbuch/schema/Schemastand.h"
 
@@ -13,16 +14,7 @@
 
 namespace {
 
-class Serverlogbuchoeffnung : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
-    }
-    void TearDown() override { Database::schliessen(); }
-};
+class Serverlogbuchoeffnung : public Servertest<> {};
 
 } // namespace
 
