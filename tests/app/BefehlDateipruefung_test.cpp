@@ -1,3 +1,5 @@
+#include "Befehlslauf.h"
+
 #include "app/Befehle.h"
 #include "db/Database.h"
 #include "platform/FakeVolumeSerial.h"
@@ -9,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -30,27 +31,12 @@ protected:
     // The command opens the file itself.
     void SetUp() override { Database::schliessen(); }
 
-    struct Lauf {
-        int code = -1;
-        QString aus;
-        QString fehler;
-    };
-
-    Lauf exportieren(const Startdateipruefung& pruefung)
+    Lauf exportieren(const Startdateipruefung& pruefung) const
     {
-        Lauf lauf;
-        QTextStream aus(&lauf.aus);
-        QTextStream fehler(&lauf.fehler);
-        const FakeVolumeSerial kartenkennung;
-        Befehle befehle(aus, fehler, kartenkennung);
-        befehle.setStartdateipruefung(pruefung);
-        lauf.code =
-            befehle.ausfuehren({QStringLiteral("export"), QStringLiteral("--fahrzeug"),
-                                QStringLiteral("Musterfahrzeug"), QStringLiteral("--jahr"), QStringLiteral("2005"),
-                                QStringLiteral("--csv"), csv(), QStringLiteral("--datenbank"), db.file()});
-        aus.flush();
-        fehler.flush();
-        return lauf;
+        return varno({QStringLiteral("export"), QStringLiteral("--fahrzeug"), QStringLiteral("Musterfahrzeug"),
+                      QStringLiteral("--jahr"), QStringLiteral("2005"), QStringLiteral("--csv"), csv(),
+                      QStringLiteral("--datenbank"), db.file()},
+                     FakeVolumeSerial(), pruefung);
     }
 
     QString csv() const { return ziel.filePath(QStringLiteral("fahrten.csv")); }
