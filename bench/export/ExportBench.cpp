@@ -9,12 +9,14 @@
 
 #include "common/CsvSchreiber.h"
 #include "db/Database.h"
+#include "db/Rohabfrage.h"
 #include "db/SqlStatement.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/BerichtStore.h"
 #include "evaluation/Fahrtenexport.h"
 #include "logbuch/Logbuch.h"
+#include "logbuch/kette/Pruefkette.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -23,6 +25,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -31,6 +34,39 @@ constexpr int fahrzeug = 2; // ID 1 is the sample vehicle
 // The first trips predate the chain: no entry time, no chain value. The others have both, as every
 // trip entered since.
 constexpr int vorDerKette = fahrten / 10;
+
+struct Kettenwert {
+    qint64 id;
+    QByteArray vorgaenger;
+    QByteArray wert;
+};
+
+// The chained trips get the values the program gives them, one after the other, so the export
+// writes every one as the 64 hex digits of a sound logbook, not as "ungültig".
+void kettenwerteSetzen()
+{
+    using pruefkette::Kette;
+    std::vector<Kettenwert> werte;
+    {
+        Rohabfrage s(QStringLiteral("SELECT ") + pruefkette::spaltenliste(Kette::Fahrtenbuch) +
+                         QStringLiteral(" FROM T_MIREL WHERE Pruefwert IS NOT NULL ORDER BY ID"),
+                     {});
+        pruefkette::Zeile zeile(Kette::Fahrtenbuch);
+        QByteArray vorgaenger = pruefkette::ohneVorgaenger();
+        while (s.next()) {
+            zeile.alleAusAbfrage(s, 0);
+            QByteArray wert = zeile.pruefwert(vorgaenger);
+            werte.push_back({s.grosseZahl(0), vorgaenger, wert});
+            vorgaenger = wert;
+        }
+    }
+    for (const Kettenwert& w : werte)
+        SqlStatement("UPDATE T_MIREL SET Vorgaenger = ?, Pruefwert = ? WHERE ID = ?")
+            .bind(w.vorgaenger)
+            .bind(w.wert)
+            .bind(w.id)
+            .exec();
+}
 
 void logbuchErzeugen()
 {
@@ -66,6 +102,7 @@ void logbuchErzeugen()
         .bind(vorDerKette)
         .bind(vorDerKette)
         .exec();
+    kettenwerteSetzen();
     transaktion.commit();
 }
 

@@ -95,9 +95,10 @@ Ergebnis ausfuehren(const QString& datenbank, const std::optional<QString>& gege
             stimmt = stimmt && stand.has_value();
         }
         // Only a check against the user's own anchors moves them on: a file given for the check
-        // is someone else's record.
+        // is someone else's record. Those anchors were checked above and need no second reading.
         if (!anker && stimmt)
-            for (const QString& fehlerText : verankerung::festhalten(ergebnis, QStringLiteral("Prüfung")))
+            for (const QString& fehlerText : verankerung::festhalten(ergebnis, QStringLiteral("Prüfung"), {},
+                                                                     verankerung::Anschluss::Geprueft))
                 text += QLatin1Char('\n') + fehlerText;
         return {stimmt ? unveraendert : veraendert, text};
     } catch (const VarnoError& fehlerText) {

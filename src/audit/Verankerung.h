@@ -17,6 +17,7 @@ QString logbuchname();
 enum class Anschluss {
     Fortsetzung,    // the state must hold the last anchored one: a rolled back state is never anchored
     Ruecksicherung, // a restore replaced the logbook on purpose; its protocol says so
+    Geprueft,       // the caller has just found the last anchored state held, from the same reading
 };
 
 // Notes the state with the chains' heads `koepfe` of the open logbook in the user's anchor file

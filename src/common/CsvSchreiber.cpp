@@ -2,13 +2,15 @@
 
 #include "common/Exportziel.h"
 #include "common/VarnoError.h"
+#include "common/Zifferpaare.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
-#include <charconv>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -77,6 +79,34 @@ Durchsicht durchsehen(char* ziel, QStringView text)
         ziel[i] = static_cast<char>(c);
     }
     return {alleBits < 0x80, zuQuotieren != 0};
+}
+
+// The two hex digits of every byte, so a byte costs one lookup.
+constexpr std::array<std::array<char, 2>, 256> hexPaare = [] {
+    constexpr char ziffern[] = "0123456789ABCDEF";
+    std::array<std::array<char, 2>, 256> paare{};
+    for (std::size_t byte = 0; byte < paare.size(); ++byte)
+        paare[byte] = {ziffern[byte >> 4], ziffern[byte & 0xF]};
+    return paare;
+}();
+
+constexpr std::array<std::uint64_t, 20> zehnerpotenzen = [] {
+    std::array<std::uint64_t, 20> potenzen{};
+    std::uint64_t potenz = 1;
+    for (std::uint64_t& p : potenzen) {
+        p = potenz;
+        potenz *= 10;
+    }
+    return potenzen;
+}();
+
+// The number of decimal digits of `zahl`, 1 for 0: its bits times log10(2) give the count or one
+// less, which one comparison settles.
+int ziffernzahl(std::uint64_t zahl)
+{
+    const int schaetzung = std::bit_width(zahl | 1) * 1233 >> 12;
+    return schaetzung + static_cast<int>(zahl >= zehnerpotenzen[static_cast<std::size_t>(schaetzung)]) +
+           static_cast<int>(zahl == 0);
 }
 
 VarnoError dateifehler(const QString& pfad, const QString& grund)
@@ -168,9 +198,35 @@ void CsvSchreiber::feld(QByteArrayView utf8)
 
 void CsvSchreiber::zahl(qint64 wert)
 {
-    constexpr qsizetype stellen = 20;
-    char* anfang = feldanfang(stellen);
-    belegt_ += std::to_chars(anfang, anfang + stellen, wert).ptr - anfang;
+    // A sign and up to 19 digits.
+    char* ziel = feldanfang(20);
+    // Counted without a sign, so the smallest number has its magnitude too.
+    std::uint64_t betrag = static_cast<std::uint64_t>(wert);
+    if (wert < 0) {
+        *ziel++ = '-';
+        ++belegt_;
+        betrag = 0 - betrag;
+    }
+    const int laenge = ziffernzahl(betrag);
+    char* ende = ziel + laenge;
+    for (; betrag >= 100; betrag /= 100) {
+        ende -= 2;
+        std::memcpy(ende, zifferpaare[betrag % 100].data(), 2);
+    }
+    if (betrag >= 10)
+        std::memcpy(ende - 2, zifferpaare[betrag].data(), 2);
+    else
+        ende[-1] = static_cast<char>('0' + betrag);
+    belegt_ += laenge;
+}
+
+void CsvSchreiber::hexFeld(std::span<const std::uint8_t> bytes)
+{
+    char* ziel = rohesFeld(static_cast<qsizetype>(2 * bytes.size()));
+    for (const std::uint8_t byte : bytes) {
+        std::memcpy(ziel, hexPaare[byte].data(), 2);
+        ziel += 2;
+    }
 }
 
 void CsvSchreiber::zeileBeenden()

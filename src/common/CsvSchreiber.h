@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <cstdint>
 #include <cstring>
 #include <functional>
+#include <span>
 #include <vector>
 
 class QIODevice;
@@ -31,12 +33,23 @@ public:
     // A text already in UTF-8.
     void feld(QByteArrayView utf8);
     void zahl(qint64 wert);
+    // Bytes as hex digits in capitals, two to a byte: a field that never needs quotes.
+    void hexFeld(std::span<const std::uint8_t> bytes);
     // A field as vorbereitet() made it: for texts that repeat on many rows.
     void vorbereitetesFeld(QByteArrayView csvForm)
     {
         char* ziel = feldanfang(csvForm.size());
         kopieren(ziel, csvForm.data(), csvForm.size());
         belegt_ += csvForm.size();
+    }
+    // Room for a field of exactly `laenge` bytes, which the caller writes there before the next
+    // call; only for bytes that need no quotes (digits, dates, times). Written where they stand,
+    // they are not copied once more from a buffer of the caller's.
+    char* rohesFeld(qsizetype laenge)
+    {
+        char* ziel = feldanfang(laenge);
+        belegt_ += laenge;
+        return ziel;
     }
     void zeileBeenden();
     // A whole row of texts.

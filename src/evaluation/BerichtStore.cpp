@@ -12,12 +12,13 @@ using pruefkette::Kette;
 
 namespace {
 
-// Column `spalte` (or a list of columns) of the listed trips in the given rows, each made a text by
-// `text`; the other rows stay empty.
-std::vector<QString> spalteDerZeilen(const Fahrtenliste& liste, const std::vector<std::size_t>& zeilen,
-                                     const QString& spalte, QString (*text)(const Rohabfrage& s))
+// Column `spalte` (or a list of columns) of the listed trips in the given rows, each made a value by
+// `wert`; the other rows keep the value's default.
+template <typename Wert>
+std::vector<Wert> spalteDerZeilen(const Fahrtenliste& liste, const std::vector<std::size_t>& zeilen,
+                                  const QString& spalte, Wert (*wert)(const Rohabfrage& s))
 {
-    std::vector<QString> ergebnis(liste.anzahl());
+    std::vector<Wert> ergebnis(liste.anzahl());
     // Read in slices: one statement per trip would cost a round trip each, and SQLite limits the
     // number of bound values per statement.
     constexpr std::size_t scheibe = 500;
@@ -37,7 +38,7 @@ std::vector<QString> spalteDerZeilen(const Fahrtenliste& liste, const std::vecto
                          platzhalter.join(QLatin1Char(',')) + QLatin1Char(')'),
                      ids);
         while (s.next())
-            ergebnis[zeileDerFahrt.value(s.zahl(0))] = text(s);
+            ergebnis[zeileDerFahrt.value(s.zahl(0))] = wert(s);
     }
     return ergebnis;
 }
@@ -66,7 +67,7 @@ QByteArray bytes(const Rohabfrage& s, int spalte)
 
 // Recomputed from the row's content: a row changed after storing shows no value that would vouch
 // for it, whatever value it keeps.
-QString pruefwert(const Rohabfrage& s)
+Pruefwert pruefwert(const Rohabfrage& s)
 {
     const int inhalt = 1;
     const int vorgaenger = inhalt + static_cast<int>(pruefkette::spalten(Kette::Fahrtenbuch).size());
@@ -75,13 +76,13 @@ QString pruefwert(const Rohabfrage& s)
     if (s.istNull(gespeichert))
         return {};
     if (s.istNull(vorgaenger))
-        return QString::fromUtf8(pruefkette::ungueltig);
+        return Pruefwert::ungueltig();
     pruefkette::Zeile zeile(Kette::Fahrtenbuch);
     zeile.alleAusAbfrage(s, inhalt);
     const QByteArray berechnet = zeile.pruefwert(bytes(s, vorgaenger));
     if (berechnet != bytes(s, gespeichert))
-        return QString::fromUtf8(pruefkette::ungueltig);
-    return QString::fromLatin1(berechnet.toHex()).toUpper();
+        return Pruefwert::ungueltig();
+    return Pruefwert::gueltig(berechnet);
 }
 
 std::vector<std::size_t> alleZeilen(const Fahrtenliste& liste)

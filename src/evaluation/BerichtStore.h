@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/Fahrtenliste.h"
+#include "evaluation/Pruefwert.h"
 
 #include <QString>
 
@@ -14,8 +15,8 @@ using Erfassungen = std::vector<QString>;
 // Who stored each listed trip, in list order; empty for a trip stored before that was recorded.
 using Speichernde = std::vector<QString>;
 
-// The chain value of each listed trip as 64 hex digits in capitals, in list order.
-using Pruefwerte = std::vector<QString>;
+// The chain value of each listed trip, in list order.
+using Pruefwerte = std::vector<Pruefwert>;
 
 // What the trip list's file holds beyond the list's own columns.
 struct Fahrtenzusatz {

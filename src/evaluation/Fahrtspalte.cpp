@@ -60,6 +60,7 @@ QString Fahrtspalte::zelle(const GelisteteFahrt& fahrt, const Stammnamen& alleNa
     case Quelle::Zeichen:
         return fahrt.*zeichen ? QStringLiteral("x") : QStringLiteral(" ");
     case Quelle::Zusatz:
+    case Quelle::Pruefwert:
         break;
     }
     return {};

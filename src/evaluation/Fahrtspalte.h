@@ -23,6 +23,7 @@ struct Fahrtspalte {
         Zahl,         // a whole number of the trip
         Zeichen,      // "x" where the trip has the mark
         Zusatz,       // a text read beside the list (Fahrtenzusatz); not in the list on screen
+        Pruefwert,    // the trip's chain value, read beside the list likewise
     };
 
     const char* titel; // UTF-8
@@ -90,5 +91,5 @@ inline constexpr Fahrtspalte fahrtspalten[] = {
     {.titel = "Erfasst", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::erfassungen},
     {.titel = "Gespeichert von", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::speichernde},
     {.titel = "Bemerkung", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::bemerkungen},
-    {.titel = "Prüfwert", .quelle = Fahrtspalte::Quelle::Zusatz, .zusatz = &Fahrtenzusatz::pruefwerte},
+    {.titel = "Prüfwert", .quelle = Fahrtspalte::Quelle::Pruefwert},
 };

@@ -1,10 +1,9 @@
-#include "Logbuchfahrten.h"
+#include "Korrekturtest.h"
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/VarnoError.h"
 #include "db/SqlStatement.h"
-#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +11,10 @@
 // there, in one transaction, or nothing is stored at all.
 namespace {
 
-QDateTime am(int tag, int stunde = 8)
-{
-    return {QDate(2006, 3, tag), QTime(stunde, 0)};
-}
-
-class Fahrzeugwechsel : public BeideDatenbanken {
+class Fahrzeugwechsel : public Korrekturtest {
 protected:
-    void SetUp() override
+    void fahrtenAnlegen() override
     {
-        BeideDatenbanken::SetUp();
-        if (IsSkipped())
-            return;
         golf = build::fahrzeug({.kennzeichen = QStringLiteral("B-XY 1, Golf"), .anfKm = 1000});
         passat = build::fahrzeug({.kennzeichen = QStringLiteral("K-AB 2, Passat"), .anfKm = 5000});
         // The Passat's trip of 2 March landed under the Golf; the Passat's logbook has a gap for it.

@@ -1,10 +1,9 @@
-#include "Logbuchfahrten.h"
+#include "Korrekturtest.h"
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/VarnoError.h"
 #include "db/SqlStatement.h"
-#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +11,17 @@
 // transaction, or nothing is stored at all.
 namespace {
 
-class Korrekturnachbarn : public BeideDatenbanken {
+class Korrekturnachbarn : public Korrekturtest {
 protected:
-    void SetUp() override
+    void fahrtenAnlegen() override
     {
-        BeideDatenbanken::SetUp();
-        if (IsSkipped())
-            return;
         kfz = build::fahrzeug({.anfKm = 1000});
-        erste = build::fahrt({.kfz = kfz, .ab = am(1), .an = am(1).addSecs(3600), .kmAb = 1000, .kmAn = 1250});
-        zweite = build::fahrt({.kfz = kfz, .ab = am(2), .an = am(2).addSecs(3600), .kmAb = 1250, .kmAn = 1300});
+        erste = build::fahrt({.kfz = kfz, .ab = am(1), .an = am(1, 9), .kmAb = 1000, .kmAn = 1250});
+        zweite = build::fahrt({.kfz = kfz, .ab = am(2), .an = am(2, 9), .kmAb = 1250, .kmAn = 1300});
     }
-
-    static QDateTime am(int tag) { return {QDate(2006, 3, tag), QTime(8, 0)}; }
 
     // The first trip with its arrival typo mended: 25 km, not 250.
-    fahrtspeicherung::Auftrag berichtigt() const
-    {
-        return logbuchfahrten::auftrag(kfz, am(1), am(1).addSecs(3600), 1000, 1025);
-    }
-
-    static QStringList aktuelleKm() { return logbuchfahrten::aktuelle(); }
+    fahrtspeicherung::Auftrag berichtigt() const { return logbuchfahrten::auftrag(kfz, am(1), am(1, 9), 1000, 1025); }
 
     int kfz = 0;
     int erste = 0;

@@ -1,11 +1,10 @@
-#include "Logbuchfahrten.h"
+#include "Korrekturtest.h"
 
 #include "audit/Fahrtenbuchpruefung.h"
 #include "audit/KorrekturStore.h"
 #include "common/Clock.h"
 #include "common/VarnoError.h"
 #include "db/SqlStatement.h"
-#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +12,10 @@
 // stored with the time it was entered, or nothing is stored.
 namespace {
 
-QDateTime am(int tag, int stunde = 8)
-{
-    return {QDate(2006, 3, tag), QTime(stunde, 0)};
-}
-
-class Nachtrag : public BeideDatenbanken {
+class Nachtrag : public Korrekturtest {
 protected:
-    void SetUp() override
+    void fahrtenAnlegen() override
     {
-        BeideDatenbanken::SetUp();
-        if (IsSkipped())
-            return;
         Clock::setFixed(QDateTime(QDate(2006, 3, 20), QTime(10, 0)));
         golf = build::fahrzeug({.anfKm = 1000});
         // The trip of 3 March began where the one of 1 March ended: the forgotten one of 2 March
@@ -39,8 +30,6 @@ protected:
     }
 
     fahrtspeicherung::Auftrag vergessen() const { return logbuchfahrten::auftrag(golf, am(2), am(2, 9), 1050, 1080); }
-
-    static QStringList aktuelleKm() { return logbuchfahrten::aktuelle(); }
 
     int golf = 0;
     int folgende = 0;

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <functional>
 
 namespace {
@@ -40,6 +43,46 @@ Anker anker(int n)
             {n, 2 * n, 3 * n},
             QStringLiteral("/home/anna/Fahrten\tbuch %1.db").arg(n)};
 }
+
+// How often a file was closed after reading and after writing, as the kernel reports it. Opens
+// are watched too: the kernel merges an event with the same one queued right before it.
+class Dateizugriffe {
+public:
+    explicit Dateizugriffe(const QString& pfad)
+        : inotify_(inotify_init1(IN_NONBLOCK)),
+          beobachtet_(inotify_add_watch(inotify_, QFile::encodeName(pfad).constData(),
+                                        IN_OPEN | IN_CLOSE_NOWRITE | IN_CLOSE_WRITE))
+    {
+    }
+    ~Dateizugriffe() { close(inotify_); }
+    Dateizugriffe(const Dateizugriffe&) = delete;
+    Dateizugriffe& operator=(const Dateizugriffe&) = delete;
+
+    bool bereit() const { return inotify_ >= 0 && beobachtet_ >= 0; }
+
+    struct Anzahl {
+        int gelesen = 0;
+        int geschrieben = 0;
+    };
+    // The closes since the last call.
+    Anzahl abholen()
+    {
+        Anzahl anzahl;
+        alignas(inotify_event) char puffer[4096];
+        for (ssize_t laenge; (laenge = read(inotify_, puffer, sizeof puffer)) > 0;)
+            for (ssize_t i = 0; i < laenge;) {
+                const auto* ereignis = reinterpret_cast<const inotify_event*>(puffer + i);
+                anzahl.gelesen += (ereignis->mask & IN_CLOSE_NOWRITE) != 0;
+                anzahl.geschrieben += (ereignis->mask & IN_CLOSE_WRITE) != 0;
+                i += static_cast<ssize_t>(sizeof(inotify_event) + ereignis->len);
+            }
+        return anzahl;
+    }
+
+private:
+    int inotify_;
+    int beobachtet_;
+};
 
 // ---- the anchor file on its own
 
@@ -151,6 +194,22 @@ TEST_P(Pruefwertanker, JedePruefungHaeltDenStandFestUndBestaetigtDenVorigen)
     EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("(Prüfung, 6 Einträge, Prüfwert ")))
         << ergebnis.text.toStdString();
     EXPECT_TRUE(ergebnis.text.contains(QStringLiteral("ist unverändert enthalten."))) << ergebnis.text.toStdString();
+    EXPECT_EQ(eigeneAnker().size(), 2);
+}
+
+// The check reads the user's anchors once and uses what it found for the new anchor too; the
+// append reads them once more under its lock, to chain on the last line.
+TEST_P(Pruefwertanker, EinePruefungLiestDieEigenenAnkerEinmal)
+{
+    ASSERT_EQ(pruefen().rueckgabe, pruefbefehl::unveraendert);
+    fahrt(4);
+    Dateizugriffe zugriffe(Ankerdatei::benutzerdatei());
+    ASSERT_TRUE(zugriffe.bereit());
+    const auto ergebnis = pruefen();
+    const Dateizugriffe::Anzahl anzahl = zugriffe.abholen();
+    ASSERT_EQ(ergebnis.rueckgabe, pruefbefehl::unveraendert) << ergebnis.text.toStdString();
+    EXPECT_EQ(anzahl.gelesen, 2);
+    EXPECT_EQ(anzahl.geschrieben, 1);
     EXPECT_EQ(eigeneAnker().size(), 2);
 }
 

@@ -5,7 +5,7 @@
 #include "db/SqlStatement.h"
 #include "evaluation/Ansichtsexport.h"
 #include "evaluation/AuswertungStore.h"
-#include "support/TestDatabase.h"
+#include "support/Fahrtvorlage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,16 +49,10 @@ protected:
         const int urlaub = build::zweck(QStringLiteral("Urlaub"));
         ASSERT_EQ(urlaub, 3);
         const auto fahrt = [&](int kfz, int tag, int kmAb, int kmAn, int art, int zweck) {
-            return build::Fahrt{.kfz = kfz,
-                                .ab = QDateTime(QDate(2006, 3, tag), QTime(8, 0)),
-                                .an = QDateTime(QDate(2006, 3, tag), QTime(9, 0)),
-                                .kmAb = kmAb,
-                                .kmAn = kmAn,
-                                .start = essen,
-                                .ziel = bonn,
-                                .art = art,
-                                .zweck = zweck,
-                                .fahrer = meier};
+            build::Fahrt f = Fahrtvorlage{.start = essen, .ziel = bonn, .zweck = zweck, .fahrer = meier}.stunde(
+                kfz, QDateTime(QDate(2006, 3, tag), QTime(8, 0)), kmAb, kmAn);
+            f.art = art;
+            return f;
         };
         build::fahrt(fahrt(golf, 1, 1000, 1220, 2, urlaub));
         build::fahrt(fahrt(polo, 2, 1000, 1050, 4, einkauf));

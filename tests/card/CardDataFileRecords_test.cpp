@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <random>
 
 using namespace cardfile;
 
@@ -130,6 +132,20 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const CardRecord& r) { EXPECT_EQ(r.reason, "Über €"); }},
         FieldCase{"FullWidthText", 32, std::vector<std::uint8_t>(32, 'z'),
                   [](const CardRecord& r) { EXPECT_EQ(r.place, std::string(32, 'z')); }},
+        FieldCase{"OnlyBlanksIsEmpty", 64, text32({' ', '\t', 0x1F, ' '}),
+                  [](const CardRecord& r) { EXPECT_EQ(r.reason, ""); }},
+        FieldCase{"BlanksAroundWindows1252", 96, text32({' ', 0x01, 0xE4, ' ', 0x80, '\n'}),
+                  [](const CardRecord& r) { EXPECT_EQ(r.category, "ä €"); }},
+        FieldCase{"FullWidthBetweenBlanks", 32,
+                  [] {
+                      std::vector<std::uint8_t> bytes(32, 'q');
+                      bytes.front() = ' ';
+                      bytes.back() = '\r';
+                      return bytes;
+                  }(),
+                  [](const CardRecord& r) { EXPECT_EQ(r.place, std::string(30, 'q')); }},
+        FieldCase{"HighByteAtTheEnd", 32, std::vector<std::uint8_t>(32, 0xFE),
+                  [](const CardRecord& r) { EXPECT_EQ(r.place.size(), 64u); }},
         FieldCase{"OdometerIsSigned", 4, {0xFF, 0xFF, 0xFF, 0xFE},
                   [](const CardRecord& r) { EXPECT_EQ(r.startKm, -2); }},
         FieldCase{"VehicleIsBigEndian", 16, {0x01, 0x02, 0x03, 0x04},
@@ -268,6 +284,42 @@ INSTANTIATE_TEST_SUITE_P(
                    1},
         StreamCase{"AcrossReads", largeCard, 1500}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A card whose text fields repeat, some in other bytes that decode alike, and far more distinct
+// than a reading remembers: every record comes out as if decoded alone, read whole or streamed.
+TEST_F(CardDataFileRecordsFile, RepeatedTextsDecodeAsAlone)
+{
+    const std::uint8_t alphabet[] = {0x00, 0xFF, ' ', '\t', 'a', 'b', 'Z', 0xE4, 0x80, 0x9D, 0xFE};
+    std::mt19937 random(29);
+    std::vector<std::array<std::uint8_t, RecordTextSize>> fields(300);
+    for (auto& field : fields)
+        for (std::uint8_t& byte : field)
+            byte = alphabet[random() % std::size(alphabet)];
+    CardFileBuilder card;
+    std::vector<BlockBytes> blocks;
+    for (int i = 0; i < 2000; ++i) {
+        BlockBytes block = workedExampleBlock();
+        // Mostly the first few fields, as a card's lists give them, now and then any of them.
+        for (const std::size_t offset : {PlaceOffset, ReasonOffset, CategoryOffset}) {
+            const std::size_t pick = random() % 4 == 0 ? random() % fields.size() : random() % 6;
+            std::copy(fields[pick].begin(), fields[pick].end(), block.begin() + offset);
+        }
+        card.block(block);
+        blocks.push_back(block);
+    }
+    write(card.freeBlock());
+
+    const RecordReading reading = readRecords(path());
+    CollectingSink sink;
+    streamRecords(path(), sink);
+    ASSERT_EQ(reading.records.size(), blocks.size());
+    ASSERT_EQ(sink.records.size(), blocks.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const CardRecord alone = decodeBlock(blocks[i]);
+        EXPECT_EQ(reading.records[i], alone) << "record " << i;
+        EXPECT_EQ(sink.records[i], alone) << "record " << i;
+    }
+}
 
 TEST_F(CardDataFileRecordsFile, StreamingAMissingFileIsAnError)
 {

@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <array>
+#include <cstring>
+#include <limits>
+#include <vector>
+
 namespace {
 
 const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
@@ -108,6 +113,76 @@ TEST(CsvSchreiber, QuotierteFelderZwischenAnderen)
     });
 
     EXPECT_EQ(inhalt, bom + "7;\"Ort; \"\"A\"\"\";\"a\"\"b\";Ende\r\n\"\"\"erstes\"\"\"\r\n");
+}
+
+struct ZahlFall {
+    const char* name;
+    qint64 wert;
+    const char* imDatei;
+};
+
+class CsvZahlTest : public ::testing::TestWithParam<ZahlFall> {};
+
+// Numbers at the ends of their range keep every digit and the sign, between other fields as alone.
+TEST_P(CsvZahlTest, SchreibtDieZahlMitAllenZiffern)
+{
+    const QByteArray zahl(GetParam().imDatei);
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                  csv.zahl(GetParam().wert);
+                  csv.zeileBeenden();
+                  csv.feld(QStringView(u"a"));
+                  csv.zahl(GetParam().wert);
+                  csv.zahl(GetParam().wert);
+                  csv.zeileBeenden();
+              }),
+              bom + zahl + "\r\na;" + zahl + ';' + zahl + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, CsvZahlTest,
+                         ::testing::Values(ZahlFall{"null", 0, "0"}, ZahlFall{"eins", 1, "1"},
+                                           ZahlFall{"minusEins", -1, "-1"}, ZahlFall{"neun", 9, "9"},
+                                           ZahlFall{"zehn", 10, "10"},
+                                           ZahlFall{"kilometerstand", 1234567, "1234567"},
+                                           ZahlFall{"intMax", 2147483647, "2147483647"},
+                                           ZahlFall{"intMin", -2147483648LL, "-2147483648"},
+                                           ZahlFall{"groesste", std::numeric_limits<qint64>::max(),
+                                                    "9223372036854775807"},
+                                           ZahlFall{"kleinste", std::numeric_limits<qint64>::min(),
+                                                    "-9223372036854775808"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every byte value becomes its two hex digits in capitals; the field needs no quotes, even where
+// the bytes are those of ";" or a quote.
+TEST(CsvSchreiber, HexfeldSchreibtJedesByteAlsZweiGrosseHexziffern)
+{
+    std::vector<std::uint8_t> alle(256);
+    for (std::size_t byte = 0; byte < alle.size(); ++byte)
+        alle[byte] = static_cast<std::uint8_t>(byte);
+    const QByteArray alsText =
+        QByteArray(reinterpret_cast<const char*>(alle.data()), static_cast<qsizetype>(alle.size())).toHex().toUpper();
+    const std::array<std::uint8_t, 2> zeichen = {';', '"'};
+
+    EXPECT_EQ(geschrieben([&](CsvSchreiber& csv) {
+                  csv.hexFeld(alle);
+                  csv.hexFeld(zeichen);
+                  csv.hexFeld({});
+                  csv.zeileBeenden();
+              }),
+              bom + alsText + ";3B22;\r\n");
+}
+
+// A field the caller writes in place takes its separator like any other.
+TEST(CsvSchreiber, RohesFeldStehtAnSeinerStelleZwischenAnderen)
+{
+    EXPECT_EQ(geschrieben([](CsvSchreiber& csv) {
+                  std::memcpy(csv.rohesFeld(8), "08:15:00", 8);
+                  csv.zahl(5);
+                  std::memcpy(csv.rohesFeld(2), "12", 2);
+                  csv.zeileBeenden();
+                  std::memcpy(csv.rohesFeld(3), "abc", 3);
+                  csv.zeileBeenden();
+              }),
+              bom + "08:15:00;5;12\r\nabc\r\n");
 }
 
 // Short fields are copied in pieces chosen by their length: each length comes out whole.

@@ -35,3 +35,19 @@ build::Fahrt Auswertungsdaten::fahrt(const QDateTime& ab, const QDateTime& an, i
     f.fahrer = meier;
     return f;
 }
+
+build::Fahrt Auswertungsdaten::lagerfahrt() const
+{
+    build::Fahrt lager = fahrt(am(2006, 2, 1, 8, 15), am(2006, 2, 1, 9, 2), 1000, 1042);
+    lager.start = build::ort(QStringLiteral("Lager \"Nord\"; Tor 2"));
+    lager.fahrer = obrien;
+    return lager;
+}
+
+build::Fahrt Auswertungsdaten::heimfahrt() const
+{
+    build::Fahrt privat = fahrt(am(2006, 3, 4, 17), am(2006, 3, 4, 18), 1042, 1063);
+    privat.art = 2;
+    privat.ziel = zuhause;
+    return privat;
+}

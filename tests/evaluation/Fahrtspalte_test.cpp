@@ -19,15 +19,10 @@ class FahrtspalteTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto lager = d.fahrt(am(2006, 2, 1, 8, 15), am(2006, 2, 1, 9, 2), 1000, 1042);
-        lager.start = build::ort(QStringLiteral("Lager \"Nord\"; Tor 2"));
-        lager.fahrer = d.obrien;
+        auto lager = d.lagerfahrt();
         lager.bemerkung = QStringLiteral("Kunde sagte: \"bitte\";\nzweite Zeile");
         build::fahrt(lager);
-        auto privat = d.fahrt(am(2006, 3, 4, 17), am(2006, 3, 4, 18), 1042, 1063);
-        privat.art = 2;
-        privat.ziel = d.zuhause;
-        build::fahrt(privat);
+        build::fahrt(d.heimfahrt());
         // Arriving on 1 January 2002: a trip without real times.
         build::fahrt(d.fahrt(am(2002, 1, 1), am(2002, 1, 1), 900, 1000));
         liste = AuswertungStore().fahrten(Fahrtenfilter::zurueckgesetzt(QDate(2007, 1, 1), true));
@@ -79,7 +74,7 @@ TEST_F(FahrtspalteTest, JedeDateizeileHatDieSpaltenDesKopfsMitDenWertenDerListe)
         EXPECT_EQ(feld("Erfasst"), zusatz.erfassungen.at(zeile));
         EXPECT_EQ(feld("Gespeichert von"), zusatz.speichernde.at(zeile));
         EXPECT_EQ(feld("Bemerkung"), zusatz.bemerkungen.at(zeile));
-        EXPECT_EQ(feld("Prüfwert"), zusatz.pruefwerte.at(zeile));
+        EXPECT_EQ(feld("Prüfwert"), zusatz.pruefwerte.at(zeile).text());
     }
 }
 
@@ -101,4 +96,30 @@ TEST_F(FahrtspalteTest, DieListeZeigtIhreSpaltenWieBisher)
     EXPECT_EQ(zeilen[2], (QStringList{"04.03.2006 17:00:00", "18:00:00", "Büro", "Zuhause", "1042", "1063",
                                       "B-XY 1, Golf", "Meier", "Besuch", "Standard", "P", " "}));
     EXPECT_EQ(liste.zelle(0, Fahrtenliste::Spalten), QString());
+}
+
+// The file writes each time from the day its column met last: trips across midnight, at midnight
+// itself, and an arrival on an earlier day than the one before show what the list shows.
+TEST_F(FahrtspalteTest, ZeitenUeberMitternachtUndZurueckWieInDerListe)
+{
+    build::fahrt(d.fahrt(am(2006, 5, 1, 23, 50), am(2006, 5, 2, 0, 20), 1063, 1070));
+    build::fahrt(d.fahrt(am(2006, 5, 2, 0, 0), am(2006, 5, 2, 23, 59), 1070, 1080));
+    build::fahrt(d.fahrt(am(2006, 5, 3, 10, 0), am(2006, 5, 4, 8, 0), 1080, 1090));
+    build::fahrt(d.fahrt(am(2006, 5, 3, 12, 0), am(2006, 5, 3, 13, 5), 1090, 1095));
+    liste = AuswertungStore().fahrten(Fahrtenfilter::zurueckgesetzt(QDate(2007, 1, 1), true));
+    zusatz = BerichtStore().fahrtenzusatz(liste);
+    ASSERT_EQ(liste.anzahl(), 3u + 4u);
+
+    const PythonCsv csv = exportiert();
+    ASSERT_EQ(csv.zeilen.size(), 1 + 7);
+    QStringList ankuenfte;
+    for (std::size_t zeile = 0; zeile < liste.anzahl(); ++zeile) {
+        const QStringList& felder = csv.zeilen[static_cast<qsizetype>(zeile) + 1];
+        EXPECT_EQ(felder.at(Fahrtenliste::Abfahrt), liste.zelle(zeile, Fahrtenliste::Abfahrt)) << "Zeile " << zeile;
+        EXPECT_EQ(felder.at(Fahrtenliste::Ankunft), liste.zelle(zeile, Fahrtenliste::Ankunft)) << "Zeile " << zeile;
+        ankuenfte << liste.zelle(zeile, Fahrtenliste::Abfahrt) + QStringLiteral(" - ") +
+                         liste.zelle(zeile, Fahrtenliste::Ankunft);
+    }
+    EXPECT_EQ(ankuenfte.mid(3), (QStringList{"01.05.2006 23:50:00 - 00:20:00", "02.05.2006 00:00:00 - 23:59:00",
+                                             "03.05.2006 10:00:00 - 08:00:00", "03.05.2006 12:00:00 - 13:05:00"}));
 }

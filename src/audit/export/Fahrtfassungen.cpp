@@ -113,7 +113,7 @@ void schreiben(CsvSchreiber& csv, const Exportzeitraum& zeitraum)
         csv.feld(QStringView(zusatz.speichernde.at(zeile)));
         csv.feld(QStringView(ersetzung ? ersetzung->erfasst : QString()));
         csv.feld(QStringView(ersetzung ? ersetzung->grund : QString()));
-        csv.feld(QStringView(zusatz.pruefwerte.at(zeile)));
+        zusatz.pruefwerte.at(zeile).schreiben(csv);
         csv.zeileBeenden();
     }
 }

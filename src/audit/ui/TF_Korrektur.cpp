@@ -230,8 +230,9 @@ void TF_Korrektur::ablehnen(const QString& meldung, QWidget* feld)
     feld->setFocus();
 }
 
-// The version the fields describe, in the words the old one is compared in.
-Fassung TF_Korrektur::neueFassung() const
+// The version the fields describe with the departure odometer as read, in the words the old one is
+// compared in.
+Fassung TF_Korrektur::neueFassung(qint64 kmAb) const
 {
     Fassung neu = *alt_;
     const QDate tag = Kalender->selectedDate();
@@ -244,7 +245,7 @@ Fassung TF_Korrektur::neueFassung() const
     neu.zweck = Cbzweck->currentText();
     neu.kategorie = CbKategorie->currentText();
     neu.fahrer = CbFahrer->currentText();
-    neu.kmAb = static_cast<int>(kmAbfahrt().value_or(alt_->kmAb));
+    neu.kmAb = static_cast<int>(kmAb);
     neu.kmAn = EkmStand->text().trimmed().toInt();
     neu.fahrzeug = CbFahrzeug->currentText();
     neu.art = arten.value(RGFahrtart->itemIndex());
@@ -337,7 +338,7 @@ void TF_Korrektur::btSpeichernClick()
         return;
     }
     if (alt_)
-        if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung()})) {
+        if (const auto meldung = korrektur::unveraendert({*alt_, neueFassung(*kmAb)})) {
             ablehnen(*meldung, EAbfahrt);
             return;
         }

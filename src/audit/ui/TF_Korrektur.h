@@ -61,7 +61,7 @@ private:
     void kmAbfahrtVerlassen();
     std::optional<qint64> kmAbfahrt() const;
     void ablehnen(const QString& meldung, QWidget* feld);
-    Fassung neueFassung() const;
+    Fassung neueFassung(qint64 kmAb) const;
 
     std::optional<Fassung> alt_; // none while a forgotten trip is entered
     QLabel* grundBeschriftung_ = nullptr;

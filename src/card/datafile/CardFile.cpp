@@ -76,9 +76,10 @@ void readRecordArea(const std::filesystem::path& path, Reading& reading, Expect 
     expect(file, expected);
     const std::size_t chunkSize = readChunkSize(expected);
     const auto chunk = std::make_unique_for_overwrite<std::uint8_t[]>(chunkSize);
+    RecordTexts texts;
     for (std::uint64_t offset = RecordAreaOffset;; offset += chunkSize) {
         const std::size_t count = file.readAt(offset, std::span(chunk.get(), chunkSize));
-        if (!decodeBlocks(std::span(chunk.get(), count), reading) || count < chunkSize)
+        if (!decodeBlocks(std::span(chunk.get(), count), reading, texts) || count < chunkSize)
             break;
     }
 }

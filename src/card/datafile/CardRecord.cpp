@@ -3,11 +3,6 @@
 #include "card/datafile/Windows1252.h"
 
 #include <algorithm>
-#include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace cardfile {
 
@@ -30,69 +25,8 @@ void writeBigEndian(std::uint32_t value, BlockBytes& block, std::size_t offset)
 }
 
 bool isPadding(std::uint8_t byte) { return byte == 0x00 || byte == 0xFF; }
-// Spaces and control characters are trimmed.
-bool isBlank(std::uint8_t byte) { return byte <= 0x20; }
 
-// Bit i of `padding` is set when byte i of a 32-byte text field is 0x00 or 0xFF, bit i of `high`
-// when it is 0x80 or above. Computed sixteen bytes at a time: reading a full card decodes three
-// texts per record, and this keeps that close to the cost of reading the file.
-struct FieldMasks {
-    std::uint32_t padding = 0;
-    std::uint32_t high = 0;
-};
-
-FieldMasks fieldMasks(const std::uint8_t* field)
-{
-    FieldMasks masks;
-#if defined(__SSE2__)
-    for (int half = 0; half < 2; ++half) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field + 16 * half));
-        const __m128i padding = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()),
-                                             _mm_cmpeq_epi8(bytes, _mm_set1_epi8(-1)));
-        masks.padding |= static_cast<std::uint32_t>(_mm_movemask_epi8(padding)) << (16 * half);
-        masks.high |= static_cast<std::uint32_t>(_mm_movemask_epi8(bytes)) << (16 * half);
-    }
-#else
-    for (std::size_t i = 0; i < RecordTextSize; ++i) {
-        masks.padding |= std::uint32_t{isPadding(field[i])} << i;
-        masks.high |= std::uint32_t{field[i] >= 0x80} << i;
-    }
-#endif
-    return masks;
-}
-
-void assignTrimmed(const std::uint8_t* first, const std::uint8_t* last, bool ascii, std::string& text)
-{
-    while (first != last && isBlank(*first))
-        ++first;
-    while (last != first && isBlank(*(last - 1)))
-        --last;
-    if (ascii)
-        text.assign(reinterpret_cast<const char*>(first), static_cast<std::size_t>(last - first));
-    else
-        appendWindows1252AsUtf8(std::span<const std::uint8_t>(first, last), text);
-}
-
-void decodeText(Data data, std::size_t offset, std::string& text)
-{
-    const std::uint8_t* field = data.data() + offset;
-    const FieldMasks masks = fieldMasks(field);
-    const std::uint32_t kept = ~masks.padding;
-    text.clear();
-    if (kept == 0)
-        return;
-    const int first = std::countr_zero(kept);
-    const std::uint32_t run = kept >> first;
-    const bool ascii = (masks.high & kept) == 0;
-    if ((run & (run + 1)) == 0) {
-        // The usual case: the text, then padding only.
-        assignTrimmed(field + first, field + first + std::bit_width(run), ascii, text);
-        return;
-    }
-    std::array<std::uint8_t, RecordTextSize> bytes;
-    const auto keptEnd = std::remove_copy_if(field, field + RecordTextSize, bytes.begin(), isPadding);
-    assignTrimmed(bytes.data(), bytes.data() + (keptEnd - bytes.begin()), ascii, text);
-}
+TextField textField(Data data, std::size_t offset) { return data.subspan(offset).first<RecordTextSize>(); }
 
 void decodeKind(std::uint8_t byte, std::string& kind)
 {
@@ -121,11 +55,12 @@ std::uint8_t encodeKind(const std::string& kind)
 CardRecord decodeRecord(Data data)
 {
     CardRecord record;
-    decodeRecordInto(data, record);
+    RecordTexts texts;
+    decodeRecordInto(data, record, texts);
     return record;
 }
 
-void decodeRecordInto(Data data, CardRecord& record)
+void decodeRecordInto(Data data, CardRecord& record, RecordTexts& texts)
 {
     assignRecorderTime(readBigEndian(data, StartTimeOffset), record.startTime);
     record.startKm = static_cast<std::int32_t>(readBigEndian(data, StartKmOffset));
@@ -134,9 +69,9 @@ void decodeRecordInto(Data data, CardRecord& record)
     record.vehicleNumber = static_cast<std::int32_t>(readBigEndian(data, VehicleOffset));
     record.status = data[StatusOffset];
     decodeKind(data[KindOffset], record.kind);
-    decodeText(data, PlaceOffset, record.place);
-    decodeText(data, ReasonOffset, record.reason);
-    decodeText(data, CategoryOffset, record.category);
+    texts.place.decode(textField(data, PlaceOffset), record.place);
+    texts.reason.decode(textField(data, ReasonOffset), record.reason);
+    texts.category.decode(textField(data, CategoryOffset), record.category);
 }
 
 BlockBytes encodeRecord(const CardRecord& record)

@@ -2,6 +2,7 @@
 
 #include "card/datafile/CardFileLayout.h"
 #include "card/datafile/RecorderTime.h"
+#include "card/datafile/TextCache.h"
 
 #include <array>
 #include <cstdint>
@@ -45,8 +46,9 @@ inline bool startsRecord(std::uint8_t firstByte) { return firstByte != 0x00 && f
 // Decodes the data part of a block. Texts lose every 0x00 and 0xFF byte wherever it stands and are
 // then trimmed of spaces and control characters.
 CardRecord decodeRecord(std::span<const std::uint8_t, RecordDataSize> data);
-// The same into an existing record, so a long reading fills its records where they stand.
-void decodeRecordInto(std::span<const std::uint8_t, RecordDataSize> data, CardRecord& record);
+// The same into an existing record, so a long reading fills its records where they stand; `texts`
+// keeps the texts of the records before, so each distinct text is decoded once.
+void decodeRecordInto(std::span<const std::uint8_t, RecordDataSize> data, CardRecord& record, RecordTexts& texts);
 
 // The block the recorder would write for `record`: unused bytes 0xFF, texts padded with 0xFF and
 // cut at 32 bytes, the kind's first character as its byte. Throws as secondsSince1980 does.

@@ -20,16 +20,17 @@ template <typename Decode> bool decodeEach(std::span<const std::uint8_t> blocks,
 
 } // namespace
 
-bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading)
+bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading, RecordTexts& texts)
 {
-    return decodeEach(blocks, reading.digest,
-                      [&reading](RecordData data) { decodeRecordInto(data, reading.records.emplace_back()); });
+    return decodeEach(blocks, reading.digest, [&reading, &texts](RecordData data) {
+        decodeRecordInto(data, reading.records.emplace_back(), texts);
+    });
 }
 
-bool decodeBlocks(std::span<const std::uint8_t> blocks, StreamedReading& reading)
+bool decodeBlocks(std::span<const std::uint8_t> blocks, StreamedReading& reading, RecordTexts& texts)
 {
-    return decodeEach(blocks, reading.digest, [&reading](RecordData data) {
-        decodeRecordInto(data, reading.record);
+    return decodeEach(blocks, reading.digest, [&reading, &texts](RecordData data) {
+        decodeRecordInto(data, reading.record, texts);
         ++reading.count;
         reading.sink.take(reading.record);
     });
@@ -39,7 +40,8 @@ RecordReading decodeRecordArea(std::span<const std::uint8_t> area)
 {
     RecordReading reading;
     reading.records.reserve(area.size() / BlockSize);
-    decodeBlocks(area, reading);
+    RecordTexts texts;
+    decodeBlocks(area, reading, texts);
     return reading;
 }
 

@@ -42,10 +42,10 @@ struct StreamedReading {
 
 // Decodes the whole blocks of `blocks` in order and appends their records and their bytes to the
 // digest; bytes after the last whole block are ignored. Returns false once it meets the block that
-// ends the records.
-bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading);
+// ends the records. `texts` is the same for all blocks of one reading.
+bool decodeBlocks(std::span<const std::uint8_t> blocks, RecordReading& reading, RecordTexts& texts);
 // The same, handing each record to the reading's sink.
-bool decodeBlocks(std::span<const std::uint8_t> blocks, StreamedReading& reading);
+bool decodeBlocks(std::span<const std::uint8_t> blocks, StreamedReading& reading, RecordTexts& texts);
 
 // The records of a record area held in memory: the file's bytes from offset 3072 to its end.
 RecordReading decodeRecordArea(std::span<const std::uint8_t> area);

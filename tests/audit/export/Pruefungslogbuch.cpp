@@ -2,7 +2,7 @@
 
 #include "audit/KorrekturStore.h"
 #include "card/KartenimportStore.h"
-#include "support/TestDatabase.h"
+#include "support/Fahrtvorlage.h"
 
 namespace {
 
@@ -13,24 +13,18 @@ QDateTime um(int jahr, int monat, int tag, int stunde)
 
 // An hour's trip from Köln to Köln for the purpose `zweck`, with every master row a stored trip has.
 struct Fahrtenbauer {
-    int ort = build::ort(QStringLiteral("Köln"));
-    int zweck = build::zweck(Pruefungslogbuch::zweck);
-    int fahrer = build::fahrer(QStringLiteral("Anna Berg"));
-    int kategorie = build::kategorie(QStringLiteral("Standard"));
+    int koeln = build::ort(QStringLiteral("Köln"));
+    Fahrtvorlage vorlage{.start = koeln,
+                         .ziel = koeln,
+                         .zweck = build::zweck(Pruefungslogbuch::zweck),
+                         .fahrer = build::fahrer(QStringLiteral("Anna Berg")),
+                         .kategorie = build::kategorie(QStringLiteral("Standard"))};
 
     int operator()(int kfz, const QDateTime& ab, int kmAb, int kmAn, const QString& bemerkung = {}) const
     {
-        return build::fahrt({.kfz = kfz,
-                             .ab = ab,
-                             .an = ab.addSecs(3600),
-                             .kmAb = kmAb,
-                             .kmAn = kmAn,
-                             .start = ort,
-                             .ziel = ort,
-                             .zweck = zweck,
-                             .kategorie = kategorie,
-                             .fahrer = fahrer,
-                             .bemerkung = bemerkung});
+        build::Fahrt fahrt = vorlage.stunde(kfz, ab, kmAb, kmAn);
+        fahrt.bemerkung = bemerkung;
+        return build::fahrt(fahrt);
     }
 };
 

@@ -34,11 +34,27 @@ TF_Eingabe* fahrtenErfassen(Varno& varno)
     return varno.eingabe();
 }
 
-// The sample vehicle's odometer at its start.
-int anfangsstand()
-{
-    return SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
-}
+// A fresh logbook on 1 June 2006, 10:00, with the sample vehicle's trips before it.
+class EingabeAusHauptfenster : public ::testing::Test {
+protected:
+    void SetUp() override { Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0))); }
+    void TearDown() override { Clock::reset(); }
+
+    // `stunde` o'clock on day `tag` of May 2006.
+    static QDateTime imMai(int tag, int stunde) { return {QDate(2006, 5, tag), QTime(stunde, 0)}; }
+
+    // The sample vehicle's last trip, on 31 May from 08:00 to 09:00; the odometers are counted from
+    // its start.
+    build::Fahrt letzteFahrt(int kmAb, int kmAn) const
+    {
+        return {.kfz = 1, .ab = imMai(31, 8), .an = imMai(31, 9), .kmAb = anfang + kmAb, .kmAn = anfang + kmAn};
+    }
+
+    TestDatabase db;
+    // The sample vehicle's odometer at its start.
+    const int anfang =
+        SqlStatement::scalarInt(QStringLiteral("SELECT km_an FROM T_MIREL WHERE KFZ = 1 AND Art = 99"));
+};
 
 // The correction window runs its own loop: `oeffnen` opens it, and a timer looks in until it is
 // open and does `bedienen` there. False when it never opened.
@@ -70,10 +86,8 @@ void speichernMussGelingen(TF_Korrektur& dialog)
 
 } // namespace
 
-TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
+TEST_F(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
 {
-    TestDatabase db;
-    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
     Varno varno{db.file()};
     THauptform* haupt = varno.hauptform();
     TF_Eingabe* eingabe = fahrtenErfassen(varno);
@@ -90,7 +104,6 @@ TEST(EingabeAusHauptfenster, FahrtenErfassenOeffnetEingabeUndSperrtFahrzeug)
     EXPECT_TRUE(haupt->CbKFZ->isEnabled());
     EXPECT_FALSE(varno.sitzung().fahrtenerfassungLaeuft());
     haupt->hide();
-    Clock::reset();
 }
 
 namespace {
@@ -106,10 +119,8 @@ void systemEreignis(QWidget* fenster, QEvent::Type art)
 
 } // namespace
 
-TEST(EingabeAusHauptfenster, MinimierteEingabeBehaeltIhrFahrzeug)
+TEST_F(EingabeAusHauptfenster, MinimierteEingabeBehaeltIhrFahrzeug)
 {
-    TestDatabase db;
-    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
     // Without "start with the last vehicle" every activation of the main window selects the first.
     const int anderes = build::fahrzeug({.kennzeichen = "A-AA 1"});
     SqlStatement("UPDATE T_Optionen SET lKFZ = 0").exec();
@@ -141,24 +152,17 @@ TEST(EingabeAusHauptfenster, MinimierteEingabeBehaeltIhrFahrzeug)
     EXPECT_FALSE(varno.sitzung().fahrtenerfassungLaeuft());
     EXPECT_TRUE(haupt->CbKFZ->isEnabled());
     haupt->hide();
-    Clock::reset();
 }
 
 // A typo noticed right after saving is mended from the entry; what the user has
 // typed for the next trip stays, and the next trip continues from the corrected reading.
-TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
+TEST_F(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
 {
-    TestDatabase db;
-    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    const int anfang = anfangsstand();
-    build::fahrt({.kfz = 1,
-                  .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
-                  .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
-                  .kmAb = anfang,
-                  .kmAn = anfang + 250,
-                  .start = build::ort(QStringLiteral("Werk")),
-                  .ziel = build::ort(QStringLiteral("Kunde Süd")),
-                  .art = 2});
+    build::Fahrt letzte = letzteFahrt(0, 250);
+    letzte.start = build::ort(QStringLiteral("Werk"));
+    letzte.ziel = build::ort(QStringLiteral("Kunde Süd"));
+    letzte.art = 2;
+    build::fahrt(letzte);
     Varno varno{db.file()};
     THauptform* haupt = varno.hauptform();
     TF_Eingabe* eingabe = fahrtenErfassen(varno);
@@ -168,7 +172,7 @@ TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
 
     const bool geoeffnet = imKorrekturfenster(
         varno, [eingabe] { QTest::mouseClick(eingabe->BtLetzteKorrigieren, Qt::LeftButton); },
-        [anfang](TF_Korrektur& dialog) {
+        [this](TF_Korrektur& dialog) {
             dialog.EkmStand->setText(QString::number(anfang + 25));
             dialog.EGrund->setText(QStringLiteral("Tippfehler"));
             speichernMussGelingen(dialog);
@@ -180,21 +184,15 @@ TEST(EingabeAusHauptfenster, LetzteFahrtKorrigierenBehaeltDieGetipptenFelder)
               anfang + 25);
     eingabe->close();
     haupt->hide();
-    Clock::reset();
 }
 
 // A trip forgotten between two others is entered later from the entry: a refused try names the
 // trip and the rule and stores nothing; the stored one carries its entry time, and the following
 // trip begins where it ended.
-TEST(EingabeAusHauptfenster, FahrtNachtragenZwischenZweiFahrten)
+TEST_F(EingabeAusHauptfenster, FahrtNachtragenZwischenZweiFahrten)
 {
-    TestDatabase db;
-    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    const int anfang = anfangsstand();
-    const auto tag = [](int tag, int stunde) { return QDateTime(QDate(2006, 5, tag), QTime(stunde, 0)); };
-    build::fahrt({.kfz = 1, .ab = tag(30, 8), .an = tag(30, 9), .kmAb = anfang, .kmAn = anfang + 50});
-    const int folgende =
-        build::fahrt({.kfz = 1, .ab = tag(31, 8), .an = tag(31, 9), .kmAb = anfang + 50, .kmAn = anfang + 120});
+    build::fahrt({.kfz = 1, .ab = imMai(30, 8), .an = imMai(30, 9), .kmAb = anfang, .kmAn = anfang + 50});
+    const int folgende = build::fahrt(letzteFahrt(50, 120));
     Varno varno{db.file()};
     TF_Eingabe* eingabe = fahrtenErfassen(varno);
     ASSERT_TRUE(eingabe->BtNachtragen->isEnabled());
@@ -247,20 +245,12 @@ TEST(EingabeAusHauptfenster, FahrtNachtragenZwischenZweiFahrten)
     EXPECT_EQ(eingabe->sgLFahrt->item(0, 4)->text(), QString::number(anfang + 120));
     eingabe->close();
     varno.hauptform()->hide();
-    Clock::reset();
 }
 
 // Alt+L, the mnemonic of "Letzte Fahrt korrigieren …", opens the correction of the last trip.
-TEST(EingabeAusHauptfenster, AltLOeffnetDieKorrekturDerLetztenFahrt)
+TEST_F(EingabeAusHauptfenster, AltLOeffnetDieKorrekturDerLetztenFahrt)
 {
-    TestDatabase db;
-    Clock::setFixed(QDateTime(QDate(2006, 6, 1), QTime(10, 0)));
-    const int anfang = anfangsstand();
-    build::fahrt({.kfz = 1,
-                  .ab = QDateTime(QDate(2006, 5, 31), QTime(8, 0)),
-                  .an = QDateTime(QDate(2006, 5, 31), QTime(9, 0)),
-                  .kmAb = anfang,
-                  .kmAn = anfang + 250});
+    build::fahrt(letzteFahrt(0, 250));
     Varno varno{db.file()};
     TF_Eingabe* eingabe = fahrtenErfassen(varno);
     // Without a window manager the main window keeps the focus; the entry is made the active window.
@@ -280,5 +270,4 @@ TEST(EingabeAusHauptfenster, AltLOeffnetDieKorrekturDerLetztenFahrt)
     EXPECT_EQ(kmStand, QString::number(anfang + 250));
     eingabe->close();
     varno.hauptform()->hide();
-    Clock::reset();
 }

@@ -56,3 +56,10 @@ void AuswertungTest::anzeigen(QRadioButton* ansicht)
     ansicht->setChecked(true);
     fenster.btAnzeigenClick();
 }
+
+void AuswertungTest::fortschrittMitschreiben(QStringList& ablauf)
+{
+    fenster.setFortschritt({[&ablauf](const QWidget*) { ablauf << QStringLiteral("starten"); },
+                            [&ablauf](int prozent) { ablauf << QString::number(prozent); },
+                            [&ablauf] { ablauf << QStringLiteral("beenden"); }});
+}

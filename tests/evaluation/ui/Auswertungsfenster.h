@@ -29,6 +29,8 @@ protected:
     void waehle(QComboBox* liste, const QString& text);
     void ankreuzen(QCheckBox* box, QDateEdit* picker, const QDate& tag);
     void anzeigen(QRadioButton* ansicht);
+    // Writes down what the window tells its progress display: "starten", each percentage, "beenden".
+    void fortschrittMitschreiben(QStringList& ablauf);
     QStringList gelisteteAbfahrten() const { return spalte(fenster.sgFahrten, 0); }
 
     TestDatabase db;

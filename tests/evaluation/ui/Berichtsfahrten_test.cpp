@@ -12,16 +12,11 @@ TEST(Berichtsfahrten, TragenDieWerteDerListenspalten)
 {
     TestDatabase db;
     Auswertungsdaten d;
-    auto lager = d.fahrt(am(2006, 2, 1, 8, 15), am(2006, 2, 1, 9, 2), 1000, 1042);
-    lager.start = build::ort(QStringLiteral("Lager \"Nord\"; Tor 2"));
-    lager.fahrer = d.obrien;
+    auto lager = d.lagerfahrt();
     lager.kategorie = d.extra;
     lager.bemerkung = QStringLiteral("Reifen prüfen");
     build::fahrt(lager);
-    auto privat = d.fahrt(am(2006, 3, 4, 17), am(2006, 3, 4, 18), 1042, 1063);
-    privat.art = 2;
-    privat.ziel = d.zuhause;
-    build::fahrt(privat);
+    build::fahrt(d.heimfahrt());
     const Fahrtenliste liste = AuswertungStore().fahrten(Fahrtenfilter::zurueckgesetzt(QDate(2007, 1, 1), true));
     const BerichtStore store;
 

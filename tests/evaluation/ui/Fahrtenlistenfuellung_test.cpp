@@ -40,9 +40,7 @@ TEST_F(FahrtenlistenfuellungTest, ZeigtDasErsteStueckBevorDasGanzeErgebnisGelese
 {
     zehnFahrten();
     QStringList ablauf;
-    fenster.setFortschritt({[&ablauf](const QWidget*) { ablauf << QStringLiteral("starten"); },
-                            [&ablauf](int prozent) { ablauf << QString::number(prozent); },
-                            [&ablauf] { ablauf << QStringLiteral("beenden"); }});
+    fortschrittMitschreiben(ablauf);
     oeffnen();
     anzeigen(fenster.RBFahrten);
 

@@ -317,9 +317,7 @@ TEST_F(AuswertungTest, ZeigtFortschrittWaehrendDieListeGefuelltWird)
     for (int i = 0; i < 4; ++i)
         build::fahrt(d.fahrt(am(2006, 5, 2 + i, 8), am(2006, 5, 2 + i, 9), i, i + 1));
     QStringList ablauf;
-    fenster.setFortschritt({[&ablauf](const QWidget*) { ablauf << QStringLiteral("starten"); },
-                            [&ablauf](int prozent) { ablauf << QString::number(prozent); },
-                            [&ablauf] { ablauf << QStringLiteral("beenden"); }});
+    fortschrittMitschreiben(ablauf);
     oeffnen();
     anzeigen(fenster.RBFahrten);
     // The gauge counts on an estimate (here the vehicle's start record too) and ends full.
