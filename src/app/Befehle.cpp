@@ -12,16 +12,16 @@
 #include "common/VarnoError.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "logbuch/FahrzeugStore.h"
-#include "logbuch/Logbuch.h"
-#include "start/Logbuchordner.h"
-#include "start/Logbuchoeffnung.h"
-#include "start/Logbuchort.h"
 #include "db/Serveradresse.h"
-#include "logbuch/ServerrechteStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
 #include "evaluation/report/Verfahrensdokumentation.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/Logbuch.h"
+#include "logbuch/ServerrechteStore.h"
 #include "platform/FileOperations.h"
+#include "start/Logbuchoeffnung.h"
+#include "start/Logbuchordner.h"
+#include "start/Logbuchort.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,15 +96,11 @@ int Befehle::ausfuehren(const befehlszeile::Aufruf& aufruf)
 
 void Befehle::logbuchOeffnen(const befehlszeile::Aufruf& aufruf)
 {
-    // The same logbook the windows would open, never one that is only offered for moving.
-    const QString pfad = logbuchort(aufruf.datenbank).datei;
-    const bool server = istServeradresse(pfad);
-    // A script must not create a logbook by mistyping its name.
-    if (!server && !QFileInfo(pfad).isFile())
-        throw VarnoError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(nativ(pfad)));
     // A script never waits without end for a colleague's stalled program.
     Database::setServerWartezeit(aufruf.wartenSekunden);
-    logbuchoeffnung::oeffnen(pfad, Database::Access::ReadWrite);
+    // The same logbook the windows would open, never one that is only offered for moving, and
+    // checked as they check it.
+    logbuchoeffnung::fuerBefehlOeffnen(logbuchort(aufruf.datenbank).datei, startpruefung_);
 }
 
 void Befehle::exportieren(const befehlszeile::Aufruf& aufruf)

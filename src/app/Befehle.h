@@ -1,6 +1,7 @@
 #pragma once
 
 #include "network/Zeitstempelung.h"
+#include "start/Startdateipruefung.h"
 
 #include <QStringList>
 
@@ -26,6 +27,9 @@ public:
 
     int ausfuehren(const QStringList& argumente);
 
+    // Tests put in a check that sees a write-protected file where the system does not.
+    void setStartdateipruefung(Startdateipruefung pruefung) { startpruefung_ = std::move(pruefung); }
+
 private:
     int ausfuehren(const befehlszeile::Aufruf& aufruf);
     void logbuchOeffnen(const befehlszeile::Aufruf& aufruf);
@@ -41,4 +45,5 @@ private:
     QTextStream& aus_;
     QTextStream& fehler_;
     const VolumeSerial& kartenkennung_;
+    Startdateipruefung startpruefung_;
 };

@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/Dialekt.h"
 #include "logbuch/schema/Schema.h"
+#include "logbuch/schema/Schemastand.h"
 #include "db/SqlStatement.h"
 
 namespace fremdobjekte {
@@ -15,7 +16,7 @@ bool eigeneTabelle(const QString& name)
 {
     static const QStringList eigene =
         Schema::tableNames() +
-        QStringList{QStringLiteral("varno_schema"), Schema::sicherungsvermerk, QStringLiteral("T_Pruefsumme")};
+        QStringList{schemastand::servertabelle, Schema::sicherungsvermerk, QStringLiteral("T_Pruefsumme")};
     return eigene.contains(name, Qt::CaseInsensitive) || name.startsWith(QLatin1String("sqlite_"));
 }
 

@@ -8,6 +8,7 @@
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
+#include "logbuch/schema/Schemastand.h"
 
 using pruefkette::Kette;
 
@@ -223,7 +224,7 @@ std::optional<QDateTime> kettenbeginn()
 
 int schemaversion()
 {
-    return Database::dialekt().schemaversion();
+    return schemastand::lesen();
 }
 
 QString datenstand()

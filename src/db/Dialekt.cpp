@@ -17,9 +17,6 @@ bool istSqlite(Datenbankart art)
     return art == Datenbankart::SQLite;
 }
 
-// The server keeps the version in this table; SQLite needs none.
-const QString versionstabelle = QStringLiteral("varno_schema");
-
 // Read from the catalog, which shows every table to every user: information_schema hides the
 // tables a user has no right on, and a logbook would look empty to a colleague without rights.
 int tabellenAnzahl(const QString& bedingung, const QVariantList& werte = {})
@@ -27,7 +24,7 @@ int tabellenAnzahl(const QString& bedingung, const QVariantList& werte = {})
     return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM pg_catalog.pg_class c JOIN "
                                                   "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
                                                   "c.relkind IN ('r', 'p') AND n.nspname = %1")
-                                       .arg(Dialekt::serverschema) +
+                                           .arg(Dialekt::serverschema) +
                                        bedingung,
                                    werte);
 }
@@ -81,26 +78,29 @@ QString Dialekt::benutzer() const
     return s.next() ? s.value(0).toString() : QString();
 }
 
-int Dialekt::schemaversion() const
+bool Dialekt::hatKopfnummer() const
 {
-    if (istSqlite(art_))
-        return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
-    if (tabellenAnzahl(QStringLiteral(" AND c.relname = ?"), {versionstabelle}) == 0)
-        return 0;
-    return SqlStatement::scalarInt(QStringLiteral("SELECT MAX(version) FROM %1").arg(versionstabelle));
+    return istSqlite(art_);
 }
 
-void Dialekt::schemaversionSetzen(int version) const
+int Dialekt::kopfnummer() const
 {
-    if (istSqlite(art_)) {
-        // PRAGMA takes no bound values; the version is a number of the program's own.
-        SqlStatement::direkt(QStringLiteral("PRAGMA user_version = %1").arg(version));
-        return;
-    }
-    SqlStatement::direkt(
-        QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (version INTEGER NOT NULL)").arg(versionstabelle));
-    SqlStatement(QStringLiteral("DELETE FROM %1").arg(versionstabelle)).exec();
-    SqlStatement(QStringLiteral("INSERT INTO %1 (version) VALUES (?)").arg(versionstabelle)).bind(version).exec();
+    return SqlStatement::scalarInt(QStringLiteral("PRAGMA user_version"));
+}
+
+void Dialekt::kopfnummerSetzen(int nummer) const
+{
+    // PRAGMA takes no bound values; the number is one of the program's own.
+    SqlStatement::direkt(QStringLiteral("PRAGMA user_version = %1").arg(nummer));
+}
+
+bool Dialekt::tabelleVorhanden(const QString& name) const
+{
+    if (istSqlite(art_))
+        return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
+                                                      "name = ? COLLATE NOCASE"),
+                                       {name}) > 0;
+    return tabellenAnzahl(QStringLiteral(" AND c.relname = ?"), {name}) > 0;
 }
 
 bool Dialekt::leer() const
@@ -204,8 +204,9 @@ qlonglong Dialekt::hoechsterSchluessel(const QString& tabelle) const
         istSqlite(art_)
             ? QStringLiteral("SELECT MAX(COALESCE((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
                              "COALESCE((SELECT MAX(ID) FROM %1), 0))")
-            : QStringLiteral("SELECT GREATEST(COALESCE(pg_sequence_last_value(pg_get_serial_sequence(?, 'id')::regclass), "
-                             "0), COALESCE((SELECT MAX(ID) FROM %1), 0))");
+            : QStringLiteral(
+                  "SELECT GREATEST(COALESCE(pg_sequence_last_value(pg_get_serial_sequence(?, 'id')::regclass), "
+                  "0), COALESCE((SELECT MAX(ID) FROM %1), 0))");
     SqlStatement s(sql.arg(tabelle));
     s.bind(istSqlite(art_) ? tabelle : tabelle.toLower()).exec();
     return s.next() ? s.value(0).toLongLong() : 0;

@@ -37,9 +37,14 @@ public:
     // time; none: the real one again.
     static void benutzerFestlegen(const std::optional<QString>& name);
 
-    // The schema version: PRAGMA user_version in SQLite, a table of its own on a server.
-    int schemaversion() const;
-    void schemaversionSetzen(int version) const;
+    // SQLite keeps a number of the program's own in the file's header (PRAGMA user_version); a
+    // server database has no such place, so whoever needs one keeps it in a table.
+    bool hatKopfnummer() const;
+    // The header's number; only where hatKopfnummer.
+    int kopfnummer() const;
+    void kopfnummerSetzen(int nummer) const;
+    // Whether a table of that name exists, whatever rights the user has on it.
+    bool tabelleVorhanden(const QString& name) const;
     // Whether the database holds no table at all (a new file, an empty server database).
     bool leer() const;
 

@@ -7,6 +7,7 @@
 #include "db/SqlStatement.h"
 #include "logbuch/KFZEintrag.h"
 #include "logbuch/NeuesFahrzeug.h"
+#include "logbuch/OptionenStore.h"
 #include "logbuch/kette/Fahrtfassung.h"
 #include "logbuch/kette/Kettenanhang.h"
 
@@ -75,7 +76,7 @@ void abschliessen(int kfzId)
                             .arg(namensordnung::spalte(u"KZuFzg")));
     erstes.exec();
     if (erstes.next())
-        SqlStatement("UPDATE T_Optionen SET KFZ = ?").bind(erstes.intValue("ID")).exec();
+        OptionenStore::fahrzeugMerken(erstes.intValue("ID"));
     transaction.commit();
 }
 

@@ -5,6 +5,7 @@
 #include "db/Dialekt.h"
 #include "logbuch/schema/Schemaversion6.h"
 #include "db/SqlStatement.h"
+#include "logbuch/schema/Schemastand.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void mirelVerbindungSpeichern(const MirelVerbindung& verbindung)
 
 Zeitstempelung zeitstempelung()
 {
-    if (Database::dialekt().schemaversion() < schemaversion6::version)
+    if (schemastand::lesen() < schemaversion6::version)
         return {};
     const SqlStatement zeile = einzigeZeile("SELECT Zeitstempeldienst, Zeitstempelzertifikat FROM T_Optionen");
     return {.dienst = zeile.text("Zeitstempeldienst"), .zertifikat = zeile.text("Zeitstempelzertifikat")};

@@ -24,4 +24,10 @@ bool oeffnen(const QString& ort, Database::Access zugriff, const NeuesServerlogb
 // as long as another program holds the file; none when the user gives up.
 std::optional<Startbefund> dateiPruefen(const Startdateipruefung& pruefung, const QString& datei);
 
+// The same check and opening for a command, which can neither ask nor show a window: a file that
+// is missing, locked, damaged or no logbook throws its reason (a lock is waited for once, not
+// retried), a write-protected one is opened for reading. A server address is opened as it is.
+// Throws DatabaseError.
+void fuerBefehlOeffnen(const QString& ort, const Startdateipruefung& pruefung = Startdateipruefung());
+
 } // namespace logbuchoeffnung

@@ -19,7 +19,8 @@ Startbefund unbrauchbar(const QString& pfad, const QString& grund)
     return {Weiter::Sicherungsfenster,
             QStringLiteral("Das Fahrtenbuch %1 kann nicht geöffnet werden:\n%2\n\nSie können jetzt eine bestehende "
                            "Datensicherung zurücksichern oder eine neue Datenbank anlegen.")
-                .arg(angezeigt(pfad), grund)};
+                .arg(angezeigt(pfad), grund),
+            grund};
 }
 
 } // namespace
@@ -40,12 +41,14 @@ Startbefund Startdateipruefung::pruefen(const QString& pfad) const
     case Befund::Fehlt:
         return {Weiter::Sicherungsfenster,
                 QStringLiteral("Datenbank nicht gefunden. Sie können jetzt eine bestehende Datensicherung "
-                               "zurücksichern.")};
+                               "zurücksichern."),
+                pruefung.grund};
     case Befund::Gesperrt:
         return {Weiter::WiederholenAnbieten,
                 QStringLiteral("Das Fahrtenbuch %1 wird gerade von einem anderen Programm benutzt. Wollen Sie es "
                                "erneut versuchen?")
-                    .arg(angezeigt(pfad))};
+                    .arg(angezeigt(pfad)),
+                pruefung.grund};
     case Befund::KeinZugriff:
     case Befund::KeinLogbuch:
     case Befund::NeuereVersion:

@@ -23,6 +23,9 @@ struct Startbefund {
     Weiter weiter = Weiter::Oeffnen;
     // The message for the user; empty when there is nothing to say.
     QString meldung;
+    // Why the file cannot be opened, one sentence without advice, for a command to report;
+    // empty when it can.
+    QString grund;
 };
 
 class Startdateipruefung {
@@ -31,7 +34,7 @@ public:
     using Beschreibbar = std::function<bool(const QString& pfad)>;
 
     explicit Startdateipruefung(Beschreibbar beschreibbar = dateiUndOrdnerBeschreibbar,
-                           int sperrWartezeitMs = Database::sperrWartezeitMs);
+                                int sperrWartezeitMs = Database::sperrWartezeitMs);
 
     Startbefund pruefen(const QString& pfad) const;
 

@@ -11,6 +11,7 @@
 #include "support/Tabelleninhalt.h"
 #include "support/TestDatabase.h"
 #include "support/Testserver.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <QTemporaryDir>
 
@@ -143,7 +144,7 @@ TEST_F(Serversicherung, SicherungVomServerIstEineDateiWieJedeAndere)
     Ruecksicherung(FileOperations::system()).zuruecksichern(sicherung, datei.file(), zustimmen);
     EXPECT_EQ(ohneRuecksicherungsvermerk(tabelleninhalt()), ohneProtokollkopf(server));
     EXPECT_EQ(zeilennummern(), nummern);
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
 }
 
 TEST_F(Serversicherung, RuecksicherungErsetztDenInhaltDesServers)
@@ -239,7 +240,7 @@ TEST_F(Serversicherung, SicherungEinesAelterenSchemasWirdBeimEinspielenNachgezog
         inhalt.removeIf([](const QString& zeile) { return zeile.contains(QStringLiteral("|Prüfkette erweitert|")); }),
         2);
     EXPECT_EQ(ohneRuecksicherungsvermerk(inhalt), ohneProtokollkopf(datei));
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
     EXPECT_THROW(build::rohfahrt({.startzeit = QDateTime(QDate(2006, 4, 1), QTime(7, 0)),
                                   .kfzSchluessel = QStringLiteral("7 - K-CF 7")}),
                  DoppelterEintrag);

@@ -6,6 +6,7 @@
 #include "logbuch/Logbuch.h"
 #include "support/FakeSchluesselbund.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
 
 #include <QFile>
@@ -27,20 +28,20 @@ struct Anmeldefall {
     const char* ursache;
 };
 
-class Anmeldeursache : public ::testing::TestWithParam<Anmeldefall> {
+class Anmeldeursache : public Servertest<::testing::TestWithParam<Anmeldefall>> {
 protected:
     void SetUp() override
     {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
+        Servertest::SetUp();
+        if (IsSkipped())
+            return;
         adresse = testserver::passwortAdresse();
         vorherPgpass = qgetenv("PGPASSFILE");
         qputenv("PGPASSFILE", QFile::encodeName(ordner.filePath(QStringLiteral("pgpass"))));
     }
     void TearDown() override
     {
-        Database::schliessen();
+        Servertest::TearDown();
         qputenv("PGPASSFILE", vorherPgpass);
         if (vorherePrompts)
             Prompts::install(std::move(vorherePrompts));

@@ -4,12 +4,14 @@
 
 #include <QTextStream>
 
-Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung)
+Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung, const Startdateipruefung& startpruefung)
 {
     Lauf lauf;
     QTextStream aus(&lauf.aus);
     QTextStream fehler(&lauf.fehler);
-    lauf.code = Befehle(aus, fehler, kartenkennung).ausfuehren(argumente);
+    Befehle befehle(aus, fehler, kartenkennung);
+    befehle.setStartdateipruefung(startpruefung);
+    lauf.code = befehle.ausfuehren(argumente);
     aus.flush();
     fehler.flush();
     return lauf;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FakeVolumeSerial.h"
+#include "start/Startdateipruefung.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,4 +13,6 @@ struct Lauf {
     QString fehler;
 };
 
-Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung = FakeVolumeSerial());
+// `startpruefung` checks the logbook file before the command opens it.
+Lauf varno(const QStringList& argumente, const VolumeSerial& kartenkennung = FakeVolumeSerial(),
+           const Startdateipruefung& startpruefung = Startdateipruefung());

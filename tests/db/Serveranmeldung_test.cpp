@@ -4,6 +4,7 @@
 #include "logbuch/Logbuch.h"
 #include "support/FakeSchluesselbund.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,15 @@ namespace {
 
 const QString speicherfrage = QStringLiteral("Passwort im Schlüsselbund des Systems speichern?");
 
-class SchluesselbundAnmeldung : public ::testing::Test {
+class SchluesselbundAnmeldung : public Servertest<> {
 protected:
     void SetUp() override
     {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
+        Servertest::SetUp();
+        if (IsSkipped())
+            return;
         adresse = testserver::passwortAdresse();
     }
-    void TearDown() override { Database::schliessen(); }
 
     FakeSchluesselbund& mitGespeichertem(const QString& passwort)
     {

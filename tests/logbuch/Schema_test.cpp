@@ -6,6 +6,7 @@
 #include "db/SqlDate.h"
 #include "db/SqlStatement.h"
 #include "support/TestDatabase.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ TEST_P(Lieferzustand, NeueDatenbankEnthaeltDieGeliefertenZeilen)
     ASSERT_TRUE(art.next());
     EXPECT_EQ(art.text("Bezeichnung"), QStringLiteral("geschäftlich"));
     EXPECT_EQ(art.text("Abkuerzung"), QStringLiteral("G"));
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
 }
 
 TEST_P(Lieferzustand, FahrzeugMitWenigenSpaltenBekommtInspektionsvorgaben)
@@ -131,7 +132,7 @@ constexpr int ohneKartenschluessel = 2;
 void ohneKartenschluesselOeffnen(const TestDatabase& db)
 {
     SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
-    Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
+    schemastand::setzen(ohneKartenschluessel);
     Database::schliessen();
     Logbuch::oeffnen(db.ort());
 }
@@ -150,7 +151,7 @@ TEST_P(Lieferzustand, AelteresLogbuchBekommtDenSchluesselDerKartenfahrten)
 {
     build::rohfahrt(kartenfahrt(12000));
     ohneKartenschluesselOeffnen(db());
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
     EXPECT_THROW(build::rohfahrt(kartenfahrt(12000)), DoppelterEintrag);
     // Without recorded start time a trip has no key to repeat.
     build::rohfahrt({.cfid = QStringLiteral("4711"), .kfzSchluessel = QStringLiteral("7 - K-CF 7")});
@@ -163,7 +164,7 @@ TEST_P(Lieferzustand, DoppelteKartenfahrtImAelterenLogbuchWirdBenannt)
     SqlStatement::direkt(QStringLiteral("DROP INDEX UX_basis_Fahrt"));
     build::rohfahrt(kartenfahrt(12000));
     build::rohfahrt(kartenfahrt(12001));
-    Database::dialekt().schemaversionSetzen(ohneKartenschluessel);
+    schemastand::setzen(ohneKartenschluessel);
     Database::schliessen();
     try {
         Logbuch::oeffnen(db().ort());

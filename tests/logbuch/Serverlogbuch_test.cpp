@@ -10,22 +10,15 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Tabelleninhalt.h"
 #include "support/TestDatabase.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Serverlogbuch : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
-    }
-    void TearDown() override { Database::schliessen(); }
-};
+class Serverlogbuch : public Servertest<> {};
 
 } // namespace
 
@@ -41,7 +34,7 @@ TEST_F(Serverlogbuch, GleichtEinemNeuenDateilogbuch)
     TestDatabase db(Datenbankart::PostgreSQL);
     Clock::reset();
     EXPECT_EQ(tabelleninhalt(), datei);
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
     EXPECT_TRUE(ScriptedPrompts::get().shown().empty()) << "ein Server, der allen traut, fragt nach keinem Passwort";
 }
 
@@ -85,7 +78,7 @@ TEST_F(Serverlogbuch, NeuesLogbuchNurInEinerLeerenDatenbank)
 TEST_F(Serverlogbuch, NeuereSchemaversionWirdAbgelehnt)
 {
     TestDatabase db(Datenbankart::PostgreSQL);
-    Database::dialekt().schemaversionSetzen(Schema::currentVersion + 1);
+    schemastand::setzen(Schema::currentVersion + 1);
     Database::schliessen();
     EXPECT_THROW(Logbuch::oeffnen(db.ort()), DatabaseError);
     EXPECT_FALSE(Database::isOpen());

@@ -6,22 +6,15 @@
 #include "logbuch/schema/Schema.h"
 #include "start/Logbuchoeffnung.h"
 #include "support/TestDatabase.h"
+#include "support/Servertest.h"
 #include "support/Testserver.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Serverlogbuchoeffnung : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!testserver::adresse())
-            GTEST_SKIP() << testserver::fehlt;
-        Serveranmeldung::passwoerterVergessen();
-    }
-    void TearDown() override { Database::schliessen(); }
-};
+class Serverlogbuchoeffnung : public Servertest<> {};
 
 } // namespace
 
@@ -41,7 +34,7 @@ TEST_F(Serverlogbuchoeffnung, LeereDatenbankBekommtEinLogbuchNurMitZustimmung)
     EXPECT_EQ(fragen, QStringList{QStringLiteral("Die Datenbank %1 enthält noch kein Fahrtenbuch.").arg(adresse)});
 
     EXPECT_TRUE(logbuchoeffnung::oeffnen(adresse, Database::Access::ReadWrite, antwort(true)));
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Optionen"), 1);
     Database::schliessen();
 
@@ -66,5 +59,5 @@ TEST(Logbuchoeffnung, OeffnetDieDateiMitDemVerlangtenZugriff)
     EXPECT_TRUE(Database::isReadOnly());
     ASSERT_TRUE(logbuchoeffnung::oeffnen(db.ort(), Database::Access::ReadWrite));
     EXPECT_FALSE(Database::isReadOnly());
-    EXPECT_EQ(Database::dialekt().schemaversion(), Schema::currentVersion);
+    EXPECT_EQ(schemastand::lesen(), Schema::currentVersion);
 }

@@ -9,6 +9,7 @@
 #include "logbuch/schema/Schemaversion5.h"
 #include "logbuch/schema/Schemaversion6.h"
 #include "db/SqlStatement.h"
+#include "logbuch/schema/Schemastand.h"
 
 #include <QStringList>
 
@@ -114,21 +115,19 @@ namespace Schema {
 
 void create(int version)
 {
-    const Dialekt& dialekt = Database::dialekt();
-    if (dialekt.schemaversion() != 0 || !dialekt.leer())
+    if (schemastand::lesen() != 0 || !Database::dialekt().leer())
         throw DatabaseError(QStringLiteral("Die Datei ist nicht leer; ein neues Fahrtenbuch wird nur in einer leeren "
                                            "Datei angelegt."));
     Transaction transaction;
     createVersion1();
     migrationSteps(1, version);
-    dialekt.schemaversionSetzen(version);
+    schemastand::setzen(version);
     transaction.commit();
 }
 
 void migrate()
 {
-    const Dialekt& dialekt = Database::dialekt();
-    const int version = dialekt.schemaversion();
+    const int version = schemastand::lesen();
     if (version > currentVersion)
         throw DatabaseError(QStringLiteral("Die Datenbank stammt aus einer neueren Programmversion (Schema %1).")
                                 .arg(version));
@@ -145,7 +144,7 @@ void migrate()
                                 .arg(version));
     Transaction transaction;
     migrationSteps(version, currentVersion);
-    dialekt.schemaversionSetzen(currentVersion);
+    schemastand::setzen(currentVersion);
     transaction.commit();
 }
 
