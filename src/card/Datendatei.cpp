@@ -1,8 +1,8 @@
 #include "card/Datendatei.h"
 
-#include "card/KartenimportStore.h"
 #include "card/datafile/CardFile.h"
 #include "common/Prompts.h"
+#include "logbuch/OptionenStore.h"
 
 #include <QFile>
 
@@ -32,7 +32,7 @@ bool pruefen(const QString& dateiname)
         prompt::warning(*fehler);
         return false;
     }
-    KartenimportStore::datendateiPfadMerken(dateiname);
+    OptionenStore::datendateiPfadMerken(dateiname);
     return true;
 }
 

@@ -143,18 +143,6 @@ void fahrtenSpeichern(Kettenanhang& kette, const QString& cfid, const QDateTime&
 
 } // namespace
 
-QString datendateiPfad()
-{
-    SqlStatement s(QStringLiteral("SELECT CF_Pfad FROM T_Optionen"));
-    s.exec();
-    return s.next() ? s.text(QStringLiteral("CF_Pfad")) : QString();
-}
-
-void datendateiPfadMerken(const QString& pfad)
-{
-    SqlStatement(QStringLiteral("UPDATE T_Optionen SET CF_Pfad = ?")).bind(pfad).exec();
-}
-
 std::optional<QString> kartenfahrer(const QString& cfid)
 {
     SqlStatement karte(QStringLiteral("SELECT Fahrer FROM T_CF WHERE CF = ?"));

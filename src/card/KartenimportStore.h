@@ -14,9 +14,6 @@
 // Every statement of the card import.
 namespace KartenimportStore {
 
-QString datendateiPfad();
-void datendateiPfadMerken(const QString& pfad);
-
 // The name of the card's driver; none when the card has no driver yet. A card whose driver row
 // is gone has a driver without name.
 std::optional<QString> kartenfahrer(const QString& cfid);

@@ -58,11 +58,9 @@ void folgtDerLetztenFahrt(const fahrtspeicherung::Auftrag& f, bool vonHand)
                                 .arg(german::dateTime(l.anDat), QString::number(l.kmAn)));
 }
 
-void rohfahrtAbhaken(int rohfahrt)
+void rohfahrtAbhaken(int rohfahrt, Kettenanhang& kette)
 {
-    SqlStatement abhaken("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ? AND bearbeitet = 0");
-    abhaken.bind(rohfahrt).exec();
-    if (abhaken.rowsAffected() != 1)
+    if (!kette.rohfahrtAbhaken(rohfahrt))
         throw Rohfahrtkonflikt(QStringLiteral("Diese Fahrt der Speicherkarte wurde inzwischen schon erfasst. Ihre Fahrt "
                                            "wurde nicht gespeichert; die Liste wird neu geladen."));
 }
@@ -157,7 +155,7 @@ bool fahrtSpeichern(const fahrtspeicherung::Auftrag& f)
     transaktion.anhaengen(eintrag);
     // The raw trip is marked by its own row: another vehicle's trip may share its start time.
     if (f.rohfahrt)
-        rohfahrtAbhaken(*f.rohfahrt);
+        rohfahrtAbhaken(*f.rohfahrt, transaktion);
     const bool neueStammfahrt =
         !f.stammfahrtKm || StammfahrtStore::anlegen({eintrag.start.toInt(), eintrag.ziel.toInt(), *f.stammfahrtKm,
                                                      eintrag.zweck.toInt(), eintrag.kategorie.toInt(), f.art});

@@ -68,6 +68,18 @@ void fensterposSpeichern(int x, int y)
     SqlStatement("UPDATE T_Optionen SET Fensterpos_X = ?, Fensterpos_Y = ?").bind(x).bind(y).exec();
 }
 
+QString datendateiPfad()
+{
+    SqlStatement s(QStringLiteral("SELECT CF_Pfad FROM T_Optionen"));
+    s.exec();
+    return s.next() ? s.text(QStringLiteral("CF_Pfad")) : QString();
+}
+
+void datendateiPfadMerken(const QString& pfad)
+{
+    SqlStatement(QStringLiteral("UPDATE T_Optionen SET CF_Pfad = ?")).bind(pfad).exec();
+}
+
 QString datensicherungsVerzeichnis()
 {
     return einzigeZeile("SELECT DS_Pfad FROM T_Optionen").text("DS_Pfad");

@@ -31,6 +31,10 @@ Hauptfenster hauptfenster();
 void fahrzeugMerken(int kfzId);
 void fensterposSpeichern(int x, int y);
 
+// The card's data file the import read last.
+QString datendateiPfad();
+void datendateiPfadMerken(const QString& pfad);
+
 QString datensicherungsVerzeichnis();
 void datensicherungsVerzeichnisSpeichern(const QString& verzeichnis);
 

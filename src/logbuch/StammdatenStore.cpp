@@ -121,4 +121,43 @@ QString name(Stammtabelle tabelle, int id)
     return s.next() ? s.text("Bezeichnung") : QString();
 }
 
+int fahrerAnlegen(const QString& name, const QString& bemerkung)
+{
+    Kettentransaktion transaktion;
+    SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?) RETURNING ID");
+    s.bind(name).bind(bemerkung).exec();
+    const int id = static_cast<int>(s.neueId());
+    transaktion.protokollieren(Ereignis::StammeintragAngelegt, angelegt(QStringLiteral("Fahrer"), name, id));
+    transaktion.commit();
+    return id;
+}
+
+void fahrerAendern(int id, const QString& name, const QString& bemerkung)
+{
+    Kettentransaktion transaktion;
+    const QString bisher = StammdatenStore::name(Stammtabelle::Fahrer, id);
+    SqlStatement("UPDATE T_Fahrer SET Bezeichnung = ?, Bemerkung = ? WHERE ID = ?")
+        .bind(name)
+        .bind(bemerkung)
+        .bind(id)
+        .exec();
+    if (bisher != name)
+        transaktion.protokollieren(Ereignis::FahrerUmbenannt,
+                                   QStringLiteral("Fahrer „%1“ umbenannt in „%2“.").arg(bisher, name));
+    transaktion.commit();
+}
+
+bool fahrerLoeschen(int id)
+{
+    Kettentransaktion transaktion;
+    const QString bisher = name(Stammtabelle::Fahrer, id);
+    SqlStatement s("DELETE FROM T_Fahrer WHERE ID = ? AND NOT EXISTS (SELECT 1 FROM T_MIREL WHERE Fahrer = ?)");
+    s.bind(id).bind(id).exec();
+    const bool geloescht = s.rowsAffected() > 0;
+    if (geloescht)
+        transaktion.protokollieren(Ereignis::FahrerGeloescht, QStringLiteral("Fahrer „%1“ gelöscht.").arg(bisher));
+    transaktion.commit();
+    return geloescht;
+}
+
 } // namespace StammdatenStore

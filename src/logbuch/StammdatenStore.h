@@ -42,4 +42,10 @@ std::optional<int> id(Stammtabelle tabelle, const QString& name);
 int idFuer(Stammtabelle tabelle, const QString& name, Kettenanhang& kette);
 QString name(Stammtabelle tabelle, int id);
 
+// The driver window's changes to the drivers, each a chained protocol entry with the name.
+int fahrerAnlegen(const QString& name, const QString& bemerkung);
+void fahrerAendern(int id, const QString& name, const QString& bemerkung);
+// Deletes the driver unless logbook entries name him by now; returns whether he was deleted.
+bool fahrerLoeschen(int id);
+
 } // namespace StammdatenStore

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-// The statements of the driver window.
+// What the driver window reads; its changes go through StammdatenStore, the drivers' one writer.
 namespace FahrerStore {
 
 struct Fahrer {
@@ -21,11 +21,5 @@ std::vector<Fahrer> alle();
 
 // Whether a driver other than ausserId already has this name.
 bool nameVergeben(const QString& name, int ausserId = 0);
-
-int anlegen(const QString& name, const QString& bemerkung);
-void aendern(int id, const QString& name, const QString& bemerkung);
-
-// Deletes the driver unless logbook entries name him by now; returns whether he was deleted.
-bool loeschen(int id);
 
 } // namespace FahrerStore

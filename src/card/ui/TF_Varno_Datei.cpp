@@ -12,6 +12,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
+#include "logbuch/OptionenStore.h"
 #include "logbuch/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
@@ -292,7 +293,7 @@ void TF_Varno_Datei::verbindeKnoepfe()
 
 void TF_Varno_Datei::FormActivate()
 {
-    const QString pfad = KartenimportStore::datendateiPfad();
+    const QString pfad = OptionenStore::datendateiPfad();
     EPfad->setText(pfad);
     dialogverzeichnis_ = pfad.isEmpty() ? QString() : QFileInfo(pfad).absolutePath();
     // Whatever happened elsewhere meanwhile, the lists are saved only right after a reading.

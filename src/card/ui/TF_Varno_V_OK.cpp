@@ -19,6 +19,7 @@
 #include "common_ui/Signalfarbe.h"
 #include "logbuch/FahrzeugStore.h"
 #include "logbuch/KFZEintrag.h"
+#include "logbuch/OptionenStore.h"
 #include "logbuch/StammdatenStore.h"
 #include "platform/VolumeSerial.h"
 
@@ -211,7 +212,7 @@ void TF_Varno_V_OK::FormActivate()
 {
     fahrten_.setFaerben(false);
     listenLeeren();
-    EPfad->setText(KartenimportStore::datendateiPfad());
+    EPfad->setText(OptionenStore::datendateiPfad());
     BtSpeichern->setEnabled(false);
 }
 

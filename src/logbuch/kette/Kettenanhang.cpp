@@ -3,11 +3,12 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "logbuch/kette/Fahrtnamen.h"
 #include "db/Rohabfrage.h"
 #include "db/SqlDate.h"
+#include "db/SqlStatement.h"
 #include "db/Textwert.h"
 #include "db/Zeilenschreiber.h"
+#include "logbuch/kette/Fahrtnamen.h"
 
 #include <limits>
 
@@ -239,6 +240,13 @@ qint64 Kettenanhang::aufnehmen(Kette kette)
         nachId = werte.back().id;
     }
     return kopf.anzahl - vorher;
+}
+
+bool Kettenanhang::rohfahrtAbhaken(qlonglong rohfahrt)
+{
+    SqlStatement abhaken("UPDATE T_basis SET bearbeitet = 1 WHERE ID = ? AND bearbeitet = 0");
+    abhaken.bind(rohfahrt).exec();
+    return abhaken.rowsAffected() == 1;
 }
 
 void Kettenanhang::kopfSchreiben()

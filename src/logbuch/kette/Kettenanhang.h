@@ -59,6 +59,10 @@ public:
     // Takes the rows the table held before it had a chain into it, in ID order; they keep their
     // content. Returns how many there were.
     qint64 aufnehmen(pruefkette::Kette kette);
+    // Marks a raw trip as taken into the logbook; false when it is marked already (another user
+    // took it first). The mark is the one column of a chained table its chain leaves out, so the
+    // chain's tables keep one writer.
+    bool rohfahrtAbhaken(qlonglong rohfahrt);
 
     // Rows appended between these two (a card's raw trips) travel together: on a server as one COPY
     // stream, so no other statement may run on the connection in between. A repeated unique key

@@ -5,6 +5,7 @@
 #include "common_ui/Handler.h"
 #include "common_ui/Knopf.h"
 #include "common_ui/Schriftmass.h"
+#include "logbuch/StammdatenStore.h"
 #include "master/Fahrername.h"
 #include "master/ui/Bedienelemente.h"
 #include "master/ui/Tabellenspalten.h"
@@ -200,7 +201,7 @@ void TF_Fahrer::BtNeuClick()
     const QString name = EName->text().trimmed();
     if (nameAbgelehnt(name, 0))
         return;
-    FahrerStore::anlegen(name, mBemerkung->toPlainText());
+    StammdatenStore::fahrerAnlegen(name, mBemerkung->toPlainText());
     NeuLaden();
 }
 
@@ -211,7 +212,7 @@ void TF_Fahrer::BtSpeichernClick()
     const QString name = EName->text().trimmed();
     if (nameAbgelehnt(name, gewaehlteId_))
         return;
-    FahrerStore::aendern(gewaehlteId_, name, mBemerkung->toPlainText());
+    StammdatenStore::fahrerAendern(gewaehlteId_, name, mBemerkung->toPlainText());
     NeuLaden();
 }
 
@@ -219,7 +220,7 @@ void TF_Fahrer::BtLoeschenClick()
 {
     if (gewaehlteId_ == 0 || !prompt::confirmDestructive(QStringLiteral("Wollen Sie den Fahrer wirklich löschen?")))
         return;
-    if (!FahrerStore::loeschen(gewaehlteId_))
+    if (!StammdatenStore::fahrerLoeschen(gewaehlteId_))
         prompt::error(QStringLiteral(
             "Der Fahrer hat inzwischen Fahrten im Fahrtenbuch und kann deshalb nicht gelöscht werden."));
     NeuLaden();

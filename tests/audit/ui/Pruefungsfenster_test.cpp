@@ -5,9 +5,9 @@
 #include "common/Clock.h"
 #include "db/Database.h"
 #include "db/Dialekt.h"
-#include "logbuch/FahrzeugStore.h"
 #include "db/SqlStatement.h"
-#include "master/FahrerStore.h"
+#include "logbuch/FahrzeugStore.h"
+#include "logbuch/StammdatenStore.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestDatabase.h"
 #include "support/ui/Fensterhilfen.h"
@@ -103,9 +103,9 @@ TEST_F(Pruefungsfenster, ProtokollNenntDieAenderungenAusserhalbDerFahrten)
 {
     const int meier = build::fahrer(QStringLiteral("Meier"));
     const int schulz = build::fahrer(QStringLiteral("Schulz"));
-    FahrerStore::aendern(meier, QStringLiteral("Meyer"), QStringLiteral("neu geschrieben"));
-    FahrerStore::aendern(meier, QStringLiteral("Meyer"), QStringLiteral("nur die Bemerkung"));
-    EXPECT_TRUE(FahrerStore::loeschen(schulz));
+    StammdatenStore::fahrerAendern(meier, QStringLiteral("Meyer"), QStringLiteral("neu geschrieben"));
+    StammdatenStore::fahrerAendern(meier, QStringLiteral("Meyer"), QStringLiteral("nur die Bemerkung"));
+    EXPECT_TRUE(StammdatenStore::fahrerLoeschen(schulz));
     FahrzeugStore::abschliessen(golf);
     Varno varno{db.file()};
     varno.starten(false);
@@ -127,6 +127,6 @@ TEST_F(Pruefungsfenster, FahrerMitFahrtenWirdWederGeloeschtNochProtokolliert)
 {
     const int meier = build::fahrer(QStringLiteral("Meier"));
     SqlStatement("UPDATE T_MIREL SET Fahrer = ? WHERE ID = ?").bind(meier).bind(fahrt).exec();
-    EXPECT_FALSE(FahrerStore::loeschen(meier));
+    EXPECT_FALSE(StammdatenStore::fahrerLoeschen(meier));
     EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Protokoll"), 1);
 }

@@ -5,7 +5,7 @@
 #include "db/SqlStatement.h"
 #include "evaluation/AuswertungStore.h"
 #include "evaluation/report/Fahrtenbuchdateien.h"
-#include "master/FahrerStore.h"
+#include "logbuch/StammdatenStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -49,7 +49,7 @@ TEST_P(Fahrerumbenennung, FruehereFahrtDruecktDenGespeichertenNamen)
         return;
     const Auswertungsdaten d;
     build::fahrt(d.fahrt(am(2005, 3, 1, 8), am(2005, 3, 1, 9), 1000, 1040));
-    FahrerStore::aendern(d.meier, QStringLiteral("Meyer"), QString());
+    StammdatenStore::fahrerAendern(d.meier, QStringLiteral("Meyer"), QString());
     build::fahrt(d.fahrt(am(2005, 3, 2, 8), am(2005, 3, 2, 9), 1040, 1080));
 
     const Fahrtenliste liste =
