@@ -121,9 +121,19 @@ QString name(Stammtabelle tabelle, int id)
     return s.next() ? s.text("Bezeichnung") : QString();
 }
 
-int fahrerAnlegen(const QString& name, const QString& bemerkung)
+bool fahrernameVergeben(const QString& name, int ausserId)
+{
+    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Fahrer WHERE %1 = ? AND ID <> ?")
+                                       .arg(namensordnung::spalte(u"Bezeichnung")),
+                                   {name, ausserId}) > 0;
+}
+
+std::optional<int> fahrerAnlegen(const QString& name, const QString& bemerkung)
 {
     Kettentransaktion transaktion;
+    Database::dialekt().tabelleSperren(QStringLiteral("T_Fahrer"));
+    if (fahrernameVergeben(name))
+        return std::nullopt;
     SqlStatement s("INSERT INTO T_Fahrer (Bezeichnung, Bemerkung) VALUES (?, ?) RETURNING ID");
     s.bind(name).bind(bemerkung).exec();
     const int id = static_cast<int>(s.neueId());
@@ -132,10 +142,13 @@ int fahrerAnlegen(const QString& name, const QString& bemerkung)
     return id;
 }
 
-void fahrerAendern(int id, const QString& name, const QString& bemerkung)
+bool fahrerAendern(int id, const QString& name, const QString& bemerkung)
 {
     Kettentransaktion transaktion;
+    Database::dialekt().tabelleSperren(QStringLiteral("T_Fahrer"));
     const QString bisher = StammdatenStore::name(Stammtabelle::Fahrer, id);
+    if (name != bisher && fahrernameVergeben(name, id))
+        return false;
     SqlStatement("UPDATE T_Fahrer SET Bezeichnung = ?, Bemerkung = ? WHERE ID = ?")
         .bind(name)
         .bind(bemerkung)
@@ -145,6 +158,7 @@ void fahrerAendern(int id, const QString& name, const QString& bemerkung)
         transaktion.protokollieren(Ereignis::FahrerUmbenannt,
                                    QStringLiteral("Fahrer „%1“ umbenannt in „%2“.").arg(bisher, name));
     transaktion.commit();
+    return true;
 }
 
 bool fahrerLoeschen(int id)

@@ -42,9 +42,13 @@ std::optional<int> id(Stammtabelle tabelle, const QString& name);
 int idFuer(Stammtabelle tabelle, const QString& name, Kettenanhang& kette);
 QString name(Stammtabelle tabelle, int id);
 
-// The driver window's changes to the drivers, each a chained protocol entry with the name.
-int fahrerAnlegen(const QString& name, const QString& bemerkung);
-void fahrerAendern(int id, const QString& name, const QString& bemerkung);
+// Whether a driver other than ausserId already has this name, compared as names are.
+bool fahrernameVergeben(const QString& name, int ausserId = 0);
+// The driver window's changes to the drivers, each a chained protocol entry with the name. A name
+// another driver has is checked again under the table's lock, so two users cannot both take it:
+// then nothing is created (none) or renamed (false). Keeping the stored name is no clash.
+std::optional<int> fahrerAnlegen(const QString& name, const QString& bemerkung);
+bool fahrerAendern(int id, const QString& name, const QString& bemerkung);
 // Deletes the driver unless logbook entries name him by now; returns whether he was deleted.
 bool fahrerLoeschen(int id);
 

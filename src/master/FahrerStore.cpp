@@ -31,11 +31,4 @@ std::vector<Fahrer> alle()
     return liste;
 }
 
-bool nameVergeben(const QString& name, int ausserId)
-{
-    return SqlStatement::scalarInt(QStringLiteral("SELECT COUNT(*) FROM T_Fahrer WHERE %1 = ? AND ID <> ?")
-                                       .arg(namensordnung::spalte(u"Bezeichnung")),
-                                   {name, ausserId}) > 0;
-}
-
 } // namespace FahrerStore

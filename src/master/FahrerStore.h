@@ -19,7 +19,4 @@ struct Fahrer {
 // Every driver in name order.
 std::vector<Fahrer> alle();
 
-// Whether a driver other than ausserId already has this name.
-bool nameVergeben(const QString& name, int ausserId = 0);
-
 } // namespace FahrerStore

@@ -1,13 +1,10 @@
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "logbuch/Fahrzeuganlage.h"
-#include "logbuch/Logbuch.h"
 #include "support/TestDatabase.h"
+#include "support/ZweiBenutzer.h"
 
 #include <gtest/gtest.h>
-
-#include <latch>
-#include <thread>
 
 namespace {
 
@@ -52,18 +49,8 @@ TEST_P(Fahrzeuganlage, ZweiBenutzerLegenDasselbeKennzeichenEinmalAn)
     constexpr int runden = 8;
     for (int runde = 0; runde < runden; ++runde) {
         const QString kennzeichen = QStringLiteral("K-GLEICH %1").arg(runde);
-        std::latch start(2);
-        std::optional<int> ergebnisse[2];
-        auto benutzer = [&](int nummer) {
-            Logbuch::oeffnen(db().ort());
-            start.arrive_and_wait();
-            ergebnisse[nummer] = fahrzeuganlage::anlegen(fahrzeug(kennzeichen));
-            Database::schliessen();
-        };
-        std::thread erster(benutzer, 0);
-        std::thread zweiter(benutzer, 1);
-        erster.join();
-        zweiter.join();
+        const auto ergebnisse =
+            zweiBenutzerZugleich(db().ort(), [&] { return fahrzeuganlage::anlegen(fahrzeug(kennzeichen)); });
 
         EXPECT_NE(ergebnisse[0].has_value(), ergebnisse[1].has_value()) << kennzeichen.toStdString();
         EXPECT_EQ(fahrzeugeMitKennzeichen(kennzeichen), 1);

@@ -1,10 +1,13 @@
-#include "logbuch/kette/Kettenanhang.h"
 #include "db/SqlStatement.h"
 #include "logbuch/StammdatenStore.h"
 #include "logbuch/StammfahrtStore.h"
+#include "logbuch/kette/Kettenanhang.h"
 #include "support/TestDatabase.h"
+#include "support/ZweiBenutzer.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 
@@ -93,4 +96,52 @@ TEST(StammfahrtStore, GleicheStammfahrtWirdNurEinmalAngelegt)
     EXPECT_EQ(StammfahrtStore::suchen(buero, kunde, 1, 4), fahrt);
     EXPECT_EQ(StammfahrtStore::abOrt(kunde).size(), 0u);
     EXPECT_EQ(StammfahrtStore::abOrt(std::nullopt).size(), 1u);
+}
+
+class Fahrerpflege : public BeideDatenbanken {};
+MIT_BEIDEN_DATENBANKEN(Fahrerpflege);
+
+// A name another driver has, in any letter case, creates and renames nothing; keeping one's own
+// name is no clash.
+TEST_P(Fahrerpflege, VergebenerNameLegtNichtsAnUndBenenntNichtsUm)
+{
+    const int oezdemir = StammdatenStore::fahrerAnlegen(QStringLiteral("Özdemir"), QString()).value();
+    const int meier = StammdatenStore::fahrerAnlegen(QStringLiteral("Meier"), QString()).value();
+    const int fahrer = zeilen(QStringLiteral("T_Fahrer"));
+    const int protokoll = zeilen(QStringLiteral("T_Protokoll"));
+
+    EXPECT_EQ(StammdatenStore::fahrerAnlegen(QStringLiteral("özdemir"), QString()), std::nullopt);
+    EXPECT_FALSE(StammdatenStore::fahrerAendern(meier, QStringLiteral("ÖZDEMIR"), QStringLiteral("x")));
+    EXPECT_EQ(zeilen(QStringLiteral("T_Fahrer")), fahrer);
+    EXPECT_EQ(zeilen(QStringLiteral("T_Protokoll")), protokoll);
+    EXPECT_EQ(StammdatenStore::name(Stammtabelle::Fahrer, meier), QStringLiteral("Meier"));
+
+    EXPECT_TRUE(StammdatenStore::fahrerAendern(oezdemir, QStringLiteral("Özdemir"), QStringLiteral("Bemerkung")));
+    EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Fahrer WHERE Bemerkung = 'Bemerkung'"), 1);
+}
+
+// Two users enter the same new driver, or rename two drivers to the same name, at the same moment:
+// one of them succeeds and the logbook holds the name once.
+TEST_P(Fahrerpflege, ZweiBenutzerVergebenDenselbenNamenEinmal)
+{
+    constexpr int runden = 8;
+    for (int runde = 0; runde < runden; ++runde) {
+        const QString name = QStringLiteral("Gleich %1").arg(runde);
+        const auto angelegt = zweiBenutzerZugleich(
+            db().ort(), [&] { return StammdatenStore::fahrerAnlegen(name, QString()).has_value(); });
+        EXPECT_NE(angelegt[0], angelegt[1]) << name.toStdString();
+
+        const QString neuerName = QStringLiteral("Umbenannt %1").arg(runde);
+        const int erster = StammdatenStore::fahrerAnlegen(QStringLiteral("Erster %1").arg(runde), QString()).value();
+        const int zweiter = StammdatenStore::fahrerAnlegen(QStringLiteral("Zweiter %1").arg(runde), QString()).value();
+        std::atomic<int> naechster{0};
+        const auto umbenannt = zweiBenutzerZugleich(db().ort(), [&] {
+            return StammdatenStore::fahrerAendern(naechster++ == 0 ? erster : zweiter, neuerName, QString());
+        });
+        EXPECT_NE(umbenannt[0], umbenannt[1]) << neuerName.toStdString();
+
+        for (const QString& vergeben : {name, neuerName})
+            EXPECT_EQ(SqlStatement::scalarInt("SELECT COUNT(*) FROM T_Fahrer WHERE Bezeichnung = ?", {vergeben}), 1)
+                << vergeben.toStdString();
+    }
 }

@@ -186,14 +186,26 @@ bool TF_Fahrer::nameAbgelehnt(const QString& name, int eigeneId)
 {
     // Keeping one's own name is no clash, even where an old logbook holds the name twice.
     const bool unveraendert = eigeneId != 0 && name == gewaehlterName_;
-    const bool vergeben = !name.isEmpty() && !unveraendert && FahrerStore::nameVergeben(name, eigeneId);
+    const bool vergeben = !name.isEmpty() && !unveraendert && StammdatenStore::fahrernameVergeben(name, eigeneId);
     const auto fehler = fahrernameFehler(name, vergeben);
     if (!fehler)
         return false;
-    prompt::beep();
-    prompt::error(*fehler);
-    EName->setFocus();
+    nameZurueckweisen(*fehler);
     return true;
+}
+
+void TF_Fahrer::nameZurueckweisen(const QString& fehler)
+{
+    prompt::beep();
+    prompt::error(fehler);
+    EName->setFocus();
+}
+
+// Another user took the name between the check above and the save: told as the check tells it,
+// with the input kept.
+void TF_Fahrer::inzwischenVergeben(const QString& name)
+{
+    nameZurueckweisen(fahrernameFehler(name, true).value_or(QString()));
 }
 
 void TF_Fahrer::BtNeuClick()
@@ -201,7 +213,10 @@ void TF_Fahrer::BtNeuClick()
     const QString name = EName->text().trimmed();
     if (nameAbgelehnt(name, 0))
         return;
-    StammdatenStore::fahrerAnlegen(name, mBemerkung->toPlainText());
+    if (!StammdatenStore::fahrerAnlegen(name, mBemerkung->toPlainText())) {
+        inzwischenVergeben(name);
+        return;
+    }
     NeuLaden();
 }
 
@@ -212,7 +227,10 @@ void TF_Fahrer::BtSpeichernClick()
     const QString name = EName->text().trimmed();
     if (nameAbgelehnt(name, gewaehlteId_))
         return;
-    StammdatenStore::fahrerAendern(gewaehlteId_, name, mBemerkung->toPlainText());
+    if (!StammdatenStore::fahrerAendern(gewaehlteId_, name, mBemerkung->toPlainText())) {
+        inzwischenVergeben(name);
+        return;
+    }
     NeuLaden();
 }
 

@@ -47,6 +47,8 @@ private:
     void tabelleFuellen();
     void felderSetzen(const QString& name, const QString& bemerkung);
     bool nameAbgelehnt(const QString& name, int eigeneId);
+    void nameZurueckweisen(const QString& fehler);
+    void inzwischenVergeben(const QString& name);
 
     std::vector<FahrerStore::Fahrer> fahrer_;
     int gewaehlteId_ = 0;
