@@ -2,13 +2,12 @@
 #include "admin/SicherungStore.h"
 #include "audit/Fahrtenbuchpruefung.h"
 #include "card/KartenimportStore.h"
-#include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "entry/EingabeStore.h"
 #include "entry/Fahrtspeicherung.h"
-#include "logbuch/Logbuch.h"
 #include "platform/FileOperations.h"
 #include "support/TestDatabase.h"
+#include "support/ZweiBenutzer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,9 +16,7 @@
 
 #include <atomic>
 #include <functional>
-#include <latch>
 #include <mutex>
-#include <thread>
 
 // Two users on one logbook at the same moment: each works on a thread of its own with a connection
 // of its own, as two programs on two computers would.
@@ -30,23 +27,14 @@ protected:
     // Runs `arbeit` for each of two users, both starting at once; returns what each one reported.
     std::vector<QString> gleichzeitig(const std::function<QString(int benutzer)>& arbeit)
     {
-        std::vector<QString> berichte(2);
-        std::latch start(2);
-        auto benutzer = [&](int nummer) {
+        const auto berichte = zweiBenutzerZugleich(db().ort(), [&](int nummer) {
             try {
-                Logbuch::oeffnen(db().ort());
-                start.arrive_and_wait();
-                berichte[static_cast<std::size_t>(nummer)] = arbeit(nummer);
+                return arbeit(nummer);
             } catch (const VarnoError& fehler) {
-                berichte[static_cast<std::size_t>(nummer)] = fehler.message();
+                return fehler.message();
             }
-            Database::schliessen();
-        };
-        std::thread erster(benutzer, 0);
-        std::thread zweiter(benutzer, 1);
-        erster.join();
-        zweiter.join();
-        return berichte;
+        });
+        return {berichte.begin(), berichte.end()};
     }
 };
 

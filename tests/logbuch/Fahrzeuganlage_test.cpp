@@ -50,7 +50,7 @@ TEST_P(Fahrzeuganlage, ZweiBenutzerLegenDasselbeKennzeichenEinmalAn)
     for (int runde = 0; runde < runden; ++runde) {
         const QString kennzeichen = QStringLiteral("K-GLEICH %1").arg(runde);
         const auto ergebnisse =
-            zweiBenutzerZugleich(db().ort(), [&] { return fahrzeuganlage::anlegen(fahrzeug(kennzeichen)); });
+            zweiBenutzerZugleich(db().ort(), [&](int) { return fahrzeuganlage::anlegen(fahrzeug(kennzeichen)); });
 
         EXPECT_NE(ergebnisse[0].has_value(), ergebnisse[1].has_value()) << kennzeichen.toStdString();
         EXPECT_EQ(fahrzeugeMitKennzeichen(kennzeichen), 1);

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-
 namespace {
 
 int zeilen(const QString& tabelle)
@@ -128,15 +126,14 @@ TEST_P(Fahrerpflege, ZweiBenutzerVergebenDenselbenNamenEinmal)
     for (int runde = 0; runde < runden; ++runde) {
         const QString name = QStringLiteral("Gleich %1").arg(runde);
         const auto angelegt = zweiBenutzerZugleich(
-            db().ort(), [&] { return StammdatenStore::fahrerAnlegen(name, QString()).has_value(); });
+            db().ort(), [&](int) { return StammdatenStore::fahrerAnlegen(name, QString()).has_value(); });
         EXPECT_NE(angelegt[0], angelegt[1]) << name.toStdString();
 
         const QString neuerName = QStringLiteral("Umbenannt %1").arg(runde);
         const int erster = StammdatenStore::fahrerAnlegen(QStringLiteral("Erster %1").arg(runde), QString()).value();
         const int zweiter = StammdatenStore::fahrerAnlegen(QStringLiteral("Zweiter %1").arg(runde), QString()).value();
-        std::atomic<int> naechster{0};
-        const auto umbenannt = zweiBenutzerZugleich(db().ort(), [&] {
-            return StammdatenStore::fahrerAendern(naechster++ == 0 ? erster : zweiter, neuerName, QString());
+        const auto umbenannt = zweiBenutzerZugleich(db().ort(), [&](int benutzer) {
+            return StammdatenStore::fahrerAendern(benutzer == 0 ? erster : zweiter, neuerName, QString());
         });
         EXPECT_NE(umbenannt[0], umbenannt[1]) << neuerName.toStdString();
 

@@ -10,15 +10,16 @@
 #include <thread>
 
 // Two users at the same moment: each opens the logbook at `ort` on a connection of its own, both
-// wait for each other, then each runs `tun` once. Returns what each got.
+// wait for each other, then each runs `tun(nummer)` once, the first user 0, the second 1. Returns
+// what each got.
 template <typename Tun> auto zweiBenutzerZugleich(const QString& ort, Tun tun)
 {
-    std::array<decltype(tun()), 2> ergebnisse{};
+    std::array<decltype(tun(0)), 2> ergebnisse{};
     std::latch start(2);
-    auto benutzer = [&](std::size_t nummer) {
+    auto benutzer = [&](int nummer) {
         Logbuch::oeffnen(ort);
         start.arrive_and_wait();
-        ergebnisse[nummer] = tun();
+        ergebnisse[static_cast<std::size_t>(nummer)] = tun(nummer);
         Database::schliessen();
     };
     std::thread erster(benutzer, 0);
